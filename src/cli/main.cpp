@@ -1,0 +1,6 @@
+#include <iostream>
+
+int main() {
+    std::cout << "korvane-cli\n";
+    return 0;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// Windows-1252 is the code page of every text field and file; UTF-8 is spoken
+// only at the edges (widgets, terminal, JSON, the SQLite catalog).
+std::string Utf8FromCp1252(std::string_view bytes);
+
+// A character with no Windows-1252 form, or a malformed UTF-8 sequence, becomes "?".
+std::string Cp1252FromUtf8(std::string_view utf8);
+
+}  // namespace korvane

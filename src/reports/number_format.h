@@ -1,0 +1,31 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// n(x): the shortest decimal form with at most 15 significant digits, "." as
+// the decimal point, no leading zero below 1 (".5", "-.25"), and the exponent
+// form only below 1E-4 and from 1E+15 ("1E-05", "1E+15"). Never NaN: a value
+// that is not finite is written as 0.
+std::string PlainNumber(double x);
+
+// p(x): n(x) with one blank before a value of 0 or more ("-" before a negative
+// one) and one blank after: " 2 ", "-1.5 ". Design files write numbers this way.
+std::string PrintedNumber(double x);
+
+// x under a "#,##0.0"-style pattern ("##,###,###", "#,###", "###,###.#",
+// "0.0", "0" …): rounds the 15-significant-digit form half away from zero,
+// groups thousands with ",", writes no leading zeros where the pattern has "#".
+std::string FormatPattern(double x, std::string_view pattern);
+
+// "Monday, December 7, 2026".
+std::string LongDate(std::chrono::sys_days day);
+
+// The leading number of a text, as typed numbers are read: "3 turrets" reads 3,
+// " -1.5e2x" reads -150, "abc" and "" read 0.
+double LeadingNumber(std::string_view text);
+
+}  // namespace korvane
