@@ -1,6 +1,69 @@
-#include <iostream>
+#include <CLI/CLI.hpp>
 
-int main() {
-    std::cout << "korvane-cli\n";
-    return 0;
+#include <iostream>
+#include <string>
+
+#include "app/session.h"
+#include "cli/catalog_commands.h"
+#include "cli/exit_codes.h"
+
+namespace {
+
+using namespace korvane::cli;
+
+int Run(int argc, char** argv) {
+    CLI::App app{korvane::AppTitle() + " — starship designs from the command line", "korvane-cli"};
+    app.set_version_flag("--version", korvane::AppTitle());
+    app.require_subcommand(0, 1);
+
+    auto* catalog =
+        app.add_subcommand("catalog", "Check, list, export or import the component catalog");
+    catalog->require_subcommand(1);
+    std::string check_file;
+    auto* check = catalog->add_subcommand("check",
+                                          "Validate a catalog (.csv or catalog database); "
+                                          "the configured one when no file is given");
+    check->add_option("FILE", check_file, "Catalog to check");
+    std::string family;
+    auto* list = catalog->add_subcommand("list", "List the rows of one family");
+    list->add_option("FAMILY", family, "Two-letter family code, such as PP or TR")->required();
+    std::string export_file;
+    auto* export_command = catalog->add_subcommand("export", "Write the catalog's rows as CSV");
+    export_command->add_option("FILE", export_file, "CSV file to write")->required();
+    std::string import_file;
+    auto* import_command = catalog->add_subcommand(
+        "import", "Replace the catalog's rows with a CSV file's, once it passes the check");
+    import_command->add_option("FILE", import_file, "CSV file to read")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? kDone : kUsageError;
+    }
+
+    if (check->parsed()) {
+        return RunCatalogCheck(check_file, std::cout, std::cerr);
+    }
+    if (list->parsed()) {
+        return RunCatalogList(family, std::cout, std::cerr);
+    }
+    if (export_command->parsed()) {
+        return RunCatalogExport(export_file, std::cout, std::cerr);
+    }
+    if (import_command->parsed()) {
+        return RunCatalogImport(import_file, std::cout, std::cerr);
+    }
+    return RunCatalogSummary(std::cout, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "korvane-cli: " << e.what() << '\n';
+        return kFileError;
+    }
 }

@@ -19,7 +19,7 @@ struct ComponentRecord {
     double MW = 0;
     FixedText<1> USP;
     std::int16_t TL = 0;
-    std::array<double, 11> MISCNUM{};          // MISCNUM0 … MISCNUM10
+    std::array<double, 11> MISCNUM{};         // MISCNUM0 … MISCNUM10
     std::array<FixedText<10>, 11> MISCSTR{};  // MISCSTR0 … MISCSTR10
     std::int16_t custom = 0;
 

@@ -8,32 +8,49 @@ namespace {
 
 template <typename DesignT>
 auto TableOf(DesignT& d, std::size_t index) {
-    using Record = std::conditional_t<std::is_const_v<DesignT>, const ComponentRecord, ComponentRecord>;
+    using Record =
+        std::conditional_t<std::is_const_v<DesignT>, const ComponentRecord, ComponentRecord>;
     switch (index) {
-        case 0: return std::span<Record>(d.Slots);
-        case 1: return std::span<Record>(d.Sensors);
-        case 2: return std::span<Record>(d.Communicators);
-        case 3: return std::span<Record>(d.Turrets);
-        case 4: return std::span<Record>(d.Bays);
-        case 5: return std::span<Record>(d.Screens);
-        case 6: return std::span<Record>(d.Accommodations);
-        case 7: return std::span<Record>(d.Craft);
-        case 8: return std::span<Record>(d.Environment);
-        case 9: return std::span<Record>(d.AntiHijack);
-        case 10: return std::span<Record>(d.CustomFeatures);
-        default: return std::span<Record>();
+        case 0:
+            return std::span<Record>(d.Slots);
+        case 1:
+            return std::span<Record>(d.Sensors);
+        case 2:
+            return std::span<Record>(d.Communicators);
+        case 3:
+            return std::span<Record>(d.Turrets);
+        case 4:
+            return std::span<Record>(d.Bays);
+        case 5:
+            return std::span<Record>(d.Screens);
+        case 6:
+            return std::span<Record>(d.Accommodations);
+        case 7:
+            return std::span<Record>(d.Craft);
+        case 8:
+            return std::span<Record>(d.Environment);
+        case 9:
+            return std::span<Record>(d.AntiHijack);
+        case 10:
+            return std::span<Record>(d.CustomFeatures);
+        default:
+            return std::span<Record>();
     }
 }
 
 }  // namespace
 
-std::span<ComponentRecord> Design::Table(std::size_t index) { return TableOf(*this, index); }
+std::span<ComponentRecord> Design::Table(std::size_t index) {
+    return TableOf(*this, index);
+}
 
-std::span<const ComponentRecord> Design::Table(std::size_t index) const { return TableOf(*this, index); }
+std::span<const ComponentRecord> Design::Table(std::size_t index) const {
+    return TableOf(*this, index);
+}
 
 std::string Design::ShipName() const {
-    return DesignRecord.LABEL.str() + DesignRecord.MISCSTR[1].str() + DesignRecord.MISCSTR[2].str() +
-           DesignRecord.MISCSTR[3].str();
+    return DesignRecord.LABEL.str() + DesignRecord.MISCSTR[1].str() +
+           DesignRecord.MISCSTR[2].str() + DesignRecord.MISCSTR[3].str();
 }
 
 void Design::SetShipName(std::string_view name) {

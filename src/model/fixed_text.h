@@ -54,7 +54,9 @@ public:
         return true;
     }
 
-    bool contains(std::string_view needle) const { return view().find(needle) != std::string_view::npos; }
+    bool contains(std::string_view needle) const {
+        return view().find(needle) != std::string_view::npos;
+    }
 
     friend bool operator==(const FixedText& a, const FixedText& b) { return a.bytes_ == b.bytes_; }
     friend bool operator==(const FixedText& a, std::string_view b) { return a.view() == b; }

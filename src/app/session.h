@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/configuration.h"
+#include "model/catalog_store.h"
+#include "model/design.h"
+#include "model/result.h"
+
+namespace korvane {
+
+// The program's title, "Korvane v" and its version: major + minor / 10 + revision / 100.
+float AppVersion();
+std::string AppTitle();
+
+inline constexpr const char* NewLine = "\r\n";
+
+// What the running program holds: the open catalog and the one current design.
+struct Session {
+    std::string CatalogDir;  // ends in a separator
+    std::unique_ptr<CatalogStore> catalog;
+    Design design;
+    std::string CurrentDesignPath;
+
+    std::filesystem::path CatalogPath() const;
+};
+
+// Finds the catalog through the configuration file and opens it. A missing
+// catalog file is created from the standard catalog; one that cannot be read is
+// reported with its path and the way out.
+Status OpenCatalog(Session& session, const ConfigurationPlaces& places,
+                   const std::filesystem::path& current_folder);
+
+// Writes the standard catalog over the catalog file of the session's folder,
+// keeping nothing of the old file, and opens it.
+Status RecreateStandardCatalog(Session& session);
+
+}  // namespace korvane

@@ -1,0 +1,165 @@
+#include "cli/catalog_commands.h"
+
+#include <algorithm>
+#include <iomanip>
+#include <map>
+#include <ostream>
+#include <vector>
+
+#include "cli/cli_session.h"
+#include "cli/exit_codes.h"
+#include "model/catalog_check.h"
+#include "model/catalog_csv.h"
+#include "model/catalog_values.h"
+#include "model/cp1252.h"
+
+namespace korvane::cli {
+
+namespace {
+
+std::string Shown(const std::string& bytes) {
+    std::string text = bytes;
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return Utf8FromCp1252(text);
+}
+
+bool IsCsv(const std::string& file) {
+    std::string extension = std::filesystem::path(file).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+    return extension == ".csv";
+}
+
+Result<std::vector<ComponentRecord>> ReadRows(const std::string& file) {
+    return IsCsv(file) ? ReadCatalogCsvFile(file) : ReadCatalogFileRows(file);
+}
+
+int ReportProblems(const std::vector<std::string>& problems, const std::string& source,
+                   std::ostream& out) {
+    if (problems.empty()) {
+        out << source << ": the catalog is sound\n";
+        return kDone;
+    }
+    out << source << ": " << problems.size() << (problems.size() == 1 ? " problem" : " problems")
+        << '\n';
+    for (const std::string& problem : problems) {
+        out << "  " << problem << '\n';
+    }
+    return kProblemsFound;
+}
+
+}  // namespace
+
+int RunCatalogSummary(std::ostream& out, std::ostream& err) {
+    Session session;
+    if (!OpenConfiguredCatalog(session, err)) {
+        return kFileError;
+    }
+    const auto& rows = session.catalog->Features().Rows();
+    std::map<std::string, int> counts;
+    for (const ComponentRecord& row : rows) {
+        ++counts[Shown(row.TABLE.str())];
+    }
+    out << AppTitle() << '\n'
+        << "Catalog: " << session.CatalogPath().string() << '\n'
+        << "Rows per family:\n";
+    for (const auto& [family, count] : counts) {
+        out << "  " << std::left << std::setw(4) << family << std::right << std::setw(5) << count
+            << '\n';
+    }
+    out << "Total: " << rows.size() << " rows\n";
+    return kDone;
+}
+
+int RunCatalogCheck(const std::string& file, std::ostream& out, std::ostream& err) {
+    if (file.empty()) {
+        Session session;
+        if (!OpenConfiguredCatalog(session, err)) {
+            return kFileError;
+        }
+        return ReportProblems(CheckCatalog(session.catalog->Features().Rows()),
+                              session.CatalogPath().string(), out);
+    }
+    auto rows = ReadRows(file);
+    if (!rows) {
+        err << rows.message() << '\n';
+        return kFileError;
+    }
+    return ReportProblems(CheckCatalog(*rows), file, out);
+}
+
+int RunCatalogList(const std::string& family, std::ostream& out, std::ostream& err) {
+    Session session;
+    if (!OpenConfiguredCatalog(session, err)) {
+        return kFileError;
+    }
+    const std::string table = Cp1252FromUtf8(family);
+    int listed = 0;
+    for (const ComponentRecord& row : session.catalog->Features().Rows()) {
+        if (row.TABLE.trimmed() != table) {
+            continue;
+        }
+        if (listed++ == 0) {
+            out << std::right << std::setw(5) << "id"
+                << "  " << std::left << std::setw(20) << "LABEL"
+                << " USP   TL" << std::right << std::setw(12) << "KL" << std::setw(12) << "TONS"
+                << std::setw(12) << "MW" << std::setw(14) << "CR" << '\n';
+        }
+        const std::string label = Shown(row.LABEL.str());
+        out << std::right << std::setw(5) << row.IDNUM << "  " << label
+            << std::string(label.size() < 20 ? 20 - label.size() : 0, ' ') << "  " << std::left
+            << std::setw(2) << Shown(row.USP.str()) << std::right << std::setw(5) << row.TL
+            << std::setw(12) << ExactNumberText(row.KL) << std::setw(12)
+            << ExactNumberText(row.TONS) << std::setw(12) << ExactNumberText(row.MW)
+            << std::setw(14) << ExactNumberText(row.CR) << '\n';
+    }
+    if (listed == 0) {
+        err << "The catalog has no rows of the family \"" << family << "\"\n";
+        return kProblemsFound;
+    }
+    return kDone;
+}
+
+int RunCatalogExport(const std::string& file, std::ostream& out, std::ostream& err) {
+    Session session;
+    if (!OpenConfiguredCatalog(session, err)) {
+        return kFileError;
+    }
+    const auto& rows = session.catalog->Features().Rows();
+    const Status written = WriteCatalogCsvFile(file, rows);
+    if (!written) {
+        err << written.message() << '\n';
+        return kFileError;
+    }
+    out << "Wrote " << rows.size() << " rows to " << file << '\n';
+    return kDone;
+}
+
+int RunCatalogImport(const std::string& file, std::ostream& out, std::ostream& err) {
+    auto rows = ReadCatalogCsvFile(file);
+    if (!rows) {
+        err << rows.message() << '\n';
+        return kFileError;
+    }
+    const std::vector<std::string> problems = CheckCatalog(*rows);
+    if (!problems.empty()) {
+        ReportProblems(problems, file, err);
+        err << "Nothing was imported.\n";
+        return kProblemsFound;
+    }
+    Session session;
+    if (!OpenConfiguredCatalog(session, err)) {
+        return kFileError;
+    }
+    const Status replaced = session.catalog->ReplaceFeatures(*rows);
+    if (!replaced) {
+        err << replaced.message() << '\n';
+        return kFileError;
+    }
+    out << "Imported " << rows->size() << " rows into " << session.CatalogPath().string() << '\n';
+    return kDone;
+}
+
+}  // namespace korvane::cli

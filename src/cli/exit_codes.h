@@ -1,0 +1,10 @@
+#pragma once
+
+namespace korvane::cli {
+
+inline constexpr int kDone = 0;
+inline constexpr int kProblemsFound = 1;
+inline constexpr int kUsageError = 2;
+inline constexpr int kFileError = 3;
+
+}  // namespace korvane::cli

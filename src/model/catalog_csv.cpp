@@ -1,0 +1,201 @@
+#include "model/catalog_csv.h"
+
+#include <array>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "files/atomic_write.h"
+#include "model/catalog_values.h"
+#include "model/cp1252.h"
+#include "model/record_fields.h"
+
+namespace korvane {
+
+namespace {
+
+// Splits one CSV record, which may span lines inside quotes. Returns false at
+// the end of the input; `line` counts the lines consumed.
+bool ReadCsvRecord(std::istream& in, std::vector<std::string>& cells, int& line,
+                   bool& unterminated) {
+    cells.clear();
+    unterminated = false;
+    std::string text;
+    if (!std::getline(in, text)) {
+        return false;
+    }
+    ++line;
+    std::string cell;
+    bool quoted = false;
+    for (std::size_t i = 0;; ++i) {
+        if (i == text.size()) {
+            if (!quoted) {
+                break;
+            }
+            std::string more;
+            if (!std::getline(in, more)) {
+                unterminated = true;
+                break;
+            }
+            ++line;
+            cell += '\n';
+            text = std::move(more);
+            i = static_cast<std::size_t>(-1);
+            continue;
+        }
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                cell += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            cells.push_back(std::move(cell));
+            cell.clear();
+        } else if (c != '\r' || i + 1 != text.size()) {
+            cell += c;
+        }
+    }
+    cells.push_back(std::move(cell));
+    return true;
+}
+
+std::string Located(std::string_view source, int line, const std::string& what) {
+    return std::string(source) + ", line " + std::to_string(line) + ": " + what;
+}
+
+std::string QuotedCell(const std::string& text) {
+    const bool needs_quotes = text.find_first_of(",\"\n\r") != std::string::npos ||
+                              (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!needs_quotes) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+// A catalog text as written: trailing blanks and never-set NULs left out.
+std::string CatalogText(const std::string& bytes) {
+    std::string text;
+    for (char c : bytes) {
+        if (c != '\0') {
+            text += c;
+        }
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return Utf8FromCp1252(text);
+}
+
+}  // namespace
+
+Result<std::vector<ComponentRecord>> ReadCatalogCsv(std::istream& in,
+                                                    std::string_view source_name) {
+    const auto& fields = RecordFields();
+    std::vector<std::string> cells;
+    int line = 0;
+    bool unterminated = false;
+    if (!ReadCsvRecord(in, cells, line, unterminated)) {
+        return Error{std::string(source_name) +
+                     ": the file is empty; expected a header line naming the fields"};
+    }
+    std::array<std::size_t, kRecordFieldCount> column_of;
+    column_of.fill(kRecordFieldCount);
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+        const std::size_t field = FieldIndex(cells[column]);
+        if (field == kRecordFieldCount) {
+            return Error{Located(source_name, line,
+                                 "unknown column \"" + cells[column] + "\" in the header")};
+        }
+        if (column_of[field] != kRecordFieldCount) {
+            return Error{
+                Located(source_name, line, "column \"" + cells[column] + "\" appears twice")};
+        }
+        column_of[field] = column;
+    }
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        if (column_of[field] == kRecordFieldCount) {
+            return Error{
+                Located(source_name, line,
+                        "the header lacks the column \"" + std::string(fields[field].name) + "\"")};
+        }
+    }
+
+    std::vector<ComponentRecord> rows;
+    while (ReadCsvRecord(in, cells, line, unterminated)) {
+        if (unterminated) {
+            return Error{Located(source_name, line, "a quoted field is never closed")};
+        }
+        if (cells.size() == 1 && cells[0].empty()) {
+            continue;
+        }
+        if (cells.size() != column_of.size()) {
+            return Error{Located(source_name, line,
+                                 "expected " + std::to_string(column_of.size()) +
+                                     " fields, found " + std::to_string(cells.size()))};
+        }
+        ComponentRecord row;
+        for (std::size_t field = 0; field < fields.size(); ++field) {
+            const std::string& cell = cells[column_of[field]];
+            if (fields[field].kind == FieldKind::Text) {
+                SetTextField(row, field, Cp1252FromUtf8(cell));
+                continue;
+            }
+            auto number = ParseCatalogNumber(cell, fields[field]);
+            if (!number) {
+                return Error{Located(source_name, line, number.message())};
+            }
+            SetNumberField(row, field, *number);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+Result<std::vector<ComponentRecord>> ReadCatalogCsvFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return Error{file.string() + ": cannot be opened for reading"};
+    }
+    return ReadCatalogCsv(in, file.string());
+}
+
+void WriteCatalogCsv(std::ostream& out, const std::vector<ComponentRecord>& rows) {
+    const auto& fields = RecordFields();
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        out << (field ? "," : "") << fields[field].name;
+    }
+    out << '\n';
+    for (const ComponentRecord& row : rows) {
+        for (std::size_t field = 0; field < fields.size(); ++field) {
+            out << (field ? "," : "");
+            if (fields[field].kind == FieldKind::Text) {
+                out << QuotedCell(CatalogText(TextField(row, field)));
+            } else {
+                out << ExactNumberText(NumberField(row, field));
+            }
+        }
+        out << '\n';
+    }
+}
+
+Status WriteCatalogCsvFile(const std::filesystem::path& file,
+                           const std::vector<ComponentRecord>& rows) {
+    return WriteFileAtomically(file, [&](std::ostream& out) { WriteCatalogCsv(out, rows); });
+}
+
+}  // namespace korvane

@@ -1,0 +1,341 @@
+#include "model/catalog_store.h"
+
+#include <sqlite3.h>
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "files/atomic_write.h"
+#include "model/catalog_values.h"
+#include "model/cp1252.h"
+#include "model/record_fields.h"
+
+namespace korvane {
+
+namespace {
+
+// Closes a statement however the function that prepared it ends.
+class Statement {
+public:
+    Statement(sqlite3* db, const std::string& sql) {
+        sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool ok() const { return stmt_ != nullptr; }
+    sqlite3_stmt* get() const { return stmt_; }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+std::string Quoted(std::string_view name) {
+    return "\"" + std::string(name) + "\"";
+}
+
+std::string SqliteMessage(sqlite3* db) {
+    return db ? sqlite3_errmsg(db) : "out of memory";
+}
+
+Status Execute(sqlite3* db, const std::string& sql, const std::filesystem::path& file) {
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+        std::string text = message ? message : SqliteMessage(db);
+        sqlite3_free(message);
+        return Error{file.string() + ": " + text};
+    }
+    return {};
+}
+
+std::string FeaturesSchema() {
+    std::string sql = "CREATE TABLE \"Features\" (";
+    const auto& fields = RecordFields();
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        const FieldInfo& info = fields[field];
+        sql += (field ? ", " : "") + Quoted(info.name);
+        if (info.name == "custom" || info.kind == FieldKind::Text) {
+            sql += " TEXT";
+        } else {
+            sql += info.kind == FieldKind::Integer ? " INTEGER NOT NULL" : " REAL NOT NULL";
+        }
+    }
+    return sql + ");\nCREATE UNIQUE INDEX \"MAINDEX\" ON \"Features\" (\"TABLE\", \"IDNUM\");\n";
+}
+
+// "Recent Edits" is keyed by its position; an SQLite index name serves one
+// table only, so its key is the table's primary key rather than a second "MAINDEX".
+constexpr const char* kRecentEditsSchema =
+    "CREATE TABLE \"Recent Edits\" (\"IDNUM\" INTEGER PRIMARY KEY, \"FILESPEC\" TEXT);\n";
+
+Status InsertRows(sqlite3* db, const std::filesystem::path& file,
+                  const std::vector<ComponentRecord>& rows) {
+    const auto& fields = RecordFields();
+    std::string sql = "INSERT INTO \"Features\" VALUES (";
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        sql += field ? ", ?" : "?";
+    }
+    Statement insert(db, sql + ")");
+    if (!insert.ok()) {
+        return Error{file.string() + ": " + SqliteMessage(db)};
+    }
+    for (const ComponentRecord& row : rows) {
+        sqlite3_reset(insert.get());
+        for (std::size_t field = 0; field < fields.size(); ++field) {
+            const int column = static_cast<int>(field) + 1;
+            if (fields[field].kind == FieldKind::Text) {
+                std::string text = TextField(row, field);
+                while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) {
+                    text.pop_back();
+                }
+                const std::string utf8 = Utf8FromCp1252(text);
+                sqlite3_bind_text(insert.get(), column, utf8.c_str(), static_cast<int>(utf8.size()),
+                                  SQLITE_TRANSIENT);
+            } else if (fields[field].name == "custom") {
+                const std::string text = std::to_string(row.custom);
+                sqlite3_bind_text(insert.get(), column, text.c_str(), -1, SQLITE_TRANSIENT);
+            } else if (fields[field].kind == FieldKind::Integer) {
+                sqlite3_bind_int(insert.get(), column, static_cast<int>(NumberField(row, field)));
+            } else {
+                sqlite3_bind_double(insert.get(), column, NumberField(row, field));
+            }
+        }
+        if (sqlite3_step(insert.get()) != SQLITE_DONE) {
+            return Error{file.string() + ": cannot store row " + RowKeyText(row) + " (" +
+                         SqliteMessage(db) + ")"};
+        }
+    }
+    return {};
+}
+
+// The text of a column as the catalog reader sees it; NULL reads as empty.
+std::string ColumnText(sqlite3_stmt* stmt, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)))
+                : std::string();
+}
+
+Result<ComponentRecord> ReadRow(sqlite3_stmt* stmt,
+                                const std::array<int, kRecordFieldCount>& column_of) {
+    const auto& fields = RecordFields();
+    ComponentRecord row;
+    std::string problem;
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        const int column = column_of[field];
+        if (fields[field].kind == FieldKind::Text) {
+            SetTextField(row, field, Cp1252FromUtf8(ColumnText(stmt, column)));
+            continue;
+        }
+        const int type = sqlite3_column_type(stmt, column);
+        Result<double> number = 0.0;
+        if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+            number = ParseCatalogNumber(ExactNumberText(sqlite3_column_double(stmt, column)),
+                                        fields[field]);
+        } else if (type == SQLITE_BLOB) {
+            number = Error{"field " + std::string(fields[field].name) +
+                           " holds binary data, not a number"};
+        } else {
+            number = ParseCatalogNumber(Cp1252FromUtf8(ColumnText(stmt, column)), fields[field]);
+        }
+        if (!number) {
+            if (problem.empty()) {
+                problem = number.message();
+            }
+            continue;
+        }
+        SetNumberField(row, field, *number);
+    }
+    if (!problem.empty()) {
+        return Error{"row " + RowKeyText(row) + " of \"Features\": " + problem};
+    }
+    return row;
+}
+
+Result<std::vector<ComponentRecord>> ReadFeatures(sqlite3* db, const std::filesystem::path& file) {
+    Statement select(db, "SELECT * FROM \"Features\"");
+    if (!select.ok()) {
+        const std::string message = SqliteMessage(db);
+        if (message.find("no such table") != std::string::npos) {
+            return Error{file.string() + ": the catalog lacks the table \"Features\""};
+        }
+        return Error{file.string() + ": is not a catalog database (" + message + ")"};
+    }
+    const auto& fields = RecordFields();
+    std::array<int, kRecordFieldCount> column_of;
+    column_of.fill(-1);
+    for (int column = 0; column < sqlite3_column_count(select.get()); ++column) {
+        const std::string name = sqlite3_column_name(select.get(), column);
+        for (std::size_t field = 0; field < fields.size(); ++field) {
+            if (sqlite3_stricmp(name.c_str(), std::string(fields[field].name).c_str()) == 0) {
+                column_of[field] = column;
+            }
+        }
+    }
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        if (column_of[field] < 0) {
+            return Error{file.string() + ": the table \"Features\" lacks the column \"" +
+                         std::string(fields[field].name) + "\""};
+        }
+    }
+    std::vector<ComponentRecord> rows;
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+        auto row = ReadRow(select.get(), column_of);
+        if (!row) {
+            return Error{file.string() + ": " + row.message()};
+        }
+        rows.push_back(*row);
+    }
+    if (step != SQLITE_DONE) {
+        return Error{file.string() + ": cannot read \"Features\" (" + SqliteMessage(db) + ")"};
+    }
+    return rows;
+}
+
+Status CheckRecentEdits(sqlite3* db, const std::filesystem::path& file) {
+    Statement select(db, "SELECT \"IDNUM\", \"FILESPEC\" FROM \"Recent Edits\" LIMIT 1");
+    if (!select.ok()) {
+        const std::string message = SqliteMessage(db);
+        if (message.find("no such table") != std::string::npos) {
+            return Error{file.string() + ": the catalog lacks the table \"Recent Edits\""};
+        }
+        return Error{file.string() + ": the table \"Recent Edits\" is unreadable (" + message +
+                     ")"};
+    }
+    return {};
+}
+
+Result<sqlite3*> OpenDatabase(const std::filesystem::path& file, int flags) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        std::string message = SqliteMessage(db);
+        sqlite3_close(db);
+        return Error{file.string() + ": cannot be opened (" + message + ")"};
+    }
+    sqlite3_busy_timeout(db, 2000);
+    return db;
+}
+
+}  // namespace
+
+CatalogStore::CatalogStore(sqlite3* db, std::filesystem::path path, Catalog features)
+    : db_(db), path_(std::move(path)), features_(std::move(features)) {}
+
+CatalogStore::~CatalogStore() {
+    Close();
+}
+
+void CatalogStore::Close() {
+    if (db_) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+    }
+}
+
+Result<std::unique_ptr<CatalogStore>> CatalogStore::Open(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return Error{file.string() + ": no catalog file there"};
+    }
+    auto db = OpenDatabase(file, SQLITE_OPEN_READWRITE);
+    if (!db) {
+        db = OpenDatabase(file, SQLITE_OPEN_READONLY);
+    }
+    if (!db) {
+        return Error{db.message()};
+    }
+    auto rows = ReadFeatures(*db, file);
+    Status recent = rows ? CheckRecentEdits(*db, file) : rows.status();
+    if (!recent) {
+        sqlite3_close(*db);
+        return Error{recent.message()};
+    }
+    return std::unique_ptr<CatalogStore>(new CatalogStore(*db, file, Catalog(std::move(*rows))));
+}
+
+std::string CatalogStore::Filespec(int position) const {
+    Statement select(db_, "SELECT \"FILESPEC\" FROM \"Recent Edits\" WHERE \"IDNUM\" = ?");
+    if (!select.ok()) {
+        return {};
+    }
+    sqlite3_bind_int(select.get(), 1, position);
+    if (sqlite3_step(select.get()) != SQLITE_ROW) {
+        return {};
+    }
+    std::string path = ColumnText(select.get(), 0);
+    const auto first = path.find_first_not_of(' ');
+    const auto last = path.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : path.substr(first, last - first + 1);
+}
+
+Status CatalogStore::SetFilespec(int position, std::string_view path) {
+    Statement update(
+        db_, "INSERT OR REPLACE INTO \"Recent Edits\" (\"IDNUM\", \"FILESPEC\") VALUES (?, ?)");
+    if (!update.ok()) {
+        return Error{path_.string() + ": cannot record a recent file (" + SqliteMessage(db_) + ")"};
+    }
+    sqlite3_bind_int(update.get(), 1, position);
+    sqlite3_bind_text(update.get(), 2, path.data(), static_cast<int>(path.size()),
+                      SQLITE_TRANSIENT);
+    if (sqlite3_step(update.get()) != SQLITE_DONE) {
+        return Error{path_.string() + ": cannot record a recent file (" + SqliteMessage(db_) + ")"};
+    }
+    return {};
+}
+
+Status CatalogStore::ReplaceFeatures(const std::vector<ComponentRecord>& rows) {
+    Status status = Execute(db_, "BEGIN IMMEDIATE; DELETE FROM \"Features\";", path_);
+    if (status) {
+        status = InsertRows(db_, path_, rows);
+    }
+    if (!status) {
+        Execute(db_, "ROLLBACK;", path_).ok();
+        return status;
+    }
+    status = Execute(db_, "COMMIT;", path_);
+    if (status) {
+        features_ = Catalog(rows);
+    }
+    return status;
+}
+
+Status CreateCatalogFile(const std::filesystem::path& file,
+                         const std::vector<ComponentRecord>& rows) {
+    const std::filesystem::path temporary = TemporarySibling(file);
+    auto db = OpenDatabase(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    if (!db) {
+        return Error{file.string() + ": cannot be created (the folder is missing or read-only)"};
+    }
+    std::string recent_rows;
+    for (int position = 1; position <= kRecentEditsRows; ++position) {
+        recent_rows +=
+            "INSERT INTO \"Recent Edits\" VALUES (" + std::to_string(position) + ", NULL);\n";
+    }
+    Status status =
+        Execute(*db, "BEGIN;\n" + FeaturesSchema() + kRecentEditsSchema + recent_rows, file);
+    if (status) {
+        status = InsertRows(*db, file, rows);
+    }
+    if (status) {
+        status = Execute(*db, "COMMIT;", file);
+    }
+    sqlite3_close(*db);
+    if (!status) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return status;
+    }
+    return ReplaceWith(temporary, file);
+}
+
+Result<std::vector<ComponentRecord>> ReadCatalogFileRows(const std::filesystem::path& file) {
+    auto store = CatalogStore::Open(file);
+    if (!store) {
+        return Error{store.message()};
+    }
+    return (*store)->Features().Rows();
+}
+
+}  // namespace korvane

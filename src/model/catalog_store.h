@@ -1,0 +1,58 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/catalog.h"
+#include "model/result.h"
+
+struct sqlite3;
+
+namespace korvane {
+
+inline constexpr int kRecentEditsRows = 10;
+
+// The catalog file: an SQLite database with the tables "Features" (read once
+// into memory at open) and "Recent Edits" (read and written in place).
+class CatalogStore final : public RecentEdits {
+public:
+    // Opens an existing catalog file; a file that is not a catalog, lacks a
+    // table or column, or holds an unreadable row is refused with a message
+    // naming the file and what is wrong.
+    static Result<std::unique_ptr<CatalogStore>> Open(const std::filesystem::path& file);
+
+    ~CatalogStore() override;
+    CatalogStore(const CatalogStore&) = delete;
+    CatalogStore& operator=(const CatalogStore&) = delete;
+
+    Catalog& Features() { return features_; }
+    const std::filesystem::path& Path() const { return path_; }
+
+    std::string Filespec(int position) const override;
+    Status SetFilespec(int position, std::string_view path) override;
+
+    // Replaces every row of "Features", in the file and in memory; the recent
+    // files stay. Nothing is written when it fails.
+    Status ReplaceFeatures(const std::vector<ComponentRecord>& rows);
+
+    void Close();
+
+private:
+    CatalogStore(sqlite3* db, std::filesystem::path path, Catalog features);
+
+    sqlite3* db_;
+    std::filesystem::path path_;
+    Catalog features_;
+};
+
+// Writes a new catalog file holding `rows` and ten empty recent-file rows,
+// replacing any file of that name only once it is complete.
+Status CreateCatalogFile(const std::filesystem::path& file,
+                         const std::vector<ComponentRecord>& rows);
+
+// The "Features" rows of a catalog file, in key order.
+Result<std::vector<ComponentRecord>> ReadCatalogFileRows(const std::filesystem::path& file);
+
+}  // namespace korvane

@@ -1,0 +1,48 @@
+#include "app/session.h"
+
+#include <gtest/gtest.h>
+
+#include "model/standard_catalog.h"
+#include "support/temp_dir.h"
+
+namespace korvane {
+namespace {
+
+using testing::TempDir;
+
+TEST(Session, TitleCarriesTheVersion) {
+    EXPECT_FLOAT_EQ(AppVersion(), 1.1f);
+    EXPECT_EQ(AppTitle(), "Korvane v1.1");
+}
+
+class OpenCatalogTest : public ::testing::Test {
+protected:
+    Status Open() { return OpenCatalog(session_, places_, dir_ / "current"); }
+
+    TempDir dir_;
+    ConfigurationPlaces places_{dir_ / "config", dir_ / "data"};
+    Session session_;
+};
+
+TEST_F(OpenCatalogTest, AMissingCatalogIsCreatedFromTheStandardCatalog) {
+    ASSERT_TRUE(Open().ok());
+    EXPECT_EQ(session_.CatalogPath(), dir_ / "data" / "korva.db");
+    EXPECT_TRUE(std::filesystem::exists(session_.CatalogPath()));
+    EXPECT_EQ(session_.catalog->Features().Rows(), StandardCatalogRows());
+}
+
+TEST_F(OpenCatalogTest, AnUnreadableCatalogIsReportedAndCanBeRecreated) {
+    std::filesystem::create_directories(dir_ / "data");
+    testing::WriteText(dir_ / "data" / "korva.db", "not a database");
+    const Status opened = Open();
+    ASSERT_FALSE(opened.ok());
+    EXPECT_NE(opened.message().find((dir_ / "data" / "korva.db").string()), std::string::npos);
+    EXPECT_NE(opened.message().find("recreate the standard catalog"), std::string::npos);
+    EXPECT_EQ(session_.catalog, nullptr);
+
+    ASSERT_TRUE(RecreateStandardCatalog(session_).ok());
+    EXPECT_EQ(session_.catalog->Features().Rows(), StandardCatalogRows());
+}
+
+}  // namespace
+}  // namespace korvane

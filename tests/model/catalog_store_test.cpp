@@ -1,0 +1,143 @@
+#include "model/catalog_store.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "model/standard_catalog.h"
+#include "support/temp_dir.h"
+
+namespace korvane {
+namespace {
+
+using testing::TempDir;
+
+void RunSql(const std::filesystem::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    char* message = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message), SQLITE_OK)
+        << (message ? message : "");
+    sqlite3_free(message);
+    sqlite3_close(db);
+}
+
+class CatalogStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(CreateCatalogFile(file_, StandardCatalogRows()).ok()); }
+
+    std::string OpenError() {
+        auto store = CatalogStore::Open(file_);
+        EXPECT_FALSE(store) << "the broken catalog was opened";
+        return store ? std::string() : store.message();
+    }
+
+    TempDir dir_;
+    std::filesystem::path file_ = dir_ / "korva.db";
+};
+
+TEST_F(CatalogStoreTest, CreatedCatalogHoldsTheStandardRowsAndTenEmptyRecentFiles) {
+    auto store = CatalogStore::Open(file_);
+    ASSERT_TRUE(store) << store.message();
+    EXPECT_EQ((*store)->Features().Rows(), StandardCatalogRows());
+    for (int position = 1; position <= kRecentEditsRows; ++position) {
+        EXPECT_EQ((*store)->Filespec(position), "");
+    }
+    const ComponentRecord& merchant = (*store)->Features().LookupComponent("TY", 1);
+    EXPECT_EQ(merchant.LABEL.trimmed(), "Merchant");
+    EXPECT_EQ(merchant.USP, "A");
+}
+
+TEST_F(CatalogStoreTest, RecentFilesAreWrittenThroughAndSurviveReopening) {
+    {
+        auto store = CatalogStore::Open(file_);
+        ASSERT_TRUE(store);
+        ASSERT_TRUE((*store)->SetFilespec(1, "/ships/scout.k2d").ok());
+        ASSERT_TRUE((*store)->SetFilespec(10, "  /ships/far trader.k2d  ").ok());
+    }
+    auto store = CatalogStore::Open(file_);
+    ASSERT_TRUE(store);
+    EXPECT_EQ((*store)->Filespec(1), "/ships/scout.k2d");
+    EXPECT_EQ((*store)->Filespec(10), "/ships/far trader.k2d")
+        << "blanks around a stored path are trimmed";
+    EXPECT_EQ((*store)->Filespec(2), "");
+}
+
+TEST_F(CatalogStoreTest, ReplaceFeaturesKeepsTheRecentFiles) {
+    auto store = CatalogStore::Open(file_);
+    ASSERT_TRUE(store);
+    ASSERT_TRUE((*store)->SetFilespec(1, "/ships/scout.k2d").ok());
+    std::vector<ComponentRecord> rows(StandardCatalogRows().begin(),
+                                      StandardCatalogRows().begin() + 3);
+    ASSERT_TRUE((*store)->ReplaceFeatures(rows).ok());
+    EXPECT_EQ((*store)->Features().Rows().size(), 3u);
+    (*store)->Close();
+
+    auto reopened = CatalogStore::Open(file_);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ((*reopened)->Features().Rows(), rows);
+    EXPECT_EQ((*reopened)->Filespec(1), "/ships/scout.k2d");
+}
+
+TEST_F(CatalogStoreTest, DuplicateKeysAreRefusedAndNothingIsReplaced) {
+    auto store = CatalogStore::Open(file_);
+    ASSERT_TRUE(store);
+    std::vector<ComponentRecord> rows = {StandardCatalogRows()[0], StandardCatalogRows()[0]};
+    EXPECT_FALSE((*store)->ReplaceFeatures(rows).ok());
+    EXPECT_EQ((*store)->Features().Rows(), StandardCatalogRows());
+    (*store)->Close();
+    auto reopened = CatalogStore::Open(file_);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ((*reopened)->Features().Rows().size(), StandardCatalogRows().size());
+}
+
+TEST_F(CatalogStoreTest, BrokenCatalogsAreRefusedWithTheFileAndTheReason) {
+    RunSql(file_, "UPDATE \"Features\" SET \"KL\" = '' WHERE \"TABLE\" = 'PP' AND \"IDNUM\" = 2;");
+    EXPECT_EQ(OpenError(), file_.string() +
+                               ": row (PP, 2) of \"Features\": field KL is empty; numeric fields "
+                               "must hold a value");
+
+    RunSql(file_,
+           "UPDATE \"Features\" SET \"KL\" = 'lots' WHERE \"TABLE\" = 'PP' AND \"IDNUM\" = 2;");
+    EXPECT_NE(OpenError().find("field KL holds \"lots\", which is not a number"),
+              std::string::npos);
+
+    RunSql(file_,
+           "UPDATE \"Features\" SET \"KL\" = '2.5' WHERE \"TABLE\" = 'PP' AND \"IDNUM\" = 2;");
+    auto repaired = CatalogStore::Open(file_);
+    ASSERT_TRUE(repaired) << "a number stored as text is still a number: " << repaired.message();
+    EXPECT_EQ((*repaired)->Features().LookupComponent("PP", 2).KL, 2.5);
+    (*repaired)->Close();
+
+    RunSql(file_, "ALTER TABLE \"Features\" DROP COLUMN \"MISCSTR7\";");
+    EXPECT_EQ(OpenError(),
+              file_.string() + ": the table \"Features\" lacks the column \"MISCSTR7\"");
+
+    RunSql(file_, "DROP TABLE \"Recent Edits\";");
+    EXPECT_NE(OpenError().find("lacks the column"), std::string::npos)
+        << "the first fault found is reported";
+}
+
+TEST_F(CatalogStoreTest, MissingTablesAndForeignFilesAreRefused) {
+    RunSql(file_, "DROP TABLE \"Recent Edits\";");
+    EXPECT_EQ(OpenError(), file_.string() + ": the catalog lacks the table \"Recent Edits\"");
+
+    RunSql(file_, "DROP TABLE \"Features\";");
+    EXPECT_EQ(OpenError(), file_.string() + ": the catalog lacks the table \"Features\"");
+
+    testing::WriteText(file_, "This is a text file, not a catalog.\n");
+    EXPECT_EQ(OpenError(), file_.string() + ": is not a catalog database (file is not a database)");
+
+    std::filesystem::remove(file_);
+    EXPECT_EQ(OpenError(), file_.string() + ": no catalog file there");
+}
+
+TEST_F(CatalogStoreTest, CreatingOverAnExistingFileReplacesItWhole) {
+    testing::WriteText(file_, "junk");
+    ASSERT_TRUE(CreateCatalogFile(file_, StandardCatalogRows()).ok());
+    EXPECT_TRUE(CatalogStore::Open(file_));
+    EXPECT_FALSE(
+        CreateCatalogFile(dir_ / "missing-folder" / "korva.db", StandardCatalogRows()).ok());
+}
+
+}  // namespace
+}  // namespace korvane
