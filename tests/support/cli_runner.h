@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace korvane::testing {
+
+struct CliRun {
+    int exit_code = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs korvane-cli with `arguments` (a shell word list) inside `home`, with
+// HOME, XDG_CONFIG_HOME and XDG_DATA_HOME pointed there and WINDIR unset, so
+// each test has its own configuration and catalog.
+CliRun RunCli(const std::filesystem::path& home, const std::string& arguments);
+
+// Quotes a word for the shell.
+std::string ShellQuoted(const std::string& word);
+
+}  // namespace korvane::testing
