@@ -17,15 +17,20 @@ std::string PlainNumber(double x);
 std::string PrintedNumber(double x);
 
 // x under a "#,##0.0"-style pattern ("##,###,###", "#,###", "###,###.#",
-// "0.0", "0" …): rounds the 15-significant-digit form half away from zero,
-// groups thousands with ",", writes no leading zeros where the pattern has "#".
+// "0.0", "0" …): "#" positions print only the digits needed, "0" positions
+// always print, a "," among the integer positions groups thousands, and the
+// "." is written even without decimals (1234 under "###,###.###" gives
+// "1,234."). Text around the positions is kept ("##,###,##0 "). Rounds the
+// 15-significant-digit form half away from zero; a value that rounds to 0 has
+// no sign; "." and "," whatever the locale.
 std::string FormatPattern(double x, std::string_view pattern);
 
 // "Monday, December 7, 2026".
 std::string LongDate(std::chrono::sys_days day);
 
 // The leading number of a text, as typed numbers are read: "3 turrets" reads 3,
-// " -1.5e2x" reads -150, "abc" and "" read 0.
+// " -1.5e2x" reads -150, "abc" and "" read 0, and so does a magnitude beyond
+// the range of a double.
 double LeadingNumber(std::string_view text);
 
 }  // namespace korvane

@@ -1,0 +1,358 @@
+#include "files/design_file.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <system_error>
+
+#include "files/atomic_write.h"
+#include "model/cp1252.h"
+#include "reports/number_format.h"
+
+namespace korvane {
+
+namespace {
+
+// No line of a design file comes near this; a longer one means a file of another kind.
+constexpr std::size_t kMaxLineLength = 4096;
+// How much of an offending line a message quotes.
+constexpr std::size_t kQuotedLength = 40;
+
+// How messages name a table's entries ("slot 3") and its count ("the number of slots").
+struct TableNames {
+    std::string_view entry;
+    std::string_view entries;
+};
+
+constexpr std::array<TableNames, Design::kTableCount> kTableNames = {{
+    {"slot", "slots"},
+    {"Sensors entry", "Sensors entries"},
+    {"Communicators entry", "Communicators entries"},
+    {"Turrets entry", "Turrets entries"},
+    {"Bays entry", "Bays entries"},
+    {"Screens entry", "Screens entries"},
+    {"Accommodations entry", "Accommodations entries"},
+    {"Craft entry", "Craft entries"},
+    {"Environment entry", "Environment entries"},
+    {"AntiHijack entry", "AntiHijack entries"},
+    {"CustomFeatures entry", "CustomFeatures entries"},
+}};
+
+constexpr std::array<std::string_view, 11> kMiscNumNames = {
+    "MISCNUM0", "MISCNUM1", "MISCNUM2", "MISCNUM3", "MISCNUM4", "MISCNUM5",
+    "MISCNUM6", "MISCNUM7", "MISCNUM8", "MISCNUM9", "MISCNUM10"};
+constexpr std::array<std::string_view, 11> kMiscStrNames = {
+    "MISCSTR0", "MISCSTR1", "MISCSTR2", "MISCSTR3", "MISCSTR4", "MISCSTR5",
+    "MISCSTR6", "MISCSTR7", "MISCSTR8", "MISCSTR9", "MISCSTR10"};
+
+void WriteLine(std::ostream& out, std::string_view text) {
+    out << text << "\r\n";
+}
+
+// A line feed inside a text would split its line and shift every later value,
+// so it is written as a blank. NULs and all other bytes are written as they are.
+void WriteTextLine(std::ostream& out, std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    WriteLine(out, text);
+}
+
+void WriteRecord(std::ostream& out, const ComponentRecord& record) {
+    WriteTextLine(out, record.TABLE.str());
+    WriteLine(out, PrintedNumber(record.IDNUM));
+    WriteTextLine(out, record.LABEL.trimmed());
+    for (double value : {record.NUMBER, record.KL, record.TONS, record.CR, record.MW}) {
+        WriteLine(out, PrintedNumber(value));
+    }
+    WriteTextLine(out, record.USP.str());
+    WriteLine(out, PrintedNumber(record.TL));
+    for (std::size_t k = 1; k <= 10; ++k) {
+        WriteLine(out, PrintedNumber(record.MISCNUM[k]));
+        WriteTextLine(out, record.MISCSTR[k].trimmed());
+    }
+}
+
+// Around a number a tab counts as a blank too.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Files from other writers may carry a "+" before a value; this program writes
+// a blank there. from_chars itself takes no "+".
+std::string_view WithoutPlus(std::string_view text) {
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+// The whole line, blanks aside, must be the value: "12abc" is not 12. A design
+// file holds nothing else on a number line, so junk there means a damaged file.
+std::optional<std::int16_t> ParseInteger(std::string_view line) {
+    const std::string_view text = WithoutPlus(TrimBlanks(line));
+    std::int16_t value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// As ParseInteger, and "inf", "nan" or a magnitude beyond a double are refused too.
+std::optional<double> ParseNumber(std::string_view line) {
+    const std::string_view text = WithoutPlus(TrimBlanks(line));
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value + 0.0;  // "-0" reads as 0
+}
+
+// An offending line as a message shows it: quoted, control bytes as "?", cut short.
+std::string Quoted(std::string_view line) {
+    std::string shown(line.substr(0, kQuotedLength));
+    for (char& c : shown) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            c = '?';
+        }
+    }
+    return "\"" + Utf8FromCp1252(shown) + (line.size() > kQuotedLength ? "...\"" : "\"");
+}
+
+// What a line should hold, for the message when it does not.
+enum class Expected { Text, Integer, Number, Count };
+
+// Hands out the lines of a design file one value at a time. The first failure
+// is kept; after it every read gives a default value and reads nothing.
+class LineReader {
+public:
+    LineReader(std::istream& in, std::string_view source) : in_(in), source_(source) {}
+
+    // What the following values belong to: "the design record", "slot 3" …
+    void SetPlace(std::string_view place, int index = 0) {
+        place_ = place;
+        place_index_ = index;
+    }
+
+    // TABLE and USP: leading blanks skipped, the value ends at the first comma.
+    std::string_view Code(std::string_view field) {
+        if (!Next(Expected::Text, field)) {
+            return {};
+        }
+        std::string_view value = line_;
+        value.remove_prefix(std::min(value.find_first_not_of(' '), value.size()));
+        return value.substr(0, value.find(','));
+    }
+
+    // LABEL and MISCSTR: the whole line.
+    std::string_view Text(std::string_view field) {
+        return Next(Expected::Text, field) ? std::string_view(line_) : std::string_view();
+    }
+
+    std::int16_t Integer(std::string_view field) {
+        if (!Next(Expected::Integer, field)) {
+            return 0;
+        }
+        const auto value = ParseInteger(line_);
+        if (!value) {
+            Fail(Expected::Integer, field, Quoted(line_));
+            return 0;
+        }
+        return *value;
+    }
+
+    double Number(std::string_view field) {
+        if (!Next(Expected::Number, field)) {
+            return 0;
+        }
+        const auto value = ParseNumber(line_);
+        if (!value) {
+            Fail(Expected::Number, field, Quoted(line_));
+            return 0;
+        }
+        return *value;
+    }
+
+    // A table's count line: how many entries follow, 0 up to the table's size.
+    int Count(std::string_view entries, int max) {
+        count_max_ = max;
+        if (!Next(Expected::Count, entries)) {
+            return 0;
+        }
+        const auto value = ParseInteger(line_);
+        if (!value || *value < 0 || *value > max) {
+            Fail(Expected::Count, entries, Quoted(line_));
+            return 0;
+        }
+        return *value;
+    }
+
+    bool failed() const { return error_.has_value(); }
+    Status status() const { return error_ ? Status(*error_) : Status(); }
+
+private:
+    std::string Describe(Expected expected, std::string_view field) const {
+        const std::string place =
+            std::string(place_) + (place_index_ > 0 ? " " + std::to_string(place_index_) : "");
+        switch (expected) {
+            case Expected::Text:
+                return std::string(field) + " of " + place;
+            case Expected::Integer:
+                return "a whole number from -32768 to 32767 for " + std::string(field) + " of " +
+                       place;
+            case Expected::Number:
+                return "a number for " + std::string(field) + " of " + place;
+            case Expected::Count:
+                return "the number of " + std::string(field) + " (0 to " +
+                       std::to_string(count_max_) + ")";
+        }
+        return {};
+    }
+
+    // Reads the next line without its line end (LF, or CR LF) into line_.
+    bool Next(Expected expected, std::string_view field) {
+        if (failed()) {
+            return false;
+        }
+        ++line_number_;
+        line_.clear();
+        bool any = false;
+        // get() turns a failing read into badbit rather than an exception.
+        for (int c = in_.get(); c != std::istream::traits_type::eof(); c = in_.get()) {
+            any = true;
+            if (c == '\n') {
+                break;
+            }
+            if (line_.size() == kMaxLineLength) {
+                Fail(expected, field,
+                     "a line of more than " + std::to_string(kMaxLineLength) +
+                         " characters (is this a design file?)");
+                return false;
+            }
+            line_ += static_cast<char>(c);
+        }
+        if (in_.bad()) {
+            Fail(expected, field, "a read error");
+            return false;
+        }
+        if (!any) {
+            Fail(expected, field, "the end of the file");
+            return false;
+        }
+        if (!line_.empty() && line_.back() == '\r') {
+            line_.pop_back();
+        }
+        return true;
+    }
+
+    void Fail(Expected expected, std::string_view field, const std::string& found) {
+        error_ = Error{std::string(source_) + ", line " + std::to_string(line_number_) +
+                       ": expected " + Describe(expected, field) + ", found " + found};
+    }
+
+    std::istream& in_;
+    std::string_view source_;
+    std::string_view place_;
+    int place_index_ = 0;
+    int count_max_ = 0;
+    int line_number_ = 0;
+    std::string line_;
+    std::optional<Error> error_;
+};
+
+void ReadRecord(LineReader& lines, ComponentRecord& record) {
+    record.TABLE = lines.Code("TABLE");
+    record.IDNUM = lines.Integer("IDNUM");
+    record.LABEL = lines.Text("LABEL");
+    record.NUMBER = lines.Number("NUMBER");
+    record.KL = lines.Number("KL");
+    record.TONS = lines.Number("TONS");
+    record.CR = lines.Number("CR");
+    record.MW = lines.Number("MW");
+    record.USP = lines.Code("USP");
+    record.TL = lines.Integer("TL");
+    for (std::size_t k = 1; k <= 10; ++k) {
+        record.MISCNUM[k] = lines.Number(kMiscNumNames[k]);
+        record.MISCSTR[k] = lines.Text(kMiscStrNames[k]);
+    }
+}
+
+}  // namespace
+
+void WriteDesign(std::ostream& out, const Design& design) {
+    WriteRecord(out, design.DesignRecord);
+    WriteRecord(out, design.CapacityRecord);
+    for (std::size_t t = 0; t < Design::kTableCount; ++t) {
+        const auto table = design.Table(t);
+        WriteLine(out, PrintedNumber(static_cast<double>(table.size() - 1)));
+        for (std::size_t i = 1; i < table.size(); ++i) {
+            WriteRecord(out, table[i]);
+        }
+    }
+}
+
+Status WriteDesignFile(const std::filesystem::path& path, const Design& design) {
+    return WriteFileAtomically(path, [&](std::ostream& out) { WriteDesign(out, design); });
+}
+
+// Whatever follows the last table is ignored, as a trailing empty line or an
+// end-of-file mark that an editor may add.
+Status ReadDesign(std::istream& in, std::string_view source_name, Design& design) {
+    Design scratch = design;
+    LineReader lines(in, source_name);
+    lines.SetPlace("the design record");
+    ReadRecord(lines, scratch.DesignRecord);
+    lines.SetPlace("the capacity record");
+    ReadRecord(lines, scratch.CapacityRecord);
+    for (std::size_t t = 0; t < Design::kTableCount && !lines.failed(); ++t) {
+        const auto table = scratch.Table(t);
+        const int count = lines.Count(kTableNames[t].entries, static_cast<int>(table.size() - 1));
+        for (int i = 1; i <= count && !lines.failed(); ++i) {
+            lines.SetPlace(kTableNames[t].entry, i);
+            ReadRecord(lines, table[i]);
+        }
+    }
+    if (lines.failed()) {
+        return lines.status();
+    }
+    design = std::move(scratch);
+    return {};
+}
+
+Status ReadDesignFile(const std::filesystem::path& path, Design& design) {
+    const std::string name = path.string();
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return Error{name + ": the file does not exist"};
+    }
+    if (status.type() == std::filesystem::file_type::directory) {
+        return Error{name + ": is a folder, not a design file"};
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return Error{name + ": cannot be opened for reading"};
+    }
+    return ReadDesign(in, name, design);
+}
+
+}  // namespace korvane

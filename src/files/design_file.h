@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string_view>
+
+#include "model/design.h"
+#include "model/result.h"
+
+namespace korvane {
+
+// A design file (".k2d") is one value per line, CRLF line ends, Windows-1252
+// bytes: the design record and the capacity record, then for each of the
+// eleven tables a count line followed by entries 1..count, 30 lines each.
+// Entry 0, MISCNUM0, MISCSTR0 and custom are not stored.
+inline constexpr int kDesignFileLineCount = 5351;
+
+// Writes every entry of every table, used or not, with the tables' full counts.
+void WriteDesign(std::ostream& out, const Design& design);
+
+// Writes through a temporary file in the same folder that replaces `path` only
+// when complete; a failure leaves the old file and names the path.
+Status WriteDesignFile(const std::filesystem::path& path, const Design& design);
+
+// Reads a design file over `design`. Only a complete, valid file changes it:
+// on failure `design` is untouched and the message names `source_name`, the
+// line and what was expected there. Entries above a table's count line, and
+// the fields the file does not store, keep their values. LF line ends read too.
+Status ReadDesign(std::istream& in, std::string_view source_name, Design& design);
+Status ReadDesignFile(const std::filesystem::path& path, Design& design);
+
+}  // namespace korvane

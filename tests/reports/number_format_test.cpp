@@ -1,0 +1,155 @@
+#include "reports/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace korvane {
+namespace {
+
+using std::chrono::December;
+using std::chrono::February;
+using std::chrono::sys_days;
+using std::chrono::year;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+TEST(NumberFormatPlain, ShortestFormWithoutLeadingZero) {
+    EXPECT_EQ(PlainNumber(0), "0");
+    EXPECT_EQ(PlainNumber(-0.0), "0");
+    EXPECT_EQ(PlainNumber(2), "2");
+    EXPECT_EQ(PlainNumber(-1.5), "-1.5");
+    EXPECT_EQ(PlainNumber(0.5), ".5");
+    EXPECT_EQ(PlainNumber(-0.25), "-.25");
+    EXPECT_EQ(PlainNumber(1234567), "1234567");
+    EXPECT_EQ(PlainNumber(100), "100");
+    EXPECT_EQ(PlainNumber(0.0001), ".0001");
+    EXPECT_EQ(PlainNumber(90000.0 / 13.5), "6666.66666666667");
+}
+
+TEST(NumberFormatPlain, FifteenSignificantDigits) {
+    EXPECT_EQ(PlainNumber(0.1 + 0.2), ".3");
+    EXPECT_EQ(PlainNumber(1.0 / 3), ".333333333333333");
+    EXPECT_EQ(PlainNumber(2.0 / 3), ".666666666666667");
+    EXPECT_EQ(PlainNumber(123456789012345.0), "123456789012345");
+    EXPECT_EQ(PlainNumber(999999999999999.9), "1E+15");
+}
+
+TEST(NumberFormatPlain, ExponentFormBelowOneTenThousandthAndFromE15) {
+    EXPECT_EQ(PlainNumber(1e-5), "1E-05");
+    EXPECT_EQ(PlainNumber(-2.5e-7), "-2.5E-07");
+    EXPECT_EQ(PlainNumber(1e15), "1E+15");
+    EXPECT_EQ(PlainNumber(1.25e20), "1.25E+20");
+    EXPECT_EQ(PlainNumber(1e100), "1E+100");
+    EXPECT_EQ(PlainNumber(5e-324), "4.94065645841247E-324");
+    EXPECT_EQ(PlainNumber(-std::numeric_limits<double>::max()), "-1.79769313486231E+308");
+}
+
+TEST(NumberFormatPlain, NonFiniteWritesAsZero) {
+    EXPECT_EQ(PlainNumber(kNaN), "0");
+    EXPECT_EQ(PlainNumber(kInf), "0");
+    EXPECT_EQ(PrintedNumber(-kInf), " 0 ");
+    EXPECT_EQ(FormatPattern(kNaN, "0.0"), "0.0");
+    EXPECT_EQ(FormatPattern(kInf, "#,###"), "");
+}
+
+TEST(NumberFormatPrinted, BlankOrMinusBeforeAndBlankAfter) {
+    EXPECT_EQ(PrintedNumber(2), " 2 ");
+    EXPECT_EQ(PrintedNumber(-1.5), "-1.5 ");
+    EXPECT_EQ(PrintedNumber(0), " 0 ");
+    EXPECT_EQ(PrintedNumber(-0.0), " 0 ");
+    EXPECT_EQ(PrintedNumber(0.5), " .5 ");
+    EXPECT_EQ(PrintedNumber(-1e-5), "-1E-05 ");
+}
+
+TEST(NumberFormatPattern, HashPositionsPrintOnlyWhatIsNeeded) {
+    EXPECT_EQ(FormatPattern(1234, "###,###.###"), "1,234.");
+    EXPECT_EQ(FormatPattern(0.25, "###,###.###"), ".25");
+    EXPECT_EQ(FormatPattern(0, "###,###.###"), ".");
+    EXPECT_EQ(FormatPattern(1234.5678, "###,###.###"), "1,234.568");
+    EXPECT_EQ(FormatPattern(12.5, "##,###,###.##"), "12.5");
+    EXPECT_EQ(FormatPattern(1234567.891, "##,###,###.##"), "1,234,567.89");
+    EXPECT_EQ(FormatPattern(2.675, "##,###,###.##"), "2.68");
+    EXPECT_EQ(FormatPattern(12345.67, "###,###.#"), "12,345.7");
+    EXPECT_EQ(FormatPattern(7, "###,###.#"), "7.");
+    EXPECT_EQ(FormatPattern(1234.56, "###.#"), "1234.6");
+    EXPECT_EQ(FormatPattern(0.04, "###.#"), ".");
+    EXPECT_EQ(FormatPattern(1234567.891, "##,###,###.#"), "1,234,567.9");
+}
+
+TEST(NumberFormatPattern, IntegerPatternsRoundAndGroup) {
+    EXPECT_EQ(FormatPattern(0, "#,###"), "");
+    EXPECT_EQ(FormatPattern(0.4, "#,###"), "");
+    EXPECT_EQ(FormatPattern(1234.5, "#,###"), "1,235");
+    EXPECT_EQ(FormatPattern(562.5, "#,###"), "563");
+    EXPECT_EQ(FormatPattern(-562.5, "#,###"), "-563");
+    EXPECT_EQ(FormatPattern(12345678, "##,###,###"), "12,345,678");
+    EXPECT_EQ(FormatPattern(999.5, "###,###"), "1,000");
+    EXPECT_EQ(FormatPattern(1234567890123.0, "#,###,###,###"), "1,234,567,890,123");
+    EXPECT_EQ(FormatPattern(562.5, "0"), "563");
+    EXPECT_EQ(FormatPattern(0.2, "0"), "0");
+    EXPECT_EQ(FormatPattern(7, "00"), "07");
+    EXPECT_EQ(FormatPattern(123, "00"), "123");
+    EXPECT_EQ(FormatPattern(1234567, "#,###,##0"), "1,234,567");
+    EXPECT_EQ(FormatPattern(0, "#,###,##0"), "0");
+}
+
+TEST(NumberFormatPattern, ZeroPositionsAlwaysPrint) {
+    EXPECT_EQ(FormatPattern(1234.56, "#,###,##0.0"), "1,234.6");
+    EXPECT_EQ(FormatPattern(0.04, "#,###,##0.0"), "0.0");
+    EXPECT_EQ(FormatPattern(3, "0.0"), "3.0");
+    EXPECT_EQ(FormatPattern(0.05, "0.0"), "0.1");
+    EXPECT_EQ(FormatPattern(-0.05, "0.0"), "-0.1");
+    EXPECT_EQ(FormatPattern(9.96, "0.0"), "10.0");
+    EXPECT_EQ(FormatPattern(1500, "##,###,##0 "), "1,500 ");
+    EXPECT_EQ(FormatPattern(0, "##,###,##0 "), "0 ");
+}
+
+TEST(NumberFormatPattern, ValueRoundingToZeroHasNoSign) {
+    EXPECT_EQ(FormatPattern(-0.04, "0.0"), "0.0");
+    EXPECT_EQ(FormatPattern(-0.4, "0"), "0");
+    EXPECT_EQ(FormatPattern(-0.4, "#,###"), "");
+    EXPECT_EQ(FormatPattern(-0.0001, "###,###.###"), ".");
+}
+
+TEST(NumberFormatPattern, LargeAndTinyMagnitudes) {
+    EXPECT_EQ(FormatPattern(1e15, "#,###"), "1,000,000,000,000,000");
+    EXPECT_EQ(FormatPattern(1.5e-7, "0.0"), "0.0");
+    EXPECT_EQ(FormatPattern(0.0005, "###,###.###"), ".001");
+    EXPECT_EQ(FormatPattern(-999999.95, "###,###.#"), "-1,000,000.");
+}
+
+TEST(NumberFormatLongDate, WeekdayMonthDayYear) {
+    EXPECT_EQ(LongDate(sys_days(year(2026) / December / 7)), "Monday, December 7, 2026");
+    EXPECT_EQ(LongDate(sys_days(year(2024) / February / 29)), "Thursday, February 29, 2024");
+    EXPECT_EQ(LongDate(sys_days(year(1970) / 1 / 1)), "Thursday, January 1, 1970");
+}
+
+TEST(NumberFormatLeadingNumber, ReadsTheLeadingNumberLikeTypedInput) {
+    EXPECT_EQ(LeadingNumber("3 turrets"), 3);
+    EXPECT_EQ(LeadingNumber("  -1.5e2x"), -150);
+    EXPECT_EQ(LeadingNumber("+2.5"), 2.5);
+    EXPECT_EQ(LeadingNumber(".5"), 0.5);
+    EXPECT_EQ(LeadingNumber("7."), 7);
+    EXPECT_EQ(LeadingNumber("2e"), 2);
+    EXPECT_EQ(LeadingNumber("2e+"), 2);
+    EXPECT_EQ(LeadingNumber("1E3 kl"), 1000);
+    EXPECT_EQ(LeadingNumber("1,234"), 1);
+}
+
+TEST(NumberFormatLeadingNumber, NoNumberReadsZero) {
+    EXPECT_EQ(LeadingNumber("abc"), 0);
+    EXPECT_EQ(LeadingNumber(""), 0);
+    EXPECT_EQ(LeadingNumber("   "), 0);
+    EXPECT_EQ(LeadingNumber("-"), 0);
+    EXPECT_EQ(LeadingNumber("."), 0);
+    EXPECT_EQ(LeadingNumber("e5"), 0);
+    EXPECT_FALSE(std::signbit(LeadingNumber("-0")));
+    EXPECT_EQ(LeadingNumber("1e999"), 0);
+    EXPECT_EQ(LeadingNumber("1e-999"), 0);
+}
+
+}  // namespace
+}  // namespace korvane
