@@ -22,7 +22,8 @@ struct Session {
     std::string CatalogDir;  // ends in a separator
     std::unique_ptr<CatalogStore> catalog;
     Design design;
-    std::string CurrentDesignPath;
+    std::string CurrentDesignPath;  // the design file last loaded or saved
+    bool RecentListFrozen = false;  // set while a batch run loads and saves many files
 
     std::filesystem::path CatalogPath() const;
 };

@@ -5,6 +5,7 @@
 
 #include "app/session.h"
 #include "cli/catalog_commands.h"
+#include "cli/design_commands.h"
 #include "cli/exit_codes.h"
 
 namespace {
@@ -35,6 +36,16 @@ int Run(int argc, char** argv) {
         "import", "Replace the catalog's rows with a CSV file's, once it passes the check");
     import_command->add_option("FILE", import_file, "CSV file to read")->required();
 
+    std::string new_file;
+    auto* new_command = app.add_subcommand("new", "Write the default new design as a design file");
+    new_command->add_option("OUT", new_file, "Design file to write (.k2d)")->required();
+    std::string show_file;
+    bool show_json = false;
+    auto* show =
+        app.add_subcommand("show", "Load a design and print its totals, profile code and problems");
+    show->add_flag("--json", show_json, "Print one JSON object instead");
+    show->add_option("FILE", show_file, "Design file (.k2d)")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -53,6 +64,12 @@ int Run(int argc, char** argv) {
     }
     if (import_command->parsed()) {
         return RunCatalogImport(import_file, std::cout, std::cerr);
+    }
+    if (new_command->parsed()) {
+        return RunNew(new_file, std::cout, std::cerr);
+    }
+    if (show->parsed()) {
+        return RunShow(show_file, show_json, std::cout, std::cerr);
     }
     return RunCatalogSummary(std::cout, std::cerr);
 }

@@ -31,6 +31,25 @@ inline constexpr double kKlPerTon = 13.5;
 template <int Max>
 using ItemTable = std::array<ComponentRecord, Max + 1>;
 
+// The blocks of the recalculation that can find problems (index into
+// Design::BlockProblems). Each block replaces its own list when it runs; the
+// status summary joins them with the limit breaks into Design::Problems.
+enum class ProblemSource : int {
+    Hull,
+    Power,
+    Drives,
+    Electronics,
+    Weapons,
+    Screens,
+    Features,  // accommodation, environment, anti-hijack, custom features, auxiliary bridge
+    Craft,
+    Control,
+    Crew,
+    Totals,
+    Count
+};
+inline constexpr std::size_t kProblemSourceCount = static_cast<std::size_t>(ProblemSource::Count);
+
 // The one design held in memory: the slots, the ten item tables, the two
 // design-wide records and the working values of the recalculation.
 struct Design {
@@ -56,7 +75,9 @@ struct Design {
     std::array<std::array<double, 4>, 13> WeaponFactors{};  // [type 0–12][mounting 0–3]
     std::array<std::array<double, 4>, 13> WeaponCounts{};
     std::array<std::string, 7> SensorCodes{};  // positions 1–6
-    std::vector<std::string> Problems;          // why the last recalculation found the design unsound
+    std::vector<std::string> Problems;  // why the last recalculation found the design unsound
+    // What each block found in its last run (see ProblemSource); Problems joins these.
+    std::array<std::vector<std::string>, kProblemSourceCount> BlockProblems{};
 
     bool DesignChanged = false;
 

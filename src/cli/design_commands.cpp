@@ -1,0 +1,186 @@
+#include "cli/design_commands.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <ostream>
+#include <sstream>
+
+#include "app/new_design.h"
+#include "cli/cli_session.h"
+#include "cli/exit_codes.h"
+#include "engine/profile_code.h"
+#include "engine/status_summary.h"
+#include "files/design_file.h"
+#include "files/load_design.h"
+#include "model/cp1252.h"
+#include "model/record_fields.h"
+#include "reports/utilization.h"
+
+namespace korvane::cli {
+
+namespace {
+
+// A Windows-1252 text for the terminal: NULs of never-set fields show as blanks.
+std::string Shown(std::string text) {
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    return Utf8FromCp1252(text);
+}
+
+// A Windows-1252 text for JSON: NULs dropped, trailing blanks removed.
+std::string JsonText(const std::string& bytes) {
+    std::string text;
+    std::copy_if(bytes.begin(), bytes.end(), std::back_inserter(text),
+                 [](char c) { return c != '\0'; });
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return Utf8FromCp1252(text);
+}
+
+// The caption's lines; a red caption says so after its last line.
+void PrintCaption(std::ostream& out, const std::string& caption, int colour = kColourBlack) {
+    std::istringstream lines(caption);
+    std::string line;
+    std::string text;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        text += Shown(line) + '\n';
+    }
+    if (colour == kColourRed && !text.empty()) {
+        text.insert(text.size() - 1, "   (over the limit)");
+    }
+    out << text;
+}
+
+void PrintSummary(Session& session, std::ostream& out) {
+    Design& design = session.design;
+    const StatusSummary summary = ShowStatusSummary(design);
+    PrintCaption(out, summary.Label1);
+    PrintCaption(out, summary.Label7);
+    PrintCaption(out, summary.Label3, summary.Label3Colour);
+    PrintCaption(out, summary.Label6);
+    PrintCaption(out, summary.Label4, summary.Label4Colour);
+    PrintCaption(out, summary.Label5, summary.Label5Colour);
+    PrintCaption(out, summary.Label8);
+    PrintCaption(out, summary.Label9);
+    PrintCaption(out, summary.Label10);
+    PrintCaption(out, summary.Label11);
+    out << "Status: " << summary.Label12 << '\n';
+    out << "Lamp: " << (summary.Shape1Colour == kColourGreen ? "green" : "red") << '\n';
+    out << "Profile code: " << Shown(BuildProfileCode(design)) << "\n\n";
+    PrintCaption(out, UtilizationMessage(design));
+    if (!design.Problems.empty()) {
+        out << "\nProblems:\n";
+        for (const std::string& problem : design.Problems) {
+            out << "  " << Shown(problem) << '\n';
+        }
+    }
+}
+
+nlohmann::json SlotJson(const ComponentRecord& slot) {
+    nlohmann::json object = nlohmann::json::object();
+    const auto& fields = RecordFields();
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        const std::string_view name = fields[field].name;
+        if (name == "MISCNUM0" || name == "MISCSTR0" || name == "custom") {
+            continue;
+        }
+        const std::string key(name);
+        if (fields[field].kind == FieldKind::Text) {
+            object[key] = JsonText(TextField(slot, field));
+        } else if (fields[field].kind == FieldKind::Integer) {
+            object[key] = static_cast<int>(NumberField(slot, field));
+        } else {
+            object[key] = NumberField(slot, field);
+        }
+    }
+    return object;
+}
+
+nlohmann::json DesignJson(Design& design) {
+    ShowStatusSummary(design);
+    nlohmann::json json;
+    json["ShipName"] = JsonText(design.ShipName());
+    json["DesignTL"] = design.DesignTL();
+    json["HullKL"] = design.HullKL();
+    json["UsedKL"] = design.UsedKL();
+    json["TotalTons"] = design.TotalTons();
+    json["TotalCr"] = design.TotalCr();
+    json["UsedMW"] = design.UsedMW();
+    json["AvailableMW"] = design.AvailableMW();
+    json["UsedHardpoints"] = design.UsedHardpoints();
+    json["Hardpoints"] = design.Hardpoints();
+    json["DesignValid"] = design.DesignValid();
+    json["ProfileCode"] = JsonText(BuildProfileCode(design));
+    json["SensorCodes"] = nlohmann::json::array();
+    for (int position = 1; position <= 6; ++position) {
+        json["SensorCodes"].push_back(JsonText(design.SensorCodes[position]));
+    }
+    json["WeaponFactors"] = nlohmann::json::array();
+    json["WeaponCounts"] = nlohmann::json::array();
+    for (int type = 1; type <= 12; ++type) {
+        nlohmann::json factors = nlohmann::json::array();
+        nlohmann::json counts = nlohmann::json::array();
+        for (int mounting = 1; mounting <= 3; ++mounting) {
+            factors.push_back(design.WeaponFactors[type][mounting]);
+            counts.push_back(design.WeaponCounts[type][mounting]);
+        }
+        json["WeaponFactors"].push_back(factors);
+        json["WeaponCounts"].push_back(counts);
+    }
+    json["ControlPoints"] = nlohmann::json::array();
+    for (int area = 1; area <= 8; ++area) {
+        json["ControlPoints"].push_back(design.ControlPoints[area]);
+    }
+    json["ControlTotal"] = design.ControlTotal;
+    json["Problems"] = nlohmann::json::array();
+    for (const std::string& problem : design.Problems) {
+        json["Problems"].push_back(JsonText(problem));
+    }
+    json["Slots"] = nlohmann::json::array();
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        json["Slots"].push_back(SlotJson(design.Slots[slot]));
+    }
+    return json;
+}
+
+}  // namespace
+
+int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
+    Session session;
+    if (!OpenConfiguredCatalog(session, err)) {
+        return kFileError;
+    }
+    NewDesign(session.design, session.catalog->Features());
+    const Status written = WriteDesignFile(file, session.design);
+    if (!written) {
+        err << written.message() << '\n';
+        return kFileError;
+    }
+    out << "Wrote the new design to " << file << '\n';
+    return kDone;
+}
+
+int RunShow(const std::string& file, bool json, std::ostream& out, std::ostream& err) {
+    Session session;
+    if (!OpenConfiguredCatalog(session, err)) {
+        return kFileError;
+    }
+    NewDesign(session.design, session.catalog->Features());
+    const Status loaded = LoadDesignFile(session, file);
+    if (!loaded) {
+        err << loaded.message() << '\n';
+        return kFileError;
+    }
+    if (json) {
+        out << DesignJson(session.design).dump(2) << '\n';
+    } else {
+        PrintSummary(session, out);
+    }
+    return kDone;
+}
+
+}  // namespace korvane::cli

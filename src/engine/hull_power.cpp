@@ -1,0 +1,198 @@
+#include "engine/hull_power.h"
+
+#include <cmath>
+
+#include "engine/block_support.h"
+#include "engine/digit_codes.h"
+
+namespace korvane::engine {
+
+namespace {
+
+constexpr int kSizeCodeRows = 33;
+
+// The last armour scaling row ("AR", walked in key order from id 1) whose
+// numeric label is at most the armour value; 1 without such a row.
+double ArmourScale(Catalog& catalog, double armourValue) {
+    double factor = 1;
+    catalog.LookupComponent("AR", 1);
+    while (true) {
+        const ComponentRecord& row = catalog.ReadCatalogRecord();
+        if (!(row.TABLE == "AR")) {
+            break;
+        }
+        if (NumericValue(row.LABEL) <= armourValue) {
+            factor = row.MISCNUM[1];
+        }
+        catalog.MoveNext();
+    }
+    return factor;
+}
+
+}  // namespace
+
+void RecalculateHull(Design& design, Catalog& catalog, int section) {
+    BlockProblems problems(design, ProblemSource::Hull);
+    auto& slots = design.Slots;
+    ComponentRecord& hull = slots[1];
+    ComponentRecord& config = slots[2];
+    ComponentRecord& armour = slots[3];
+
+    design.HullKL() = hull.KL;
+    const double hullKL = design.HullKL();
+    if (hullKL == 0) {
+        problems.Add("Hull volume is 0");
+    } else if (hullKL < 0) {
+        problems.Add("Hull volume is below 0");
+    }
+
+    hull.TONS = hullKL / kKlPerTon * 0.3;
+    hull.CR = hullKL / kKlPerTon * 1350;
+
+    design.Hardpoints() = Int(hullKL / kKlPerTon / 100);
+    if (design.Hardpoints() == 0) {
+        design.Hardpoints() = 1;
+    }
+
+    // Size code: the last "TC" row whose threshold the displacement reaches.
+    if (section == 0 || hull.USP.first() == ' ') {
+        for (int id = 1; id <= kSizeCodeRows; ++id) {
+            const ComponentRecord& row = catalog.LookupComponent("TC", id);
+            if (!(hullKL / kKlPerTon >= row.MISCNUM[1])) {
+                break;
+            }
+            hull.USP = row.USP;
+            hull.MISCNUM[2] = row.MISCNUM[2];
+        }
+    }
+
+    // Configuration: streamlining 1–3 selects factor field 3–5; fields 0–10 are accepted.
+    const double k = std::round(config.MISCNUM[6] + 2);
+    double streamlining = 0;
+    if (k >= 0 && k <= 10) {
+        streamlining = config.MISCNUM[static_cast<std::size_t>(k)];
+    } else {
+        problems.Add("Hull configuration has an unknown streamlining choice");
+    }
+    config.TONS = config.MISCNUM[1] * streamlining * hull.TONS;
+    config.CR = config.MISCNUM[2] * streamlining * hull.CR;
+
+    // Armour value from the armour code character.
+    double code = DecodeDigit(armour.MISCSTR[2].first());
+    if (code < 0) {
+        code = 0;
+    }
+    armour.NUMBER = 3 * code + 40;
+    armour.TONS = armour.MISCNUM[1] * (config.TONS + hull.TONS);
+    armour.CR = armour.MISCNUM[2] * (config.CR + hull.CR);
+
+    const double scale = ArmourScale(catalog, armour.NUMBER);
+    if (armour.MISCNUM[3] == 1) {
+        armour.TONS = armour.TONS * scale * 0.1;
+        armour.CR = armour.CR * scale * 0.1;
+    }
+}
+
+void RecalculatePower(Design& design) {
+    BlockProblems problems(design, ProblemSource::Power);
+    auto& slots = design.Slots;
+    ComponentRecord& plant = slots[4];
+    ComponentRecord& fuel = slots[5];
+
+    plant.TONS = plant.KL * plant.MISCNUM[4];
+    plant.CR = plant.KL * plant.MISCNUM[5];
+    design.AvailableMW() = plant.MISCNUM[3] * plant.KL;
+
+    // Plant fuel by fuel type.
+    fuel.KL = fuel.NUMBER * plant.MISCNUM[1] * plant.KL;
+    const double fuelType = plant.MISCNUM[2];
+    const double K = fuel.KL;
+    if (fuelType == 1) {  // Hydrocarbons
+        fuel.TONS = K;
+        fuel.CR = K * 250;
+    } else if (fuelType == 2) {  // Plutonium
+        fuel.TONS = K * 12.5;
+        fuel.CR = K * 75000;
+    } else if (fuelType == 3) {  // Hydrogen
+        fuel.TONS = K * 0.07;
+        fuel.CR = K * 35;
+    } else if (fuelType == 4) {  // Antimatter
+        fuel.TONS = K;
+        fuel.CR = K * 625000;
+    } else if (fuelType == 5) {  // Batteries
+        fuel.TONS = K * plant.MISCNUM[4];
+        fuel.CR = K * plant.MISCNUM[5];
+    }
+
+    // Output bonus.
+    const double P = plant.KL;
+    if (fuelType == 2 && P > 50) {
+        design.AvailableMW() *= 2;
+    } else if (fuelType == 3) {
+        if (P >= 6 && P <= 9) {
+            design.AvailableMW() *= 1.5;
+        } else if (P >= 10 && P <= 13) {
+            design.AvailableMW() *= 2;
+        } else if (P >= 14) {
+            design.AvailableMW() *= 3;
+        }
+    }
+
+    // Endurance: the hours of fuel at the power the previous run found, leaving
+    // out the power of the systems the user excluded.
+    const double usedMW = design.UsedMW();
+    const double E = usedMW * fuel.NUMBER;
+    double leftOut = 0;
+    if (fuel.MISCSTR[1].first() != '1') {
+        leftOut = slots[15].MW + slots[14].MW + slots[16].MW + slots[17].MW;
+    } else {
+        const auto& flags = fuel.MISCSTR[2];
+        for (std::size_t k = 1; k <= 10; ++k) {
+            if (flags[k - 1] != '1') {
+                continue;
+            }
+            switch (k) {
+                case 1: {
+                    const double r = problems.Divide(
+                        fuel.MISCNUM[2], NumericValue(slots[8].USP),
+                        "Endurance leaves out the maneuver drive, but its rating is 0");
+                    if (r < 1) {
+                        leftOut += (1 - r) * slots[8].MW;
+                    }
+                    break;
+                }
+                case 2:
+                    leftOut += slots[11].MW;
+                    break;
+                case 3:
+                    leftOut += slots[13].MW;
+                    break;
+                case 4:
+                    leftOut += slots[14].MW;
+                    break;
+                case 5:
+                    leftOut += slots[16].MW + slots[15].MW + slots[17].MW;
+                    break;
+                case 6:
+                    leftOut += slots[20].MW;
+                    break;
+                case 7:
+                    leftOut += slots[32].MW;
+                    break;
+                case 8:
+                    leftOut += slots[28].MW + slots[25].MW;
+                    break;
+                case 9:
+                    leftOut += slots[30].MW;
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+    if (usedMW - leftOut > 0) {
+        fuel.MISCNUM[1] = E / (usedMW - leftOut);
+    }
+}
+
+}  // namespace korvane::engine

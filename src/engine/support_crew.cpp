@@ -1,0 +1,235 @@
+#include "engine/support_crew.h"
+
+#include <array>
+#include <initializer_list>
+
+#include "engine/block_support.h"
+#include "engine/digit_codes.h"
+
+namespace korvane::engine {
+
+namespace {
+
+// Adds KL × N to both KL and TONS (the entry's volume, not its mass), MW × N and CR × N.
+void AddVolumeAsMass(ComponentRecord& slot, const ComponentRecord& entry) {
+    slot.KL += entry.KL * entry.NUMBER;
+    slot.TONS += entry.KL * entry.NUMBER;
+    slot.MW += entry.MW * entry.NUMBER;
+    slot.CR += entry.CR * entry.NUMBER;
+}
+
+constexpr const char* kNoMainComputer = "No main computer";
+constexpr const char* kNoControlPanel = "No control panel";
+constexpr const char* kCrewWithoutComputer = "Default crew was computed without a main computer";
+
+}  // namespace
+
+void RecalculateFeatures(Design& design) {
+    [[maybe_unused]] BlockProblems problems(design, ProblemSource::Features);
+    auto& slots = design.Slots;
+
+    // Accommodation.
+    ClearSlot(design, 25);
+    for (std::size_t i = 1; i <= kAccommodationsMax; ++i) {
+        if (Counts(design.Accommodations[i])) {
+            AddVolumeAsMass(slots[25], design.Accommodations[i]);
+        }
+    }
+
+    // Environment: a fitted per-kl item serves the volume left by plant, fuel,
+    // drives and spinal mount; without such volume it keeps its NUMBER and adds nothing.
+    ClearSlot(design, 28);
+    const double served = design.HullKL() - (slots[5].KL + slots[4].KL + slots[6].KL + slots[7].KL +
+                                             slots[8].KL + slots[16].KL);
+    for (std::size_t i = 1; i <= kEnvironmentMax; ++i) {
+        ComponentRecord& item = design.Environment[i];
+        if (!Counts(item)) {
+            continue;
+        }
+        if (item.MISCNUM[2] == 1) {
+            if (!(served > 0)) {
+                continue;
+            }
+            item.NUMBER = served;
+        }
+        AddScaled(slots[28], item, 1);
+    }
+
+    // Anti-hijack (entries 1–10 only) and custom features.
+    ClearSlot(design, 29);
+    for (std::size_t i = 1; i <= kAntiHijackCounted; ++i) {
+        if (Counts(design.AntiHijack[i])) {
+            AddVolumeAsMass(slots[29], design.AntiHijack[i]);
+        }
+    }
+    ClearSlot(design, 30);
+    for (std::size_t i = 1; i <= kCustomFeaturesMax; ++i) {
+        if (Counts(design.CustomFeatures[i])) {
+            AddVolumeAsMass(slots[30], design.CustomFeatures[i]);
+        }
+    }
+
+    // Auxiliary bridge, sized by the bridge crew of the previous run.
+    ComponentRecord& auxBridge = slots[32];
+    if (auxBridge.NUMBER != 1) {
+        auxBridge.KL = 0;
+        auxBridge.TONS = 0;
+        auxBridge.MW = 0;
+        auxBridge.CR = 0;
+    } else {
+        const double b = NumericValue(slots[23].MISCSTR[1]);
+        auxBridge.KL = 54 * b;
+        auxBridge.TONS = 4 * b;
+        auxBridge.CR = 400000 * b;
+        auxBridge.MW = 0.003 * b;
+    }
+}
+
+void RecalculateCraft(Design& design) {
+    [[maybe_unused]] BlockProblems problems(design, ProblemSource::Craft);
+    auto& slots = design.Slots;
+    ClearSlot(design, 27);
+    ComponentRecord& craft = slots[27];
+    // A configuration of digit 7 docks its craft without extra volume.
+    const bool docking = DecodeDigit(slots[2].USP.first()) != 7;
+    for (std::size_t i = 1; i <= kCraftMax; ++i) {
+        const ComponentRecord& entry = design.Craft[i];
+        if (!Counts(entry)) {
+            continue;
+        }
+        craft.KL += entry.KL * entry.NUMBER;
+        if (docking) {
+            craft.KL += entry.MISCNUM[2];  // the entry's own docking volume, once per entry
+        }
+        craft.TONS += entry.KL * entry.NUMBER;
+        craft.MW += entry.MW * entry.NUMBER;
+        craft.CR += entry.CR * entry.NUMBER;
+    }
+
+    ComponentRecord& tube = slots[26];
+    if (tube.NUMBER == 1) {
+        tube.KL = tube.MISCNUM[1] * kKlPerTon * 25;
+        tube.CR = tube.KL * 150;
+    } else {
+        tube.KL = 0;
+        tube.CR = 0;
+    }
+}
+
+void RecalculateControl(Design& design, Catalog& catalog) {
+    BlockProblems problems(design, ProblemSource::Control);
+    auto& slots = design.Slots;
+    static const std::array<std::initializer_list<int>, 9> kAreaSlots = {{
+        {},
+        {2, 1, 3},
+        {4},
+        {8, 6, 9, 10},
+        {13},
+        {14, 11},
+        {16, 15},
+        {17},
+        {20, 19, 21, 22, 25, 26, 27, 28, 29},
+    }};
+
+    design.ControlTotal = 0;
+    for (std::size_t area = 1; area <= 8; ++area) {
+        double cost = 0;
+        for (int slot : kAreaSlots[area]) {
+            cost += slots[slot].CR;
+        }
+        design.ControlPoints[area] = cost / 100000 * design.DesignTL();
+        design.ControlTotal += design.ControlPoints[area];
+    }
+
+    const ComponentRecord& addOns = slots[22];
+    design.ControlRemaining = design.ControlTotal - addOns.MISCNUM[1] * 50 -
+                              addOns.MISCNUM[2] * 1500 - addOns.MISCNUM[3] * 200;
+    design.ControlRemaining =
+        problems.Divide(design.ControlRemaining, slots[19].MISCNUM[1], kNoMainComputer);
+
+    ComponentRecord& panels = slots[21];
+    panels.NUMBER = problems.Divide(design.ControlRemaining, panels.MISCNUM[1], kNoControlPanel);
+    const ComponentRecord& row = catalog.LookupComponent(panels.TABLE.view(), panels.IDNUM);
+    panels.KL = row.KL * panels.NUMBER;
+    panels.MW = row.MW * panels.NUMBER;
+    panels.CR = row.CR * panels.NUMBER;
+    panels.TONS = row.TONS * panels.NUMBER;
+}
+
+void RecalculateCrew(Design& design) {
+    BlockProblems problems(design, ProblemSource::Crew);
+    auto& slots = design.Slots;
+    ComponentRecord& crew1 = slots[23];
+    ComponentRecord& crew2 = slots[24];
+    const ComponentRecord& options = slots[33];
+    const double C = slots[19].MISCNUM[1];
+    const auto& area = design.ControlPoints;
+    auto perComputer = [&](double points) {
+        return problems.Divide(points, C, kCrewWithoutComputer);
+    };
+
+    std::array<double, 14> v{};  // categories 1–13
+    double u = 0;
+    auto store = [&](std::size_t category, double value) {
+        v[category] = value == 0 ? 0 : value;  // never "-0"
+        u += v[category];
+    };
+
+    double bridge = Int(perComputer(design.ControlTotal) / 750);
+    if (bridge < 1) {
+        bridge = 1;
+    }
+    if (bridge > 10) {
+        bridge = Int(bridge / 10 + 10);
+    }
+    store(1, bridge);
+
+    double engineering = Int(perComputer(area[3] + area[2]) / 400);
+    if (options.MISCNUM[1] == 1) {
+        engineering *= 0.8;
+    }
+    if (options.MISCNUM[2] == 1) {
+        engineering *= 0.8;
+    }
+    if (options.MISCNUM[3] == 1) {
+        engineering *= 1.2;
+    }
+    store(2, Int(engineering));
+
+    double gunners = Int(perComputer(area[6]) / 10);
+    if (gunners > 50) {
+        gunners = Int(gunners / 50 + 50);
+    }
+    store(3, gunners);
+
+    store(4, Int(perComputer(area[7]) / 10));
+
+    double flight = 0;
+    for (std::size_t i = 1; i <= kCraftMax; ++i) {
+        if (Counts(design.Craft[i])) {
+            flight += design.Craft[i].MISCNUM[3] * design.Craft[i].NUMBER;
+        }
+    }
+    store(5, flight);
+    store(6, 0);
+    store(7, Int(perComputer(area[1] + design.HullKL()) / 400));
+    store(8, Int(u / 6));
+    store(9, Int(u / 120 + crew2.MISCNUM[3] / 20));
+    store(10, Int((u - crew1.MISCNUM[8] + crew2.MISCNUM[2]) / 50 +
+                  (crew2.MISCNUM[1] + crew1.MISCNUM[8]) / 8));
+    store(11, 0);
+    store(12, 0);
+    store(13, 0);
+
+    for (std::size_t category = 1; category <= 10; ++category) {
+        crew1.MISCSTR[category] = PlainNumber(v[category]);
+    }
+    for (std::size_t category = 11; category <= 13; ++category) {
+        crew2.MISCSTR[category - 10] = PlainNumber(v[category]);
+    }
+    crew2.MISCSTR[10] = PlainNumber(u);
+    crew1.LABEL = "CREW1";
+    crew2.LABEL = "CREW2";
+}
+
+}  // namespace korvane::engine

@@ -1,0 +1,143 @@
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/recalculate.h"
+#include "engine/status_summary.h"
+#include "engine_test_support.h"
+#include "model/standard_catalog.h"
+
+namespace korvane {
+namespace {
+
+using engine_test::BasicRows;
+using engine_test::HasProblem;
+using engine_test::NewDesignOn;
+
+// Every number a recalculation writes or reads.
+void ExpectAllFinite(const Design& design) {
+    auto record = [](const ComponentRecord& r, const std::string& where) {
+        for (double x : {r.NUMBER, r.KL, r.TONS, r.CR, r.MW}) {
+            EXPECT_TRUE(std::isfinite(x)) << where;
+        }
+        for (double x : r.MISCNUM) {
+            EXPECT_TRUE(std::isfinite(x)) << where;
+        }
+    };
+    for (int slot = 0; slot <= kSlotCount; ++slot) {
+        record(design.Slots[slot], "slot " + std::to_string(slot));
+    }
+    for (std::size_t table = 1; table < Design::kTableCount; ++table) {
+        for (const auto& entry : design.Table(table)) {
+            record(entry, "table " + std::to_string(table));
+        }
+    }
+    record(design.DesignRecord, "design record");
+    record(design.CapacityRecord, "capacity record");
+    for (double x : design.ControlPoints) {
+        EXPECT_TRUE(std::isfinite(x));
+    }
+    EXPECT_TRUE(std::isfinite(design.ControlTotal));
+    EXPECT_TRUE(std::isfinite(design.ControlRemaining));
+}
+
+TEST(RecalcFrame, AnEmptyDesignGivesFiguresAndAListOfProblemsButNoNaN) {
+    Catalog catalog;
+    Design design;
+    Recalculate(design, catalog, kRecalcAll);
+    ExpectAllFinite(design);
+    EXPECT_TRUE(HasProblem(design, "Hull volume is 0"));
+    EXPECT_TRUE(HasProblem(design, "No main computer"));
+    EXPECT_TRUE(HasProblem(design, "No control panel"));
+    EXPECT_TRUE(HasProblem(design, "Total mass is 0"));
+    EXPECT_EQ(design.DesignValid(), 0);
+    EXPECT_EQ(ShowStatusSummary(design).Shape1Colour, kColourRed);
+}
+
+TEST(RecalcFrame, APartialRunKeepsTheOtherSectionsFigures) {
+    Catalog catalog(BasicRows());
+    Design design = NewDesignOn(catalog);
+    design.Slots[6].USP = "1";
+    design.Slots[1].KL = 2700;
+    Recalculate(design, catalog, kRecalcWeapons);
+    EXPECT_EQ(design.Slots[6].KL, 0) << "drives not recalculated";
+    EXPECT_DOUBLE_EQ(design.Slots[1].TONS, 30) << "hull not recalculated";
+
+    Recalculate(design, catalog, kRecalcDrives);
+    EXPECT_DOUBLE_EQ(design.Slots[6].KL, 27) << "sized on the hull of the last hull run";
+    EXPECT_DOUBLE_EQ(design.UsedKL(),
+                     27 + 135 + design.Slots[19].KL + design.Slots[21].KL + design.Slots[28].KL)
+        << "the totals always run";
+}
+
+TEST(RecalcFrame, PowerBlockReadsThePowerUsedOfThePreviousRun) {
+    Catalog catalog(BasicRows());
+    Design design;
+    design.DesignTL() = 15;
+    design.Slots[1].KL = 1350;
+    design.Slots[4].KL = 10;
+    design.Slots[4].MISCNUM[3] = 100;  // 1000 MW
+    design.Slots[5].NUMBER = 720;
+    design.Slots[8].USP = "1";
+    Recalculate(design, catalog, kRecalcAll);
+    EXPECT_EQ(design.Slots[5].MISCNUM[1], 0) << "no power used before the first run";
+    Recalculate(design, catalog, kRecalcAll);
+    EXPECT_DOUBLE_EQ(design.Slots[5].MISCNUM[1], 720) << "nothing left out: the fuel hours";
+}
+
+TEST(RecalcFrame, EachBlockReplacesItsOwnProblemsWhenItRuns) {
+    Catalog catalog(BasicRows());
+    Design design = NewDesignOn(catalog);
+    design.Slots[1].KL = 0;
+    Recalculate(design, catalog, kRecalcHull);
+    EXPECT_TRUE(HasProblem(design, "Hull volume is 0"));
+    EXPECT_EQ(design.DesignValid(), 0);
+
+    design.Slots[1].KL = 1350;
+    Recalculate(design, catalog, kRecalcWeapons);
+    EXPECT_TRUE(HasProblem(design, "Hull volume is 0")) << "the hull figures are still those of 0";
+    Recalculate(design, catalog, kRecalcWeapons);
+    EXPECT_EQ(std::count(design.Problems.begin(), design.Problems.end(), "Hull volume is 0"), 1);
+
+    Recalculate(design, catalog, kRecalcHull);
+    EXPECT_FALSE(HasProblem(design, "Hull volume is 0"));
+}
+
+TEST(RecalcFrame, ProblemsAfterARunAreTheDesignsWholeList) {
+    Catalog catalog(BasicRows());
+    Design design = NewDesignOn(catalog);
+    design.Slots[4].KL = 1;
+    design.Slots[4].MISCNUM[3] = 1000;  // enough power
+    design.Slots[19].MISCNUM[1] = 0;    // but no computer
+    design.Slots[40].KL = 5000;         // and too much volume
+    Recalculate(design, catalog, kRecalcAll);
+    ASSERT_GE(design.Problems.size(), 2u);
+    EXPECT_TRUE(HasProblem(design, "No main computer"));
+    EXPECT_EQ(design.Problems.back().rfind("Volume used exceeds the hull", 0), 0u)
+        << "limit breaks come after the blocks' problems";
+
+    design.Slots[19].MISCNUM[1] = 2;
+    design.Slots[40].KL = 0;
+    Recalculate(design, catalog, kRecalcAll);
+    EXPECT_TRUE(design.Problems.empty()) << design.Problems.front();
+    EXPECT_EQ(design.DesignValid(), 1);
+}
+
+TEST(RecalcStandardCatalog, NewDesignOnTheStandardCatalog) {
+    Catalog catalog(StandardCatalogRows());
+    Design design = NewDesignOn(catalog);
+    ExpectAllFinite(design);
+    EXPECT_DOUBLE_EQ(design.Slots[1].TONS, 30);
+    EXPECT_EQ(design.Slots[1].USP.first(), '1');
+    EXPECT_EQ(design.Hardpoints(), 1);
+    EXPECT_GT(design.Slots[21].NUMBER, 0) << "panels sized from the computer and panel rows";
+    const StatusSummary summary = ShowStatusSummary(design);
+    EXPECT_EQ(summary.Label6.substr(0, 8), "D: 100\r\n");
+    EXPECT_EQ(summary.Label7, "TL: 15");
+    EXPECT_EQ(summary.Label3.substr(0, 10), "KL: 1,350\r");
+}
+
+}  // namespace
+}  // namespace korvane

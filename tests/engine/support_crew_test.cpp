@@ -1,0 +1,273 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/recalculate.h"
+#include "engine_test_support.h"
+
+namespace korvane {
+namespace {
+
+using engine_test::BasicRows;
+using engine_test::Entry;
+using engine_test::HasProblem;
+
+class EngineFeatures : public ::testing::Test {
+protected:
+    Catalog catalog;
+    Design design;
+
+    EngineFeatures() {
+        design.DesignTL() = 15;
+        design.Slots[1].KL = 1350;
+        design.Slots[19].MISCNUM[1] = 1;
+        Recalculate(design, catalog, kRecalcHull);
+    }
+
+    void Section8() { Recalculate(design, catalog, kRecalcCrew); }
+};
+
+TEST_F(EngineFeatures, AccommodationCountsItsVolumeAsMass) {
+    design.Accommodations[1] = Entry("Stateroom", 3, 10, 2, 500000, 0.1);
+    design.Accommodations[50] = Entry("Low Berth", 4, 1, 0.5, 50000, 0.01);
+    design.Accommodations[2] = Entry("Unused", 0, 100, 100, 100, 100);
+    Section8();
+    EXPECT_DOUBLE_EQ(design.Slots[25].KL, 34);
+    EXPECT_DOUBLE_EQ(design.Slots[25].TONS, 34);
+    EXPECT_DOUBLE_EQ(design.Slots[25].CR, 1700000);
+    EXPECT_DOUBLE_EQ(design.Slots[25].MW, 0.34);
+}
+
+TEST_F(EngineFeatures, PerKlEnvironmentServesTheVolumeLeftByPlantFuelAndDrives) {
+    ComponentRecord& heat = design.Environment[1];
+    heat = Entry("Heat and Light", 1, 0, 0.0001, 10, 0.0001);
+    heat.MISCNUM[2] = 1;
+    ComponentRecord& grav = design.Environment[2];
+    grav = Entry("Grav Plates", 0, 0, 0.001, 30, 0.0005);  // not fitted
+    grav.MISCNUM[2] = 1;
+    design.Environment[4] = Entry("Airlock", 1, 13.5, 1.5, 25000, 0.005);
+    design.Slots[4].KL = 50;
+    design.Slots[6].KL = 100;
+    Section8();
+    EXPECT_EQ(heat.NUMBER, 1200);
+    EXPECT_EQ(grav.NUMBER, 0);
+    EXPECT_DOUBLE_EQ(design.Slots[28].CR, 12000 + 25000);
+    EXPECT_DOUBLE_EQ(design.Slots[28].KL, 13.5);
+}
+
+TEST_F(EngineFeatures, PerKlEnvironmentWithoutVolumeKeepsItsCountUntilThereIsRoom) {
+    ComponentRecord& heat = design.Environment[1];
+    heat = Entry("Heat and Light", 1, 0, 0.0001, 10, 0.0001);
+    heat.MISCNUM[2] = 1;
+    design.Slots[4].KL = 1400;  // more than the hull
+    Section8();
+    EXPECT_EQ(heat.NUMBER, 1);
+    EXPECT_EQ(design.Slots[28].CR, 0);
+
+    design.Slots[4].KL = 350;
+    Section8();
+    EXPECT_EQ(heat.NUMBER, 1000);
+    EXPECT_DOUBLE_EQ(design.Slots[28].CR, 10000);
+}
+
+TEST_F(EngineFeatures, AntiHijackCountsEntries1To10OnlyAndCustomFeaturesAll) {
+    for (int i = 1; i <= kAntiHijackMax; ++i) {
+        design.AntiHijack[i] = Entry("Lock", 1, 1, 7, 100, 0);
+    }
+    design.CustomFeatures[10] = Entry("Bar", 2, 5, 1, 1000, 0.5);
+    Section8();
+    EXPECT_DOUBLE_EQ(design.Slots[29].KL, 10);
+    EXPECT_DOUBLE_EQ(design.Slots[29].TONS, 10);
+    EXPECT_DOUBLE_EQ(design.Slots[29].CR, 1000);
+    EXPECT_DOUBLE_EQ(design.Slots[30].TONS, 10);
+    EXPECT_DOUBLE_EQ(design.Slots[30].MW, 1);
+}
+
+TEST_F(EngineFeatures, AuxiliaryBridgeIsSizedByTheBridgeCrewOfThePreviousRun) {
+    design.Slots[32].NUMBER = 1;
+    design.Slots[23].MISCSTR[1] = "3";  // as a loaded design carries it
+    Section8();
+    EXPECT_DOUBLE_EQ(design.Slots[32].KL, 162);
+    EXPECT_DOUBLE_EQ(design.Slots[32].TONS, 12);
+    EXPECT_DOUBLE_EQ(design.Slots[32].CR, 1200000);
+    EXPECT_DOUBLE_EQ(design.Slots[32].MW, 0.009);
+    EXPECT_EQ(design.Slots[23].MISCSTR[1].trimmed(), "1");  // this run's bridge crew
+
+    Section8();
+    EXPECT_DOUBLE_EQ(design.Slots[32].KL, 54);
+    design.Slots[32].NUMBER = 0;
+    Section8();
+    EXPECT_EQ(design.Slots[32].KL, 0);
+}
+
+class EngineCraft : public EngineFeatures {};
+
+TEST_F(EngineCraft, CraftAddTheirOwnDockingVolumeOncePerEntry) {
+    // A catalog row read last must not stand in for the craft's docking volume.
+    ComponentRecord panel = engine_test::Row("PN", 7, "Panel");
+    panel.MISCNUM[2] = 999;
+    catalog = Catalog({panel});
+    design.Slots[21].TABLE = "PN";
+    design.Slots[21].IDNUM = 7;
+    design.Craft[1] = Entry("Pinnace", 2, 100, 40, 5000000, 1);
+    design.Craft[1].MISCNUM[2] = 20;
+    design.Craft[2] = Entry("Gig", 0, 50, 20, 1000000, 1);
+    design.Craft[2].MISCNUM[2] = 10;
+    Recalculate(design, catalog, kRecalcCraft);
+    Recalculate(design, catalog, kRecalcCraft);
+    EXPECT_DOUBLE_EQ(design.Slots[27].KL, 220);
+    EXPECT_DOUBLE_EQ(design.Slots[27].TONS, 200);
+    EXPECT_DOUBLE_EQ(design.Slots[27].CR, 10000000);
+
+    design.Slots[2].USP = "7";  // this configuration docks without extra volume
+    Recalculate(design, catalog, kRecalcCraft);
+    EXPECT_DOUBLE_EQ(design.Slots[27].KL, 200);
+}
+
+TEST_F(EngineCraft, LaunchTubeIsSizedByTheCraftItLaunches) {
+    design.Slots[26].NUMBER = 1;
+    design.Slots[26].MISCNUM[1] = 10;
+    Recalculate(design, catalog, kRecalcCraft);
+    EXPECT_DOUBLE_EQ(design.Slots[26].KL, 3375);
+    EXPECT_DOUBLE_EQ(design.Slots[26].CR, 506250);
+    design.Slots[26].NUMBER = 0;
+    Recalculate(design, catalog, kRecalcCraft);
+    EXPECT_EQ(design.Slots[26].KL, 0);
+    EXPECT_EQ(design.Slots[26].CR, 0);
+}
+
+class EngineControl : public ::testing::Test {
+protected:
+    Catalog catalog{BasicRows()};
+    Design design;
+
+    EngineControl() {
+        design.DesignTL() = 10;
+        design.Slots[19].MISCNUM[1] = 2;  // main computer divisor
+        design.Slots[21] = catalog.LookupComponent("PN", 7);
+        design.Slots[21].KL = design.Slots[21].TONS = design.Slots[21].CR = 0;
+        design.Slots[21].MW = 0;  // no panels computed yet
+    }
+};
+
+TEST_F(EngineControl, ControlPointsByAreaAndPanelsFromTheRemainder) {
+    design.Slots[4].CR = 1000000;   // area 2
+    design.Slots[20].CR = 1000000;  // area 8
+    design.Slots[22].MISCNUM[1] = 1;
+    Recalculate(design, catalog, kRecalcControl);
+    EXPECT_DOUBLE_EQ(design.ControlPoints[2], 100);
+    EXPECT_DOUBLE_EQ(design.ControlPoints[8], 100);
+    EXPECT_DOUBLE_EQ(design.ControlTotal, 200);
+    EXPECT_DOUBLE_EQ(design.ControlRemaining, 75);  // (200 − 50) / 2
+    EXPECT_DOUBLE_EQ(design.Slots[21].NUMBER, 1.5);
+    EXPECT_DOUBLE_EQ(design.Slots[21].CR, 15000);
+    EXPECT_DOUBLE_EQ(design.Slots[21].KL, 0.225);
+
+    // The panels' own cost counts in area 8 from the next run on.
+    Recalculate(design, catalog, kRecalcControl);
+    EXPECT_DOUBLE_EQ(design.ControlPoints[8], 101.5);
+}
+
+TEST_F(EngineControl, NoComputerOrPanelIsAProblemAndGivesNoPanels) {
+    design.Slots[4].CR = 1000000;
+    design.Slots[19].MISCNUM[1] = 0;
+    Recalculate(design, catalog, kRecalcControl);
+    EXPECT_EQ(design.ControlRemaining, 0);
+    EXPECT_EQ(design.Slots[21].NUMBER, 0);
+    EXPECT_TRUE(HasProblem(design, "No main computer"));
+
+    design.Slots[19].MISCNUM[1] = 2;
+    design.Slots[21] = ComponentRecord{};
+    Recalculate(design, catalog, kRecalcControl);
+    EXPECT_FALSE(HasProblem(design, "No main computer"));
+    EXPECT_TRUE(HasProblem(design, "No control panel"));
+    EXPECT_EQ(design.Slots[21].NUMBER, 0);
+    EXPECT_EQ(design.DesignValid(), 0);
+}
+
+class EngineCrew : public ::testing::Test {
+protected:
+    Catalog catalog;
+    Design design;
+
+    EngineCrew() {
+        design.DesignTL() = 10;
+        design.HullKL() = 1350;
+        design.Slots[19].MISCNUM[1] = 1;
+        design.Slots[21].MISCNUM[1] = 50;
+    }
+
+    std::string Crew(int category) {
+        Recalculate(design, catalog, kRecalcCrew);
+        return category <= 10 ? design.Slots[23].MISCSTR[category].trimmed()
+                              : design.Slots[24].MISCSTR[category - 10].trimmed();
+    }
+};
+
+TEST_F(EngineCrew, DefaultCrewOfEveryCategory) {
+    design.Slots[1].CR = 4000000;    // area 1: 400
+    design.Slots[4].CR = 2000000;    // area 2: 200
+    design.Slots[8].CR = 2000000;    // area 3: 200
+    design.Slots[15].CR = 15000000;  // area 6: 1500
+    design.Slots[17].CR = 1000000;   // area 7: 100
+    design.Craft[1] = Entry("Fighter", 3, 0, 0, 0, 0);
+    design.Craft[1].MISCNUM[3] = 2;
+    design.Craft[2] = Entry("Spare", 0, 0, 0, 0, 0);
+    design.Craft[2].MISCNUM[3] = 5;
+    design.Slots[23].MISCNUM[8] = 11;  // actual command crew
+    design.Slots[24].MISCNUM[1] = 13;  // high passengers
+    design.Slots[24].MISCNUM[2] = 20;  // middle passengers
+    design.Slots[24].MISCNUM[3] = 40;  // low passengers
+    Recalculate(design, catalog, kRecalcCrew);
+
+    const char* expected[] = {"", "3", "1", "53", "10", "6", "0", "4", "12", "2", "5"};
+    for (int category = 1; category <= 10; ++category) {
+        EXPECT_EQ(design.Slots[23].MISCSTR[category].trimmed(), expected[category])
+            << "category " << category;
+    }
+    for (int category = 1; category <= 3; ++category) {
+        EXPECT_EQ(design.Slots[24].MISCSTR[category].trimmed(), "0");
+    }
+    EXPECT_EQ(design.Slots[24].MISCSTR[10].trimmed(), "96");
+    EXPECT_EQ(design.Slots[23].LABEL.trimmed(), "CREW1");
+    EXPECT_EQ(design.Slots[24].LABEL.trimmed(), "CREW2");
+}
+
+TEST_F(EngineCrew, BridgeCrewIsAtLeastOneAndCompressedAboveTen) {
+    EXPECT_EQ(Crew(1), "1");
+    design.Slots[20].CR = 7500000;  // 750 points: 1
+    EXPECT_EQ(Crew(1), "1");
+    design.Slots[20].CR = 75000000;  // 7500 points: 10
+    EXPECT_EQ(Crew(1), "10");
+    design.Slots[20].CR = 187500000;  // raw 25 becomes 12
+    EXPECT_EQ(Crew(1), "12");
+}
+
+TEST_F(EngineCrew, GunnersAreCompressedAboveFifty) {
+    design.Slots[15].CR = 5000000;  // raw 50
+    EXPECT_EQ(Crew(3), "50");
+    design.Slots[15].CR = 15000000;  // raw 150 becomes 53
+    EXPECT_EQ(Crew(3), "53");
+}
+
+TEST_F(EngineCrew, DriveOptionsScaleTheEngineers) {
+    design.Slots[4].CR = 20000000;  // 2000 + 2000 points: 10 engineers
+    design.Slots[8].CR = 20000000;
+    EXPECT_EQ(Crew(2), "10");
+    design.Slots[33].MISCNUM[1] = 1;
+    design.Slots[33].MISCNUM[2] = 1;
+    design.Slots[33].MISCNUM[3] = 1;
+    EXPECT_EQ(Crew(2), "7");  // 10 × 0.8 × 0.8 × 1.2 = 7.68
+}
+
+TEST_F(EngineCrew, WithoutAMainComputerTheCrewIsMinimalAndSaidSo) {
+    design.Slots[15].CR = 15000000;
+    design.Slots[19].MISCNUM[1] = 0;
+    EXPECT_EQ(Crew(1), "1");
+    EXPECT_EQ(Crew(3), "0");
+    EXPECT_TRUE(HasProblem(design, "Default crew was computed without a main computer"));
+    EXPECT_TRUE(HasProblem(design, "No main computer"));
+}
+
+}  // namespace
+}  // namespace korvane

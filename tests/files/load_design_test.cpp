@@ -1,0 +1,79 @@
+#include "files/load_design.h"
+
+#include <gtest/gtest.h>
+
+#include "app/new_design.h"
+#include "engine/status_summary.h"
+#include "files/design_file.h"
+#include "model/standard_catalog.h"
+#include "support/temp_dir.h"
+
+namespace korvane {
+namespace {
+
+using testing::TempDir;
+
+class LoadDesignTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(CreateCatalogFile(dir_ / "korva.db", StandardCatalogRows()).ok());
+        session_.CatalogDir = dir_.path().string() + "/";
+        session_.catalog = std::move(*CatalogStore::Open(dir_ / "korva.db"));
+        NewDesign(session_.design, session_.catalog->Features());
+    }
+
+    std::string SavedShip(const std::string& name, double hull_kl) {
+        Design ship = session_.design;
+        ship.SetShipName(name);
+        ship.Slots[1].KL = hull_kl;
+        ship.UsedKL() = 99999;  // stored totals are not trusted
+        const std::string path = (dir_ / (name + ".k2d")).string();
+        EXPECT_TRUE(WriteDesignFile(path, ship).ok());
+        return path;
+    }
+
+    TempDir dir_;
+    Session session_;
+};
+
+TEST_F(LoadDesignTest, AGoodFileReplacesTheDesignIsRecalculatedAndCountsAsSaved) {
+    const std::string path = SavedShip("Far Trader", 2700);
+    MarkChanged(session_.design);
+    ASSERT_TRUE(LoadDesignFile(session_, path).ok());
+    EXPECT_EQ(session_.design.ShipName().substr(0, 10), "Far Trader");
+    EXPECT_EQ(session_.design.HullKL(), 2700) << "recalculated from the loaded hull";
+    EXPECT_LT(session_.design.UsedKL(), 2700) << "the stored total was rebuilt";
+    EXPECT_FALSE(session_.design.DesignChanged);
+    EXPECT_EQ(session_.CurrentDesignPath, path);
+    EXPECT_EQ(session_.catalog->Filespec(1), path);
+}
+
+TEST_F(LoadDesignTest, ABadFileChangesNeitherDesignNorPathNorRecentFiles) {
+    const std::string good = SavedShip("Good", 1350);
+    ASSERT_TRUE(LoadDesignFile(session_, good).ok());
+    MarkChanged(session_.design);
+    const Design before = session_.design;
+
+    const std::string bad = (dir_ / "bad.k2d").string();
+    testing::WriteText(bad, "truncated\r\n");
+    const Status loaded = LoadDesignFile(session_, bad);
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_NE(loaded.message().find(bad), std::string::npos) << loaded.message();
+    EXPECT_EQ(session_.design.ShipName(), before.ShipName());
+    EXPECT_TRUE(session_.design.DesignChanged);
+    EXPECT_EQ(session_.CurrentDesignPath, good);
+    EXPECT_EQ(session_.catalog->Filespec(1), good);
+    EXPECT_EQ(session_.catalog->Filespec(2), "");
+
+    EXPECT_FALSE(LoadDesignFile(session_, (dir_ / "missing.k2d").string()).ok());
+    EXPECT_EQ(session_.CurrentDesignPath, good);
+}
+
+TEST_F(LoadDesignTest, AFrozenRecentListIsLeftAlone) {
+    session_.RecentListFrozen = true;
+    ASSERT_TRUE(LoadDesignFile(session_, SavedShip("Batch", 1350)).ok());
+    EXPECT_EQ(session_.catalog->Filespec(1), "");
+}
+
+}  // namespace
+}  // namespace korvane
