@@ -107,4 +107,17 @@ std::string Cp1252FromUtf8(std::string_view utf8) {
     return out;
 }
 
+bool IsUtf8(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        char32_t cp = 0;
+        const std::size_t length = DecodeUtf8(text, pos, cp);
+        if (length == 0) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
+}
+
 }  // namespace korvane

@@ -12,4 +12,7 @@ std::string Utf8FromCp1252(std::string_view bytes);
 // A character with no Windows-1252 form, or a malformed UTF-8 sequence, becomes "?".
 std::string Cp1252FromUtf8(std::string_view utf8);
 
+// True when `text` is well-formed UTF-8 (plain ASCII is).
+bool IsUtf8(std::string_view text);
+
 }  // namespace korvane

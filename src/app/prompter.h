@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+enum class MessageIcon { None, Information, Warning, Critical };
+
+// What a file dialog shows: its filter ("Ship design files" and "*.k2d"),
+// the proposed file name and the folder it opens in (empty: its own choice).
+struct FileDialogRequest {
+    std::string title;
+    std::string filter_description;
+    std::string pattern;
+    std::string initial_name;
+    std::string initial_folder;
+};
+
+// Every modal question the program asks goes through here: the desktop program
+// answers with dialogs, tests and the command line with scripted answers. Texts
+// are Windows-1252 bytes like the design's; an implementation converts at its edge.
+// Each question has a default that changes nothing: a dialog closed without an
+// answer returns no value (or No).
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A Yes/No message box with No as the default button; true for Yes.
+    virtual bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+
+    // A message box with one OK button.
+    virtual void ShowMessage(const std::string& title, const std::string& text,
+                             MessageIcon icon) = 0;
+
+    // The choice dialog: `options` are shown as buttons; the result is the
+    // chosen option's position, counted from 1.
+    virtual std::optional<int> Choose(const std::string& caption,
+                                      const std::vector<std::string>& options) = 0;
+
+    // An input box; the typed text, or no value when cancelled.
+    virtual std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
+                                               const std::string& initial) = 0;
+
+    // The platform's open-file and save-file dialogs; the chosen path, or no
+    // value when cancelled. Patterns match file names whatever their case.
+    virtual std::optional<std::string> AskOpenFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> AskSaveFile(const FileDialogRequest& request) = 0;
+
+    // The directory chooser, opening at `start`; the chosen folder, or no value.
+    virtual std::optional<std::string> ChooseDirectory(const std::string& start) = 0;
+
+    // The system beep.
+    virtual void Beep() = 0;
+};
+
+}  // namespace korvane

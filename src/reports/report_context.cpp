@@ -1,0 +1,52 @@
+#include "reports/report_context.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "files/companion_files.h"
+#include "model/cp1252.h"
+
+namespace korvane {
+
+std::chrono::sys_days Today() {
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+        long long seconds = 0;
+        const std::string_view text(epoch);
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+        if (error == std::errc() && end == text.data() + text.size()) {
+            return std::chrono::floor<std::chrono::days>(
+                std::chrono::sys_seconds(std::chrono::seconds(seconds)));
+        }
+    }
+    return std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+}
+
+ReportContext ReportContextFor(std::string_view design_path, std::chrono::sys_days today) {
+    ReportContext context;
+    context.today = today;
+    if (const auto notes_file = FindNotesFile(design_path)) {
+        std::ifstream in(*notes_file, std::ios::binary);
+        if (in) {
+            const std::string content((std::istreambuf_iterator<char>(in)),
+                                      std::istreambuf_iterator<char>());
+            // A notes file written by a UTF-8 editor is converted; older files
+            // in the reports' own code page are taken as they are.
+            std::istringstream text(IsUtf8(content) ? Cp1252FromUtf8(content) : content);
+            std::vector<std::string> lines;
+            std::string line;
+            while (std::getline(text, line)) {
+                if (!line.empty() && line.back() == '\r') {
+                    line.pop_back();
+                }
+                lines.push_back(line);
+            }
+            context.notes = std::move(lines);
+        }
+    }
+    return context;
+}
+
+}  // namespace korvane

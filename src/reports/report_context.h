@@ -1,0 +1,26 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+// What the reports need besides the design: today's date for the credit line
+// and the lines of the design's notes file, when it exists.
+struct ReportContext {
+    std::chrono::sys_days today{};
+    std::optional<std::vector<std::string>> notes;  // Windows-1252 lines, line ends removed
+};
+
+// Today: the day of SOURCE_DATE_EPOCH when that is set (reproducible output),
+// otherwise of the clock.
+std::chrono::sys_days Today();
+
+// The context of the design saved at `design_path`: its notes file (found
+// whatever the case of its extension) is read when it exists.
+ReportContext ReportContextFor(std::string_view design_path, std::chrono::sys_days today);
+
+}  // namespace korvane
