@@ -1,0 +1,30 @@
+#include "ui/controls.h"
+
+namespace korvane::ui {
+
+void ListBox::AddItem(std::string text, int item_data) {
+    rows_.push_back({std::move(text), item_data});
+}
+
+void ListBox::RemoveItem(int row) {
+    if (row < 0 || row >= Count()) {
+        return;
+    }
+    rows_.erase(rows_.begin() + row);
+    if (selected_ == row) {
+        selected_.reset();
+    } else if (selected_ && *selected_ > row) {
+        --*selected_;
+    }
+}
+
+void ListBox::Clear() {
+    rows_.clear();
+    selected_.reset();
+}
+
+void ListBox::Select(std::optional<int> row) {
+    selected_ = row && *row >= 0 && *row < Count() ? row : std::nullopt;
+}
+
+}  // namespace korvane::ui

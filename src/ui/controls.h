@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvane::ui {
+
+// The state of a window's controls as plain data; a Qt view copies it to its
+// widgets and forwards their events to the window's methods. Texts are
+// Windows-1252 bytes like the design's; views convert at their edge. Colours
+// are RGB in one number as the design's status colours are (255 red, 65280 green).
+
+struct Label {
+    std::string caption;
+    int colour = 0;
+    bool visible = true;
+};
+
+struct Button {
+    std::string caption;
+    bool enabled = true;
+    bool visible = true;
+};
+
+struct CheckBox {
+    std::string caption;
+    bool checked = false;
+    bool enabled = true;
+};
+
+struct TextBox {
+    std::string text;
+    bool enabled = true;
+};
+
+struct ProgressBar {
+    int value = 0;
+    int maximum = 0;
+};
+
+// A list or combo box: rows of text, each with an integer of item data, and
+// the selected row (none when empty or unselected).
+class ListBox {
+public:
+    void AddItem(std::string text, int item_data = 0);
+    void RemoveItem(int row);
+    void Clear();
+
+    int Count() const { return static_cast<int>(rows_.size()); }
+    const std::string& Text(int row) const { return rows_.at(static_cast<std::size_t>(row)).text; }
+    int ItemData(int row) const { return rows_.at(static_cast<std::size_t>(row)).item_data; }
+
+    std::optional<int> Selected() const { return selected_; }
+    // Selects `row` when it exists; anything else clears the selection.
+    void Select(std::optional<int> row);
+
+private:
+    struct Row {
+        std::string text;
+        int item_data;
+    };
+    std::vector<Row> rows_;
+    std::optional<int> selected_;
+};
+
+}  // namespace korvane::ui
