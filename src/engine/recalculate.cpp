@@ -13,9 +13,8 @@ namespace korvane {
 void Recalculate(Design& design, Catalog& catalog, int section) {
     auto runs = [section](int block) { return section == kRecalcAll || section == block; };
 
-    // 1. The totals window first shows the figures of the previous run.
-    ShowStatusSummary(design);
-
+    // The window that shows the totals refreshes itself from the design; the
+    // previous run's figures it would show first are of no use to the calculation.
     if (runs(kRecalcHull)) {
         engine::RecalculateHull(design, catalog, section);
     }
@@ -46,7 +45,7 @@ void Recalculate(Design& design, Catalog& catalog, int section) {
     }
     engine::RecalculateTotals(design);  // always
 
-    ShowStatusSummary(design);
+    CheckDesignLimits(design);
 }
 
 }  // namespace korvane

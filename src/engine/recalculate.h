@@ -24,11 +24,11 @@ enum RecalcSection : int {
 // ones (control and totals). A block reads what the previous run left in later
 // blocks' fields (UsedMW, the bridge crew text, the panel cost), so a partial
 // run keeps the other sections' figures as they were. Ends with
-// ShowStatusSummary, so Design::Problems and DesignValid describe the design.
+// CheckDesignLimits, so Design::Problems and DesignValid describe the design.
 //
 // Problems: each block keeps its own list in Design::BlockProblems and replaces
 // it whenever it runs, so the list always describes the figures the block last
-// computed, also after partial runs. ShowStatusSummary joins those lists (in
+// computed, also after partial runs. CheckDesignLimits joins those lists (in
 // block order, without repeats) and the limit breaks (volume, power,
 // hardpoints) into Design::Problems; any problem makes the design invalid.
 void Recalculate(Design& design, Catalog& catalog, int section);

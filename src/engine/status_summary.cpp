@@ -34,56 +34,21 @@ std::string LimitText(std::string_view what, double used, double available, std:
 
 }  // namespace
 
-StatusSummary ShowStatusSummary(Design& design) {
-    StatusSummary summary;
-    std::vector<std::string> limitBreaks;
-    design.DesignValid() = 1;
-
-    const std::string slot31 = design.Slots[31].LABEL.trimmed();
-    summary.Label1 = Shown(design.ShipName() + " (" + slot31 + ")");
-    summary.Label7 = "TL: " + PlainNumber(design.DesignTL());
-
-    const double hullKL = design.HullKL();
-    const double usedKL = design.UsedKL();
-    if (usedKL > hullKL) {
-        summary.Label3Colour = kColourRed;
-        design.DesignValid() = 0;
-        limitBreaks.push_back(
-            LimitText("Volume used exceeds the hull", usedKL, hullKL, " kl", "#,##0.0"));
+void CheckDesignLimits(Design& design) {
+    std::vector<std::string> limit_breaks;
+    if (design.UsedKL() > design.HullKL()) {
+        limit_breaks.push_back(LimitText("Volume used exceeds the hull", design.UsedKL(),
+                                         design.HullKL(), " kl", "#,##0.0"));
     }
-    summary.Label3 = "KL: " + FormatPattern(hullKL, "##,###,###") + std::string(kNewLine) +
-                     "KL: " + FormatPattern(usedKL, "##,###,###") + std::string(kNewLine);
-
-    summary.Label6 = "D: " + FormatPattern(hullKL / 13.5, "##,###,###") + std::string(kNewLine) +
-                     "D: " + FormatPattern(usedKL / 13.5, "##,###,###") + std::string(kNewLine);
-
-    const double availableMW = design.AvailableMW();
-    const double usedMW = design.UsedMW();
-    if (usedMW > availableMW) {
-        summary.Label4Colour = kColourRed;
-        design.DesignValid() = 0;
-        limitBreaks.push_back(LimitText("Power used exceeds the power plant's output", usedMW,
-                                        availableMW, " MW", "#,##0.0"));
+    if (design.UsedMW() > design.AvailableMW()) {
+        limit_breaks.push_back(LimitText("Power used exceeds the power plant's output",
+                                         design.UsedMW(), design.AvailableMW(), " MW", "#,##0.0"));
     }
-    summary.Label4 = "MW: " + FormatPattern(availableMW, "##,###,###") + std::string(kNewLine) +
-                     "MW: " + FormatPattern(usedMW, "##,###,###") + std::string(kNewLine);
-
-    const double hardpoints = design.Hardpoints();
-    const double usedHardpoints = design.UsedHardpoints();
-    if (usedHardpoints > hardpoints) {
-        summary.Label5Colour = kColourRed;
-        design.DesignValid() = 0;
-        limitBreaks.push_back(LimitText("Hardpoints used exceed the hull's hardpoints",
-                                        usedHardpoints, hardpoints, "", "#,##0"));
+    if (design.UsedHardpoints() > design.Hardpoints()) {
+        limit_breaks.push_back(LimitText("Hardpoints used exceed the hull's hardpoints",
+                                         design.UsedHardpoints(), design.Hardpoints(), "",
+                                         "#,##0"));
     }
-    summary.Label5 = "H'pts: " + FormatPattern(hardpoints, "#,###") + std::string(kNewLine) +
-                     "H'pts: " + FormatPattern(usedHardpoints, "#,###") + std::string(kNewLine);
-
-    summary.Label8 = "Mass: " + FormatPattern(design.TotalTons(), "##,###,###");
-    summary.Label9 = "MCr: " + FormatPattern(design.TotalCr() / 1000000, "###,###");
-    summary.Label10 = "Ag: " + PlainNumber(design.Slots[8].MISCNUM[1]);
-    summary.Label11 =
-        "Cargo: " + FormatPattern(std::floor(hullKL / 13.5 - usedKL / 13.5), "###,###");
 
     // The design's full problem list: each block's (in block order, no repeats), then the limits.
     design.Problems.clear();
@@ -96,12 +61,43 @@ StatusSummary ShowStatusSummary(Design& design) {
     for (const auto& block : design.BlockProblems) {
         std::for_each(block.begin(), block.end(), add);
     }
-    std::for_each(limitBreaks.begin(), limitBreaks.end(), add);
-    if (!design.Problems.empty()) {
-        design.DesignValid() = 0;
-    }
-    summary.Problems = design.Problems;
+    std::for_each(limit_breaks.begin(), limit_breaks.end(), add);
+    design.DesignValid() = design.Problems.empty() ? 1 : 0;
+}
 
+StatusSummary ShowStatusSummary(Design& design) {
+    CheckDesignLimits(design);
+    StatusSummary summary;
+    const auto colour = [](bool broken) { return broken ? kColourRed : kColourBlack; };
+    const std::string newline(kNewLine);
+
+    const std::string slot31 = design.Slots[31].LABEL.trimmed();
+    summary.Label1 = Shown(design.ShipName() + " (" + slot31 + ")");
+    summary.Label7 = "TL: " + PlainNumber(design.DesignTL());
+
+    const double hullKL = design.HullKL();
+    const double usedKL = design.UsedKL();
+    summary.Label3Colour = colour(usedKL > hullKL);
+    summary.Label3 = "KL: " + FormatPattern(hullKL, "##,###,###") + newline +
+                     "KL: " + FormatPattern(usedKL, "##,###,###") + newline;
+    summary.Label6 = "D: " + FormatPattern(hullKL / 13.5, "##,###,###") + newline +
+                     "D: " + FormatPattern(usedKL / 13.5, "##,###,###") + newline;
+
+    summary.Label4Colour = colour(design.UsedMW() > design.AvailableMW());
+    summary.Label4 = "MW: " + FormatPattern(design.AvailableMW(), "##,###,###") + newline +
+                     "MW: " + FormatPattern(design.UsedMW(), "##,###,###") + newline;
+
+    summary.Label5Colour = colour(design.UsedHardpoints() > design.Hardpoints());
+    summary.Label5 = "H'pts: " + FormatPattern(design.Hardpoints(), "#,###") + newline +
+                     "H'pts: " + FormatPattern(design.UsedHardpoints(), "#,###") + newline;
+
+    summary.Label8 = "Mass: " + FormatPattern(design.TotalTons(), "##,###,###");
+    summary.Label9 = "MCr: " + FormatPattern(design.TotalCr() / 1000000, "###,###");
+    summary.Label10 = "Ag: " + PlainNumber(design.Slots[8].MISCNUM[1]);
+    summary.Label11 =
+        "Cargo: " + FormatPattern(std::floor(hullKL / 13.5 - usedKL / 13.5), "###,###");
+
+    summary.Problems = design.Problems;
     summary.Shape1Colour = design.DesignValid() != 0 ? kColourGreen : kColourRed;
     const ChangedMark mark = ChangedMarkOf(design);
     summary.Label12 = mark.caption;

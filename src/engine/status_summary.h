@@ -42,6 +42,10 @@ struct StatusSummary {
 // limit breaks. Safe to call any number of times.
 StatusSummary ShowStatusSummary(Design& design);
 
+// What the status summary decides about the design, without its captions:
+// DesignValid and Design::Problems. The recalculation ends with this.
+void CheckDesignLimits(Design& design);
+
 // The changed mark: "Changed" in red while DesignChanged, "Saved" in green otherwise.
 struct ChangedMark {
     std::string caption;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "engine/block_support.h"
 
@@ -11,51 +12,68 @@ namespace {
 
 constexpr int kPurifierSlot = 10;
 
-// Replaces a value that is infinite or not a number by 0 and names it as a problem.
-void Guard(double& value, BlockProblems& problems, const std::string& name) {
-    if (!std::isfinite(value)) {
-        value = 0;
-        problems.Add("A figure is out of range and was set to 0: " + name);
+constexpr std::string_view kMiscNumNames[] = {"MISCNUM0", "MISCNUM1", "MISCNUM2", "MISCNUM3",
+                                              "MISCNUM4", "MISCNUM5", "MISCNUM6", "MISCNUM7",
+                                              "MISCNUM8", "MISCNUM9", "MISCNUM10"};
+
+// Replaces a value that is infinite or not a number by 0 and names it as a
+// problem: "what index field", such as "slot 20 CR". The name is built only for
+// a bad value, since this runs on every figure of every recalculation.
+void Guard(double& value, BlockProblems& problems, std::string_view what, int index = -1,
+           std::string_view field = {}) {
+    if (std::isfinite(value)) {
+        return;
     }
+    value = 0;
+    std::string name(what);
+    if (index >= 0) {
+        name += " " + std::to_string(index);
+    }
+    if (!field.empty()) {
+        name += " " + std::string(field);
+    }
+    problems.Add("A figure is out of range and was set to 0: " + name);
 }
 
-void GuardRecord(ComponentRecord& record, BlockProblems& problems, const std::string& name) {
-    Guard(record.NUMBER, problems, name + " NUMBER");
-    Guard(record.KL, problems, name + " KL");
-    Guard(record.TONS, problems, name + " TONS");
-    Guard(record.CR, problems, name + " CR");
-    Guard(record.MW, problems, name + " MW");
+void GuardRecord(ComponentRecord& record, BlockProblems& problems, std::string_view what,
+                 int index = -1) {
+    Guard(record.NUMBER, problems, what, index, "NUMBER");
+    Guard(record.KL, problems, what, index, "KL");
+    Guard(record.TONS, problems, what, index, "TONS");
+    Guard(record.CR, problems, what, index, "CR");
+    Guard(record.MW, problems, what, index, "MW");
     for (std::size_t k = 0; k < record.MISCNUM.size(); ++k) {
-        Guard(record.MISCNUM[k], problems, name + " MISCNUM" + std::to_string(k));
+        Guard(record.MISCNUM[k], problems, what, index, kMiscNumNames[k]);
     }
 }
 
 // No figure of the design may be infinite or not a number, whatever the input
 // (a huge volume read from a file, a catalog row out of range).
 void GuardFigures(Design& design, BlockProblems& problems) {
-    for (std::size_t slot = 1; slot <= kSlotCount; ++slot) {
-        GuardRecord(design.Slots[slot], problems, "slot " + std::to_string(slot));
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        GuardRecord(design.Slots[slot], problems, "slot", slot);
     }
     GuardRecord(design.DesignRecord, problems, "design record");
     GuardRecord(design.CapacityRecord, problems, "capacity record");
-    for (std::size_t i = 1; i <= kEnvironmentMax; ++i) {
-        Guard(design.Environment[i].NUMBER, problems,
-              "environment entry " + std::to_string(i) + " NUMBER");
+    for (int i = 1; i <= kEnvironmentMax; ++i) {
+        Guard(design.Environment[i].NUMBER, problems, "environment entry", i, "NUMBER");
     }
-    for (std::size_t i = 1; i <= kTurretsMax; ++i) {
-        Guard(design.Turrets[i].MISCNUM[3], problems,
-              "turret entry " + std::to_string(i) + " MISCNUM3");
+    for (int i = 1; i <= kTurretsMax; ++i) {
+        Guard(design.Turrets[i].MISCNUM[3], problems, "turret entry", i, "MISCNUM3");
     }
-    for (std::size_t area = 1; area <= 8; ++area) {
-        Guard(design.ControlPoints[area], problems,
-              "control points of area " + std::to_string(area));
+    for (int area = 1; area <= 8; ++area) {
+        Guard(design.ControlPoints[area], problems, "control points of area", area);
     }
     Guard(design.ControlTotal, problems, "control total");
     Guard(design.ControlRemaining, problems, "control remaining");
-    for (std::size_t t = 0; t <= 12; ++t) {
-        for (std::size_t m = 0; m <= 3; ++m) {
-            Guard(design.WeaponFactors[t][m], problems, "weapon factor");
-            Guard(design.WeaponCounts[t][m], problems, "weapon count");
+    for (auto& row : design.WeaponFactors) {
+        for (double& factor : row) {
+            Guard(factor, problems, "weapon factor");
+        }
+    }
+    for (auto& row : design.WeaponCounts) {
+        for (double& count : row) {
+            Guard(count, problems, "weapon count");
         }
     }
 }

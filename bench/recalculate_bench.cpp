@@ -1,0 +1,52 @@
+// Recalculate(0) on the default new design and on a design with every table
+// full, against copying the same design (the floor any recalculation pays to
+// touch the tables).
+#include <benchmark/benchmark.h>
+
+#include "bench/full_design.h"
+#include "bench/ratio_main.h"
+#include "model/standard_catalog.h"
+
+namespace {
+
+using namespace korvane;
+
+void BM_RecalculateDefaultDesign(benchmark::State& state) {
+    Catalog catalog(StandardCatalogRows());
+    Design design;
+    NewDesign(design, catalog);
+    for (auto _ : state) {
+        Recalculate(design, catalog, 0);
+        benchmark::DoNotOptimize(design.UsedKL());
+    }
+}
+BENCHMARK(BM_RecalculateDefaultDesign);
+
+void BM_RecalculateFullDesign(benchmark::State& state) {
+    Catalog catalog(StandardCatalogRows());
+    Design design = bench::FullDesign(catalog);
+    for (auto _ : state) {
+        Recalculate(design, catalog, 0);
+        benchmark::DoNotOptimize(design.UsedKL());
+    }
+}
+BENCHMARK(BM_RecalculateFullDesign);
+
+void BM_CopyFullDesign(benchmark::State& state) {
+    Catalog catalog(StandardCatalogRows());
+    const Design design = bench::FullDesign(catalog);
+    Design copy;
+    for (auto _ : state) {
+        copy = design;
+        benchmark::DoNotOptimize(copy.UsedKL());
+    }
+}
+BENCHMARK(BM_CopyFullDesign);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return korvane::bench::RunWithRatios(argc, argv,
+                                         {{"BM_RecalculateDefaultDesign", "BM_CopyFullDesign"},
+                                          {"BM_RecalculateFullDesign", "BM_CopyFullDesign"}});
+}
