@@ -1,0 +1,552 @@
+#include "reports/printed_profile.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/rule_tables.h"
+#include "app/session.h"
+#include "engine/digit_codes.h"
+#include "engine/profile_code.h"
+#include "reports/number_format.h"
+#include "reports/profile_figures.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kFontName = "Times New Roman";
+constexpr double kFontPoints = 10;
+
+constexpr double kHeadingMm = 0;
+constexpr double kBodyMm = 40;
+constexpr std::size_t kHeadingWidth = 16;
+constexpr std::size_t kBodyWidth = 100;  // characters of one body line
+
+// Combat statistics: the turret, bay and spinal mount columns.
+constexpr double kCombatHeadingMm = 40;
+constexpr double kWeaponNameMm = 50;
+constexpr std::array<double, 4> kColumnHeadingMm = {0, 77, 90, 102};
+constexpr std::array<double, 4> kFactorMm = {0, 78, 91, 103};
+constexpr std::array<double, 4> kCountMm = kColumnHeadingMm;
+constexpr std::array<std::string_view, 4> kColumnHeadings = {"", " T", " B", " S"};
+constexpr std::size_t kCombatRows = 11;  // the twelfth weapon type is never shown
+
+constexpr double kProfileCodeMm = 90;
+constexpr std::string_view kProfileCodeKey = "TCJMPCC-ASMNGR-LEPMI-F";
+
+// A print zone is 14 columns from the left margin. A column at 10 points is
+// taken as 2 mm, about the width of a capital, so that the zone after a line
+// of capitals falls clear of its last letter.
+constexpr double kColumnMm = 2;
+constexpr double kZoneMm = 14 * kColumnMm;
+
+double NextZoneMm(double start_mm, std::string_view text) {
+    const double end_mm = start_mm + static_cast<double>(text.size()) * kColumnMm;
+    return (std::floor(end_mm / kZoneMm) + 1) * kZoneMm;
+}
+
+// A text never set holds NUL bytes; they print as blanks.
+std::string Blanked(std::string_view text) {
+    std::string out(text);
+    std::replace(out.begin(), out.end(), '\0', ' ');
+    return out;
+}
+
+std::string TrimmedEnd(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(' ');
+    return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
+
+std::string TrimmedBothEnds(std::string_view text) {
+    const std::size_t begin = text.find_first_not_of(' ');
+    return begin == std::string_view::npos ? std::string() : TrimmedEnd(text.substr(begin));
+}
+
+template <std::size_t N>
+std::string Full(const FixedText<N>& field) {
+    return Blanked(field.view());
+}
+
+template <std::size_t N>
+std::string Trimmed(const FixedText<N>& field) {
+    return TrimmedEnd(Full(field));
+}
+
+double Int(double x) {
+    return std::floor(x);
+}
+
+// part / whole, or 0 for a hull of no volume.
+double Share(double part, double whole) {
+    return whole != 0 ? part / whole : 0;
+}
+
+bool Counts(const ComponentRecord& entry) {
+    return entry.NUMBER > 0;
+}
+
+template <std::size_t Size>
+bool AnyCounting(const std::array<ComponentRecord, Size>& table) {
+    return std::any_of(table.begin() + 1, table.end(), Counts);
+}
+
+// The counting entries of a table, each written by `item`, separated by ", ".
+template <std::size_t Size, typename Item>
+std::string CountingEntries(const std::array<ComponentRecord, Size>& table, Item item) {
+    std::string text;
+    bool first = true;
+    for (std::size_t i = 1; i < Size; ++i) {
+        if (Counts(table[i])) {
+            text += first ? "" : ", ";
+            text += item(table[i]);
+            first = false;
+        }
+    }
+    return text;
+}
+
+std::string LabelAndCount(const ComponentRecord& entry) {
+    return Trimmed(entry.LABEL) + " x" + PlainNumber(entry.NUMBER);
+}
+
+// The 50-character name of a craft or custom feature: the label and three texts.
+std::string LongName(const ComponentRecord& entry) {
+    return Full(entry.LABEL) + Full(entry.MISCSTR[1]) + Full(entry.MISCSTR[2]) +
+           Full(entry.MISCSTR[3]);
+}
+
+std::string CraftIdText(const Design& design) {
+    return TrimmedEnd(Blanked(design.ShipName())) + " TL: " + PlainNumber(design.DesignTL()) +
+           "  MCr" + FormatPattern(design.TotalCr() / 1000000, "###,###.###") + "  (" +
+           Trimmed(design.Slots[31].LABEL) + ")";
+}
+
+// "U", "S" or "A" by the streamlining index; nothing for an index out of range.
+std::string ConfigLetter(double index) {
+    constexpr std::string_view kLetters = "USA";
+    const double position = std::round(index);
+    if (position >= 1 && position <= static_cast<double>(kLetters.size())) {
+        return std::string(1, kLetters[static_cast<std::size_t>(position) - 1]);
+    }
+    return "";
+}
+
+std::string HullText(const Design& design, const ProfileFigures& figures) {
+    const auto& slots = design.Slots;
+    return PlainNumber(figures.H15) + "/" + PlainNumber(Int(design.HullKL() / 6)) +
+           ", Displacement=" + PlainNumber(design.HullKL() / kKlPerTon) +
+           ", Config=" + Full(slots[2].USP) + ConfigLetter(slots[2].MISCNUM[6]) + ", " +
+           "Armour=" + PlainNumber(slots[3].NUMBER) + Trimmed(slots[3].MISCSTR[1]) + " (" +
+           Trimmed(slots[3].MISCSTR[2]) + "), " +
+           " Loaded=" + FormatPattern(design.TotalTons(), "##,###,###.##") +
+           ", Unloaded=" + FormatPattern(figures.UnloadedTons, "##,###,###.##");
+}
+
+// The systems left out of the extended endurance, the first after one blank and
+// the others after ", ", with the g figure after position 1 whether or not that
+// system is listed.
+std::string ExclusionText(const ComponentRecord& fuel) {
+    const auto& names = InitRuleTables().EnduranceSystemNames;
+    std::string text = "ExtEnd excludes: ";
+    bool any_listed = false;
+    for (std::size_t i = 1; i <= 10; ++i) {
+        if (fuel.MISCSTR[2][i - 1] == '1') {
+            text += any_listed ? ", " : " ";
+            text += names[i];
+            any_listed = true;
+        }
+        if (i == 1) {
+            text += "(" + PlainNumber(fuel.MISCNUM[2]) + "g) ";
+        }
+    }
+    return text;
+}
+
+std::string PowerText(const Design& design, const ProfileFigures& figures) {
+    const auto& slots = design.Slots;
+    const ComponentRecord& fuel = slots[5];
+    const double plant_share = Int(Share(figures.H15 * slots[4].KL, design.HullKL()));
+    std::string text =
+        PlainNumber(plant_share) + "/" + PlainNumber(2 * plant_share) + ", " +
+        Trimmed(slots[4].LABEL) + "=" + FormatPattern(design.AvailableMW(), "###,###.#") + "Mw " +
+        "Duration=" + PlainNumber(fuel.NUMBER) + "hrs/" + PlainNumber(Int(fuel.NUMBER / 24)) +
+        " days " + "Extended Endurance=" + PlainNumber(Int(fuel.MISCNUM[1])) + "hrs/" +
+        PlainNumber(Int(fuel.MISCNUM[1] / 24)) + " days. ";
+    text += slots[9].NUMBER == 1 ? "Scoops, " : "No scoops, ";
+    text += slots[10].NUMBER == 1
+                ? "Purifiers; whole tank in " + PlainNumber(slots[10].MISCNUM[10]) + " hours, "
+                : "No purifiers, ";
+    text += slots[14].NUMBER == 1 ? "EM Mask. " : "No EM Mask. ";
+    text += ExclusionText(fuel);
+    // A list that names a system is closed as a sentence.
+    return fuel.MISCSTR[2].contains("1") ? TrimmedBothEnds(text) + "." : text;
+}
+
+// A drive's share of the hull figure and its double; low-maintenance drives
+// take a fifth more room, each figure rounded down.
+struct DriveShares {
+    double single = 0;
+    double twice = 0;
+};
+
+DriveShares DriveSharesOf(const Design& design, double h15, double drive_kl, bool low_maintenance) {
+    DriveShares shares;
+    shares.single = Share(h15 * drive_kl, design.HullKL());
+    shares.twice = 2 * shares.single;
+    if (low_maintenance) {
+        shares.single = Int(shares.single * 1.2);
+        shares.twice = Int(shares.twice * 1.2);
+    }
+    return shares;
+}
+
+std::string DrivesText(const Design& design, const ProfileFigures& figures) {
+    const auto& slots = design.Slots;
+    const ComponentRecord& options = slots[33];
+    const bool low_maintenance_jump = options.MISCNUM[2] == 1;
+    const bool low_maintenance_maneuver = options.MISCNUM[1] == 1;
+    const bool high_performance = options.MISCNUM[3] == 1;
+    const double displacement = design.HullKL() / kKlPerTon;
+
+    const DriveShares jump = DriveSharesOf(design, figures.H15, slots[6].KL, low_maintenance_jump);
+    std::string text = "Jump=" + Full(slots[6].USP) + " " + PlainNumber(Int(jump.single)) + "/" +
+                       PlainNumber(Int(jump.twice)) + ", ";
+    if (slots[6].MISCNUM[1] > 0) {
+        text += "Spare fuel for Jump-" + PlainNumber(slots[6].MISCNUM[1]) + ", ";
+    }
+    text += slots[12].NUMBER != 0 ? Trimmed(slots[12].LABEL) + " " : "No avionics ";
+    if (options.MISCNUM[4] != 0) {
+        text += "Jump OverDrive=" + PlainNumber(options.MISCNUM[4] + displacement) +
+                " tons total; unladen value=" + "Jump-" + PlainNumber(options.MISCNUM[6]) + " ";
+    }
+    if (low_maintenance_jump) {
+        text += "Low Maintainence Jump drives ";
+    }
+
+    const DriveShares maneuver =
+        DriveSharesOf(design, figures.H15, slots[8].KL, low_maintenance_maneuver);
+    text += "Maneuver=" + Full(slots[8].USP) + (high_performance ? ".5" : "") + "G " +
+            PlainNumber(Int(maneuver.single)) + "/" + PlainNumber(Int(maneuver.twice)) +
+            " Agility=" + PlainNumber(slots[8].MISCNUM[1]) + " ";
+    if (low_maintenance_maneuver) {
+        text += "Low Maintainence Maneuver drives ";
+    }
+    if (high_performance) {
+        text += "High Perfomance Maneuver drives ";
+    }
+    if (options.MISCNUM[5] != 0) {
+        const double g = options.MISCNUM[7];
+        text += "Maneuver OverDrive=" + PlainNumber(options.MISCNUM[5] + displacement) +
+                " tons total; unladen value=" +
+                (high_performance ? FormatPattern(g + 0.5, "0.0") : FormatPattern(g, "0")) + "g";
+    }
+    return text;
+}
+
+std::string SensorsText(const Design& design) {
+    std::string text = CountingEntries(design.Sensors, LabelAndCount) + "  Sensor scans: ";
+    constexpr std::array<std::string_view, 7> kScans = {
+        "", "  AOS=", "  AOP=", "  POS=", "  POP=", "  PES=", "  PEP="};
+    for (std::size_t i = 1; i <= 6; ++i) {
+        text += std::string(kScans[i]) + design.SensorCodes[i];
+    }
+    return text;
+}
+
+std::string HardpointsText(const Design& design) {
+    return PlainNumber(design.Hardpoints()) + " hardpoints; " +
+           PlainNumber(design.UsedHardpoints()) + " occupied; batteries bearing " +
+           PlainNumber(design.Slots[1].MISCNUM[2]) + "%";
+}
+
+std::string TurretItem(const ComponentRecord& turret) {
+    const double batteries = LeadingNumber(Full(turret.MISCSTR[2]));
+    return LabelAndCount(turret) + " in " + PlainNumber(batteries) +
+           (batteries == 1 ? " battery" : " batteries");
+}
+
+std::string BayItem(const ComponentRecord& bay) {
+    return LabelAndCount(bay) + " at Factor-" + Full(bay.USP);
+}
+
+std::string MagazineText(const ComponentRecord& magazine) {
+    std::string text = "Missile magazine: HE=";
+    if (magazine.MISCNUM[1] > 0) {
+        text += PlainNumber(magazine.MISCNUM[1]) + " b/r";
+    }
+    if (magazine.MISCNUM[2] > 0) {
+        text += " Atomic=" + PlainNumber(magazine.MISCNUM[2]) + " b/r";
+    }
+    if (magazine.MISCNUM[3] > 0) {
+        text += " Antimatter=" + PlainNumber(magazine.MISCNUM[3]) + " b/r";
+    }
+    const double per_round = magazine.MISCNUM[1] + magazine.MISCNUM[2] + magazine.MISCNUM[3];
+    return text + "  Total=" + PlainNumber(per_round * magazine.NUMBER) +
+           " missiles. 1 b/r=" + PlainNumber(magazine.NUMBER) + " missiles";
+}
+
+std::string ScreensText(const Design& design) {
+    return "DefDM=" + PlainNumber(design.Slots[14].MISCNUM[1]) + "  " +
+           CountingEntries(design.Screens, LabelAndCount);
+}
+
+std::string EnvironmentItem(const ComponentRecord& entry) {
+    // An entry sized by the hull's volume shows no count.
+    return entry.MISCNUM[2] == 1 ? Trimmed(entry.LABEL) : LabelAndCount(entry);
+}
+
+std::string ControlText(const Design& design) {
+    const auto& slots = design.Slots;
+    std::string text = "Computer=" + Trimmed(slots[19].LABEL) +
+                       " x 3, Panels=" + Trimmed(slots[21].LABEL) + " x" +
+                       PlainNumber(Int(slots[21].NUMBER));
+    if (slots[20].CR > 0) {
+        text += " Backup computer=" + Trimmed(slots[20].LABEL) + " x 3 ";
+    }
+    const ComponentRecord& add_ons = slots[22];
+    if (add_ons.MISCNUM[1] > 0) {
+        text += " HUD x" + PlainNumber(add_ons.MISCNUM[1]);
+    }
+    if (add_ons.MISCNUM[2] > 0) {
+        text += " Lge holo x" + PlainNumber(add_ons.MISCNUM[2]);
+    }
+    if (add_ons.MISCNUM[3] > 0) {
+        text += " HUD holo x" + PlainNumber(add_ons.MISCNUM[3]);
+    }
+    if (AnyCounting(design.Environment)) {
+        text += " " + CountingEntries(design.Environment, EnvironmentItem);
+    }
+    text += slots[32].NUMBER == 1 ? " Auxiliary bridge" : " No auxiliary bridge";
+    return text;
+}
+
+std::string CrewText(const Design& design) {
+    const auto& names = InitRuleTables().CrewCategoryNames;
+    const ComponentRecord& crew = design.Slots[23];
+    const ComponentRecord& passengers = design.Slots[24];
+    std::string text = "Crew=" + PlainNumber(passengers.MISCNUM[10]) + "; ";
+    for (std::size_t i = 1; i <= 10; ++i) {
+        if (crew.MISCNUM[i] > 0) {
+            text += names[i] + "=" + PlainNumber(crew.MISCNUM[i]) + " ";
+        }
+    }
+    for (std::size_t i = 1; i <= 3; ++i) {
+        if (passengers.MISCNUM[i] > 0) {
+            text += names[10 + i] + "=" + PlainNumber(passengers.MISCNUM[i]) + " ";
+        }
+    }
+    return text;
+}
+
+std::string CraftItem(const ComponentRecord& craft) {
+    return TrimmedBothEnds(LongName(craft)) + " x" + PlainNumber(craft.NUMBER) + " " +
+           PlainNumber(craft.MISCNUM[1]) + " tons  Crew " + PlainNumber(craft.MISCNUM[3]);
+}
+
+std::string CustomFeatureItem(const ComponentRecord& feature) {
+    return TrimmedEnd(LongName(feature)) + " x" + PlainNumber(feature.NUMBER);
+}
+
+// A jump code never set counts as "0", as in the profile code.
+bool HasJumpCode(const ComponentRecord& jump_drive) {
+    const char code = jump_drive.USP.first();
+    return code != '0' && code != '\0';
+}
+
+std::string OtherText(const Design& design, const ProfileFigures& figures) {
+    const double free_kl = design.HullKL() - design.UsedKL();
+    std::string text = "Cargo=" + PlainNumber(Int(free_kl)) + "Kl/" +
+                       PlainNumber(Int(design.HullKL() / kKlPerTon - design.UsedKL() / kKlPerTon)) +
+                       " tons" + ", EMLevel=" + figures.EmissionLevel +
+                       ", Fuel=" + PlainNumber(Int(figures.FuelKl)) + " Kl/" +
+                       PlainNumber(Int(figures.FuelKl / kKlPerTon)) +
+                       " tons, ObjSize=" + figures.ObjectSize;
+    if (HasJumpCode(design.Slots[6])) {
+        text += ". One jump requires " + PlainNumber(figures.JumpFuelKl) + "KL/" +
+                PlainNumber(Int(figures.JumpFuelKl / kKlPerTon)) + " tons of fuel";
+    }
+    text += ". Anti-hijack: " + CountingEntries(design.AntiHijack, LabelAndCount);
+    if (AnyCounting(design.CustomFeatures)) {
+        text += ". Custom Features: " + CountingEntries(design.CustomFeatures, CustomFeatureItem);
+    }
+    return text;
+}
+
+// The notes as one paragraph: each line that holds more than blanks, trimmed
+// and followed by one blank.
+std::string NotesParagraph(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        const std::string trimmed = TrimmedBothEnds(Blanked(line));
+        if (!trimmed.empty()) {
+            text += trimmed + " ";
+        }
+    }
+    return text;
+}
+
+// "Designed by Korvane v 1.1 on …": the version in the shortest form of its
+// 32-bit value, so 1.1 does not print as 1.10000002384186.
+std::string CreditLine(std::chrono::sys_days today) {
+    std::array<char, 32> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), AppVersion());
+    double version = 0;
+    std::from_chars(buffer.data(), written.ptr, version);
+    return "Designed by Korvane v" + PrintedNumber(version) + "on " + LongDate(today);
+}
+
+class ProfilePrinter {
+public:
+    ProfilePrinter(PrintSurface& surface, const Design& design)
+        : surface_(surface), design_(design) {}
+
+    void Line(double x_mm, std::string_view text) {
+        if (!text.empty()) {
+            surface_.PrintAt(x_mm, Blanked(text));
+        }
+        surface_.EndLine();
+    }
+
+    // A body text from 40 mm. A text longer than a line breaks after its last
+    // blank within the first 100 characters; the rest, trimmed at both ends,
+    // goes on at 40 mm on the next line.
+    void Body(std::string_view text) {
+        std::string rest = Blanked(text);
+        while (rest.size() > kBodyWidth) {
+            const std::size_t blank = rest.rfind(' ', kBodyWidth - 1);
+            // A first 100 characters without a blank have nowhere to break: the
+            // line is cut after its 100th character so that nothing is lost.
+            const std::size_t cut = blank == std::string::npos ? kBodyWidth : blank + 1;
+            Line(kBodyMm, rest.substr(0, cut));
+            rest = TrimmedBothEnds(std::string_view(rest).substr(cut));
+        }
+        Line(kBodyMm, rest);
+    }
+
+    void Heading(std::string_view heading) {
+        std::string field(heading);
+        field.resize(kHeadingWidth, ' ');
+        surface_.SetBold(true);
+        surface_.PrintAt(kHeadingMm, field);
+        surface_.SetBold(false);
+    }
+
+    void Section(std::string_view heading, std::string_view body) {
+        Heading(heading);
+        Body(body);
+        surface_.EndLine();
+    }
+
+    void Weapons() {
+        Heading("WEAPONS:");
+        Body(HardpointsText(design_));
+        Body(AnyCounting(design_.Turrets)
+                 ? "Turrets: " + CountingEntries(design_.Turrets, TurretItem)
+                 : "");
+        Body(AnyCounting(design_.Bays) ? "Bays: " + CountingEntries(design_.Bays, BayItem) : "");
+        if (design_.Slots[16].NUMBER == 1) {
+            Body(Full(design_.Slots[16].LABEL));
+        }
+        Body(design_.Slots[18].KL > 0 ? MagazineText(design_.Slots[18]) : "");
+        CombatStatistics();
+        surface_.EndLine();
+    }
+
+    // One row per weapon type that is mounted: its factor codes, then its
+    // counts on the next line, each count of a turret or bay followed by the
+    // batteries that bear when not all of them do.
+    void CombatStatistics() {
+        const auto& names = InitRuleTables().WeaponTypeNames;
+        const double bearing = design_.Slots[1].MISCNUM[2];
+        bool heading_printed = false;
+        for (std::size_t row = 1; row <= kCombatRows; ++row) {
+            const auto& counts = design_.WeaponCounts[row];
+            const auto& factors = design_.WeaponFactors[row];
+            if (!(counts[1] + counts[2] + counts[3] > 0)) {
+                continue;
+            }
+            if (!heading_printed) {
+                Line(kCombatHeadingMm, "Combat Statistics:");
+                for (std::size_t column = 1; column <= 3; ++column) {
+                    surface_.PrintAt(kColumnHeadingMm[column], kColumnHeadings[column]);
+                }
+                surface_.EndLine();
+                heading_printed = true;
+            }
+            surface_.PrintAt(kWeaponNameMm, names[row]);
+            for (std::size_t column = 1; column <= 3; ++column) {
+                surface_.PrintAt(kFactorMm[column],
+                                 factors[column] > 0 ? EncodeDigit(factors[column]) : "-");
+            }
+            surface_.EndLine();
+            for (std::size_t column = 1; column <= 3; ++column) {
+                if (counts[column] > 0) {
+                    std::string count = PrintedNumber(counts[column]);
+                    if (column < 3 && bearing < 100) {
+                        count += "(" +
+                                 PlainNumber(std::max(1.0, Int(bearing / 100 * counts[column]))) +
+                                 ")";
+                    }
+                    surface_.PrintAt(kCountMm[column], count);
+                }
+            }
+            surface_.EndLine();
+            // As in the profile file, a spinal mount's count is followed by an empty line.
+            if (counts[3] > 0) {
+                surface_.EndLine();
+            }
+        }
+    }
+
+    void ProfileCode() {
+        surface_.PrintAt(kBodyMm, "VELMARK:");
+        Line(kProfileCodeMm, BuildProfileCode(design_));
+        surface_.PrintAt(kProfileCodeMm, kProfileCodeKey);
+        Line(NextZoneMm(kProfileCodeMm, kProfileCodeKey), "Weapons reflected are highest values.");
+        surface_.EndLine();
+    }
+
+private:
+    PrintSurface& surface_;
+    const Design& design_;
+};
+
+}  // namespace
+
+void ShowProfile(PrintSurface& surface, const Design& design, const ReportContext& context) {
+    const ProfileFigures figures = ComputeProfileFigures(design);
+    surface.SetFont(kFontName, kFontPoints);
+    surface.SetBold(false);
+
+    ProfilePrinter printer(surface, design);
+    printer.Section("CRAFT ID:", CraftIdText(design));
+    printer.Section("HULL:", HullText(design, figures));
+    printer.Section("POWER:", PowerText(design, figures));
+    printer.Section("DRIVES:", DrivesText(design, figures));
+    printer.Section("COMMUNICATIONS:", CountingEntries(design.Communicators, LabelAndCount));
+    printer.Section("SENSORS:", SensorsText(design));
+    printer.Weapons();
+    printer.Section("SCREENS:", ScreensText(design));
+    printer.Section("CONTROL:", ControlText(design));
+    printer.Section("CREW:", CrewText(design));
+    printer.Section("ACCOMMODATION:", CountingEntries(design.Accommodations, LabelAndCount));
+    printer.Section("SUB CRAFT:", CountingEntries(design.Craft, CraftItem));
+    printer.Section("OTHER:", OtherText(design, figures));
+    if (context.notes) {
+        printer.Body(NotesParagraph(*context.notes));
+        surface.EndLine();
+    }
+    printer.ProfileCode();
+    printer.Line(kHeadingMm, CreditLine(context.today));
+    surface.EndLine();
+    surface.EndDocument();
+}
+
+}  // namespace korvane
