@@ -8,7 +8,12 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev
     clang libclang-rt-14-dev
+    chromium nodejs
 )
+# Some Node.js builds carry their own npm and conflict with Debian's package.
+if ! command -v npm >/dev/null 2>&1; then
+    packages+=(npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -18,6 +18,14 @@ std::string AppTitle() {
     return "Korvane v" + std::string(buffer, result.ptr);
 }
 
+double AppVersionForReports() {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, AppVersion()).ptr;
+    double version = 0;
+    std::from_chars(buffer, end, version);
+    return version;
+}
+
 std::filesystem::path Session::CatalogPath() const {
     return std::filesystem::path(CatalogDir) / kCatalogFileName;
 }

@@ -15,6 +15,10 @@ namespace korvane {
 float AppVersion();
 std::string AppTitle();
 
+// The version as the program states it in its reports: the shortest decimal
+// form of the 32-bit number (1.1, not 1.10000002384186).
+double AppVersionForReports();
+
 inline constexpr const char* NewLine = "\r\n";
 
 // What the running program holds: the open catalog and the one current design.
@@ -23,6 +27,8 @@ struct Session {
     std::unique_ptr<CatalogStore> catalog;
     Design design;
     std::string CurrentDesignPath;  // the design file last loaded or saved
+    std::string NotesFileName;      // the notes file of the design last saved
+    std::string LastPagePath;       // the HTML page of the design last saved
     bool RecentListFrozen = false;  // set while a batch run loads and saves many files
 
     std::filesystem::path CatalogPath() const;

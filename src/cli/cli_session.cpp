@@ -4,6 +4,9 @@
 #include <ostream>
 #include <system_error>
 
+#include "app/new_design.h"
+#include "files/load_design.h"
+
 namespace korvane::cli {
 
 bool OpenConfiguredCatalog(Session& session, std::ostream& err) {
@@ -13,6 +16,25 @@ bool OpenConfiguredCatalog(Session& session, std::ostream& err) {
         OpenCatalog(session, ConfigurationPlacesFromEnvironment(), current_folder);
     if (!opened) {
         err << opened.message() << '\n';
+        return false;
+    }
+    return true;
+}
+
+std::string AbsolutePath(const std::string& file) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    return error ? file : absolute.lexically_normal().string();
+}
+
+bool OpenDesign(Session& session, const std::string& file, std::ostream& err) {
+    if (!OpenConfiguredCatalog(session, err)) {
+        return false;
+    }
+    NewDesign(session.design, session.catalog->Features());
+    const Status loaded = LoadDesignFile(session, AbsolutePath(file));
+    if (!loaded) {
+        err << loaded.message() << '\n';
         return false;
     }
     return true;

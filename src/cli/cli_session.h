@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 #include "app/session.h"
 
@@ -9,5 +10,15 @@ namespace korvane::cli {
 // Opens the configured catalog as the program does at start-up. On failure the
 // message goes to `err` and the result is false.
 bool OpenConfiguredCatalog(Session& session, std::ostream& err);
+
+// `file` as the recent-files list keeps it: absolute, so that the program finds
+// it again from any folder.
+std::string AbsolutePath(const std::string& file);
+
+// Starts as the program does (the configured catalog, the new design) and loads
+// `file` as the main window's load does: one recalculation, nothing more; the
+// absolute path becomes the current design path. On failure the message goes
+// to `err` and the result is false.
+bool OpenDesign(Session& session, const std::string& file, std::ostream& err);
 
 }  // namespace korvane::cli

@@ -7,25 +7,24 @@
 #include <sstream>
 
 #include "app/new_design.h"
+#include "cli/cli_prompter.h"
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
+#include "cli/terminal_text.h"
 #include "engine/profile_code.h"
+#include "engine/recalculate.h"
 #include "engine/status_summary.h"
-#include "files/design_file.h"
+#include "files/companion_files.h"
 #include "files/load_design.h"
+#include "files/save_design.h"
 #include "model/cp1252.h"
 #include "model/record_fields.h"
+#include "reports/report_context.h"
 #include "reports/utilization.h"
 
 namespace korvane::cli {
 
 namespace {
-
-// A Windows-1252 text for the terminal: NULs of never-set fields show as blanks.
-std::string Shown(std::string text) {
-    std::replace(text.begin(), text.end(), '\0', ' ');
-    return Utf8FromCp1252(text);
-}
 
 // A Windows-1252 text for JSON: NULs dropped, trailing blanks removed.
 std::string JsonText(const std::string& bytes) {
@@ -47,12 +46,19 @@ void PrintCaption(std::ostream& out, const std::string& caption, int colour = kC
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        text += Shown(line) + '\n';
+        text += TerminalText(line) + '\n';
     }
     if (colour == kColourRed && !text.empty()) {
         text.insert(text.size() - 1, "   (over the limit)");
     }
     out << text;
+}
+
+void PrintProblems(const Design& design, std::ostream& out) {
+    out << "Problems:\n";
+    for (const std::string& problem : design.Problems) {
+        out << "  " << TerminalText(problem) << '\n';
+    }
 }
 
 void PrintSummary(Session& session, std::ostream& out) {
@@ -70,13 +76,11 @@ void PrintSummary(Session& session, std::ostream& out) {
     PrintCaption(out, summary.Label11);
     out << "Status: " << summary.Label12 << '\n';
     out << "Lamp: " << (summary.Shape1Colour == kColourGreen ? "green" : "red") << '\n';
-    out << "Profile code: " << Shown(BuildProfileCode(design)) << "\n\n";
+    out << "Profile code: " << TerminalText(BuildProfileCode(design)) << "\n\n";
     PrintCaption(out, UtilizationMessage(design));
     if (!design.Problems.empty()) {
-        out << "\nProblems:\n";
-        for (const std::string& problem : design.Problems) {
-            out << "  " << Shown(problem) << '\n';
-        }
+        out << '\n';
+        PrintProblems(design, out);
     }
 }
 
@@ -155,30 +159,59 @@ int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
         return kFileError;
     }
     NewDesign(session.design, session.catalog->Features());
-    const Status written = WriteDesignFile(file, session.design);
-    if (!written) {
-        err << written.message() << '\n';
+    session.CurrentDesignPath = AbsolutePath(file);
+    CliPrompter prompter(err);
+    const Status saved = SaveDesign(session, 1, prompter, Today());
+    if (!saved) {
+        err << saved.message() << '\n';
         return kFileError;
     }
-    out << "Wrote the new design to " << file << '\n';
+    out << "Wrote the new design to " << session.CurrentDesignPath << ", its profile file "
+        << ProfileFilePath(session.CurrentDesignPath) << " and its page " << session.LastPagePath
+        << '\n';
     return kDone;
 }
 
 int RunShow(const std::string& file, bool json, std::ostream& out, std::ostream& err) {
     Session session;
-    if (!OpenConfiguredCatalog(session, err)) {
-        return kFileError;
-    }
-    NewDesign(session.design, session.catalog->Features());
-    const Status loaded = LoadDesignFile(session, file);
-    if (!loaded) {
-        err << loaded.message() << '\n';
+    if (!OpenDesign(session, file, err)) {
         return kFileError;
     }
     if (json) {
         out << DesignJson(session.design).dump(2) << '\n';
     } else {
         PrintSummary(session, out);
+    }
+    return kDone;
+}
+
+int RunResave(const std::string& file, std::ostream& out, std::ostream& err) {
+    Session session;
+    if (!OpenConfiguredCatalog(session, err)) {
+        return kFileError;
+    }
+    NewDesign(session.design, session.catalog->Features());
+    // As in a batch run, the recent files stay as they are.
+    session.RecentListFrozen = true;
+    session.CurrentDesignPath = AbsolutePath(file);
+    CliPrompter prompter(err);
+    const Status loaded = LoadDesign(session, 1, prompter);
+    if (!loaded) {
+        err << loaded.message() << '\n';
+        return kFileError;
+    }
+    Recalculate(session.design, session.catalog->Features(), 0);
+    const Status saved = SaveDesign(session, 1, prompter, Today());
+    if (!saved) {
+        err << saved.message() << '\n';
+        return kFileError;
+    }
+    out << "Saved " << session.CurrentDesignPath << ", its profile file "
+        << ProfileFilePath(session.CurrentDesignPath) << " and its page " << session.LastPagePath
+        << '\n';
+    if (session.design.DesignValid() == 0) {
+        PrintProblems(session.design, out);
+        return kProblemsFound;
     }
     return kDone;
 }

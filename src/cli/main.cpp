@@ -3,10 +3,14 @@
 #include <iostream>
 #include <string>
 
+#include <unistd.h>
+
 #include "app/session.h"
+#include "cli/batch_commands.h"
 #include "cli/catalog_commands.h"
 #include "cli/design_commands.h"
 #include "cli/exit_codes.h"
+#include "cli/report_commands.h"
 
 namespace {
 
@@ -37,7 +41,8 @@ int Run(int argc, char** argv) {
     import_command->add_option("FILE", import_file, "CSV file to read")->required();
 
     std::string new_file;
-    auto* new_command = app.add_subcommand("new", "Write the default new design as a design file");
+    auto* new_command = app.add_subcommand(
+        "new", "Save the default new design as a design file, with its profile file and page");
     new_command->add_option("OUT", new_file, "Design file to write (.k2d)")->required();
     std::string show_file;
     bool show_json = false;
@@ -45,6 +50,24 @@ int Run(int argc, char** argv) {
         app.add_subcommand("show", "Load a design and print its totals, profile code and problems");
     show->add_flag("--json", show_json, "Print one JSON object instead");
     show->add_option("FILE", show_file, "Design file (.k2d)")->required();
+
+    std::string design_file;
+    auto* profile = app.add_subcommand("profile", "Load a design and print its profile text");
+    profile->add_option("FILE", design_file, "Design file (.k2d)")->required();
+    auto* html = app.add_subcommand("html", "Load a design and print its HTML page");
+    html->add_option("FILE", design_file, "Design file (.k2d)")->required();
+    auto* features = app.add_subcommand("features", "Load a design and print its feature list");
+    features->add_option("FILE", design_file, "Design file (.k2d)")->required();
+    auto* resave = app.add_subcommand(
+        "resave", "Load a design, recalculate it and save it again with its profile file and page");
+    resave->add_option("FILE", design_file, "Design file (.k2d)")->required();
+
+    std::string batch_folder;
+    bool batch_web = false;
+    auto* batch = app.add_subcommand(
+        "batch", "Load, recalculate and save every design of a folder; print the error list");
+    batch->add_flag("--web", batch_web, "Also write the web index pages (index.htm, index1.htm)");
+    batch->add_option("DIR", batch_folder, "Folder of design files (.k2d)")->required();
 
     try {
         app.parse(argc, argv);
@@ -70,6 +93,22 @@ int Run(int argc, char** argv) {
     }
     if (show->parsed()) {
         return RunShow(show_file, show_json, std::cout, std::cerr);
+    }
+    if (profile->parsed()) {
+        return RunProfile(design_file, std::cout, std::cerr);
+    }
+    if (html->parsed()) {
+        return RunHtml(design_file, std::cout, std::cerr);
+    }
+    if (features->parsed()) {
+        return RunFeatures(design_file, std::cout, std::cerr);
+    }
+    if (resave->parsed()) {
+        return RunResave(design_file, std::cout, std::cerr);
+    }
+    if (batch->parsed()) {
+        return RunBatchCommand(batch_folder, batch_web, ::isatty(STDERR_FILENO) == 1, std::cout,
+                               std::cerr);
     }
     return RunCatalogSummary(std::cout, std::cerr);
 }

@@ -1,23 +1,10 @@
 #include "files/companion_files.h"
 
-#include <algorithm>
-#include <cctype>
 #include <system_error>
 
 #include "files/path_utils.h"
 
 namespace korvane {
-
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-}  // namespace
 
 std::string CompanionBase(std::string_view design_path) {
     const auto name_start = static_cast<std::size_t>(LastSeparatorPos(design_path));
@@ -41,21 +28,13 @@ std::string HtmlPagePath(std::string_view design_path) {
 }
 
 std::optional<std::filesystem::path> FindNotesFile(std::string_view design_path) {
-    const std::filesystem::path exact = NotesFilePath(design_path);
-    std::error_code error;
-    if (std::filesystem::is_regular_file(exact, error)) {
-        return exact;
-    }
-    std::filesystem::path folder = exact.parent_path();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    const std::string wanted = exact.filename().string();
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (SameIgnoringCase(entry->path().filename().string(), wanted) &&
-            entry->is_regular_file(error)) {
-            return exact.parent_path() / entry->path().filename();
+    // Only the extension's case varies: ".K2N" first, then the other spellings.
+    const std::string base = CompanionBase(design_path);
+    for (const char* extension : {".K2N", ".k2n", ".K2n", ".k2N"}) {
+        const std::filesystem::path candidate = base + extension;
+        std::error_code error;
+        if (std::filesystem::is_regular_file(candidate, error)) {
+            return candidate;
         }
     }
     return std::nullopt;

@@ -1,5 +1,9 @@
 #include "files/load_design.h"
 
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
@@ -21,6 +25,23 @@ Status LoadDesignFile(Session& session, const std::string& path) {
     Recalculate(session.design, session.catalog->Features(), 0);
     MarkSaved(session.design);
     return {};
+}
+
+Status LoadDesign(Session& session, int mode, Prompter& prompter) {
+    if (mode != 0) {
+        if (session.CurrentDesignPath.empty()) {
+            return Error{"No design file to load"};
+        }
+        return LoadDesignFile(session, session.CurrentDesignPath);
+    }
+    std::error_code error;
+    const FileDialogRequest request{"Load Design", "", "*.k2d", "*.k2d",
+                                    std::filesystem::current_path(error).string()};
+    const std::optional<std::string> chosen = prompter.AskOpenFile(request);
+    if (!chosen || chosen->empty()) {
+        return {};
+    }
+    return LoadDesignFile(session, *chosen);
 }
 
 }  // namespace korvane

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/prompter.h"
 #include "app/session.h"
 #include "model/result.h"
 
@@ -12,5 +13,10 @@ namespace korvane {
 // file, is recalculated once and counts as saved. A file that cannot be read
 // changes nothing, neither the design nor the path nor the recent files.
 Status LoadDesignFile(Session& session, const std::string& path);
+
+// Mode 0 ("Load Design") asks for the file, opening in the current working
+// folder; a cancel or an empty name changes nothing. Any other mode loads
+// CurrentDesignPath. The caller asks about unsaved changes first.
+Status LoadDesign(Session& session, int mode, Prompter& prompter);
 
 }  // namespace korvane

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstddef>
@@ -16,6 +15,7 @@
 #include "engine/profile_code.h"
 #include "reports/number_format.h"
 #include "reports/profile_figures.h"
+#include "reports/profile_sections.h"
 
 namespace korvane {
 
@@ -26,7 +26,6 @@ constexpr double kFontPoints = 10;
 
 constexpr double kHeadingMm = 0;
 constexpr double kBodyMm = 40;
-constexpr std::size_t kHeadingWidth = 16;
 constexpr std::size_t kBodyWidth = 100;  // characters of one body line
 
 // Combat statistics: the turret, bay and spinal mount columns.
@@ -36,7 +35,6 @@ constexpr std::array<double, 4> kColumnHeadingMm = {0, 77, 90, 102};
 constexpr std::array<double, 4> kFactorMm = {0, 78, 91, 103};
 constexpr std::array<double, 4> kCountMm = kColumnHeadingMm;
 constexpr std::array<std::string_view, 4> kColumnHeadings = {"", " T", " B", " S"};
-constexpr std::size_t kCombatRows = 11;  // the twelfth weapon type is never shown
 
 constexpr double kProfileCodeMm = 90;
 constexpr std::string_view kProfileCodeKey = "TCJMPCC-ASMNGR-LEPMI-F";
@@ -64,11 +62,6 @@ std::string TrimmedEnd(std::string_view text) {
     return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
 
-std::string TrimmedBothEnds(std::string_view text) {
-    const std::size_t begin = text.find_first_not_of(' ');
-    return begin == std::string_view::npos ? std::string() : TrimmedEnd(text.substr(begin));
-}
-
 template <std::size_t N>
 std::string Full(const FixedText<N>& field) {
     return Blanked(field.view());
@@ -86,10 +79,6 @@ double Int(double x) {
 // part / whole, or 0 for a hull of no volume.
 double Share(double part, double whole) {
     return whole != 0 ? part / whole : 0;
-}
-
-bool Counts(const ComponentRecord& entry) {
-    return entry.NUMBER > 0;
 }
 
 template <std::size_t Size>
@@ -392,14 +381,10 @@ std::string NotesParagraph(const std::vector<std::string>& lines) {
     return text;
 }
 
-// "Designed by Korvane v 1.1 on …": the version in the shortest form of its
-// 32-bit value, so 1.1 does not print as 1.10000002384186.
+// "Designed by Korvane v 1.1 on …".
 std::string CreditLine(std::chrono::sys_days today) {
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), AppVersion());
-    double version = 0;
-    std::from_chars(buffer.data(), written.ptr, version);
-    return "Designed by Korvane v" + PrintedNumber(version) + "on " + LongDate(today);
+    return "Designed by Korvane v" + PrintedNumber(AppVersionForReports()) + "on " +
+           LongDate(today);
 }
 
 class ProfilePrinter {
@@ -466,7 +451,7 @@ public:
         const auto& names = InitRuleTables().WeaponTypeNames;
         const double bearing = design_.Slots[1].MISCNUM[2];
         bool heading_printed = false;
-        for (std::size_t row = 1; row <= kCombatRows; ++row) {
+        for (std::size_t row = 1; row <= kCombatStatisticsRows; ++row) {
             const auto& counts = design_.WeaponCounts[row];
             const auto& factors = design_.WeaponFactors[row];
             if (!(counts[1] + counts[2] + counts[3] > 0)) {
@@ -490,9 +475,7 @@ public:
                 if (counts[column] > 0) {
                     std::string count = PrintedNumber(counts[column]);
                     if (column < 3 && bearing < 100) {
-                        count += "(" +
-                                 PlainNumber(std::max(1.0, Int(bearing / 100 * counts[column]))) +
-                                 ")";
+                        count += "(" + PlainNumber(BearingBatteries(design_, counts[column])) + ")";
                     }
                     surface_.PrintAt(kCountMm[column], count);
                 }

@@ -1,6 +1,5 @@
 #include "reports/profile_sections.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "app/rule_tables.h"
@@ -51,16 +50,6 @@ void WriteIfPositive(ReportText& text, std::string_view label, double figure,
     if (figure > 0) {
         text.Text(label).Plain(figure).Text(suffix);
     }
-}
-
-// The version as the program states it: the shortest decimal form of the
-// 32-bit number (1.1, not 1.10000002384186).
-double VersionNumber() {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, AppVersion()).ptr;
-    double version = 0;
-    std::from_chars(buffer, end, version);
-    return version;
 }
 
 }  // namespace
@@ -350,7 +339,10 @@ void WriteOtherLines(ReportText& text, const Design& design, const ProfileFigure
 }
 
 void WriteCredit(ReportText& text, std::chrono::sys_days today) {
-    text.Text("Designed by Korvane v").Printed(VersionNumber()).Text("on ").Text(LongDate(today));
+    text.Text("Designed by Korvane v")
+        .Printed(AppVersionForReports())
+        .Text("on ")
+        .Text(LongDate(today));
 }
 
 std::vector<SpeedRow> SpeedRows(const Design& design, const ProfileFigures& figures) {

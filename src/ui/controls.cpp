@@ -2,6 +2,17 @@
 
 namespace korvane::ui {
 
+std::string DisplayText(std::string_view caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        text += caption[i];
+    }
+    return text;
+}
+
 void ListBox::AddItem(std::string text, int item_data) {
     rows_.push_back({std::move(text), item_data});
 }

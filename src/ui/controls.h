@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane::ui {
@@ -10,6 +11,20 @@ namespace korvane::ui {
 // widgets and forwards their events to the window's methods. Texts are
 // Windows-1252 bytes like the design's; views convert at their edge. Colours
 // are RGB in one number as the design's status colours are (255 red, 65280 green).
+
+// A caption as it reads on the screen: "&" marks the access key of the letter
+// after it and is not shown, "&&" shows as one "&" ("Hull && basic data",
+// "&System Info...").
+std::string DisplayText(std::string_view caption);
+
+// The name message boxes without a title of their own carry.
+inline constexpr const char* kProgramName = "Korvane";
+
+// The position that centres a window of size `inner` in `outer` (screen or
+// window, in the same unit).
+constexpr int Centred(int outer, int inner) {
+    return (outer - inner) / 2;
+}
 
 struct Label {
     std::string caption;

@@ -2,15 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/new_design.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
 #include "model/standard_catalog.h"
+#include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
 namespace korvane {
 namespace {
 
+using testing::ScriptedPrompter;
 using testing::TempDir;
 
 class LoadDesignTest : public ::testing::Test {
@@ -73,6 +77,40 @@ TEST_F(LoadDesignTest, AFrozenRecentListIsLeftAlone) {
     session_.RecentListFrozen = true;
     ASSERT_TRUE(LoadDesignFile(session_, SavedShip("Batch", 1350)).ok());
     EXPECT_EQ(session_.catalog->Filespec(1), "");
+}
+
+TEST_F(LoadDesignTest, LoadDesignAsksInTheWorkingFolderAndACancelChangesNothing) {
+    const std::string path = SavedShip("Courier", 2700);
+    MarkChanged(session_.design);
+    ScriptedPrompter prompter;
+    prompter.AnswerOpenFile(std::nullopt).AnswerOpenFile("");
+    ASSERT_TRUE(LoadDesign(session_, 0, prompter).ok());
+    ASSERT_TRUE(LoadDesign(session_, 0, prompter).ok());
+    const FileDialogRequest& request = prompter.questions()[0].file;
+    EXPECT_EQ(request.pattern, "*.k2d");
+    EXPECT_EQ(request.initial_name, "*.k2d");
+    EXPECT_EQ(request.initial_folder, std::filesystem::current_path().string());
+    EXPECT_TRUE(session_.design.DesignChanged);
+    EXPECT_EQ(session_.CurrentDesignPath, "");
+
+    prompter.AnswerOpenFile(path);
+    ASSERT_TRUE(LoadDesign(session_, 0, prompter).ok());
+    EXPECT_EQ(session_.design.HullKL(), 2700);
+    EXPECT_EQ(session_.CurrentDesignPath, path);
+}
+
+TEST_F(LoadDesignTest, LoadDesignOfTheCurrentPathAsksNothing) {
+    ScriptedPrompter prompter;
+    session_.CurrentDesignPath = SavedShip("Courier", 2700);
+    ASSERT_TRUE(LoadDesign(session_, 1, prompter).ok());
+    EXPECT_EQ(session_.design.HullKL(), 2700);
+    EXPECT_TRUE(prompter.questions().empty());
+
+    session_.CurrentDesignPath = (dir_ / "gone.k2d").string();  // a stale recent-files row
+    const Status stale = LoadDesign(session_, 1, prompter);
+    ASSERT_FALSE(stale.ok());
+    EXPECT_NE(stale.message().find("gone.k2d"), std::string::npos) << stale.message();
+    EXPECT_EQ(session_.design.HullKL(), 2700);
 }
 
 }  // namespace

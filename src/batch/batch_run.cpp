@@ -1,0 +1,209 @@
+#include "batch/batch_run.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+#include "batch/web_index.h"
+#include "engine/recalculate.h"
+#include "files/load_design.h"
+#include "files/path_utils.h"
+#include "files/save_design.h"
+#include "model/cp1252.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kDesignExtension = ".k2d";
+constexpr const char* kProblemIndent = "    ";
+
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool IsDesignFileName(std::string_view name) {
+    if (name.size() < kDesignExtension.size()) {
+        return false;
+    }
+    const std::string_view extension = name.substr(name.size() - kDesignExtension.size());
+    return std::equal(extension.begin(), extension.end(), kDesignExtension.begin(),
+                      [](char a, char b) { return Lower(a) == b; });
+}
+
+// Alphabetical ignoring case; names that differ only in case keep a fixed order.
+bool NameLess(const std::string& a, const std::string& b) {
+    const auto folded = [](char x, char y) { return Lower(x) < Lower(y); };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) {
+        return true;
+    }
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) {
+        return false;
+    }
+    return a < b;
+}
+
+// Paths and system messages come from the platform as UTF-8; the error list
+// and the progress text are the program's own Windows-1252 text.
+std::string Shown(std::string_view platform_text) {
+    return Cp1252FromUtf8(platform_text);
+}
+
+// The reason of a read failure without the path it starts with, since the
+// error line names the file already.
+std::string ReasonAfterPath(const std::string& path, const std::string& message) {
+    if (message.rfind(path, 0) != 0) {
+        return message;
+    }
+    std::string_view rest = std::string_view(message).substr(path.size());
+    while (!rest.empty() && (rest.front() == ',' || rest.front() == ':' || rest.front() == ' ')) {
+        rest.remove_prefix(1);
+    }
+    return std::string(rest);
+}
+
+// Loading and saving a folder full of designs leaves the recent files alone.
+class RecentListFreeze {
+public:
+    explicit RecentListFreeze(Session& session)
+        : session_(session), was_frozen_(session.RecentListFrozen) {
+        session_.RecentListFrozen = true;
+    }
+    ~RecentListFreeze() { session_.RecentListFrozen = was_frozen_; }
+    RecentListFreeze(const RecentListFreeze&) = delete;
+    RecentListFreeze& operator=(const RecentListFreeze&) = delete;
+
+private:
+    Session& session_;
+    bool was_frozen_;
+};
+
+// One run over a folder: what it needs besides the session, and what it collects.
+struct Run {
+    Session& session;
+    Prompter& prompter;
+    BatchKind kind;
+    std::chrono::sys_days today;
+    std::vector<ShipType> types;
+    std::vector<IndexedDesign> site;
+    std::vector<std::string> errors;
+
+    bool Web() const { return kind == BatchKind::ResaveAndWeb; }
+
+    void Process(const std::string& path);
+    void FileUnderType(const std::string& path);
+};
+
+void Run::Process(const std::string& path) {
+    const Status loaded = LoadDesignFile(session, path);
+    if (!loaded) {
+        errors.push_back(Shown(path) +
+                         " - skipped: " + Shown(ReasonAfterPath(path, loaded.message())));
+        return;
+    }
+    Design& design = session.design;
+    Recalculate(design, session.catalog->Features(), kRecalcAll);
+    if (design.DesignValid() == 0) {
+        errors.push_back(Shown(path) + (Web() ? " - design error somewhere!" : " - error"));
+        for (const std::string& problem : design.Problems) {
+            errors.push_back(kProblemIndent + problem);
+        }
+    }
+    const Status saved = SaveDesign(session, 1, prompter, today);
+    if (!saved) {
+        errors.push_back(Shown(path) + " - not saved: " + Shown(saved.message()));
+        return;
+    }
+    if (Web()) {
+        FileUnderType(path);
+    }
+}
+
+// Files the design just saved under its ship type for the contents page.
+void Run::FileUnderType(const std::string& path) {
+    const std::string page = std::filesystem::path(session.LastPagePath).filename().string();
+    if (page == kFramesetPageName || page == kContentsPageName) {
+        errors.push_back(Shown(path) + " - its page " + page +
+                         " is replaced by the web index; rename the design to list it");
+        return;
+    }
+    const ComponentRecord& type_slot = session.design.Slots[31];
+    const int type = MatchShipType(types, type_slot.IDNUM, type_slot.LABEL);
+    if (type == 0) {
+        errors.push_back(Shown(path) + " - can't match category");
+    }
+    site.push_back({page, session.design.ShipName(), type});
+}
+
+}  // namespace
+
+std::string ProgressText(const BatchProgress& progress) {
+    return Shown(progress.path) + " " + std::to_string(progress.done) + " of " +
+           std::to_string(progress.total);
+}
+
+Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    std::filesystem::directory_iterator entry(folder, error);
+    for (const std::filesystem::directory_iterator end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code kind_error;
+        const std::string name = entry->path().filename().string();
+        if (IsDesignFileName(name) && entry->is_regular_file(kind_error)) {
+            names.push_back(name);
+        }
+    }
+    if (error) {
+        return Error{folder.string() + ": the folder cannot be read (" + error.message() + ")"};
+    }
+    std::sort(names.begin(), names.end(), NameLess);
+    return names;
+}
+
+std::string ErrorListText(const std::vector<std::string>& errors) {
+    std::string text;
+    for (const std::string& line : errors) {
+        text += line;
+        text += NewLine;
+    }
+    return text;
+}
+
+Result<BatchOutcome> RunBatch(Session& session, Prompter& prompter, std::string folder,
+                              BatchKind kind, std::chrono::sys_days today,
+                              const BatchProgressCallback& progress) {
+    WithTrailingSeparator(folder);
+    const Result<std::vector<std::string>> listed = ListDesignFiles(folder);
+    if (!listed) {
+        return Error{listed.message()};
+    }
+    const std::vector<std::string>& names = listed.value();
+    Run run{session, prompter, kind, today, {}, {}, {}};
+    {
+        const RecentListFreeze freeze(session);
+        if (run.Web()) {
+            run.types = ReadShipTypes(session.catalog->Features());
+        }
+        const int total = static_cast<int>(names.size());
+        for (int i = 0; i < total; ++i) {
+            const std::string path = folder + names[static_cast<std::size_t>(i)];
+            run.Process(path);
+            if (progress) {
+                progress({path, i + 1, total});
+            }
+        }
+        if (run.Web()) {
+            const Status written = WriteWebIndex(folder, run.types, run.site);
+            if (!written) {
+                run.errors.push_back(Shown(written.message()));
+            }
+        }
+    }
+    for (int beep = 0; beep < 3; ++beep) {
+        prompter.Beep();
+    }
+    return BatchOutcome{static_cast<int>(names.size()), std::move(run.errors)};
+}
+
+}  // namespace korvane

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/prompter.h"
+#include "app/session.h"
+#include "model/result.h"
+
+namespace korvane {
+
+enum class BatchKind {
+    Resave,        // load, recalculate and save every design of a folder
+    ResaveAndWeb,  // the same, then the web index over the designs' pages
+};
+
+// Where a run stands: the design file just processed, and how many of how many.
+struct BatchProgress {
+    std::string path;
+    int done = 0;
+    int total = 0;
+};
+using BatchProgressCallback = std::function<void(const BatchProgress&)>;
+
+// "<path> <done> of <total>", as the batch window shows it (Windows-1252).
+std::string ProgressText(const BatchProgress& progress);
+
+// The names of the design files in `folder` ("*.k2d" whatever the case of
+// the extension), sorted alphabetically ignoring case.
+Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& folder);
+
+struct BatchOutcome {
+    int files = 0;                    // design files found in the folder
+    std::vector<std::string> errors;  // the error list, one problem a line, Windows-1252
+};
+
+// The error list as the text window shows it: every line ends in CRLF.
+std::string ErrorListText(const std::vector<std::string>& errors);
+
+// Loads, recalculates and saves every design file of `folder` in name order,
+// with the recent-files list frozen, and calls `progress` after each file.
+// The error list names each design that breaks a limit, with its problems; a
+// file that cannot be read or saved is skipped with its reason, and the run
+// goes on. With the web kind each saved design is filed under its ship type
+// and the index pages are written at the end. The run ends with three beeps.
+// Only a folder that cannot be listed fails the run, before anything is done.
+// The session is left holding the last design loaded.
+Result<BatchOutcome> RunBatch(Session& session, Prompter& prompter, std::string folder,
+                              BatchKind kind, std::chrono::sys_days today,
+                              const BatchProgressCallback& progress);
+
+}  // namespace korvane

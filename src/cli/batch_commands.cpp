@@ -1,0 +1,50 @@
+#include "cli/batch_commands.h"
+
+#include <ostream>
+
+#include "app/new_design.h"
+#include "batch/batch_run.h"
+#include "cli/cli_prompter.h"
+#include "cli/cli_session.h"
+#include "cli/exit_codes.h"
+#include "cli/terminal_text.h"
+#include "reports/report_context.h"
+
+namespace korvane::cli {
+
+namespace {
+
+// Back to the start of the terminal line, and the line cleared.
+constexpr const char* kClearLine = "\r\033[K";
+
+}  // namespace
+
+int RunBatchCommand(const std::string& folder, bool web, bool progress_line, std::ostream& out,
+                    std::ostream& err) {
+    Session session;
+    if (!OpenConfiguredCatalog(session, err)) {
+        return kFileError;
+    }
+    NewDesign(session.design, session.catalog->Features());
+    CliPrompter prompter(err);
+    BatchProgressCallback show_progress;
+    if (progress_line) {
+        show_progress = [&err](const BatchProgress& step) {
+            err << kClearLine << TerminalText(ProgressText(step)) << std::flush;
+        };
+    }
+    const Result<BatchOutcome> outcome =
+        RunBatch(session, prompter, folder, web ? BatchKind::ResaveAndWeb : BatchKind::Resave,
+                 Today(), show_progress);
+    if (progress_line) {
+        err << kClearLine << std::flush;  // the progress line is gone once the run ends
+    }
+    if (!outcome) {
+        err << outcome.message() << '\n';
+        return kFileError;
+    }
+    out << TerminalText(ErrorListText(outcome.value().errors));
+    return outcome.value().errors.empty() ? kDone : kProblemsFound;
+}
+
+}  // namespace korvane::cli

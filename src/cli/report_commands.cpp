@@ -1,0 +1,51 @@
+#include "cli/report_commands.h"
+
+#include <ostream>
+#include <sstream>
+
+#include "app/session.h"
+#include "cli/cli_session.h"
+#include "cli/exit_codes.h"
+#include "cli/terminal_text.h"
+#include "reports/feature_list.h"
+#include "reports/html_page.h"
+#include "reports/profile_text.h"
+#include "reports/report_context.h"
+
+namespace korvane::cli {
+
+namespace {
+
+using ReportWriter = void (*)(std::ostream&, const Design&, const ReportContext&);
+
+int PrintReport(const std::string& file, ReportWriter write, std::ostream& out, std::ostream& err) {
+    Session session;
+    if (!OpenDesign(session, file, err)) {
+        return kFileError;
+    }
+    std::ostringstream report;
+    write(report, session.design, ReportContextFor(session.CurrentDesignPath, Today()));
+    out << TerminalText(report.str());
+    return kDone;
+}
+
+}  // namespace
+
+int RunProfile(const std::string& file, std::ostream& out, std::ostream& err) {
+    return PrintReport(file, WriteProfileText, out, err);
+}
+
+int RunHtml(const std::string& file, std::ostream& out, std::ostream& err) {
+    return PrintReport(file, WriteHtmlPage, out, err);
+}
+
+int RunFeatures(const std::string& file, std::ostream& out, std::ostream& err) {
+    Session session;
+    if (!OpenDesign(session, file, err)) {
+        return kFileError;
+    }
+    out << TerminalText(FeatureList(session.design));
+    return kDone;
+}
+
+}  // namespace korvane::cli

@@ -1,0 +1,386 @@
+#include "ui/form1.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "engine/recalculate.h"
+#include "files/atomic_write.h"
+#include "files/companion_files.h"
+#include "files/load_design.h"
+#include "files/path_utils.h"
+#include "files/save_design.h"
+#include "reports/feature_list.h"
+#include "reports/printed_profile.h"
+#include "reports/profile_file.h"
+#include "reports/report_context.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr std::array<const char*, 13> kCommand3D1Captions = {"Hull && basic data",
+                                                             "Power",
+                                                             "Drives",
+                                                             "Electronics",
+                                                             "Weapons && screens",
+                                                             "Control && computers",
+                                                             "Crew && accomodation",
+                                                             "Subordinate craft",
+                                                             "Reset",
+                                                             "Exit",
+                                                             "Recalculate",
+                                                             "Fast resave",
+                                                             "Other"};
+
+constexpr std::array<const char*, 8> kCommand3D2Captions = {
+    "Load Design",     "Save As...",        "Edit notes",  "View Profile",
+    "Last x edits...", "Bulk save options", "Posh Print!", "List features"};
+
+// The buttons of Command3D1 that open a section editor.
+constexpr std::array<int, 9> kSectionEditorButtons = {0, 1, 2, 3, 4, 5, 6, 7, 12};
+
+constexpr const char* kUnsavedChangesQuestion = "You haven't saved your changes. Are you sure?";
+
+std::string TrimmedBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// The folder part of a path, ending in its separator; empty for a bare name.
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, static_cast<std::size_t>(LastSeparatorPos(path)));
+}
+
+std::string FileNameOf(const std::string& path) {
+    return path.substr(static_cast<std::size_t>(LastSeparatorPos(path)));
+}
+
+std::string LowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    return text;
+}
+
+// The name of a file in `folder` that is `name` whatever the case of its
+// letters (the profile of Scout.K2D is Scout.K2P); `name` itself when there is none.
+std::string ExistingNameIgnoringCase(const std::string& folder, const std::string& name) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string found = entry->path().filename().string();
+        if (LowerCase(found) == LowerCase(name)) {
+            return found;
+        }
+    }
+    return name;
+}
+
+// The folder file dialogs open in when no design names one.
+std::string WorkingFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
+}  // namespace
+
+Form1::Form1(Session& session, Prompter& prompter, Desktop& desktop, Formh& totals,
+             Slist4& text_window)
+    : session_(session),
+      prompter_(prompter),
+      desktop_(desktop),
+      totals_(totals),
+      text_window_(text_window) {
+    for (std::size_t i = 0; i < Command3D1.size(); ++i) {
+        Command3D1[i].caption = kCommand3D1Captions[i];
+    }
+    for (std::size_t i = 0; i < Command3D2.size(); ++i) {
+        Command3D2[i].caption = kCommand3D2Captions[i];
+    }
+    for (const int index : kSectionEditorButtons) {
+        Command3D1[static_cast<std::size_t>(index)].enabled = false;
+    }
+}
+
+std::string Form1::Caption() const {
+    std::string caption = AppTitle();
+    if (!session_.CurrentDesignPath.empty()) {
+        caption += " - " + FileNameOf(session_.CurrentDesignPath);
+    }
+    if (session_.design.DesignChanged) {
+        caption += " *";
+    }
+    return caption;
+}
+
+Form1Request Form1::ClickCommand3D1(int index) {
+    if (index < 0 || index >= static_cast<int>(Command3D1.size()) ||
+        !Command3D1[static_cast<std::size_t>(index)].enabled) {
+        return Form1Request::None;
+    }
+    switch (index) {
+        case 8:
+            return ResetCommand();
+        case 9:
+            return ExitCommand();
+        case 10:
+            RecalculateCommand();
+            break;
+        case 11:
+            FastResaveCommand();
+            break;
+        default:
+            break;
+    }
+    return Form1Request::None;
+}
+
+Form1Request Form1::ClickCommand3D2(int index) {
+    if (index < 0 || index >= static_cast<int>(Command3D2.size()) ||
+        !Command3D2[static_cast<std::size_t>(index)].enabled) {
+        return Form1Request::None;
+    }
+    switch (index) {
+        case 0:
+            LoadDesignCommand();
+            break;
+        case 1:
+            SaveAsCommand();
+            break;
+        case 2:
+            EditNotesCommand();
+            break;
+        case 3:
+            ViewProfileCommand();
+            break;
+        case 4:
+            LastEditsCommand();
+            break;
+        case 5:
+            return BulkSaveCommand();
+        case 6:
+            PoshPrintCommand();
+            break;
+        case 7:
+            return ListFeaturesCommand();
+        default:
+            break;
+    }
+    return Form1Request::None;
+}
+
+bool Form1::MayDropChanges() {
+    return !session_.design.DesignChanged ||
+           prompter_.AskYesNo(AppTitle(), kUnsavedChangesQuestion, MessageIcon::Critical);
+}
+
+void Form1::ShowFailure(const Status& status) {
+    prompter_.ShowMessage(AppTitle(), status.message(), MessageIcon::Critical);
+}
+
+void Form1::OpenInTextEditor(const std::string& path) {
+    const Status opened = desktop_.OpenInTextEditor(path);
+    if (!opened) {
+        ShowFailure(opened);
+    }
+}
+
+void Form1::LoadDesignCommand() {
+    if (!MayDropChanges()) {
+        return;
+    }
+    const Status loaded = LoadDesign(session_, 0, prompter_);
+    if (!loaded) {
+        ShowFailure(loaded);
+    }
+    RefreshTotals();
+}
+
+void Form1::SaveAsCommand() {
+    const Status saved = SaveDesign(session_, 0, prompter_, desktop_.Today());
+    if (!saved) {
+        ShowFailure(saved);
+    }
+    RefreshTotals();
+}
+
+void Form1::FastResaveCommand() {
+    if (session_.CurrentDesignPath.empty()) {
+        prompter_.ShowMessage(kProgramName, "No file to resave", MessageIcon::None);
+        return;
+    }
+    const auto today = desktop_.Today();
+    Status saved = SaveDesign(session_, 1, prompter_, today);
+    if (saved) {
+        saved = WriteHtmlPageFile(session_, today);
+    }
+    if (!saved) {
+        ShowFailure(saved);
+    }
+    RefreshTotals();
+}
+
+// The current design's notes file is created (empty) when it does not exist
+// yet, so that the dialog can propose it; when the user cancels or picks
+// another file, the new empty file is removed again.
+void Form1::EditNotesCommand() {
+    FileDialogRequest request{"Edit notes", "Notes files", "*.k2n", "*.k2n", WorkingFolder()};
+    std::optional<std::filesystem::path> created;
+    const std::string& design_path = session_.CurrentDesignPath;
+    if (!design_path.empty()) {
+        const std::filesystem::path notes =
+            FindNotesFile(design_path).value_or(NotesFilePath(design_path));
+        std::error_code error;
+        if (!std::filesystem::exists(notes, error)) {
+            const Status made = WriteFileAtomically(notes, [](std::ostream&) {});
+            if (!made) {
+                ShowFailure(made);
+                return;
+            }
+            created = notes;
+        }
+        if (!FolderOf(design_path).empty()) {
+            request.initial_folder = FolderOf(design_path);
+        }
+        request.initial_name = notes.filename().string();
+    }
+
+    const std::optional<std::string> chosen = prompter_.AskOpenFile(request);
+    if (created) {
+        std::error_code error;
+        const bool kept = chosen && std::filesystem::equivalent(*chosen, *created, error);
+        if (!kept && std::filesystem::file_size(*created, error) == 0) {
+            std::filesystem::remove(*created, error);
+        }
+    }
+    if (chosen && !chosen->empty()) {
+        OpenInTextEditor(*chosen);
+    }
+}
+
+// The proposed name is the design's file name in lower case with its last
+// character replaced by "p" (scout.k2d proposes scout.k2p), spelt as the file
+// in the design's folder is when one matches whatever its case.
+void Form1::ViewProfileCommand() {
+    FileDialogRequest request{"View Profile", "Profile files", "*.k2p", "*.k2p", WorkingFolder()};
+    const std::string& design_path = session_.CurrentDesignPath;
+    if (!design_path.empty()) {
+        std::string name = LowerCase(FileNameOf(design_path));
+        if (!name.empty()) {
+            name.back() = 'p';
+        }
+        if (!FolderOf(design_path).empty()) {
+            request.initial_folder = FolderOf(design_path);
+        }
+        request.initial_name = ExistingNameIgnoringCase(request.initial_folder, name);
+    }
+    const std::optional<std::string> chosen = prompter_.AskOpenFile(request);
+    if (chosen && !chosen->empty()) {
+        OpenInTextEditor(*chosen);
+    }
+}
+
+void Form1::LastEditsCommand() {
+    if (!MayDropChanges()) {
+        return;
+    }
+    std::vector<std::string> paths;
+    std::vector<std::string> options;
+    for (int row = 1; row <= kRecentEditsRows; ++row) {
+        std::string path = TrimmedBlanks(session_.catalog->Filespec(row));
+        if (!path.empty()) {
+            options.push_back("    " + path + "    ");
+            paths.push_back(std::move(path));
+        }
+    }
+    if (paths.empty()) {
+        return;
+    }
+    // The options go to the dialog as a list: a "/"-joined text would cut
+    // every path of this platform at its separators.
+    options.emplace_back("Abandon");
+    const std::optional<int> choice = prompter_.Choose("Previous Edits", options);
+    if (!choice || *choice < 1 || *choice > static_cast<int>(paths.size())) {
+        return;
+    }
+    LoadRecentFile(paths[static_cast<std::size_t>(*choice - 1)]);
+}
+
+void Form1::LoadRecentFile(const std::string& path) {
+    const std::string previous = session_.CurrentDesignPath;
+    session_.CurrentDesignPath = path;
+    const Status loaded = LoadDesign(session_, 1, prompter_);
+    if (!loaded) {
+        // A later "Fast resave" must not write the old design over the file that failed.
+        session_.CurrentDesignPath = previous;
+        ShowFailure(loaded);
+    }
+    RefreshTotals();
+}
+
+Form1Request Form1::BulkSaveCommand() {
+    return MayDropChanges() ? Form1Request::ShowBatchWindow : Form1Request::None;
+}
+
+void Form1::PoshPrintCommand() {
+    const std::unique_ptr<PrintSurface> surface = desktop_.StartProfilePrint();
+    if (!surface) {
+        return;
+    }
+    ReportContext context{desktop_.Today(), std::nullopt};
+    if (!session_.CurrentDesignPath.empty()) {
+        context = ReportContextFor(session_.CurrentDesignPath, context.today);
+    }
+    ShowProfile(*surface, session_.design, context);
+    prompter_.Beep();
+}
+
+Form1Request Form1::ListFeaturesCommand() {
+    text_window_.Show("Feature List", FeatureList(session_.design));
+    return Form1Request::ShowTextWindow;
+}
+
+void Form1::RecalculateCommand() {
+    Recalculate(session_.design, session_.catalog->Features(), kRecalcAll);
+    RefreshTotals();
+}
+
+// Reset starts a new copy of the program and ends this one at once, without
+// closing the catalog and without the unsaved-changes question.
+Form1Request Form1::ResetCommand() {
+    if (ending_) {
+        return Form1Request::Quit;
+    }
+    if (!prompter_.AskYesNo(AppTitle(), "Are you sure?", MessageIcon::Critical)) {
+        return Form1Request::None;
+    }
+    const Status started = desktop_.StartNewCopy();
+    if (!started) {
+        ShowFailure(started);
+        return Form1Request::None;
+    }
+    ending_ = true;
+    return Form1Request::Quit;
+}
+
+Form1Request Form1::ExitCommand() {
+    if (ending_) {
+        return Form1Request::Quit;
+    }
+    if (!MayDropChanges()) {
+        return Form1Request::None;
+    }
+    session_.catalog->Close();
+    ending_ = true;
+    return Form1Request::Quit;
+}
+
+}  // namespace korvane::ui

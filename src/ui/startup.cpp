@@ -1,0 +1,103 @@
+#include "ui/startup.h"
+
+#include <system_error>
+
+#include "app/new_design.h"
+#include "app/rule_tables.h"
+#include "files/load_design.h"
+
+namespace korvane::ui {
+
+namespace {
+
+std::string TrimmedBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A free name beside the catalog file for keeping an unreadable one:
+// "korva.db.broken", "korva.db.broken2", …
+std::filesystem::path KeepAsidePath(const std::filesystem::path& file) {
+    std::filesystem::path kept = file.string() + ".broken";
+    std::error_code error;
+    for (int n = 2; std::filesystem::exists(kept, error); ++n) {
+        kept = file.string() + ".broken" + std::to_string(n);
+    }
+    return kept;
+}
+
+// Offers to replace an unreadable catalog with the standard one; true when the
+// session has an open catalog afterwards.
+bool OfferStandardCatalog(Session& session, Prompter& prompter, const std::string& failure) {
+    const std::filesystem::path file = session.CatalogPath();
+    const std::filesystem::path kept = KeepAsidePath(file);
+    const std::string question = failure + NewLine + NewLine + "Recreate the standard catalog as " +
+                                 file.string() + "? The unreadable file is kept as " +
+                                 kept.string() + ". No ends the program.";
+    if (!prompter.AskYesNo(AppTitle(), question, MessageIcon::Critical)) {
+        return false;
+    }
+    std::error_code error;
+    if (std::filesystem::exists(file, error)) {
+        std::filesystem::rename(file, kept, error);
+        if (error) {
+            prompter.ShowMessage(AppTitle(),
+                                 file.string() + ": cannot be moved aside: " + error.message(),
+                                 MessageIcon::Critical);
+            return false;
+        }
+    }
+    const Status recreated = RecreateStandardCatalog(session);
+    if (!recreated) {
+        prompter.ShowMessage(AppTitle(), recreated.message(), MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool StartSession(Session& session, Prompter& prompter, Formh& totals,
+                  const ConfigurationPlaces& places, const std::filesystem::path& current_folder) {
+    const Status opened = OpenCatalog(session, places, current_folder);
+    if (!opened) {
+        // Without a catalog folder (the configuration could not be read or
+        // written) there is nowhere to put a new catalog.
+        if (session.CatalogDir.empty()) {
+            prompter.ShowMessage(AppTitle(), opened.message(), MessageIcon::Critical);
+            return false;
+        }
+        if (!OfferStandardCatalog(session, prompter, opened.message())) {
+            return false;
+        }
+    }
+    InitRuleTables();
+    NewDesign(session.design, session.catalog->Features());
+    totals.ShowStatusSummary(session.design);
+    return true;
+}
+
+void LoadCommandLineDesign(Session& session, Prompter& prompter, Formh& totals,
+                           const std::vector<std::string>& arguments) {
+    std::string command_line;
+    for (const std::string& argument : arguments) {
+        command_line += (command_line.empty() ? "" : " ") + argument;
+    }
+    command_line = TrimmedBlanks(command_line);
+    if (command_line.empty()) {
+        return;
+    }
+    session.CurrentDesignPath = command_line;
+    const Status loaded = LoadDesign(session, 1, prompter);
+    if (!loaded) {
+        // The new design stays; it must not be resaved over the file that failed.
+        session.CurrentDesignPath.clear();
+        prompter.ShowMessage(AppTitle(), loaded.message(), MessageIcon::Critical);
+    }
+    totals.ShowStatusSummary(session.design);
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/configuration.h"
+#include "app/prompter.h"
+#include "app/session.h"
+#include "ui/formh.h"
+
+namespace korvane::ui {
+
+// Main, the program's start, runs in this order: the title and version
+// (AppTitle), the splash window with the busy pointer, the main window and the
+// totals window created without showing them, then StartSession; the main
+// window and the totals window are shown, then LoadCommandLineDesign, and the
+// pointer is normal again.
+
+// Opens the configured catalog, fills the rule tables and builds the new
+// design, shown in the totals window. A catalog that cannot be opened is
+// reported with its path, with the offer to recreate the standard catalog in
+// its place (the unreadable file is kept beside it); false when the program
+// has to end there.
+bool StartSession(Session& session, Prompter& prompter, Formh& totals,
+                  const ConfigurationPlaces& places, const std::filesystem::path& current_folder);
+
+// The design named on the command line (the arguments after the program's
+// name, joined by blanks and trimmed) is loaded as the current design. A file
+// that cannot be read is reported with the reader's message and the new
+// design stays, with no current design path.
+void LoadCommandLineDesign(Session& session, Prompter& prompter, Formh& totals,
+                           const std::vector<std::string>& arguments);
+
+}  // namespace korvane::ui

@@ -1,0 +1,194 @@
+#include "batch/batch_run.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "batch/batch_test_support.h"
+#include "files/design_file.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+
+namespace korvane {
+namespace {
+
+using batch_test::Ship;
+using testing::ReadText;
+using testing::ScriptedPrompter;
+using testing::TempDir;
+
+constexpr std::chrono::sys_days kToday{std::chrono::year(2026) / 12 / 7};
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class BatchRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directory(fleet_);
+        batch_test::StartSession(session_, home_.path());
+    }
+
+    std::string Path(const std::string& name) const { return (fleet_ / name).string(); }
+
+    void Write(const std::string& name, const Ship& ship) {
+        batch_test::WriteShip(fleet_ / name, session_.catalog->Features(), ship);
+    }
+
+    BatchOutcome Run(BatchKind kind) {
+        Result<BatchOutcome> outcome = RunBatch(
+            session_, prompter_, fleet_.string(), kind, kToday,
+            [this](const BatchProgress& step) { progress_.push_back(ProgressText(step)); });
+        EXPECT_TRUE(outcome.ok()) << outcome.message();
+        return outcome.ok() ? outcome.value() : BatchOutcome{};
+    }
+
+    TempDir home_;
+    std::filesystem::path fleet_ = home_ / "fleet";
+    Session session_;
+    ScriptedPrompter prompter_;
+    std::vector<std::string> progress_;
+};
+
+TEST_F(BatchRunTest, ListsDesignFilesOfAnyExtensionCaseSortedIgnoringCase) {
+    for (const char* name : {"b.k2d", "A.K2D", "c.K2d", "notes.k2n", "a.htm", "k2d"}) {
+        testing::WriteText(fleet_ / name, "");
+    }
+    std::filesystem::create_directory(fleet_ / "folder.k2d");
+    const auto names = ListDesignFiles(fleet_);
+    ASSERT_TRUE(names.ok()) << names.message();
+    EXPECT_EQ(names.value(), (std::vector<std::string>{"A.K2D", "b.k2d", "c.K2d"}));
+
+    const auto missing = ListDesignFiles(home_ / "nowhere");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_TRUE(Contains(missing.message(), "nowhere")) << missing.message();
+}
+
+TEST_F(BatchRunTest, ResavesAllThreeAndListsTheOneOverALimitWithItsProblems) {
+    Write("alpha.k2d", {"Alpha"});
+    Write("Bravo.k2d", {"Bravo", 1, "Merchant", false});
+    Write("charlie.k2d", {"Charlie"});
+    ASSERT_TRUE(session_.catalog->SetFilespec(1, "/elsewhere/kept.k2d").ok());
+
+    const BatchOutcome outcome = Run(BatchKind::Resave);
+
+    EXPECT_EQ(outcome.files, 3);
+    ASSERT_EQ(outcome.errors.size(), 2u) << ErrorListText(outcome.errors);
+    EXPECT_EQ(outcome.errors[0], Path("Bravo.k2d") + " - error");
+    EXPECT_EQ(outcome.errors[1].rfind("    Power used exceeds", 0), 0u) << outcome.errors[1];
+    EXPECT_EQ(ErrorListText(outcome.errors),
+              outcome.errors[0] + "\r\n" + outcome.errors[1] + "\r\n");
+
+    for (const char* base : {"alpha", "Bravo", "charlie"}) {
+        EXPECT_TRUE(std::filesystem::exists(fleet_ / (std::string(base) + ".K2P"))) << base;
+        EXPECT_TRUE(std::filesystem::exists(fleet_ / (std::string(base) + ".htm"))) << base;
+        Design saved;
+        ASSERT_TRUE(ReadDesignFile(fleet_ / (std::string(base) + ".k2d"), saved).ok());
+        EXPECT_LT(saved.UsedKL(), 1350) << base << ": the stale total was recalculated and saved";
+    }
+    EXPECT_EQ(progress_, (std::vector<std::string>{Path("alpha.k2d") + " 1 of 3",
+                                                   Path("Bravo.k2d") + " 2 of 3",
+                                                   Path("charlie.k2d") + " 3 of 3"}));
+    EXPECT_EQ(prompter_.beeps(), 3);
+    EXPECT_EQ(session_.CurrentDesignPath, Path("charlie.k2d"));
+    EXPECT_FALSE(session_.design.DesignChanged);
+    EXPECT_FALSE(session_.RecentListFrozen);
+    EXPECT_EQ(session_.catalog->Filespec(1), "/elsewhere/kept.k2d");
+    EXPECT_EQ(session_.catalog->Filespec(2), "");
+}
+
+TEST_F(BatchRunTest, AFileThatCannotBeReadIsSkippedUntouchedAndTheRunGoesOn) {
+    Write("a.k2d", {"Alpha"});
+    testing::WriteText(fleet_ / "b.k2d", "not a design\r\n");
+    Write("c.k2d", {"Charlie"});
+
+    const BatchOutcome outcome = Run(BatchKind::ResaveAndWeb);
+
+    ASSERT_EQ(outcome.errors.size(), 1u) << ErrorListText(outcome.errors);
+    EXPECT_EQ(outcome.errors[0].rfind(Path("b.k2d") + " - skipped: line ", 0), 0u)
+        << outcome.errors[0];
+    EXPECT_EQ(ReadText(fleet_ / "b.k2d"), "not a design\r\n")
+        << "the design loaded before it must not be saved over it";
+    EXPECT_FALSE(std::filesystem::exists(fleet_ / "b.htm"));
+    EXPECT_TRUE(std::filesystem::exists(fleet_ / "c.htm"));
+    EXPECT_EQ(progress_.size(), 3u);
+    const std::string contents = ReadText(fleet_ / "index1.htm");
+    EXPECT_TRUE(Contains(contents, "href=\"a.htm\""));
+    EXPECT_TRUE(Contains(contents, "href=\"c.htm\""));
+    EXPECT_FALSE(Contains(contents, "b.htm"));
+}
+
+TEST_F(BatchRunTest, AFileThatCannotBeSavedIsNamedAndLeftOutOfTheIndex) {
+    Write("a.k2d", {"Alpha"});
+    Write("b.k2d", {"Bravo"});
+    std::filesystem::create_directory(fleet_ / "a.htm");  // the page cannot replace a folder
+
+    const BatchOutcome outcome = Run(BatchKind::ResaveAndWeb);
+
+    ASSERT_EQ(outcome.errors.size(), 1u) << ErrorListText(outcome.errors);
+    EXPECT_EQ(outcome.errors[0].rfind(Path("a.k2d") + " - not saved: " + Path("a.htm"), 0), 0u)
+        << outcome.errors[0];
+    const std::string contents = ReadText(fleet_ / "index1.htm");
+    EXPECT_FALSE(Contains(contents, "a.htm"));
+    EXPECT_TRUE(Contains(contents, "href=\"b.htm\""));
+}
+
+TEST_F(BatchRunTest, WebFilesDesignsByTypeAndNameAndNamesTheUnmatched) {
+    Write("d-liner.k2d", {"Dawn Liner", 3, "Liner"});
+    Write("b-trader.k2d", {"Bright Trader", 1, "Merchant"});
+    Write("a-rogue.k2d", {"Rogue", 7, "No Such Type"});
+    Write("c-stale.k2d", {"Stale Number", 9, "Liner"});  // renumbered since: still a liner
+    Write("e-high.k2d", {"High Number", 30, "Merchant"});
+    Write("f-lost.k2d", {"Lost", 40, "Lost Type"});
+
+    const BatchOutcome outcome = Run(BatchKind::ResaveAndWeb);
+
+    EXPECT_EQ(outcome.errors,
+              (std::vector<std::string>{Path("a-rogue.k2d") + " - can't match category",
+                                        Path("f-lost.k2d") + " - can't match category"}));
+    const std::string contents = ReadText(fleet_ / "index1.htm");
+    const auto at = [&](const std::string& part) {
+        const auto found = contents.find(part);
+        EXPECT_NE(found, std::string::npos) << part;
+        return found;
+    };
+    EXPECT_LT(at("Designs of type Merchant            </font>"), at("href=\"b-trader.htm\""));
+    EXPECT_LT(at("href=\"b-trader.htm\""), at("href=\"e-high.htm\""));
+    EXPECT_LT(at("href=\"e-high.htm\""), at("Designs of type Liner"));
+    EXPECT_LT(at("Designs of type Liner"), at("href=\"c-stale.htm\""));
+    EXPECT_LT(at("href=\"c-stale.htm\""), at("href=\"d-liner.htm\""));
+    EXPECT_LT(at("href=\"d-liner.htm\""), at("Unclassified designs"));
+    EXPECT_LT(at("Unclassified designs"), at("href=\"a-rogue.htm\""));
+    EXPECT_LT(at("href=\"a-rogue.htm\""), at("href=\"f-lost.htm\""));
+
+    EXPECT_TRUE(
+        Contains(ReadText(fleet_ / "index.htm"), "<frame name=\"shmain\" src=\"a-rogue.htm\">"))
+        << "the first design processed opens, matched or not";
+    for (const auto& entry : std::filesystem::directory_iterator(fleet_)) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with("Type-")) << entry.path();
+    }
+}
+
+TEST_F(BatchRunTest, AnEmptyFolderStillGetsItsIndexAndTheBeeps) {
+    const BatchOutcome outcome = Run(BatchKind::ResaveAndWeb);
+    EXPECT_EQ(outcome.files, 0);
+    EXPECT_TRUE(outcome.errors.empty());
+    EXPECT_TRUE(progress_.empty());
+    EXPECT_EQ(prompter_.beeps(), 3);
+    EXPECT_TRUE(Contains(ReadText(fleet_ / "index.htm"), "<frame name=\"shmain\" src=\"\">"));
+    EXPECT_FALSE(Contains(ReadText(fleet_ / "index1.htm"), "<ul>"));
+}
+
+TEST_F(BatchRunTest, ADesignWhosePageIsAnIndexPageIsNamedAndNotLinked) {
+    Write("index.k2d", {"Index"});
+    Write("ship.k2d", {"Ship"});
+    const BatchOutcome outcome = Run(BatchKind::ResaveAndWeb);
+    ASSERT_EQ(outcome.errors.size(), 1u) << ErrorListText(outcome.errors);
+    EXPECT_EQ(outcome.errors[0].rfind(Path("index.k2d") + " - its page index.htm", 0), 0u);
+    EXPECT_FALSE(Contains(ReadText(fleet_ / "index1.htm"), "href=\"index.htm\""));
+    EXPECT_TRUE(Contains(ReadText(fleet_ / "index.htm"), "src=\"ship.htm\""));
+}
+
+}  // namespace
+}  // namespace korvane

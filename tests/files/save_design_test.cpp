@@ -1,0 +1,306 @@
+#include "files/save_design.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <set>
+#include <sstream>
+
+#include "app/new_design.h"
+#include "engine/status_summary.h"
+#include "files/design_file.h"
+#include "model/standard_catalog.h"
+#include "reports/html_page.h"
+#include "reports/profile_text.h"
+#include "reports/report_context.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+
+namespace korvane {
+namespace {
+
+using testing::QuestionKind;
+using testing::ReadText;
+using testing::ScriptedPrompter;
+using testing::TempDir;
+using testing::WriteText;
+
+namespace fs = std::filesystem;
+
+constexpr std::chrono::sys_days kToday{std::chrono::year{2026} / 12 / 7};
+
+std::set<std::string> FilesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Files larger than `bytes` cannot be written while this lives: a full disk
+// that stops root as well as anyone else.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_limit_);
+        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_limit_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_limit_);
+        std::signal(SIGXFSZ, old_handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_limit_{};
+    void (*old_handler_)(int) = nullptr;
+};
+
+class SaveDesignTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(CreateCatalogFile(dir_ / "korva.db", StandardCatalogRows()).ok());
+        session_.CatalogDir = dir_.path().string() + "/";
+        session_.catalog = std::move(*CatalogStore::Open(dir_ / "korva.db"));
+        NewDesign(session_.design, session_.catalog->Features());
+        session_.design.SetShipName("Beowulf");
+        MarkChanged(session_.design);
+    }
+
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+    // "Save As..." to `path`, answering the overwrite question when one is due.
+    Status SaveAs(const std::string& path, std::optional<bool> overwrite = std::nullopt) {
+        prompter_.AnswerSaveFile(path);
+        if (overwrite) {
+            prompter_.AnswerYesNo(*overwrite);
+        }
+        return SaveDesign(session_, 0, prompter_, kToday);
+    }
+
+    Status Resave(const std::string& path) {
+        session_.CurrentDesignPath = path;
+        return SaveDesign(session_, 1, prompter_, kToday);
+    }
+
+    std::string Recent(int row) const { return session_.catalog->Filespec(row); }
+
+    TempDir dir_;
+    Session session_;
+    ScriptedPrompter prompter_;
+};
+
+TEST_F(SaveDesignTest, SaveAsWritesTheDesignItsProfileAndItsPage) {
+    const std::string path = PathOf("beowulf.k2d");
+    ASSERT_TRUE(SaveAs(path).ok());
+
+    EXPECT_EQ(FilesIn(dir_.path()),
+              (std::set<std::string>{"korva.db", "beowulf.k2d", "beowulf.K2P", "beowulf.htm"}));
+    Design read;
+    ASSERT_TRUE(ReadDesignFile(path, read).ok());
+    EXPECT_EQ(read.ShipName().substr(0, 7), "Beowulf");
+    EXPECT_EQ(session_.CurrentDesignPath, path);
+    EXPECT_EQ(Recent(1), path);
+    EXPECT_EQ(session_.LastPagePath, PathOf("beowulf.htm"));
+    EXPECT_EQ(session_.NotesFileName, PathOf("beowulf.K2N"));
+    EXPECT_FALSE(session_.design.DesignChanged);
+}
+
+TEST_F(SaveDesignTest, TheStoredValidityIsTheOneOfTheSavedDesign) {
+    session_.design.UsedKL() = session_.design.HullKL() + 100;  // over the hull's volume
+    session_.design.DesignValid() = 1;
+    ASSERT_TRUE(Resave(PathOf("over.k2d")).ok());
+    Design read;
+    ASSERT_TRUE(ReadDesignFile(PathOf("over.k2d"), read).ok());
+    EXPECT_EQ(read.DesignValid(), 0);
+}
+
+TEST_F(SaveDesignTest, SaveAsProposesTheCurrentFileInItsFolder) {
+    prompter_.AnswerSaveFile(std::nullopt);
+    ASSERT_TRUE(SaveDesign(session_, 0, prompter_, kToday).ok());
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    const FileDialogRequest& first = prompter_.questions()[0].file;
+    EXPECT_EQ(first.filter_description, "Ship design files");
+    EXPECT_EQ(first.pattern, "*.k2d");
+    EXPECT_EQ(first.initial_name, "*.k2d");
+    EXPECT_EQ(first.initial_folder, "") << "no current file: the dialog's own folder";
+
+    fs::create_directory(dir_ / "fleet");
+    session_.CurrentDesignPath = PathOf("fleet/scout.k2d");
+    prompter_.AnswerSaveFile(std::nullopt);
+    ASSERT_TRUE(SaveDesign(session_, 0, prompter_, kToday).ok());
+    const FileDialogRequest& second = prompter_.questions()[1].file;
+    EXPECT_EQ(second.initial_name, PathOf("fleet/scout.k2d"));
+    EXPECT_EQ(second.initial_folder, PathOf("fleet/"));
+}
+
+TEST_F(SaveDesignTest, ACancelOrAnEmptyNameWritesNothing) {
+    session_.CurrentDesignPath = PathOf("old.k2d");
+    prompter_.AnswerSaveFile(std::nullopt).AnswerSaveFile("");
+    ASSERT_TRUE(SaveDesign(session_, 0, prompter_, kToday).ok());
+    ASSERT_TRUE(SaveDesign(session_, 0, prompter_, kToday).ok());
+    EXPECT_EQ(FilesIn(dir_.path()), std::set<std::string>{"korva.db"});
+    EXPECT_EQ(session_.CurrentDesignPath, PathOf("old.k2d"));
+    EXPECT_TRUE(session_.design.DesignChanged);
+    EXPECT_EQ(Recent(1), "");
+}
+
+TEST_F(SaveDesignTest, AnExistingFileIsReplacedOnlyAfterYes) {
+    const std::string path = PathOf("taken.k2d");
+    WriteText(path, "someone else's design");
+
+    ASSERT_TRUE(SaveAs(path, false).ok());
+    ASSERT_EQ(prompter_.questions().size(), 2u);
+    const testing::Question& question = prompter_.questions()[1];
+    EXPECT_EQ(question.kind, QuestionKind::YesNo);
+    EXPECT_EQ(question.title, "Save Design File Exists");
+    EXPECT_EQ(question.text, "Warning! File exists; overwrite?");
+    EXPECT_EQ(question.icon, MessageIcon::Warning);
+    EXPECT_EQ(ReadText(path), "someone else's design");
+    EXPECT_EQ(FilesIn(dir_.path()), (std::set<std::string>{"korva.db", "taken.k2d"}));
+    EXPECT_EQ(session_.CurrentDesignPath, "");
+    EXPECT_TRUE(session_.design.DesignChanged);
+
+    ASSERT_TRUE(SaveAs(path, true).ok());
+    Design read;
+    EXPECT_TRUE(ReadDesignFile(path, read).ok());
+    EXPECT_EQ(session_.CurrentDesignPath, path);
+}
+
+TEST_F(SaveDesignTest, ResaveReplacesTheCurrentFileWithoutAQuestion) {
+    const std::string path = PathOf("taken.k2d");
+    WriteText(path, "an older save");
+    ASSERT_TRUE(Resave(path).ok());
+    EXPECT_TRUE(prompter_.questions().empty());
+    Design read;
+    EXPECT_TRUE(ReadDesignFile(path, read).ok());
+    EXPECT_FALSE(session_.design.DesignChanged);
+
+    session_.CurrentDesignPath.clear();
+    const Status nothing = SaveDesign(session_, 1, prompter_, kToday);
+    ASSERT_FALSE(nothing.ok());
+    EXPECT_EQ(nothing.message(), "No file to resave");
+}
+
+TEST_F(SaveDesignTest, TheRecentListKeepsItsOrderAndDropsTheOldest) {
+    for (const char* name : {"a.k2d", "b.k2d", "c.k2d"}) {
+        ASSERT_TRUE(Resave(PathOf(name)).ok());
+    }
+    ASSERT_TRUE(Resave(PathOf("a.k2d")).ok()) << "row 3 again";
+    EXPECT_EQ(Recent(1), PathOf("c.k2d"));
+    EXPECT_EQ(Recent(2), PathOf("b.k2d"));
+    EXPECT_EQ(Recent(3), PathOf("a.k2d"));
+
+    for (int i = 4; i <= 11; ++i) {
+        ASSERT_TRUE(Resave(PathOf("ship" + std::to_string(i) + ".k2d")).ok());
+    }
+    EXPECT_EQ(Recent(1), PathOf("ship11.k2d"));
+    EXPECT_EQ(Recent(10), PathOf("b.k2d"));
+    for (int row = 1; row <= kRecentEditsRows; ++row) {
+        EXPECT_NE(Recent(row), PathOf("a.k2d")) << "the eleventh file drops the oldest";
+    }
+}
+
+TEST_F(SaveDesignTest, AFrozenRecentListIsLeftAlone) {
+    ASSERT_TRUE(Resave(PathOf("first.k2d")).ok());
+    session_.RecentListFrozen = true;
+    ASSERT_TRUE(SaveAs(PathOf("batch.k2d")).ok());
+    EXPECT_EQ(Recent(1), PathOf("first.k2d"));
+    EXPECT_EQ(Recent(2), "");
+    EXPECT_EQ(session_.CurrentDesignPath, PathOf("batch.k2d"));
+}
+
+TEST_F(SaveDesignTest, ADottedFolderKeepsTheCompanionsBesideTheDesign) {
+    const fs::path ships = dir_ / ".local" / "share" / "ships";
+    fs::create_directories(ships);
+    ASSERT_TRUE(Resave((ships / "a.k2d").string()).ok());
+    EXPECT_EQ(FilesIn(ships), (std::set<std::string>{"a.k2d", "a.K2P", "a.htm"}));
+    EXPECT_EQ(FilesIn(dir_ / ".local"), std::set<std::string>{"share"});
+    EXPECT_EQ(FilesIn(dir_.path()), (std::set<std::string>{"korva.db", ".local"}));
+    EXPECT_EQ(session_.LastPagePath, (ships / "a.htm").string());
+}
+
+TEST_F(SaveDesignTest, TheProfileAndPageCarryTheNotesAndAreReplacedOnEverySave) {
+    const std::string path = PathOf("trader.k2d");
+    WriteText(PathOf("trader.k2n"), "Built at the Regina yards\r\n");
+    ASSERT_TRUE(Resave(path).ok());
+    EXPECT_EQ(session_.NotesFileName, PathOf("trader.k2n")) << "the notes file that exists";
+
+    const auto rendered = [&](auto write) {
+        std::ostringstream out;
+        write(out, session_.design, ReportContextFor(path, kToday));
+        return out.str();
+    };
+    const std::string profile = ReadText(PathOf("trader.K2P"));
+    EXPECT_EQ(profile, rendered(WriteProfileText));
+    EXPECT_EQ(ReadText(PathOf("trader.htm")), rendered(WriteHtmlPage));
+    EXPECT_TRUE(Contains(profile, "Built at the Regina yards\r\n")) << profile;
+
+    WriteText(PathOf("trader.k2n"), "Refitted at Mora\r\n");
+    ASSERT_TRUE(Resave(path).ok());
+    const std::string again = ReadText(PathOf("trader.K2P"));
+    EXPECT_TRUE(Contains(again, "Refitted at Mora"));
+    EXPECT_FALSE(Contains(again, "Regina")) << "replaced, not appended";
+    EXPECT_EQ(again.size(), rendered(WriteProfileText).size());
+}
+
+TEST_F(SaveDesignTest, AFailedSaveLeavesTheOldFilesThePathAndTheChangedMark) {
+    const std::string first = PathOf("first.k2d");
+    ASSERT_TRUE(Resave(first).ok());
+    const std::string target = PathOf("target.k2d");
+    WriteText(target, "the old design");
+    WriteText(PathOf("target.K2P"), "the old profile");
+    session_.design.SetShipName("Renamed");
+    MarkChanged(session_.design);
+
+    Status saved;
+    {
+        const FileSizeLimit disk_full(4096);
+        saved = SaveAs(target, true);
+    }
+    ASSERT_FALSE(saved.ok());
+    EXPECT_TRUE(Contains(saved.message(), target)) << saved.message();
+    EXPECT_EQ(ReadText(target), "the old design");
+    EXPECT_EQ(ReadText(PathOf("target.K2P")), "the old profile");
+    EXPECT_EQ(FilesIn(dir_.path()),
+              (std::set<std::string>{"korva.db", "first.k2d", "first.K2P", "first.htm",
+                                     "target.k2d", "target.K2P"}))
+        << "no temporary file is left behind";
+    EXPECT_TRUE(session_.design.DesignChanged);
+    EXPECT_EQ(session_.CurrentDesignPath, first);
+    EXPECT_EQ(Recent(1), first);
+    EXPECT_EQ(Recent(2), "");
+}
+
+TEST_F(SaveDesignTest, AFailedCompanionIsReportedAndTheDesignStaysChanged) {
+    fs::create_directories(dir_ / "c.K2P" / "in-the-way");
+    const std::string path = PathOf("c.k2d");
+    const Status saved = SaveAs(path);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_TRUE(Contains(saved.message(), PathOf("c.K2P"))) << saved.message();
+    EXPECT_TRUE(session_.design.DesignChanged) << "the save is not complete";
+    EXPECT_EQ(session_.CurrentDesignPath, path) << "the design file itself was written";
+    EXPECT_FALSE(fs::exists(PathOf("c.htm")));
+}
+
+TEST_F(SaveDesignTest, ADesignIsNotNamedLikeItsOwnCompanion) {
+    for (const char* name : {"ship.htm", "ship.K2P", "ship.K2N"}) {
+        const Status saved = SaveAs(PathOf(name));
+        EXPECT_FALSE(saved.ok()) << name;
+    }
+    EXPECT_EQ(FilesIn(dir_.path()), std::set<std::string>{"korva.db"});
+    EXPECT_TRUE(session_.design.DesignChanged);
+}
+
+}  // namespace
+}  // namespace korvane

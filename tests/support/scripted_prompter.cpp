@@ -1,0 +1,128 @@
+#include "support/scripted_prompter.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+namespace korvane::testing {
+
+namespace {
+
+const char* KindName(QuestionKind kind) {
+    switch (kind) {
+        case QuestionKind::YesNo:
+            return "a Yes/No question";
+        case QuestionKind::Message:
+            return "a message";
+        case QuestionKind::Choice:
+            return "the choice dialog";
+        case QuestionKind::Text:
+            return "an input box";
+        case QuestionKind::OpenFile:
+            return "an open-file dialog";
+        case QuestionKind::SaveFile:
+            return "a save-file dialog";
+        case QuestionKind::Directory:
+            return "the directory chooser";
+    }
+    return "a question";
+}
+
+}  // namespace
+
+ScriptedPrompter::~ScriptedPrompter() {
+    if (!script_.empty()) {
+        ADD_FAILURE() << script_.size() << " scripted answer(s) never asked for; the first was for "
+                      << KindName(script_.front().kind);
+    }
+}
+
+ScriptedPrompter& ScriptedPrompter::Queue(Answer answer) {
+    script_.push_back(std::move(answer));
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::AnswerYesNo(bool yes) {
+    return Queue({QuestionKind::YesNo, yes, std::nullopt, std::nullopt});
+}
+
+ScriptedPrompter& ScriptedPrompter::AnswerChoice(std::optional<int> position) {
+    return Queue({QuestionKind::Choice, false, position, std::nullopt});
+}
+
+ScriptedPrompter& ScriptedPrompter::AnswerText(std::optional<std::string> text) {
+    return Queue({QuestionKind::Text, false, std::nullopt, std::move(text)});
+}
+
+ScriptedPrompter& ScriptedPrompter::AnswerOpenFile(std::optional<std::string> path) {
+    return Queue({QuestionKind::OpenFile, false, std::nullopt, std::move(path)});
+}
+
+ScriptedPrompter& ScriptedPrompter::AnswerSaveFile(std::optional<std::string> path) {
+    return Queue({QuestionKind::SaveFile, false, std::nullopt, std::move(path)});
+}
+
+ScriptedPrompter& ScriptedPrompter::AnswerDirectory(std::optional<std::string> path) {
+    return Queue({QuestionKind::Directory, false, std::nullopt, std::move(path)});
+}
+
+std::optional<ScriptedPrompter::Answer> ScriptedPrompter::Take(Question question) {
+    const QuestionKind kind = question.kind;
+    const std::string title = question.title;
+    questions_.push_back(std::move(question));
+    if (script_.empty() || script_.front().kind != kind) {
+        ADD_FAILURE() << "unexpected " << KindName(kind) << " \"" << title << "\""
+                      << (script_.empty() ? std::string("; no answer is scripted")
+                                          : std::string("; the script expects ") +
+                                                KindName(script_.front().kind));
+        return std::nullopt;
+    }
+    Answer answer = std::move(script_.front());
+    script_.pop_front();
+    return answer;
+}
+
+bool ScriptedPrompter::AskYesNo(const std::string& title, const std::string& text,
+                                MessageIcon icon) {
+    const auto answer = Take({QuestionKind::YesNo, title, text, "", icon, {}, {}});
+    return answer && answer->yes;
+}
+
+void ScriptedPrompter::ShowMessage(const std::string& title, const std::string& text,
+                                   MessageIcon icon) {
+    questions_.push_back({QuestionKind::Message, title, text, "", icon, {}, {}});
+}
+
+std::optional<int> ScriptedPrompter::Choose(const std::string& caption,
+                                            const std::vector<std::string>& options) {
+    const auto answer =
+        Take({QuestionKind::Choice, caption, "", "", MessageIcon::None, options, {}});
+    return answer ? answer->position : std::nullopt;
+}
+
+std::optional<std::string> ScriptedPrompter::AskText(const std::string& title,
+                                                     const std::string& prompt,
+                                                     const std::string& initial) {
+    const auto answer =
+        Take({QuestionKind::Text, title, prompt, initial, MessageIcon::None, {}, {}});
+    return answer ? answer->text : std::nullopt;
+}
+
+std::optional<std::string> ScriptedPrompter::AskOpenFile(const FileDialogRequest& request) {
+    const auto answer =
+        Take({QuestionKind::OpenFile, request.title, "", "", MessageIcon::None, {}, request});
+    return answer ? answer->text : std::nullopt;
+}
+
+std::optional<std::string> ScriptedPrompter::AskSaveFile(const FileDialogRequest& request) {
+    const auto answer =
+        Take({QuestionKind::SaveFile, request.title, "", "", MessageIcon::None, {}, request});
+    return answer ? answer->text : std::nullopt;
+}
+
+std::optional<std::string> ScriptedPrompter::ChooseDirectory(const std::string& start) {
+    const auto answer = Take({QuestionKind::Directory, start, "", "", MessageIcon::None, {}, {}});
+    return answer ? answer->text : std::nullopt;
+}
+
+}  // namespace korvane::testing

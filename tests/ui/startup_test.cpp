@@ -1,0 +1,83 @@
+#include "ui/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "files/design_file.h"
+#include "model/standard_catalog.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+
+namespace korvane::ui {
+namespace {
+
+using testing::ReadText;
+using testing::WriteText;
+
+class StartupTest : public ::testing::Test {
+protected:
+    bool Start() { return StartSession(session_, prompter_, totals_, places_, dir_.path()); }
+
+    std::filesystem::path UnreadableCatalog() {
+        const std::filesystem::path file = places_.data_folder / "korva.db";
+        std::filesystem::create_directories(places_.data_folder);
+        WriteText(file, "somebody's notes");
+        return file;
+    }
+
+    testing::TempDir dir_;
+    ConfigurationPlaces places_{dir_ / "config", dir_ / "data"};
+    Session session_;
+    testing::ScriptedPrompter prompter_;
+    Formh totals_;
+};
+
+TEST_F(StartupTest, AnUnreadableCatalogIsNamedAndNoEndsTheProgram) {
+    const std::filesystem::path file = UnreadableCatalog();
+    prompter_.AnswerYesNo(false);
+    EXPECT_FALSE(Start());
+    EXPECT_NE(prompter_.questions().at(0).text.find(file.string()), std::string::npos);
+    EXPECT_EQ(ReadText(file), "somebody's notes");
+}
+
+TEST_F(StartupTest, YesRecreatesTheStandardCatalogAndKeepsTheUnreadableFile) {
+    const std::filesystem::path file = UnreadableCatalog();
+    WriteText(file.string() + ".broken", "an older one");
+    prompter_.AnswerYesNo(true);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(session_.catalog->Features().Rows().size(), StandardCatalogRows().size());
+    EXPECT_EQ(ReadText(file.string() + ".broken"), "an older one");
+    EXPECT_EQ(ReadText(file.string() + ".broken2"), "somebody's notes");
+    EXPECT_EQ(totals_.Label6.caption.substr(0, 6), "D: 100") << "the new design is shown";
+}
+
+TEST_F(StartupTest, TheCommandLineDesignIsLoaded) {
+    ASSERT_TRUE(Start());
+    Design ship = session_.design;
+    ship.Slots[1].KL = 2700;
+    const std::string path = (dir_ / "far trader.k2d").string();
+    ASSERT_TRUE(WriteDesignFile(path, ship).ok());
+
+    // A path with a blank arrives as two arguments.
+    const auto blank = path.rfind(' ');
+    LoadCommandLineDesign(session_, prompter_, totals_,
+                          {path.substr(0, blank), path.substr(blank + 1) + " "});
+    EXPECT_EQ(session_.CurrentDesignPath, path);
+    EXPECT_FALSE(session_.design.DesignChanged);
+    EXPECT_EQ(totals_.Label6.caption.substr(0, 6), "D: 200");
+}
+
+TEST_F(StartupTest, ACommandLineDesignThatCannotBeReadIsReportedAndTheNewDesignStays) {
+    ASSERT_TRUE(Start());
+    const std::string path = (dir_ / "broken.k2d").string();
+    WriteText(path, "1.1\r\nnot a number\r\n");
+    LoadCommandLineDesign(session_, prompter_, totals_, {path});
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_NE(prompter_.questions()[0].text.find(path), std::string::npos);
+    EXPECT_EQ(session_.CurrentDesignPath, "") << "a resave must not overwrite the file";
+    EXPECT_EQ(session_.design.HullKL(), 1350);
+}
+
+}  // namespace
+}  // namespace korvane::ui
