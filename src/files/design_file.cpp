@@ -9,6 +9,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <system_error>
 
@@ -52,18 +53,21 @@ constexpr std::array<std::string_view, 11> kMiscStrNames = {
     "MISCSTR0", "MISCSTR1", "MISCSTR2", "MISCSTR3", "MISCSTR4", "MISCSTR5",
     "MISCSTR6", "MISCSTR7", "MISCSTR8", "MISCSTR9", "MISCSTR10"};
 
-void WriteLine(std::ostream& out, std::string_view text) {
-    out << text << "\r\n";
+// The file is built in memory and written in one piece: a stream insertion per
+// value would cost more than everything else a save does.
+void WriteLine(std::string& out, std::string_view text) {
+    out += text;
+    out += "\r\n";
 }
 
 // A line feed inside a text would split its line and shift every later value,
 // so it is written as a blank. NULs and all other bytes are written as they are.
-void WriteTextLine(std::ostream& out, std::string text) {
+void WriteTextLine(std::string& out, std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');
     WriteLine(out, text);
 }
 
-void WriteRecord(std::ostream& out, const ComponentRecord& record) {
+void WriteRecord(std::string& out, const ComponentRecord& record) {
     WriteTextLine(out, record.TABLE.str());
     WriteLine(out, PrintedNumber(record.IDNUM));
     WriteTextLine(out, record.LABEL.trimmed());
@@ -115,8 +119,17 @@ std::optional<std::int16_t> ParseInteger(std::string_view line) {
 }
 
 // As ParseInteger, and "inf", "nan" or a magnitude beyond a double are refused too.
+constexpr long long kExactWhole = 1LL << 53;  // whole numbers a double holds exactly
+
 std::optional<double> ParseNumber(std::string_view line) {
     const std::string_view text = WithoutPlus(TrimBlanks(line));
+    // Most figures are whole numbers: read those as integers, which is exact and quick.
+    long long whole = 0;
+    const auto integer = std::from_chars(text.data(), text.data() + text.size(), whole);
+    if (integer.ec == std::errc() && integer.ptr == text.data() + text.size() &&
+        whole > -kExactWhole && whole < kExactWhole) {
+        return static_cast<double>(whole);
+    }
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
@@ -148,7 +161,8 @@ enum class Expected { Text, Integer, Number, Count };
 // is kept; after it every read gives a default value and reads nothing.
 class LineReader {
 public:
-    LineReader(std::istream& in, std::string_view source) : in_(in), source_(source) {}
+    LineReader(std::string_view content, std::string_view source)
+        : rest_(content), source_(source) {}
 
     // What the following values belong to: "the design record", "slot 3" …
     void SetPlace(std::string_view place, int index = 0) {
@@ -240,30 +254,21 @@ private:
             return false;
         }
         ++line_number_;
-        line_.clear();
-        bool any = false;
-        // Straight from the stream buffer: a sentry per character costs more than the
-        // parsing. A read error ends the input like the end of the file, and is reported so.
-        std::streambuf& buffer = *in_.rdbuf();
-        for (int c = buffer.sbumpc(); c != std::istream::traits_type::eof(); c = buffer.sbumpc()) {
-            any = true;
-            if (c == '\n') {
-                break;
-            }
-            if (line_.size() == kMaxLineLength) {
-                Fail(expected, field,
-                     "a line of more than " + std::to_string(kMaxLineLength) +
-                         " characters (is this a design file?)");
-                return false;
-            }
-            line_ += static_cast<char>(c);
-        }
-        if (!any) {
+        if (rest_.empty()) {
             Fail(expected, field, "the end of the file");
             return false;
         }
+        const std::size_t end = rest_.find('\n');
+        line_ = rest_.substr(0, end);
+        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
         if (!line_.empty() && line_.back() == '\r') {
-            line_.pop_back();
+            line_.remove_suffix(1);
+        }
+        if (line_.size() > kMaxLineLength) {
+            Fail(expected, field,
+                 "a line of more than " + std::to_string(kMaxLineLength) +
+                     " characters (is this a design file?)");
+            return false;
         }
         return true;
     }
@@ -273,13 +278,15 @@ private:
                        ": expected " + Describe(expected, field) + ", found " + found};
     }
 
-    std::istream& in_;
+    std::string_view rest_;  // the content after the current line
     std::string_view source_;
     std::string_view place_;
     int place_index_ = 0;
     int count_max_ = 0;
     int line_number_ = 0;
-    std::string line_;
+    std::string_view line_;
+    std::array<char, kMaxLineLength + 2>
+        line_buffer_{};  // the line, its CR and the terminating NUL
     std::optional<Error> error_;
 };
 
@@ -303,15 +310,18 @@ void ReadRecord(LineReader& lines, ComponentRecord& record) {
 }  // namespace
 
 void WriteDesign(std::ostream& out, const Design& design) {
-    WriteRecord(out, design.DesignRecord);
-    WriteRecord(out, design.CapacityRecord);
+    std::string text;
+    text.reserve(64 * 1024);
+    WriteRecord(text, design.DesignRecord);
+    WriteRecord(text, design.CapacityRecord);
     for (std::size_t t = 0; t < Design::kTableCount; ++t) {
         const auto table = design.Table(t);
-        WriteLine(out, PrintedNumber(static_cast<double>(table.size() - 1)));
+        WriteLine(text, PrintedNumber(static_cast<double>(table.size() - 1)));
         for (std::size_t i = 1; i < table.size(); ++i) {
-            WriteRecord(out, table[i]);
+            WriteRecord(text, table[i]);
         }
     }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 Status WriteDesignFile(const std::filesystem::path& path, const Design& design) {
@@ -322,7 +332,12 @@ Status WriteDesignFile(const std::filesystem::path& path, const Design& design) 
 // end-of-file mark that an editor may add.
 Status ReadDesign(std::istream& in, std::string_view source_name, Design& design) {
     Design scratch = design;
-    LineReader lines(in, source_name);
+    // The whole file is read at once and split in place: a design file is small,
+    // and ReadDesignFile refuses one too large to be a design.
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    const std::string content = std::move(buffer).str();
+    LineReader lines(content, source_name);
     lines.SetPlace("the design record");
     ReadRecord(lines, scratch.DesignRecord);
     lines.SetPlace("the capacity record");
@@ -351,6 +366,11 @@ Status ReadDesignFile(const std::filesystem::path& path, Design& design) {
     }
     if (status.type() == std::filesystem::file_type::directory) {
         return Error{name + ": is a folder, not a design file"};
+    }
+    // Every line of a design at its longest: far more than any real design holds.
+    constexpr std::uintmax_t kLargestDesignFile = kDesignFileLineCount * (kMaxLineLength + 2);
+    if (std::filesystem::file_size(path, error) > kLargestDesignFile && !error) {
+        return Error{name + ": is too large to be a design file"};
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {

@@ -143,6 +143,13 @@ std::string Grouped(const std::string& digits) {
 }  // namespace
 
 std::string PlainNumber(double x) {
+    // Whole numbers below 1E+15 are their own digits; most figures are.
+    if (x == std::trunc(x) && std::abs(x) < 1e15) {
+        char buffer[24];
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x)).ptr;
+        return std::string(buffer, end);
+    }
     const DecimalForm form = DecimalOf(x);
     if (form.digits.empty()) {
         return "0";
@@ -168,8 +175,12 @@ std::string PlainNumber(double x) {
 }
 
 std::string PrintedNumber(double x) {
-    const std::string plain = PlainNumber(x);
-    return (plain.front() == '-' ? "" : " ") + plain + " ";
+    std::string printed = PlainNumber(x);
+    if (printed.front() != '-') {
+        printed.insert(printed.begin(), ' ');
+    }
+    printed += ' ';
+    return printed;
 }
 
 std::string FormatPattern(double x, std::string_view pattern_text) {
