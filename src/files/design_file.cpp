@@ -62,23 +62,31 @@ void WriteLine(std::string& out, std::string_view text) {
 
 // A line feed inside a text would split its line and shift every later value,
 // so it is written as a blank. NULs and all other bytes are written as they are.
-void WriteTextLine(std::string& out, std::string text) {
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    WriteLine(out, text);
+void WriteTextLine(std::string& out, std::string_view text) {
+    const std::size_t start = out.size();
+    out += text;
+    std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\n', ' ');
+    out += "\r\n";
+}
+
+// A text field without its trailing blanks (NULs are kept).
+std::string_view Trimmed(std::string_view field) {
+    const std::size_t end = field.find_last_not_of(' ');
+    return field.substr(0, end == std::string_view::npos ? 0 : end + 1);
 }
 
 void WriteRecord(std::string& out, const ComponentRecord& record) {
-    WriteTextLine(out, record.TABLE.str());
+    WriteTextLine(out, record.TABLE.view());
     WriteLine(out, PrintedNumber(record.IDNUM));
-    WriteTextLine(out, record.LABEL.trimmed());
+    WriteTextLine(out, Trimmed(record.LABEL.view()));
     for (double value : {record.NUMBER, record.KL, record.TONS, record.CR, record.MW}) {
         WriteLine(out, PrintedNumber(value));
     }
-    WriteTextLine(out, record.USP.str());
+    WriteTextLine(out, record.USP.view());
     WriteLine(out, PrintedNumber(record.TL));
     for (std::size_t k = 1; k <= 10; ++k) {
         WriteLine(out, PrintedNumber(record.MISCNUM[k]));
-        WriteTextLine(out, record.MISCSTR[k].trimmed());
+        WriteTextLine(out, Trimmed(record.MISCSTR[k].view()));
     }
 }
 

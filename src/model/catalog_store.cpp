@@ -228,6 +228,8 @@ CatalogStore::~CatalogStore() {
 }
 
 void CatalogStore::Close() {
+    sqlite3_finalize(select_filespec_);
+    select_filespec_ = nullptr;
     if (db_) {
         sqlite3_close(db_);
         db_ = nullptr;
@@ -256,15 +258,15 @@ Result<std::unique_ptr<CatalogStore>> CatalogStore::Open(const std::filesystem::
 }
 
 std::string CatalogStore::Filespec(int position) const {
-    Statement select(db_, "SELECT \"FILESPEC\" FROM \"Recent Edits\" WHERE \"IDNUM\" = ?");
-    if (!select.ok()) {
+    if (!select_filespec_ &&
+        sqlite3_prepare_v2(db_, "SELECT \"FILESPEC\" FROM \"Recent Edits\" WHERE \"IDNUM\" = ?", -1,
+                           &select_filespec_, nullptr) != SQLITE_OK) {
         return {};
     }
-    sqlite3_bind_int(select.get(), 1, position);
-    if (sqlite3_step(select.get()) != SQLITE_ROW) {
-        return {};
-    }
-    std::string path = ColumnText(select.get(), 0);
+    sqlite3_bind_int(select_filespec_, 1, position);
+    const bool found = sqlite3_step(select_filespec_) == SQLITE_ROW;
+    std::string path = found ? ColumnText(select_filespec_, 0) : std::string();
+    sqlite3_reset(select_filespec_);  // ends the read, so other programs may write the catalog
     const auto first = path.find_first_not_of(' ');
     const auto last = path.find_last_not_of(' ');
     return first == std::string::npos ? std::string() : path.substr(first, last - first + 1);

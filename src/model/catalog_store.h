@@ -9,6 +9,7 @@
 #include "model/result.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace korvane {
 
@@ -43,6 +44,8 @@ private:
     CatalogStore(sqlite3* db, std::filesystem::path path, Catalog features);
 
     sqlite3* db_;
+    // Prepared once: every save looks through the recent files.
+    mutable sqlite3_stmt* select_filespec_ = nullptr;
     std::filesystem::path path_;
     Catalog features_;
 };

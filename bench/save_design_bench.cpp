@@ -1,0 +1,99 @@
+// A whole SaveDesign(1) of a full design (design file, profile file, HTML page)
+// against writing the same number of bytes with one plain std::ofstream, in the same run.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "bench/full_design.h"
+#include "bench/ratio_main.h"
+#include "files/companion_files.h"
+#include "files/save_design.h"
+#include "model/standard_catalog.h"
+#include "reports/report_context.h"
+
+namespace {
+
+using namespace korvane;
+
+// SaveDesign(1) asks nothing; any question would be a fault of the benchmark.
+class NoQuestions : public Prompter {
+public:
+    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { std::abort(); }
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override { std::abort(); }
+    std::optional<int> Choose(const std::string&, const std::vector<std::string>&) override {
+        std::abort();
+    }
+    std::optional<std::string> AskText(const std::string&, const std::string&,
+                                       const std::string&) override {
+        std::abort();
+    }
+    std::optional<std::string> AskOpenFile(const FileDialogRequest&) override { std::abort(); }
+    std::optional<std::string> AskSaveFile(const FileDialogRequest&) override { std::abort(); }
+    std::optional<std::string> ChooseDirectory(const std::string&) override { std::abort(); }
+    void Beep() override {}
+};
+
+const std::filesystem::path& Folder() {
+    static const std::filesystem::path folder = [] {
+        const auto path = std::filesystem::temp_directory_path() / "korvane-bench-save";
+        std::filesystem::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
+
+Session FullDesignSession() {
+    Session session;
+    session.CatalogDir = Folder().string() + "/";
+    if (!CreateCatalogFile(session.CatalogPath(), StandardCatalogRows()).ok()) {
+        std::abort();
+    }
+    session.catalog = std::move(*CatalogStore::Open(session.CatalogPath()));
+    session.design = bench::FullDesign(session.catalog->Features());
+    session.CurrentDesignPath = (Folder() / "full.k2d").string();
+    return session;
+}
+
+std::uintmax_t SavedBytes(const std::string& design_path) {
+    return std::filesystem::file_size(design_path) +
+           std::filesystem::file_size(ProfileFilePath(design_path)) +
+           std::filesystem::file_size(HtmlPagePath(design_path));
+}
+
+void BM_SaveDesign(benchmark::State& state) {
+    Session session = FullDesignSession();
+    NoQuestions prompter;
+    for (auto _ : state) {
+        if (!SaveDesign(session, 1, prompter, Today()).ok()) {
+            state.SkipWithError("the design was not saved");
+            break;
+        }
+    }
+    state.counters["bytes"] = static_cast<double>(SavedBytes(session.CurrentDesignPath));
+}
+BENCHMARK(BM_SaveDesign);
+
+void BM_PlainOfstream(benchmark::State& state) {
+    Session session = FullDesignSession();
+    NoQuestions prompter;
+    if (!SaveDesign(session, 1, prompter, Today()).ok()) {
+        std::abort();
+    }
+    const std::string bytes(SavedBytes(session.CurrentDesignPath), 'x');
+    const std::filesystem::path target = Folder() / "plain.bin";
+    for (auto _ : state) {
+        std::ofstream out(target, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_PlainOfstream);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return korvane::bench::RunWithRatios(argc, argv, {{"BM_SaveDesign", "BM_PlainOfstream"}});
+}
