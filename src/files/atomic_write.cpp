@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include <unistd.h>
 
@@ -30,7 +31,11 @@ Status WriteFileAtomically(const std::filesystem::path& target,
                            const std::function<void(std::ostream&)>& write) {
     const std::filesystem::path temporary = TemporarySibling(target);
     {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        // One buffer for a whole design or report, so it reaches the disk in one write.
+        std::vector<char> buffer(64 * 1024);
+        std::ofstream out;
+        out.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        out.open(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
             return Error{target.string() +
                          ": cannot be written (the folder is missing or read-only)"};
