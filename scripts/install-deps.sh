@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libsqlite3-dev libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev
+    qt6-base-dev fonts-liberation poppler-utils
     clang libclang-rt-14-dev
     chromium nodejs
 )

@@ -10,6 +10,7 @@
 #include "cli/catalog_commands.h"
 #include "cli/design_commands.h"
 #include "cli/exit_codes.h"
+#include "cli/print_commands.h"
 #include "cli/report_commands.h"
 
 namespace {
@@ -69,6 +70,12 @@ int Run(int argc, char** argv) {
     batch->add_flag("--web", batch_web, "Also write the web index pages (index.htm, index1.htm)");
     batch->add_option("DIR", batch_folder, "Folder of design files (.k2d)")->required();
 
+    std::string pdf_file;
+    auto* print = app.add_subcommand(
+        "print", "Load a design and write its printed profile, as \"Posh Print!\" prints it");
+    print->add_option("--pdf", pdf_file, "PDF file to write")->required();
+    print->add_option("FILE", design_file, "Design file (.k2d)")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -109,6 +116,9 @@ int Run(int argc, char** argv) {
     if (batch->parsed()) {
         return RunBatchCommand(batch_folder, batch_web, ::isatty(STDERR_FILENO) == 1, std::cout,
                                std::cerr);
+    }
+    if (print->parsed()) {
+        return RunPrintPdf(pdf_file, design_file, std::cout, std::cerr);
     }
     return RunCatalogSummary(std::cout, std::cerr);
 }

@@ -14,6 +14,7 @@
 #include "files/load_design.h"
 #include "files/path_utils.h"
 #include "files/save_design.h"
+#include "model/cp1252.h"
 #include "reports/feature_list.h"
 #include "reports/printed_profile.h"
 #include "reports/profile_file.h"
@@ -183,7 +184,8 @@ bool Form1::MayDropChanges() {
 }
 
 void Form1::ShowFailure(const Status& status) {
-    prompter_.ShowMessage(AppTitle(), status.message(), MessageIcon::Critical);
+    // Messages are UTF-8 (they carry paths); the Prompter speaks the design's code page.
+    prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(status.message()), MessageIcon::Critical);
 }
 
 void Form1::OpenInTextEditor(const std::string& path) {

@@ -5,6 +5,7 @@
 #include "app/new_design.h"
 #include "app/rule_tables.h"
 #include "files/load_design.h"
+#include "model/cp1252.h"
 
 namespace korvane::ui {
 
@@ -37,22 +38,24 @@ bool OfferStandardCatalog(Session& session, Prompter& prompter, const std::strin
     const std::string question = failure + NewLine + NewLine + "Recreate the standard catalog as " +
                                  file.string() + "? The unreadable file is kept as " +
                                  kept.string() + ". No ends the program.";
-    if (!prompter.AskYesNo(AppTitle(), question, MessageIcon::Critical)) {
+    if (!prompter.AskYesNo(AppTitle(), Cp1252FromUtf8(question), MessageIcon::Critical)) {
         return false;
     }
     std::error_code error;
     if (std::filesystem::exists(file, error)) {
         std::filesystem::rename(file, kept, error);
         if (error) {
-            prompter.ShowMessage(AppTitle(),
-                                 file.string() + ": cannot be moved aside: " + error.message(),
-                                 MessageIcon::Critical);
+            prompter.ShowMessage(
+                AppTitle(),
+                Cp1252FromUtf8(file.string() + ": cannot be moved aside: " + error.message()),
+                MessageIcon::Critical);
             return false;
         }
     }
     const Status recreated = RecreateStandardCatalog(session);
     if (!recreated) {
-        prompter.ShowMessage(AppTitle(), recreated.message(), MessageIcon::Critical);
+        prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(recreated.message()),
+                             MessageIcon::Critical);
         return false;
     }
     return true;
@@ -67,7 +70,8 @@ bool StartSession(Session& session, Prompter& prompter, Formh& totals,
         // Without a catalog folder (the configuration could not be read or
         // written) there is nowhere to put a new catalog.
         if (session.CatalogDir.empty()) {
-            prompter.ShowMessage(AppTitle(), opened.message(), MessageIcon::Critical);
+            prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(opened.message()),
+                                 MessageIcon::Critical);
             return false;
         }
         if (!OfferStandardCatalog(session, prompter, opened.message())) {
@@ -95,7 +99,7 @@ void LoadCommandLineDesign(Session& session, Prompter& prompter, Formh& totals,
     if (!loaded) {
         // The new design stays; it must not be resaved over the file that failed.
         session.CurrentDesignPath.clear();
-        prompter.ShowMessage(AppTitle(), loaded.message(), MessageIcon::Critical);
+        prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(loaded.message()), MessageIcon::Critical);
     }
     totals.ShowStatusSummary(session.design);
 }

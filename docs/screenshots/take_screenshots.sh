@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Takes the screenshots of the README: runs korvane under Xvfb with a small
+# window manager, on a fleet of three designs in a scratch home
+# (/tmp/korvane-demo), and clicks its way to the choice dialog and the batch
+# window. The click positions suit the Fusion style at 96 dpi; LAST_EDITS_X/_Y,
+# BULK_X/_Y and RUN_X/_Y move them.
+# Needs xvfb, xauth, openbox, xdotool and imagemagick (for the screenshots only).
+# Usage: docs/screenshots/take_screenshots.sh BUILD_DIR
+set -euo pipefail
+
+build=$(realpath "${1:?the build folder, with src/korvane and src/korvane-cli}")
+shots=$(realpath "$(dirname "$0")")
+
+if [ -z "${KORVANE_SCREENSHOT_DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" \
+        env KORVANE_SCREENSHOT_DISPLAY=1 "$0" "$@"
+fi
+
+home=/tmp/korvane-demo
+rm -rf "$home"
+mkdir "$home"
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
+mkdir -p "$home/fleet"
+
+# Three designs: the new design under three names (the name is the third line).
+for ship in Kestrel Harrier Osprey; do
+    file=$home/fleet/$(echo "$ship" | tr 'A-Z' 'a-z').k2d
+    "$build/src/korvane-cli" new "$file" >/dev/null
+    printf -v name '%-20s' "$ship"
+    sed -i "3s/.*/$name\r/" "$file"
+done
+
+openbox >/dev/null 2>&1 &
+sleep 1
+
+window() {  # waits for a window whose title matches $1, other than $2, and prints its id
+    for _ in $(seq 50); do
+        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+            [ "$id" != "${2:-}" ] && { echo "$id"; return; }
+        done
+        sleep 0.2
+    done
+    echo "no window \"$1\"" >&2
+    exit 1
+}
+
+desktop() {  # the framed windows $2... on a plain desktop, saved as $1
+    local layers=()
+    for id in "${@:2}"; do
+        import -frame -window "$id" "$home/$id.png"
+        eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "x=" $NF} /Absolute upper-left Y/ {print "y=" $NF}')"
+        read -r left _ top _ < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+        layers+=(-page "+$((x - left))+$((y - top))" "$home/$id.png")
+    done
+    convert -size 1280x800 gradient:'#50657a'-'#263340' "${layers[@]}" -flatten "$1"
+}
+
+click() {  # clicks the widget at x,y of a window
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.5
+}
+
+"$build/src/korvane" "$home/fleet/kestrel.k2d" &
+main=$(window '^Korvane v[0-9.]* - kestrel.k2d$')
+totals=$(window '^Korvane v[0-9.]*$')
+sleep 1
+desktop "$shots/main-and-totals.png" "$main" "$totals"
+
+# "Last x edits..." is the sixth button of "Post-design Options".
+click "$main" "${LAST_EDITS_X:-260}" "${LAST_EDITS_Y:-338}"
+choice=$(window '^Previous Edits$')
+sleep 0.5
+import -frame -window "$choice" "$shots/choice-dialog.png"
+xdotool key Escape
+sleep 0.5
+
+# "Bulk save options", then a run over the fleet.
+click "$main" "${BULK_X:-260}" "${BULK_Y:-379}"
+batch=$(window '^Korvane v[0-9.]*$' "$totals")
+sleep 0.5
+click "$batch" "${RUN_X:-150}" "${RUN_Y:-40}"
+window '^Select directory$' >/dev/null
+xdotool type "$home/fleet/"
+xdotool key Return
+sleep 0.5
+# The first Return may only have opened the folder in the chooser.
+if xdotool search --onlyvisible --name '^Select directory$' >/dev/null 2>&1; then
+    xdotool key Return
+fi
+# The three designs have no power plant: the run ends with their error list.
+errors=$(window '^Enter Text$')
+sleep 0.5
+import -frame -window "$errors" "$shots/error-list.png"
+xdotool key Escape
+sleep 0.5
+import -frame -window "$batch" "$shots/batch-window.png"

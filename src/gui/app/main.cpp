@@ -1,0 +1,41 @@
+#include <QApplication>
+#include <QIcon>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+#include "gui/korvane_program.h"
+#include "gui/qt_text.h"
+
+// KORVANE_EXIT_WHEN_SHOWN=1 ends the program as soon as its main window has
+// been shown, for measuring the start-up (bench/startup_bench.sh).
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvane"));
+    // Icons come from the desktop's theme, Adwaita's filling its gaps. A
+    // platform without a desktop theme (offscreen, a framebuffer) looks for
+    // them where the desktop keeps them.
+    if (QIcon::themeName().isEmpty()) {
+        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() +
+                                   QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                                             QStringLiteral("icons"),
+                                                             QStandardPaths::LocateDirectory));
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+    }
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1)) {
+        arguments.push_back(korvane::gui::NativePath(argument));
+    }
+    korvane::gui::KorvaneProgram program;
+    if (!program.Start(arguments)) {
+        return 1;
+    }
+    if (qEnvironmentVariableIntValue("KORVANE_EXIT_WHEN_SHOWN") == 1) {
+        QTimer::singleShot(0, &application, [] { QCoreApplication::exit(0); });
+    }
+    return QApplication::exec();
+}

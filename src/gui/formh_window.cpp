@@ -1,0 +1,179 @@
+#include "gui/formh_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/control_binding.h"
+#include "gui/qt_text.h"
+#include "gui/screen_placement.h"
+
+namespace korvane::gui {
+
+namespace {
+
+// The validity lamp: a disc in its palette's window colour.
+class Lamp final : public QWidget {
+public:
+    explicit Lamp(QWidget* parent) : QWidget(parent) {
+        const int size = fontMetrics().height();
+        setFixedSize(size, size);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        painter.setBrush(palette().color(QPalette::Window));
+        painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
+QLabel* NewLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+}  // namespace
+
+FormhWindow::FormhWindow(ui::Formh& logic, const Design& design, Prompter& prompter)
+    : QWidget(nullptr, Qt::Tool),
+      logic_(logic),
+      design_(design),
+      prompter_(prompter),
+      frame_(new QGroupBox(this)),
+      name_(NewLabel(frame_, "Label1")),
+      legend_{NewLabel(frame_, "Label2"), NewLabel(frame_, "Label2b")},
+      volume_(NewLabel(frame_, "Label3")),
+      power_(NewLabel(frame_, "Label4")),
+      hardpoints_(NewLabel(frame_, "Label5")),
+      displacement_(NewLabel(frame_, "Label6")),
+      tech_level_(NewLabel(frame_, "Label7")),
+      mass_(NewLabel(frame_, "Label8")),
+      cost_(NewLabel(frame_, "Label9")),
+      agility_(NewLabel(frame_, "Label10")),
+      cargo_(NewLabel(frame_, "Label11")),
+      changed_(NewLabel(frame_, "Label12")),
+      lamp_(new Lamp(frame_)),
+      problems_(NewLabel(frame_, "ProblemLine")),
+      utilization_(new QPushButton(frame_)) {
+    setObjectName(QStringLiteral("FORMH"));
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    lamp_->setObjectName(QStringLiteral("Shape1"));
+    utilization_->setObjectName(QStringLiteral("Command1"));
+    utilization_->setToolTip(QStringLiteral("Utilization of volume, power and hardpoints"));
+    problems_->setWordWrap(true);
+    // The problems wrap within the width the totals take, rather than widen the window.
+    problems_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont bold = name_->font();
+    bold.setBold(true);
+    name_->setFont(bold);
+    changed_->setFont(bold);
+
+    auto* grid = new QGridLayout(frame_);
+    grid->setHorizontalSpacing(fontMetrics().averageCharWidth() * 3);
+    grid->addWidget(name_, 0, 0, 1, 3);
+    grid->addWidget(legend_[0], 1, 0);
+    grid->addWidget(volume_, 1, 1);
+    grid->addWidget(displacement_, 1, 2);
+    grid->addWidget(legend_[1], 2, 0);
+    grid->addWidget(power_, 2, 1);
+    grid->addWidget(hardpoints_, 2, 2);
+    grid->addWidget(tech_level_, 3, 0);
+    grid->addWidget(mass_, 3, 1);
+    grid->addWidget(cost_, 3, 2);
+    grid->addWidget(agility_, 4, 0);
+    grid->addWidget(cargo_, 4, 1);
+    auto* mark = new QHBoxLayout;
+    mark->addWidget(lamp_);
+    mark->addWidget(changed_);
+    mark->addStretch();
+    mark->addWidget(utilization_);
+    grid->addLayout(mark, 5, 0, 1, 3);
+    grid->addWidget(problems_, 6, 0, 1, 3);
+    for (QLabel* label : {legend_[0], legend_[1], volume_, power_, hardpoints_, displacement_}) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame_);
+
+    connect(utilization_, &QPushButton::clicked, this,
+            [this] { logic_.ShowUtilization(design_, prompter_); });
+    Refresh();
+}
+
+void FormhWindow::Refresh() {
+    setWindowTitle(QtText(logic_.Caption));
+    frame_->setTitle(QtText(logic_.Frame3D1.caption));
+    ShowButton(*utilization_, logic_.Command1);
+    ShowLabel(*name_, logic_.Label1);
+    name_->setText(name_->text().trimmed());
+    // The legend names the two lines of each pair: what is available, what is used.
+    for (QLabel* legend : legend_) {
+        ShowLabel(*legend, logic_.Label2);
+        legend->setText(legend->text().trimmed().replace(QLatin1Char(' '), QLatin1Char('\n')));
+    }
+    ShowLabel(*volume_, logic_.Label3);
+    ShowLabel(*power_, logic_.Label4);
+    ShowLabel(*hardpoints_, logic_.Label5);
+    ShowLabel(*displacement_, logic_.Label6);
+    ShowLabel(*tech_level_, logic_.Label7);
+    ShowLabel(*mass_, logic_.Label8);
+    ShowLabel(*cost_, logic_.Label9);
+    ShowLabel(*agility_, logic_.Label10);
+    ShowLabel(*cargo_, logic_.Label11);
+    ShowLabel(*changed_, logic_.Label12);
+    ShowLabel(*problems_, logic_.ProblemLine);
+    // The pairs end in a line break that would leave an empty third line.
+    for (QLabel* pair : {volume_, power_, hardpoints_, displacement_}) {
+        pair->setText(pair->text().trimmed());
+    }
+
+    QPalette lamp_colours = lamp_->palette();
+    lamp_colours.setColor(QPalette::Window, QtColour(logic_.Shape1Colour));
+    lamp_->setPalette(lamp_colours);
+    lamp_->setToolTip(PlainToolTip(QtText(logic_.Shape1ToolTip)));
+    lamp_->update();
+
+    if (isVisible() != logic_.Visible) {
+        setVisible(logic_.Visible);
+    }
+}
+
+void FormhWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+void FormhWindow::PlaceAtTopRight() {
+    const QRect area = AvailableScreenArea();
+    const ui::Formh::Position position =
+        ui::Formh::Placement(area.width(), frameGeometry().width());
+    placed_at_ = QPoint(area.left() + position.left, area.top() + position.top);
+    MoveFrameTo(*this, *placed_at_);
+}
+
+void FormhWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placed_at_) {
+        PlaceNowAndWhenFramed(*this, [this] { PlaceAtTopRight(); });
+    }
+}
+
+// A window that stands where it was put keeps against the screen's right edge
+// when a longer problem line widens it; one the user has moved stays there.
+void FormhWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (placed_at_ && frameGeometry().topLeft() == *placed_at_) {
+        PlaceAtTopRight();
+    }
+}
+
+}  // namespace korvane::gui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/desktop.h"
+
+namespace korvane::gui {
+
+// The desktop's services for the windows: the default application (or
+// $VISUAL, $EDITOR) as text editor, programs on the search path, a new copy
+// of this executable, the print dialog, and the clock.
+class QtDesktop final : public ui::Desktop {
+public:
+    // `report_failure` tells the user, in UTF-8, of a print job that came to
+    // nothing after the print dialog was closed (the PDF file could not be
+    // written, the printer refused the document).
+    explicit QtDesktop(std::function<void(const std::string&)> report_failure);
+
+    Status OpenInTextEditor(const std::string& path) override;
+    std::optional<std::string> FindProgram(const std::string& name) override;
+    Status StartProgram(const std::string& program,
+                        const std::vector<std::string>& arguments) override;
+    Status StartNewCopy() override;
+
+    // The print dialog, whose printers include writing a PDF file; no job
+    // when it is cancelled. The busy pointer shows until the job has ended.
+    std::unique_ptr<PrintSurface> StartProfilePrint() override;
+    std::unique_ptr<ui::TextFlowSurface> StartTextPrint() override;
+
+    std::chrono::sys_days Today() override;
+    std::chrono::local_seconds Now() override;
+
+private:
+    std::function<void(const std::string&)> report_failure_;
+};
+
+}  // namespace korvane::gui

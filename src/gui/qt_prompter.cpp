@@ -1,0 +1,107 @@
+#include "gui/qt_prompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "gui/directory_chooser.h"
+#include "gui/file_dialog.h"
+#include "gui/qt_text.h"
+#include "gui/schoose_dialog.h"
+
+namespace korvane::gui {
+
+namespace {
+
+QMessageBox::Icon QtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QWidget* ActiveWindow() {
+    return QApplication::activeWindow();
+}
+
+// A question is asked with the normal pointer, also while the program is busy.
+class NormalPointer {
+public:
+    NormalPointer() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~NormalPointer() { QApplication::restoreOverrideCursor(); }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+};
+
+}  // namespace
+
+QtPrompter::QtPrompter() : slist3_(NativePath(QDir::currentPath())) {}
+
+QtPrompter::~QtPrompter() = default;
+
+bool QtPrompter::AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) {
+    const NormalPointer pointer;
+    QMessageBox box(QtIcon(icon), QtText(title), QtText(text), QMessageBox::Yes | QMessageBox::No,
+                    ActiveWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPrompter::ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) {
+    const NormalPointer pointer;
+    QMessageBox box(QtIcon(icon), QtText(title), QtText(text), QMessageBox::Ok, ActiveWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::optional<int> QtPrompter::Choose(const std::string& caption,
+                                      const std::vector<std::string>& options) {
+    const NormalPointer pointer;
+    if (!schoose_dialog_) {
+        schoose_dialog_ = std::make_unique<SchooseDialog>(schoose_);
+    }
+    return schoose_dialog_->Ask(caption, options);
+}
+
+std::optional<std::string> QtPrompter::AskText(const std::string& title, const std::string& prompt,
+                                               const std::string& initial) {
+    const NormalPointer pointer;
+    bool ok = false;
+    const QString text = QInputDialog::getText(ActiveWindow(), QtText(title), QtText(prompt),
+                                               QLineEdit::Normal, QtText(initial), &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return Cp1252Text(text);
+}
+
+std::optional<std::string> QtPrompter::AskOpenFile(const FileDialogRequest& request) {
+    const NormalPointer pointer;
+    return AskForFile(request, FileDialogKind::Open, ActiveWindow());
+}
+
+std::optional<std::string> QtPrompter::AskSaveFile(const FileDialogRequest& request) {
+    const NormalPointer pointer;
+    return AskForFile(request, FileDialogKind::Save, ActiveWindow());
+}
+
+std::optional<std::string> QtPrompter::ChooseDirectory(const std::string& start) {
+    const NormalPointer pointer;
+    return gui::ChooseDirectory(slist3_, start, ActiveWindow());
+}
+
+void QtPrompter::Beep() {
+    QApplication::beep();
+}
+
+}  // namespace korvane::gui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/prompter.h"
+#include "ui/schoose.h"
+#include "ui/slist3.h"
+
+class QWidget;
+
+namespace korvane::gui {
+
+class SchooseDialog;
+
+// The program's questions as Qt dialogs, each over the window that is active
+// when it is asked: message boxes (Yes/No with No as the default and Escape
+// answering No), the choice dialog, input boxes, the file dialogs and the
+// directory chooser.
+class QtPrompter final : public Prompter {
+public:
+    QtPrompter();
+    ~QtPrompter() override;
+
+    bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) override;
+    void ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) override;
+    std::optional<int> Choose(const std::string& caption,
+                              const std::vector<std::string>& options) override;
+    std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
+                                       const std::string& initial) override;
+    std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
+    std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseDirectory(const std::string& start) override;
+    void Beep() override;
+
+private:
+    ui::Schoose schoose_;
+    // Made on first use and kept; it has no parent window, which could take it along when closed.
+    std::unique_ptr<SchooseDialog> schoose_dialog_;
+    ui::Slist3 slist3_;
+};
+
+}  // namespace korvane::gui

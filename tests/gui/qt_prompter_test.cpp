@@ -1,0 +1,153 @@
+#include "gui/qt_prompter.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "gui/file_dialog.h"
+#include "gui/modal_watchdog.h"
+#include "gui/qt_text.h"
+#include "support/temp_dir.h"
+#include "ui/schoose.h"
+
+namespace korvane::gui_test {
+namespace {
+
+QStringList VisibleButtons(QWidget& dialog) {
+    QStringList texts;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->isVisible()) {
+            texts << button->text();
+        }
+    }
+    return texts;
+}
+
+class QtPrompterTest : public ::testing::Test {
+protected:
+    ModalWatchdog watchdog_;
+    gui::QtPrompter prompter_;
+};
+
+TEST_F(QtPrompterTest, YesNoHasNoAsItsDefaultAndEscapeAnswersNo) {
+    watchdog_.Expect([](QWidget& dialog) {
+        auto& box = dynamic_cast<QMessageBox&>(dialog);
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Korvane v1.1"));
+        EXPECT_EQ(box.icon(), QMessageBox::Critical);
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    EXPECT_FALSE(prompter_.AskYesNo("Korvane v1.1", "Are you sure?", MessageIcon::Critical));
+    watchdog_.Expect(PressKey(Qt::Key_Escape));
+    EXPECT_FALSE(prompter_.AskYesNo("Korvane v1.1", "Are you sure?", MessageIcon::Critical));
+    watchdog_.Expect(ClickButton(QStringLiteral("Yes")));
+    EXPECT_TRUE(prompter_.AskYesNo("Korvane v1.1", "Are you sure?", MessageIcon::Critical));
+}
+
+TEST_F(QtPrompterTest, MessagesShowWindowsTextAsItStands) {
+    QString text;
+    watchdog_.Expect([&text](QWidget& dialog) {
+        auto& box = dynamic_cast<QMessageBox&>(dialog);
+        EXPECT_EQ(box.textFormat(), Qt::PlainText);
+        EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+        text = box.text();
+        box.button(QMessageBox::Ok)->click();
+    });
+    prompter_.ShowMessage("Korvane", "Caf\xE9 <b>Nova</b>\r\nline two", MessageIcon::None);
+    EXPECT_EQ(text, QStringLiteral("Caf\u00E9 <b>Nova</b>\nline two"));
+}
+
+TEST_F(QtPrompterTest, TheChoiceDialogShowsTheOptionsAndReturnsTheClickedOne) {
+    QStringList shown;
+    QString title;
+    QSize size;
+    watchdog_.Expect([&](QWidget& dialog) {
+        shown = VisibleButtons(dialog);
+        title = dialog.windowTitle();
+        size = dialog.size();
+        dialog.findChildren<QPushButton*>().at(1)->click();
+    });
+    EXPECT_EQ(prompter_.Choose("Installed item", {"Remove", "Change number", "R&D"}), 2);
+    EXPECT_EQ(title, QStringLiteral("Installed item"));
+    EXPECT_EQ(shown, (QStringList{"Remove", "Change number", "R&&D"})) << "\"&\" is shown as it is";
+
+    // The dialog's rules in twips are the least it takes on the screen.
+    ui::Schoose rules;
+    rules.Ask("Installed item", {"Remove", "Change number", "R&D"});
+    QWidget screen;
+    EXPECT_GE(size.width(), gui::PixelsFromTwips(rules.WindowWidth, screen));
+    EXPECT_GE(size.height(), gui::PixelsFromTwips(rules.WindowHeight, screen));
+
+    // Reused for a shorter question, it shows only the new options.
+    watchdog_.Expect([&shown](QWidget& dialog) {
+        shown = VisibleButtons(dialog);
+        dialog.findChildren<QPushButton*>().at(0)->click();
+    });
+    EXPECT_EQ(prompter_.Choose("How many?", {"1"}), 1);
+    EXPECT_EQ(shown, QStringList{"1"});
+}
+
+TEST_F(QtPrompterTest, ClosingTheChoiceDialogIsNoChoice) {
+    watchdog_.Expect(CloseDialog());
+    EXPECT_EQ(prompter_.Choose("Previous Edits", {"a.k2d", "Abandon"}), std::nullopt);
+    watchdog_.Expect(PressKey(Qt::Key_Escape));
+    EXPECT_EQ(prompter_.Choose("Previous Edits", {"a.k2d", "Abandon"}), std::nullopt);
+}
+
+TEST_F(QtPrompterTest, FilePatternsMatchWhateverTheCase) {
+    const QString pattern = gui::CaseInsensitivePattern(QStringLiteral("*.k2d"));
+    EXPECT_EQ(pattern, QStringLiteral("*.[kK]2[dD]"));
+    const QRegularExpression matcher(QRegularExpression::wildcardToRegularExpression(pattern));
+    EXPECT_TRUE(matcher.match(QStringLiteral("scout.k2d")).hasMatch());
+    EXPECT_TRUE(matcher.match(QStringLiteral("SCOUT.K2D")).hasMatch());
+    EXPECT_FALSE(matcher.match(QStringLiteral("scout.k2p")).hasMatch());
+}
+
+TEST_F(QtPrompterTest, TheOpenDialogOpensInTheFolderWithTheFilterAndReturnsThePath) {
+    testing::TempDir folder;
+    testing::WriteText(folder / "SCOUT.K2D", "");
+    QStringList filters;
+    QString opened_in;
+    watchdog_.Expect([&](QWidget& dialog) {
+        auto& files = dynamic_cast<QFileDialog&>(dialog);
+        filters = files.nameFilters();
+        opened_in = files.directory().absolutePath();
+        ChoosePath(QStringLiteral("SCOUT.K2D"))(dialog);
+    });
+    const auto chosen = prompter_.AskOpenFile(
+        {"Load Design", "Ship design files", "*.k2d", "*.k2d", folder.path().string()});
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, (folder / "SCOUT.K2D").string());
+    EXPECT_EQ(opened_in.toStdString(), folder.path().string());
+    ASSERT_FALSE(filters.isEmpty());
+    EXPECT_EQ(filters[0], QStringLiteral("Ship design files (*.[kK]2[dD])"));
+
+    watchdog_.Expect(CloseDialog());
+    EXPECT_EQ(prompter_.AskSaveFile({"Save As", "Ship design files", "*.k2d", "a.k2d", ""}),
+              std::nullopt);
+}
+
+TEST_F(QtPrompterTest, TheDirectoryChooserGivesAFolderEndingInTheSeparator) {
+    testing::TempDir folder;
+    std::filesystem::create_directory(folder / "fleet");
+    QString opened_in;
+    watchdog_.Expect([&opened_in](QWidget& dialog) {
+        auto& files = dynamic_cast<QFileDialog&>(dialog);
+        opened_in = files.directory().absolutePath();
+        static_cast<QDialog&>(files).accept();
+    });
+    EXPECT_EQ(prompter_.ChooseDirectory((folder / "fleet").string()),
+              (folder / "fleet").string() + "/");
+    EXPECT_EQ(opened_in.toStdString(), (folder / "fleet").string());
+
+    watchdog_.Expect(CloseDialog());
+    EXPECT_EQ(prompter_.ChooseDirectory((folder / "fleet").string()), std::nullopt);
+}
+
+}  // namespace
+}  // namespace korvane::gui_test
