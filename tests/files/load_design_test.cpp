@@ -4,12 +4,11 @@
 
 #include <filesystem>
 
-#include "app/new_design.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
-#include "model/standard_catalog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
+#include "support/test_session.h"
 
 namespace korvane {
 namespace {
@@ -19,12 +18,7 @@ using testing::TempDir;
 
 class LoadDesignTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(CreateCatalogFile(dir_ / "korva.db", StandardCatalogRows()).ok());
-        session_.CatalogDir = dir_.path().string() + "/";
-        session_.catalog = std::move(*CatalogStore::Open(dir_ / "korva.db"));
-        NewDesign(session_.design, session_.catalog->Features());
-    }
+    void SetUp() override { testing::StartTestSession(session_, dir_.path()); }
 
     std::string SavedShip(const std::string& name, double hull_kl) {
         Design ship = session_.design;

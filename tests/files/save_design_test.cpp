@@ -8,15 +8,14 @@
 #include <set>
 #include <sstream>
 
-#include "app/new_design.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
-#include "model/standard_catalog.h"
 #include "reports/html_page.h"
 #include "reports/profile_text.h"
 #include "reports/report_context.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
+#include "support/test_session.h"
 
 namespace korvane {
 namespace {
@@ -69,10 +68,7 @@ private:
 class SaveDesignTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(CreateCatalogFile(dir_ / "korva.db", StandardCatalogRows()).ok());
-        session_.CatalogDir = dir_.path().string() + "/";
-        session_.catalog = std::move(*CatalogStore::Open(dir_ / "korva.db"));
-        NewDesign(session_.design, session_.catalog->Features());
+        testing::StartTestSession(session_, dir_.path());
         session_.design.SetShipName("Beowulf");
         MarkChanged(session_.design);
     }

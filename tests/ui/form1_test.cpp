@@ -4,13 +4,12 @@
 
 #include <filesystem>
 
-#include "app/new_design.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
 #include "files/load_design.h"
-#include "model/standard_catalog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
+#include "support/test_session.h"
 #include "ui/scripted_desktop.h"
 
 namespace korvane::ui {
@@ -22,12 +21,7 @@ using testing::WriteText;
 
 class Form1Test : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(CreateCatalogFile(dir_ / "korva.db", StandardCatalogRows()).ok());
-        session_.CatalogDir = dir_.path().string() + "/";
-        session_.catalog = std::move(*CatalogStore::Open(dir_ / "korva.db"));
-        NewDesign(session_.design, session_.catalog->Features());
-    }
+    void SetUp() override { testing::StartTestSession(session_, dir_.path()); }
 
     // A design file `name` in the temporary folder, for a ship named as the file.
     std::string SavedShip(const std::string& name) {
