@@ -53,13 +53,6 @@ constexpr std::array<std::string_view, 11> kMiscStrNames = {
     "MISCSTR0", "MISCSTR1", "MISCSTR2", "MISCSTR3", "MISCSTR4", "MISCSTR5",
     "MISCSTR6", "MISCSTR7", "MISCSTR8", "MISCSTR9", "MISCSTR10"};
 
-// The file is built in memory and written in one piece: a stream insertion per
-// value would cost more than everything else a save does.
-void WriteLine(std::string& out, std::string_view text) {
-    out += text;
-    out += "\r\n";
-}
-
 // A line feed inside a text would split its line and shift every later value,
 // so it is written as a blank. NULs and all other bytes are written as they are.
 void WriteTextLine(std::string& out, std::string_view text) {
@@ -75,17 +68,24 @@ std::string_view Trimmed(std::string_view field) {
     return field.substr(0, end == std::string_view::npos ? 0 : end + 1);
 }
 
+// The file is built in memory and written in one piece: a stream insertion per
+// value would cost more than everything else a save does.
+void WriteNumberLine(std::string& out, double value) {
+    AppendPrintedNumber(out, value);
+    out += "\r\n";
+}
+
 void WriteRecord(std::string& out, const ComponentRecord& record) {
     WriteTextLine(out, record.TABLE.view());
-    WriteLine(out, PrintedNumber(record.IDNUM));
+    WriteNumberLine(out, record.IDNUM);
     WriteTextLine(out, Trimmed(record.LABEL.view()));
     for (double value : {record.NUMBER, record.KL, record.TONS, record.CR, record.MW}) {
-        WriteLine(out, PrintedNumber(value));
+        WriteNumberLine(out, value);
     }
     WriteTextLine(out, record.USP.view());
-    WriteLine(out, PrintedNumber(record.TL));
+    WriteNumberLine(out, record.TL);
     for (std::size_t k = 1; k <= 10; ++k) {
-        WriteLine(out, PrintedNumber(record.MISCNUM[k]));
+        WriteNumberLine(out, record.MISCNUM[k]);
         WriteTextLine(out, Trimmed(record.MISCSTR[k].view()));
     }
 }
@@ -315,25 +315,30 @@ void ReadRecord(LineReader& lines, ComponentRecord& record) {
     }
 }
 
-}  // namespace
-
-void WriteDesign(std::ostream& out, const Design& design) {
+std::string DesignFileText(const Design& design) {
     std::string text;
     text.reserve(64 * 1024);
     WriteRecord(text, design.DesignRecord);
     WriteRecord(text, design.CapacityRecord);
     for (std::size_t t = 0; t < Design::kTableCount; ++t) {
         const auto table = design.Table(t);
-        WriteLine(text, PrintedNumber(static_cast<double>(table.size() - 1)));
+        WriteNumberLine(text, static_cast<double>(table.size() - 1));
         for (std::size_t i = 1; i < table.size(); ++i) {
             WriteRecord(text, table[i]);
         }
     }
+    return text;
+}
+
+}  // namespace
+
+void WriteDesign(std::ostream& out, const Design& design) {
+    const std::string text = DesignFileText(design);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 Status WriteDesignFile(const std::filesystem::path& path, const Design& design) {
-    return WriteFileAtomically(path, [&](std::ostream& out) { WriteDesign(out, design); });
+    return WriteFileAtomically(path, DesignFileText(design));
 }
 
 // Whatever follows the last table is ignored, as a trailing empty line or an

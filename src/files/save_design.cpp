@@ -64,11 +64,12 @@ Status WriteDesignAndCompanions(Session& session, const std::string& file,
         // recent files (a read-only catalog): that list is a convenience only.
         RememberRecentFile(*session.catalog, file).ok();
     }
-    const Status profile_written = WriteProfileFile(session, today);
+    const ReportContext context = CurrentReportContext(session, today);
+    const Status profile_written = WriteProfileFile(session, context);
     if (!profile_written) {
         return profile_written;
     }
-    const Status page_written = WriteHtmlPageFile(session, today);
+    const Status page_written = WriteHtmlPageFile(session, context);
     if (!page_written) {
         return page_written;
     }

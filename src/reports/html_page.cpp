@@ -346,42 +346,52 @@ void WriteNarrative(ReportText& page, const Design& design, const ProfileFigures
 
 }  // namespace
 
+std::string HtmlPageText(const Design& design, const ReportContext& context) {
+    std::string out;
+    out.reserve(32 * 1024);
+    {
+        ReportText page(out, TextEscaping::Html);
+        const ProfileFigures figures = ComputeProfileFigures(design);
+
+        WriteHead(page, design);
+        WriteCraftIdRow(page, design);
+        WriteHullLines(page, design, figures, RowOpening("HULL:"), kRowEnd);
+        WritePowerLines(page, design, figures, RowOpening("POWER:"), "<br>&nbsp;");
+        EndRow(page);
+        WriteDrivesLines(page, design, figures, RowOpening("DRIVES:"));
+        EndRow(page);
+        WriteSpeedsTable(page, design, figures);
+        const SectionOpening continuation_row = LineStart(kContinuationRow);
+        WriteCountedEntries(page, design.Communicators, RowOpening("COMMUNICATIONS:"),
+                            continuation_row, kRowEnd);
+        WriteCountedEntries(page, design.Sensors, RowOpening("SENSORS:"), continuation_row,
+                            kRowEnd);
+        page.Markup(kContinuationRow);
+        WriteSensorScans(page, design);
+        EndRow(page);
+        WriteWeaponRows(page, design);
+        WriteCombatRows(page, design);
+        WriteScreenRows(page, design);
+        WriteControlLines(page, design, RowOpening("CONTROL:"));
+        EndRow(page);
+        WriteCrewLines(page, design, RowOpening("CREW:"));
+        EndRow(page);
+        const Berths berths = WriteAccommodationRow(page, design);
+        WriteSubCraftRows(page, design);
+        WriteOtherLines(page, design, figures, RowOpening("OTHER:"));
+        EndRow(page);
+        page.Markup("</table>").EndLine();
+
+        WriteNotes(page, context);
+        WriteProfileCode(page, design);
+        WriteNarrative(page, design, figures, berths, context.today);
+        page.Markup("</body></html>").EndLine();
+    }
+    return out;
+}
+
 void WriteHtmlPage(std::ostream& out, const Design& design, const ReportContext& context) {
-    ReportText page(out, TextEscaping::Html);
-    const ProfileFigures figures = ComputeProfileFigures(design);
-
-    WriteHead(page, design);
-    WriteCraftIdRow(page, design);
-    WriteHullLines(page, design, figures, RowOpening("HULL:"), kRowEnd);
-    WritePowerLines(page, design, figures, RowOpening("POWER:"), "<br>&nbsp;");
-    EndRow(page);
-    WriteDrivesLines(page, design, figures, RowOpening("DRIVES:"));
-    EndRow(page);
-    WriteSpeedsTable(page, design, figures);
-    const SectionOpening continuation_row = LineStart(kContinuationRow);
-    WriteCountedEntries(page, design.Communicators, RowOpening("COMMUNICATIONS:"), continuation_row,
-                        kRowEnd);
-    WriteCountedEntries(page, design.Sensors, RowOpening("SENSORS:"), continuation_row, kRowEnd);
-    page.Markup(kContinuationRow);
-    WriteSensorScans(page, design);
-    EndRow(page);
-    WriteWeaponRows(page, design);
-    WriteCombatRows(page, design);
-    WriteScreenRows(page, design);
-    WriteControlLines(page, design, RowOpening("CONTROL:"));
-    EndRow(page);
-    WriteCrewLines(page, design, RowOpening("CREW:"));
-    EndRow(page);
-    const Berths berths = WriteAccommodationRow(page, design);
-    WriteSubCraftRows(page, design);
-    WriteOtherLines(page, design, figures, RowOpening("OTHER:"));
-    EndRow(page);
-    page.Markup("</table>").EndLine();
-
-    WriteNotes(page, context);
-    WriteProfileCode(page, design);
-    WriteNarrative(page, design, figures, berths, context.today);
-    page.Markup("</body></html>").EndLine();
+    out << HtmlPageText(design, context);
 }
 
 }  // namespace korvane

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace korvane {
@@ -16,6 +17,7 @@ constexpr int kSignificantDigits = 15;
 // it to 15 digits would give a text ("1.79769313486232E+308") that no longer
 // reads back as a number, so larger magnitudes are written as this one.
 constexpr double kLargestWritable = 1.79769313486231e308;
+constexpr double kSmallestNormal = std::numeric_limits<double>::min();
 
 // |x| rounded to 15 significant digits: x = 0.digits × 10^(exponent + 1), that
 // is digits[0] stands at the power exponent. Trailing zeros are removed; zero
@@ -31,16 +33,32 @@ DecimalForm DecimalOf(double x) {
     if (!std::isfinite(x) || x == 0) {
         return form;
     }
-    // "d.dddddddddddddde±x" is at most 22 characters for a double.
+    // "d.dddddddddddddddde±x" is at most 24 characters for a double.
     std::array<char, 32> buffer{};
     const double magnitude = std::min(std::fabs(x), kLargestWritable);
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view text(buffer.data(), result.ptr - buffer.data());
-    const std::size_t e = text.find('e');
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    // The shortest form that reads back as the same double is quick to find.
+    // When it has at most 15 digits it is also the 15-digit rounding, since a
+    // 15-digit decimal survives the way to a (normal) double and back;
+    // otherwise the value is rounded to 15 digits.
+    std::string_view text(
+        first, std::to_chars(first, last, magnitude, std::chars_format::scientific).ptr - first);
+    std::size_t e = text.find('e');
+    const std::size_t shortest_digits = e > 1 ? e - 1 : 1;
+    if (shortest_digits > kSignificantDigits || magnitude < kSmallestNormal) {
+        text = std::string_view(first,
+                                std::to_chars(first, last, magnitude, std::chars_format::scientific,
+                                              kSignificantDigits - 1)
+                                        .ptr -
+                                    first);
+        e = text.find('e');
+    }
     form.negative = x < 0;
     form.digits += text[0];
-    form.digits += text.substr(2, e - 2);
+    if (e > 1) {
+        form.digits += text.substr(2, e - 2);
+    }
     std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
                     form.exponent);
     while (form.digits.size() > 1 && form.digits.back() == '0') {
@@ -140,47 +158,108 @@ std::string Grouped(const std::string& digits) {
     return out;
 }
 
+// Most figures are whole numbers or have a few decimals (13.5, .25). When x
+// times 10^k (k up to 4) computes to a whole number N below 1E+15, x lies
+// within 2^-53 of N / 10^k relative to it, far closer than half the step
+// between 15-digit decimals, so N / 10^k is x's 15-digit form: it is written
+// from N's digits without the general rounding. False when x is not such a number.
+bool AppendShortDecimal(std::string& out, double x) {
+    double scale = 1;
+    for (int decimals = 0; decimals <= 4; ++decimals, scale *= 10) {
+        const double scaled = x * scale;
+        if (scaled != std::trunc(scaled) || !(std::fabs(scaled) < 1e15)) {
+            continue;
+        }
+        long long whole = static_cast<long long>(std::fabs(scaled));
+        int kept = decimals;
+        for (; kept > 0 && whole % 10 == 0; --kept) {
+            whole /= 10;
+        }
+        char buffer[24];
+        const std::string_view digits(buffer,
+                                      std::to_chars(buffer, buffer + sizeof buffer, whole).ptr);
+        if (scaled < 0) {
+            out += '-';
+        }
+        const auto fraction = static_cast<std::size_t>(kept);
+        if (digits.size() > fraction) {
+            out += digits.substr(0, digits.size() - fraction);
+            if (fraction > 0) {
+                out += '.';
+                out += digits.substr(digits.size() - fraction);
+            }
+        } else {
+            out += '.';
+            out.append(fraction - digits.size(), '0');
+            out += digits;
+        }
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
-std::string PlainNumber(double x) {
-    // Whole numbers below 1E+15 are their own digits; most figures are.
-    if (x == std::trunc(x) && std::abs(x) < 1e15) {
-        char buffer[24];
-        const auto end =
-            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x)).ptr;
-        return std::string(buffer, end);
+void AppendPlainNumber(std::string& out, double x) {
+    if (AppendShortDecimal(out, x)) {
+        return;
     }
     const DecimalForm form = DecimalOf(x);
     if (form.digits.empty()) {
-        return "0";
+        out += '0';
+        return;
     }
-    std::string out = form.negative ? "-" : "";
-    const int digit_count = static_cast<int>(form.digits.size());
+    if (form.negative) {
+        out += '-';
+    }
+    const std::string_view digits = form.digits;
+    const int digit_count = static_cast<int>(digits.size());
     if (form.exponent < -4 || form.exponent >= kSignificantDigits) {
-        out += form.digits[0];
+        out += digits[0];
         if (digit_count > 1) {
             out += '.';
-            out += form.digits.substr(1);
+            out += digits.substr(1);
         }
-        return out + ExponentText(form.exponent);
+        out += ExponentText(form.exponent);
+        return;
     }
     if (form.exponent < 0) {
-        return out + "." + std::string(-form.exponent - 1, '0') + form.digits;
+        out += '.';
+        out.append(-form.exponent - 1, '0');
+        out += digits;
+        return;
     }
     const int integer_digits = form.exponent + 1;
     if (digit_count <= integer_digits) {
-        return out + form.digits + std::string(integer_digits - digit_count, '0');
+        out += digits;
+        out.append(integer_digits - digit_count, '0');
+        return;
     }
-    return out + form.digits.substr(0, integer_digits) + "." + form.digits.substr(integer_digits);
+    out += digits.substr(0, integer_digits);
+    out += '.';
+    out += digits.substr(integer_digits);
+}
+
+std::string PlainNumber(double x) {
+    std::string out;
+    AppendPlainNumber(out, x);
+    return out;
+}
+
+void AppendPrintedNumber(std::string& out, double x) {
+    const std::size_t start = out.size();
+    AppendPlainNumber(out, x);
+    // The sign's place holds a blank unless n(x) put a "-" there.
+    if (out[start] != '-') {
+        out.insert(start, 1, ' ');
+    }
+    out += ' ';
 }
 
 std::string PrintedNumber(double x) {
-    std::string printed = PlainNumber(x);
-    if (printed.front() != '-') {
-        printed.insert(printed.begin(), ' ');
-    }
-    printed += ' ';
-    return printed;
+    std::string out;
+    AppendPrintedNumber(out, x);
+    return out;
 }
 
 std::string FormatPattern(double x, std::string_view pattern_text) {

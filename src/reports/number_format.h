@@ -11,10 +11,13 @@ namespace korvane {
 // form only below 1E-4 and from 1E+15 ("1E-05", "1E+15"). Never NaN: a value
 // that is not finite is written as 0.
 std::string PlainNumber(double x);
+// n(x) added to the end of `out`, for writers that build a whole file.
+void AppendPlainNumber(std::string& out, double x);
 
 // p(x): n(x) with one blank before a value of 0 or more ("-" before a negative
 // one) and one blank after: " 2 ", "-1.5 ". Design files write numbers this way.
 std::string PrintedNumber(double x);
+void AppendPrintedNumber(std::string& out, double x);
 
 // x under a "#,##0.0"-style pattern ("##,###,###", "#,###", "###,###.#",
 // "0.0", "0" …): "#" positions print only the digits needed, "0" positions

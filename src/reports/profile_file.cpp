@@ -1,6 +1,6 @@
 #include "reports/profile_file.h"
 
-#include <ostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,35 +12,23 @@
 
 namespace korvane {
 
-namespace {
-
-// The notes file the reports read: an existing one whatever the case of its
-// extension, otherwise the name a new one gets.
-std::string NotesFileOf(std::string_view design_path) {
-    if (const auto found = FindNotesFile(design_path)) {
-        return found->string();
-    }
-    return NotesFilePath(design_path);
+ReportContext CurrentReportContext(Session& session, std::chrono::sys_days today) {
+    const std::string& design_path = session.CurrentDesignPath;
+    const std::optional<std::filesystem::path> found = FindNotesFile(design_path);
+    // An existing notes file whatever the case of its extension, otherwise the
+    // name a new one gets.
+    session.NotesFileName = found ? found->string() : NotesFilePath(design_path);
+    return ReportContext{today, found ? ReadNotes(*found) : std::nullopt};
 }
 
-}  // namespace
-
-Status WriteProfileFile(Session& session, std::chrono::sys_days today) {
-    const std::string& design_path = session.CurrentDesignPath;
-    session.NotesFileName = NotesFileOf(design_path);
-    const ReportContext context = ReportContextFor(design_path, today);
-    return WriteFileAtomically(ProfileFilePath(design_path), [&](std::ostream& out) {
-        WriteProfileText(out, session.design, context);
-    });
+Status WriteProfileFile(const Session& session, const ReportContext& context) {
+    return WriteFileAtomically(ProfileFilePath(session.CurrentDesignPath),
+                               ProfileText(session.design, context));
 }
 
-Status WriteHtmlPageFile(Session& session, std::chrono::sys_days today) {
-    const std::string& design_path = session.CurrentDesignPath;
-    session.NotesFileName = NotesFileOf(design_path);
-    const ReportContext context = ReportContextFor(design_path, today);
-    const std::string page = HtmlPagePath(design_path);
-    const Status written = WriteFileAtomically(
-        page, [&](std::ostream& out) { WriteHtmlPage(out, session.design, context); });
+Status WriteHtmlPageFile(Session& session, const ReportContext& context) {
+    const std::string page = HtmlPagePath(session.CurrentDesignPath);
+    const Status written = WriteFileAtomically(page, HtmlPageText(session.design, context));
     if (written) {
         session.LastPagePath = page;
     }

@@ -183,34 +183,44 @@ void WriteProfileCode(ReportText& text, const Design& design) {
 
 }  // namespace
 
-void WriteProfileText(std::ostream& out, const Design& design, const ReportContext& context) {
-    ReportText text(out);
-    const ProfileFigures figures = ComputeProfileFigures(design);
+std::string ProfileText(const Design& design, const ReportContext& context) {
+    std::string out;
+    out.reserve(32 * 1024);
+    {
+        ReportText text(out);
+        const ProfileFigures figures = ComputeProfileFigures(design);
 
-    WriteCraftId(text, design);
-    WriteHullLines(text, design, figures, HeadingField("HULL:"));
-    WritePowerLines(text, design, figures, HeadingField("POWER:"));
-    WriteDrivesLines(text, design, figures, HeadingField("DRIVES:"));
-    WriteSpeeds(text, design, figures);
-    const SectionOpening blank_heading = LineStart(kBlankHeading);
-    WriteCountedEntries(text, design.Communicators, HeadingField("COMMUNICATIONS:"), blank_heading);
-    WriteCountedEntries(text, design.Sensors, HeadingField("SENSORS:"), blank_heading);
-    text.BlankHeading();
-    WriteSensorScans(text, design);
-    text.EndLine();
-    WriteWeapons(text, design);
-    WriteCombatStatistics(text, design);
-    WriteScreens(text, design);
-    WriteControlLines(text, design, HeadingField("CONTROL:"));
-    WriteCrewLines(text, design, HeadingField("CREW:"));
-    WriteAccommodation(text, design);
-    WriteSubCraft(text, design);
-    WriteOtherLines(text, design, figures, HeadingField("OTHER:"));
-    WriteNotes(text, context);
-    WriteProfileCode(text, design);
-    WriteCredit(text, context.today);
-    text.EndLine();
-    text.EndLine();
+        WriteCraftId(text, design);
+        WriteHullLines(text, design, figures, HeadingField("HULL:"));
+        WritePowerLines(text, design, figures, HeadingField("POWER:"));
+        WriteDrivesLines(text, design, figures, HeadingField("DRIVES:"));
+        WriteSpeeds(text, design, figures);
+        const SectionOpening blank_heading = LineStart(kBlankHeading);
+        WriteCountedEntries(text, design.Communicators, HeadingField("COMMUNICATIONS:"),
+                            blank_heading);
+        WriteCountedEntries(text, design.Sensors, HeadingField("SENSORS:"), blank_heading);
+        text.BlankHeading();
+        WriteSensorScans(text, design);
+        text.EndLine();
+        WriteWeapons(text, design);
+        WriteCombatStatistics(text, design);
+        WriteScreens(text, design);
+        WriteControlLines(text, design, HeadingField("CONTROL:"));
+        WriteCrewLines(text, design, HeadingField("CREW:"));
+        WriteAccommodation(text, design);
+        WriteSubCraft(text, design);
+        WriteOtherLines(text, design, figures, HeadingField("OTHER:"));
+        WriteNotes(text, context);
+        WriteProfileCode(text, design);
+        WriteCredit(text, context.today);
+        text.EndLine();
+        text.EndLine();
+    }
+    return out;
+}
+
+void WriteProfileText(std::ostream& out, const Design& design, const ReportContext& context) {
+    out << ProfileText(design, context);
 }
 
 }  // namespace korvane

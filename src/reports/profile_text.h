@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "model/design.h"
 #include "reports/report_context.h"
@@ -9,6 +10,7 @@ namespace korvane {
 
 // The ship profile text file: the recalculated design section by section,
 // Windows-1252 bytes, lines ending CRLF.
+std::string ProfileText(const Design& design, const ReportContext& context);
 void WriteProfileText(std::ostream& out, const Design& design, const ReportContext& context);
 
 }  // namespace korvane

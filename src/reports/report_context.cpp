@@ -24,27 +24,32 @@ std::chrono::sys_days Today() {
     return std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
 }
 
+std::optional<std::vector<std::string>> ReadNotes(const std::filesystem::path& notes_file) {
+    std::ifstream in(notes_file, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    const std::string content((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
+    // A notes file written by a UTF-8 editor is converted; older files in the
+    // reports' own code page are taken as they are.
+    std::istringstream text(IsUtf8(content) ? Cp1252FromUtf8(content) : content);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(text, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 ReportContext ReportContextFor(std::string_view design_path, std::chrono::sys_days today) {
     ReportContext context;
     context.today = today;
     if (const auto notes_file = FindNotesFile(design_path)) {
-        std::ifstream in(*notes_file, std::ios::binary);
-        if (in) {
-            const std::string content((std::istreambuf_iterator<char>(in)),
-                                      std::istreambuf_iterator<char>());
-            // A notes file written by a UTF-8 editor is converted; older files
-            // in the reports' own code page are taken as they are.
-            std::istringstream text(IsUtf8(content) ? Cp1252FromUtf8(content) : content);
-            std::vector<std::string> lines;
-            std::string line;
-            while (std::getline(text, line)) {
-                if (!line.empty() && line.back() == '\r') {
-                    line.pop_back();
-                }
-                lines.push_back(line);
-            }
-            context.notes = std::move(lines);
-        }
+        context.notes = ReadNotes(*notes_file);
     }
     return context;
 }

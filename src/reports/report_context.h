@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ struct ReportContext {
 // Today: the day of SOURCE_DATE_EPOCH when that is set (reproducible output),
 // otherwise of the clock.
 std::chrono::sys_days Today();
+
+// The lines of a notes file, or no value when it cannot be read.
+std::optional<std::vector<std::string>> ReadNotes(const std::filesystem::path& notes_file);
 
 // The context of the design saved at `design_path`: its notes file (found
 // whatever the case of its extension) is read when it exists.

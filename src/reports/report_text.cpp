@@ -27,25 +27,29 @@ std::string_view HtmlEntity(char c) {
 
 }  // namespace
 
-ReportText::ReportText(std::ostream& out, TextEscaping escaping) : out_(out), escaping_(escaping) {}
+ReportText::ReportText(std::string& out, TextEscaping escaping) : out_(out), escaping_(escaping) {}
 
 ReportText::~ReportText() {
-    if (!line_.empty()) {
-        out_ << line_;
-    }
+    out_ += line_;
 }
 
 ReportText& ReportText::Text(std::string_view text) {
-    for (char c : text) {
-        if (c == '\0') {
-            line_ += ' ';
-        } else if (const std::string_view entity =
-                       escaping_ == TextEscaping::Html ? HtmlEntity(c) : std::string_view();
-                   !entity.empty()) {
-            line_ += entity;
-        } else {
-            line_ += c;
+    // Runs of ordinary characters are appended whole; only NULs and, on the
+    // page, the characters HTML gives a meaning are written one by one.
+    const bool html = escaping_ == TextEscaping::Html;
+    while (!text.empty()) {
+        std::size_t run = 0;
+        while (run < text.size() && text[run] != '\0' &&
+               !(html && !HtmlEntity(text[run]).empty())) {
+            ++run;
         }
+        line_.append(text.data(), run);
+        if (run == text.size()) {
+            break;
+        }
+        const char c = text[run];
+        line_ += c == '\0' ? std::string_view(" ") : HtmlEntity(c);
+        text.remove_prefix(run + 1);
     }
     return *this;
 }
@@ -71,12 +75,12 @@ ReportText& ReportText::BlankHeading() {
 }
 
 ReportText& ReportText::Printed(double x) {
-    line_ += PrintedNumber(x);
+    AppendPrintedNumber(line_, x);
     return *this;
 }
 
 ReportText& ReportText::Plain(double x) {
-    line_ += PlainNumber(x);
+    AppendPlainNumber(line_, x);
     return *this;
 }
 
@@ -101,7 +105,8 @@ ReportText& ReportText::NextZone() {
 }
 
 ReportText& ReportText::EndLine() {
-    out_ << line_ << "\r\n";
+    out_ += line_;
+    out_ += "\r\n";
     line_.clear();
     return *this;
 }

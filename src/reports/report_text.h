@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -14,15 +13,15 @@ enum class TextEscaping { None, Html };
 inline constexpr std::size_t kHeadingWidth = 16;
 
 // The line model every report is written with. Items are appended to the
-// current line, which is written out, ending in CRLF, at EndLine. Columns
+// current line, which is added to the report's text, ending in CRLF, at EndLine. Columns
 // count from 1 and count the bytes written, so on the page an escaped
 // character or a piece of markup takes as many columns as it has bytes.
 class ReportText {
 public:
-    explicit ReportText(std::ostream& out, TextEscaping escaping = TextEscaping::None);
+    explicit ReportText(std::string& out, TextEscaping escaping = TextEscaping::None);
     ReportText(const ReportText&) = delete;
     ReportText& operator=(const ReportText&) = delete;
-    // Writes a line that was begun but not ended.
+    // Adds a line that was begun but not ended.
     ~ReportText();
 
     // A text of the design, the catalog, the notes or the program's own words:
@@ -57,7 +56,7 @@ public:
     void DropLine() { line_.clear(); }
 
 private:
-    std::ostream& out_;
+    std::string& out_;
     TextEscaping escaping_;
     std::string line_;
 };

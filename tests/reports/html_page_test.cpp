@@ -16,9 +16,7 @@ using report_test::Item;
 
 std::string HtmlPage(const Design& design,
                      const ReportContext& context = ContextOn2026December7()) {
-    std::ostringstream out;
-    WriteHtmlPage(out, design, context);
-    return out.str();
+    return HtmlPageText(design, context);
 }
 
 bool Contains(const std::string& text, std::string_view part) {

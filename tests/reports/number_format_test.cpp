@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 namespace korvane {
 namespace {
@@ -35,6 +40,25 @@ TEST(NumberFormatPlain, FifteenSignificantDigits) {
     EXPECT_EQ(PlainNumber(2.0 / 3), ".666666666666667");
     EXPECT_EQ(PlainNumber(123456789012345.0), "123456789012345");
     EXPECT_EQ(PlainNumber(999999999999999.9), "1E+15");
+}
+
+// Two 15-digit decimals are the same number exactly when they read back as
+// the same double, so n(x) is checked against the C library's rounding of x.
+TEST(NumberFormatPlain, AgreesWithFifteenDigitRoundingOverTheWholeRange) {
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 200000; ++i) {
+        const std::uint64_t bits = random();
+        // Every bit pattern, and short decimals as figures mostly are.
+        const double x = i % 2 == 0 ? std::bit_cast<double>(bits)
+                                    : static_cast<double>(bits % 2000001) / 1000.0 - 1000.0;
+        if (!std::isfinite(x) || std::fabs(x) > 1.79769313486231e308) {
+            continue;
+        }
+        char rounded[40];
+        std::snprintf(rounded, sizeof rounded, "%.14e", x);
+        ASSERT_EQ(std::strtod(PlainNumber(x).c_str(), nullptr), std::strtod(rounded, nullptr))
+            << rounded;
+    }
 }
 
 TEST(NumberFormatPlain, ExponentFormBelowOneTenThousandthAndFromE15) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "report_test_support.h"
 
@@ -14,12 +13,6 @@ using report_test::ContextOn2026December7;
 using report_test::Item;
 
 const std::string B(16, ' ');
-
-std::string ProfileText(const Design& design, const ReportContext& context) {
-    std::ostringstream out;
-    WriteProfileText(out, design, context);
-    return out.str();
-}
 
 std::vector<std::string> ProfileLines(const Design& design,
                                       const ReportContext& context = ContextOn2026December7()) {

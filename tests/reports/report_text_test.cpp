@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 namespace korvane {
@@ -11,18 +10,18 @@ namespace {
 using namespace std::string_literals;
 
 TEST(ReportTextTab, WritesNothingAtTheColumnPadsBeforeItAndWrapsPastIt) {
-    std::ostringstream out;
+    std::string out;
     {
         ReportText text(out);
         text.Text("abcd").Tab(5).Text("e").EndLine();    // exactly at column 5
         text.Text("ab").Tab(5).Text("e").EndLine();      // two blanks to column 5
         text.Text("abcdef").Tab(5).Text("e").EndLine();  // past it: continues on a new line
     }
-    EXPECT_EQ(out.str(), "abcde\r\nab  e\r\nabcdef\r\n    e\r\n");
+    EXPECT_EQ(out, "abcde\r\nab  e\r\nabcdef\r\n    e\r\n");
 }
 
 TEST(ReportTextTab, ColumnsCountFromOne) {
-    std::ostringstream out;
+    std::string out;
     ReportText text(out);
     EXPECT_EQ(text.Column(), 1);
     text.Tab(1);
@@ -33,7 +32,7 @@ TEST(ReportTextTab, ColumnsCountFromOne) {
 }
 
 TEST(ReportTextZone, MovesToTheNextColumnOfFifteenTwentyNineFortyThree) {
-    std::ostringstream out;
+    std::string out;
     ReportText text(out);
     text.NextZone();
     EXPECT_EQ(text.Column(), 15);
@@ -46,7 +45,7 @@ TEST(ReportTextZone, MovesToTheNextColumnOfFifteenTwentyNineFortyThree) {
 }
 
 TEST(ReportTextHeading, PadsOrCutsToSixteenCharacters) {
-    std::ostringstream out;
+    std::string out;
     ReportText text(out);
     text.Heading("HULL:").Text("|");
     EXPECT_EQ(text.Line(), "HULL:           |");
@@ -59,7 +58,7 @@ TEST(ReportTextHeading, PadsOrCutsToSixteenCharacters) {
 }
 
 TEST(ReportTextNumbers, PrintedPlainAndFormatted) {
-    std::ostringstream out;
+    std::string out;
     ReportText text(out);
     text.Printed(2).Printed(-1.5).Plain(0.5).Text("|").Formatted(1234, "###,###.###");
     EXPECT_EQ(text.Line(), " 2 -1.5 .5|1,234.");
@@ -68,15 +67,15 @@ TEST(ReportTextNumbers, PrintedPlainAndFormatted) {
 TEST(ReportTextNul, NeverSetTextIsWrittenAsBlanksInBothModes) {
     const std::string never_set(3, '\0');
     for (const TextEscaping escaping : {TextEscaping::None, TextEscaping::Html}) {
-        std::ostringstream out;
+        std::string out;
         ReportText text(out, escaping);
         text.Text("a" + never_set + "b").EndLine();
-        EXPECT_EQ(out.str(), "a   b\r\n");
+        EXPECT_EQ(out, "a   b\r\n");
     }
 }
 
 TEST(ReportTextEscaping, PageEscapesTextButNotMarkup) {
-    std::ostringstream out;
+    std::string out;
     ReportText page(out, TextEscaping::Html);
     page.Markup("<tr><td valign=top>&nbsp").Text("Weapons & Screens <\"it's\">").Markup("</br>");
     EXPECT_EQ(page.Line(),
@@ -84,14 +83,14 @@ TEST(ReportTextEscaping, PageEscapesTextButNotMarkup) {
 }
 
 TEST(ReportTextEscaping, TextFileWritesCharactersAsTheyStand) {
-    std::ostringstream out;
+    std::string out;
     ReportText text(out);
     text.Text("A & B <c> \"d\" 'e' \xE9").EndLine();
-    EXPECT_EQ(out.str(), "A & B <c> \"d\" 'e' \xE9\r\n");
+    EXPECT_EQ(out, "A & B <c> \"d\" 'e' \xE9\r\n");
 }
 
 TEST(ReportTextEscaping, ColumnsCountTheEscapedBytes) {
-    std::ostringstream out;
+    std::string out;
     ReportText page(out, TextEscaping::Html);
     page.Text("&").Markup("<br>");
     EXPECT_EQ(page.Column(), 10);
@@ -100,7 +99,7 @@ TEST(ReportTextEscaping, ColumnsCountTheEscapedBytes) {
 }
 
 TEST(ReportTextLines, DroppedLineIsNotWrittenAndPendingLineIsNotLost) {
-    std::ostringstream out;
+    std::string out;
     {
         ReportText text(out);
         text.Text("dropped");
@@ -108,7 +107,7 @@ TEST(ReportTextLines, DroppedLineIsNotWrittenAndPendingLineIsNotLost) {
         text.Text("kept").EndLine();
         text.Text("unfinished");
     }
-    EXPECT_EQ(out.str(), "kept\r\nunfinished");
+    EXPECT_EQ(out, "kept\r\nunfinished");
 }
 
 }  // namespace
