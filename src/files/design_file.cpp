@@ -2,16 +2,21 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "files/atomic_write.h"
 #include "model/cp1252.h"
@@ -293,8 +298,6 @@ private:
     int count_max_ = 0;
     int line_number_ = 0;
     std::string_view line_;
-    std::array<char, kMaxLineLength + 2>
-        line_buffer_{};  // the line, its CR and the terminating NUL
     std::optional<Error> error_;
 };
 
@@ -341,15 +344,54 @@ Status WriteDesignFile(const std::filesystem::path& path, const Design& design) 
     return WriteFileAtomically(path, DesignFileText(design));
 }
 
+namespace {
+
+// Every line of a design at its longest: far more than any real design holds.
+constexpr std::uintmax_t kLargestDesignFile = kDesignFileLineCount * (kMaxLineLength + 2);
+
+// The whole of an open design file in one read, as it is small; a folder or a
+// file too large to be a design is refused.
+Status ReadWholeFile(int fd, const std::string& name, std::string& content) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        return Error{name + ": cannot be opened for reading"};
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return Error{name + ": is a folder, not a design file"};
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > kLargestDesignFile) {
+        return Error{name + ": is too large to be a design file"};
+    }
+    // One byte more than the size, so that a file that grew meanwhile is noticed.
+    content.resize(static_cast<std::size_t>(status.st_size) + 1);
+    std::size_t filled = 0;
+    while (filled < content.size()) {
+        const ssize_t got = ::read(fd, content.data() + filled, content.size() - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return Error{name + ": cannot be read (" + std::strerror(errno) + ")"};
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+        if (filled == content.size() && filled <= kLargestDesignFile) {
+            content.resize(std::min<std::size_t>(content.size() * 2, kLargestDesignFile + 1));
+        }
+    }
+    if (filled > kLargestDesignFile) {
+        return Error{name + ": is too large to be a design file"};
+    }
+    content.resize(filled);
+    return {};
+}
+
 // Whatever follows the last table is ignored, as a trailing empty line or an
 // end-of-file mark that an editor may add.
-Status ReadDesign(std::istream& in, std::string_view source_name, Design& design) {
+Status ParseDesign(std::string_view content, std::string_view source_name, Design& design) {
     Design scratch = design;
-    // The whole file is read at once and split in place: a design file is small,
-    // and ReadDesignFile refuses one too large to be a design.
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    const std::string content = std::move(buffer).str();
     LineReader lines(content, source_name);
     lines.SetPlace("the design record");
     ReadRecord(lines, scratch.DesignRecord);
@@ -370,26 +412,28 @@ Status ReadDesign(std::istream& in, std::string_view source_name, Design& design
     return {};
 }
 
+}  // namespace
+
+Status ReadDesign(std::istream& in, std::string_view source_name, Design& design) {
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    return ParseDesign(buffer.view(), source_name, design);
+}
+
 Status ReadDesignFile(const std::filesystem::path& path, Design& design) {
     const std::string name = path.string();
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        return Error{name + ": the file does not exist"};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return Error{name + (errno == ENOENT ? ": the file does not exist"
+                                             : ": cannot be opened for reading")};
     }
-    if (status.type() == std::filesystem::file_type::directory) {
-        return Error{name + ": is a folder, not a design file"};
+    std::string content;
+    const Status read = ReadWholeFile(fd, name, content);
+    ::close(fd);
+    if (!read) {
+        return read;
     }
-    // Every line of a design at its longest: far more than any real design holds.
-    constexpr std::uintmax_t kLargestDesignFile = kDesignFileLineCount * (kMaxLineLength + 2);
-    if (std::filesystem::file_size(path, error) > kLargestDesignFile && !error) {
-        return Error{name + ": is too large to be a design file"};
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Error{name + ": cannot be opened for reading"};
-    }
-    return ReadDesign(in, name, design);
+    return ParseDesign(content, name, design);
 }
 
 }  // namespace korvane

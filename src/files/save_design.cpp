@@ -1,11 +1,13 @@
 #include "files/save_design.h"
 
 #include <filesystem>
+#include <future>
 #include <optional>
 #include <string>
 #include <system_error>
 
 #include "engine/status_summary.h"
+#include "files/background_thread.h"
 #include "files/companion_files.h"
 #include "files/design_file.h"
 #include "files/path_utils.h"
@@ -54,6 +56,11 @@ Status WriteDesignAndCompanions(Session& session, const std::string& file,
     }
     // The validity the summary settles is stored in the design file.
     ShowStatusSummary(session.design);
+    // The reports are made from a copy of the design on a second thread while
+    // the design file is written; they are written after it, in order. The
+    // copy keeps the task apart from whatever happens to the session meanwhile.
+    std::future<ReportFiles> reports = ReportThread().Run(
+        [design = session.design, file, today] { return MakeReportFiles(design, file, today); });
     const Status design_written = WriteDesignFile(file, session.design);
     if (!design_written) {
         return design_written;
@@ -64,14 +71,9 @@ Status WriteDesignAndCompanions(Session& session, const std::string& file,
         // recent files (a read-only catalog): that list is a convenience only.
         RememberRecentFile(*session.catalog, file).ok();
     }
-    const ReportContext context = CurrentReportContext(session, today);
-    const Status profile_written = WriteProfileFile(session, context);
-    if (!profile_written) {
-        return profile_written;
-    }
-    const Status page_written = WriteHtmlPageFile(session, context);
-    if (!page_written) {
-        return page_written;
+    const Status reports_written = WriteReportFiles(session, reports.get());
+    if (!reports_written) {
+        return reports_written;
     }
     MarkSaved(session.design);
     return {};

@@ -162,46 +162,47 @@ std::string Grouped(const std::string& digits) {
 // times 10^k (k up to 4) computes to a whole number N below 1E+15, x lies
 // within 2^-53 of N / 10^k relative to it, far closer than half the step
 // between 15-digit decimals, so N / 10^k is x's 15-digit form: it is written
-// from N's digits without the general rounding. False when x is not such a number.
-bool AppendShortDecimal(std::string& out, double x) {
+// from N's digits without the general rounding, into `out` (room for
+// kShortDecimalSize characters). Gives the end of the text, or nullptr when x
+// is not such a number.
+constexpr std::size_t kShortDecimalSize = 24;
+
+char* ShortDecimal(double x, char* out) {
     double scale = 1;
     for (int decimals = 0; decimals <= 4; ++decimals, scale *= 10) {
         const double scaled = x * scale;
         if (scaled != std::trunc(scaled) || !(std::fabs(scaled) < 1e15)) {
             continue;
         }
-        long long whole = static_cast<long long>(std::fabs(scaled));
+        auto whole = static_cast<long long>(std::fabs(scaled));
         int kept = decimals;
         for (; kept > 0 && whole % 10 == 0; --kept) {
             whole /= 10;
         }
-        char buffer[24];
-        const std::string_view digits(buffer,
-                                      std::to_chars(buffer, buffer + sizeof buffer, whole).ptr);
+        char digits[20];
+        char* const digits_end = std::to_chars(digits, digits + sizeof digits, whole).ptr;
+        const auto digit_count = static_cast<int>(digits_end - digits);
         if (scaled < 0) {
-            out += '-';
+            *out++ = '-';
         }
-        const auto fraction = static_cast<std::size_t>(kept);
-        if (digits.size() > fraction) {
-            out += digits.substr(0, digits.size() - fraction);
-            if (fraction > 0) {
-                out += '.';
-                out += digits.substr(digits.size() - fraction);
-            }
-        } else {
-            out += '.';
-            out.append(fraction - digits.size(), '0');
-            out += digits;
+        const int integer_count = digit_count - kept;
+        out = std::copy(digits, digits + std::max(integer_count, 0), out);
+        if (kept > 0) {
+            *out++ = '.';
+            out = std::fill_n(out, std::max(-integer_count, 0), '0');
+            out = std::copy(digits + std::max(integer_count, 0), digits_end, out);
         }
-        return true;
+        return out;
     }
-    return false;
+    return nullptr;
 }
 
 }  // namespace
 
 void AppendPlainNumber(std::string& out, double x) {
-    if (AppendShortDecimal(out, x)) {
+    char text[kShortDecimalSize];
+    if (const char* end = ShortDecimal(x, text)) {
+        out.append(text, static_cast<std::size_t>(end - text));
         return;
     }
     const DecimalForm form = DecimalOf(x);
@@ -247,6 +248,13 @@ std::string PlainNumber(double x) {
 }
 
 void AppendPrintedNumber(std::string& out, double x) {
+    char text[kShortDecimalSize + 2] = {' '};
+    if (char* end = ShortDecimal(x, text + 1)) {
+        *end++ = ' ';
+        const char* const begin = text[1] == '-' ? text + 1 : text;
+        out.append(begin, static_cast<std::size_t>(end - begin));
+        return;
+    }
     const std::size_t start = out.size();
     AppendPlainNumber(out, x);
     // The sign's place holds a blank unless n(x) put a "-" there.

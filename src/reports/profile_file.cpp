@@ -1,8 +1,10 @@
 #include "reports/profile_file.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
@@ -12,27 +14,48 @@
 
 namespace korvane {
 
-ReportContext CurrentReportContext(Session& session, std::chrono::sys_days today) {
-    const std::string& design_path = session.CurrentDesignPath;
+namespace {
+
+// The notes file of the design at `design_path`, when there is one, and the
+// context the reports are made with.
+std::pair<std::string, ReportContext> NotesAndContext(std::string_view design_path,
+                                                      std::chrono::sys_days today) {
     const std::optional<std::filesystem::path> found = FindNotesFile(design_path);
-    // An existing notes file whatever the case of its extension, otherwise the
-    // name a new one gets.
-    session.NotesFileName = found ? found->string() : NotesFilePath(design_path);
-    return ReportContext{today, found ? ReadNotes(*found) : std::nullopt};
+    return {found ? found->string() : NotesFilePath(design_path),
+            ReportContext{today, found ? ReadNotes(*found) : std::nullopt}};
 }
 
-Status WriteProfileFile(const Session& session, const ReportContext& context) {
-    return WriteFileAtomically(ProfileFilePath(session.CurrentDesignPath),
-                               ProfileText(session.design, context));
-}
-
-Status WriteHtmlPageFile(Session& session, const ReportContext& context) {
+Status WritePage(Session& session, const std::string& page_text) {
     const std::string page = HtmlPagePath(session.CurrentDesignPath);
-    const Status written = WriteFileAtomically(page, HtmlPageText(session.design, context));
+    const Status written = WriteFileAtomically(page, page_text);
     if (written) {
         session.LastPagePath = page;
     }
     return written;
+}
+
+}  // namespace
+
+ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
+                            std::chrono::sys_days today) {
+    auto [notes_file, context] = NotesAndContext(design_path, today);
+    return {std::move(notes_file), ProfileText(design, context), HtmlPageText(design, context)};
+}
+
+Status WriteReportFiles(Session& session, const ReportFiles& reports) {
+    session.NotesFileName = reports.notes_file;
+    const Status profile_written =
+        WriteFileAtomically(ProfileFilePath(session.CurrentDesignPath), reports.profile);
+    if (!profile_written) {
+        return profile_written;
+    }
+    return WritePage(session, reports.page);
+}
+
+Status WriteHtmlPageFile(Session& session, std::chrono::sys_days today) {
+    auto [notes_file, context] = NotesAndContext(session.CurrentDesignPath, today);
+    session.NotesFileName = std::move(notes_file);
+    return WritePage(session, HtmlPageText(session.design, context));
 }
 
 }  // namespace korvane

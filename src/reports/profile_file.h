@@ -1,24 +1,33 @@
 #pragma once
 
 #include <chrono>
+#include <string>
+#include <string_view>
 
 #include "app/session.h"
 #include "model/result.h"
-#include "reports/report_context.h"
 
 namespace korvane {
 
-// What the reports of the current design are written with: today and the
-// design's notes, looked up once. Records the notes file in NotesFileName (an
-// existing one whatever the case of ".K2N", else the name a new one gets).
-ReportContext CurrentReportContext(Session& session, std::chrono::sys_days today);
+// The profile text and the HTML page of a design, made before they are written.
+struct ReportFiles {
+    std::string notes_file;  // the notes file copied in, or the name a new one gets
+    std::string profile;
+    std::string page;
+};
 
-// The profile text file beside the current design (its companion ".K2P"), with
-// the design's notes copied in.
-Status WriteProfileFile(const Session& session, const ReportContext& context);
+// The reports of the design to be saved at `design_path`, with its notes file
+// (found whatever the case of ".K2N"). Reads the design only.
+ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
+                            std::chrono::sys_days today);
 
-// The HTML page beside the current design (its companion ".htm"). Records the
-// page in LastPagePath for the web index.
-Status WriteHtmlPageFile(Session& session, const ReportContext& context);
+// Writes the profile text file and then the HTML page beside the current
+// design (its companions ".K2P" and ".htm"). Records the notes file in
+// NotesFileName, and the page in LastPagePath for the web index.
+Status WriteReportFiles(Session& session, const ReportFiles& reports);
+
+// The HTML page of the current design alone, made now; records the notes file
+// and the page as WriteReportFiles does.
+Status WriteHtmlPageFile(Session& session, std::chrono::sys_days today);
 
 }  // namespace korvane

@@ -222,7 +222,7 @@ void Form1::FastResaveCommand() {
     const auto today = desktop_.Today();
     Status saved = SaveDesign(session_, 1, prompter_, today);
     if (saved) {
-        saved = WriteHtmlPageFile(session_, CurrentReportContext(session_, today));
+        saved = WriteHtmlPageFile(session_, today);
     }
     if (!saved) {
         ShowFailure(saved);

@@ -43,7 +43,8 @@ TEST(NumberFormatPlain, FifteenSignificantDigits) {
 }
 
 // Two 15-digit decimals are the same number exactly when they read back as
-// the same double, so n(x) is checked against the C library's rounding of x.
+// the same double, so n(x) is checked against the C library's rounding of x;
+// p(x) is n(x) in its sign's place.
 TEST(NumberFormatPlain, AgreesWithFifteenDigitRoundingOverTheWholeRange) {
     std::mt19937_64 random(20261207);
     for (int i = 0; i < 200000; ++i) {
@@ -56,8 +57,9 @@ TEST(NumberFormatPlain, AgreesWithFifteenDigitRoundingOverTheWholeRange) {
         }
         char rounded[40];
         std::snprintf(rounded, sizeof rounded, "%.14e", x);
-        ASSERT_EQ(std::strtod(PlainNumber(x).c_str(), nullptr), std::strtod(rounded, nullptr))
-            << rounded;
+        const std::string plain = PlainNumber(x);
+        ASSERT_EQ(std::strtod(plain.c_str(), nullptr), std::strtod(rounded, nullptr)) << rounded;
+        ASSERT_EQ(PrintedNumber(x), (plain[0] == '-' ? "" : " ") + plain + " ") << rounded;
     }
 }
 
