@@ -26,6 +26,8 @@ namespace korvane {
 
 namespace {
 
+// The lines of one record: TABLE to TL, then MISCNUM and MISCSTR 1 to 10.
+constexpr int kRecordLineCount = 30;
 // No line of a design file comes near this; a longer one means a file of another kind.
 constexpr std::size_t kMaxLineLength = 4096;
 // How much of an offending line a message quotes.
@@ -93,6 +95,42 @@ void WriteRecord(std::string& out, const ComponentRecord& record) {
         WriteNumberLine(out, record.MISCNUM[k]);
         WriteTextLine(out, Trimmed(record.MISCSTR[k].view()));
     }
+}
+
+// The fields a design file holds, from one record into another; the others
+// (MISCNUM0, MISCSTR0, custom) stay as they are.
+void CopyStoredFields(const ComponentRecord& from, ComponentRecord& to) {
+    to.TABLE = from.TABLE;
+    to.IDNUM = from.IDNUM;
+    to.LABEL = from.LABEL;
+    to.NUMBER = from.NUMBER;
+    to.KL = from.KL;
+    to.TONS = from.TONS;
+    to.CR = from.CR;
+    to.MW = from.MW;
+    to.USP = from.USP;
+    to.TL = from.TL;
+    for (std::size_t k = 1; k <= 10; ++k) {
+        to.MISCNUM[k] = from.MISCNUM[k];
+        to.MISCSTR[k] = from.MISCSTR[k];
+    }
+}
+
+bool StoresBlankRecord(const ComponentRecord& record) {
+    ComponentRecord stored = BlankRecord;
+    CopyStoredFields(record, stored);
+    return stored == BlankRecord;
+}
+
+// Most entries of a design are unused, so their 30 lines, all alike, are
+// made once and then copied when written and compared when read.
+const std::string& BlankRecordText() {
+    static const std::string text = [] {
+        std::string written;
+        WriteRecord(written, BlankRecord);
+        return written;
+    }();
+    return text;
 }
 
 // Around a number a tab counts as a blank too.
@@ -236,6 +274,16 @@ public:
         return *value;
     }
 
+    // Passes over the next `count` lines when they are exactly `text`.
+    bool SkipLines(std::string_view text, int count) {
+        if (failed() || !rest_.starts_with(text)) {
+            return false;
+        }
+        rest_.remove_prefix(text.size());
+        line_number_ += count;
+        return true;
+    }
+
     bool failed() const { return error_.has_value(); }
     Status status() const { return error_ ? Status(*error_) : Status(); }
 
@@ -302,6 +350,10 @@ private:
 };
 
 void ReadRecord(LineReader& lines, ComponentRecord& record) {
+    if (lines.SkipLines(BlankRecordText(), kRecordLineCount)) {
+        CopyStoredFields(BlankRecord, record);
+        return;
+    }
     record.TABLE = lines.Code("TABLE");
     record.IDNUM = lines.Integer("IDNUM");
     record.LABEL = lines.Text("LABEL");
@@ -327,7 +379,11 @@ std::string DesignFileText(const Design& design) {
         const auto table = design.Table(t);
         WriteNumberLine(text, static_cast<double>(table.size() - 1));
         for (std::size_t i = 1; i < table.size(); ++i) {
-            WriteRecord(text, table[i]);
+            if (StoresBlankRecord(table[i])) {
+                text += BlankRecordText();
+            } else {
+                WriteRecord(text, table[i]);
+            }
         }
     }
     return text;

@@ -1,7 +1,6 @@
 #include "files/save_design.h"
 
 #include <filesystem>
-#include <future>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -56,10 +55,10 @@ Status WriteDesignAndCompanions(Session& session, const std::string& file,
     }
     // The validity the summary settles is stored in the design file.
     ShowStatusSummary(session.design);
-    // The reports are made from a copy of the design on a second thread while
-    // the design file is written; they are written after it, in order. The
-    // copy keeps the task apart from whatever happens to the session meanwhile.
-    std::future<ReportFiles> reports = ReportThread().Run(
+    // The reports are offered to a second thread, made from a copy of the
+    // design, while the design file is written; they are written after it, in
+    // order. The copy keeps the task apart from whatever happens to the session.
+    OfferedTask<ReportFiles> reports = ReportThread().Offer<ReportFiles>(
         [design = session.design, file, today] { return MakeReportFiles(design, file, today); });
     const Status design_written = WriteDesignFile(file, session.design);
     if (!design_written) {
@@ -71,7 +70,7 @@ Status WriteDesignAndCompanions(Session& session, const std::string& file,
         // recent files (a read-only catalog): that list is a convenience only.
         RememberRecentFile(*session.catalog, file).ok();
     }
-    const Status reports_written = WriteReportFiles(session, reports.get());
+    const Status reports_written = WriteReportFiles(session, reports.Take());
     if (!reports_written) {
         return reports_written;
     }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <future>
+#include <latch>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -11,42 +14,90 @@
 namespace korvane {
 namespace {
 
-TEST(BackgroundThread, RunsTasksInTurnOnItsOwnThread) {
-    BackgroundThread worker;
-    std::vector<int> order;  // only the worker touches it until the last future is ready
-    std::vector<std::future<std::thread::id>> ran;
-    for (int i = 0; i < 20; ++i) {
-        ran.push_back(worker.Run([&order, i] {
-            order.push_back(i);
-            return std::this_thread::get_id();
-        }));
-    }
-    for (auto& id : ran) {
-        EXPECT_NE(id.get(), std::this_thread::get_id());
-    }
-    std::vector<int> expected(20);
-    for (int i = 0; i < 20; ++i) {
-        expected[i] = i;
-    }
-    EXPECT_EQ(order, expected);
+using ThreadId = std::thread::id;
+
+// Keeps the thread busy until released, so that tasks offered after it wait.
+struct Blocker {
+    std::promise<void> started;
+    std::promise<void> release;
+};
+
+OfferedTask<ThreadId> OfferBlocker(BackgroundThread& worker, Blocker& blocker) {
+    return worker.Offer<ThreadId>([&blocker] {
+        blocker.started.set_value();
+        blocker.release.get_future().wait();
+        return std::this_thread::get_id();
+    });
 }
 
-TEST(BackgroundThread, AFailingTaskReachesItsFutureAndTheThreadGoesOn) {
+TEST(BackgroundThread, TheCallerDoesATaskTheThreadHasNotBegun) {
     BackgroundThread worker;
-    auto failing = worker.Run([]() -> int { throw std::runtime_error("out of memory"); });
-    EXPECT_THROW(failing.get(), std::runtime_error);
-    EXPECT_EQ(worker.Run([] { return std::string("next"); }).get(), "next");
+    Blocker blocker;
+    OfferedTask<ThreadId> busy = OfferBlocker(worker, blocker);
+    blocker.started.get_future().wait();
+
+    std::atomic<int> runs{0};
+    OfferedTask<ThreadId> waiting = worker.Offer<ThreadId>([&runs] {
+        ++runs;
+        return std::this_thread::get_id();
+    });
+    EXPECT_EQ(waiting.Take(), std::this_thread::get_id());
+
+    blocker.release.set_value();
+    EXPECT_NE(busy.Take(), std::this_thread::get_id()) << "begun by the thread, awaited";
+    // Once the thread begins a later task it has passed the taken one.
+    Blocker later;
+    OfferedTask<ThreadId> next = OfferBlocker(worker, later);
+    later.started.get_future().wait();
+    later.release.set_value();
+    next.Take();
+    EXPECT_EQ(runs, 1) << "a task runs once";
 }
 
-TEST(BackgroundThread, EndingRunsTheTasksAlreadyHandedIn) {
-    std::atomic<int> done{0};
+TEST(BackgroundThread, ATaskTheThreadBeganIsAwaitedWithItsResultOrException) {
+    BackgroundThread worker;
+    Blocker blocker;
+    OfferedTask<ThreadId> busy = OfferBlocker(worker, blocker);
+    blocker.started.get_future().wait();
+    blocker.release.set_value();
+    EXPECT_NE(busy.Take(), std::this_thread::get_id());
+
+    std::latch begun(1);
+    OfferedTask<int> failing = worker.Offer<int>([&begun]() -> int {
+        begun.count_down();
+        throw std::runtime_error("out of memory");
+    });
+    begun.wait();
+    EXPECT_THROW(failing.Take(), std::runtime_error);
+    EXPECT_EQ(worker.Offer<std::string>([] { return std::string("next"); }).Take(), "next");
+}
+
+TEST(BackgroundThread, TheThreadTakesUpTasksAfterItHasGoneToSleep) {
+    BackgroundThread worker;
+    for (int pause = 0; pause < 3; ++pause) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));  // long past watching for more
+        Blocker blocker;
+        OfferedTask<ThreadId> task = OfferBlocker(worker, blocker);
+        blocker.started.get_future().wait();  // begun by the thread, not by this one
+        blocker.release.set_value();
+        EXPECT_NE(task.Take(), std::this_thread::get_id());
+    }
+}
+
+TEST(BackgroundThread, AnOfferedTaskNotTakenIsWithdrawn) {
+    std::atomic<int> runs{0};
     {
         BackgroundThread worker;
-        for (int i = 0; i < 50; ++i) {
-            worker.Run([&done] { ++done; });
+        Blocker blocker;
+        OfferedTask<ThreadId> busy = OfferBlocker(worker, blocker);
+        blocker.started.get_future().wait();
+        for (int i = 0; i < 10; ++i) {
+            worker.Offer<int>([&runs] { return ++runs; });  // dropped at once
         }
+        blocker.release.set_value();
+        busy.Take();
     }
-    EXPECT_EQ(done, 50);
+    EXPECT_EQ(runs, 0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -154,6 +155,58 @@ TEST(DesignFileRoundTrip, FieldsTheFileDoesNotHoldKeepTheirValues) {
     EXPECT_EQ(loaded.Slots[3].MISCSTR[0].trimmed(), "kept");
     EXPECT_EQ(loaded.Slots[3].custom, -1);
     EXPECT_TRUE(IsEmptyEntry(loaded.Slots[3]));
+}
+
+// Unused entries are written and read as one block of lines; an entry that
+// differs from the blank record in any one stored field must not pass for one.
+TEST(DesignFileRoundTrip, AnyOneStoredFieldMakesAnEntryUsed) {
+    std::vector<std::function<void(ComponentRecord&)>> changes = {
+        [](ComponentRecord& r) { r.TABLE = "T"; }, [](ComponentRecord& r) { r.IDNUM = 1; },
+        [](ComponentRecord& r) { r.LABEL = " "; }, [](ComponentRecord& r) { r.NUMBER = 1e-300; },
+        [](ComponentRecord& r) { r.KL = -1; },     [](ComponentRecord& r) { r.TONS = 2; },
+        [](ComponentRecord& r) { r.CR = 3; },      [](ComponentRecord& r) { r.MW = 4; },
+        [](ComponentRecord& r) { r.USP = "A"; },   [](ComponentRecord& r) { r.TL = 9; },
+    };
+    for (std::size_t k = 1; k <= 10; ++k) {
+        changes.push_back([k](ComponentRecord& r) { r.MISCNUM[k] = 0.5; });
+        changes.push_back([k](ComponentRecord& r) { r.MISCSTR[k] = "x"; });
+    }
+    for (std::size_t change = 0; change < changes.size(); ++change) {
+        Design design;
+        changes[change](design.Turrets[4]);
+        Design loaded;
+        ASSERT_TRUE(ReadText(Written(design), loaded));
+        EXPECT_EQ(loaded.Turrets[4], design.Turrets[4]) << "change " << change;
+    }
+}
+
+// Line feeds alone take the line-by-line way for every entry, so reading both
+// forms over the same design shows that the quick way for unused entries
+// changes exactly what reading their lines one by one changes.
+TEST(DesignFileRead, UnusedEntriesReadAsTheirLinesWould) {
+    Design partly_used;
+    FillRecord(partly_used.Slots[2], 7);
+    FillRecord(partly_used.Sensors[1], 8);
+    const std::string crlf = Written(partly_used);
+    std::string lf;
+    for (const std::string& line : LinesOf(crlf)) {
+        lf += line + "\n";
+    }
+    Design quick = FullDesign();
+    Design line_by_line = FullDesign();
+    for (Design* design : {&quick, &line_by_line}) {
+        design->Slots[5].MISCNUM[0] = 3;
+        design->Slots[5].custom = 2;
+    }
+    ASSERT_TRUE(ReadText(crlf, quick));
+    ASSERT_TRUE(ReadText(lf, line_by_line));
+    for (std::size_t t = 0; t < Design::kTableCount; ++t) {
+        for (std::size_t i = 0; i < quick.Table(t).size(); ++i) {
+            EXPECT_EQ(quick.Table(t)[i], line_by_line.Table(t)[i])
+                << "table " << t << " entry " << i;
+        }
+    }
+    EXPECT_EQ(quick.Slots[5].MISCNUM[0], 3);
 }
 
 TEST(DesignFileRead, ShorterCountLeavesTheEntriesAboveIt) {
