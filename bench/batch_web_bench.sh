@@ -2,14 +2,21 @@
 # Times `korvane-cli batch --web` over a folder of generated designs against
 # copying the same files (the I/O floor) in the same run, and prints designs
 # per second and the ratio of the two times (target: at most 4).
+# It also times the run's own file work without the design work
+# (safe_rewrite_floor: each design file read, then it and its two companions
+# written back through a temporary file and a rename), which shows how much of
+# the run the file system takes and how much the program adds.
 #
 # Usage: bench/batch_web_bench.sh [KORVANE_CLI] [DESIGNS]
 #   KORVANE_CLI defaults to build/release/src/korvane-cli; DESIGNS to 1000.
+#   safe_rewrite_floor is looked for in the bench folder of the same build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cli=$(realpath "${1:-build/release/src/korvane-cli}")
+floor_program=$(dirname "$cli")/../bench/safe_rewrite_floor
 count=${2:-1000}
+[ -x "$floor_program" ] || { echo "missing $floor_program: build the safe_rewrite_floor target" >&2; exit 2; }
 rounds=3
 
 work=$(mktemp -d)
@@ -78,14 +85,23 @@ seconds() { date +%s.%N; }
 # Arithmetic on decimal seconds: calc EXPRESSION (awk, as bash has integers only).
 calc() { awk "BEGIN { printf \"%.6f\", $1 }"; }
 
+best() { calc "${1:-$2} < $2 ? ${1:-$2} : $2"; }
 best_copy=
 best_batch=
+# From the second round on every design has its profile file and page, so the
+# run replaces three files per design, as the file work alone always does.
+best_rerun=
+best_floor=
+# Each step starts with the disk written out, so that none pays for the
+# writing-back of the one before it.
 for round in $(seq "$rounds"); do
     rm -rf "$work/copy"
+    sync
     start=$(seconds)
     cp -r "$work/fleet" "$work/copy"
     copy=$(calc "$(seconds) - $start")
 
+    sync
     start=$(seconds)
     status=0
     "$cli" batch --web "$work/fleet" >"$work/errors.txt" 2>/dev/null || status=$?
@@ -95,9 +111,17 @@ for round in $(seq "$rounds"); do
         exit 1
     fi
 
-    printf 'round %d: copy %.3f s, batch --web %.3f s\n' "$round" "$copy" "$batch"
-    best_copy=$(calc "${best_copy:-$copy} < $copy ? ${best_copy:-$copy} : $copy")
-    best_batch=$(calc "${best_batch:-$batch} < $batch ? ${best_batch:-$batch} : $batch")
+    sync
+    floor=$("$floor_program" "$work/fleet")
+
+    printf 'round %d: copy %.3f s, batch --web %.3f s, file work alone %.3f s\n' \
+        "$round" "$copy" "$batch" "$floor"
+    best_copy=$(best "$best_copy" "$copy")
+    best_batch=$(best "$best_batch" "$batch")
+    best_floor=$(best "$best_floor" "$floor")
+    if [ "$round" -gt 1 ]; then
+        best_rerun=$(best "$best_rerun" "$batch")
+    fi
 done
 
 pages=$(find "$work/fleet" -name '*.htm' | wc -l)
@@ -105,3 +129,11 @@ printf '%d designs, %d pages, %d lines in the error list\n' "$count" "$pages" "$
 printf 'best of %d: copy %.3f s, batch --web %.3f s\n' "$rounds" "$best_copy" "$best_batch"
 printf 'designs per second: %.0f\n' "$(calc "$count / $best_batch")"
 printf 'ratio batch / copy: %.2f (target: at most 4)\n' "$(calc "$best_batch / $best_copy")"
+if [ -n "$best_rerun" ]; then
+    printf 'rounds 2 to %d: batch --web %.3f s, file work alone %.3f s\n' \
+        "$rounds" "$best_rerun" "$best_floor"
+    printf '  file work alone / copy: %.2f (what the file system takes)\n' \
+        "$(calc "$best_floor / $best_copy")"
+    printf '  batch / file work alone: %.2f (what the program adds)\n' \
+        "$(calc "$best_rerun / $best_floor")"
+fi

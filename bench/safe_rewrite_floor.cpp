@@ -1,0 +1,69 @@
+// The file work of a batch run without the design work, as the floor the run
+// cannot go below on a given file system: for every design file of a folder, in
+// name order, the design file is read whole, then it, its profile file and its
+// page are written back unchanged through the safe save the run uses
+// (temporary file, rename). The companions' bytes are read beforehand, outside
+// the time. Prints the time in seconds; bench/batch_web_bench.sh runs it.
+//
+// Usage: safe_rewrite_floor FOLDER
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "batch/batch_run.h"
+#include "files/atomic_write.h"
+#include "files/companion_files.h"
+
+namespace {
+
+std::string ReadWhole(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct DesignFiles {
+    std::string design_path;
+    std::string profile;  // the bytes of the profile file
+    std::string page;     // the bytes of the page
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: safe_rewrite_floor FOLDER\n");
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    const auto names = korvane::ListDesignFiles(folder);
+    if (!names) {
+        std::fprintf(stderr, "%s\n", names.message().c_str());
+        return 2;
+    }
+    std::vector<DesignFiles> designs;
+    for (const std::string& name : names.value()) {
+        const std::string design = (folder / name).string();
+        designs.push_back({design, ReadWhole(korvane::ProfileFilePath(design)),
+                           ReadWhole(korvane::HtmlPagePath(design))});
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    for (const DesignFiles& files : designs) {
+        const bool written =
+            korvane::WriteFileAtomically(files.design_path, ReadWhole(files.design_path)) &&
+            korvane::WriteFileAtomically(korvane::ProfileFilePath(files.design_path),
+                                         files.profile) &&
+            korvane::WriteFileAtomically(korvane::HtmlPagePath(files.design_path), files.page);
+        if (!written) {
+            std::fprintf(stderr, "%s: cannot be rewritten\n", files.design_path.c_str());
+            return 1;
+        }
+    }
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("%.6f\n", took.count());
+    return 0;
+}
