@@ -70,9 +70,14 @@ Status WriteDesignAndCompanions(Session& session, const std::string& file,
         // recent files (a read-only catalog): that list is a convenience only.
         RememberRecentFile(*session.catalog, file).ok();
     }
-    const Status reports_written = WriteReportFiles(session, reports.Take());
-    if (!reports_written) {
-        return reports_written;
+    const ReportFiles made = reports.Take();
+    const Status profile_written = WriteProfileFile(session, made);
+    if (!profile_written) {
+        return profile_written;
+    }
+    const Status page_written = WriteHtmlPageFile(session, made);
+    if (!page_written) {
+        return page_written;
     }
     MarkSaved(session.design);
     return {};

@@ -42,13 +42,13 @@ ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
     return {std::move(notes_file), ProfileText(design, context), HtmlPageText(design, context)};
 }
 
-Status WriteReportFiles(Session& session, const ReportFiles& reports) {
+Status WriteProfileFile(Session& session, const ReportFiles& reports) {
     session.NotesFileName = reports.notes_file;
-    const Status profile_written =
-        WriteFileAtomically(ProfileFilePath(session.CurrentDesignPath), reports.profile);
-    if (!profile_written) {
-        return profile_written;
-    }
+    return WriteFileAtomically(ProfileFilePath(session.CurrentDesignPath), reports.profile);
+}
+
+Status WriteHtmlPageFile(Session& session, const ReportFiles& reports) {
+    session.NotesFileName = reports.notes_file;
     return WritePage(session, reports.page);
 }
 

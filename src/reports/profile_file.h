@@ -21,13 +21,15 @@ struct ReportFiles {
 ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
                             std::chrono::sys_days today);
 
-// Writes the profile text file and then the HTML page beside the current
-// design (its companions ".K2P" and ".htm"). Records the notes file in
-// NotesFileName, and the page in LastPagePath for the web index.
-Status WriteReportFiles(Session& session, const ReportFiles& reports);
+// The profile text file beside the current design (its companion ".K2P"), with
+// the design's notes copied in. Records the notes file in NotesFileName.
+Status WriteProfileFile(Session& session, const ReportFiles& reports);
 
-// The HTML page of the current design alone, made now; records the notes file
-// and the page as WriteReportFiles does.
+// The HTML page beside the current design (its companion ".htm"). Records the
+// page in LastPagePath for the web index, and the notes file in NotesFileName.
+Status WriteHtmlPageFile(Session& session, const ReportFiles& reports);
+
+// The same with the page made now from the current design.
 Status WriteHtmlPageFile(Session& session, std::chrono::sys_days today);
 
 }  // namespace korvane
