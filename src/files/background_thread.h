@@ -21,7 +21,7 @@ template <typename Result>
 class OfferedTask {
 public:
     OfferedTask(OfferedTask&&) noexcept = default;
-    OfferedTask& operator=(OfferedTask&&) noexcept = default;
+    OfferedTask& operator=(OfferedTask&&) = delete;
     // A task never taken is withdrawn, unless the thread is at it already.
     ~OfferedTask() {
         if (state_) {
