@@ -64,18 +64,18 @@ void PrintProblems(const Design& design, std::ostream& out) {
 void PrintSummary(Session& session, std::ostream& out) {
     Design& design = session.design;
     const StatusSummary summary = ShowStatusSummary(design);
-    PrintCaption(out, summary.Label1);
-    PrintCaption(out, summary.Label7);
-    PrintCaption(out, summary.Label3, summary.Label3Colour);
-    PrintCaption(out, summary.Label6);
-    PrintCaption(out, summary.Label4, summary.Label4Colour);
-    PrintCaption(out, summary.Label5, summary.Label5Colour);
-    PrintCaption(out, summary.Label8);
-    PrintCaption(out, summary.Label9);
-    PrintCaption(out, summary.Label10);
-    PrintCaption(out, summary.Label11);
-    out << "Status: " << summary.Label12 << '\n';
-    out << "Lamp: " << (summary.Shape1Colour == kColourGreen ? "green" : "red") << '\n';
+    PrintCaption(out, summary.ship_name);
+    PrintCaption(out, summary.tech_level);
+    PrintCaption(out, summary.volume, summary.volume_colour);
+    PrintCaption(out, summary.displacement);
+    PrintCaption(out, summary.power, summary.power_colour);
+    PrintCaption(out, summary.hardpoints, summary.hardpoints_colour);
+    PrintCaption(out, summary.mass);
+    PrintCaption(out, summary.cost);
+    PrintCaption(out, summary.agility);
+    PrintCaption(out, summary.cargo);
+    out << "Status: " << summary.changed_mark << '\n';
+    out << "Lamp: " << (summary.lamp_colour == kColourGreen ? "green" : "red") << '\n';
     out << "Profile code: " << TerminalText(BuildProfileCode(design)) << "\n\n";
     PrintCaption(out, UtilizationMessage(design));
     if (!design.Problems.empty()) {

@@ -72,36 +72,35 @@ StatusSummary ShowStatusSummary(Design& design) {
     const std::string newline(kNewLine);
 
     const std::string slot31 = design.Slots[31].LABEL.trimmed();
-    summary.Label1 = Shown(design.ShipName() + " (" + slot31 + ")");
-    summary.Label7 = "TL: " + PlainNumber(design.DesignTL());
+    summary.ship_name = Shown(design.ShipName() + " (" + slot31 + ")");
+    summary.tech_level = "TL: " + PlainNumber(design.DesignTL());
 
     const double hullKL = design.HullKL();
     const double usedKL = design.UsedKL();
-    summary.Label3Colour = colour(usedKL > hullKL);
-    summary.Label3 = "KL: " + FormatPattern(hullKL, "##,###,###") + newline +
+    summary.volume_colour = colour(usedKL > hullKL);
+    summary.volume = "KL: " + FormatPattern(hullKL, "##,###,###") + newline +
                      "KL: " + FormatPattern(usedKL, "##,###,###") + newline;
-    summary.Label6 = "D: " + FormatPattern(hullKL / 13.5, "##,###,###") + newline +
-                     "D: " + FormatPattern(usedKL / 13.5, "##,###,###") + newline;
+    summary.displacement = "D: " + FormatPattern(hullKL / 13.5, "##,###,###") + newline +
+                           "D: " + FormatPattern(usedKL / 13.5, "##,###,###") + newline;
 
-    summary.Label4Colour = colour(design.UsedMW() > design.AvailableMW());
-    summary.Label4 = "MW: " + FormatPattern(design.AvailableMW(), "##,###,###") + newline +
-                     "MW: " + FormatPattern(design.UsedMW(), "##,###,###") + newline;
+    summary.power_colour = colour(design.UsedMW() > design.AvailableMW());
+    summary.power = "MW: " + FormatPattern(design.AvailableMW(), "##,###,###") + newline +
+                    "MW: " + FormatPattern(design.UsedMW(), "##,###,###") + newline;
 
-    summary.Label5Colour = colour(design.UsedHardpoints() > design.Hardpoints());
-    summary.Label5 = "H'pts: " + FormatPattern(design.Hardpoints(), "#,###") + newline +
-                     "H'pts: " + FormatPattern(design.UsedHardpoints(), "#,###") + newline;
+    summary.hardpoints_colour = colour(design.UsedHardpoints() > design.Hardpoints());
+    summary.hardpoints = "H'pts: " + FormatPattern(design.Hardpoints(), "#,###") + newline +
+                         "H'pts: " + FormatPattern(design.UsedHardpoints(), "#,###") + newline;
 
-    summary.Label8 = "Mass: " + FormatPattern(design.TotalTons(), "##,###,###");
-    summary.Label9 = "MCr: " + FormatPattern(design.TotalCr() / 1000000, "###,###");
-    summary.Label10 = "Ag: " + PlainNumber(design.Slots[8].MISCNUM[1]);
-    summary.Label11 =
-        "Cargo: " + FormatPattern(std::floor(hullKL / 13.5 - usedKL / 13.5), "###,###");
+    summary.mass = "Mass: " + FormatPattern(design.TotalTons(), "##,###,###");
+    summary.cost = "MCr: " + FormatPattern(design.TotalCr() / 1000000, "###,###");
+    summary.agility = "Ag: " + PlainNumber(design.Slots[8].MISCNUM[1]);
+    summary.cargo = "Cargo: " + FormatPattern(std::floor(hullKL / 13.5 - usedKL / 13.5), "###,###");
 
-    summary.Problems = design.Problems;
-    summary.Shape1Colour = design.DesignValid() != 0 ? kColourGreen : kColourRed;
+    summary.problems = design.Problems;
+    summary.lamp_colour = design.DesignValid() != 0 ? kColourGreen : kColourRed;
     const ChangedMark mark = ChangedMarkOf(design);
-    summary.Label12 = mark.caption;
-    summary.Label12Colour = mark.colour;
+    summary.changed_mark = mark.caption;
+    summary.changed_mark_colour = mark.colour;
     return summary;
 }
 

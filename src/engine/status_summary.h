@@ -12,28 +12,28 @@ inline constexpr int kColourBlack = 0;
 inline constexpr int kColourRed = 255;
 inline constexpr int kColourGreen = 65280;
 
-// The captions and colours of the totals window FORMH after a status summary
-//. Texts are Windows-1252 bytes like the design's text fields (a
+// The captions and colours of the totals window after a status summary.
+// Texts are Windows-1252 bytes like the design's text fields (a
 // NUL of a never-set field is written as a blank); multi-line captions use
 // carriage return + line feed. The view converts them at the edge.
 struct StatusSummary {
-    std::string Label1;               // ship name and type
-    std::string Label3;               // volume: "KL: hull" CRLF "KL: used" CRLF
-    std::string Label4;               // power
-    std::string Label5;               // hardpoints
-    std::string Label6;               // displacement
-    std::string Label7;               // tech level
-    std::string Label8;               // mass
-    std::string Label9;               // cost in MCr
-    std::string Label10;              // agility
-    std::string Label11;              // cargo
-    int Label3Colour = kColourBlack;  // red while a limit is broken
-    int Label4Colour = kColourBlack;
-    int Label5Colour = kColourBlack;
-    int Shape1Colour = kColourGreen;  // the validity lamp
-    std::string Label12;              // "Changed" / "Saved"
-    int Label12Colour = kColourGreen;
-    std::vector<std::string> Problems;  // the same list as Design::Problems
+    std::string ship_name;  // ship name and type
+    std::string volume;     // "KL: hull" CRLF "KL: used" CRLF
+    std::string power;
+    std::string hardpoints;
+    std::string displacement;
+    std::string tech_level;
+    std::string mass;
+    std::string cost;  // in MCr
+    std::string agility;
+    std::string cargo;
+    int volume_colour = kColourBlack;  // red while a limit is broken
+    int power_colour = kColourBlack;
+    int hardpoints_colour = kColourBlack;
+    int lamp_colour = kColourGreen;  // the validity lamp
+    std::string changed_mark;        // "Changed" / "Saved"
+    int changed_mark_colour = kColourGreen;
+    std::vector<std::string> problems;  // the same list as Design::Problems
 };
 
 // Writes the status summary: sets DesignValid (1 only when volume, power and

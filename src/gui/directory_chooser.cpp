@@ -6,11 +6,11 @@
 
 namespace korvane::gui {
 
-std::optional<std::string> ChooseDirectory(ui::Slist3& logic, const std::string& start,
+std::optional<std::string> ChooseDirectory(ui::FolderChooser& logic, const std::string& start,
                                            QWidget* parent) {
     logic.Load(start);
     QFileDialog dialog(parent, QtText(logic.Caption));
-    dialog.setObjectName(QStringLiteral("SLIST3"));
+    dialog.setObjectName(QStringLiteral("FolderChooser"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/slist3.h"
+#include "ui/folder_chooser.h"
 
 class QWidget;
 
@@ -12,7 +12,7 @@ namespace korvane::gui {
 // The directory chooser: the folder dialog over the chooser's logic, opening
 // at `start` when that is a folder and otherwise where it was left. The
 // chosen folder ends in the separator; no value after Cancel.
-std::optional<std::string> ChooseDirectory(ui::Slist3& logic, const std::string& start,
+std::optional<std::string> ChooseDirectory(ui::FolderChooser& logic, const std::string& start,
                                            QWidget* parent);
 
 }  // namespace korvane::gui

@@ -6,12 +6,12 @@
 #include <system_error>
 
 #include "app/configuration.h"
-#include "gui/about_dialog.h"
-#include "gui/form1_window.h"
-#include "gui/formh_window.h"
-#include "gui/korvawbu_window.h"
-#include "gui/slist4_dialog.h"
+#include "gui/about_box_view.h"
+#include "gui/batch_window_view.h"
+#include "gui/main_window_view.h"
 #include "gui/splash_window.h"
+#include "gui/text_window_view.h"
+#include "gui/totals_window_view.h"
 #include "model/cp1252.h"
 #include "ui/splash.h"
 #include "ui/startup.h"
@@ -24,7 +24,7 @@ KorvaneProgram::KorvaneProgram(std::function<void()> end)
           prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(failure), MessageIcon::Critical);
       }),
       text_window_(desktop_),
-      form1_(session_, prompter_, desktop_, totals_, text_window_),
+      main_window_(session_, prompter_, desktop_, totals_, text_window_),
       batch_(session_, prompter_) {}
 
 KorvaneProgram::~KorvaneProgram() = default;
@@ -35,8 +35,8 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     SplashWindow splash(splash_logic);
     splash.ShowNow();
 
-    totals_window_ = std::make_unique<FormhWindow>(totals_, session_.design, prompter_);
-    main_window_ = std::make_unique<Form1Window>(form1_, *totals_window_);
+    totals_view_ = std::make_unique<TotalsWindowView>(totals_, session_.design, prompter_);
+    main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_);
     WireMainWindow();
 
     std::error_code error;
@@ -46,43 +46,43 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
         QApplication::restoreOverrideCursor();
         return false;
     }
-    main_window_->Refresh();
-    main_window_->show();
+    main_view_->Refresh();
+    main_view_->show();
     splash.close();
     ui::LoadCommandLineDesign(session_, prompter_, totals_, arguments);
-    main_window_->Refresh();
+    main_view_->Refresh();
     QApplication::restoreOverrideCursor();
     return true;
 }
 
 void KorvaneProgram::WireMainWindow() {
-    QObject::connect(main_window_.get(), &Form1Window::textWindowRequested, main_window_.get(),
+    QObject::connect(main_view_.get(), &MainWindowView::textWindowRequested, main_view_.get(),
                      [this] { ShowTextWindow(); });
-    QObject::connect(main_window_.get(), &Form1Window::batchWindowRequested, main_window_.get(),
+    QObject::connect(main_view_.get(), &MainWindowView::batchWindowRequested, main_view_.get(),
                      [this] { ShowBatchWindow(); });
-    QObject::connect(main_window_.get(), &Form1Window::aboutRequested, main_window_.get(),
+    QObject::connect(main_view_.get(), &MainWindowView::aboutRequested, main_view_.get(),
                      [this] { ShowAbout(); });
-    QObject::connect(main_window_.get(), &Form1Window::quitRequested, main_window_.get(),
+    QObject::connect(main_view_.get(), &MainWindowView::quitRequested, main_view_.get(),
                      [this] { end_(); });
 }
 
-KorvawbuWindow& KorvaneProgram::BatchWindow() {
-    if (batch_window_) {
-        return *batch_window_;
+BatchWindowView& KorvaneProgram::BatchWindow() {
+    if (batch_view_) {
+        return *batch_view_;
     }
-    batch_window_ = std::make_unique<KorvawbuWindow>(batch_);
-    KorvawbuWindow* window = batch_window_.get();
-    QObject::connect(window, &KorvawbuWindow::done, window, [this] {
-        main_window_->show();
-        main_window_->Refresh();
+    batch_view_ = std::make_unique<BatchWindowView>(batch_);
+    BatchWindowView* window = batch_view_.get();
+    QObject::connect(window, &BatchWindowView::done, window, [this] {
+        main_view_->show();
+        main_view_->Refresh();
     });
     // The totals window shows the design a run leaves loaded.
-    QObject::connect(window, &KorvawbuWindow::runEnded, window, [this] {
+    QObject::connect(window, &BatchWindowView::runEnded, window, [this] {
         totals_.ShowStatusSummary(session_.design);
-        main_window_->Refresh();
+        main_view_->Refresh();
     });
-    QObject::connect(window, &KorvawbuWindow::errorListReady, window, [this] {
-        text_window_.Show(ui::Korvawbu::kErrorListHeading, batch_.ErrorListText());
+    QObject::connect(window, &BatchWindowView::errorListReady, window, [this] {
+        text_window_.Show(ui::BatchWindow::kErrorListHeading, batch_.ErrorListText());
         ShowTextWindow();
     });
     return *window;
@@ -90,19 +90,19 @@ KorvawbuWindow& KorvaneProgram::BatchWindow() {
 
 void KorvaneProgram::ShowTextWindow() {
     if (!text_window_view_) {
-        text_window_view_ = std::make_unique<Slist4Dialog>(text_window_);
+        text_window_view_ = std::make_unique<TextWindowView>(text_window_);
     }
     text_window_view_->Run();
 }
 
 void KorvaneProgram::ShowBatchWindow() {
-    main_window_->hide();
+    main_view_->hide();
     batch_.Show();
     BatchWindow().Refresh();
 }
 
 void KorvaneProgram::ShowAbout() {
-    AboutDialog about(about_, disclaimer_, desktop_, prompter_, main_window_.get());
+    AboutBoxView about(about_, disclaimer_, desktop_, prompter_, main_view_.get());
     about.Run();
 }
 

@@ -10,19 +10,19 @@
 #include "app/session.h"
 #include "gui/qt_desktop.h"
 #include "gui/qt_prompter.h"
-#include "ui/form1.h"
-#include "ui/formh.h"
-#include "ui/frmabout.h"
-#include "ui/korvawbu.h"
-#include "ui/slist4.h"
-#include "ui/zarnpp.h"
+#include "ui/about_box.h"
+#include "ui/batch_window.h"
+#include "ui/disclaimer.h"
+#include "ui/main_window.h"
+#include "ui/text_window.h"
+#include "ui/totals_window.h"
 
 namespace korvane::gui {
 
-class Form1Window;
-class FormhWindow;
-class KorvawbuWindow;
-class Slist4Dialog;
+class MainWindowView;
+class TotalsWindowView;
+class BatchWindowView;
+class TextWindowView;
 
 // The desktop program: the session with its one design, the window logic
 // and the views over it, wired together.
@@ -43,10 +43,10 @@ public:
     bool Start(const std::vector<std::string>& arguments);
 
     Session& session() { return session_; }
-    Form1Window& MainWindow() { return *main_window_; }
-    FormhWindow& TotalsWindow() { return *totals_window_; }
+    MainWindowView& MainWindow() { return *main_view_; }
+    TotalsWindowView& TotalsWindow() { return *totals_view_; }
     // Made on first use, as the text window is.
-    KorvawbuWindow& BatchWindow();
+    BatchWindowView& BatchWindow();
 
 private:
     void WireMainWindow();
@@ -58,17 +58,17 @@ private:
     Session session_;
     QtPrompter prompter_;
     QtDesktop desktop_;
-    ui::Formh totals_;
-    ui::Slist4 text_window_;
-    ui::Form1 form1_;
-    ui::Korvawbu batch_;
-    ui::FrmAbout about_;
-    ui::ZarnPP disclaimer_;
+    ui::TotalsWindow totals_;
+    ui::TextWindow text_window_;
+    ui::MainWindow main_window_;
+    ui::BatchWindow batch_;
+    ui::AboutBox about_;
+    ui::Disclaimer disclaimer_;
 
-    std::unique_ptr<FormhWindow> totals_window_;
-    std::unique_ptr<Form1Window> main_window_;
-    std::unique_ptr<Slist4Dialog> text_window_view_;
-    std::unique_ptr<KorvawbuWindow> batch_window_;
+    std::unique_ptr<TotalsWindowView> totals_view_;
+    std::unique_ptr<MainWindowView> main_view_;
+    std::unique_ptr<TextWindowView> text_window_view_;
+    std::unique_ptr<BatchWindowView> batch_view_;
 };
 
 }  // namespace korvane::gui

@@ -5,10 +5,10 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "gui/choice_dialog_view.h"
 #include "gui/directory_chooser.h"
 #include "gui/file_dialog.h"
 #include "gui/qt_text.h"
-#include "gui/schoose_dialog.h"
 
 namespace korvane::gui {
 
@@ -43,7 +43,7 @@ public:
 
 }  // namespace
 
-QtPrompter::QtPrompter() : slist3_(NativePath(QDir::currentPath())) {}
+QtPrompter::QtPrompter() : folder_chooser_(NativePath(QDir::currentPath())) {}
 
 QtPrompter::~QtPrompter() = default;
 
@@ -67,10 +67,10 @@ void QtPrompter::ShowMessage(const std::string& title, const std::string& text, 
 std::optional<int> QtPrompter::Choose(const std::string& caption,
                                       const std::vector<std::string>& options) {
     const NormalPointer pointer;
-    if (!schoose_dialog_) {
-        schoose_dialog_ = std::make_unique<SchooseDialog>(schoose_);
+    if (!choice_dialog_view_) {
+        choice_dialog_view_ = std::make_unique<ChoiceDialogView>(choice_dialog_);
     }
-    return schoose_dialog_->Ask(caption, options);
+    return choice_dialog_view_->Ask(caption, options);
 }
 
 std::optional<std::string> QtPrompter::AskText(const std::string& title, const std::string& prompt,
@@ -97,7 +97,7 @@ std::optional<std::string> QtPrompter::AskSaveFile(const FileDialogRequest& requ
 
 std::optional<std::string> QtPrompter::ChooseDirectory(const std::string& start) {
     const NormalPointer pointer;
-    return gui::ChooseDirectory(slist3_, start, ActiveWindow());
+    return gui::ChooseDirectory(folder_chooser_, start, ActiveWindow());
 }
 
 void QtPrompter::Beep() {

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "app/prompter.h"
-#include "ui/schoose.h"
-#include "ui/slist3.h"
+#include "ui/choice_dialog.h"
+#include "ui/folder_chooser.h"
 
 class QWidget;
 
 namespace korvane::gui {
 
-class SchooseDialog;
+class ChoiceDialogView;
 
 // The program's questions as Qt dialogs, each over the window that is active
 // when it is asked: message boxes (Yes/No with No as the default and Escape
@@ -36,10 +36,10 @@ public:
     void Beep() override;
 
 private:
-    ui::Schoose schoose_;
+    ui::ChoiceDialog choice_dialog_;
     // Made on first use and kept; it has no parent window, which could take it along when closed.
-    std::unique_ptr<SchooseDialog> schoose_dialog_;
-    ui::Slist3 slist3_;
+    std::unique_ptr<ChoiceDialogView> choice_dialog_view_;
+    ui::FolderChooser folder_chooser_;
 };
 
 }  // namespace korvane::gui

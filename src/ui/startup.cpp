@@ -63,7 +63,7 @@ bool OfferStandardCatalog(Session& session, Prompter& prompter, const std::strin
 
 }  // namespace
 
-bool StartSession(Session& session, Prompter& prompter, Formh& totals,
+bool StartSession(Session& session, Prompter& prompter, TotalsWindow& totals,
                   const ConfigurationPlaces& places, const std::filesystem::path& current_folder) {
     const Status opened = OpenCatalog(session, places, current_folder);
     if (!opened) {
@@ -84,7 +84,7 @@ bool StartSession(Session& session, Prompter& prompter, Formh& totals,
     return true;
 }
 
-void LoadCommandLineDesign(Session& session, Prompter& prompter, Formh& totals,
+void LoadCommandLineDesign(Session& session, Prompter& prompter, TotalsWindow& totals,
                            const std::vector<std::string>& arguments) {
     std::string command_line;
     for (const std::string& argument : arguments) {

@@ -53,7 +53,7 @@ TEST(RecalcFrame, AnEmptyDesignGivesFiguresAndAListOfProblemsButNoNaN) {
     EXPECT_TRUE(HasProblem(design, "No control panel"));
     EXPECT_TRUE(HasProblem(design, "Total mass is 0"));
     EXPECT_EQ(design.DesignValid(), 0);
-    EXPECT_EQ(ShowStatusSummary(design).Shape1Colour, kColourRed);
+    EXPECT_EQ(ShowStatusSummary(design).lamp_colour, kColourRed);
 }
 
 TEST(RecalcFrame, APartialRunKeepsTheOtherSectionsFigures) {
@@ -134,9 +134,9 @@ TEST(RecalcStandardCatalog, NewDesignOnTheStandardCatalog) {
     EXPECT_EQ(design.Hardpoints(), 1);
     EXPECT_GT(design.Slots[21].NUMBER, 0) << "panels sized from the computer and panel rows";
     const StatusSummary summary = ShowStatusSummary(design);
-    EXPECT_EQ(summary.Label6.substr(0, 8), "D: 100\r\n");
-    EXPECT_EQ(summary.Label7, "TL: 15");
-    EXPECT_EQ(summary.Label3.substr(0, 10), "KL: 1,350\r");
+    EXPECT_EQ(summary.displacement.substr(0, 8), "D: 100\r\n");
+    EXPECT_EQ(summary.tech_level, "TL: 15");
+    EXPECT_EQ(summary.volume.substr(0, 10), "KL: 1,350\r");
 }
 
 }  // namespace

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "gui/form1_window.h"
-#include "gui/formh_window.h"
 #include "gui/korvane_program.h"
+#include "gui/main_window_view.h"
 #include "gui/modal_watchdog.h"
+#include "gui/totals_window_view.h"
 #include "support/temp_dir.h"
 
 namespace korvane::gui_test {
@@ -34,8 +34,8 @@ protected:
 
     bool Start(const std::vector<std::string>& arguments = {}) { return program_.Start(arguments); }
 
-    gui::Form1Window& Main() { return program_.MainWindow(); }
-    gui::FormhWindow& Totals() { return program_.TotalsWindow(); }
+    gui::MainWindowView& Main() { return program_.MainWindow(); }
+    gui::TotalsWindowView& Totals() { return program_.TotalsWindow(); }
     QToolButton* Button(ui::ButtonArray array, int index) { return Main().Button(array, index); }
     QString TotalsText(const char* label) {
         return Totals().findChild<QLabel*>(QString::fromLatin1(label))->text();

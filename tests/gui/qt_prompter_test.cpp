@@ -13,7 +13,7 @@
 #include "gui/modal_watchdog.h"
 #include "gui/qt_text.h"
 #include "support/temp_dir.h"
-#include "ui/schoose.h"
+#include "ui/choice_dialog.h"
 
 namespace korvane::gui_test {
 namespace {
@@ -77,7 +77,7 @@ TEST_F(QtPrompterTest, TheChoiceDialogShowsTheOptionsAndReturnsTheClickedOne) {
     EXPECT_EQ(shown, (QStringList{"Remove", "Change number", "R&&D"})) << "\"&\" is shown as it is";
 
     // The dialog's rules in twips are the least it takes on the screen.
-    ui::Schoose rules;
+    ui::ChoiceDialog rules;
     rules.Ask("Installed item", {"Remove", "Change number", "R&D"});
     QWidget screen;
     EXPECT_GE(size.width(), gui::PixelsFromTwips(rules.WindowWidth, screen));

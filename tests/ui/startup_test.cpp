@@ -30,7 +30,7 @@ protected:
     ConfigurationPlaces places_{dir_ / "config", dir_ / "data"};
     Session session_;
     testing::ScriptedPrompter prompter_;
-    Formh totals_;
+    TotalsWindow totals_;
 };
 
 TEST_F(StartupTest, AnUnreadableCatalogIsNamedAndNoEndsTheProgram) {
@@ -49,7 +49,7 @@ TEST_F(StartupTest, YesRecreatesTheStandardCatalogAndKeepsTheUnreadableFile) {
     EXPECT_EQ(session_.catalog->Features().Rows().size(), StandardCatalogRows().size());
     EXPECT_EQ(ReadText(file.string() + ".broken"), "an older one");
     EXPECT_EQ(ReadText(file.string() + ".broken2"), "somebody's notes");
-    EXPECT_EQ(totals_.Label6.caption.substr(0, 6), "D: 100") << "the new design is shown";
+    EXPECT_EQ(totals_.displacement.caption.substr(0, 6), "D: 100") << "the new design is shown";
 }
 
 TEST_F(StartupTest, TheCommandLineDesignIsLoaded) {
@@ -65,7 +65,7 @@ TEST_F(StartupTest, TheCommandLineDesignIsLoaded) {
                           {path.substr(0, blank), path.substr(blank + 1) + " "});
     EXPECT_EQ(session_.CurrentDesignPath, path);
     EXPECT_FALSE(session_.design.DesignChanged);
-    EXPECT_EQ(totals_.Label6.caption.substr(0, 6), "D: 200");
+    EXPECT_EQ(totals_.displacement.caption.substr(0, 6), "D: 200");
 }
 
 TEST_F(StartupTest, ACommandLineDesignThatCannotBeReadIsReportedAndTheNewDesignStays) {

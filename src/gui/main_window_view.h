@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "ui/main_window.h"
+
+class QLabel;
+class QToolButton;
+
+namespace korvane::gui {
+
+class TotalsWindowView;
+
+// The main window: the program's title over two frames of picture buttons,
+// "Design Options" and "Post-design Options", each button with its label
+// beside it and its shortcut, and "About". A click runs the main window's
+// logic; what the logic asks for next (the text window, the batch window,
+// the about box, the end of the program) is signalled. After every command
+// the title and the totals window show the design as it now stands.
+class MainWindowView final : public QWidget {
+    Q_OBJECT
+
+public:
+    MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals);
+
+    // Copies the logic's state to the widgets: title, buttons, labels, totals.
+    void Refresh();
+
+    QToolButton* Button(ui::ButtonArray array, int index) const;
+
+signals:
+    void textWindowRequested();
+    void batchWindowRequested();
+    void aboutRequested();
+    void quitRequested();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Click(ui::ButtonArray array, int index);
+    void Carry(ui::MainWindowRequest request);
+    void FollowWindowState();
+
+    ui::MainWindow& logic_;
+    TotalsWindowView& totals_;
+    std::array<QToolButton*, 13> design_buttons_{};
+    std::array<QLabel*, 13> design_labels_{};
+    std::array<QToolButton*, 8> post_design_buttons_{};
+    std::array<QLabel*, 8> post_design_labels_{};
+    bool placed_ = false;
+};
+
+}  // namespace korvane::gui

@@ -1,0 +1,180 @@
+#include "gui/totals_window_view.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/control_binding.h"
+#include "gui/qt_text.h"
+#include "gui/screen_placement.h"
+
+namespace korvane::gui {
+
+namespace {
+
+// The validity lamp: a disc in its palette's window colour.
+class Lamp final : public QWidget {
+public:
+    explicit Lamp(QWidget* parent) : QWidget(parent) {
+        const int size = fontMetrics().height();
+        setFixedSize(size, size);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        painter.setBrush(palette().color(QPalette::Window));
+        painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
+QLabel* NewLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+}  // namespace
+
+TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design,
+                                   Prompter& prompter)
+    : QWidget(nullptr, Qt::Tool),
+      logic_(logic),
+      design_(design),
+      prompter_(prompter),
+      frame_(new QGroupBox(this)),
+      name_(NewLabel(frame_, "Name")),
+      legend_{NewLabel(frame_, "Legend"), NewLabel(frame_, "Legend2")},
+      volume_(NewLabel(frame_, "Volume")),
+      power_(NewLabel(frame_, "Power")),
+      hardpoints_(NewLabel(frame_, "Hardpoints")),
+      displacement_(NewLabel(frame_, "Displacement")),
+      tech_level_(NewLabel(frame_, "TechLevel")),
+      mass_(NewLabel(frame_, "Mass")),
+      cost_(NewLabel(frame_, "Cost")),
+      agility_(NewLabel(frame_, "Agility")),
+      cargo_(NewLabel(frame_, "Cargo")),
+      changed_(NewLabel(frame_, "ChangedMark")),
+      lamp_(new Lamp(frame_)),
+      problems_(NewLabel(frame_, "ProblemLine")),
+      utilization_(new QPushButton(frame_)) {
+    setObjectName(QStringLiteral("TotalsWindow"));
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    lamp_->setObjectName(QStringLiteral("Lamp"));
+    utilization_->setObjectName(QStringLiteral("Utilization"));
+    utilization_->setToolTip(QStringLiteral("Utilization of volume, power and hardpoints"));
+    problems_->setWordWrap(true);
+    // The problems wrap within the width the totals take, rather than widen the window.
+    problems_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont bold = name_->font();
+    bold.setBold(true);
+    name_->setFont(bold);
+    changed_->setFont(bold);
+
+    auto* grid = new QGridLayout(frame_);
+    grid->setHorizontalSpacing(fontMetrics().averageCharWidth() * 3);
+    grid->addWidget(name_, 0, 0, 1, 3);
+    grid->addWidget(legend_[0], 1, 0);
+    grid->addWidget(volume_, 1, 1);
+    grid->addWidget(displacement_, 1, 2);
+    grid->addWidget(legend_[1], 2, 0);
+    grid->addWidget(power_, 2, 1);
+    grid->addWidget(hardpoints_, 2, 2);
+    grid->addWidget(tech_level_, 3, 0);
+    grid->addWidget(mass_, 3, 1);
+    grid->addWidget(cost_, 3, 2);
+    grid->addWidget(agility_, 4, 0);
+    grid->addWidget(cargo_, 4, 1);
+    auto* mark = new QHBoxLayout;
+    mark->addWidget(lamp_);
+    mark->addWidget(changed_);
+    mark->addStretch();
+    mark->addWidget(utilization_);
+    grid->addLayout(mark, 5, 0, 1, 3);
+    grid->addWidget(problems_, 6, 0, 1, 3);
+    for (QLabel* label : {legend_[0], legend_[1], volume_, power_, hardpoints_, displacement_}) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame_);
+
+    connect(utilization_, &QPushButton::clicked, this,
+            [this] { logic_.ShowUtilization(design_, prompter_); });
+    Refresh();
+}
+
+void TotalsWindowView::Refresh() {
+    setWindowTitle(QtText(logic_.Caption));
+    frame_->setTitle(QtText(logic_.frame.caption));
+    ShowButton(*utilization_, logic_.utilization);
+    ShowLabel(*name_, logic_.name);
+    name_->setText(name_->text().trimmed());
+    // The legend names the two lines of each pair: what is available, what is used.
+    for (QLabel* legend : legend_) {
+        ShowLabel(*legend, logic_.legend);
+        legend->setText(legend->text().trimmed().replace(QLatin1Char(' '), QLatin1Char('\n')));
+    }
+    ShowLabel(*volume_, logic_.volume);
+    ShowLabel(*power_, logic_.power);
+    ShowLabel(*hardpoints_, logic_.hardpoints);
+    ShowLabel(*displacement_, logic_.displacement);
+    ShowLabel(*tech_level_, logic_.tech_level);
+    ShowLabel(*mass_, logic_.mass);
+    ShowLabel(*cost_, logic_.cost);
+    ShowLabel(*agility_, logic_.agility);
+    ShowLabel(*cargo_, logic_.cargo);
+    ShowLabel(*changed_, logic_.changed_mark);
+    ShowLabel(*problems_, logic_.problem_line);
+    // The pairs end in a line break that would leave an empty third line.
+    for (QLabel* pair : {volume_, power_, hardpoints_, displacement_}) {
+        pair->setText(pair->text().trimmed());
+    }
+
+    QPalette lamp_colours = lamp_->palette();
+    lamp_colours.setColor(QPalette::Window, QtColour(logic_.lamp_colour));
+    lamp_->setPalette(lamp_colours);
+    lamp_->setToolTip(PlainToolTip(QtText(logic_.lamp_tooltip)));
+    lamp_->update();
+
+    if (isVisible() != logic_.Visible) {
+        setVisible(logic_.Visible);
+    }
+}
+
+void TotalsWindowView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+void TotalsWindowView::PlaceAtTopRight() {
+    const QRect area = AvailableScreenArea();
+    const ui::TotalsWindow::Position position =
+        ui::TotalsWindow::Placement(area.width(), frameGeometry().width());
+    placed_at_ = QPoint(area.left() + position.left, area.top() + position.top);
+    MoveFrameTo(*this, *placed_at_);
+}
+
+void TotalsWindowView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placed_at_) {
+        PlaceNowAndWhenFramed(*this, [this] { PlaceAtTopRight(); });
+    }
+}
+
+// A window that stands where it was put keeps against the screen's right edge
+// when a longer problem line widens it; one the user has moved stays there.
+void TotalsWindowView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (placed_at_ && frameGeometry().topLeft() == *placed_at_) {
+        PlaceAtTopRight();
+    }
+}
+
+}  // namespace korvane::gui

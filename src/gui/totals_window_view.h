@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+#include <optional>
+
+#include "app/prompter.h"
+#include "model/design.h"
+#include "ui/totals_window.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace korvane::gui {
+
+// The totals window: the status summary of the current design in a frame,
+// the validity lamp with the design's problems as its tooltip and on a line
+// under the totals, the changed mark and "%" for the utilization message. It
+// stands at the top right of the screen and follows the main window's
+// minimise state; its own close box does nothing.
+class TotalsWindowView final : public QWidget {
+    Q_OBJECT
+
+public:
+    TotalsWindowView(ui::TotalsWindow& logic, const Design& design, Prompter& prompter);
+
+    // Copies the logic's captions, colours and visibility to the widgets.
+    void Refresh();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Puts the window at the top of the screen against its right edge.
+    void PlaceAtTopRight();
+
+    ui::TotalsWindow& logic_;
+    const Design& design_;
+    Prompter& prompter_;
+    QGroupBox* frame_;
+    QLabel* name_;
+    QLabel* legend_[2];
+    QLabel* volume_;
+    QLabel* power_;
+    QLabel* hardpoints_;
+    QLabel* displacement_;
+    QLabel* tech_level_;
+    QLabel* mass_;
+    QLabel* cost_;
+    QLabel* agility_;
+    QLabel* cargo_;
+    QLabel* changed_;
+    QWidget* lamp_;
+    QLabel* problems_;
+    QPushButton* utilization_;
+    std::optional<QPoint> placed_at_;  // where the window was put, until it is moved
+};
+
+}  // namespace korvane::gui

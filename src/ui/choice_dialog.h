@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/controls.h"
+
+namespace korvane::ui {
+
+// The option list of a question as one text, options separated by "/":
+// "Remove/Change number" gives two options, a text without "/" one.
+std::vector<std::string> SplitOptions(std::string_view options);
+
+// The choice dialog: the question as its caption and one button per
+// option, sized to the longest text. Lengths are in twips (1/1440 inch); the
+// view converts them. The dialog is created once and each question lays it
+// out anew.
+class ChoiceDialog {
+public:
+    static constexpr int kButtonCount = 15;
+    static constexpr int kButtonLeft = 360;
+    static constexpr int kButtonHeight = 375;
+
+    // Sets the caption and the options (the first fifteen are shown), lays the
+    // dialog out and shows it; `focus_index` (1–14) names the button that gets
+    // the focus, 0 none.
+    void Ask(std::string question, const std::vector<std::string>& options, int focus_index = 0);
+
+    // The button that gets the focus when the dialog opens.
+    std::optional<int> FocusButton() const;
+
+    static int ButtonTop(int index) { return 120 + 480 * index; }
+    // Buttons are centred in the window's inner width, the window on the screen.
+    int ButtonLeft(int inner_width) const { return Centred(inner_width, ButtonWidth); }
+    int WindowLeft(int screen_width) const { return Centred(screen_width, WindowWidth); }
+
+    // A click on option button `index` chooses that option and closes the dialog.
+    void Click(int index);
+    // The title bar's close box: no choice.
+    void Close();
+
+    // The chosen option, counted from 1, and its text; no value after a close.
+    std::optional<int> Choice() const { return choice_; }
+    const std::string& ChoiceText() const { return choice_text_; }
+
+    std::string Caption = "Select";
+    std::array<Button, kButtonCount> option_buttons{};
+    int FocusIndex = 0;
+    int ButtonWidth = 0;
+    int WindowWidth = 0;
+    int WindowHeight = 0;
+    bool Visible = false;
+
+private:
+    std::optional<int> choice_;
+    std::string choice_text_;
+};
+
+}  // namespace korvane::ui

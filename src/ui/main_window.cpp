@@ -1,0 +1,388 @@
+#include "ui/main_window.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "engine/recalculate.h"
+#include "files/atomic_write.h"
+#include "files/companion_files.h"
+#include "files/load_design.h"
+#include "files/path_utils.h"
+#include "files/save_design.h"
+#include "model/cp1252.h"
+#include "reports/feature_list.h"
+#include "reports/printed_profile.h"
+#include "reports/profile_file.h"
+#include "reports/report_context.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr std::array<const char*, 13> kDesignButtonCaptions = {"Hull && basic data",
+                                                               "Power",
+                                                               "Drives",
+                                                               "Electronics",
+                                                               "Weapons && screens",
+                                                               "Control && computers",
+                                                               "Crew && accomodation",
+                                                               "Subordinate craft",
+                                                               "Reset",
+                                                               "Exit",
+                                                               "Recalculate",
+                                                               "Fast resave",
+                                                               "Other"};
+
+constexpr std::array<const char*, 8> kPostDesignButtonCaptions = {
+    "Load Design",     "Save As...",        "Edit notes",  "View Profile",
+    "Last x edits...", "Bulk save options", "Posh Print!", "List features"};
+
+// The buttons of design_buttons that open a section editor.
+constexpr std::array<int, 9> kSectionEditorButtons = {0, 1, 2, 3, 4, 5, 6, 7, 12};
+
+constexpr const char* kUnsavedChangesQuestion = "You haven't saved your changes. Are you sure?";
+
+std::string TrimmedBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// The folder part of a path, ending in its separator; empty for a bare name.
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, static_cast<std::size_t>(LastSeparatorPos(path)));
+}
+
+std::string FileNameOf(const std::string& path) {
+    return path.substr(static_cast<std::size_t>(LastSeparatorPos(path)));
+}
+
+std::string LowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    return text;
+}
+
+// The name of a file in `folder` that is `name` whatever the case of its
+// letters (the profile of Scout.K2D is Scout.K2P); `name` itself when there is none.
+std::string ExistingNameIgnoringCase(const std::string& folder, const std::string& name) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string found = entry->path().filename().string();
+        if (LowerCase(found) == LowerCase(name)) {
+            return found;
+        }
+    }
+    return name;
+}
+
+// The folder file dialogs open in when no design names one.
+std::string WorkingFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, Prompter& prompter, Desktop& desktop, TotalsWindow& totals,
+                       TextWindow& text_window)
+    : session_(session),
+      prompter_(prompter),
+      desktop_(desktop),
+      totals_(totals),
+      text_window_(text_window) {
+    for (std::size_t i = 0; i < design_buttons.size(); ++i) {
+        design_buttons[i].caption = kDesignButtonCaptions[i];
+    }
+    for (std::size_t i = 0; i < post_design_buttons.size(); ++i) {
+        post_design_buttons[i].caption = kPostDesignButtonCaptions[i];
+    }
+    for (const int index : kSectionEditorButtons) {
+        design_buttons[static_cast<std::size_t>(index)].enabled = false;
+    }
+}
+
+std::string MainWindow::Caption() const {
+    std::string caption = AppTitle();
+    if (!session_.CurrentDesignPath.empty()) {
+        caption += " - " + FileNameOf(session_.CurrentDesignPath);
+    }
+    if (session_.design.DesignChanged) {
+        caption += " *";
+    }
+    return caption;
+}
+
+MainWindowRequest MainWindow::ClickDesignButton(int index) {
+    if (index < 0 || index >= static_cast<int>(design_buttons.size()) ||
+        !design_buttons[static_cast<std::size_t>(index)].enabled) {
+        return MainWindowRequest::None;
+    }
+    switch (index) {
+        case 8:
+            return ResetCommand();
+        case 9:
+            return ExitCommand();
+        case 10:
+            RecalculateCommand();
+            break;
+        case 11:
+            FastResaveCommand();
+            break;
+        default:
+            break;
+    }
+    return MainWindowRequest::None;
+}
+
+MainWindowRequest MainWindow::ClickPostDesignButton(int index) {
+    if (index < 0 || index >= static_cast<int>(post_design_buttons.size()) ||
+        !post_design_buttons[static_cast<std::size_t>(index)].enabled) {
+        return MainWindowRequest::None;
+    }
+    switch (index) {
+        case 0:
+            LoadDesignCommand();
+            break;
+        case 1:
+            SaveAsCommand();
+            break;
+        case 2:
+            EditNotesCommand();
+            break;
+        case 3:
+            ViewProfileCommand();
+            break;
+        case 4:
+            LastEditsCommand();
+            break;
+        case 5:
+            return BulkSaveCommand();
+        case 6:
+            PoshPrintCommand();
+            break;
+        case 7:
+            return ListFeaturesCommand();
+        default:
+            break;
+    }
+    return MainWindowRequest::None;
+}
+
+bool MainWindow::MayDropChanges() {
+    return !session_.design.DesignChanged ||
+           prompter_.AskYesNo(AppTitle(), kUnsavedChangesQuestion, MessageIcon::Critical);
+}
+
+void MainWindow::ShowFailure(const Status& status) {
+    // Messages are UTF-8 (they carry paths); the Prompter speaks the design's code page.
+    prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(status.message()), MessageIcon::Critical);
+}
+
+void MainWindow::OpenInTextEditor(const std::string& path) {
+    const Status opened = desktop_.OpenInTextEditor(path);
+    if (!opened) {
+        ShowFailure(opened);
+    }
+}
+
+void MainWindow::LoadDesignCommand() {
+    if (!MayDropChanges()) {
+        return;
+    }
+    const Status loaded = LoadDesign(session_, 0, prompter_);
+    if (!loaded) {
+        ShowFailure(loaded);
+    }
+    RefreshTotals();
+}
+
+void MainWindow::SaveAsCommand() {
+    const Status saved = SaveDesign(session_, 0, prompter_, desktop_.Today());
+    if (!saved) {
+        ShowFailure(saved);
+    }
+    RefreshTotals();
+}
+
+void MainWindow::FastResaveCommand() {
+    if (session_.CurrentDesignPath.empty()) {
+        prompter_.ShowMessage(kProgramName, "No file to resave", MessageIcon::None);
+        return;
+    }
+    const auto today = desktop_.Today();
+    Status saved = SaveDesign(session_, 1, prompter_, today);
+    if (saved) {
+        saved = WriteHtmlPageFile(session_, today);
+    }
+    if (!saved) {
+        ShowFailure(saved);
+    }
+    RefreshTotals();
+}
+
+// The current design's notes file is created (empty) when it does not exist
+// yet, so that the dialog can propose it; when the user cancels or picks
+// another file, the new empty file is removed again.
+void MainWindow::EditNotesCommand() {
+    FileDialogRequest request{"Edit notes", "Notes files", "*.k2n", "*.k2n", WorkingFolder()};
+    std::optional<std::filesystem::path> created;
+    const std::string& design_path = session_.CurrentDesignPath;
+    if (!design_path.empty()) {
+        const std::filesystem::path notes =
+            FindNotesFile(design_path).value_or(NotesFilePath(design_path));
+        std::error_code error;
+        if (!std::filesystem::exists(notes, error)) {
+            const Status made = WriteFileAtomically(notes, [](std::ostream&) {});
+            if (!made) {
+                ShowFailure(made);
+                return;
+            }
+            created = notes;
+        }
+        if (!FolderOf(design_path).empty()) {
+            request.initial_folder = FolderOf(design_path);
+        }
+        request.initial_name = notes.filename().string();
+    }
+
+    const std::optional<std::string> chosen = prompter_.AskOpenFile(request);
+    if (created) {
+        std::error_code error;
+        const bool kept = chosen && std::filesystem::equivalent(*chosen, *created, error);
+        if (!kept && std::filesystem::file_size(*created, error) == 0) {
+            std::filesystem::remove(*created, error);
+        }
+    }
+    if (chosen && !chosen->empty()) {
+        OpenInTextEditor(*chosen);
+    }
+}
+
+// The proposed name is the design's file name in lower case with its last
+// character replaced by "p" (scout.k2d proposes scout.k2p), spelt as the file
+// in the design's folder is when one matches whatever its case.
+void MainWindow::ViewProfileCommand() {
+    FileDialogRequest request{"View Profile", "Profile files", "*.k2p", "*.k2p", WorkingFolder()};
+    const std::string& design_path = session_.CurrentDesignPath;
+    if (!design_path.empty()) {
+        std::string name = LowerCase(FileNameOf(design_path));
+        if (!name.empty()) {
+            name.back() = 'p';
+        }
+        if (!FolderOf(design_path).empty()) {
+            request.initial_folder = FolderOf(design_path);
+        }
+        request.initial_name = ExistingNameIgnoringCase(request.initial_folder, name);
+    }
+    const std::optional<std::string> chosen = prompter_.AskOpenFile(request);
+    if (chosen && !chosen->empty()) {
+        OpenInTextEditor(*chosen);
+    }
+}
+
+void MainWindow::LastEditsCommand() {
+    if (!MayDropChanges()) {
+        return;
+    }
+    std::vector<std::string> paths;
+    std::vector<std::string> options;
+    for (int row = 1; row <= kRecentEditsRows; ++row) {
+        std::string path = TrimmedBlanks(session_.catalog->Filespec(row));
+        if (!path.empty()) {
+            options.push_back("    " + path + "    ");
+            paths.push_back(std::move(path));
+        }
+    }
+    if (paths.empty()) {
+        return;
+    }
+    // The options go to the dialog as a list: a "/"-joined text would cut
+    // every path of this platform at its separators.
+    options.emplace_back("Abandon");
+    const std::optional<int> choice = prompter_.Choose("Previous Edits", options);
+    if (!choice || *choice < 1 || *choice > static_cast<int>(paths.size())) {
+        return;
+    }
+    LoadRecentFile(paths[static_cast<std::size_t>(*choice - 1)]);
+}
+
+void MainWindow::LoadRecentFile(const std::string& path) {
+    const std::string previous = session_.CurrentDesignPath;
+    session_.CurrentDesignPath = path;
+    const Status loaded = LoadDesign(session_, 1, prompter_);
+    if (!loaded) {
+        // A later "Fast resave" must not write the old design over the file that failed.
+        session_.CurrentDesignPath = previous;
+        ShowFailure(loaded);
+    }
+    RefreshTotals();
+}
+
+MainWindowRequest MainWindow::BulkSaveCommand() {
+    return MayDropChanges() ? MainWindowRequest::ShowBatchWindow : MainWindowRequest::None;
+}
+
+void MainWindow::PoshPrintCommand() {
+    const std::unique_ptr<PrintSurface> surface = desktop_.StartProfilePrint();
+    if (!surface) {
+        return;
+    }
+    ReportContext context{desktop_.Today(), std::nullopt};
+    if (!session_.CurrentDesignPath.empty()) {
+        context = ReportContextFor(session_.CurrentDesignPath, context.today);
+    }
+    ShowProfile(*surface, session_.design, context);
+    prompter_.Beep();
+}
+
+MainWindowRequest MainWindow::ListFeaturesCommand() {
+    text_window_.Show("Feature List", FeatureList(session_.design));
+    return MainWindowRequest::ShowTextWindow;
+}
+
+void MainWindow::RecalculateCommand() {
+    Recalculate(session_.design, session_.catalog->Features(), kRecalcAll);
+    RefreshTotals();
+}
+
+// Reset starts a new copy of the program and ends this one at once, without
+// closing the catalog and without the unsaved-changes question.
+MainWindowRequest MainWindow::ResetCommand() {
+    if (ending_) {
+        return MainWindowRequest::Quit;
+    }
+    if (!prompter_.AskYesNo(AppTitle(), "Are you sure?", MessageIcon::Critical)) {
+        return MainWindowRequest::None;
+    }
+    const Status started = desktop_.StartNewCopy();
+    if (!started) {
+        ShowFailure(started);
+        return MainWindowRequest::None;
+    }
+    ending_ = true;
+    return MainWindowRequest::Quit;
+}
+
+MainWindowRequest MainWindow::ExitCommand() {
+    if (ending_) {
+        return MainWindowRequest::Quit;
+    }
+    if (!MayDropChanges()) {
+        return MainWindowRequest::None;
+    }
+    session_.catalog->Close();
+    ending_ = true;
+    return MainWindowRequest::Quit;
+}
+
+}  // namespace korvane::ui

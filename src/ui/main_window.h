@@ -1,0 +1,109 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/prompter.h"
+#include "app/session.h"
+#include "ui/controls.h"
+#include "ui/desktop.h"
+#include "ui/text_window.h"
+#include "ui/totals_window.h"
+
+namespace korvane::ui {
+
+// What the view does after a command of the main window.
+enum class MainWindowRequest {
+    None,             // nothing more
+    ShowTextWindow,   // show the text window modally; its heading and text are set
+    ShowBatchWindow,  // hide the main window and show the batch window
+    ShowAbout,        // show the about box modally
+    Quit,             // end the program
+};
+
+enum class ButtonArray { Design, PostDesign };
+
+// A keyboard shortcut of the main window: the keys as a key sequence reads
+// ("Ctrl+Shift+S") and the button it clicks.
+struct Shortcut {
+    std::string_view keys;
+    ButtonArray array;
+    int index;
+};
+
+inline constexpr std::array<Shortcut, 6> kMainWindowShortcuts{{
+    {"Ctrl+O", ButtonArray::PostDesign, 0},        // Load Design
+    {"Ctrl+S", ButtonArray::Design, 11},           // Fast resave
+    {"Ctrl+Shift+S", ButtonArray::PostDesign, 1},  // Save As...
+    {"Ctrl+P", ButtonArray::PostDesign, 6},        // Posh Print!
+    {"F5", ButtonArray::Design, 10},               // Recalculate
+    {"Ctrl+Q", ButtonArray::Design, 9},            // Exit
+}};
+
+// MainWindow, the main window: the section buttons that open the editors and the
+// file and post-design commands, over the session's one design. Each button's
+// caption is the label beside it. The section editors are not part of the
+// program yet, so their buttons are disabled.
+class MainWindow {
+public:
+    MainWindow(Session& session, Prompter& prompter, Desktop& desktop, TotalsWindow& totals,
+               TextWindow& text_window);
+
+    // AppTitle(), then the design's file name and a "*" while it has unsaved changes.
+    std::string Caption() const;
+
+    // The window is centred horizontally on the screen.
+    static int Left(int screen_width, int window_width) {
+        return Centred(screen_width, window_width);
+    }
+    // Minimising the main window hides the totals window; restoring shows it.
+    void Resized(bool minimised) { totals_.MainWindowResized(minimised); }
+
+    // A click on a button of either array; a disabled button does nothing.
+    MainWindowRequest ClickDesignButton(int index);
+    MainWindowRequest ClickPostDesignButton(int index);
+
+    // The commands.
+    void LoadDesignCommand();
+    void SaveAsCommand();
+    void EditNotesCommand();
+    void ViewProfileCommand();
+    void LastEditsCommand();
+    MainWindowRequest BulkSaveCommand();
+    void PoshPrintCommand();
+    MainWindowRequest ListFeaturesCommand();
+    void RecalculateCommand();
+    MainWindowRequest ResetCommand();
+    MainWindowRequest ExitCommand();
+    void FastResaveCommand();
+    MainWindowRequest AboutCommand() { return MainWindowRequest::ShowAbout; }
+    // The title bar's close box ends the program as "Exit" does.
+    MainWindowRequest CloseRequested() { return ExitCommand(); }
+
+    Label design_options{"Design Options"};
+    Label post_design_options{"Post-design Options"};
+    std::array<Button, 13> design_buttons;
+    std::array<Button, 8> post_design_buttons;
+    Button about{"About"};
+
+private:
+    // The unsaved-changes question, asked only while the design has unsaved
+    // changes; true when the command may go on.
+    bool MayDropChanges();
+    // Loads `path` as the current design; a file that cannot be read is
+    // reported and changes nothing.
+    void LoadRecentFile(const std::string& path);
+    void OpenInTextEditor(const std::string& path);
+    void ShowFailure(const Status& status);
+    void RefreshTotals() { totals_.ShowStatusSummary(session_.design); }
+
+    Session& session_;
+    Prompter& prompter_;
+    Desktop& desktop_;
+    TotalsWindow& totals_;
+    TextWindow& text_window_;
+    bool ending_ = false;  // "Exit" or "Reset" has ended the program
+};
+
+}  // namespace korvane::ui

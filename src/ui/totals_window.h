@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+
+#include "app/prompter.h"
+#include "model/design.h"
+#include "ui/controls.h"
+
+namespace korvane::ui {
+
+// The totals window beside the main window: the status summary of the
+// design with its limits in red, the validity lamp, the changed mark, the
+// design's problems, and the "%" button with the utilization message.
+class TotalsWindow {
+public:
+    // The window with its design-time captions, titled with AppTitle().
+    TotalsWindow();
+
+    // Fills the labels, the lamp and the problem list from the design (and
+    // settles DesignValid and the problem list, as the status summary does).
+    void ShowStatusSummary(Design& design);
+    // The changed mark alone: "Changed" in red or "Saved" in green.
+    void ShowChangedMark(const Design& design);
+
+    // "%": the utilization message, titled with the program's name.
+    void ShowUtilization(const Design& design, Prompter& prompter) const;
+
+    // The window stands at the top of the screen against its right edge.
+    struct Position {
+        int left = 0;
+        int top = 0;
+    };
+    static Position Placement(int screen_width, int window_width) {
+        return {screen_width - window_width, 0};
+    }
+
+    // The main window was resized: minimised hides this window, anything else shows it.
+    void MainWindowResized(bool minimised) { Visible = !minimised; }
+
+    std::string Caption;
+    Label frame{"Totals && summary"};
+    Button utilization{"%"};
+    Label name{"name"};
+    Label legend{"AVAILABLE: USED: "};
+    Label volume{"KL: 99,999,999"};
+    Label power{"MW: 99,999,999.9"};
+    Label hardpoints{"H'pts: 99,999"};
+    Label displacement{"D: 9,999,999"};
+    Label tech_level{"TL: xx"};
+    Label mass{"MASS: 99,999,999.9"};
+    Label cost{"MCr: 99,999.99"};
+    Label agility{"Agl: 99"};
+    Label cargo{"Cargo: 999,999"};
+    Label changed_mark{"Changed"};
+    int lamp_colour = 0;               // the validity lamp
+    std::string lamp_tooltip;          // the design's problems, one per line
+    Label problem_line{"", 0, false};  // the problems under the totals; hidden when there are none
+    bool Visible = false;
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,204 @@
+#include "gui/main_window_view.h"
+
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "engine/status_summary.h"
+#include "files/design_file.h"
+#include "gui/batch_window_view.h"
+#include "gui/program_fixture.h"
+#include "gui/screen_placement.h"
+
+namespace korvane::gui_test {
+namespace {
+
+using ui::ButtonArray;
+
+class MainWindowViewTest : public ProgramTest {
+protected:
+    // A design file for a ship of that name, beside the test's configuration.
+    std::string SavedShip(const std::string& file_name, const std::string& ship_name) {
+        Design ship = program_.session().design;
+        ship.SetShipName(ship_name);
+        const std::string path = (home_ / file_name).string();
+        EXPECT_TRUE(WriteDesignFile(path, ship).ok());
+        return path;
+    }
+
+    void Press(const QKeySequence& keys) {
+        Main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
+        QTest::keySequence(&Main(), keys);
+    }
+};
+
+TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Main().isVisible());
+    EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1"));
+    ASSERT_TRUE(Totals().isVisible());
+    const QRect area = gui::AvailableScreenArea();
+    EXPECT_EQ(Totals().frameGeometry().right(), area.right());
+    EXPECT_EQ(Totals().frameGeometry().top(), area.top());
+    EXPECT_NEAR(Main().frameGeometry().center().x(), area.center().x(), 1);
+    EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 100")));
+
+    // The section editors are not there yet: their buttons and labels are greyed.
+    EXPECT_FALSE(Button(ButtonArray::Design, 0)->isEnabled());
+    EXPECT_EQ(Button(ButtonArray::Design, 0)->toolTip(), QStringLiteral("Hull & basic data"));
+    EXPECT_TRUE(Button(ButtonArray::Design, 10)->isEnabled());
+    EXPECT_EQ(Button(ButtonArray::PostDesign, 0)->toolTip(),
+              QStringLiteral("Load Design (Ctrl+O)"));
+    EXPECT_FALSE(Button(ButtonArray::PostDesign, 0)->icon().isNull());
+}
+
+TEST_F(MainWindowViewTest, TheCommandLineDesignIsLoadedAndNamedInTheTitle) {
+    const std::string path = SavedShip("Far Trader.k2d", "Beowulf");
+    ASSERT_TRUE(Start({path}));
+    EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1 - Far Trader.k2d"));
+    EXPECT_TRUE(TotalsText("Name").startsWith(QStringLiteral("Beowulf")));
+
+    MarkChanged(program_.session().design);
+    Main().Refresh();
+    EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1 - Far Trader.k2d *"));
+}
+
+TEST_F(MainWindowViewTest, ACommandLineDesignThatCannotBeReadIsReportedAndTheNewDesignStays) {
+    const std::string path = (home_ / "notes.k2d").string();
+    testing::WriteText(path, "not a design\r\n");
+    QString message;
+    watchdog_.Expect([&message](QWidget& dialog) {
+        auto& box = dynamic_cast<QMessageBox&>(dialog);
+        message = box.text();
+        EXPECT_EQ(box.icon(), QMessageBox::Critical);
+        box.button(QMessageBox::Ok)->click();
+    });
+    ASSERT_TRUE(Start({path}));
+    EXPECT_TRUE(message.contains(QString::fromStdString(path))) << message.toStdString();
+    EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1"));
+}
+
+TEST_F(MainWindowViewTest, ExitAsksAboutUnsavedChangesWithNoAsTheDefault) {
+    ASSERT_TRUE(Start());
+    MarkChanged(program_.session().design);
+    watchdog_.Expect([](QWidget& dialog) {
+        auto& box = dynamic_cast<QMessageBox&>(dialog);
+        EXPECT_EQ(box.text(), QStringLiteral("You haven't saved your changes. Are you sure?"));
+        EXPECT_EQ(box.icon(), QMessageBox::Critical);
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    Press(QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(watchdog_.Answered(), 1);
+    EXPECT_EQ(ended_, 0);
+    EXPECT_TRUE(program_.session().design.DesignChanged);
+
+    // The title bar's close box asks the same; Yes ends the program.
+    watchdog_.Expect(ClickButton(QStringLiteral("Yes")));
+    EXPECT_TRUE(Main().close());
+    EXPECT_EQ(ended_, 1);
+}
+
+TEST_F(MainWindowViewTest, F5RecalculatesAndTheTotalsFollow) {
+    ASSERT_TRUE(Start());
+    program_.session().design.Slots[1].KL = 2700;
+    Press(QKeySequence(Qt::Key_F5));
+    EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 200")))
+        << TotalsText("Displacement").toStdString();
+}
+
+TEST_F(MainWindowViewTest, MinimisingTheMainWindowHidesTheTotalsAndRestoringShowsThem) {
+    ASSERT_TRUE(Start());
+    Main().showMinimized();
+    EXPECT_TRUE(WaitUntil([this] { return !Totals().isVisible(); }));
+    Main().showNormal();
+    EXPECT_TRUE(WaitUntil([this] { return Totals().isVisible(); }));
+    // The totals window follows the main window; its own close box does nothing.
+    EXPECT_FALSE(Totals().close());
+    EXPECT_TRUE(Totals().isVisible());
+}
+
+TEST_F(MainWindowViewTest, ListFeaturesShowsTheTextWindowModally) {
+    ASSERT_TRUE(Start());
+    QString heading;
+    QString text;
+    watchdog_.Expect([&](QWidget& dialog) {
+        heading = dialog.findChild<QLabel*>(QStringLiteral("Heading"))->text();
+        text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Text"))->toPlainText();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Button(ButtonArray::PostDesign, 7)->click();
+    EXPECT_EQ(heading, QStringLiteral("Feature List"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Feature List\n\n01 Basic hull")))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QLatin1Char('\r')));
+}
+
+TEST_F(MainWindowViewTest, LastEditsOffersTheRememberedFilesInTheChoiceDialog) {
+    ASSERT_TRUE(Start({SavedShip("b.k2d", "Bravo")}));
+    const std::string alpha = SavedShip("a.k2d", "Alpha");
+    watchdog_.Expect(ChoosePath(QString::fromStdString(alpha)));
+    Button(ButtonArray::PostDesign, 0)->click();
+    ASSERT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1 - a.k2d"));
+
+    QStringList options;
+    watchdog_.Expect([&options](QWidget& dialog) {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->isVisible()) {
+                options << button->text();
+            }
+        }
+        dialog.findChildren<QPushButton*>().at(1)->click();
+    });
+    Button(ButtonArray::PostDesign, 4)->click();
+    ASSERT_EQ(options.size(), 3);
+    EXPECT_EQ(options[0].trimmed(), QString::fromStdString(alpha));
+    EXPECT_EQ(options[2], QStringLiteral("Abandon"));
+    EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1 - b.k2d"));
+    EXPECT_TRUE(TotalsText("Name").startsWith(QStringLiteral("Bravo")));
+}
+
+TEST_F(MainWindowViewTest, FastResaveWithoutAFileSaysSo) {
+    ASSERT_TRUE(Start());
+    QString message;
+    watchdog_.Expect([&message](QWidget& dialog) {
+        message = dynamic_cast<QMessageBox&>(dialog).text();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    Press(QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(message, QStringLiteral("No file to resave"));
+}
+
+TEST_F(MainWindowViewTest, AboutShowsTheAboutBoxAndFromThereTheDisclaimer) {
+    ASSERT_TRUE(Start());
+    QStringList titles;
+    const auto answer = [&titles](const QString& button) {
+        return [&titles, button](QWidget& dialog) {
+            titles << dialog.windowTitle();
+            ClickButton(button)(dialog);
+        };
+    };
+    watchdog_.Expect(answer(QStringLiteral("Disclaimer...")));
+    watchdog_.Expect(answer(QStringLiteral("Ok")));
+    watchdog_.Expect(answer(QStringLiteral("OK")));
+    Main().findChild<QPushButton*>(QStringLiteral("About"))->click();
+    EXPECT_EQ(titles, (QStringList{"About Korvane v1.1", "Disclaimer", "About Korvane v1.1"}));
+}
+
+TEST_F(MainWindowViewTest, BulkSaveOptionsSwapsTheMainWindowForTheBatchWindowUntilDone) {
+    ASSERT_TRUE(Start());
+    Button(ButtonArray::PostDesign, 5)->click();
+    gui::BatchWindowView& batch = program_.BatchWindow();
+    EXPECT_FALSE(Main().isVisible());
+    ASSERT_TRUE(batch.isVisible());
+    EXPECT_TRUE(Totals().isVisible());
+    batch.findChild<QPushButton*>(QStringLiteral("Done"))->click();
+    EXPECT_FALSE(batch.isVisible());
+    EXPECT_TRUE(Main().isVisible());
+}
+
+}  // namespace
+}  // namespace korvane::gui_test

@@ -1,0 +1,86 @@
+#include "gui/totals_window_view.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "engine/status_summary.h"
+#include "gui/modal_watchdog.h"
+#include "support/scripted_prompter.h"
+
+namespace korvane::gui_test {
+namespace {
+
+class TotalsWindowViewTest : public ::testing::Test {
+protected:
+    QLabel& Label(const char* name) {
+        return *window_.findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    QColor TextColourOf(const char* name) {
+        return Label(name).palette().color(QPalette::WindowText);
+    }
+    QWidget& Lamp() { return *window_.findChild<QWidget*>(QStringLiteral("Lamp")); }
+
+    ModalWatchdog watchdog_;
+    Design design_;
+    testing::ScriptedPrompter prompter_;
+    ui::TotalsWindow logic_;
+    gui::TotalsWindowView window_{logic_, design_, prompter_};
+};
+
+TEST_F(TotalsWindowViewTest, TheLabelsShowTheSummaryWithItsColours) {
+    logic_.name.caption = "Beowulf             (Merchant)";
+    logic_.volume = {"KL: 1,350\r\nKL: 1,400\r\n", kColourRed};
+    logic_.power = {"MW: 20\r\nMW: 3\r\n", kColourBlack};
+    logic_.changed_mark = {"Changed", kColourRed};
+    logic_.lamp_colour = kColourRed;
+    logic_.lamp_tooltip = "Volume used exceeds the hull\r\nNo main computer";
+    logic_.problem_line = {"Volume used exceeds the hull; No main computer", kColourRed, true};
+    window_.Refresh();
+
+    EXPECT_EQ(Label("Name").text(), QStringLiteral("Beowulf             (Merchant)"));
+    EXPECT_EQ(Label("Legend").text(), QStringLiteral("AVAILABLE:\nUSED:"));
+    EXPECT_EQ(Label("Volume").text(), QStringLiteral("KL: 1,350\nKL: 1,400"));
+    EXPECT_GT(TextColourOf("Volume").red(), 100);
+    EXPECT_EQ(TextColourOf("Volume").green(), 0);
+    EXPECT_EQ(TextColourOf("Power"), window_.palette().color(QPalette::WindowText))
+        << "black is the window's own text colour";
+    EXPECT_EQ(Label("ChangedMark").text(), QStringLiteral("Changed"));
+    EXPECT_EQ(Lamp().palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_TRUE(Lamp().toolTip().contains(QStringLiteral("hull\nNo main computer")));
+    EXPECT_FALSE(Label("ProblemLine").isHidden());
+
+    logic_.changed_mark = {"Saved", kColourGreen};
+    logic_.lamp_colour = kColourGreen;
+    logic_.lamp_tooltip.clear();
+    logic_.problem_line = {"", kColourRed, false};
+    window_.Refresh();
+    EXPECT_EQ(Label("ChangedMark").text(), QStringLiteral("Saved"));
+    EXPECT_GT(TextColourOf("ChangedMark").green(), 100);
+    EXPECT_EQ(Lamp().palette().color(QPalette::Window), QColor(0, 255, 0));
+    EXPECT_TRUE(Lamp().toolTip().isEmpty());
+    EXPECT_TRUE(Label("ProblemLine").isHidden());
+}
+
+TEST_F(TotalsWindowViewTest, TextsThatLookLikeMarkupAreShownAsTheyStand) {
+    logic_.name.caption = "<b>Beowulf</b> & Co";
+    logic_.lamp_tooltip = "<i>No</i> main computer";
+    window_.Refresh();
+    EXPECT_EQ(Label("Name").textFormat(), Qt::PlainText);
+    EXPECT_EQ(Label("Name").text(), QStringLiteral("<b>Beowulf</b> & Co"));
+    EXPECT_TRUE(Lamp().toolTip().contains(QStringLiteral("&lt;i&gt;No&lt;/i&gt;")));
+}
+
+TEST_F(TotalsWindowViewTest, PercentShowsTheUtilizationMessage) {
+    logic_.Visible = true;
+    window_.Refresh();
+    window_.findChild<QPushButton*>(QStringLiteral("Utilization"))->click();
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_EQ(prompter_.questions()[0].text.substr(0, 11), "Utilization");
+    EXPECT_EQ(prompter_.questions()[0].icon, MessageIcon::Information);
+}
+
+}  // namespace
+}  // namespace korvane::gui_test

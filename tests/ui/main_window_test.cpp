@@ -1,0 +1,227 @@
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/status_summary.h"
+#include "files/design_file.h"
+#include "files/load_design.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+#include "support/test_session.h"
+#include "ui/scripted_desktop.h"
+
+namespace korvane::ui {
+namespace {
+
+using testing::QuestionKind;
+using testing::TempDir;
+using testing::WriteText;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { testing::StartTestSession(session_, dir_.path()); }
+
+    // A design file `name` in the temporary folder, for a ship named as the file.
+    std::string SavedShip(const std::string& name) {
+        Design ship = session_.design;
+        ship.SetShipName(name);
+        const std::string path = (dir_ / name).string();
+        EXPECT_TRUE(WriteDesignFile(path, ship).ok());
+        return path;
+    }
+
+    std::string ShipName() const { return session_.design.ShipName().substr(0, 9); }
+    const testing::Question& LastQuestion() const { return prompter_.questions().back(); }
+
+    TempDir dir_;
+    Session session_;
+    testing::ScriptedPrompter prompter_;
+    ui_test::ScriptedDesktop desktop_;
+    TotalsWindow totals_;
+    TextWindow text_window_{desktop_};
+    MainWindow main_window_{session_, prompter_, desktop_, totals_, text_window_};
+};
+
+TEST_F(MainWindowTest, SectionButtonsAreDisabledAndShortcutsClickTheirCommands) {
+    EXPECT_EQ(DisplayText(main_window_.design_buttons[0].caption), "Hull & basic data");
+    for (std::size_t i = 0; i < main_window_.design_buttons.size(); ++i) {
+        EXPECT_EQ(main_window_.design_buttons[i].enabled, i >= 8 && i <= 11) << i;
+    }
+    EXPECT_EQ(main_window_.ClickDesignButton(0), MainWindowRequest::None);
+
+    std::string clicked;
+    for (const Shortcut& shortcut : kMainWindowShortcuts) {
+        const auto& buttons = shortcut.array == ButtonArray::Design
+                                  ? main_window_.design_buttons.data()
+                                  : main_window_.post_design_buttons.data();
+        clicked += std::string(shortcut.keys) + "=" + buttons[shortcut.index].caption + ";";
+    }
+    EXPECT_EQ(clicked,
+              "Ctrl+O=Load Design;Ctrl+S=Fast resave;Ctrl+Shift+S=Save As...;"
+              "Ctrl+P=Posh Print!;F5=Recalculate;Ctrl+Q=Exit;");
+}
+
+TEST_F(MainWindowTest, TitleNamesTheDesignFileAndMarksUnsavedChanges) {
+    EXPECT_EQ(main_window_.Caption(), AppTitle());
+    session_.CurrentDesignPath = "/fleet/Scout.K2D";
+    MarkChanged(session_.design);
+    EXPECT_EQ(main_window_.Caption(), AppTitle() + " - Scout.K2D *");
+}
+
+TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutAndNoKeepsTheDesign) {
+    prompter_.AnswerOpenFile(std::nullopt);
+    main_window_.LoadDesignCommand();
+    EXPECT_EQ(LastQuestion().kind, QuestionKind::OpenFile) << "nothing changed, nothing asked";
+
+    MarkChanged(session_.design);
+    prompter_.AnswerYesNo(false).AnswerYesNo(false);
+    main_window_.LoadDesignCommand();
+    EXPECT_EQ(LastQuestion().title, AppTitle());
+    EXPECT_EQ(LastQuestion().text, "You haven't saved your changes. Are you sure?");
+    EXPECT_EQ(LastQuestion().icon, MessageIcon::Critical);
+    EXPECT_EQ(main_window_.BulkSaveCommand(), MainWindowRequest::None);
+    EXPECT_TRUE(session_.design.DesignChanged);
+
+    prompter_.AnswerYesNo(true).AnswerOpenFile(SavedShip("Other.k2d"));
+    main_window_.LoadDesignCommand();
+    EXPECT_EQ(ShipName(), "Other.k2d");
+    EXPECT_EQ(totals_.changed_mark.caption, "Saved");
+}
+
+TEST_F(MainWindowTest, LastEditsOffersTheRememberedFilesAndLoadsTheChosenOne) {
+    main_window_.LastEditsCommand();  // none remembered: no dialog at all
+    EXPECT_TRUE(prompter_.questions().empty());
+
+    const std::string a = SavedShip("Alpha.k2d");
+    const std::string b = SavedShip("Beta.k2d");
+    const std::string c = SavedShip("Gamma.k2d");
+    for (const std::string& path : {a, b, c}) {
+        ASSERT_TRUE(LoadDesignFile(session_, path).ok());
+    }
+    MarkChanged(session_.design);
+    prompter_.AnswerYesNo(true).AnswerChoice(2);
+    main_window_.LastEditsCommand();
+    EXPECT_EQ(LastQuestion().title, "Previous Edits");
+    EXPECT_EQ(LastQuestion().options,
+              (std::vector<std::string>{"    " + c + "    ", "    " + b + "    ",
+                                        "    " + a + "    ", "Abandon"}));
+    EXPECT_EQ(ShipName(), "Beta.k2d ");
+    EXPECT_EQ(session_.CurrentDesignPath, b);
+    EXPECT_FALSE(session_.design.DesignChanged);
+
+    // "Abandon" and a dialog closed without a choice change nothing.
+    prompter_.AnswerChoice(4).AnswerChoice(std::nullopt);
+    main_window_.LastEditsCommand();
+    main_window_.LastEditsCommand();
+    EXPECT_EQ(session_.CurrentDesignPath, b);
+}
+
+TEST_F(MainWindowTest, ARememberedFileThatCannotBeReadIsReportedAndChangesNothing) {
+    const std::string bad = SavedShip("Bad.k2d");
+    const std::string good = SavedShip("Good.k2d");
+    ASSERT_TRUE(LoadDesignFile(session_, bad).ok());
+    ASSERT_TRUE(LoadDesignFile(session_, good).ok());
+    WriteText(bad, "not a design\r\n");
+
+    prompter_.AnswerChoice(2);
+    main_window_.LastEditsCommand();
+    EXPECT_EQ(LastQuestion().kind, QuestionKind::Message);
+    EXPECT_NE(LastQuestion().text.find(bad), std::string::npos) << LastQuestion().text;
+    EXPECT_EQ(session_.CurrentDesignPath, good) << "a resave must not overwrite the bad file";
+    EXPECT_EQ(ShipName(), "Good.k2d ");
+}
+
+TEST_F(MainWindowTest, ViewProfileProposesTheProfileOfTheCurrentDesign) {
+    session_.CurrentDesignPath = "/fleet/Scout.K2D";
+    prompter_.AnswerOpenFile(std::nullopt);
+    main_window_.ViewProfileCommand();
+    EXPECT_EQ(LastQuestion().file.initial_name, "scout.k2p");
+    EXPECT_TRUE(desktop_.opened_in_editor.empty());
+
+    // Beside a saved design the proposal is spelt as the profile file is.
+    const std::string profile = (dir_ / "Scout.K2P").string();
+    WriteText(profile, "profile");
+    session_.CurrentDesignPath = (dir_ / "Scout.K2D").string();
+    prompter_.AnswerOpenFile(profile);
+    main_window_.ViewProfileCommand();
+    EXPECT_EQ(LastQuestion().file.initial_name, "Scout.K2P");
+    EXPECT_EQ(LastQuestion().file.initial_folder, dir_.path().string() + "/");
+    EXPECT_EQ(desktop_.opened_in_editor, std::vector<std::string>{profile});
+}
+
+TEST_F(MainWindowTest, EditNotesCreatesTheNotesFileOnlyWhenTheUserTakesIt) {
+    session_.CurrentDesignPath = SavedShip("Scout.k2d");
+    const std::filesystem::path notes = dir_ / "Scout.K2N";
+    prompter_.AnswerOpenFile(std::nullopt).AnswerOpenFile(notes.string());
+    main_window_.EditNotesCommand();
+    EXPECT_EQ(LastQuestion().file.initial_name, "Scout.K2N");
+    EXPECT_FALSE(std::filesystem::exists(notes)) << "a cancel leaves nothing behind";
+
+    main_window_.EditNotesCommand();
+    EXPECT_TRUE(std::filesystem::exists(notes));
+    EXPECT_EQ(desktop_.opened_in_editor, std::vector<std::string>{notes.string()});
+}
+
+TEST_F(MainWindowTest, FastResaveNeedsAFileAndWritesTheDesignAndItsCompanions) {
+    main_window_.FastResaveCommand();
+    EXPECT_EQ(LastQuestion().text, "No file to resave");
+
+    session_.CurrentDesignPath = (dir_ / "Scout.k2d").string();
+    MarkChanged(session_.design);
+    main_window_.FastResaveCommand();
+    EXPECT_EQ(prompter_.questions().size(), 1u) << "no question and no failure";
+    for (const char* file : {"Scout.k2d", "Scout.K2P", "Scout.htm"}) {
+        EXPECT_TRUE(std::filesystem::exists(dir_ / file)) << file;
+    }
+    EXPECT_EQ(totals_.changed_mark.caption, "Saved");
+}
+
+TEST_F(MainWindowTest, RecalculateAndListFeaturesShowTheCurrentFigures) {
+    session_.design.Slots[1].KL = 2700;
+    main_window_.ClickDesignButton(10);
+    EXPECT_EQ(totals_.displacement.caption.substr(0, 6), "D: 200");
+
+    EXPECT_EQ(main_window_.ClickPostDesignButton(7), MainWindowRequest::ShowTextWindow);
+    EXPECT_EQ(text_window_.heading.caption, "Feature List");
+    const std::string empty_slot = "40" + std::string(17, ' ') + "\r\n" + "    " + " KL\r\n";
+    EXPECT_NE(text_window_.text.text.find(empty_slot), std::string::npos);
+}
+
+TEST_F(MainWindowTest, PoshPrintPrintsTheProfileAndBeeps) {
+    main_window_.PoshPrintCommand();
+    ASSERT_EQ(desktop_.jobs.size(), 1u);
+    EXPECT_TRUE(desktop_.jobs.front().ended);
+    EXPECT_EQ(prompter_.beeps(), 1);
+
+    desktop_.printer = false;
+    main_window_.PoshPrintCommand();
+    EXPECT_EQ(prompter_.beeps(), 1) << "no print job, no beep";
+}
+
+TEST_F(MainWindowTest, ResetStartsANewCopyWithoutClosingTheCatalog) {
+    prompter_.AnswerYesNo(false).AnswerYesNo(true);
+    EXPECT_EQ(main_window_.ResetCommand(), MainWindowRequest::None);
+    EXPECT_EQ(LastQuestion().text, "Are you sure?");
+    EXPECT_EQ(desktop_.new_copies, 0);
+
+    EXPECT_EQ(main_window_.ResetCommand(), MainWindowRequest::Quit);
+    EXPECT_EQ(desktop_.new_copies, 1);
+    EXPECT_TRUE(session_.catalog->SetFilespec(1, "still open").ok());
+    EXPECT_EQ(main_window_.CloseRequested(), MainWindowRequest::Quit) << "no second question";
+}
+
+TEST_F(MainWindowTest, ExitAndTheCloseBoxAskAboutChangesThenCloseTheCatalog) {
+    MarkChanged(session_.design);
+    prompter_.AnswerYesNo(false).AnswerYesNo(true);
+    EXPECT_EQ(main_window_.CloseRequested(), MainWindowRequest::None);
+    EXPECT_TRUE(session_.catalog->SetFilespec(1, "still open").ok());
+
+    EXPECT_EQ(main_window_.ClickDesignButton(9), MainWindowRequest::Quit);
+    EXPECT_FALSE(session_.catalog->SetFilespec(1, "closed").ok());
+    EXPECT_EQ(main_window_.CloseRequested(), MainWindowRequest::Quit) << "no second question";
+}
+
+}  // namespace
+}  // namespace korvane::ui

@@ -1,0 +1,70 @@
+#include "ui/totals_window.h"
+
+#include <gtest/gtest.h>
+
+#include "app/new_design.h"
+#include "engine/recalculate.h"
+#include "engine/status_summary.h"
+#include "model/standard_catalog.h"
+#include "support/scripted_prompter.h"
+
+namespace korvane::ui {
+namespace {
+
+class TotalsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { NewDesign(design_, catalog_); }
+
+    Catalog catalog_{StandardCatalogRows()};
+    Design design_;
+    TotalsWindow totals_;
+};
+
+TEST_F(TotalsWindowTest, ShowsBrokenLimitsAndTheProblemsInRed) {
+    design_.AvailableMW() = 100;  // as if a power plant were fitted
+    totals_.ShowStatusSummary(design_);
+    EXPECT_EQ(totals_.volume.colour, kColourBlack);
+    EXPECT_EQ(totals_.lamp_colour, kColourGreen);
+    EXPECT_EQ(totals_.changed_mark.caption, "Saved");
+    EXPECT_FALSE(totals_.problem_line.visible);
+    EXPECT_EQ(totals_.lamp_tooltip, "");
+
+    design_.Slots[1].KL = 1;  // a hull far too small for what is fitted
+    Recalculate(design_, catalog_, 0);
+    MarkChanged(design_);
+    totals_.ShowStatusSummary(design_);
+    EXPECT_EQ(totals_.volume.colour, kColourRed);
+    EXPECT_EQ(totals_.lamp_colour, kColourRed);
+    EXPECT_EQ(totals_.changed_mark.caption, "Changed");
+    EXPECT_EQ(totals_.changed_mark.colour, kColourRed);
+    ASSERT_GE(design_.Problems.size(), 2u);
+    EXPECT_TRUE(totals_.problem_line.visible);
+    for (const std::string& problem : design_.Problems) {
+        EXPECT_NE(totals_.problem_line.caption.find(problem), std::string::npos) << problem;
+        EXPECT_NE(totals_.lamp_tooltip.find(problem), std::string::npos) << problem;
+    }
+}
+
+TEST_F(TotalsWindowTest, UtilizationIsAnInformationMessageWithNotApplicableShares) {
+    design_.AvailableMW() = 0;
+    design_.Hardpoints() = 0;
+    testing::ScriptedPrompter prompter;
+    totals_.ShowUtilization(design_, prompter);
+    const testing::Question& message = prompter.questions().at(0);
+    EXPECT_EQ(message.title, kProgramName);
+    EXPECT_EQ(message.icon, MessageIcon::Information);
+    EXPECT_NE(message.text.find("\r\nPower: n/a\r\nHardpoints: n/a\r\n"), std::string::npos)
+        << message.text;
+}
+
+TEST_F(TotalsWindowTest, StandsAtTheTopRightOfTheScreenAndFollowsTheMainWindow) {
+    EXPECT_EQ(TotalsWindow::Placement(1920, 300).left, 1620);
+    EXPECT_EQ(TotalsWindow::Placement(1920, 300).top, 0);
+    totals_.MainWindowResized(true);
+    EXPECT_FALSE(totals_.Visible);
+    totals_.MainWindowResized(false);
+    EXPECT_TRUE(totals_.Visible);
+}
+
+}  // namespace
+}  // namespace korvane::ui
