@@ -148,8 +148,8 @@ public:
     std::string Figures() {
         const StatusSummary summary = ShowStatusSummary(design_);
         std::ostringstream text;
-        text << summary.Label3 << summary.Label4 << summary.Label5 << summary.Label8 << " "
-             << summary.Label9 << " crew " << Crew() << " (";
+        text << summary.volume << summary.power << summary.hardpoints << summary.mass << " "
+             << summary.cost << " crew " << Crew() << " (";
         for (std::size_t category = 1; category <= 10; ++category) {
             text << design_.Slots[23].MISCSTR[category].trimmed() << " ";
         }
