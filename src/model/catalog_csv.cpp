@@ -67,8 +67,19 @@ bool ReadCsvRecord(std::istream& in, std::vector<std::string>& cells, int& line,
     return true;
 }
 
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 std::string Located(std::string_view source, int line, const std::string& what) {
     return std::string(source) + ", line " + std::to_string(line) + ": " + what;
+}
+
+// The row a message is about, by its key as far as it has been read: the
+// family comes first in record order and the id second.
+std::string RowName(const ComponentRecord& row, std::size_t field_being_read) {
+    if (field_being_read <= 1) {
+        return {};
+    }
+    return "row " + Utf8FromCp1252(row.TABLE.trimmed()) + " " + std::to_string(row.IDNUM) + ", ";
 }
 
 std::string QuotedCell(const std::string& text) {
@@ -113,6 +124,10 @@ Result<std::vector<ComponentRecord>> ReadCatalogCsv(std::istream& in,
         return Error{std::string(source_name) +
                      ": the file is empty; expected a header line naming the fields"};
     }
+    // A spreadsheet may begin its UTF-8 file with a byte-order mark.
+    if (!cells.empty() && cells[0].starts_with(kUtf8ByteOrderMark)) {
+        cells[0].erase(0, kUtf8ByteOrderMark.size());
+    }
     std::array<std::size_t, kRecordFieldCount> column_of;
     column_of.fill(kRecordFieldCount);
     for (std::size_t column = 0; column < cells.size(); ++column) {
@@ -152,12 +167,16 @@ Result<std::vector<ComponentRecord>> ReadCatalogCsv(std::istream& in,
         for (std::size_t field = 0; field < fields.size(); ++field) {
             const std::string& cell = cells[column_of[field]];
             if (fields[field].kind == FieldKind::Text) {
-                SetTextField(row, field, Cp1252FromUtf8(cell));
+                auto text = ParseCatalogText(cell, fields[field]);
+                if (!text) {
+                    return Error{Located(source_name, line, RowName(row, field) + text.message())};
+                }
+                SetTextField(row, field, *text);
                 continue;
             }
             auto number = ParseCatalogNumber(cell, fields[field]);
             if (!number) {
-                return Error{Located(source_name, line, number.message())};
+                return Error{Located(source_name, line, RowName(row, field) + number.message())};
             }
             SetNumberField(row, field, *number);
         }

@@ -1,5 +1,6 @@
 #include "model/catalog_values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -37,7 +38,7 @@ Result<double> ParseCatalogNumber(std::string_view text, const FieldInfo& field)
     double number = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(number)) {
-        return Error{"field " + std::string(field.name) + " holds \"" + Utf8FromCp1252(value) +
+        return Error{"field " + std::string(field.name) + " holds \"" + std::string(value) +
                      "\", which is not a number"};
     }
     if (field.kind == FieldKind::Integer) {
@@ -49,6 +50,31 @@ Result<double> ParseCatalogNumber(std::string_view text, const FieldInfo& field)
         }
     }
     return number == 0 ? 0.0 : number;
+}
+
+Result<std::string> ParseCatalogText(std::string_view utf8, const FieldInfo& field) {
+    const std::string name(field.name);
+    auto bytes = Cp1252FromUtf8Exactly(utf8);
+    if (!bytes) {
+        const std::string shown = IsUtf8(utf8) ? " holds \"" + std::string(utf8) + "\"" : "";
+        return Error{"field " + name + shown + ": " + bytes.message()};
+    }
+    const auto control = std::find_if(bytes->begin(), bytes->end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    if (control != bytes->end()) {
+        return Error{"field " + name + " holds a control character (code " +
+                     std::to_string(static_cast<unsigned char>(*control)) + ") at character " +
+                     std::to_string(control - bytes->begin() + 1)};
+    }
+    // Trailing blanks are the field's own padding.
+    const std::size_t length = bytes->find_last_not_of(' ') + 1;
+    if (length > field.width) {
+        return Error{"field " + name + " holds \"" + std::string(utf8) + "\", " +
+                     std::to_string(length) + " characters where " + std::to_string(field.width) +
+                     " fit"};
+    }
+    return bytes;
 }
 
 std::string ExactNumberText(double value) {

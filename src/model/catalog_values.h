@@ -14,6 +14,12 @@ namespace korvane {
 // fields, a value outside -32768..32767. Integers are rounded half away from zero.
 Result<double> ParseCatalogNumber(std::string_view text, const FieldInfo& field);
 
+// Reads the UTF-8 text of a catalog text field as the field holds it, in
+// Windows-1252. What the field cannot hold as written is refused rather than
+// cut or changed: a text longer than the field, a character with no
+// Windows-1252 form, a control character, malformed UTF-8.
+Result<std::string> ParseCatalogText(std::string_view utf8, const FieldInfo& field);
+
 // The shortest plain decimal text that reads back as exactly the same number
 // ("0.5", "1000000", "0.00001").
 std::string ExactNumberText(double value);

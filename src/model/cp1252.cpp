@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace korvane {
 
@@ -102,6 +103,29 @@ std::string Cp1252FromUtf8(std::string_view utf8) {
             continue;
         }
         out += ByteOf(cp);
+        pos += length;
+    }
+    return out;
+}
+
+Result<std::string> Cp1252FromUtf8Exactly(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t cp = 0;
+        const std::size_t length = DecodeUtf8(utf8, pos, cp);
+        if (length == 0) {
+            return Error{"it is not UTF-8 from byte " + std::to_string(pos + 1) + " on"};
+        }
+        const char byte = ByteOf(cp);
+        const bool c1_control = cp >= 0x80 && cp <= 0x9F;
+        if ((byte == '?' && cp != '?') || c1_control) {
+            char code[8];
+            std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(cp));
+            return Error{"the character U+" + std::string(code) + " has no Windows-1252 form"};
+        }
+        out += byte;
         pos += length;
     }
     return out;

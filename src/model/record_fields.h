@@ -16,6 +16,7 @@ enum class FieldKind { Text, Integer, Number };
 struct FieldInfo {
     std::string_view name;
     FieldKind kind;
+    std::size_t width = 0;  // characters of a text field
 };
 
 inline constexpr std::size_t kRecordFieldCount = 33;

@@ -102,6 +102,37 @@ TEST(CatalogCli, ImportReplacesTheRowsOnlyWhenTheyPassTheCheck) {
     EXPECT_EQ(RunCli(home.path(), "catalog import " + ShellQuoted("no such.csv")).exit_code, 3);
 }
 
+TEST(CatalogCli, ASpreadsheetsByteOrderMarkIsAcceptedAndAnOverlongLabelRefused) {
+    TempDir home;
+    ASSERT_EQ(RunCli(home.path(), "catalog export mine.csv").exit_code, 0);
+    std::string csv = "\xEF\xBB\xBF" + testing::ReadText(home / "mine.csv");
+    const auto merchant = csv.find("Merchant");
+    ASSERT_NE(merchant, std::string::npos);
+    csv.replace(merchant, 8, "Trader");
+    testing::WriteText(home / "marked.csv", csv);
+    const auto check = RunCli(home.path(), "catalog check marked.csv");
+    EXPECT_EQ(check.exit_code, 0) << check.out << check.err;
+    const auto imported = RunCli(home.path(), "catalog import marked.csv");
+    ASSERT_EQ(imported.exit_code, 0) << imported.err;
+    EXPECT_TRUE(Contains(RunCli(home.path(), "catalog list TY").out, "Trader"));
+
+    const auto trader = csv.find("Trader");
+    csv.replace(trader, 6, "Interstellar Free Trader");
+    const auto line =
+        std::count(csv.begin(), csv.begin() + static_cast<std::ptrdiff_t>(trader), '\n') + 1;
+    testing::WriteText(home / "long.csv", csv);
+    for (const char* command : {"catalog check long.csv", "catalog import long.csv"}) {
+        const auto refused = RunCli(home.path(), command);
+        EXPECT_EQ(refused.exit_code, 3) << command;
+        EXPECT_TRUE(Contains(refused.err, "long.csv, line " + std::to_string(line) +
+                                              ": row TY 1, field LABEL holds \"Interstellar Free "
+                                              "Trader\", 24 characters where 20 fit"))
+            << refused.err;
+    }
+    EXPECT_TRUE(Contains(RunCli(home.path(), "catalog list TY").out, "Trader"))
+        << "the catalog is unchanged";
+}
+
 TEST(CatalogCli, ListShowsOneFamily) {
     TempDir home;
     const auto list = RunCli(home.path(), "catalog list CN");

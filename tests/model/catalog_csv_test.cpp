@@ -39,13 +39,50 @@ Result<std::vector<ComponentRecord>> Parse(const std::string& text) {
 
 TEST(CatalogCsv, ReadsQuotedTextsAndConvertsToTheCodePage) {
     auto rows = Parse(Header() + RowLine({"CR", "3", "\"Pinnace, \"\"armed\"\"\"", "1", "2.5"}) +
-                      RowLine({"AC", "1", "Caf\xC3\xA9 stateroom \xE2\x82\xAC\xE2\x98\x83"}));
+                      RowLine({"AC", "1", "Caf\xC3\xA9 room \xE2\x82\xAC"}));
     ASSERT_TRUE(rows) << rows.message();
     ASSERT_EQ(rows->size(), 2u);
     EXPECT_EQ((*rows)[0].LABEL.trimmed(), "Pinnace, \"armed\"");
     EXPECT_EQ((*rows)[0].KL, 2.5);
-    EXPECT_EQ((*rows)[1].LABEL.trimmed(), "Caf\xE9 stateroom \x80?")
-        << "no Windows-1252 form becomes \"?\"";
+    EXPECT_EQ((*rows)[1].LABEL.trimmed(), "Caf\xE9 room \x80");
+}
+
+TEST(CatalogCsv, AcceptsTheByteOrderMarkThatSpreadsheetsWrite) {
+    auto rows = Parse("\xEF\xBB\xBF" + Header() + RowLine({"PP", "1", "Fusion"}));
+    ASSERT_TRUE(rows) << rows.message();
+    EXPECT_EQ((*rows)[0].TABLE, "PP");
+
+    auto quoted = Parse("\xEF\xBB\xBF\"TABLE\"" + Header().substr(5) + RowLine({"PP", "1"}));
+    ASSERT_TRUE(quoted) << quoted.message();
+}
+
+TEST(CatalogCsv, ATextTheFieldCannotHoldAsWrittenIsRefusedWithItsRowAndField) {
+    struct Case {
+        std::vector<std::string> cells;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{"SC", "4", "Nuclear Damper Screen-5"},
+         "line 2: row SC 4, field LABEL holds \"Nuclear Damper Screen-5\", 23 characters where "
+         "20 fit"},
+        {{"TR", "21", "Mixed", "1", "0", "0", "0", "0", "**"}, "row TR 21, field USP"},
+        {{"SCX", "1"}, "line 2: field TABLE holds \"SCX\", 3 characters where 2 fit"},
+        {{"AC", "1", "Snow\xE2\x98\x83man"},
+         "row AC 1, field LABEL holds \"Snow\xE2\x98\x83man\": the character U+2603 has no "
+         "Windows-1252 form"},
+        {{"AC", "1", "Latin\xE9"}, "row AC 1, field LABEL: it is not UTF-8 from byte 6 on"},
+        {{"AC", "1", "Bell\x07"}, "row AC 1, field LABEL holds a control character (code 7)"},
+        {{"AC", "1", "\xC2\x81"}, "the character U+0081 has no Windows-1252 form"},
+    };
+    for (const Case& c : cases) {
+        auto rows = Parse(Header() + RowLine(c.cells));
+        ASSERT_FALSE(rows) << c.expected;
+        EXPECT_NE(rows.message().find(c.expected), std::string::npos) << rows.message();
+    }
+
+    auto padded = Parse(Header() + RowLine({"SC", "4", "Nuclear Screen-5            "}));
+    ASSERT_TRUE(padded) << "trailing blanks are padding: " << padded.message();
+    EXPECT_EQ((*padded)[0].LABEL.trimmed(), "Nuclear Screen-5");
 }
 
 TEST(CatalogCsv, WriteThenReadKeepsEveryField) {
@@ -83,8 +120,9 @@ TEST(CatalogCsv, RefusesBadInputWithTheLineAndField) {
     const Case cases[] = {
         {"", "test.csv: the file is empty"},
         {"TABLE,IDNUM\n", "lacks the column \"LABEL\""},
-        {Header() + RowLine({"PP", "1", "Fusion", ""}), "line 2: field NUMBER is empty"},
-        {Header() + RowLine({"PP", "1", "Fusion", "1", "abc"}), "line 2: field KL holds \"abc\""},
+        {Header() + RowLine({"PP", "1", "Fusion", ""}), "line 2: row PP 1, field NUMBER is empty"},
+        {Header() + RowLine({"PP", "1", "Fusion", "1", "abc"}),
+         "line 2: row PP 1, field KL holds \"abc\""},
         {Header() + RowLine({"PP", "40000"}), "line 2: field IDNUM holds 40000, outside the range"},
         {Header() + "PP,1\n", "line 2: expected 33 fields, found 2"},
         {Header() + RowLine({"PP", "1", "\"never closed"}), "never closed"},
