@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "gui/control_binding.h"
 #include "gui/qt_text.h"
 #include "gui/screen_placement.h"
 #include "gui/totals_window_view.h"
@@ -27,63 +28,62 @@ struct Picture {
     QStyle::StandardPixmap fallback;
 };
 
-constexpr std::array<Picture, 13> kDesignButtonPictures = {{
-    {"document-properties", QStyle::SP_FileDialogDetailedView},  // Hull & basic data
-    {"battery", QStyle::SP_DriveHDIcon},                         // Power
-    {"go-jump", QStyle::SP_ArrowForward},                        // Drives
-    {"network-wireless", QStyle::SP_DriveNetIcon},               // Electronics
-    {"security-high", QStyle::SP_MessageBoxWarning},             // Weapons & screens
-    {"computer", QStyle::SP_ComputerIcon},                       // Control & computers
-    {"system-users", QStyle::SP_DirHomeIcon},                    // Crew & accomodation
-    {"applications-engineering", QStyle::SP_DesktopIcon},        // Subordinate craft
-    {"system-run", QStyle::SP_BrowserReload},                    // Reset
-    {"application-exit", QStyle::SP_DialogCloseButton},          // Exit
-    {"view-refresh", QStyle::SP_BrowserReload},                  // Recalculate
-    {"document-save", QStyle::SP_DialogSaveButton},              // Fast resave
-    {"list-add", QStyle::SP_FileDialogNewFolder},                // Other
-}};
-
-constexpr std::array<Picture, 8> kPostDesignButtonPictures = {{
-    {"document-open", QStyle::SP_DialogOpenButton},          // Load Design
-    {"document-save-as", QStyle::SP_DialogSaveButton},       // Save As...
-    {"accessories-text-editor", QStyle::SP_FileIcon},        // Edit notes
-    {"text-x-generic", QStyle::SP_FileDialogContentsView},   // View Profile
-    {"document-open-recent", QStyle::SP_FileDialogBack},     // Last x edits...
-    {"folder", QStyle::SP_DirIcon},                          // Bulk save options
-    {"document-print", QStyle::SP_ComputerIcon},             // Posh Print!
-    {"format-justify-fill", QStyle::SP_FileDialogListView},  // List features
-}};
-
-// The order of the buttons in their frames: the section editors first, then
-// the commands; the file commands in the order of their use.
-constexpr std::array<int, 11> kDesignOptions = {0, 1, 2, 3, 4, 5, 6, 7, 12, 10, 9};
+// A picture button in one of the frames: its command, the object name the
+// button goes by and its picture.
 struct Placed {
-    ui::ButtonArray array;
-    int index;
+    ui::MainWindowCommand command;
+    const char* name;
+    Picture picture;
 };
-constexpr std::array<Placed, 10> kPostDesignOptions = {{
-    {ui::ButtonArray::PostDesign, 0},
-    {ui::ButtonArray::PostDesign, 1},
-    {ui::ButtonArray::Design, 11},
-    {ui::ButtonArray::PostDesign, 2},
-    {ui::ButtonArray::PostDesign, 3},
-    {ui::ButtonArray::PostDesign, 4},
-    {ui::ButtonArray::PostDesign, 5},
-    {ui::ButtonArray::PostDesign, 6},
-    {ui::ButtonArray::PostDesign, 7},
-    {ui::ButtonArray::Design, 8},
+
+// The section editors first, then the commands.
+constexpr std::array<Placed, 11> kDesignOptions = {{
+    {ui::MainWindowCommand::Hull,
+     "Hull",
+     {"document-properties", QStyle::SP_FileDialogDetailedView}},
+    {ui::MainWindowCommand::Power, "Power", {"battery", QStyle::SP_DriveHDIcon}},
+    {ui::MainWindowCommand::Drives, "Drives", {"go-jump", QStyle::SP_ArrowForward}},
+    {ui::MainWindowCommand::Electronics,
+     "Electronics",
+     {"network-wireless", QStyle::SP_DriveNetIcon}},
+    {ui::MainWindowCommand::Weapons, "Weapons", {"security-high", QStyle::SP_MessageBoxWarning}},
+    {ui::MainWindowCommand::Control, "Control", {"computer", QStyle::SP_ComputerIcon}},
+    {ui::MainWindowCommand::Crew, "Crew", {"system-users", QStyle::SP_DirHomeIcon}},
+    {ui::MainWindowCommand::Craft, "Craft", {"applications-engineering", QStyle::SP_DesktopIcon}},
+    {ui::MainWindowCommand::Other, "Other", {"list-add", QStyle::SP_FileDialogNewFolder}},
+    {ui::MainWindowCommand::Recalculate, "Recalculate", {"view-refresh", QStyle::SP_BrowserReload}},
+    {ui::MainWindowCommand::Exit, "Exit", {"application-exit", QStyle::SP_DialogCloseButton}},
 }};
 
-QString ButtonName(ui::ButtonArray array, int index) {
-    return QStringLiteral("%1_%2")
-        .arg(array == ui::ButtonArray::Design ? QStringLiteral("DesignButton")
-                                              : QStringLiteral("PostDesignButton"))
-        .arg(index);
-}
+// The file commands in the order of their use.
+constexpr std::array<Placed, 10> kPostDesignOptions = {{
+    {ui::MainWindowCommand::LoadDesign,
+     "LoadDesign",
+     {"document-open", QStyle::SP_DialogOpenButton}},
+    {ui::MainWindowCommand::SaveAs, "SaveAs", {"document-save-as", QStyle::SP_DialogSaveButton}},
+    {ui::MainWindowCommand::FastResave,
+     "FastResave",
+     {"document-save", QStyle::SP_DialogSaveButton}},
+    {ui::MainWindowCommand::EditNotes,
+     "EditNotes",
+     {"accessories-text-editor", QStyle::SP_FileIcon}},
+    {ui::MainWindowCommand::ViewProfile,
+     "ViewProfile",
+     {"text-x-generic", QStyle::SP_FileDialogContentsView}},
+    {ui::MainWindowCommand::LastEdits,
+     "LastEdits",
+     {"document-open-recent", QStyle::SP_FileDialogBack}},
+    {ui::MainWindowCommand::BulkSave, "BulkSave", {"folder", QStyle::SP_DirIcon}},
+    {ui::MainWindowCommand::PoshPrint, "PoshPrint", {"document-print", QStyle::SP_ComputerIcon}},
+    {ui::MainWindowCommand::ListFeatures,
+     "ListFeatures",
+     {"format-justify-fill", QStyle::SP_FileDialogListView}},
+    {ui::MainWindowCommand::Reset, "Reset", {"system-run", QStyle::SP_BrowserReload}},
+}};
 
-QString ShortcutOf(ui::ButtonArray array, int index) {
+QString ShortcutOf(ui::MainWindowCommand command) {
     for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
-        if (shortcut.array == array && shortcut.index == index) {
+        if (shortcut.command == command) {
             return QString::fromLatin1(shortcut.keys.data(),
                                        static_cast<qsizetype>(shortcut.keys.size()));
         }
@@ -132,74 +132,59 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals)
     auto* post_design_options = new QGroupBox(this);
     post_design_options->setObjectName(QStringLiteral("PostDesignOptions"));
 
-    const auto add_button = [this](QGroupBox* frame, QGridLayout* grid, ui::ButtonArray array,
-                                   int index) {
-        const bool first_array = array == ui::ButtonArray::Design;
-        const Picture& picture =
-            first_array ? kDesignButtonPictures.at(index) : kPostDesignButtonPictures.at(index);
-        QToolButton* button = NewPictureButton(frame, picture);
-        button->setObjectName(ButtonName(array, index));
-        auto* label = new QLabel(frame);
-        label->setTextFormat(Qt::PlainText);
-        label->setBuddy(button);
-        const int row = grid->rowCount();
-        grid->addWidget(button, row, 0);
-        grid->addWidget(label, row, 1);
-        connect(button, &QToolButton::clicked, this, [this, array, index] { Click(array, index); });
-        const auto at = static_cast<std::size_t>(index);
-        if (first_array) {
-            design_buttons_[at] = button;
-            design_labels_[at] = label;
-        } else {
-            post_design_buttons_[at] = button;
-            post_design_labels_[at] = label;
+    const auto add_frame = [this](QGroupBox* frame, const auto& placed_buttons) {
+        auto* grid = new QGridLayout(frame);
+        for (const Placed& placed : placed_buttons) {
+            QToolButton* button = NewPictureButton(frame, placed.picture);
+            button->setObjectName(QString::fromLatin1(placed.name));
+            auto* label = new QLabel(frame);
+            label->setTextFormat(Qt::PlainText);
+            label->setBuddy(button);
+            const int row = grid->rowCount();
+            grid->addWidget(button, row, 0);
+            grid->addWidget(label, row, 1);
+            const ui::MainWindowCommand command = placed.command;
+            connect(button, &QToolButton::clicked, this, [this, command] { Click(command); });
+            picture_buttons_[static_cast<std::size_t>(command)] = {button, label};
         }
-    };
-    auto* design_grid = new QGridLayout(design_options);
-    for (const int index : kDesignOptions) {
-        add_button(design_options, design_grid, ui::ButtonArray::Design, index);
-    }
-    design_grid->setRowStretch(design_grid->rowCount(), 1);
-    auto* post_design_grid = new QGridLayout(post_design_options);
-    for (const Placed& placed : kPostDesignOptions) {
-        add_button(post_design_options, post_design_grid, placed.array, placed.index);
-    }
-    post_design_grid->setRowStretch(post_design_grid->rowCount(), 1);
-    for (QGridLayout* grid : {design_grid, post_design_grid}) {
+        grid->setRowStretch(grid->rowCount(), 1);
         grid->setColumnStretch(1, 1);
         grid->setVerticalSpacing(2);
-    }
+    };
+    add_frame(design_options, kDesignOptions);
+    add_frame(post_design_options, kPostDesignOptions);
     design_options->setTitle(QtText(logic_.design_options.caption));
     post_design_options->setTitle(QtText(logic_.post_design_options.caption));
 
-    auto* about = new QPushButton(QtText(logic_.about.caption), this);
-    about->setObjectName(QStringLiteral("About"));
-    about->setIcon(QIcon::fromTheme(QStringLiteral("help-about")));
-    connect(about, &QPushButton::clicked, this, [this] { Carry(logic_.AboutCommand()); });
+    about_ = new QPushButton(this);
+    about_->setObjectName(QStringLiteral("About"));
+    about_->setIcon(QIcon::fromTheme(QStringLiteral("help-about")));
+    connect(about_, &QPushButton::clicked, this, [this] { Click(ui::MainWindowCommand::About); });
 
     auto* frames = new QHBoxLayout;
     frames->addWidget(design_options);
     frames->addWidget(post_design_options);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(about);
+    bottom->addWidget(about_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(NewTitlePanel(this));
     layout->addLayout(frames, 1);
     layout->addLayout(bottom);
 
     for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
-        auto* key = new QShortcut(QKeySequence(ShortcutOf(shortcut.array, shortcut.index)), this);
-        connect(key, &QShortcut::activated, this,
-                [this, shortcut] { Click(shortcut.array, shortcut.index); });
+        const ui::MainWindowCommand command = shortcut.command;
+        auto* key = new QShortcut(QKeySequence(ShortcutOf(command)), this);
+        connect(key, &QShortcut::activated, this, [this, command] { Click(command); });
     }
     Refresh();
 }
 
-QToolButton* MainWindowView::Button(ui::ButtonArray array, int index) const {
-    return array == ui::ButtonArray::Design
-               ? design_buttons_.at(static_cast<std::size_t>(index))
-               : post_design_buttons_.at(static_cast<std::size_t>(index));
+QAbstractButton* MainWindowView::Button(ui::MainWindowCommand command) const {
+    if (command == ui::MainWindowCommand::About) {
+        return about_;
+    }
+    return picture_buttons_[static_cast<std::size_t>(command)].button;
 }
 
 void MainWindowView::Refresh() {
@@ -219,20 +204,18 @@ void MainWindowView::Refresh() {
             widget->setVisible(state.visible);
         }
     };
-    for (std::size_t i = 0; i < design_buttons_.size(); ++i) {
-        show(design_buttons_[i], design_labels_[i], logic_.design_buttons[i],
-             ShortcutOf(ui::ButtonArray::Design, static_cast<int>(i)));
+    for (std::size_t i = 0; i < picture_buttons_.size(); ++i) {
+        const auto command = static_cast<ui::MainWindowCommand>(i);
+        if (const PictureButton& picture = picture_buttons_[i]; picture.button) {
+            show(picture.button, picture.label, logic_.ButtonOf(command), ShortcutOf(command));
+        }
     }
-    for (std::size_t i = 0; i < post_design_buttons_.size(); ++i) {
-        show(post_design_buttons_[i], post_design_labels_[i], logic_.post_design_buttons[i],
-             ShortcutOf(ui::ButtonArray::PostDesign, static_cast<int>(i)));
-    }
+    ShowButton(*about_, logic_.ButtonOf(ui::MainWindowCommand::About));
     totals_.Refresh();
 }
 
-void MainWindowView::Click(ui::ButtonArray array, int index) {
-    Carry(array == ui::ButtonArray::Design ? logic_.ClickDesignButton(index)
-                                           : logic_.ClickPostDesignButton(index));
+void MainWindowView::Click(ui::MainWindowCommand command) {
+    Carry(logic_.Click(command));
 }
 
 void MainWindowView::Carry(ui::MainWindowRequest request) {

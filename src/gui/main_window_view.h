@@ -6,7 +6,9 @@
 
 #include "ui/main_window.h"
 
+class QAbstractButton;
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 namespace korvane::gui {
@@ -28,7 +30,7 @@ public:
     // Copies the logic's state to the widgets: title, buttons, labels, totals.
     void Refresh();
 
-    QToolButton* Button(ui::ButtonArray array, int index) const;
+    QAbstractButton* Button(ui::MainWindowCommand command) const;
 
 signals:
     void textWindowRequested();
@@ -43,16 +45,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Click(ui::ButtonArray array, int index);
+    void Click(ui::MainWindowCommand command);
     void Carry(ui::MainWindowRequest request);
     void FollowWindowState();
 
     ui::MainWindow& logic_;
     TotalsWindowView& totals_;
-    std::array<QToolButton*, 13> design_buttons_{};
-    std::array<QLabel*, 13> design_labels_{};
-    std::array<QToolButton*, 8> post_design_buttons_{};
-    std::array<QLabel*, 8> post_design_labels_{};
+    // A picture button with its label, for every command but "About".
+    struct PictureButton {
+        QToolButton* button = nullptr;
+        QLabel* label = nullptr;
+    };
+    std::array<PictureButton, ui::kMainWindowCommandCount> picture_buttons_{};
+    QPushButton* about_;
     bool placed_ = false;
 };
 

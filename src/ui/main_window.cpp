@@ -24,26 +24,11 @@ namespace korvane::ui {
 
 namespace {
 
-constexpr std::array<const char*, 13> kDesignButtonCaptions = {"Hull && basic data",
-                                                               "Power",
-                                                               "Drives",
-                                                               "Electronics",
-                                                               "Weapons && screens",
-                                                               "Control && computers",
-                                                               "Crew && accomodation",
-                                                               "Subordinate craft",
-                                                               "Reset",
-                                                               "Exit",
-                                                               "Recalculate",
-                                                               "Fast resave",
-                                                               "Other"};
-
-constexpr std::array<const char*, 8> kPostDesignButtonCaptions = {
-    "Load Design",     "Save As...",        "Edit notes",  "View Profile",
-    "Last x edits...", "Bulk save options", "Posh Print!", "List features"};
-
-// The buttons of design_buttons that open a section editor.
-constexpr std::array<int, 9> kSectionEditorButtons = {0, 1, 2, 3, 4, 5, 6, 7, 12};
+// The section editors are not part of the program yet: their buttons are disabled.
+constexpr std::array<MainWindowCommand, 9> kSectionEditorCommands = {
+    MainWindowCommand::Hull,        MainWindowCommand::Power,   MainWindowCommand::Drives,
+    MainWindowCommand::Electronics, MainWindowCommand::Weapons, MainWindowCommand::Control,
+    MainWindowCommand::Crew,        MainWindowCommand::Craft,   MainWindowCommand::Other};
 
 constexpr const char* kUnsavedChangesQuestion = "You haven't saved your changes. Are you sure?";
 
@@ -100,14 +85,11 @@ MainWindow::MainWindow(Session& session, Prompter& prompter, Desktop& desktop, T
       desktop_(desktop),
       totals_(totals),
       text_window_(text_window) {
-    for (std::size_t i = 0; i < design_buttons.size(); ++i) {
-        design_buttons[i].caption = kDesignButtonCaptions[i];
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i].caption = CommandCaption(static_cast<MainWindowCommand>(i));
     }
-    for (std::size_t i = 0; i < post_design_buttons.size(); ++i) {
-        post_design_buttons[i].caption = kPostDesignButtonCaptions[i];
-    }
-    for (const int index : kSectionEditorButtons) {
-        design_buttons[static_cast<std::size_t>(index)].enabled = false;
+    for (const MainWindowCommand command : kSectionEditorCommands) {
+        ButtonOf(command).enabled = false;
     }
 }
 
@@ -122,58 +104,55 @@ std::string MainWindow::Caption() const {
     return caption;
 }
 
-MainWindowRequest MainWindow::ClickDesignButton(int index) {
-    if (index < 0 || index >= static_cast<int>(design_buttons.size()) ||
-        !design_buttons[static_cast<std::size_t>(index)].enabled) {
+MainWindowRequest MainWindow::Click(MainWindowCommand command) {
+    if (!ButtonOf(command).enabled) {
         return MainWindowRequest::None;
     }
-    switch (index) {
-        case 8:
+    switch (command) {
+        case MainWindowCommand::Hull:
+        case MainWindowCommand::Power:
+        case MainWindowCommand::Drives:
+        case MainWindowCommand::Electronics:
+        case MainWindowCommand::Weapons:
+        case MainWindowCommand::Control:
+        case MainWindowCommand::Crew:
+        case MainWindowCommand::Craft:
+        case MainWindowCommand::Other:
+            break;
+        case MainWindowCommand::Reset:
             return ResetCommand();
-        case 9:
+        case MainWindowCommand::Exit:
             return ExitCommand();
-        case 10:
+        case MainWindowCommand::Recalculate:
             RecalculateCommand();
             break;
-        case 11:
+        case MainWindowCommand::FastResave:
             FastResaveCommand();
             break;
-        default:
-            break;
-    }
-    return MainWindowRequest::None;
-}
-
-MainWindowRequest MainWindow::ClickPostDesignButton(int index) {
-    if (index < 0 || index >= static_cast<int>(post_design_buttons.size()) ||
-        !post_design_buttons[static_cast<std::size_t>(index)].enabled) {
-        return MainWindowRequest::None;
-    }
-    switch (index) {
-        case 0:
+        case MainWindowCommand::LoadDesign:
             LoadDesignCommand();
             break;
-        case 1:
+        case MainWindowCommand::SaveAs:
             SaveAsCommand();
             break;
-        case 2:
+        case MainWindowCommand::EditNotes:
             EditNotesCommand();
             break;
-        case 3:
+        case MainWindowCommand::ViewProfile:
             ViewProfileCommand();
             break;
-        case 4:
+        case MainWindowCommand::LastEdits:
             LastEditsCommand();
             break;
-        case 5:
+        case MainWindowCommand::BulkSave:
             return BulkSaveCommand();
-        case 6:
+        case MainWindowCommand::PoshPrint:
             PoshPrintCommand();
             break;
-        case 7:
+        case MainWindowCommand::ListFeatures:
             return ListFeaturesCommand();
-        default:
-            break;
+        case MainWindowCommand::About:
+            return AboutCommand();
     }
     return MainWindowRequest::None;
 }

@@ -2,12 +2,12 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "app/prompter.h"
 #include "app/session.h"
 #include "ui/controls.h"
 #include "ui/desktop.h"
+#include "ui/main_window_command.h"
 #include "ui/text_window.h"
 #include "ui/totals_window.h"
 
@@ -22,26 +22,7 @@ enum class MainWindowRequest {
     Quit,             // end the program
 };
 
-enum class ButtonArray { Design, PostDesign };
-
-// A keyboard shortcut of the main window: the keys as a key sequence reads
-// ("Ctrl+Shift+S") and the button it clicks.
-struct Shortcut {
-    std::string_view keys;
-    ButtonArray array;
-    int index;
-};
-
-inline constexpr std::array<Shortcut, 6> kMainWindowShortcuts{{
-    {"Ctrl+O", ButtonArray::PostDesign, 0},        // Load Design
-    {"Ctrl+S", ButtonArray::Design, 11},           // Fast resave
-    {"Ctrl+Shift+S", ButtonArray::PostDesign, 1},  // Save As...
-    {"Ctrl+P", ButtonArray::PostDesign, 6},        // Posh Print!
-    {"F5", ButtonArray::Design, 10},               // Recalculate
-    {"Ctrl+Q", ButtonArray::Design, 9},            // Exit
-}};
-
-// MainWindow, the main window: the section buttons that open the editors and the
+// The main window: the section buttons that open the editors and the
 // file and post-design commands, over the session's one design. Each button's
 // caption is the label beside it. The section editors are not part of the
 // program yet, so their buttons are disabled.
@@ -60,9 +41,8 @@ public:
     // Minimising the main window hides the totals window; restoring shows it.
     void Resized(bool minimised) { totals_.MainWindowResized(minimised); }
 
-    // A click on a button of either array; a disabled button does nothing.
-    MainWindowRequest ClickDesignButton(int index);
-    MainWindowRequest ClickPostDesignButton(int index);
+    // A click on the command's button; a disabled button does nothing.
+    MainWindowRequest Click(MainWindowCommand command);
 
     // The commands.
     void LoadDesignCommand();
@@ -83,9 +63,12 @@ public:
 
     Label design_options{"Design Options"};
     Label post_design_options{"Post-design Options"};
-    std::array<Button, 13> design_buttons;
-    std::array<Button, 8> post_design_buttons;
-    Button about{"About"};
+    Button& ButtonOf(MainWindowCommand command) {
+        return buttons_[static_cast<std::size_t>(command)];
+    }
+    const Button& ButtonOf(MainWindowCommand command) const {
+        return buttons_[static_cast<std::size_t>(command)];
+    }
 
 private:
     // The unsaved-changes question, asked only while the design has unsaved
@@ -98,6 +81,7 @@ private:
     void ShowFailure(const Status& status);
     void RefreshTotals() { totals_.ShowStatusSummary(session_.design); }
 
+    std::array<Button, kMainWindowCommandCount> buttons_;
     Session& session_;
     Prompter& prompter_;
     Desktop& desktop_;

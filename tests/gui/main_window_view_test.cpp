@@ -15,7 +15,7 @@
 namespace korvane::gui_test {
 namespace {
 
-using ui::ButtonArray;
+using ui::MainWindowCommand;
 
 class MainWindowViewTest : public ProgramTest {
 protected:
@@ -47,12 +47,12 @@ TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
     EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 100")));
 
     // The section editors are not there yet: their buttons and labels are greyed.
-    EXPECT_FALSE(Button(ButtonArray::Design, 0)->isEnabled());
-    EXPECT_EQ(Button(ButtonArray::Design, 0)->toolTip(), QStringLiteral("Hull & basic data"));
-    EXPECT_TRUE(Button(ButtonArray::Design, 10)->isEnabled());
-    EXPECT_EQ(Button(ButtonArray::PostDesign, 0)->toolTip(),
+    EXPECT_FALSE(Button(MainWindowCommand::Hull)->isEnabled());
+    EXPECT_EQ(Button(MainWindowCommand::Hull)->toolTip(), QStringLiteral("Hull & basic data"));
+    EXPECT_TRUE(Button(MainWindowCommand::Recalculate)->isEnabled());
+    EXPECT_EQ(Button(MainWindowCommand::LoadDesign)->toolTip(),
               QStringLiteral("Load Design (Ctrl+O)"));
-    EXPECT_FALSE(Button(ButtonArray::PostDesign, 0)->icon().isNull());
+    EXPECT_FALSE(Button(MainWindowCommand::LoadDesign)->icon().isNull());
 }
 
 TEST_F(MainWindowViewTest, TheCommandLineDesignIsLoadedAndNamedInTheTitle) {
@@ -130,7 +130,7 @@ TEST_F(MainWindowViewTest, ListFeaturesShowsTheTextWindowModally) {
         text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Text"))->toPlainText();
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    Button(ButtonArray::PostDesign, 7)->click();
+    Button(MainWindowCommand::ListFeatures)->click();
     EXPECT_EQ(heading, QStringLiteral("Feature List"));
     EXPECT_TRUE(text.startsWith(QStringLiteral("Feature List\n\n01 Basic hull")))
         << text.toStdString();
@@ -141,7 +141,7 @@ TEST_F(MainWindowViewTest, LastEditsOffersTheRememberedFilesInTheChoiceDialog) {
     ASSERT_TRUE(Start({SavedShip("b.k2d", "Bravo")}));
     const std::string alpha = SavedShip("a.k2d", "Alpha");
     watchdog_.Expect(ChoosePath(QString::fromStdString(alpha)));
-    Button(ButtonArray::PostDesign, 0)->click();
+    Button(MainWindowCommand::LoadDesign)->click();
     ASSERT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1 - a.k2d"));
 
     QStringList options;
@@ -153,7 +153,7 @@ TEST_F(MainWindowViewTest, LastEditsOffersTheRememberedFilesInTheChoiceDialog) {
         }
         dialog.findChildren<QPushButton*>().at(1)->click();
     });
-    Button(ButtonArray::PostDesign, 4)->click();
+    Button(MainWindowCommand::LastEdits)->click();
     ASSERT_EQ(options.size(), 3);
     EXPECT_EQ(options[0].trimmed(), QString::fromStdString(alpha));
     EXPECT_EQ(options[2], QStringLiteral("Abandon"));
@@ -184,13 +184,13 @@ TEST_F(MainWindowViewTest, AboutShowsTheAboutBoxAndFromThereTheDisclaimer) {
     watchdog_.Expect(answer(QStringLiteral("Disclaimer...")));
     watchdog_.Expect(answer(QStringLiteral("Ok")));
     watchdog_.Expect(answer(QStringLiteral("OK")));
-    Main().findChild<QPushButton*>(QStringLiteral("About"))->click();
+    Button(MainWindowCommand::About)->click();
     EXPECT_EQ(titles, (QStringList{"About Korvane v1.1", "Disclaimer", "About Korvane v1.1"}));
 }
 
 TEST_F(MainWindowViewTest, BulkSaveOptionsSwapsTheMainWindowForTheBatchWindowUntilDone) {
     ASSERT_TRUE(Start());
-    Button(ButtonArray::PostDesign, 5)->click();
+    Button(MainWindowCommand::BulkSave)->click();
     gui::BatchWindowView& batch = program_.BatchWindow();
     EXPECT_FALSE(Main().isVisible());
     ASSERT_TRUE(batch.isVisible());

@@ -3,8 +3,8 @@
 // The desktop program started as `korvane` starts, in a configuration and
 // data folder of the test's own, with a watchdog for its modal dialogs.
 
+#include <QAbstractButton>
 #include <QLabel>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ protected:
 
     gui::MainWindowView& Main() { return program_.MainWindow(); }
     gui::TotalsWindowView& Totals() { return program_.TotalsWindow(); }
-    QToolButton* Button(ui::ButtonArray array, int index) { return Main().Button(array, index); }
+    QAbstractButton* Button(ui::MainWindowCommand command) { return Main().Button(command); }
     QString TotalsText(const char* label) {
         return Totals().findChild<QLabel*>(QString::fromLatin1(label))->text();
     }

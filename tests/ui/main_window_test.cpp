@@ -45,18 +45,24 @@ protected:
 };
 
 TEST_F(MainWindowTest, SectionButtonsAreDisabledAndShortcutsClickTheirCommands) {
-    EXPECT_EQ(DisplayText(main_window_.design_buttons[0].caption), "Hull & basic data");
-    for (std::size_t i = 0; i < main_window_.design_buttons.size(); ++i) {
-        EXPECT_EQ(main_window_.design_buttons[i].enabled, i >= 8 && i <= 11) << i;
+    EXPECT_EQ(DisplayText(main_window_.ButtonOf(MainWindowCommand::Hull).caption),
+              "Hull & basic data");
+    std::string enabled;
+    for (std::size_t i = 0; i < kMainWindowCommandCount; ++i) {
+        const Button& button = main_window_.ButtonOf(static_cast<MainWindowCommand>(i));
+        if (button.enabled) {
+            enabled += button.caption + ";";
+        }
     }
-    EXPECT_EQ(main_window_.ClickDesignButton(0), MainWindowRequest::None);
+    EXPECT_EQ(enabled,
+              "Reset;Exit;Recalculate;Fast resave;Load Design;Save As...;Edit notes;View Profile;"
+              "Last x edits...;Bulk save options;Posh Print!;List features;About;");
+    EXPECT_EQ(main_window_.Click(MainWindowCommand::Hull), MainWindowRequest::None);
 
     std::string clicked;
     for (const Shortcut& shortcut : kMainWindowShortcuts) {
-        const auto& buttons = shortcut.array == ButtonArray::Design
-                                  ? main_window_.design_buttons.data()
-                                  : main_window_.post_design_buttons.data();
-        clicked += std::string(shortcut.keys) + "=" + buttons[shortcut.index].caption + ";";
+        clicked += std::string(shortcut.keys) + "=" +
+                   main_window_.ButtonOf(shortcut.command).caption + ";";
     }
     EXPECT_EQ(clicked,
               "Ctrl+O=Load Design;Ctrl+S=Fast resave;Ctrl+Shift+S=Save As...;"
@@ -180,10 +186,11 @@ TEST_F(MainWindowTest, FastResaveNeedsAFileAndWritesTheDesignAndItsCompanions) {
 
 TEST_F(MainWindowTest, RecalculateAndListFeaturesShowTheCurrentFigures) {
     session_.design.Slots[1].KL = 2700;
-    main_window_.ClickDesignButton(10);
+    main_window_.Click(MainWindowCommand::Recalculate);
     EXPECT_EQ(totals_.displacement.caption.substr(0, 6), "D: 200");
 
-    EXPECT_EQ(main_window_.ClickPostDesignButton(7), MainWindowRequest::ShowTextWindow);
+    EXPECT_EQ(main_window_.Click(MainWindowCommand::ListFeatures),
+              MainWindowRequest::ShowTextWindow);
     EXPECT_EQ(text_window_.heading.caption, "Feature List");
     const std::string empty_slot = "40" + std::string(17, ' ') + "\r\n" + "    " + " KL\r\n";
     EXPECT_NE(text_window_.text.text.find(empty_slot), std::string::npos);
@@ -218,7 +225,7 @@ TEST_F(MainWindowTest, ExitAndTheCloseBoxAskAboutChangesThenCloseTheCatalog) {
     EXPECT_EQ(main_window_.CloseRequested(), MainWindowRequest::None);
     EXPECT_TRUE(session_.catalog->SetFilespec(1, "still open").ok());
 
-    EXPECT_EQ(main_window_.ClickDesignButton(9), MainWindowRequest::Quit);
+    EXPECT_EQ(main_window_.Click(MainWindowCommand::Exit), MainWindowRequest::Quit);
     EXPECT_FALSE(session_.catalog->SetFilespec(1, "closed").ok());
     EXPECT_EQ(main_window_.CloseRequested(), MainWindowRequest::Quit) << "no second question";
 }

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace korvane::ui {
+
+// The main window's commands, one for each of its buttons.
+enum class MainWindowCommand {
+    // The section editors.
+    Hull,
+    Power,
+    Drives,
+    Electronics,
+    Weapons,
+    Control,
+    Crew,
+    Craft,
+    Other,
+    // The design and file commands.
+    Reset,
+    Exit,
+    Recalculate,
+    FastResave,
+    LoadDesign,
+    SaveAs,
+    EditNotes,
+    ViewProfile,
+    LastEdits,
+    BulkSave,
+    PoshPrint,
+    ListFeatures,
+    About,
+};
+
+inline constexpr std::size_t kMainWindowCommandCount =
+    static_cast<std::size_t>(MainWindowCommand::About) + 1;
+
+// The caption of the command's button, which its label beside it shows ("&&"
+// shows as one "&").
+std::string_view CommandCaption(MainWindowCommand command);
+
+// A keyboard shortcut of the main window: the keys as a key sequence reads
+// ("Ctrl+Shift+S") and the command it runs.
+struct Shortcut {
+    std::string_view keys;
+    MainWindowCommand command;
+};
+
+inline constexpr std::array<Shortcut, 6> kMainWindowShortcuts{{
+    {"Ctrl+O", MainWindowCommand::LoadDesign},
+    {"Ctrl+S", MainWindowCommand::FastResave},
+    {"Ctrl+Shift+S", MainWindowCommand::SaveAs},
+    {"Ctrl+P", MainWindowCommand::PoshPrint},
+    {"F5", MainWindowCommand::Recalculate},
+    {"Ctrl+Q", MainWindowCommand::Exit},
+}};
+
+}  // namespace korvane::ui
