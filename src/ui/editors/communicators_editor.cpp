@@ -1,0 +1,13 @@
+#include "ui/editors/communicators_editor.h"
+
+namespace korvane::ui {
+
+CommunicatorsEditor::CommunicatorsEditor(Session& session, Prompter& prompter)
+    : ListEditor(session, prompter,
+                 {.frame_caption = "Communicators",
+                  .catalog_codes = {"CM"},
+                  .code_in_row_text = true,
+                  .modify_caption = "Modify Communicators",
+                  .parent = ParentWindow::ElectronicsEditor}) {}
+
+}  // namespace korvane::ui

@@ -1,0 +1,274 @@
+#include "ui/editors/list_editor.h"
+
+#include <utility>
+
+#include "engine/recalculate.h"
+#include "engine/status_summary.h"
+#include "reports/number_format.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr std::size_t kCodeBlanks = 100;
+// The table code is read back from this character of an available row on.
+constexpr std::size_t kCodeReadFrom = 94;
+constexpr const char* kDetailsPattern = "#,###,##0.0";
+
+std::string TrimmedBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// Whether a typed text starts with a number, as LeadingNumber reads it:
+// "3 turrets" and "-.5" do, "abc" and "" do not.
+bool StartsWithNumber(std::string_view text) {
+    std::size_t pos = text.find_first_not_of(" \t");
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        ++pos;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+    }
+    return pos < text.size() && text[pos] >= '0' && text[pos] <= '9';
+}
+
+std::vector<std::string> CountOptions(CountPrompt kind) {
+    std::vector<std::string> options;
+    for (int count = 1; count <= 9; ++count) {
+        options.push_back(std::to_string(count));
+    }
+    options.push_back(kind == CountPrompt::UpToTen ? "10" : "Enter");
+    return options;
+}
+
+}  // namespace
+
+std::string DetailsLine(double kl, double tons, double third, std::string_view third_caption,
+                        double cr) {
+    return FormatPattern(kl, kDetailsPattern) + " KL  " + FormatPattern(tons, kDetailsPattern) +
+           " Tons  " + FormatPattern(third, kDetailsPattern) + std::string(third_caption) +
+           FormatPattern(cr, kDetailsPattern);
+}
+
+ListEditor::ListEditor(Session& session, Prompter& prompter, ListEditorShape shape)
+    : Caption(AppTitle()),
+      Frame{shape.frame_caption},
+      session_(session),
+      prompter_(prompter),
+      shape_(std::move(shape)) {}
+
+void ListEditor::Load() {
+    Available.Clear();
+    for (const std::string& code : shape_.catalog_codes) {
+        for (int id = 1; id <= shape_.last_catalog_id; ++id) {
+            const ComponentRecord& row = catalog().LookupComponent(code, id);
+            if (IsEmptyEntry(row)) {
+                break;
+            }
+            Available.AddItem(AvailableRowText(row), row.IDNUM);
+        }
+    }
+}
+
+void ListEditor::Activate() {
+    Installed.Clear();
+    InstalledDetails.caption.clear();
+    const std::span<ComponentRecord> entries = Entries();
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        if (entries[i].NUMBER > 0) {
+            Installed.AddItem(InstalledRowText(entries[i]), static_cast<int>(i));
+        }
+    }
+}
+
+void ListEditor::ShowAvailableDetails() {
+    if (const ComponentRecord* row = SelectedCatalogRow()) {
+        if (auto details = AvailableDetailsOf(*row)) {
+            AvailableDetails.caption = std::move(*details);
+        }
+    }
+}
+
+void ListEditor::InstallSelected() {
+    if (!Available.Selected()) {
+        return;
+    }
+    const std::optional<int> free = NextFreeEntry();
+    if (!free) {
+        ShowMaximumMessage();
+        return;
+    }
+    const ComponentRecord* row = SelectedCatalogRow();
+    if (IsEmptyEntry(*row)) {
+        return;  // a row whose code does not read back names nothing to install
+    }
+    ComponentRecord& entry = Entries()[static_cast<std::size_t>(*free)];
+    const ComponentRecord before = entry;
+    entry = *row;
+    if (!AskCount(entry) || entry.NUMBER <= 0) {
+        entry = before;
+        return;
+    }
+    AfterChange();
+}
+
+void ListEditor::ShowInstalledDetails() {
+    if (const auto index = SelectedEntry()) {
+        InstalledDetails.caption = InstalledDetailsOf(Entries()[static_cast<std::size_t>(*index)]);
+    }
+}
+
+void ListEditor::ModifySelected() {
+    const auto index = SelectedEntry();
+    if (!index) {
+        return;
+    }
+    const std::optional<int> option = prompter_.Choose(shape_.modify_caption, ModifyOptions());
+    if (!option) {
+        return;
+    }
+    ComponentRecord& entry = Entries()[static_cast<std::size_t>(*index)];
+    const ComponentRecord before = entry;
+    if (*option == 1) {
+        entry = BlankRecord;
+    } else if (*option == 2) {
+        ChangeNumber(entry);
+    } else {
+        ModifyFurther(*option, entry);
+    }
+    if (entry != before) {
+        AfterChange();
+    }
+}
+
+std::string ListEditor::AvailableRowText(const ComponentRecord& row) const {
+    std::string text = row.LABEL.str();
+    if (shape_.code_in_row_text) {
+        text += std::string(kCodeBlanks, ' ') + row.TABLE.str();
+    }
+    return text;
+}
+
+std::optional<std::string> ListEditor::AvailableDetailsOf(const ComponentRecord&) {
+    return std::nullopt;
+}
+
+std::string ListEditor::InstalledRowText(const ComponentRecord& entry) const {
+    return entry.LABEL.str() + " x" + PlainNumber(entry.NUMBER) + InstalledRowTail(entry);
+}
+
+std::string ListEditor::InstalledRowTail(const ComponentRecord&) const {
+    return {};
+}
+
+std::string ListEditor::InstalledDetailsOf(const ComponentRecord& entry) {
+    const ComponentRecord& row = catalog().LookupComponent(entry.TABLE.view(), entry.IDNUM);
+    // A design made with another catalog may name a row this one lacks; its
+    // own figures are then the best there is.
+    const ComponentRecord& unit = IsEmptyEntry(row) ? entry : row;
+    const double n = entry.NUMBER;
+    return DetailsLine(n * unit.KL, n * unit.TONS, n * unit.MW, " Mw  Cr", n * unit.CR);
+}
+
+bool ListEditor::AskCount(ComponentRecord& entry) {
+    const auto count = AskCountText(shape_.count_caption, shape_.count_prompt, "Give number");
+    if (!count) {
+        return false;
+    }
+    const double number = LeadingNumber(*count);
+    if (number != 0) {
+        entry.NUMBER = number;
+    } else if (shape_.zero_count == ZeroCount::InstallNothing) {
+        entry.NUMBER = 0;
+    }
+    return true;
+}
+
+std::vector<std::string> ListEditor::ModifyOptions() const {
+    return {"Remove", "Change number"};
+}
+
+void ListEditor::ModifyFurther(int, ComponentRecord&) {}
+
+std::optional<std::string> ListEditor::AskCountText(const std::string& caption, CountPrompt kind,
+                                                    const std::string& input_prompt) {
+    const std::optional<int> position = prompter_.Choose(caption, CountOptions(kind));
+    if (!position) {
+        return std::nullopt;
+    }
+    if (kind == CountPrompt::NineOrEnter && *position == 10) {
+        return prompter_.AskText(AppTitle(), input_prompt, "1");
+    }
+    return std::to_string(*position);
+}
+
+std::optional<int> ListEditor::NextFreeEntry(int after) {
+    const std::span<ComponentRecord> entries = Entries();
+    for (std::size_t i = static_cast<std::size_t>(after) + 1; i < entries.size(); ++i) {
+        if (entries[i].NUMBER <= 0) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+void ListEditor::ShowMaximumMessage() {
+    prompter_.ShowMessage(AppTitle(), "You already have the maximum number of options selected.",
+                          MessageIcon::Warning);
+}
+
+void ListEditor::AfterChange() {
+    MarkChanged(design());
+    Recalculate(design(), catalog(), kRecalcAll);
+    Activate();
+}
+
+std::optional<int> ListEditor::SelectedEntry() {
+    const std::optional<int> row = Installed.Selected();
+    if (!row) {
+        return std::nullopt;
+    }
+    const int index = Installed.ItemData(*row);
+    if (index < 1 || index >= static_cast<int>(Entries().size())) {
+        return std::nullopt;
+    }
+    return index;
+}
+
+const ComponentRecord* ListEditor::SelectedCatalogRow() {
+    const std::optional<int> row = Available.Selected();
+    if (!row) {
+        return nullptr;
+    }
+    const std::string& text = Available.Text(*row);
+    const std::string code =
+        shape_.code_in_row_text
+            ? TrimmedBlanks(text.size() > kCodeReadFrom ? text.substr(kCodeReadFrom) : "")
+            : shape_.catalog_codes.front();
+    return &catalog().LookupComponent(code, Available.ItemData(*row));
+}
+
+void ListEditor::ChangeNumber(ComponentRecord& entry) {
+    const auto answer =
+        prompter_.AskText(AppTitle(), shape_.change_number_prompt, PlainNumber(entry.NUMBER));
+    if (!answer || answer->empty()) {
+        return;
+    }
+    if (!StartsWithNumber(*answer)) {
+        prompter_.ShowMessage(AppTitle(),
+                              "\"" + *answer + "\" is not a number; the number stays " +
+                                  PlainNumber(entry.NUMBER) + ".",
+                              MessageIcon::Warning);
+        return;
+    }
+    // Below 0 the entry would count nowhere and never be listed again: it is
+    // emptied as 0 empties it.
+    const double number = LeadingNumber(*answer);
+    entry.NUMBER = number > 0 ? number : 0;
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,150 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/prompter.h"
+#include "app/session.h"
+#include "ui/controls.h"
+#include "ui/editors/parent_window.h"
+
+namespace korvane::ui {
+
+// How an install asks how many.
+enum class CountPrompt {
+    UpToTen,      // options "1" … "10"; the chosen position is the count
+    NineOrEnter,  // options "1" … "9" and "Enter", which asks for the number in an input box
+};
+
+// What an install does when the count reads as 0 (an empty or non-numeric
+// answer typed after "Enter").
+enum class ZeroCount {
+    KeepCatalogNumber,  // the entry takes the catalog row's own NUMBER
+    InstallNothing,     // the entry stays free
+};
+
+// What sets one list editor apart from the others, as data.
+struct ListEditorShape {
+    std::string frame_caption;               // "Sensors"
+    std::vector<std::string> catalog_codes;  // listed in "Available:" in this order
+    // The table code of an available row stands at its end, after 100 blanks,
+    // and is read back from there on install; otherwise the first code is used.
+    bool code_in_row_text = false;
+    int last_catalog_id = 1000;  // the id walk of each code stops here at the latest
+    CountPrompt count_prompt = CountPrompt::UpToTen;
+    std::string count_caption = "Install how many?";
+    ZeroCount zero_count = ZeroCount::KeepCatalogNumber;
+    std::string modify_caption;  // "Modify Sensors"
+    std::string change_number_prompt = "New number";
+    ParentWindow parent = ParentWindow::MainWindow;
+};
+
+// The logic every list editor shares: an "Available:" list of catalog rows on
+// the left, an "Installed:" list of the design table's entries in use on the
+// right, a details line under each, and "Done". An entry is in use while its
+// NUMBER is above 0; every other entry is free, whatever it still holds.
+//
+// After every change the design is marked changed, wholly recalculated (a
+// section alone would leave the figures of other sections stale) and the
+// installed list is rebuilt. A question closed without an answer changes
+// nothing, also when the same action had already copied a row into an entry.
+//
+// An editor gives its shape and its design table, and overrides the steps
+// that are its own: the texts of its rows, the details lines, how it asks
+// for a count, and further modify options.
+class ListEditor {
+public:
+    ListEditor(Session& session, Prompter& prompter, ListEditorShape shape);
+    virtual ~ListEditor() = default;
+    ListEditor(const ListEditor&) = delete;
+    ListEditor& operator=(const ListEditor&) = delete;
+
+    // Fills "Available:" from the catalog, once per program run: each code's
+    // rows by id from 1 up to the first id the catalog does not have.
+    void Load();
+    // Rebuilds "Installed:" from the entries in use; the view calls it each
+    // time the window is shown.
+    virtual void Activate();
+
+    // The events of the lists: a click shows details, a double-click (or
+    // Enter) installs the available row or modifies the installed entry.
+    // Without a selected row they do nothing.
+    void ShowAvailableDetails();
+    void InstallSelected();
+    void ShowInstalledDetails();
+    void ModifySelected();
+    // "Done": the window to show instead of this one.
+    ParentWindow Done() const { return shape_.parent; }
+
+    std::string Caption;  // the title bar
+    Label Frame;
+    Label AvailableCaption{"Available:"};
+    ListBox Available;
+    Label AvailableDetails;
+    Label InstalledCaption{"Installed:"};
+    ListBox Installed;
+    Label InstalledDetails;
+    Button DoneButton{"Done"};
+
+protected:
+    // Entries 0 to the last of the editor's design table; entry 0 is the empty
+    // entry and is never shown or filled.
+    virtual std::span<ComponentRecord> Entries() = 0;
+
+    // An available row: the label, then 100 blanks and the table code where
+    // the code is read back.
+    virtual std::string AvailableRowText(const ComponentRecord& row) const;
+    // What a click on an available row shows; nothing by default.
+    virtual std::optional<std::string> AvailableDetailsOf(const ComponentRecord& row);
+    // An installed row: the label, " x" and the number, then InstalledRowTail.
+    virtual std::string InstalledRowText(const ComponentRecord& entry) const;
+    virtual std::string InstalledRowTail(const ComponentRecord& entry) const;
+    // The details line of an installed entry: the catalog row's own figures
+    // times the entry's number.
+    virtual std::string InstalledDetailsOf(const ComponentRecord& entry);
+
+    // Asks how many for an entry just copied from the catalog and writes the
+    // answer into it; false when a question was closed without an answer.
+    virtual bool AskCount(ComponentRecord& entry);
+    // The options of the modify question; "Remove" and "Change number" come first.
+    virtual std::vector<std::string> ModifyOptions() const;
+    // An option after the first two, chosen for `entry`.
+    virtual void ModifyFurther(int option, ComponentRecord& entry);
+
+    // The count question of `kind`: the chosen position as text, or what was
+    // typed after "Enter" into the input box `input_prompt`.
+    std::optional<std::string> AskCountText(const std::string& caption, CountPrompt kind,
+                                            const std::string& input_prompt);
+    // The first free entry after `after`, if any.
+    std::optional<int> NextFreeEntry(int after = 0);
+    void ShowMaximumMessage();
+    // Marks the design changed, recalculates it wholly and rebuilds the
+    // installed list.
+    void AfterChange();
+
+    Design& design() { return session_.design; }
+    Catalog& catalog() { return session_.catalog->Features(); }
+    Prompter& prompter() { return prompter_; }
+    const ListEditorShape& shape() const { return shape_; }
+
+private:
+    // The design table entry of the selected installed row.
+    std::optional<int> SelectedEntry();
+    // The catalog row of the selected available row.
+    const ComponentRecord* SelectedCatalogRow();
+    void ChangeNumber(ComponentRecord& entry);
+
+    Session& session_;
+    Prompter& prompter_;
+    ListEditorShape shape_;
+};
+
+// The figures of a details line: "1,234.6 KL  2.0 Tons  0.5 Mw  Cr25,000.0",
+// the third value with its own caption (" Mw  Cr", or " crew  Cr" for craft).
+std::string DetailsLine(double kl, double tons, double third, std::string_view third_caption,
+                        double cr);
+
+}  // namespace korvane::ui

@@ -1,0 +1,103 @@
+#include "ui/editors/sensors_editor.h"
+
+#include <string>
+
+namespace korvane::ui {
+
+namespace {
+
+// The densitometers from this id on are the ones graded by tech level; id 1
+// is the basic one, fitted at tech level 10 exactly.
+constexpr int kGradedDensitometers = 10;
+constexpr int kBasicDensitometerTechLevel = 10;
+
+struct CatalogKey {
+    const char* code;
+    int id;
+};
+// The active EMS, the passive EMS and the visual suite of the defaults.
+constexpr CatalogKey kDefaultSuite[] = {{"SA", 6}, {"SA", 12}, {"SV", 5}};
+
+constexpr const char* kScanPositions[] = {"AOS", "AOP", "POS", "POP", "PES", "PEP"};
+
+}  // namespace
+
+SensorsEditor::SensorsEditor(Session& session, Prompter& prompter)
+    : ListEditor(session, prompter,
+                 {.frame_caption = "Sensors",
+                  .catalog_codes = {"SA", "SV", "SD", "SN", "SM"},
+                  .code_in_row_text = true,
+                  .modify_caption = "Modify Sensors",
+                  .parent = ParentWindow::ElectronicsEditor}) {}
+
+void SensorsEditor::Activate() {
+    ListEditor::Activate();
+    ScanResults.caption.clear();
+    for (std::size_t k = 0; k < std::size(kScanPositions); ++k) {
+        ScanResults.caption +=
+            std::string("  ") + kScanPositions[k] + "=" + design().SensorCodes[k + 1];
+    }
+}
+
+void SensorsEditor::InstallDefaults() {
+    const auto count = AskCountText("Install how many?", CountPrompt::UpToTen, "");
+    if (!count) {
+        return;
+    }
+    const double n = std::stod(*count);
+    std::optional<int> entry = NextFreeEntry();
+    if (!entry) {
+        ShowMaximumMessage();
+        return;
+    }
+    for (const CatalogKey& key : kDefaultSuite) {
+        const ComponentRecord& row = catalog().LookupComponent(key.code, key.id);
+        if (IsEmptyEntry(row)) {
+            continue;  // a catalog without this row: nothing to install
+        }
+        InstallInto(*entry, row, n);
+        entry = NextFreeEntry(*entry);
+        if (!entry) {
+            AfterChange();
+            return;
+        }
+    }
+
+    // Where no densitometer or neutrino sensor fits the tech level, the entry
+    // keeps the label saying so and stays free.
+    Entries()[static_cast<std::size_t>(*entry)].LABEL = "No densitometer";
+    if (design().DesignTL() == kBasicDensitometerTechLevel) {
+        const ComponentRecord& basic = catalog().LookupComponent("SD", 1);
+        if (!IsEmptyEntry(basic)) {
+            InstallInto(*entry, basic, n);
+        }
+    } else {
+        InstallBestUpToTechLevel(*entry, "SD", kGradedDensitometers, n);
+    }
+    entry = NextFreeEntry(*entry);
+    if (entry) {
+        Entries()[static_cast<std::size_t>(*entry)].LABEL = "No Neutrino";
+        InstallBestUpToTechLevel(*entry, "SN", 1, n);
+    }
+    AfterChange();
+}
+
+void SensorsEditor::InstallInto(int entry, const ComponentRecord& row, double count) {
+    ComponentRecord& sensor = Entries()[static_cast<std::size_t>(entry)];
+    sensor = row;
+    sensor.NUMBER = count;
+    sensor.TL = design().DesignTL();
+}
+
+void SensorsEditor::InstallBestUpToTechLevel(int entry, std::string_view code, int first_id,
+                                             double count) {
+    Catalog& rows = catalog();
+    for (const ComponentRecord* row = &rows.LookupComponent(code, first_id);
+         !rows.NoMatch() && row->TABLE == code && row->TL <= design().DesignTL();
+         row = &rows.ReadCatalogRecord()) {
+        InstallInto(entry, *row, count);
+        rows.MoveNext();
+    }
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "ui/editors/list_editor.h"
+
+namespace korvane::ui {
+
+// The sensors editor, opened from the electronics editor: the SA, SV, SD, SN
+// and SM catalog rows into the design's Sensors entries 1–10, the scan
+// results of the installed sensors, and "Defaults", a standard suite for the
+// design's tech level.
+class SensorsEditor final : public ListEditor {
+public:
+    SensorsEditor(Session& session, Prompter& prompter);
+
+    // Rebuilds the installed list and the scan results.
+    void Activate() override;
+
+    // "Defaults": asks how many of each, then installs into the free entries
+    // the active sensors SA 6 and SA 12 and the visual suite SV 5, the best
+    // densitometer and the best neutrino sensor of the design's tech level.
+    // Each sensor is set to the design's tech level. What does not fit is left out.
+    void InstallDefaults();
+
+    Button DefaultsButton{"Defaults"};
+    Label ScanResults;
+
+protected:
+    std::span<ComponentRecord> Entries() override { return design().Sensors; }
+
+private:
+    // Copies `row` into `entry` with the count and the design's tech level.
+    void InstallInto(int entry, const ComponentRecord& row, double count);
+    // Installs into `entry`, each replacing the one before, the rows of `code`
+    // from `first_id` on in key order while their tech level is within the design's.
+    void InstallBestUpToTechLevel(int entry, std::string_view code, int first_id, double count);
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,302 @@
+#include "ui/editors/list_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/recalculate.h"
+#include "engine/status_summary.h"
+#include "ui/editors/communicators_editor.h"
+#include "ui/editors/editor_test_support.h"
+
+namespace korvane::ui_test {
+namespace {
+
+using testing::Question;
+using testing::QuestionKind;
+using ui::CommunicatorsEditor;
+using ui::CountPrompt;
+using ui::ListEditorShape;
+using ui::ZeroCount;
+
+// An editor that asks with "Enter" for a typed count, on the design's bays.
+class TypedCountEditor final : public ui::ListEditor {
+public:
+    TypedCountEditor(Session& session, Prompter& prompter, ZeroCount zero_count)
+        : ListEditor(session, prompter,
+                     {.frame_caption = "Bay Weapons",
+                      .catalog_codes = {"BY"},
+                      .count_prompt = CountPrompt::NineOrEnter,
+                      .zero_count = zero_count,
+                      .modify_caption = "Modify Bays"}) {}
+
+protected:
+    std::span<ComponentRecord> Entries() override { return design().Bays; }
+};
+
+std::string Padded(std::string_view label) {
+    std::string text(label);
+    text.resize(20, ' ');
+    return text;
+}
+
+class ListEditorTest : public EditorTest {
+protected:
+    void SetUp() override {
+        ComponentRecord bay = Row("BY", 1, "50-ton Missile Bay", 675, 500, 10, 20'000'000);
+        bay.NUMBER = 2;  // the count an install takes when none is given
+        OpenCatalog({Row("CM", 1, "Radio, Short Range", 1.5, 0.75, 0.5, 500),
+                     Row("CM", 2, "Laser Comm, System", 1, 0.5, 0.5, 150'000),
+                     Row("CM", 4, "Meson Comm, System", 50, 30, 300, 10'000'000), bay});
+        editor_.Load();
+        editor_.Activate();
+    }
+
+    // Installs available row `row` with the count at position `count`.
+    void Install(int row, int count) {
+        prompter_.AnswerChoice(count);
+        editor_.Available.Select(row);
+        editor_.InstallSelected();
+    }
+
+    // Fills every communicator entry with a counted row.
+    void FillCommunicators() {
+        for (int i = 1; i <= kCommunicatorsMax; ++i) {
+            design().Communicators[i] = Row("CM", 1, "Radio, Short Range");
+        }
+        editor_.Activate();
+    }
+
+    // Selects the installed row of design entry `entry` and answers the modify
+    // question with `option`, and the input box that follows with `typed`.
+    void Modify(int entry, std::optional<int> option,
+                std::optional<std::optional<std::string>> typed = std::nullopt) {
+        for (int row = 0; row < editor_.Installed.Count(); ++row) {
+            if (editor_.Installed.ItemData(row) == entry) {
+                editor_.Installed.Select(row);
+            }
+        }
+        ASSERT_TRUE(editor_.Installed.Selected()) << "entry " << entry << " is not listed";
+        prompter_.AnswerChoice(option);
+        if (typed) {
+            prompter_.AnswerText(*typed);
+        }
+        editor_.ModifySelected();
+    }
+
+    void ChangeNumber(int entry, std::optional<std::string> typed) { Modify(entry, 2, typed); }
+
+    CommunicatorsEditor editor_{session_, prompter_};
+};
+
+TEST_F(ListEditorTest, AvailableListsEachCodeUpToItsFirstMissingId) {
+    ASSERT_EQ(editor_.Available.Count(), 2) << "CM 4 stands behind the gap at id 3";
+    EXPECT_EQ(editor_.Available.Text(1),
+              Padded("Laser Comm, System") + std::string(100, ' ') + "CM");
+    EXPECT_EQ(editor_.Available.ItemData(1), 2);
+    EXPECT_EQ(editor_.Caption, AppTitle());
+    EXPECT_EQ(editor_.Frame.caption, "Communicators");
+}
+
+TEST_F(ListEditorTest, InstallCopiesTheRowWithTheChosenCountAndRecalculates) {
+    Install(1, 3);
+    const Question& question = prompter_.questions().at(0);
+    EXPECT_EQ(question.title, "Install how many?");
+    EXPECT_EQ(question.options,
+              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    const ComponentRecord& entry = design().Communicators[1];
+    EXPECT_EQ(entry.LABEL, Padded("Laser Comm, System"));
+    EXPECT_EQ(entry.NUMBER, 3);
+    EXPECT_TRUE(design().DesignChanged);
+    EXPECT_DOUBLE_EQ(design().Slots[13].CR, 450'000 * 10.0 / 12)
+        << "counted at tech level 10 of 12";
+    ASSERT_EQ(editor_.Installed.Count(), 1);
+    EXPECT_EQ(editor_.Installed.Text(0), Padded("Laser Comm, System") + " x3");
+    EXPECT_EQ(editor_.Installed.ItemData(0), 1);
+}
+
+TEST_F(ListEditorTest, EveryChangeRecalculatesTheWholeDesign) {
+    // The hull grew and a jump drive was chosen, with no recalculation yet:
+    // the drive is still sized for the old hull.
+    design().Slots[1].KL = 2700;
+    design().Slots[6].USP = "2";
+    Install(0, 1);
+    Design recalculated = design();
+    Recalculate(recalculated, session_.catalog->Features(), kRecalcAll);
+    EXPECT_GT(design().Slots[6].KL, 0) << "the drives are sized for the new hull";
+    EXPECT_EQ(design().Slots[6].KL, recalculated.Slots[6].KL);
+    EXPECT_EQ(design().Slots[7].KL, recalculated.Slots[7].KL);
+}
+
+TEST_F(ListEditorTest, FullTableShowsTheMaximumMessageAndAFreedEntryIsReused) {
+    FillCommunicators();
+    const Design before = design();
+    editor_.Available.Select(0);
+    editor_.InstallSelected();
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    const Question& message = prompter_.questions()[0];
+    EXPECT_EQ(message.kind, QuestionKind::Message);
+    EXPECT_EQ(message.title, AppTitle());
+    EXPECT_EQ(message.text, "You already have the maximum number of options selected.");
+    EXPECT_EQ(message.icon, MessageIcon::Warning);
+    EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_FALSE(design().DesignChanged);
+
+    Modify(4, 1);  // Remove
+    EXPECT_EQ(design().Communicators[4], BlankRecord);
+    EXPECT_EQ(editor_.Installed.Count(), 9);
+    Install(1, 2);
+    EXPECT_EQ(design().Communicators[4].LABEL, Padded("Laser Comm, System"))
+        << "the freed entry, not one at the end";
+}
+
+TEST_F(ListEditorTest, AnEntryBelowZeroIsFreeAndNotListed) {
+    design().Communicators[1] = Row("CM", 2, "Laser Comm, System");
+    design().Communicators[1].NUMBER = -1;
+    design().Communicators[2] = Row("CM", 1, "Radio, Short Range");
+    editor_.Activate();
+    ASSERT_EQ(editor_.Installed.Count(), 1);
+    EXPECT_EQ(editor_.Installed.ItemData(0), 2);
+
+    Install(0, 4);
+    EXPECT_EQ(design().Communicators[1].LABEL, Padded("Radio, Short Range"));
+    EXPECT_EQ(design().Communicators[1].NUMBER, 4);
+}
+
+TEST_F(ListEditorTest, AQuestionClosedWithoutAnAnswerChangesNothing) {
+    design().Communicators[1] = Row("CM", 2, "Laser Comm, System");
+    design().Communicators[1].NUMBER = 0;  // free, but holding a row
+    const Design before = design();
+    prompter_.AnswerChoice(std::nullopt);
+    editor_.Available.Select(0);
+    editor_.InstallSelected();
+    EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_FALSE(design().DesignChanged);
+
+    Install(0, 1);
+    Modify(1, std::nullopt);
+    EXPECT_EQ(design().Communicators[1].NUMBER, 1);
+}
+
+TEST_F(ListEditorTest, WithoutASelectedRowNothingHappens) {
+    FillCommunicators();
+    const Design before = design();
+    editor_.InstallSelected();
+    editor_.ShowAvailableDetails();
+    editor_.ModifySelected();
+    editor_.ShowInstalledDetails();
+    EXPECT_TRUE(prompter_.questions().empty());
+    EXPECT_TRUE(editor_.InstalledDetails.caption.empty());
+    EXPECT_TRUE(SameDesignFile(design(), before));
+}
+
+TEST_F(ListEditorTest, DetailsShowTheCatalogRowsFiguresTimesTheNumber) {
+    Install(0, 3);
+    design().Communicators[1].KL = 99;  // the entry's own figures are not shown
+    editor_.Installed.Select(0);
+    editor_.ShowInstalledDetails();
+    EXPECT_EQ(editor_.InstalledDetails.caption, "4.5 KL  2.3 Tons  1.5 Mw  Cr1,500.0");
+
+    // A row this catalog lacks shows the entry's own figures.
+    design().Communicators[1].IDNUM = 7;
+    editor_.ShowInstalledDetails();
+    EXPECT_EQ(editor_.InstalledDetails.caption.substr(0, 10), "297.0 KL  ");
+}
+
+TEST_F(ListEditorTest, ChangeNumberSetsEmptiesOrKeepsTheEntry) {
+    Install(0, 2);
+    design().Communicators[1].NUMBER = 1.5;
+    editor_.Activate();
+    design().DesignChanged = false;
+
+    ChangeNumber(1, "");
+    EXPECT_EQ(prompter_.questions().back().text, "New number");
+    EXPECT_EQ(prompter_.questions().back().initial, "1.5");
+    EXPECT_EQ(design().Communicators[1].NUMBER, 1.5) << "an empty answer changes nothing";
+    EXPECT_FALSE(design().DesignChanged);
+
+    ChangeNumber(1, std::nullopt);
+    EXPECT_EQ(design().Communicators[1].NUMBER, 1.5);
+
+    ChangeNumber(1, "four");
+    EXPECT_EQ(prompter_.questions().back().kind, QuestionKind::Message);
+    EXPECT_EQ(prompter_.questions().back().text, "\"four\" is not a number; the number stays 1.5.");
+    EXPECT_EQ(design().Communicators[1].NUMBER, 1.5);
+    EXPECT_FALSE(design().DesignChanged);
+
+    ChangeNumber(1, "4 units");
+    EXPECT_EQ(design().Communicators[1].NUMBER, 4);
+    EXPECT_EQ(editor_.Installed.Text(0), Padded("Radio, Short Range") + " x4");
+
+    ChangeNumber(1, "-3");
+    EXPECT_EQ(design().Communicators[1].NUMBER, 0) << "below 0 empties the entry as 0 does";
+    EXPECT_EQ(editor_.Installed.Count(), 0);
+}
+
+TEST_F(ListEditorTest, ChangeNumberToZeroFreesTheEntryForTheNextInstall) {
+    Install(0, 2);
+    Install(1, 1);
+    ChangeNumber(1, "0");
+    ASSERT_EQ(editor_.Installed.Count(), 1);
+    EXPECT_EQ(editor_.Installed.ItemData(0), 2);
+    Install(1, 5);
+    EXPECT_EQ(design().Communicators[1].LABEL, Padded("Laser Comm, System"));
+    EXPECT_EQ(design().Communicators[1].NUMBER, 5);
+}
+
+TEST_F(ListEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
+    Install(0, 2);
+    Install(1, 1);
+    MarkSaved(design());
+    const Design before = design();
+    CommunicatorsEditor reopened{session_, prompter_};
+    reopened.Load();
+    reopened.Activate();
+    reopened.Installed.Select(1);
+    reopened.ShowInstalledDetails();
+    EXPECT_EQ(reopened.Done(), ui::ParentWindow::ElectronicsEditor);
+    EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_FALSE(design().DesignChanged);
+}
+
+class TypedCountTest : public ListEditorTest {
+protected:
+    void InstallBay(ZeroCount zero_count, std::optional<std::string> typed) {
+        TypedCountEditor bays{session_, prompter_, zero_count};
+        bays.Load();
+        prompter_.AnswerChoice(10).AnswerText(std::move(typed));
+        bays.Available.Select(0);
+        bays.InstallSelected();
+    }
+};
+
+TEST_F(TypedCountTest, EnterAsksForTheNumber) {
+    InstallBay(ZeroCount::KeepCatalogNumber, "3 bays");
+    const Question& choice = prompter_.questions().at(0);
+    EXPECT_EQ(choice.options.back(), "Enter");
+    const Question& input = prompter_.questions().at(1);
+    EXPECT_EQ(input.title, AppTitle());
+    EXPECT_EQ(input.text, "Give number");
+    EXPECT_EQ(input.initial, "1");
+    EXPECT_EQ(design().Bays[1].NUMBER, 3);
+}
+
+TEST_F(TypedCountTest, AnEmptyCountTakesTheCatalogNumberOrInstallsNothing) {
+    InstallBay(ZeroCount::KeepCatalogNumber, "");
+    EXPECT_EQ(design().Bays[1].NUMBER, 2);
+
+    const Design before = design();
+    design().DesignChanged = false;
+    InstallBay(ZeroCount::InstallNothing, "none");
+    EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_FALSE(design().DesignChanged);
+}
+
+TEST_F(TypedCountTest, ACancelledOrNegativeCountInstallsNothing) {
+    const Design before = design();
+    InstallBay(ZeroCount::KeepCatalogNumber, std::nullopt);
+    InstallBay(ZeroCount::KeepCatalogNumber, "-2");
+    EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_FALSE(design().DesignChanged);
+}
+
+}  // namespace
+}  // namespace korvane::ui_test
