@@ -56,31 +56,31 @@ std::string DetailsLine(double kl, double tons, double third, std::string_view t
 
 ListEditor::ListEditor(Session& session, Prompter& prompter, ListEditorShape shape)
     : Caption(AppTitle()),
-      Frame{shape.frame_caption},
+      frame{shape.frame_caption},
       session_(session),
       prompter_(prompter),
       shape_(std::move(shape)) {}
 
 void ListEditor::Load() {
-    Available.Clear();
+    available.Clear();
     for (const std::string& code : shape_.catalog_codes) {
         for (int id = 1; id <= shape_.last_catalog_id; ++id) {
             const ComponentRecord& row = catalog().LookupComponent(code, id);
             if (IsEmptyEntry(row)) {
                 break;
             }
-            Available.AddItem(AvailableRowText(row), row.IDNUM);
+            available.AddItem(AvailableRowText(row), row.IDNUM);
         }
     }
 }
 
 void ListEditor::Activate() {
-    Installed.Clear();
-    InstalledDetails.caption.clear();
+    installed.Clear();
+    installed_details.caption.clear();
     const std::span<ComponentRecord> entries = Entries();
     for (std::size_t i = 1; i < entries.size(); ++i) {
         if (entries[i].NUMBER > 0) {
-            Installed.AddItem(InstalledRowText(entries[i]), static_cast<int>(i));
+            installed.AddItem(InstalledRowText(entries[i]), static_cast<int>(i));
         }
     }
 }
@@ -88,13 +88,13 @@ void ListEditor::Activate() {
 void ListEditor::ShowAvailableDetails() {
     if (const ComponentRecord* row = SelectedCatalogRow()) {
         if (auto details = AvailableDetailsOf(*row)) {
-            AvailableDetails.caption = std::move(*details);
+            available_details.caption = std::move(*details);
         }
     }
 }
 
 void ListEditor::InstallSelected() {
-    if (!Available.Selected()) {
+    if (!available.Selected()) {
         return;
     }
     const std::optional<int> free = NextFreeEntry();
@@ -118,7 +118,7 @@ void ListEditor::InstallSelected() {
 
 void ListEditor::ShowInstalledDetails() {
     if (const auto index = SelectedEntry()) {
-        InstalledDetails.caption = InstalledDetailsOf(Entries()[static_cast<std::size_t>(*index)]);
+        installed_details.caption = InstalledDetailsOf(Entries()[static_cast<std::size_t>(*index)]);
     }
 }
 
@@ -228,11 +228,11 @@ void ListEditor::AfterChange() {
 }
 
 std::optional<int> ListEditor::SelectedEntry() {
-    const std::optional<int> row = Installed.Selected();
+    const std::optional<int> row = installed.Selected();
     if (!row) {
         return std::nullopt;
     }
-    const int index = Installed.ItemData(*row);
+    const int index = installed.ItemData(*row);
     if (index < 1 || index >= static_cast<int>(Entries().size())) {
         return std::nullopt;
     }
@@ -240,16 +240,16 @@ std::optional<int> ListEditor::SelectedEntry() {
 }
 
 const ComponentRecord* ListEditor::SelectedCatalogRow() {
-    const std::optional<int> row = Available.Selected();
+    const std::optional<int> row = available.Selected();
     if (!row) {
         return nullptr;
     }
-    const std::string& text = Available.Text(*row);
+    const std::string& text = available.Text(*row);
     const std::string code =
         shape_.code_in_row_text
             ? TrimmedBlanks(text.size() > kCodeReadFrom ? text.substr(kCodeReadFrom) : "")
             : shape_.catalog_codes.front();
-    return &catalog().LookupComponent(code, Available.ItemData(*row));
+    return &catalog().LookupComponent(code, available.ItemData(*row));
 }
 
 void ListEditor::ChangeNumber(ComponentRecord& entry) {

@@ -80,14 +80,14 @@ public:
     ParentWindow Done() const { return shape_.parent; }
 
     std::string Caption;  // the title bar
-    Label Frame;
-    Label AvailableCaption{"Available:"};
-    ListBox Available;
-    Label AvailableDetails;
-    Label InstalledCaption{"Installed:"};
-    ListBox Installed;
-    Label InstalledDetails;
-    Button DoneButton{"Done"};
+    Label frame;
+    Label available_caption{"&Available:"};
+    ListBox available;
+    Label available_details;
+    Label installed_caption{"&Installed:"};
+    ListBox installed;
+    Label installed_details;
+    Button done{"&Done"};
 
 protected:
     // Entries 0 to the last of the editor's design table; entry 0 is the empty

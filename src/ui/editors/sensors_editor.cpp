@@ -32,9 +32,9 @@ SensorsEditor::SensorsEditor(Session& session, Prompter& prompter)
 
 void SensorsEditor::Activate() {
     ListEditor::Activate();
-    ScanResults.caption.clear();
+    scan_results.caption.clear();
     for (std::size_t k = 0; k < std::size(kScanPositions); ++k) {
-        ScanResults.caption +=
+        scan_results.caption +=
             std::string("  ") + kScanPositions[k] + "=" + design().SensorCodes[k + 1];
     }
 }

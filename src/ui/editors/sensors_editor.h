@@ -24,8 +24,8 @@ public:
     // Each sensor is set to the design's tech level. What does not fit is left out.
     void InstallDefaults();
 
-    Button DefaultsButton{"Defaults"};
-    Label ScanResults;
+    Button defaults{"D&efaults"};
+    Label scan_results;
 
 protected:
     std::span<ComponentRecord> Entries() override { return design().Sensors; }

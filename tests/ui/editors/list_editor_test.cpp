@@ -53,7 +53,7 @@ protected:
     // Installs available row `row` with the count at position `count`.
     void Install(int row, int count) {
         prompter_.AnswerChoice(count);
-        editor_.Available.Select(row);
+        editor_.available.Select(row);
         editor_.InstallSelected();
     }
 
@@ -69,12 +69,12 @@ protected:
     // question with `option`, and the input box that follows with `typed`.
     void Modify(int entry, std::optional<int> option,
                 std::optional<std::optional<std::string>> typed = std::nullopt) {
-        for (int row = 0; row < editor_.Installed.Count(); ++row) {
-            if (editor_.Installed.ItemData(row) == entry) {
-                editor_.Installed.Select(row);
+        for (int row = 0; row < editor_.installed.Count(); ++row) {
+            if (editor_.installed.ItemData(row) == entry) {
+                editor_.installed.Select(row);
             }
         }
-        ASSERT_TRUE(editor_.Installed.Selected()) << "entry " << entry << " is not listed";
+        ASSERT_TRUE(editor_.installed.Selected()) << "entry " << entry << " is not listed";
         prompter_.AnswerChoice(option);
         if (typed) {
             prompter_.AnswerText(*typed);
@@ -88,12 +88,12 @@ protected:
 };
 
 TEST_F(ListEditorTest, AvailableListsEachCodeUpToItsFirstMissingId) {
-    ASSERT_EQ(editor_.Available.Count(), 2) << "CM 4 stands behind the gap at id 3";
-    EXPECT_EQ(editor_.Available.Text(1),
+    ASSERT_EQ(editor_.available.Count(), 2) << "CM 4 stands behind the gap at id 3";
+    EXPECT_EQ(editor_.available.Text(1),
               Padded("Laser Comm, System") + std::string(100, ' ') + "CM");
-    EXPECT_EQ(editor_.Available.ItemData(1), 2);
+    EXPECT_EQ(editor_.available.ItemData(1), 2);
     EXPECT_EQ(editor_.Caption, AppTitle());
-    EXPECT_EQ(editor_.Frame.caption, "Communicators");
+    EXPECT_EQ(editor_.frame.caption, "Communicators");
 }
 
 TEST_F(ListEditorTest, InstallCopiesTheRowWithTheChosenCountAndRecalculates) {
@@ -108,9 +108,9 @@ TEST_F(ListEditorTest, InstallCopiesTheRowWithTheChosenCountAndRecalculates) {
     EXPECT_TRUE(design().DesignChanged);
     EXPECT_DOUBLE_EQ(design().Slots[13].CR, 450'000 * 10.0 / 12)
         << "counted at tech level 10 of 12";
-    ASSERT_EQ(editor_.Installed.Count(), 1);
-    EXPECT_EQ(editor_.Installed.Text(0), Padded("Laser Comm, System") + " x3");
-    EXPECT_EQ(editor_.Installed.ItemData(0), 1);
+    ASSERT_EQ(editor_.installed.Count(), 1);
+    EXPECT_EQ(editor_.installed.Text(0), Padded("Laser Comm, System") + " x3");
+    EXPECT_EQ(editor_.installed.ItemData(0), 1);
 }
 
 TEST_F(ListEditorTest, EveryChangeRecalculatesTheWholeDesign) {
@@ -129,7 +129,7 @@ TEST_F(ListEditorTest, EveryChangeRecalculatesTheWholeDesign) {
 TEST_F(ListEditorTest, FullTableShowsTheMaximumMessageAndAFreedEntryIsReused) {
     FillCommunicators();
     const Design before = design();
-    editor_.Available.Select(0);
+    editor_.available.Select(0);
     editor_.InstallSelected();
     ASSERT_EQ(prompter_.questions().size(), 1u);
     const Question& message = prompter_.questions()[0];
@@ -142,7 +142,7 @@ TEST_F(ListEditorTest, FullTableShowsTheMaximumMessageAndAFreedEntryIsReused) {
 
     Modify(4, 1);  // Remove
     EXPECT_EQ(design().Communicators[4], BlankRecord);
-    EXPECT_EQ(editor_.Installed.Count(), 9);
+    EXPECT_EQ(editor_.installed.Count(), 9);
     Install(1, 2);
     EXPECT_EQ(design().Communicators[4].LABEL, Padded("Laser Comm, System"))
         << "the freed entry, not one at the end";
@@ -153,8 +153,8 @@ TEST_F(ListEditorTest, AnEntryBelowZeroIsFreeAndNotListed) {
     design().Communicators[1].NUMBER = -1;
     design().Communicators[2] = Row("CM", 1, "Radio, Short Range");
     editor_.Activate();
-    ASSERT_EQ(editor_.Installed.Count(), 1);
-    EXPECT_EQ(editor_.Installed.ItemData(0), 2);
+    ASSERT_EQ(editor_.installed.Count(), 1);
+    EXPECT_EQ(editor_.installed.ItemData(0), 2);
 
     Install(0, 4);
     EXPECT_EQ(design().Communicators[1].LABEL, Padded("Radio, Short Range"));
@@ -166,7 +166,7 @@ TEST_F(ListEditorTest, AQuestionClosedWithoutAnAnswerChangesNothing) {
     design().Communicators[1].NUMBER = 0;  // free, but holding a row
     const Design before = design();
     prompter_.AnswerChoice(std::nullopt);
-    editor_.Available.Select(0);
+    editor_.available.Select(0);
     editor_.InstallSelected();
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
@@ -184,21 +184,21 @@ TEST_F(ListEditorTest, WithoutASelectedRowNothingHappens) {
     editor_.ModifySelected();
     editor_.ShowInstalledDetails();
     EXPECT_TRUE(prompter_.questions().empty());
-    EXPECT_TRUE(editor_.InstalledDetails.caption.empty());
+    EXPECT_TRUE(editor_.installed_details.caption.empty());
     EXPECT_TRUE(SameDesignFile(design(), before));
 }
 
 TEST_F(ListEditorTest, DetailsShowTheCatalogRowsFiguresTimesTheNumber) {
     Install(0, 3);
     design().Communicators[1].KL = 99;  // the entry's own figures are not shown
-    editor_.Installed.Select(0);
+    editor_.installed.Select(0);
     editor_.ShowInstalledDetails();
-    EXPECT_EQ(editor_.InstalledDetails.caption, "4.5 KL  2.3 Tons  1.5 Mw  Cr1,500.0");
+    EXPECT_EQ(editor_.installed_details.caption, "4.5 KL  2.3 Tons  1.5 Mw  Cr1,500.0");
 
     // A row this catalog lacks shows the entry's own figures.
     design().Communicators[1].IDNUM = 7;
     editor_.ShowInstalledDetails();
-    EXPECT_EQ(editor_.InstalledDetails.caption.substr(0, 10), "297.0 KL  ");
+    EXPECT_EQ(editor_.installed_details.caption.substr(0, 10), "297.0 KL  ");
 }
 
 TEST_F(ListEditorTest, ChangeNumberSetsEmptiesOrKeepsTheEntry) {
@@ -224,19 +224,19 @@ TEST_F(ListEditorTest, ChangeNumberSetsEmptiesOrKeepsTheEntry) {
 
     ChangeNumber(1, "4 units");
     EXPECT_EQ(design().Communicators[1].NUMBER, 4);
-    EXPECT_EQ(editor_.Installed.Text(0), Padded("Radio, Short Range") + " x4");
+    EXPECT_EQ(editor_.installed.Text(0), Padded("Radio, Short Range") + " x4");
 
     ChangeNumber(1, "-3");
     EXPECT_EQ(design().Communicators[1].NUMBER, 0) << "below 0 empties the entry as 0 does";
-    EXPECT_EQ(editor_.Installed.Count(), 0);
+    EXPECT_EQ(editor_.installed.Count(), 0);
 }
 
 TEST_F(ListEditorTest, ChangeNumberToZeroFreesTheEntryForTheNextInstall) {
     Install(0, 2);
     Install(1, 1);
     ChangeNumber(1, "0");
-    ASSERT_EQ(editor_.Installed.Count(), 1);
-    EXPECT_EQ(editor_.Installed.ItemData(0), 2);
+    ASSERT_EQ(editor_.installed.Count(), 1);
+    EXPECT_EQ(editor_.installed.ItemData(0), 2);
     Install(1, 5);
     EXPECT_EQ(design().Communicators[1].LABEL, Padded("Laser Comm, System"));
     EXPECT_EQ(design().Communicators[1].NUMBER, 5);
@@ -250,7 +250,7 @@ TEST_F(ListEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     CommunicatorsEditor reopened{session_, prompter_};
     reopened.Load();
     reopened.Activate();
-    reopened.Installed.Select(1);
+    reopened.installed.Select(1);
     reopened.ShowInstalledDetails();
     EXPECT_EQ(reopened.Done(), ui::ParentWindow::ElectronicsEditor);
     EXPECT_TRUE(SameDesignFile(design(), before));
@@ -263,7 +263,7 @@ protected:
         TypedCountEditor bays{session_, prompter_, zero_count};
         bays.Load();
         prompter_.AnswerChoice(10).AnswerText(std::move(typed));
-        bays.Available.Select(0);
+        bays.available.Select(0);
         bays.InstallSelected();
     }
 };

@@ -70,13 +70,13 @@ protected:
 
 TEST_F(SensorsEditorTest, AvailableListsTheFiveCodesInTheirOrderWithTheCodeAtTheEnd) {
     Open(12);
-    ASSERT_EQ(editor_.Available.Count(), 12 + 5 + 12 + 3 + 1);
-    EXPECT_EQ(editor_.Available.Text(12).substr(120), "SV");
-    EXPECT_EQ(editor_.Available.Text(29).substr(120), "SN");
-    EXPECT_EQ(editor_.Available.Text(32).substr(120), "SM");
+    ASSERT_EQ(editor_.available.Count(), 12 + 5 + 12 + 3 + 1);
+    EXPECT_EQ(editor_.available.Text(12).substr(120), "SV");
+    EXPECT_EQ(editor_.available.Text(29).substr(120), "SN");
+    EXPECT_EQ(editor_.available.Text(32).substr(120), "SM");
 
     prompter_.AnswerChoice(1);
-    editor_.Available.Select(29);  // SN 1: the code is read back from the row
+    editor_.available.Select(29);  // SN 1: the code is read back from the row
     editor_.InstallSelected();
     EXPECT_EQ(Entry(1), "SN 1 x1 TL10");
 }
@@ -91,7 +91,7 @@ TEST_F(SensorsEditorTest, DefaultsInstallTheSuiteAndTheBestSensorsOfTheTechLevel
     EXPECT_EQ(Entry(4), "SD 11 x2 TL12") << "the last densitometer from id 10 on within TL 12";
     EXPECT_EQ(Entry(5), "SN 2 x2 TL12");
     EXPECT_EQ(design().Sensors[6], BlankRecord);
-    EXPECT_EQ(editor_.Installed.Count(), 5);
+    EXPECT_EQ(editor_.installed.Count(), 5);
     EXPECT_TRUE(design().DesignChanged);
 }
 
@@ -109,7 +109,7 @@ TEST_F(SensorsEditorTest, BelowTheirTechLevelsTheEntriesStayFreeWithTheirLabels)
     EXPECT_EQ(design().Sensors[4].NUMBER, 0);
     EXPECT_EQ(design().Sensors[5].LABEL.trimmed(), "No Neutrino");
     EXPECT_EQ(design().Sensors[5].NUMBER, 0);
-    EXPECT_EQ(editor_.Installed.Count(), 3);
+    EXPECT_EQ(editor_.installed.Count(), 3);
 }
 
 TEST_F(SensorsEditorTest, DefaultsFillOnlyTheFreeEntriesThatAreLeft) {
@@ -145,11 +145,11 @@ TEST_F(SensorsEditorTest, DefaultsWithoutAFreeEntryOrAnAnswerChangeNothing) {
 
 TEST_F(SensorsEditorTest, ScanResultsShowTheBestLetterOfEachPosition) {
     Open(12);
-    EXPECT_EQ(editor_.ScanResults.caption, "  AOS=-  AOP=-  POS=-  POP=-  PES=I  PEP=-");
+    EXPECT_EQ(editor_.scan_results.caption, "  AOS=-  AOP=-  POS=-  POP=-  PES=I  PEP=-");
     Defaults(1);
     // SA 6 scans "RD----", SA 12 "-----F", SV 5 "--D---" at TL 12; the
     // passive EMS's "Cont" scores 4 and its "1 M" range adds 2: an "R" at PES.
-    EXPECT_EQ(editor_.ScanResults.caption, "  AOS=R  AOP=D  POS=D  POP=-  PES=R  PEP=F");
+    EXPECT_EQ(editor_.scan_results.caption, "  AOS=R  AOP=D  POS=D  POP=-  PES=R  PEP=F");
 }
 
 TEST(SensorsEditorRoundTrip, OpeningAndClosingOnALoadedDesignLeavesItsFileAsItWas) {
@@ -170,8 +170,8 @@ TEST(SensorsEditorRoundTrip, OpeningAndClosingOnALoadedDesignLeavesItsFileAsItWa
     ui::SensorsEditor reopened{session, prompter};
     reopened.Load();
     reopened.Activate();
-    ASSERT_GE(reopened.Installed.Count(), 3);
-    reopened.Installed.Select(1);
+    ASSERT_GE(reopened.installed.Count(), 3);
+    reopened.installed.Select(1);
     reopened.ShowInstalledDetails();
     EXPECT_EQ(reopened.Done(), ui::ParentWindow::ElectronicsEditor);
     ASSERT_TRUE(WriteDesignFile(path, session.design).ok());
