@@ -23,8 +23,9 @@ KorvaneProgram::KorvaneProgram(std::function<void()> end)
       desktop_([this](const std::string& failure) {
           prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(failure), MessageIcon::Critical);
       }),
+      totals_(events_),
       text_window_(desktop_),
-      main_window_(session_, prompter_, desktop_, totals_, text_window_),
+      main_window_(session_, events_, prompter_, desktop_, totals_, text_window_),
       batch_(session_, prompter_) {}
 
 KorvaneProgram::~KorvaneProgram() = default;
@@ -36,21 +37,19 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     splash.ShowNow();
 
     totals_view_ = std::make_unique<TotalsWindowView>(totals_, session_.design, prompter_);
-    main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_);
+    main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, events_);
     WireMainWindow();
 
     std::error_code error;
     const std::filesystem::path current_folder = std::filesystem::current_path(error);
-    if (!ui::StartSession(session_, prompter_, totals_, ConfigurationPlacesFromEnvironment(),
+    if (!ui::StartSession(session_, prompter_, events_, ConfigurationPlacesFromEnvironment(),
                           current_folder)) {
         QApplication::restoreOverrideCursor();
         return false;
     }
-    main_view_->Refresh();
     main_view_->show();
     splash.close();
-    ui::LoadCommandLineDesign(session_, prompter_, totals_, arguments);
-    main_view_->Refresh();
+    ui::LoadCommandLineDesign(session_, prompter_, events_, arguments);
     QApplication::restoreOverrideCursor();
     return true;
 }
@@ -77,10 +76,8 @@ BatchWindowView& KorvaneProgram::BatchWindow() {
         main_view_->Refresh();
     });
     // The totals window shows the design a run leaves loaded.
-    QObject::connect(window, &BatchWindowView::runEnded, window, [this] {
-        totals_.ShowStatusSummary(session_.design);
-        main_view_->Refresh();
-    });
+    QObject::connect(window, &BatchWindowView::runEnded, window,
+                     [this] { events_.DesignChanged(); });
     QObject::connect(window, &BatchWindowView::errorListReady, window, [this] {
         text_window_.Show(ui::BatchWindow::kErrorListHeading, batch_.ErrorListText());
         ShowTextWindow();

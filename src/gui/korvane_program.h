@@ -12,6 +12,7 @@
 #include "gui/qt_prompter.h"
 #include "ui/about_box.h"
 #include "ui/batch_window.h"
+#include "ui/design_events.h"
 #include "ui/disclaimer.h"
 #include "ui/main_window.h"
 #include "ui/text_window.h"
@@ -56,6 +57,7 @@ private:
 
     std::function<void()> end_;
     Session session_;
+    ui::DesignEvents events_{session_.design};
     QtPrompter prompter_;
     QtDesktop desktop_;
     ui::TotalsWindow totals_;

@@ -124,8 +124,9 @@ QWidget* NewTitlePanel(QWidget* parent) {
 
 }  // namespace
 
-MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals)
-    : logic_(logic), totals_(totals) {
+MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
+                               ui::DesignEvents& events)
+    : logic_(logic), totals_(totals), subscription_(events.Subscribe(*this)) {
     setObjectName(QStringLiteral("MainWindow"));
     auto* design_options = new QGroupBox(this);
     design_options->setObjectName(QStringLiteral("DesignOptions"));

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "ui/design_events.h"
 #include "ui/main_window.h"
 
 class QAbstractButton;
@@ -20,12 +21,15 @@ class TotalsWindowView;
 // beside it and its shortcut, and "About". A click runs the main window's
 // logic; what the logic asks for next (the text window, the batch window,
 // the about box, the end of the program) is signalled. After every command
-// the title and the totals window show the design as it now stands.
-class MainWindowView final : public QWidget {
+// and every design-changed notice the title and the totals window show the
+// design as it now stands.
+class MainWindowView final : public QWidget, public ui::DesignObserver {
     Q_OBJECT
 
 public:
-    MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals);
+    MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals, ui::DesignEvents& events);
+
+    void DesignUpdated(Design&) override { Refresh(); }
 
     // Copies the logic's state to the widgets: title, buttons, labels, totals.
     void Refresh();
@@ -59,6 +63,7 @@ private:
     std::array<PictureButton, ui::kMainWindowCommandCount> picture_buttons_{};
     QPushButton* about_;
     bool placed_ = false;
+    ui::DesignSubscription subscription_;
 };
 
 }  // namespace korvane::gui

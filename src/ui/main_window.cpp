@@ -78,9 +78,10 @@ std::string WorkingFolder() {
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session, Prompter& prompter, Desktop& desktop, TotalsWindow& totals,
-                       TextWindow& text_window)
+MainWindow::MainWindow(Session& session, DesignEvents& events, Prompter& prompter, Desktop& desktop,
+                       TotalsWindow& totals, TextWindow& text_window)
     : session_(session),
+      events_(events),
       prompter_(prompter),
       desktop_(desktop),
       totals_(totals),
@@ -182,7 +183,7 @@ void MainWindow::LoadDesignCommand() {
     if (!loaded) {
         ShowFailure(loaded);
     }
-    RefreshTotals();
+    events_.DesignChanged();
 }
 
 void MainWindow::SaveAsCommand() {
@@ -190,7 +191,7 @@ void MainWindow::SaveAsCommand() {
     if (!saved) {
         ShowFailure(saved);
     }
-    RefreshTotals();
+    events_.DesignChanged();
 }
 
 void MainWindow::FastResaveCommand() {
@@ -206,7 +207,7 @@ void MainWindow::FastResaveCommand() {
     if (!saved) {
         ShowFailure(saved);
     }
-    RefreshTotals();
+    events_.DesignChanged();
 }
 
 // The current design's notes file is created (empty) when it does not exist
@@ -304,7 +305,7 @@ void MainWindow::LoadRecentFile(const std::string& path) {
         session_.CurrentDesignPath = previous;
         ShowFailure(loaded);
     }
-    RefreshTotals();
+    events_.DesignChanged();
 }
 
 MainWindowRequest MainWindow::BulkSaveCommand() {
@@ -331,7 +332,7 @@ MainWindowRequest MainWindow::ListFeaturesCommand() {
 
 void MainWindow::RecalculateCommand() {
     Recalculate(session_.design, session_.catalog->Features(), kRecalcAll);
-    RefreshTotals();
+    events_.DesignChanged();
 }
 
 // Reset starts a new copy of the program and ends this one at once, without

@@ -6,6 +6,7 @@
 #include "app/prompter.h"
 #include "app/session.h"
 #include "ui/controls.h"
+#include "ui/design_events.h"
 #include "ui/desktop.h"
 #include "ui/main_window_command.h"
 #include "ui/text_window.h"
@@ -28,8 +29,8 @@ enum class MainWindowRequest {
 // program yet, so their buttons are disabled.
 class MainWindow {
 public:
-    MainWindow(Session& session, Prompter& prompter, Desktop& desktop, TotalsWindow& totals,
-               TextWindow& text_window);
+    MainWindow(Session& session, DesignEvents& events, Prompter& prompter, Desktop& desktop,
+               TotalsWindow& totals, TextWindow& text_window);
 
     // AppTitle(), then the design's file name and a "*" while it has unsaved changes.
     std::string Caption() const;
@@ -79,10 +80,10 @@ private:
     void LoadRecentFile(const std::string& path);
     void OpenInTextEditor(const std::string& path);
     void ShowFailure(const Status& status);
-    void RefreshTotals() { totals_.ShowStatusSummary(session_.design); }
 
     std::array<Button, kMainWindowCommandCount> buttons_;
     Session& session_;
+    DesignEvents& events_;
     Prompter& prompter_;
     Desktop& desktop_;
     TotalsWindow& totals_;

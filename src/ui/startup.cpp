@@ -63,7 +63,7 @@ bool OfferStandardCatalog(Session& session, Prompter& prompter, const std::strin
 
 }  // namespace
 
-bool StartSession(Session& session, Prompter& prompter, TotalsWindow& totals,
+bool StartSession(Session& session, Prompter& prompter, DesignEvents& events,
                   const ConfigurationPlaces& places, const std::filesystem::path& current_folder) {
     const Status opened = OpenCatalog(session, places, current_folder);
     if (!opened) {
@@ -80,11 +80,11 @@ bool StartSession(Session& session, Prompter& prompter, TotalsWindow& totals,
     }
     InitRuleTables();
     NewDesign(session.design, session.catalog->Features());
-    totals.ShowStatusSummary(session.design);
+    events.DesignChanged();
     return true;
 }
 
-void LoadCommandLineDesign(Session& session, Prompter& prompter, TotalsWindow& totals,
+void LoadCommandLineDesign(Session& session, Prompter& prompter, DesignEvents& events,
                            const std::vector<std::string>& arguments) {
     std::string command_line;
     for (const std::string& argument : arguments) {
@@ -101,7 +101,7 @@ void LoadCommandLineDesign(Session& session, Prompter& prompter, TotalsWindow& t
         session.CurrentDesignPath.clear();
         prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(loaded.message()), MessageIcon::Critical);
     }
-    totals.ShowStatusSummary(session.design);
+    events.DesignChanged();
 }
 
 }  // namespace korvane::ui

@@ -7,7 +7,7 @@
 #include "app/configuration.h"
 #include "app/prompter.h"
 #include "app/session.h"
-#include "ui/totals_window.h"
+#include "ui/design_events.h"
 
 namespace korvane::ui {
 
@@ -18,18 +18,18 @@ namespace korvane::ui {
 // pointer is normal again.
 
 // Opens the configured catalog, fills the rule tables and builds the new
-// design, shown in the totals window. A catalog that cannot be opened is
+// design, announced to the windows that show it. A catalog that cannot be opened is
 // reported with its path, with the offer to recreate the standard catalog in
 // its place (the unreadable file is kept beside it); false when the program
 // has to end there.
-bool StartSession(Session& session, Prompter& prompter, TotalsWindow& totals,
+bool StartSession(Session& session, Prompter& prompter, DesignEvents& events,
                   const ConfigurationPlaces& places, const std::filesystem::path& current_folder);
 
 // The design named on the command line (the arguments after the program's
 // name, joined by blanks and trimmed) is loaded as the current design. A file
 // that cannot be read is reported with the reader's message and the new
 // design stays, with no current design path.
-void LoadCommandLineDesign(Session& session, Prompter& prompter, TotalsWindow& totals,
+void LoadCommandLineDesign(Session& session, Prompter& prompter, DesignEvents& events,
                            const std::vector<std::string>& arguments);
 
 }  // namespace korvane::ui

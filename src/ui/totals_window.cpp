@@ -21,7 +21,8 @@ std::string Joined(const std::vector<std::string>& lines, std::string_view separ
 
 }  // namespace
 
-TotalsWindow::TotalsWindow() : Caption(AppTitle()) {}
+TotalsWindow::TotalsWindow(DesignEvents& events)
+    : Caption(AppTitle()), subscription_(events.Subscribe(*this)) {}
 
 void TotalsWindow::ShowStatusSummary(Design& design) {
     const StatusSummary summary = korvane::ShowStatusSummary(design);

@@ -5,16 +5,20 @@
 #include "app/prompter.h"
 #include "model/design.h"
 #include "ui/controls.h"
+#include "ui/design_events.h"
 
 namespace korvane::ui {
 
 // The totals window beside the main window: the status summary of the
 // design with its limits in red, the validity lamp, the changed mark, the
-// design's problems, and the "%" button with the utilization message.
-class TotalsWindow {
+// design's problems, and the "%" button with the utilization message. It
+// shows the design anew at every design-changed notice.
+class TotalsWindow final : public DesignObserver {
 public:
     // The window with its design-time captions, titled with AppTitle().
-    TotalsWindow();
+    explicit TotalsWindow(DesignEvents& events);
+
+    void DesignUpdated(Design& design) override { ShowStatusSummary(design); }
 
     // Fills the labels, the lamp and the problem list from the design (and
     // settles DesignValid and the problem list, as the status summary does).
@@ -56,6 +60,9 @@ public:
     std::string lamp_tooltip;          // the design's problems, one per line
     Label problem_line{"", 0, false};  // the problems under the totals; hidden when there are none
     bool Visible = false;
+
+private:
+    DesignSubscription subscription_;
 };
 
 }  // namespace korvane::ui

@@ -26,7 +26,8 @@ protected:
     ModalWatchdog watchdog_;
     Design design_;
     testing::ScriptedPrompter prompter_;
-    ui::TotalsWindow logic_;
+    ui::DesignEvents events_{design_};
+    ui::TotalsWindow logic_{events_};
     gui::TotalsWindowView window_{logic_, design_, prompter_};
 };
 

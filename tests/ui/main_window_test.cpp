@@ -39,9 +39,10 @@ protected:
     Session session_;
     testing::ScriptedPrompter prompter_;
     ui_test::ScriptedDesktop desktop_;
-    TotalsWindow totals_;
+    DesignEvents events_{session_.design};
+    TotalsWindow totals_{events_};
     TextWindow text_window_{desktop_};
-    MainWindow main_window_{session_, prompter_, desktop_, totals_, text_window_};
+    MainWindow main_window_{session_, events_, prompter_, desktop_, totals_, text_window_};
 };
 
 TEST_F(MainWindowTest, SectionButtonsAreDisabledAndShortcutsClickTheirCommands) {

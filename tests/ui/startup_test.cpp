@@ -8,6 +8,7 @@
 #include "model/standard_catalog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
+#include "ui/totals_window.h"
 
 namespace korvane::ui {
 namespace {
@@ -17,7 +18,7 @@ using testing::WriteText;
 
 class StartupTest : public ::testing::Test {
 protected:
-    bool Start() { return StartSession(session_, prompter_, totals_, places_, dir_.path()); }
+    bool Start() { return StartSession(session_, prompter_, events_, places_, dir_.path()); }
 
     std::filesystem::path UnreadableCatalog() {
         const std::filesystem::path file = places_.data_folder / "korva.db";
@@ -30,7 +31,8 @@ protected:
     ConfigurationPlaces places_{dir_ / "config", dir_ / "data"};
     Session session_;
     testing::ScriptedPrompter prompter_;
-    TotalsWindow totals_;
+    DesignEvents events_{session_.design};
+    TotalsWindow totals_{events_};
 };
 
 TEST_F(StartupTest, AnUnreadableCatalogIsNamedAndNoEndsTheProgram) {
@@ -61,7 +63,7 @@ TEST_F(StartupTest, TheCommandLineDesignIsLoaded) {
 
     // A path with a blank arrives as two arguments.
     const auto blank = path.rfind(' ');
-    LoadCommandLineDesign(session_, prompter_, totals_,
+    LoadCommandLineDesign(session_, prompter_, events_,
                           {path.substr(0, blank), path.substr(blank + 1) + " "});
     EXPECT_EQ(session_.CurrentDesignPath, path);
     EXPECT_FALSE(session_.design.DesignChanged);
@@ -72,7 +74,7 @@ TEST_F(StartupTest, ACommandLineDesignThatCannotBeReadIsReportedAndTheNewDesignS
     ASSERT_TRUE(Start());
     const std::string path = (dir_ / "broken.k2d").string();
     WriteText(path, "1.1\r\nnot a number\r\n");
-    LoadCommandLineDesign(session_, prompter_, totals_, {path});
+    LoadCommandLineDesign(session_, prompter_, events_, {path});
     ASSERT_EQ(prompter_.questions().size(), 1u);
     EXPECT_NE(prompter_.questions()[0].text.find(path), std::string::npos);
     EXPECT_EQ(session_.CurrentDesignPath, "") << "a resave must not overwrite the file";

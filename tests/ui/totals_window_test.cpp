@@ -17,7 +17,8 @@ protected:
 
     Catalog catalog_{StandardCatalogRows()};
     Design design_;
-    TotalsWindow totals_;
+    DesignEvents events_{design_};
+    TotalsWindow totals_{events_};
 };
 
 TEST_F(TotalsWindowTest, ShowsBrokenLimitsAndTheProblemsInRed) {

@@ -1,0 +1,109 @@
+#include "ui/design_events.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "app/new_design.h"
+#include "engine/recalculate.h"
+#include "model/standard_catalog.h"
+#include "ui/totals_window.h"
+
+namespace korvane::ui {
+namespace {
+
+// Writes its name into a shared log when told, and runs `then` afterwards.
+class LoggingObserver final : public DesignObserver {
+public:
+    LoggingObserver(std::string name, std::string& log) : name_(std::move(name)), log_(log) {}
+
+    void DesignUpdated(Design&) override {
+        log_ += name_ + ";";
+        if (then) {
+            then();
+        }
+    }
+
+    std::function<void()> then;
+
+private:
+    std::string name_;
+    std::string& log_;
+};
+
+class DesignEventsTest : public ::testing::Test {
+protected:
+    Design design_;
+    DesignEvents events_{design_};
+    std::string log_;
+};
+
+TEST_F(DesignEventsTest, ANoticeReachesTheTotalsWindow) {
+    Catalog catalog{StandardCatalogRows()};
+    NewDesign(design_, catalog);
+    TotalsWindow totals{events_};
+    events_.DesignChanged();
+    EXPECT_EQ(totals.displacement.caption.substr(0, 6), "D: 100");
+
+    design_.Slots[1].KL = 2700;
+    Recalculate(design_, catalog, 0);
+    design_.DesignChanged = true;
+    EXPECT_EQ(totals.displacement.caption.substr(0, 6), "D: 100") << "nothing told yet";
+    events_.DesignChanged();
+    EXPECT_EQ(totals.displacement.caption.substr(0, 6), "D: 200");
+    EXPECT_EQ(totals.changed_mark.caption, "Changed");
+}
+
+TEST_F(DesignEventsTest, ObserversAreToldInTheOrderTheySubscribedUntilTheyLeave) {
+    LoggingObserver logic("logic", log_);
+    LoggingObserver view("view", log_);
+    DesignSubscription first = events_.Subscribe(logic);
+    std::optional<DesignSubscription> second(events_.Subscribe(view));
+    events_.DesignChanged();
+    EXPECT_EQ(log_, "logic;view;");
+
+    second.reset();
+    events_.DesignChanged();
+    EXPECT_EQ(log_, "logic;view;logic;");
+}
+
+TEST_F(DesignEventsTest, AMovedSubscriptionStaysOnTheListOnce) {
+    LoggingObserver editor("editor", log_);
+    DesignSubscription kept;
+    {
+        DesignSubscription made = events_.Subscribe(editor);
+        kept = std::move(made);
+    }
+    events_.DesignChanged();
+    EXPECT_EQ(log_, "editor;");
+
+    kept = DesignSubscription();
+    events_.DesignChanged();
+    EXPECT_EQ(log_, "editor;");
+}
+
+TEST_F(DesignEventsTest, ObserversMayLeaveOrJoinWhileTheyAreTold) {
+    LoggingObserver closing("closing", log_);
+    LoggingObserver closed("closed", log_);
+    LoggingObserver opened("opened", log_);
+    DesignSubscription closing_place = events_.Subscribe(closing);
+    std::optional<DesignSubscription> closed_place(events_.Subscribe(closed));
+    std::optional<DesignSubscription> opened_place;
+    // The first observer closes the second window and opens a third.
+    closing.then = [&] {
+        closed_place.reset();
+        if (!opened_place) {
+            opened_place.emplace(events_.Subscribe(opened));
+        }
+    };
+    events_.DesignChanged();
+    EXPECT_EQ(log_, "closing;");
+    events_.DesignChanged();
+    EXPECT_EQ(log_, "closing;closing;opened;");
+}
+
+}  // namespace
+}  // namespace korvane::ui
