@@ -30,7 +30,7 @@ int RunBatchCommand(const std::string& folder, bool web, bool progress_line, std
     BatchProgressCallback show_progress;
     if (progress_line) {
         show_progress = [&err](const BatchProgress& step) {
-            err << kClearLine << TerminalText(ProgressText(step)) << std::flush;
+            err << kClearLine << TerminalLine(ProgressText(step)) << std::flush;
         };
     }
     const Result<BatchOutcome> outcome =
@@ -40,10 +40,13 @@ int RunBatchCommand(const std::string& folder, bool web, bool progress_line, std
         err << kClearLine << std::flush;  // the progress line is gone once the run ends
     }
     if (!outcome) {
-        err << outcome.message() << '\n';
+        err << TerminalMessage(outcome.message()) << '\n';
         return kFileError;
     }
-    out << TerminalText(ErrorListText(outcome.value().errors));
+    // A line end in a file name must not split its entry.
+    for (const std::string& error : outcome.value().errors) {
+        out << TerminalLine(error) << '\n';
+    }
     return outcome.value().errors.empty() ? kDone : kProblemsFound;
 }
 

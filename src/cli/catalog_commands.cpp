@@ -8,6 +8,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
+#include "cli/terminal_text.h"
 #include "model/catalog_check.h"
 #include "model/catalog_csv.h"
 #include "model/catalog_values.h"
@@ -23,7 +24,7 @@ std::string Shown(const std::string& bytes) {
     while (!text.empty() && text.back() == ' ') {
         text.pop_back();
     }
-    return Utf8FromCp1252(text);
+    return TerminalLine(text);
 }
 
 bool IsCsv(const std::string& file) {
@@ -39,13 +40,13 @@ Result<std::vector<ComponentRecord>> ReadRows(const std::string& file) {
 int ReportProblems(const std::vector<std::string>& problems, const std::string& source,
                    std::ostream& out) {
     if (problems.empty()) {
-        out << source << ": the catalog is sound\n";
+        out << TerminalMessage(source) << ": the catalog is sound\n";
         return kDone;
     }
-    out << source << ": " << problems.size() << (problems.size() == 1 ? " problem" : " problems")
-        << '\n';
+    out << TerminalMessage(source) << ": " << problems.size()
+        << (problems.size() == 1 ? " problem" : " problems") << '\n';
     for (const std::string& problem : problems) {
-        out << "  " << problem << '\n';
+        out << "  " << TerminalMessage(problem) << '\n';
     }
     return kProblemsFound;
 }
@@ -63,7 +64,7 @@ int RunCatalogSummary(std::ostream& out, std::ostream& err) {
         ++counts[Shown(row.TABLE.str())];
     }
     out << AppTitle() << '\n'
-        << "Catalog: " << session.CatalogPath().string() << '\n'
+        << "Catalog: " << TerminalMessage(session.CatalogPath().string()) << '\n'
         << "Rows per family:\n";
     for (const auto& [family, count] : counts) {
         out << "  " << std::left << std::setw(4) << family << std::right << std::setw(5) << count
@@ -84,7 +85,7 @@ int RunCatalogCheck(const std::string& file, std::ostream& out, std::ostream& er
     }
     auto rows = ReadRows(file);
     if (!rows) {
-        err << rows.message() << '\n';
+        err << TerminalMessage(rows.message()) << '\n';
         return kFileError;
     }
     return ReportProblems(CheckCatalog(*rows), file, out);
@@ -116,7 +117,7 @@ int RunCatalogList(const std::string& family, std::ostream& out, std::ostream& e
             << std::setw(14) << ExactNumberText(row.CR) << '\n';
     }
     if (listed == 0) {
-        err << "The catalog has no rows of the family \"" << family << "\"\n";
+        err << "The catalog has no rows of the family \"" << TerminalMessage(family) << "\"\n";
         return kProblemsFound;
     }
     return kDone;
@@ -130,17 +131,17 @@ int RunCatalogExport(const std::string& file, std::ostream& out, std::ostream& e
     const auto& rows = session.catalog->Features().Rows();
     const Status written = WriteCatalogCsvFile(file, rows);
     if (!written) {
-        err << written.message() << '\n';
+        err << TerminalMessage(written.message()) << '\n';
         return kFileError;
     }
-    out << "Wrote " << rows.size() << " rows to " << file << '\n';
+    out << "Wrote " << rows.size() << " rows to " << TerminalMessage(file) << '\n';
     return kDone;
 }
 
 int RunCatalogImport(const std::string& file, std::ostream& out, std::ostream& err) {
     auto rows = ReadCatalogCsvFile(file);
     if (!rows) {
-        err << rows.message() << '\n';
+        err << TerminalMessage(rows.message()) << '\n';
         return kFileError;
     }
     const std::vector<std::string> problems = CheckCatalog(*rows);
@@ -155,10 +156,11 @@ int RunCatalogImport(const std::string& file, std::ostream& out, std::ostream& e
     }
     const Status replaced = session.catalog->ReplaceFeatures(*rows);
     if (!replaced) {
-        err << replaced.message() << '\n';
+        err << TerminalMessage(replaced.message()) << '\n';
         return kFileError;
     }
-    out << "Imported " << rows->size() << " rows into " << session.CatalogPath().string() << '\n';
+    out << "Imported " << rows->size() << " rows into "
+        << TerminalMessage(session.CatalogPath().string()) << '\n';
     return kDone;
 }
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/new_design.h"
+#include "cli/terminal_text.h"
 #include "files/load_design.h"
 
 namespace korvane::cli {
@@ -15,7 +16,7 @@ bool OpenConfiguredCatalog(Session& session, std::ostream& err) {
     const Status opened =
         OpenCatalog(session, ConfigurationPlacesFromEnvironment(), current_folder);
     if (!opened) {
-        err << opened.message() << '\n';
+        err << TerminalMessage(opened.message()) << '\n';
         return false;
     }
     return true;
@@ -34,7 +35,7 @@ bool OpenDesign(Session& session, const std::string& file, std::ostream& err) {
     NewDesign(session.design, session.catalog->Features());
     const Status loaded = LoadDesignFile(session, AbsolutePath(file));
     if (!loaded) {
-        err << loaded.message() << '\n';
+        err << TerminalMessage(loaded.message()) << '\n';
         return false;
     }
     return true;

@@ -57,7 +57,7 @@ void PrintCaption(std::ostream& out, const std::string& caption, int colour = kC
 void PrintProblems(const Design& design, std::ostream& out) {
     out << "Problems:\n";
     for (const std::string& problem : design.Problems) {
-        out << "  " << TerminalText(problem) << '\n';
+        out << "  " << TerminalLine(problem) << '\n';
     }
 }
 
@@ -163,12 +163,12 @@ int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
     CliPrompter prompter(err);
     const Status saved = SaveDesign(session, 1, prompter, Today());
     if (!saved) {
-        err << saved.message() << '\n';
+        err << TerminalMessage(saved.message()) << '\n';
         return kFileError;
     }
-    out << "Wrote the new design to " << session.CurrentDesignPath << ", its profile file "
-        << ProfileFilePath(session.CurrentDesignPath) << " and its page " << session.LastPagePath
-        << '\n';
+    out << "Wrote the new design to " << TerminalMessage(session.CurrentDesignPath)
+        << ", its profile file " << TerminalMessage(ProfileFilePath(session.CurrentDesignPath))
+        << " and its page " << TerminalMessage(session.LastPagePath) << '\n';
     return kDone;
 }
 
@@ -197,18 +197,18 @@ int RunResave(const std::string& file, std::ostream& out, std::ostream& err) {
     CliPrompter prompter(err);
     const Status loaded = LoadDesign(session, 1, prompter);
     if (!loaded) {
-        err << loaded.message() << '\n';
+        err << TerminalMessage(loaded.message()) << '\n';
         return kFileError;
     }
     Recalculate(session.design, session.catalog->Features(), 0);
     const Status saved = SaveDesign(session, 1, prompter, Today());
     if (!saved) {
-        err << saved.message() << '\n';
+        err << TerminalMessage(saved.message()) << '\n';
         return kFileError;
     }
-    out << "Saved " << session.CurrentDesignPath << ", its profile file "
-        << ProfileFilePath(session.CurrentDesignPath) << " and its page " << session.LastPagePath
-        << '\n';
+    out << "Saved " << TerminalMessage(session.CurrentDesignPath) << ", its profile file "
+        << TerminalMessage(ProfileFilePath(session.CurrentDesignPath)) << " and its page "
+        << TerminalMessage(session.LastPagePath) << '\n';
     if (session.design.DesignValid() == 0) {
         PrintProblems(session.design, out);
         return kProblemsFound;

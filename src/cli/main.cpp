@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 
+#include <csignal>
 #include <iostream>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "cli/exit_codes.h"
 #include "cli/print_commands.h"
 #include "cli/report_commands.h"
+#include "cli/terminal_text.h"
 
 namespace {
 
@@ -126,10 +128,13 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit (ulimit -f, a quota) then fails the write, which is
+    // reported, instead of ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     try {
         return Run(argc, argv);
     } catch (const std::exception& e) {
-        std::cerr << "korvane-cli: " << e.what() << '\n';
+        std::cerr << "korvane-cli: " << TerminalMessage(e.what()) << '\n';
         return kFileError;
     }
 }

@@ -5,6 +5,7 @@
 #include "app/session.h"
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
+#include "cli/terminal_text.h"
 #include "pdf/profile_pdf.h"
 #include "reports/report_context.h"
 
@@ -19,10 +20,11 @@ int RunPrintPdf(const std::string& pdf_file, const std::string& design_file, std
     const Status written = pdf::WriteProfilePdf(
         pdf_file, session.design, ReportContextFor(session.CurrentDesignPath, Today()));
     if (!written) {
-        err << written.message() << '\n';
+        err << TerminalMessage(written.message()) << '\n';
         return kFileError;
     }
-    out << "Printed the profile of " << session.CurrentDesignPath << " to " << pdf_file << '\n';
+    out << "Printed the profile of " << TerminalMessage(session.CurrentDesignPath) << " to "
+        << TerminalMessage(pdf_file) << '\n';
     return kDone;
 }
 

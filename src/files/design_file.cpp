@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -14,11 +12,8 @@
 #include <string>
 #include <system_error>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "files/atomic_write.h"
+#include "files/regular_file.h"
 #include "model/cp1252.h"
 #include "reports/number_format.h"
 
@@ -405,45 +400,6 @@ namespace {
 // Every line of a design at its longest: far more than any real design holds.
 constexpr std::uintmax_t kLargestDesignFile = kDesignFileLineCount * (kMaxLineLength + 2);
 
-// The whole of an open design file in one read, as it is small; a folder or a
-// file too large to be a design is refused.
-Status ReadWholeFile(int fd, const std::string& name, std::string& content) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        return Error{name + ": cannot be opened for reading"};
-    }
-    if (S_ISDIR(status.st_mode)) {
-        return Error{name + ": is a folder, not a design file"};
-    }
-    if (static_cast<std::uintmax_t>(status.st_size) > kLargestDesignFile) {
-        return Error{name + ": is too large to be a design file"};
-    }
-    // One byte more than the size, so that a file that grew meanwhile is noticed.
-    content.resize(static_cast<std::size_t>(status.st_size) + 1);
-    std::size_t filled = 0;
-    while (filled < content.size()) {
-        const ssize_t got = ::read(fd, content.data() + filled, content.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return Error{name + ": cannot be read (" + std::strerror(errno) + ")"};
-        }
-        if (got == 0) {
-            break;
-        }
-        filled += static_cast<std::size_t>(got);
-        if (filled == content.size() && filled <= kLargestDesignFile) {
-            content.resize(std::min<std::size_t>(content.size() * 2, kLargestDesignFile + 1));
-        }
-    }
-    if (filled > kLargestDesignFile) {
-        return Error{name + ": is too large to be a design file"};
-    }
-    content.resize(filled);
-    return {};
-}
-
 // Whatever follows the last table is ignored, as a trailing empty line or an
 // end-of-file mark that an editor may add.
 Status ParseDesign(std::string_view content, std::string_view source_name, Design& design) {
@@ -477,19 +433,11 @@ Status ReadDesign(std::istream& in, std::string_view source_name, Design& design
 }
 
 Status ReadDesignFile(const std::filesystem::path& path, Design& design) {
-    const std::string name = path.string();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return Error{name + (errno == ENOENT ? ": the file does not exist"
-                                             : ": cannot be opened for reading")};
+    const Result<std::string> content = ReadRegularFile(path, "design file", kLargestDesignFile);
+    if (!content) {
+        return content.status();
     }
-    std::string content;
-    const Status read = ReadWholeFile(fd, name, content);
-    ::close(fd);
-    if (!read) {
-        return read;
-    }
-    return ParseDesign(content, name, design);
+    return ParseDesign(content.value(), path.string(), design);
 }
 
 }  // namespace korvane

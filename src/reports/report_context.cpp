@@ -2,11 +2,10 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "files/companion_files.h"
+#include "files/regular_file.h"
 #include "model/cp1252.h"
 
 namespace korvane {
@@ -25,12 +24,13 @@ std::chrono::sys_days Today() {
 }
 
 std::optional<std::vector<std::string>> ReadNotes(const std::filesystem::path& notes_file) {
-    std::ifstream in(notes_file, std::ios::binary);
-    if (!in) {
+    // Far more than anyone writes as notes; a named pipe is not waited on.
+    constexpr std::uintmax_t kLargestNotesFile = 64 << 20;
+    const Result<std::string> read = ReadRegularFile(notes_file, "notes file", kLargestNotesFile);
+    if (!read) {
         return std::nullopt;
     }
-    const std::string content((std::istreambuf_iterator<char>(in)),
-                              std::istreambuf_iterator<char>());
+    const std::string& content = read.value();
     // A notes file written by a UTF-8 editor is converted; older files in the
     // reports' own code page are taken as they are.
     std::istringstream text(IsUtf8(content) ? Cp1252FromUtf8(content) : content);

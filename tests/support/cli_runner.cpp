@@ -16,15 +16,22 @@ std::string ShellQuoted(const std::string& word) {
     return quoted + "'";
 }
 
-CliRun RunCli(const std::filesystem::path& home, const std::string& arguments) {
+CliRun RunCli(const std::filesystem::path& home, const std::string& arguments,
+              const CliLimits& limits) {
     const std::filesystem::path out = home / ".cli-out";
     const std::filesystem::path err = home / ".cli-err";
-    const std::string command = "cd " + ShellQuoted(home.string()) +
-                                " && env -u WINDIR HOME=" + ShellQuoted(home.string()) +
-                                " XDG_CONFIG_HOME=" + ShellQuoted((home / "config").string()) +
-                                " XDG_DATA_HOME=" + ShellQuoted((home / "data").string()) + " " +
-                                ShellQuoted(KORVANE_CLI) + " " + arguments + " >" +
-                                ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string());
+    std::string command = "cd " + ShellQuoted(home.string()) + " && exec >" +
+                          ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string()) + " && ";
+    if (limits.file_size_blocks > 0) {
+        command += "ulimit -f " + std::to_string(limits.file_size_blocks) + " && ";
+    }
+    command += "env -u WINDIR HOME=" + ShellQuoted(home.string()) +
+               " XDG_CONFIG_HOME=" + ShellQuoted((home / "config").string()) +
+               " XDG_DATA_HOME=" + ShellQuoted((home / "data").string()) + " ";
+    if (limits.seconds > 0) {
+        command += "timeout " + std::to_string(limits.seconds) + " ";
+    }
+    command += ShellQuoted(KORVANE_CLI) + " " + arguments;
     const int status = std::system(command.c_str());
     CliRun run;
     run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

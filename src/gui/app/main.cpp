@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@
 // KORVANE_EXIT_WHEN_SHOWN=1 ends the program as soon as its main window has
 // been shown, for measuring the start-up (bench/startup_bench.sh).
 int main(int argc, char** argv) {
+    // A file-size limit (ulimit -f, a quota) then fails the write, which is
+    // reported, instead of ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     // Icons come from the desktop's theme, Adwaita's filling its gaps. A
