@@ -126,6 +126,15 @@ TEST_F(SensorsEditorTest, DefaultsFillOnlyTheFreeEntriesThatAreLeft) {
     EXPECT_EQ(Entry(10), "SM 1 x1 TL7");
 }
 
+TEST_F(SensorsEditorTest, ADefaultTheCatalogLacksTakesNoEntry) {
+    std::vector<ComponentRecord> rows = SensorCatalog();
+    std::erase_if(rows, [](const ComponentRecord& row) { return row.TABLE == "SV"; });
+    OpenCatalog(rows, 12);
+    Defaults(1);
+    EXPECT_EQ(Entry(2), "SA 12 x1 TL12");
+    EXPECT_EQ(Entry(3), "SD 11 x1 TL12") << "no blank sensor where the visual suite would be";
+}
+
 TEST_F(SensorsEditorTest, DefaultsWithoutAFreeEntryOrAnAnswerChangeNothing) {
     Open(12);
     for (int i = 1; i <= kSensorsMax; ++i) {
