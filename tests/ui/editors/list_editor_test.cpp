@@ -5,7 +5,7 @@
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "ui/editors/communicators_editor.h"
-#include "ui/editors/editor_test_support.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::ui_test {
 namespace {
@@ -38,7 +38,7 @@ std::string Padded(std::string_view label) {
     return text;
 }
 
-class ListEditorTest : public EditorTest {
+class ListEditorTest : public ListEditorFixture {
 protected:
     void SetUp() override {
         ComponentRecord bay = Row("BY", 1, "50-ton Missile Bay", 675, 500, 10, 20'000'000);

@@ -4,7 +4,7 @@
 
 #include "files/load_design.h"
 #include "support/test_session.h"
-#include "ui/editors/editor_test_support.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::ui_test {
 namespace {
@@ -45,7 +45,7 @@ std::vector<ComponentRecord> SensorCatalog() {
     return rows;
 }
 
-class SensorsEditorTest : public EditorTest {
+class SensorsEditorTest : public ListEditorFixture {
 protected:
     void Open(int tech_level) {
         OpenCatalog(SensorCatalog(), tech_level);

@@ -56,7 +56,7 @@ inline ::testing::AssertionResult SameDesignFile(const Design& actual, const Des
            << "the design files differ from line " << 1 + std::count(a.begin(), differ, '\n');
 }
 
-class EditorTest : public ::testing::Test {
+class ListEditorFixture : public ::testing::Test {
 protected:
     // Opens a catalog of `rows` and starts the new design at `tech_level`.
     void OpenCatalog(const std::vector<ComponentRecord>& rows, int tech_level = 12) {
