@@ -56,8 +56,9 @@ void BM_SensorsInstall(benchmark::State& state) {
     Recalculate(session.design, session.catalog->Features(), kRecalcAll);
     const Design before = session.design;
 
+    ui::DesignEvents events{session.design};
     FirstOptionPrompter prompter;
-    ui::SensorsEditor editor{session, prompter};
+    ui::SensorsEditor editor{session, events, prompter};
     editor.Load();
     editor.Activate();
     for (auto _ : state) {

@@ -152,7 +152,6 @@ void ListEditorView::Refresh() {
 void ListEditorView::Edit(const std::function<void()>& action) {
     action();
     Refresh();
-    emit designEdited();
 }
 
 void ListEditorView::InstallRow(int row) {

@@ -32,8 +32,6 @@ public:
 signals:
     // "Done": the window has hidden itself; `back_to` is to be shown.
     void done(ui::ParentWindow back_to);
-    // The design may have changed: an action of the editor has ended.
-    void designEdited();
     // The window was minimised (true) or restored (false).
     void minimisedChanged(bool minimised);
 

@@ -2,8 +2,8 @@
 
 namespace korvane::ui {
 
-CommunicatorsEditor::CommunicatorsEditor(Session& session, Prompter& prompter)
-    : ListEditor(session, prompter,
+CommunicatorsEditor::CommunicatorsEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : ListEditor(session, events, prompter,
                  {.frame_caption = "Communicators",
                   .catalog_codes = {"CM"},
                   .code_in_row_text = true,

@@ -54,10 +54,12 @@ std::string DetailsLine(double kl, double tons, double third, std::string_view t
            FormatPattern(cr, kDetailsPattern);
 }
 
-ListEditor::ListEditor(Session& session, Prompter& prompter, ListEditorShape shape)
+ListEditor::ListEditor(Session& session, DesignEvents& events, Prompter& prompter,
+                       ListEditorShape shape)
     : Caption(AppTitle()),
       frame{shape.frame_caption},
       session_(session),
+      events_(events),
       prompter_(prompter),
       shape_(std::move(shape)) {}
 
@@ -225,6 +227,7 @@ void ListEditor::AfterChange() {
     MarkChanged(design());
     Recalculate(design(), catalog(), kRecalcAll);
     Activate();
+    events_.DesignChanged();
 }
 
 std::optional<int> ListEditor::SelectedEntry() {

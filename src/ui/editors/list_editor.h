@@ -9,6 +9,7 @@
 #include "app/prompter.h"
 #include "app/session.h"
 #include "ui/controls.h"
+#include "ui/design_events.h"
 #include "ui/editors/parent_window.h"
 
 namespace korvane::ui {
@@ -48,16 +49,16 @@ struct ListEditorShape {
 // NUMBER is above 0; every other entry is free, whatever it still holds.
 //
 // After every change the design is marked changed, wholly recalculated (a
-// section alone would leave the figures of other sections stale) and the
-// installed list is rebuilt. A question closed without an answer changes
-// nothing, also when the same action had already copied a row into an entry.
+// section alone would leave the figures of other sections stale), the
+// installed list is rebuilt and the design-changed notice is sent. A question closed without an
+// answer changes nothing, also when the same action had already copied a row into an entry.
 //
 // An editor gives its shape and its design table, and overrides the steps
 // that are its own: the texts of its rows, the details lines, how it asks
 // for a count, and further modify options.
 class ListEditor {
 public:
-    ListEditor(Session& session, Prompter& prompter, ListEditorShape shape);
+    ListEditor(Session& session, DesignEvents& events, Prompter& prompter, ListEditorShape shape);
     virtual ~ListEditor() = default;
     ListEditor(const ListEditor&) = delete;
     ListEditor& operator=(const ListEditor&) = delete;
@@ -121,8 +122,8 @@ protected:
     // The first free entry after `after`, if any.
     std::optional<int> NextFreeEntry(int after = 0);
     void ShowMaximumMessage();
-    // Marks the design changed, recalculates it wholly and rebuilds the
-    // installed list.
+    // Marks the design changed, recalculates it wholly, rebuilds the
+    // installed list and sends the design-changed notice.
     void AfterChange();
 
     Design& design() { return session_.design; }
@@ -138,6 +139,7 @@ private:
     void ChangeNumber(ComponentRecord& entry);
 
     Session& session_;
+    DesignEvents& events_;
     Prompter& prompter_;
     ListEditorShape shape_;
 };

@@ -22,8 +22,8 @@ constexpr const char* kScanPositions[] = {"AOS", "AOP", "POS", "POP", "PES", "PE
 
 }  // namespace
 
-SensorsEditor::SensorsEditor(Session& session, Prompter& prompter)
-    : ListEditor(session, prompter,
+SensorsEditor::SensorsEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : ListEditor(session, events, prompter,
                  {.frame_caption = "Sensors",
                   .catalog_codes = {"SA", "SV", "SD", "SN", "SM"},
                   .code_in_row_text = true,

@@ -13,7 +13,7 @@ namespace korvane::ui {
 // design's tech level.
 class SensorsEditor final : public ListEditor {
 public:
-    SensorsEditor(Session& session, Prompter& prompter);
+    SensorsEditor(Session& session, DesignEvents& events, Prompter& prompter);
 
     // Rebuilds the installed list and the scan results.
     void Activate() override;

@@ -20,8 +20,9 @@ using ui::ZeroCount;
 // An editor that asks with "Enter" for a typed count, on the design's bays.
 class TypedCountEditor final : public ui::ListEditor {
 public:
-    TypedCountEditor(Session& session, Prompter& prompter, ZeroCount zero_count)
-        : ListEditor(session, prompter,
+    TypedCountEditor(Session& session, ui::DesignEvents& events, Prompter& prompter,
+                     ZeroCount zero_count)
+        : ListEditor(session, events, prompter,
                      {.frame_caption = "Bay Weapons",
                       .catalog_codes = {"BY"},
                       .count_prompt = CountPrompt::NineOrEnter,
@@ -84,7 +85,7 @@ protected:
 
     void ChangeNumber(int entry, std::optional<std::string> typed) { Modify(entry, 2, typed); }
 
-    CommunicatorsEditor editor_{session_, prompter_};
+    CommunicatorsEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(ListEditorTest, AvailableListsEachCodeUpToItsFirstMissingId) {
@@ -106,6 +107,7 @@ TEST_F(ListEditorTest, InstallCopiesTheRowWithTheChosenCountAndRecalculates) {
     EXPECT_EQ(entry.LABEL, Padded("Laser Comm, System"));
     EXPECT_EQ(entry.NUMBER, 3);
     EXPECT_TRUE(design().DesignChanged);
+    EXPECT_EQ(notices_.notices, 1);
     EXPECT_DOUBLE_EQ(design().Slots[13].CR, 450'000 * 10.0 / 12)
         << "counted at tech level 10 of 12";
     ASSERT_EQ(editor_.installed.Count(), 1);
@@ -170,6 +172,7 @@ TEST_F(ListEditorTest, AQuestionClosedWithoutAnAnswerChangesNothing) {
     editor_.InstallSelected();
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
+    EXPECT_EQ(notices_.notices, 0);
 
     Install(0, 1);
     Modify(1, std::nullopt);
@@ -247,7 +250,7 @@ TEST_F(ListEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     Install(1, 1);
     MarkSaved(design());
     const Design before = design();
-    CommunicatorsEditor reopened{session_, prompter_};
+    CommunicatorsEditor reopened{session_, events_, prompter_};
     reopened.Load();
     reopened.Activate();
     reopened.installed.Select(1);
@@ -260,7 +263,7 @@ TEST_F(ListEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
 class TypedCountTest : public ListEditorTest {
 protected:
     void InstallBay(ZeroCount zero_count, std::optional<std::string> typed) {
-        TypedCountEditor bays{session_, prompter_, zero_count};
+        TypedCountEditor bays{session_, events_, prompter_, zero_count};
         bays.Load();
         prompter_.AnswerChoice(10).AnswerText(std::move(typed));
         bays.available.Select(0);

@@ -17,6 +17,7 @@
 #include "model/catalog_store.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
+#include "ui/design_events.h"
 
 namespace korvane::ui_test {
 
@@ -56,6 +57,17 @@ inline ::testing::AssertionResult SameDesignFile(const Design& actual, const Des
            << "the design files differ from line " << 1 + std::count(a.begin(), differ, '\n');
 }
 
+// Counts the design-changed notices.
+class NoticeCounter final : public ui::DesignObserver {
+public:
+    explicit NoticeCounter(ui::DesignEvents& events) : subscription_(events.Subscribe(*this)) {}
+    void DesignUpdated(Design&) override { ++notices; }
+    int notices = 0;
+
+private:
+    ui::DesignSubscription subscription_;
+};
+
 class ListEditorFixture : public ::testing::Test {
 protected:
     // Opens a catalog of `rows` and starts the new design at `tech_level`.
@@ -74,6 +86,8 @@ protected:
 
     testing::TempDir dir_;
     Session session_;
+    ui::DesignEvents events_{session_.design};
+    NoticeCounter notices_{events_};
     testing::ScriptedPrompter prompter_;
 };
 
