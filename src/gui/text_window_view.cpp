@@ -67,16 +67,14 @@ TextWindowView::TextWindowView(ui::TextWindow& logic, QWidget* parent)
     layout->addWidget(text_, 1);
     layout->addLayout(buttons);
 
-    connect(ok_, &QPushButton::clicked, this, &TextWindowView::Ok);
-    connect(cancel_, &QPushButton::clicked, this, &TextWindowView::reject);
-    connect(print_all_, &QPushButton::clicked, this, [this] {
-        Collect();
-        logic_.PrintAll();
-    });
-    connect(print_selection_, &QPushButton::clicked, this, [this] {
-        Collect();
-        logic_.PrintSelection();
-    });
+    bindings_.Bind(*heading_, logic_.heading);
+    bindings_.Bind(*text_, logic_.text);
+    bindings_.Bind(*ok_, logic_.ok, [this] { Ok(); });
+    bindings_.Bind(*cancel_, logic_.cancel, [this] { reject(); });
+    bindings_.Bind(*print_all_, logic_.print_all, [this] { logic_.PrintAll(); });
+    bindings_.Bind(*print_selection_, logic_.print_selection, [this] { logic_.PrintSelection(); });
+    connect(text_, &QPlainTextEdit::selectionChanged, this,
+            [this] { logic_.selection = Cp1252Text(text_->textCursor().selectedText()); });
     Refresh();
 }
 
@@ -90,32 +88,17 @@ bool TextWindowView::Run() {
     return logic_.Accepted();
 }
 
-void TextWindowView::Collect() {
-    logic_.text.text = Cp1252Text(text_->toPlainText());
-    logic_.selection = Cp1252Text(text_->textCursor().selectedText());
-}
-
 void TextWindowView::Refresh() {
     setWindowTitle(QtText(logic_.Caption));
-    ShowLabel(*heading_, logic_.heading);
-    if (Cp1252Text(text_->toPlainText()) != logic_.text.text) {
-        text_->setPlainText(QtText(logic_.text.text));
-    }
-    text_->setEnabled(logic_.text.enabled);
-    ShowButton(*ok_, logic_.ok);
-    ShowButton(*cancel_, logic_.cancel);
-    ShowButton(*print_all_, logic_.print_all);
-    ShowButton(*print_selection_, logic_.print_selection);
+    bindings_.Show();
 }
 
 void TextWindowView::Ok() {
-    Collect();
     logic_.Ok();
     accept();
 }
 
 void TextWindowView::reject() {
-    Collect();
     logic_.Cancel();
     QDialog::reject();
 }
@@ -127,14 +110,12 @@ bool TextWindowView::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (enter && key->modifiers().testFlag(Qt::ControlModifier)) {
-        Collect();
         if (logic_.KeyTyped('\n')) {
             accept();
         }
         return true;
     }
     if (key->key() == Qt::Key_F5) {
-        Collect();
         logic_.StampTime();
         Refresh();
         text_->moveCursor(QTextCursor::End);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "gui/control_binding.h"
 #include "ui/text_window.h"
 
 class QLabel;
@@ -30,9 +31,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The text as the user left it goes to the logic before it acts, and the
-    // logic's text and state come back afterwards.
-    void Collect();
+    // The logic's text and state come to the widgets; the user's edits and
+    // selection go to the logic as they are made.
     void Refresh();
     void Ok();
 
@@ -43,6 +43,7 @@ private:
     QPushButton* print_all_;
     QPushButton* print_selection_;
     QPushButton* cancel_;
+    ControlBindings bindings_;
 };
 
 }  // namespace korvane::gui

@@ -106,33 +106,35 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame_);
 
-    connect(utilization_, &QPushButton::clicked, this,
-            [this] { logic_.ShowUtilization(design_, prompter_); });
+    bindings_.Bind(*utilization_, logic_.utilization,
+                   [this] { logic_.ShowUtilization(design_, prompter_); });
+    bindings_.Bind(*name_, logic_.name);
+    bindings_.Bind(*volume_, logic_.volume);
+    bindings_.Bind(*power_, logic_.power);
+    bindings_.Bind(*hardpoints_, logic_.hardpoints);
+    bindings_.Bind(*displacement_, logic_.displacement);
+    bindings_.Bind(*tech_level_, logic_.tech_level);
+    bindings_.Bind(*mass_, logic_.mass);
+    bindings_.Bind(*cost_, logic_.cost);
+    bindings_.Bind(*agility_, logic_.agility);
+    bindings_.Bind(*cargo_, logic_.cargo);
+    bindings_.Bind(*changed_, logic_.changed_mark);
+    bindings_.Bind(*problems_, logic_.problem_line);
+    for (QLabel* legend : legend_) {
+        bindings_.Bind(*legend, logic_.legend);
+    }
     Refresh();
 }
 
 void TotalsWindowView::Refresh() {
     setWindowTitle(QtText(logic_.Caption));
     frame_->setTitle(QtText(logic_.frame.caption));
-    ShowButton(*utilization_, logic_.utilization);
-    ShowLabel(*name_, logic_.name);
+    bindings_.Show();
     name_->setText(name_->text().trimmed());
     // The legend names the two lines of each pair: what is available, what is used.
     for (QLabel* legend : legend_) {
-        ShowLabel(*legend, logic_.legend);
         legend->setText(legend->text().trimmed().replace(QLatin1Char(' '), QLatin1Char('\n')));
     }
-    ShowLabel(*volume_, logic_.volume);
-    ShowLabel(*power_, logic_.power);
-    ShowLabel(*hardpoints_, logic_.hardpoints);
-    ShowLabel(*displacement_, logic_.displacement);
-    ShowLabel(*tech_level_, logic_.tech_level);
-    ShowLabel(*mass_, logic_.mass);
-    ShowLabel(*cost_, logic_.cost);
-    ShowLabel(*agility_, logic_.agility);
-    ShowLabel(*cargo_, logic_.cargo);
-    ShowLabel(*changed_, logic_.changed_mark);
-    ShowLabel(*problems_, logic_.problem_line);
     // The pairs end in a line break that would leave an empty third line.
     for (QLabel* pair : {volume_, power_, hardpoints_, displacement_}) {
         pair->setText(pair->text().trimmed());

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/prompter.h"
+#include "gui/control_binding.h"
 #include "model/design.h"
 #include "ui/totals_window.h"
 
@@ -57,6 +58,7 @@ private:
     QWidget* lamp_;
     QLabel* problems_;
     QPushButton* utilization_;
+    ControlBindings bindings_;
     std::optional<QPoint> placed_at_;  // where the window was put, until it is moved
 };
 
