@@ -18,21 +18,6 @@ constexpr int kTurretColumn = 1;
 constexpr int kBayColumn = 2;
 constexpr int kSpinalColumn = 3;
 
-// Weapons per turret: 2 for "Double" or "Dual", 3 for "Triple", else 1.
-double WeaponsPerTurret(const ComponentRecord& turret) {
-    double m = 1;
-    if (turret.LABEL.contains("Double")) {
-        m = 2;
-    }
-    if (turret.LABEL.contains("Dual")) {
-        m = 2;
-    }
-    if (turret.LABEL.contains("Triple")) {
-        m = 3;
-    }
-    return m;
-}
-
 // The factor of an ordinary turret row: the highest k (1–10) up to which every
 // threshold MISCNUM k is met by the number of batteries Int(weapons / battery size).
 double TurretFactor(const ComponentRecord& turret, double batterySize, double weapons) {
@@ -75,6 +60,20 @@ std::string BayFactorCharacter(const ComponentRecord& bay, int designTL) {
 }
 
 }  // namespace
+
+double WeaponsPerTurret(const ComponentRecord& turret) {
+    double m = 1;
+    if (turret.LABEL.contains("Double")) {
+        m = 2;
+    }
+    if (turret.LABEL.contains("Dual")) {
+        m = 2;
+    }
+    if (turret.LABEL.contains("Triple")) {
+        m = 3;
+    }
+    return m;
+}
 
 void RecalculateWeapons(Design& design) {
     [[maybe_unused]] BlockProblems problems(design, ProblemSource::Weapons);
