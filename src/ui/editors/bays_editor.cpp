@@ -1,0 +1,19 @@
+#include "ui/editors/bays_editor.h"
+
+namespace korvane::ui {
+
+BaysEditor::BaysEditor(Session& session, Prompter& prompter)
+    : ListEditor(session, prompter,
+                 {.frame_caption = "Bay Weapons",
+                  .catalog_codes = {"BY"},
+                  .code_in_row_text = true,
+                  .count_prompt = CountPrompt::NineOrEnter,
+                  .zero_count = ZeroCount::KeepCatalogNumber,
+                  .modify_caption = "Modify Bays",
+                  .parent = ParentWindow::WeaponSystemsEditor}) {}
+
+std::string BaysEditor::InstalledRowTail(const ComponentRecord& entry) const {
+    return "  (Factor-" + entry.USP.str() + ")";
+}
+
+}  // namespace korvane::ui
