@@ -4,6 +4,8 @@
 //
 // Sensors install: the install into the one free sensor entry, the whole
 // settled recalculation and the rebuild of the installed list.
+// Turrets install: the same for the one free turret entry, whose install asks
+// for the turrets and then for their batteries.
 #include <benchmark/benchmark.h>
 
 #include <optional>
@@ -14,6 +16,7 @@
 #include "bench/ratio_main.h"
 #include "engine/recalculate.h"
 #include "ui/editors/sensors_editor.h"
+#include "ui/editors/turrets_editor.h"
 
 namespace {
 
@@ -75,9 +78,38 @@ void BM_SensorsInstall(benchmark::State& state) {
 }
 BENCHMARK(BM_SensorsInstall);
 
+void BM_TurretsInstall(benchmark::State& state) {
+    Session session;
+    bench::OpenFullDesignSession(session,
+                                 std::filesystem::temp_directory_path() / "korvane-bench-editor");
+    session.design.Turrets[kTurretsMax].NUMBER = 0;
+    Recalculate(session.design, session.catalog->Features(), kRecalcAll);
+    const Design before = session.design;
+
+    FirstOptionPrompter prompter;
+    ui::TurretsEditor editor{session, prompter};
+    editor.Load();
+    editor.Activate();
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.design = before;
+        editor.available.Select(0);
+        state.ResumeTiming();
+        editor.InstallSelected();
+    }
+    const ComponentRecord& installed = session.design.Turrets[kTurretsMax];
+    if (installed.NUMBER != 1 || installed.MISCSTR[2].trimmed() != "1" ||
+        editor.installed.Count() != kTurretsMax) {
+        state.SkipWithError("the turret was not installed");
+    }
+}
+BENCHMARK(BM_TurretsInstall);
+
 }  // namespace
 
 int main(int argc, char** argv) {
     return korvane::bench::RunWithRatios(
-        argc, argv, {{"BM_SensorsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"}});
+        argc, argv,
+        {{"BM_SensorsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"},
+         {"BM_TurretsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"}});
 }
