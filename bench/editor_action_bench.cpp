@@ -86,8 +86,9 @@ void BM_TurretsInstall(benchmark::State& state) {
     Recalculate(session.design, session.catalog->Features(), kRecalcAll);
     const Design before = session.design;
 
+    ui::DesignEvents events{session.design};
     FirstOptionPrompter prompter;
-    ui::TurretsEditor editor{session, prompter};
+    ui::TurretsEditor editor{session, events, prompter};
     editor.Load();
     editor.Activate();
     for (auto _ : state) {

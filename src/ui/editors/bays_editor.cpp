@@ -2,8 +2,8 @@
 
 namespace korvane::ui {
 
-BaysEditor::BaysEditor(Session& session, Prompter& prompter)
-    : ListEditor(session, prompter,
+BaysEditor::BaysEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : ListEditor(session, events, prompter,
                  {.frame_caption = "Bay Weapons",
                   .catalog_codes = {"BY"},
                   .code_in_row_text = true,

@@ -34,8 +34,8 @@ bool IsMixed(const ComponentRecord& turret) {
 
 }  // namespace
 
-TurretsEditor::TurretsEditor(Session& session, Prompter& prompter)
-    : ListEditor(session, prompter,
+TurretsEditor::TurretsEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : ListEditor(session, events, prompter,
                  {.frame_caption = "Turrets",
                   .catalog_codes = {"TR"},
                   .count_prompt = CountPrompt::NineOrEnter,

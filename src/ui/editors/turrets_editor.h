@@ -12,7 +12,7 @@ namespace korvane::ui {
 // weapons form at a chosen factor.
 class TurretsEditor final : public ListEditor {
 public:
-    TurretsEditor(Session& session, Prompter& prompter);
+    TurretsEditor(Session& session, DesignEvents& events, Prompter& prompter);
 
 protected:
     std::span<ComponentRecord> Entries() override { return design().Turrets; }

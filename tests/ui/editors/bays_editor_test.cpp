@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/status_summary.h"
-#include "ui/editors/editor_test_support.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::ui_test {
 namespace {
@@ -28,7 +28,7 @@ std::string Padded(std::string_view label) {
 constexpr int kMissileBay = 0;
 constexpr int kMesonBay = 1;
 
-class BaysEditorTest : public EditorTest {
+class BaysEditorTest : public ListEditorFixture {
 protected:
     void SetUp() override {
         // At tech level 12 a bay takes the fifth digit.
@@ -45,7 +45,7 @@ protected:
         editor_.InstallSelected();
     }
 
-    ui::BaysEditor editor_{session_, prompter_};
+    ui::BaysEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(BaysEditorTest, InstallReadsTheCodeFromTheRowAndShowsTheFactor) {
@@ -101,7 +101,7 @@ TEST_F(BaysEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     InstallTyped(kMesonBay, "1");
     MarkSaved(design());
     const Design before = design();
-    ui::BaysEditor reopened{session_, prompter_};
+    ui::BaysEditor reopened{session_, events_, prompter_};
     reopened.Load();
     reopened.Activate();
     reopened.installed.Select(1);

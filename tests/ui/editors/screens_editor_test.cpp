@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/status_summary.h"
-#include "ui/editors/editor_test_support.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::ui_test {
 namespace {
@@ -17,7 +17,7 @@ std::string Padded(std::string_view label) {
 constexpr int kNuclearDamper = 0;
 constexpr int kMesonScreen = 1;
 
-class ScreensEditorTest : public EditorTest {
+class ScreensEditorTest : public ListEditorFixture {
 protected:
     void SetUp() override {
         ComponentRecord meson = Row("SC", 2, "Meson Screen 3", 27, 10, 0.02, 5'000'000, 12);
@@ -35,7 +35,7 @@ protected:
         editor_.InstallSelected();
     }
 
-    ui::ScreensEditor editor_{session_, prompter_};
+    ui::ScreensEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(ScreensEditorTest, AvailableRowsShowTheTechLevel) {
@@ -82,7 +82,7 @@ TEST_F(ScreensEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     Install(kNuclearDamper, 2);
     MarkSaved(design());
     const Design before = design();
-    ui::ScreensEditor reopened{session_, prompter_};
+    ui::ScreensEditor reopened{session_, events_, prompter_};
     reopened.Load();
     reopened.Activate();
     reopened.installed.Select(0);

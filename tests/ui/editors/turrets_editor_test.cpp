@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/status_summary.h"
-#include "ui/editors/editor_test_support.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::ui_test {
 namespace {
@@ -31,7 +31,7 @@ constexpr int kTriple = 0;
 constexpr int kSingle = 1;
 constexpr int kPlain = 2;
 
-class TurretsEditorTest : public EditorTest {
+class TurretsEditorTest : public ListEditorFixture {
 protected:
     void SetUp() override {
         OpenCatalog({TurretRow(1, "Triple Laser Turret", {1, 2, 3, 4}),
@@ -68,7 +68,7 @@ protected:
 
     const ComponentRecord& Entry(int i) { return design().Turrets[static_cast<std::size_t>(i)]; }
 
-    ui::TurretsEditor editor_{session_, prompter_};
+    ui::TurretsEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(TurretsEditorTest, InstallAsksForTurretsThenBatteriesAndShowsTheFactor) {
@@ -84,6 +84,7 @@ TEST_F(TurretsEditorTest, InstallAsksForTurretsThenBatteriesAndShowsTheFactor) {
     EXPECT_EQ(Entry(1).MISCSTR[2], "2         ");
     EXPECT_EQ(Entry(1).USP, "3") << "6 weapons in 2 batteries of 3 reach factor 3";
     EXPECT_TRUE(design().DesignChanged);
+    EXPECT_EQ(notices_.notices, 1);
     EXPECT_EQ(design().Slots[15].KL, 27);
     EXPECT_EQ(design().UsedHardpoints(), 2);
     ASSERT_EQ(editor_.installed.Count(), 1);
@@ -135,6 +136,7 @@ TEST_F(TurretsEditorTest, ClosingTheBatteryQuestionUndoesTheTurretCountToo) {
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_EQ(Entry(1), before.Turrets[1]);
     EXPECT_FALSE(design().DesignChanged);
+    EXPECT_EQ(notices_.notices, 0);
     EXPECT_EQ(editor_.installed.Count(), 0);
 }
 
@@ -257,7 +259,7 @@ TEST_F(TurretsEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     Install(kSingle, 1, 1);
     MarkSaved(design());
     const Design before = design();
-    ui::TurretsEditor reopened{session_, prompter_};
+    ui::TurretsEditor reopened{session_, events_, prompter_};
     reopened.Load();
     reopened.Activate();
     reopened.installed.Select(0);
