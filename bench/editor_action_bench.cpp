@@ -4,8 +4,7 @@
 //
 // Sensors install: the install into the one free sensor entry, the whole
 // settled recalculation and the rebuild of the installed list.
-// Turrets install: the same for the one free turret entry, whose install asks
-// for the turrets and then for their batteries.
+// Turrets install: the same for the one free turret entry.
 #include <benchmark/benchmark.h>
 
 #include <optional>
@@ -51,17 +50,21 @@ void BM_FrameAt60Hz(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameAt60Hz)->UseManualTime()->Iterations(1);
 
-void BM_SensorsInstall(benchmark::State& state) {
+// Times the install of the first available row of `Editor` into the last
+// entry of the design table `table`, the one left free in the full design.
+template <typename Editor, typename Table>
+void MeasureInstall(benchmark::State& state, Table Design::*table) {
     Session session;
     bench::OpenFullDesignSession(session,
                                  std::filesystem::temp_directory_path() / "korvane-bench-editor");
-    session.design.Sensors[kSensorsMax].NUMBER = 0;
+    ComponentRecord& last = (session.design.*table).back();
+    last.NUMBER = 0;
     Recalculate(session.design, session.catalog->Features(), kRecalcAll);
     const Design before = session.design;
 
     ui::DesignEvents events{session.design};
     FirstOptionPrompter prompter;
-    ui::SensorsEditor editor{session, events, prompter};
+    Editor editor{session, events, prompter};
     editor.Load();
     editor.Activate();
     for (auto _ : state) {
@@ -71,38 +74,20 @@ void BM_SensorsInstall(benchmark::State& state) {
         state.ResumeTiming();
         editor.InstallSelected();
     }
-    if (session.design.Sensors[kSensorsMax].NUMBER != 1 ||
-        editor.installed.Count() != kSensorsMax) {
-        state.SkipWithError("the sensor was not installed");
+    const int entries = static_cast<int>((session.design.*table).size()) - 1;
+    if (last.NUMBER != 1 || editor.installed.Count() != entries) {
+        state.SkipWithError("the row was not installed");
     }
+}
+
+void BM_SensorsInstall(benchmark::State& state) {
+    MeasureInstall<ui::SensorsEditor>(state, &Design::Sensors);
 }
 BENCHMARK(BM_SensorsInstall);
 
+// The turret install asks for the turrets and then for their batteries.
 void BM_TurretsInstall(benchmark::State& state) {
-    Session session;
-    bench::OpenFullDesignSession(session,
-                                 std::filesystem::temp_directory_path() / "korvane-bench-editor");
-    session.design.Turrets[kTurretsMax].NUMBER = 0;
-    Recalculate(session.design, session.catalog->Features(), kRecalcAll);
-    const Design before = session.design;
-
-    ui::DesignEvents events{session.design};
-    FirstOptionPrompter prompter;
-    ui::TurretsEditor editor{session, events, prompter};
-    editor.Load();
-    editor.Activate();
-    for (auto _ : state) {
-        state.PauseTiming();
-        session.design = before;
-        editor.available.Select(0);
-        state.ResumeTiming();
-        editor.InstallSelected();
-    }
-    const ComponentRecord& installed = session.design.Turrets[kTurretsMax];
-    if (installed.NUMBER != 1 || installed.MISCSTR[2].trimmed() != "1" ||
-        editor.installed.Count() != kTurretsMax) {
-        state.SkipWithError("the turret was not installed");
-    }
+    MeasureInstall<ui::TurretsEditor>(state, &Design::Turrets);
 }
 BENCHMARK(BM_TurretsInstall);
 

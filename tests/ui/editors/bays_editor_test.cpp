@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/status_summary.h"
-#include "ui/editors/list_editor_test_support.h"
+#include "ui/editors/weapons_section_test_support.h"
 
 namespace korvane::ui_test {
 namespace {
@@ -17,12 +17,6 @@ ComponentRecord BayRow(int id, std::string_view label, std::string_view factors,
     row.MISCSTR[1] = factors.substr(0, 10);
     row.MISCSTR[2] = factors.substr(10);
     return row;
-}
-
-std::string Padded(std::string_view label) {
-    std::string text(label);
-    text.resize(20, ' ');
-    return text;
 }
 
 constexpr int kMissileBay = 0;
@@ -100,16 +94,8 @@ TEST_F(BaysEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     InstallTyped(kMissileBay, "2");
     InstallTyped(kMesonBay, "1");
     MarkSaved(design());
-    const Design before = design();
-    ui::BaysEditor reopened{session_, events_, prompter_};
-    reopened.Load();
-    reopened.Activate();
-    reopened.installed.Select(1);
-    reopened.ShowInstalledDetails();
-    EXPECT_EQ(reopened.installed_details.caption, "675.0 KL  100.0 Tons  10.0 Mw  Cr30,000,000.0");
-    EXPECT_EQ(reopened.Done(), ui::ParentWindow::WeaponSystemsEditor);
-    EXPECT_TRUE(SameDesignFile(design(), before));
-    EXPECT_FALSE(design().DesignChanged);
+    EXPECT_TRUE(ReopeningChangesNothing<ui::BaysEditor>(
+        session_, events_, prompter_, 1, "675.0 KL  100.0 Tons  10.0 Mw  Cr30,000,000.0"));
 }
 
 }  // namespace

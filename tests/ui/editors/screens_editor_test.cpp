@@ -3,16 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/status_summary.h"
-#include "ui/editors/list_editor_test_support.h"
+#include "ui/editors/weapons_section_test_support.h"
 
 namespace korvane::ui_test {
 namespace {
-
-std::string Padded(std::string_view label) {
-    std::string text(label);
-    text.resize(20, ' ');
-    return text;
-}
 
 constexpr int kNuclearDamper = 0;
 constexpr int kMesonScreen = 1;
@@ -81,16 +75,8 @@ TEST_F(ScreensEditorTest, ChangeNumberAsksAboutScreens) {
 TEST_F(ScreensEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     Install(kNuclearDamper, 2);
     MarkSaved(design());
-    const Design before = design();
-    ui::ScreensEditor reopened{session_, events_, prompter_};
-    reopened.Load();
-    reopened.Activate();
-    reopened.installed.Select(0);
-    reopened.ShowInstalledDetails();
-    EXPECT_EQ(reopened.installed_details.caption, "27.0 KL  10.0 Tons  4.0 Mw  Cr2,000,000.0");
-    EXPECT_EQ(reopened.Done(), ui::ParentWindow::WeaponSystemsEditor);
-    EXPECT_TRUE(SameDesignFile(design(), before));
-    EXPECT_FALSE(design().DesignChanged);
+    EXPECT_TRUE(ReopeningChangesNothing<ui::ScreensEditor>(
+        session_, events_, prompter_, 0, "27.0 KL  10.0 Tons  4.0 Mw  Cr2,000,000.0"));
 }
 
 }  // namespace

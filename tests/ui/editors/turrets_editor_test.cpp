@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/status_summary.h"
-#include "ui/editors/list_editor_test_support.h"
+#include "ui/editors/weapons_section_test_support.h"
 
 namespace korvane::ui_test {
 namespace {
@@ -19,12 +19,6 @@ ComponentRecord TurretRow(int id, std::string_view label, std::vector<double> th
         row.MISCNUM[f + 1] = thresholds[f];
     }
     return row;
-}
-
-std::string Padded(std::string_view label) {
-    std::string text(label);
-    text.resize(20, ' ');
-    return text;
 }
 
 constexpr int kTriple = 0;
@@ -258,16 +252,8 @@ TEST_F(TurretsEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     Install(kTriple, 2, 2);
     Install(kSingle, 1, 1);
     MarkSaved(design());
-    const Design before = design();
-    ui::TurretsEditor reopened{session_, events_, prompter_};
-    reopened.Load();
-    reopened.Activate();
-    reopened.installed.Select(0);
-    reopened.ShowInstalledDetails();
-    EXPECT_EQ(reopened.installed_details.caption, "27.0 KL  4.0 Tons  2.0 Mw  Cr400,000.0");
-    EXPECT_EQ(reopened.Done(), ui::ParentWindow::WeaponSystemsEditor);
-    EXPECT_TRUE(SameDesignFile(design(), before));
-    EXPECT_FALSE(design().DesignChanged);
+    EXPECT_TRUE(ReopeningChangesNothing<ui::TurretsEditor>(
+        session_, events_, prompter_, 0, "27.0 KL  4.0 Tons  2.0 Mw  Cr400,000.0"));
 }
 
 }  // namespace
