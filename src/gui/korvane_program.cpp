@@ -54,7 +54,22 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     return true;
 }
 
+void KorvaneProgram::AddSectionEditor(ui::Section section, std::function<void()> open) {
+    section_editors_[section] = std::move(open);
+    main_window_.EnableSectionEditor(section);
+    if (main_view_) {
+        main_view_->Refresh();
+    }
+}
+
 void KorvaneProgram::WireMainWindow() {
+    QObject::connect(main_view_.get(), &MainWindowView::sectionEditorRequested, main_view_.get(),
+                     [this](ui::Section section) {
+                         if (const auto editor = section_editors_.find(section);
+                             editor != section_editors_.end()) {
+                             editor->second();
+                         }
+                     });
     QObject::connect(main_view_.get(), &MainWindowView::textWindowRequested, main_view_.get(),
                      [this] { ShowTextWindow(); });
     QObject::connect(main_view_.get(), &MainWindowView::batchWindowRequested, main_view_.get(),

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,11 @@ public:
     bool Start(const std::vector<std::string>& arguments);
 
     Session& session() { return session_; }
+    // Gives `section` its editor: the section's button in the main window is
+    // enabled and opens it through `open`, which shows the editor (and hides
+    // what it replaces).
+    void AddSectionEditor(ui::Section section, std::function<void()> open);
+
     MainWindowView& MainWindow() { return *main_view_; }
     TotalsWindowView& TotalsWindow() { return *totals_view_; }
     // Made on first use, as the text window is.
@@ -56,6 +62,7 @@ private:
     void ShowAbout();
 
     std::function<void()> end_;
+    std::map<ui::Section, std::function<void()>> section_editors_;
     Session session_;
     ui::DesignEvents events_{session_.design};
     QtPrompter prompter_;

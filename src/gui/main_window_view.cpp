@@ -221,8 +221,11 @@ void MainWindowView::Click(ui::MainWindowCommand command) {
 
 void MainWindowView::Carry(ui::MainWindowRequest request) {
     Refresh();
-    switch (request) {
+    switch (request.kind) {
         case ui::MainWindowRequest::None:
+            break;
+        case ui::MainWindowRequest::OpenSectionEditor:
+            emit sectionEditorRequested(request.section);
             break;
         case ui::MainWindowRequest::ShowTextWindow:
             emit textWindowRequested();

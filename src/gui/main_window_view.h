@@ -37,6 +37,7 @@ public:
     QAbstractButton* Button(ui::MainWindowCommand command) const;
 
 signals:
+    void sectionEditorRequested(ui::Section section);
     void textWindowRequested();
     void batchWindowRequested();
     void aboutRequested();

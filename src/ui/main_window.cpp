@@ -24,12 +24,6 @@ namespace korvane::ui {
 
 namespace {
 
-// The section editors are not part of the program yet: their buttons are disabled.
-constexpr std::array<MainWindowCommand, 9> kSectionEditorCommands = {
-    MainWindowCommand::Hull,        MainWindowCommand::Power,   MainWindowCommand::Drives,
-    MainWindowCommand::Electronics, MainWindowCommand::Weapons, MainWindowCommand::Control,
-    MainWindowCommand::Crew,        MainWindowCommand::Craft,   MainWindowCommand::Other};
-
 constexpr const char* kUnsavedChangesQuestion = "You haven't saved your changes. Are you sure?";
 
 std::string TrimmedBlanks(std::string_view text) {
@@ -87,10 +81,17 @@ MainWindow::MainWindow(Session& session, DesignEvents& events, Prompter& prompte
       totals_(totals),
       text_window_(text_window) {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        buttons_[i].caption = CommandCaption(static_cast<MainWindowCommand>(i));
+        const auto command = static_cast<MainWindowCommand>(i);
+        buttons_[i].caption = CommandCaption(command);
+        buttons_[i].enabled = !SectionOf(command);
     }
-    for (const MainWindowCommand command : kSectionEditorCommands) {
-        ButtonOf(command).enabled = false;
+}
+
+void MainWindow::EnableSectionEditor(Section section) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        if (SectionOf(static_cast<MainWindowCommand>(i)) == section) {
+            buttons_[i].enabled = true;
+        }
     }
 }
 
@@ -109,6 +110,9 @@ MainWindowRequest MainWindow::Click(MainWindowCommand command) {
     if (!ButtonOf(command).enabled) {
         return MainWindowRequest::None;
     }
+    if (const std::optional<Section> section = SectionOf(command)) {
+        return MainWindowRequest::OpenEditorOf(*section);
+    }
     switch (command) {
         case MainWindowCommand::Hull:
         case MainWindowCommand::Power:
@@ -119,7 +123,7 @@ MainWindowRequest MainWindow::Click(MainWindowCommand command) {
         case MainWindowCommand::Crew:
         case MainWindowCommand::Craft:
         case MainWindowCommand::Other:
-            break;
+            break;  // the section editors, above
         case MainWindowCommand::Reset:
             return ResetCommand();
         case MainWindowCommand::Exit:

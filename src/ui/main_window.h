@@ -15,18 +15,34 @@
 namespace korvane::ui {
 
 // What the view does after a command of the main window.
-enum class MainWindowRequest {
-    None,             // nothing more
-    ShowTextWindow,   // show the text window modally; its heading and text are set
-    ShowBatchWindow,  // hide the main window and show the batch window
-    ShowAbout,        // show the about box modally
-    Quit,             // end the program
+struct MainWindowRequest {
+    enum Kind {
+        None,               // nothing more
+        OpenSectionEditor,  // open the editor of `section`
+        ShowTextWindow,     // show the text window modally; its heading and text are set
+        ShowBatchWindow,    // hide the main window and show the batch window
+        ShowAbout,          // show the about box modally
+        Quit,               // end the program
+    };
+
+    // Most requests are their kind alone, and read as it (`return MainWindowRequest::Quit`).
+    MainWindowRequest(Kind request_kind = None) : kind(request_kind) {}
+    static MainWindowRequest OpenEditorOf(Section editor_section) {
+        MainWindowRequest request(OpenSectionEditor);
+        request.section = editor_section;
+        return request;
+    }
+
+    Kind kind;
+    Section section = Section::Hull;  // the editor to open
+
+    friend bool operator==(const MainWindowRequest&, const MainWindowRequest&) = default;
 };
 
 // The main window: the section buttons that open the editors and the
 // file and post-design commands, over the session's one design. Each button's
-// caption is the label beside it. The section editors are not part of the
-// program yet, so their buttons are disabled.
+// caption is the label beside it. A section's button stays disabled until the
+// program has an editor for it.
 class MainWindow {
 public:
     MainWindow(Session& session, DesignEvents& events, Prompter& prompter, Desktop& desktop,
@@ -44,6 +60,9 @@ public:
 
     // A click on the command's button; a disabled button does nothing.
     MainWindowRequest Click(MainWindowCommand command);
+
+    // The program has an editor for `section`: its button is enabled.
+    void EnableSectionEditor(Section section);
 
     // The commands.
     void LoadDesignCommand();

@@ -52,4 +52,29 @@ std::string_view CommandCaption(MainWindowCommand command) {
     return {};
 }
 
+std::optional<Section> SectionOf(MainWindowCommand command) {
+    switch (command) {
+        case MainWindowCommand::Hull:
+            return Section::Hull;
+        case MainWindowCommand::Power:
+            return Section::Power;
+        case MainWindowCommand::Drives:
+            return Section::Drives;
+        case MainWindowCommand::Electronics:
+            return Section::Electronics;
+        case MainWindowCommand::Weapons:
+            return Section::Weapons;
+        case MainWindowCommand::Control:
+            return Section::Control;
+        case MainWindowCommand::Crew:
+            return Section::Crew;
+        case MainWindowCommand::Craft:
+            return Section::Craft;
+        case MainWindowCommand::Other:
+            return Section::Other;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace korvane::ui

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
+
+#include "ui/section.h"
 
 namespace korvane::ui {
 
@@ -40,6 +43,9 @@ inline constexpr std::size_t kMainWindowCommandCount =
 // The caption of the command's button, which its label beside it shows ("&&"
 // shows as one "&").
 std::string_view CommandCaption(MainWindowCommand command);
+
+// The section whose editor the command opens; none for the other commands.
+std::optional<Section> SectionOf(MainWindowCommand command);
 
 // A keyboard shortcut of the main window: the keys as a key sequence reads
 // ("Ctrl+Shift+S") and the command it runs.

@@ -46,13 +46,29 @@ TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
     EXPECT_NEAR(Main().frameGeometry().center().x(), area.center().x(), 1);
     EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 100")));
 
-    // The section editors are not there yet: their buttons and labels are greyed.
+    // A section without an editor has its button and label greyed.
     EXPECT_FALSE(Button(MainWindowCommand::Hull)->isEnabled());
     EXPECT_EQ(Button(MainWindowCommand::Hull)->toolTip(), QStringLiteral("Hull & basic data"));
     EXPECT_TRUE(Button(MainWindowCommand::Recalculate)->isEnabled());
     EXPECT_EQ(Button(MainWindowCommand::LoadDesign)->toolTip(),
               QStringLiteral("Load Design (Ctrl+O)"));
     EXPECT_FALSE(Button(MainWindowCommand::LoadDesign)->icon().isNull());
+}
+
+TEST_F(MainWindowViewTest, ASectionButtonOpensTheEditorAddedForIt) {
+    int opened = 0;
+    program_.AddSectionEditor(ui::Section::Power, [&opened] { ++opened; });
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(Button(MainWindowCommand::Hull)->isEnabled());
+    ASSERT_TRUE(Button(MainWindowCommand::Power)->isEnabled());
+    Button(MainWindowCommand::Power)->click();
+    EXPECT_EQ(opened, 1);
+
+    int hull_opened = 0;
+    program_.AddSectionEditor(ui::Section::Hull, [&hull_opened] { ++hull_opened; });
+    Button(MainWindowCommand::Hull)->click();
+    EXPECT_EQ(hull_opened, 1) << "an editor added after the start counts at once";
+    EXPECT_EQ(opened, 1);
 }
 
 TEST_F(MainWindowViewTest, TheCommandLineDesignIsLoadedAndNamedInTheTitle) {

@@ -60,6 +60,14 @@ TEST_F(MainWindowTest, SectionButtonsAreDisabledAndShortcutsClickTheirCommands) 
               "Last x edits...;Bulk save options;Posh Print!;List features;About;");
     EXPECT_EQ(main_window_.Click(MainWindowCommand::Hull), MainWindowRequest::None);
 
+    main_window_.EnableSectionEditor(Section::Crew);
+    EXPECT_TRUE(main_window_.ButtonOf(MainWindowCommand::Crew).enabled);
+    EXPECT_FALSE(main_window_.ButtonOf(MainWindowCommand::Craft).enabled);
+    EXPECT_EQ(main_window_.Click(MainWindowCommand::Crew),
+              MainWindowRequest::OpenEditorOf(Section::Crew));
+    EXPECT_NE(main_window_.Click(MainWindowCommand::Crew),
+              MainWindowRequest::OpenEditorOf(Section::Hull));
+
     std::string clicked;
     for (const Shortcut& shortcut : kMainWindowShortcuts) {
         clicked += std::string(shortcut.keys) + "=" +
