@@ -20,17 +20,20 @@ constexpr int kSpinalColumn = 3;
 
 // The factor of an ordinary turret row: the highest k (1–10) up to which every
 // threshold MISCNUM k is met by the number of batteries Int(weapons / battery size).
+// A factor the row does not have (threshold 0, or 9999 and more) ends the climb
+// as a threshold not met does: a 0 would otherwise be met by any battery.
 double TurretFactor(const ComponentRecord& turret, double batterySize, double weapons) {
     double factor = 0;
     if (!(batterySize > 0)) {
         return factor;
     }
     const double batteries = Int(weapons / batterySize);
-    for (std::size_t k = 1; k <= 10; ++k) {
-        if (!(batteries >= turret.MISCNUM[k])) {
+    for (int k = 1; k <= kHighestTurretFactor; ++k) {
+        if (!TurretHasFactor(turret, k) ||
+            !(batteries >= turret.MISCNUM[static_cast<std::size_t>(k)])) {
             break;
         }
-        factor = static_cast<double>(k);
+        factor = k;
     }
     return factor;
 }
@@ -73,6 +76,15 @@ double WeaponsPerTurret(const ComponentRecord& turret) {
         m = 3;
     }
     return m;
+}
+
+bool TurretHasFactor(const ComponentRecord& turret, int factor) {
+    constexpr double kNoSuchFactor = 9999;
+    if (factor < 1 || factor > kHighestTurretFactor) {
+        return false;
+    }
+    const double threshold = turret.MISCNUM[static_cast<std::size_t>(factor)];
+    return threshold > 0 && threshold < kNoSuchFactor;
 }
 
 void RecalculateWeapons(Design& design) {

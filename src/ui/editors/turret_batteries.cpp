@@ -7,25 +7,10 @@
 
 namespace korvane::ui {
 
-namespace {
-
-// Thresholds from here on mark a factor the row does not have.
-constexpr double kNoSuchFactor = 9999;
-
-}  // namespace
-
-bool TurretFactorAvailable(const ComponentRecord& turret, int factor) {
-    if (factor < 1 || factor > kHighestTurretFactor) {
-        return false;
-    }
-    const double threshold = turret.MISCNUM[static_cast<std::size_t>(factor)];
-    return threshold > 0 && threshold < kNoSuchFactor;
-}
-
 std::vector<int> AvailableTurretFactors(const ComponentRecord& turret) {
     std::vector<int> factors;
-    for (int factor = 1; factor <= kHighestTurretFactor; ++factor) {
-        if (TurretFactorAvailable(turret, factor)) {
+    for (int factor = 1; factor <= engine::kHighestTurretFactor; ++factor) {
+        if (engine::TurretHasFactor(turret, factor)) {
             factors.push_back(factor);
         }
     }
@@ -34,8 +19,8 @@ std::vector<int> AvailableTurretFactors(const ComponentRecord& turret) {
 
 double MaxBatteries(const ComponentRecord& turret, int factor) {
     const double weapons = engine::WeaponsPerTurret(turret) * turret.NUMBER;
-    for (int f = std::min(factor, kHighestTurretFactor); f >= 1; --f) {
-        if (!TurretFactorAvailable(turret, f)) {
+    for (int f = std::min(factor, engine::kHighestTurretFactor); f >= 1; --f) {
+        if (!engine::TurretHasFactor(turret, f)) {
             continue;
         }
         const double batteries = std::floor(weapons / turret.MISCNUM[static_cast<std::size_t>(f)]);
