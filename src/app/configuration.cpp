@@ -2,11 +2,12 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
 #include <system_error>
 
 #include "files/atomic_write.h"
 #include "files/path_utils.h"
+#include "files/regular_file.h"
 
 namespace korvane {
 
@@ -24,6 +25,18 @@ std::string Trimmed(std::string text) {
     }
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
+
+// A value in quotes, as "C:\Ships" or '/srv/ships', is taken without them.
+std::string Unquoted(std::string text) {
+    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
+        text.back() == text.front()) {
+        return text.substr(1, text.size() - 2);
+    }
+    return text;
+}
+
+// Far more than a configuration file of one key needs.
+constexpr std::uintmax_t kLargestFile = 1 << 20;
 
 std::filesystem::path XdgFolder(const char* variable, const char* fallback_under_home) {
     const std::string value = EnvironmentText(variable);
@@ -59,35 +72,44 @@ std::optional<std::string> ReadCatalogDirKey(std::istream& configuration) {
         }
         if (key == "DBLOC") {
             // Character 6 is the "=" in a well-formed line and is skipped whatever it is.
-            return line.size() > 6 ? line.substr(6) : std::string();
+            return Unquoted(Trimmed(line.size() > 6 ? line.substr(6) : std::string()));
         }
     }
     return std::nullopt;
 }
 
-Result<std::string> ResolveCatalogDir(const ConfigurationPlaces& places,
-                                      const std::filesystem::path& current_folder) {
+Result<CatalogFolder> ResolveCatalogDir(const ConfigurationPlaces& places) {
     const std::filesystem::path file = places.config_folder / kConfigurationFileName;
+    std::string data_folder = places.data_folder.string();
+    WithTrailingSeparator(data_folder);
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {
         std::filesystem::create_directories(places.config_folder, error);
         const Status written = WriteFileAtomically(file, [&](std::ostream& out) {
-            std::string data_folder = places.data_folder.string();
-            out << "[Database]\r\nDBLoc=" << WithTrailingSeparator(data_folder) << "\r\n";
+            out << "[Database]\r\nDBLoc=" << data_folder << "\r\n";
         });
         if (!written) {
             return Error{"The configuration file cannot be created: " + written.message()};
         }
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return Error{file.string() + ": the configuration file cannot be read"};
+    const Result<std::string> text = ReadRegularFile(file, "configuration file", kLargestFile);
+    if (!text) {
+        if (!std::filesystem::is_regular_file(file, error) &&
+            std::filesystem::exists(file, error)) {
+            return CatalogFolder{data_folder, text.message() + "; the catalog is kept in " +
+                                                  data_folder + " instead."};
+        }
+        return Error{text.message()};
     }
+    std::istringstream in(text.value());
     std::string folder = ReadCatalogDirKey(in).value_or("");
     if (folder.empty()) {
-        folder = current_folder.string();
+        return CatalogFolder{data_folder, file.string() +
+                                              ": names no catalog folder (DBLoc=); the catalog "
+                                              "is kept in " +
+                                              data_folder + " instead."};
     }
-    return WithTrailingSeparator(folder);
+    return CatalogFolder{WithTrailingSeparator(folder), ""};
 }
 
 }  // namespace korvane

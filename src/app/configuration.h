@@ -22,13 +22,21 @@ struct ConfigurationPlaces {
 ConfigurationPlaces ConfigurationPlacesFromEnvironment();
 
 // The catalog folder named by the configuration text: the first line whose first
-// five characters, upper-cased, are "DBLOC" supplies it, from character 7 on.
+// five characters, upper-cased, are "DBLOC" supplies it, from character 7 on,
+// without the blanks and the quotes around it.
 std::optional<std::string> ReadCatalogDirKey(std::istream& configuration);
 
+// The catalog folder, ending in a separator, and why it is not the configured
+// one when it is not (a person is to be told).
+struct CatalogFolder {
+    std::string path;
+    std::string notice;
+};
+
 // Finds the catalog folder: creates the configuration file when it is missing
-// (pointing at the data folder), reads its key, and falls back to the current
-// folder when the key is missing or empty. The result ends in a separator.
-Result<std::string> ResolveCatalogDir(const ConfigurationPlaces& places,
-                                      const std::filesystem::path& current_folder);
+// (pointing at the data folder) and reads its key. A key that is missing or
+// empty, or a configuration file that is not a regular file, gives the data
+// folder and a notice.
+Result<CatalogFolder> ResolveCatalogDir(const ConfigurationPlaces& places);
 
 }  // namespace korvane

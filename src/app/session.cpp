@@ -30,13 +30,13 @@ std::filesystem::path Session::CatalogPath() const {
     return std::filesystem::path(CatalogDir) / kCatalogFileName;
 }
 
-Status OpenCatalog(Session& session, const ConfigurationPlaces& places,
-                   const std::filesystem::path& current_folder) {
-    auto folder = ResolveCatalogDir(places, current_folder);
+Status OpenCatalog(Session& session, const ConfigurationPlaces& places) {
+    auto folder = ResolveCatalogDir(places);
     if (!folder) {
         return folder.status();
     }
-    session.CatalogDir = *folder;
+    session.CatalogDir = folder->path;
+    session.CatalogDirNotice = folder->notice;
     const std::filesystem::path file = session.CatalogPath();
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {

@@ -23,7 +23,8 @@ inline constexpr const char* NewLine = "\r\n";
 
 // What the running program holds: the open catalog and the one current design.
 struct Session {
-    std::string CatalogDir;  // ends in a separator
+    std::string CatalogDir;        // ends in a separator
+    std::string CatalogDirNotice;  // why CatalogDir is not the configured folder, when it is not
     std::unique_ptr<CatalogStore> catalog;
     Design design;
     std::string CurrentDesignPath;  // the design file last loaded or saved
@@ -37,8 +38,7 @@ struct Session {
 // Finds the catalog through the configuration file and opens it. A missing
 // catalog file is created from the standard catalog; one that cannot be read is
 // reported with its path and the way out.
-Status OpenCatalog(Session& session, const ConfigurationPlaces& places,
-                   const std::filesystem::path& current_folder);
+Status OpenCatalog(Session& session, const ConfigurationPlaces& places);
 
 // Writes the standard catalog over the catalog file of the session's folder,
 // keeping nothing of the old file, and opens it.

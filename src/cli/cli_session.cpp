@@ -11,10 +11,10 @@
 namespace korvane::cli {
 
 bool OpenConfiguredCatalog(Session& session, std::ostream& err) {
-    std::error_code error;
-    const std::filesystem::path current_folder = std::filesystem::current_path(error);
-    const Status opened =
-        OpenCatalog(session, ConfigurationPlacesFromEnvironment(), current_folder);
+    const Status opened = OpenCatalog(session, ConfigurationPlacesFromEnvironment());
+    if (!session.CatalogDirNotice.empty()) {
+        err << TerminalMessage(session.CatalogDirNotice) << '\n';
+    }
     if (!opened) {
         err << TerminalMessage(opened.message()) << '\n';
         return false;

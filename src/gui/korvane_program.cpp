@@ -2,9 +2,6 @@
 
 #include <QApplication>
 
-#include <filesystem>
-#include <system_error>
-
 #include "app/configuration.h"
 #include "gui/about_box_view.h"
 #include "gui/batch_window_view.h"
@@ -40,10 +37,7 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, events_);
     WireMainWindow();
 
-    std::error_code error;
-    const std::filesystem::path current_folder = std::filesystem::current_path(error);
-    if (!ui::StartSession(session_, prompter_, events_, ConfigurationPlacesFromEnvironment(),
-                          current_folder)) {
+    if (!ui::StartSession(session_, prompter_, events_, ConfigurationPlacesFromEnvironment())) {
         QApplication::restoreOverrideCursor();
         return false;
     }

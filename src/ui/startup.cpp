@@ -64,8 +64,12 @@ bool OfferStandardCatalog(Session& session, Prompter& prompter, const std::strin
 }  // namespace
 
 bool StartSession(Session& session, Prompter& prompter, DesignEvents& events,
-                  const ConfigurationPlaces& places, const std::filesystem::path& current_folder) {
-    const Status opened = OpenCatalog(session, places, current_folder);
+                  const ConfigurationPlaces& places) {
+    const Status opened = OpenCatalog(session, places);
+    if (!session.CatalogDirNotice.empty()) {
+        prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(session.CatalogDirNotice),
+                             MessageIcon::Warning);
+    }
     if (!opened) {
         // Without a catalog folder (the configuration could not be read or
         // written) there is nowhere to put a new catalog.

@@ -18,12 +18,13 @@ namespace korvane::ui {
 // pointer is normal again.
 
 // Opens the configured catalog, fills the rule tables and builds the new
-// design, announced to the windows that show it. A catalog that cannot be opened is
+// design, announced to the windows that show it. A configuration that names no
+// usable folder is told about (the data folder serves). A catalog that cannot be opened is
 // reported with its path, with the offer to recreate the standard catalog in
 // its place (the unreadable file is kept beside it); false when the program
 // has to end there.
 bool StartSession(Session& session, Prompter& prompter, DesignEvents& events,
-                  const ConfigurationPlaces& places, const std::filesystem::path& current_folder);
+                  const ConfigurationPlaces& places);
 
 // The design named on the command line (the arguments after the program's
 // name, joined by blanks and trimmed) is loaded as the current design. A file

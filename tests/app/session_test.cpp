@@ -17,7 +17,7 @@ TEST(Session, TitleCarriesTheVersion) {
 
 class OpenCatalogTest : public ::testing::Test {
 protected:
-    Status Open() { return OpenCatalog(session_, places_, dir_ / "current"); }
+    Status Open() { return OpenCatalog(session_, places_); }
 
     TempDir dir_;
     ConfigurationPlaces places_{dir_ / "config", dir_ / "data"};

@@ -42,6 +42,27 @@ TEST(CatalogCli, ConfigurationPointsAtTheCatalogFolder) {
     EXPECT_TRUE(Contains(run.out, "Catalog: " + (home / "elsewhere" / "korva.db").string()));
 }
 
+TEST(CatalogCli, AnEmptyOrBlankFolderInTheConfigurationNeverMeansTheCurrentFolder) {
+    TempDir home;
+    std::filesystem::create_directories(home / "config" / "korvane");
+    testing::WriteText(home / "config" / "korvane" / "Korvaw.ini",
+                       "[Database]\r\nDBLoc= \"" + (home / "quoted").string() + "\" \r\n");
+    const auto quoted = RunCli(home.path(), "");
+    ASSERT_EQ(quoted.exit_code, 0) << quoted.err;
+    EXPECT_TRUE(Contains(quoted.out, "Catalog: " + (home / "quoted" / "korva.db").string()));
+    EXPECT_EQ(quoted.err, "");
+
+    testing::WriteText(home / "config" / "korvane" / "Korvaw.ini", "[Database]\r\nDBLoc= \r\n");
+    const auto blank = RunCli(home.path(), "");
+    ASSERT_EQ(blank.exit_code, 0) << blank.err;
+    EXPECT_TRUE(
+        Contains(blank.out, "Catalog: " + (home / "data" / "korvane" / "korva.db").string()))
+        << blank.out;
+    EXPECT_TRUE(Contains(blank.err, "names no catalog folder")) << blank.err;
+    EXPECT_FALSE(std::filesystem::exists(home / "korva.db"));
+    EXPECT_FALSE(std::filesystem::exists(home / " "));
+}
+
 TEST(CatalogCli, UsageErrorsExitWithTwo) {
     TempDir home;
     EXPECT_EQ(RunCli(home.path(), "frobnicate").exit_code, 2);

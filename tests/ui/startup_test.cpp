@@ -18,7 +18,7 @@ using testing::WriteText;
 
 class StartupTest : public ::testing::Test {
 protected:
-    bool Start() { return StartSession(session_, prompter_, events_, places_, dir_.path()); }
+    bool Start() { return StartSession(session_, prompter_, events_, places_); }
 
     std::filesystem::path UnreadableCatalog() {
         const std::filesystem::path file = places_.data_folder / "korva.db";
@@ -52,6 +52,18 @@ TEST_F(StartupTest, YesRecreatesTheStandardCatalogAndKeepsTheUnreadableFile) {
     EXPECT_EQ(ReadText(file.string() + ".broken"), "an older one");
     EXPECT_EQ(ReadText(file.string() + ".broken2"), "somebody's notes");
     EXPECT_EQ(totals_.displacement.caption.substr(0, 6), "D: 100") << "the new design is shown";
+}
+
+TEST_F(StartupTest, AConfigurationWithoutAFolderIsToldAboutAndTheDataFolderServes) {
+    std::filesystem::create_directories(places_.config_folder);
+    WriteText(places_.config_folder / kConfigurationFileName, "[Database]\r\nDBLoc=\r\n");
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_EQ(prompter_.questions()[0].kind, testing::QuestionKind::Message);
+    EXPECT_EQ(prompter_.questions()[0].icon, MessageIcon::Warning);
+    EXPECT_NE(prompter_.questions()[0].text.find("names no catalog folder"), std::string::npos);
+    EXPECT_EQ(session_.CatalogPath(), places_.data_folder / kCatalogFileName);
+    EXPECT_TRUE(std::filesystem::exists(session_.CatalogPath()));
 }
 
 TEST_F(StartupTest, TheCommandLineDesignIsLoaded) {
