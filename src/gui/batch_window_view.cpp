@@ -24,13 +24,14 @@ constexpr int kProgressColumns = 60;
 
 }  // namespace
 
-BatchWindowView::BatchWindowView(ui::BatchWindow& logic)
+BatchWindowView::BatchWindowView(ui::BatchWindow& logic, Session& session, Prompter& prompter)
     : logic_(logic),
       resave_(new QPushButton(this)),
       resave_and_web_(new QPushButton(this)),
       done_(new QPushButton(this)),
       progress_text_(new QLabel(this)),
-      progress_bar_(new QProgressBar(this)) {
+      progress_bar_(new QProgressBar(this)),
+      worker_(session, prompter) {
     setObjectName(QStringLiteral("BatchWindow"));
     resave_->setObjectName(QStringLiteral("Resave"));
     resave_and_web_->setObjectName(QStringLiteral("ResaveAndWeb"));
@@ -41,6 +42,7 @@ BatchWindowView::BatchWindowView(ui::BatchWindow& logic)
     resave_and_web_->setIcon(QIcon::fromTheme(QStringLiteral("text-html")));
     progress_text_->setMinimumWidth(fontMetrics().averageCharWidth() * kProgressColumns);
     progress_text_->setTextFormat(Qt::PlainText);
+    progress_bar_->setFormat(QStringLiteral("%v of %m designs done"));
 
     auto* frame = new QGroupBox(QtText(ui::BatchWindow::kFrameCaption), this);
     auto* runs = new QVBoxLayout(frame);
@@ -57,14 +59,16 @@ BatchWindowView::BatchWindowView(ui::BatchWindow& logic)
     layout->addWidget(frame);
     layout->addLayout(bottom);
 
-    connect(resave_, &QPushButton::clicked, this, [this] { Run(&ui::BatchWindow::ResaveClick); });
-    connect(resave_and_web_, &QPushButton::clicked, this,
-            [this] { Run(&ui::BatchWindow::ResaveAndWebClick); });
-    connect(done_, &QPushButton::clicked, this, [this] { logic_.DoneClick(); });
-    logic_.OnProgress = [this] {
-        Refresh();
-        QCoreApplication::processEvents();
-    };
+    bindings_.Bind(*resave_, logic_.resave, [this] { logic_.ResaveClick(); });
+    bindings_.Bind(*resave_and_web_, logic_.resave_and_web, [this] { logic_.ResaveAndWebClick(); });
+    bindings_.Bind(*done_, logic_.done, [this] { logic_.DoneClick(); });
+    bindings_.Bind(*progress_text_, logic_.progress_text);
+    logic_.SetRunner([this](const ui::BatchJob& job) {
+        worker_.Start(
+            job, [this](const BatchProgress& step) { logic_.Progressed(step); },
+            [this](const Result<BatchOutcome>& outcome) { RunEnded(outcome); });
+    });
+    logic_.OnProgress = [this] { Refresh(); };
     logic_.OnDone = [this] {
         Refresh();
         emit done();
@@ -74,18 +78,20 @@ BatchWindowView::BatchWindowView(ui::BatchWindow& logic)
 
 // The logic may outlive its window: it must not call into a window that is gone.
 BatchWindowView::~BatchWindowView() {
+    logic_.SetRunner(nullptr);
     logic_.OnProgress = nullptr;
     logic_.OnDone = nullptr;
+    if (busy_pointer_) {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 void BatchWindowView::Refresh() {
     setWindowTitle(QtText(logic_.Caption));
-    ShowButton(*resave_, logic_.resave);
-    ShowButton(*resave_and_web_, logic_.resave_and_web);
-    ShowButton(*done_, logic_.done);
-    ShowLabel(*progress_text_, logic_.progress_text);
+    bindings_.Show();
     progress_bar_->setRange(0, std::max(1, logic_.progress.maximum));
     progress_bar_->setValue(logic_.progress.value);
+    progress_bar_->setTextVisible(logic_.progress.maximum > 0);
     if (logic_.Busy != busy_pointer_) {
         busy_pointer_ = logic_.Busy;
         if (busy_pointer_) {
@@ -99,8 +105,8 @@ void BatchWindowView::Refresh() {
     }
 }
 
-void BatchWindowView::Run(void (ui::BatchWindow::*command)()) {
-    (logic_.*command)();
+void BatchWindowView::RunEnded(const Result<BatchOutcome>& outcome) {
+    logic_.Ended(outcome);
     Refresh();
     emit runEnded();
     if (logic_.ErrorWindowRequested) {

@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+#include "app/prompter.h"
+#include "app/session.h"
+#include "gui/batch_worker.h"
+#include "gui/control_binding.h"
 #include "ui/batch_window.h"
 
 class QLabel;
@@ -11,13 +15,18 @@ class QPushButton;
 namespace korvane::gui {
 
 // The batch window: the two run buttons in the frame "Bulk File Options", the
-// progress text with a progress bar beside it, and "Done". During a run it
-// repaints after every file and keeps the program responsive.
+// progress text with a progress bar beside it that counts the designs done,
+// and "Done". A run goes on off the window's thread; the window shows each
+// file as it is done and stays responsive, its buttons disabled until the end.
+// Closing it during a run does nothing, as "Done" does; a window destroyed
+// during a run waits for it.
 class BatchWindowView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BatchWindowView(ui::BatchWindow& logic);
+    // `session` and `prompter` are the logic's: the worker copies the one and
+    // sounds the run's beeps through the other.
+    BatchWindowView(ui::BatchWindow& logic, Session& session, Prompter& prompter);
     ~BatchWindowView() override;
 
     // Copies the logic's state to the widgets.
@@ -36,7 +45,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Run(void (ui::BatchWindow::*command)());
+    void RunEnded(const Result<BatchOutcome>& outcome);
 
     ui::BatchWindow& logic_;
     QPushButton* resave_;
@@ -44,6 +53,8 @@ private:
     QPushButton* done_;
     QLabel* progress_text_;
     QProgressBar* progress_bar_;
+    ControlBindings bindings_;
+    BatchWorker worker_;
     bool busy_pointer_ = false;
     bool placed_ = false;
 };

@@ -37,12 +37,22 @@ void BatchWindow::RunOnChosenFolder(BatchKind kind) {
     progress_text.caption.clear();
     progress = {};
     Refresh();
-    const Result<BatchOutcome> outcome =
-        RunBatch(session_, prompter_, *folder, kind, today_(), [this](const BatchProgress& step) {
-            progress_text.caption = ProgressText(step);
-            progress = {step.done, step.total};
-            Refresh();
-        });
+    const BatchJob job{*folder, kind, today_()};
+    if (runner_) {
+        runner_(job);
+        return;
+    }
+    Ended(RunBatch(session_, prompter_, job.folder, job.kind, job.today,
+                   [this](const BatchProgress& step) { Progressed(step); }));
+}
+
+void BatchWindow::Progressed(const BatchProgress& step) {
+    progress_text.caption = ProgressText(step);
+    progress = {step.done, step.total};
+    Refresh();
+}
+
+void BatchWindow::Ended(const Result<BatchOutcome>& outcome) {
     SetRunning(false);
     Refresh();
     if (!outcome) {
@@ -53,10 +63,10 @@ void BatchWindow::RunOnChosenFolder(BatchKind kind) {
     ErrorWindowRequested = !error_list_.empty();
 }
 
-// The loop processes window events after each file, so every button stays
-// disabled while it runs: "Done" would hand the main window, and with it the
-// design the loop is working on, back to the user, and a second click on a
-// run button would start a run inside the run.
+// The window stays alive while a run lasts, so every button stays disabled:
+// "Done" would hand the main window back to the user, whose design the run's
+// end replaces, and a second click on a run button would start a run inside
+// the run.
 void BatchWindow::SetRunning(bool running) {
     running_ = running;
     Busy = running;

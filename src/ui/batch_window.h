@@ -12,6 +12,14 @@
 
 namespace korvane::ui {
 
+// A run the batch window has started: the chosen folder, what to make of it,
+// and the day its saves are dated.
+struct BatchJob {
+    std::string folder;
+    BatchKind kind = BatchKind::Resave;
+    std::chrono::sys_days today;
+};
+
 // The batch window: loads, recalculates and saves every design of a chosen
 // folder, optionally building the web index over them, and then lists what
 // went wrong in the text window.
@@ -38,7 +46,7 @@ public:
     const std::string& ErrorListText() const { return error_list_; }
 
     // Called once the window has changed during a run (after each file): the
-    // view repaints and processes pending events so the program stays alive.
+    // view repaints.
     std::function<void()> OnProgress;
     // Called by "Done" once this window is hidden: the main window shows again.
     std::function<void()> OnDone;
@@ -49,6 +57,15 @@ public:
     void ResaveAndWebClick() { RunOnChosenFolder(BatchKind::ResaveAndWeb); }
     void DoneClick();
 
+    // What carries out a started run. It reports each processed file to
+    // Progressed() and the outcome to Ended(), on the window's own thread. By
+    // default the run is carried out at once, before the click returns.
+    using Runner = std::function<void(const BatchJob&)>;
+    void SetRunner(Runner runner) { runner_ = std::move(runner); }
+    void Progressed(const BatchProgress& step);
+    void Ended(const Result<BatchOutcome>& outcome);
+    bool Running() const { return running_; }
+
 private:
     void RunOnChosenFolder(BatchKind kind);
     void SetRunning(bool running);
@@ -57,6 +74,7 @@ private:
     Session& session_;
     Prompter& prompter_;
     std::function<std::chrono::sys_days()> today_;
+    Runner runner_;
     std::string error_list_;
     bool running_ = false;
 };

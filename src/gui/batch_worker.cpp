@@ -1,0 +1,113 @@
+#include "gui/batch_worker.h"
+
+#include <QThread>
+
+#include <optional>
+#include <utility>
+
+namespace korvane::gui {
+
+namespace {
+
+// The questions of a run off the window's thread. A run asks none (it saves
+// to each design's own file); should one come, it gets its default, which
+// changes nothing. The beeps are counted and sounded once the run is back.
+class RunPrompter final : public Prompter {
+public:
+    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return false; }
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+    std::optional<int> Choose(const std::string&, const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> AskText(const std::string&, const std::string&,
+                                       const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> AskOpenFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> AskSaveFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ChooseDirectory(const std::string&) override { return std::nullopt; }
+    void Beep() override { ++beeps; }
+
+    int beeps = 0;
+};
+
+}  // namespace
+
+struct BatchWorker::Run {
+    Session session;
+    RunPrompter prompter;
+    std::optional<Result<BatchOutcome>> outcome;
+    Progressed progressed;
+    Ended ended;
+};
+
+BatchWorker::BatchWorker(Session& session, Prompter& prompter)
+    : session_(session), prompter_(prompter) {}
+
+BatchWorker::~BatchWorker() {
+    if (thread_ != nullptr) {
+        thread_->wait();
+        delete thread_;
+    }
+}
+
+void BatchWorker::Start(const ui::BatchJob& job, Progressed progressed, Ended ended) {
+    if (run_) {
+        return;
+    }
+    Result<std::unique_ptr<CatalogStore>> catalog = CatalogStore::Open(session_.catalog->Path());
+    if (!catalog) {
+        ended(Error{catalog.message()});
+        return;
+    }
+    run_ = std::make_unique<Run>();
+    Session& copy = run_->session;
+    copy.CatalogDir = session_.CatalogDir;
+    copy.catalog = std::move(catalog.value());
+    copy.design = session_.design;
+    copy.CurrentDesignPath = session_.CurrentDesignPath;
+    copy.NotesFileName = session_.NotesFileName;
+    copy.LastPagePath = session_.LastPagePath;
+    copy.RecentListFrozen = session_.RecentListFrozen;
+    run_->progressed = std::move(progressed);
+    run_->ended = std::move(ended);
+
+    Run& run = *run_;
+    thread_ = QThread::create([this, &run, job] {
+        run.outcome = RunBatch(run.session, run.prompter, job.folder, job.kind, job.today,
+                               [this, &run](const BatchProgress& step) {
+                                   QMetaObject::invokeMethod(
+                                       this,
+                                       [&run, step] {
+                                           if (run.progressed) {
+                                               run.progressed(step);
+                                           }
+                                       },
+                                       Qt::QueuedConnection);
+                               });
+    });
+    // Emitted on the run's thread, heard on this object's: after every progress report.
+    connect(thread_, &QThread::finished, this, &BatchWorker::Finish);
+    thread_->start();
+}
+
+void BatchWorker::Finish() {
+    thread_->wait();
+    delete thread_;
+    thread_ = nullptr;
+    const std::unique_ptr<Run> run = std::move(run_);
+    session_.design = std::move(run->session.design);
+    session_.CurrentDesignPath = std::move(run->session.CurrentDesignPath);
+    session_.NotesFileName = std::move(run->session.NotesFileName);
+    session_.LastPagePath = std::move(run->session.LastPagePath);
+    for (int beep = 0; beep < run->prompter.beeps; ++beep) {
+        prompter_.Beep();
+    }
+    run->ended(*run->outcome);
+}
+
+}  // namespace korvane::gui
