@@ -42,11 +42,6 @@ void TotalsWindow::ShowStatusSummary(Design& design) {
     problem_line = {Joined(summary.problems, "; "), kColourRed, !summary.problems.empty()};
 }
 
-void TotalsWindow::ShowChangedMark(const Design& design) {
-    const ChangedMark mark = ChangedMarkOf(design);
-    changed_mark = {mark.caption, mark.colour};
-}
-
 void TotalsWindow::ShowUtilization(const Design& design, Prompter& prompter) const {
     prompter.ShowMessage(kProgramName, UtilizationMessage(design), MessageIcon::Information);
 }

@@ -23,8 +23,6 @@ public:
     // Fills the labels, the lamp and the problem list from the design (and
     // settles DesignValid and the problem list, as the status summary does).
     void ShowStatusSummary(Design& design);
-    // The changed mark alone: "Changed" in red or "Saved" in green.
-    void ShowChangedMark(const Design& design);
 
     // "%": the utilization message, titled with the program's name.
     void ShowUtilization(const Design& design, Prompter& prompter) const;
