@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -135,6 +136,24 @@ TEST_F(BatchWindowViewTest, TheWorkerRunsOffTheWindowsThreadAndHandsTheLastDesig
     EXPECT_FALSE(logic_.Running());
     EXPECT_TRUE(Button("Done").isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy pointer is gone";
+}
+
+TEST_F(BatchWindowViewTest, ARunWhoseCatalogCannotBeOpenedAgainIsToldAndEndsAtOnce) {
+    Write("a.k2d", {"Alpha"});
+    std::filesystem::remove(session_.catalog->Path());
+    QSignalSpy ended(&window_, &gui::BatchWindowView::runEnded);
+    QString told;
+    ChooseFleet();
+    watchdog_.Expect([&told](QWidget& box) {
+        told = static_cast<QMessageBox&>(box).text();
+        PressKey(Qt::Key_Return)(box);
+    });
+    Button("Resave").click();
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_TRUE(told.contains(QStringLiteral("korva.db"))) << told.toStdString();
+    EXPECT_FALSE(logic_.Running());
+    EXPECT_TRUE(Button("Resave").isEnabled());
+    EXPECT_FALSE(std::filesystem::exists(fleet_ / "a.htm"));
 }
 
 TEST_F(BatchWindowViewTest, ClosingTheWindowDuringARunLeavesItsFilesWhole) {
