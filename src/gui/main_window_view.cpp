@@ -81,6 +81,9 @@ constexpr std::array<Placed, 10> kPostDesignOptions = {{
     {ui::MainWindowCommand::Reset, "Reset", {"system-run", QStyle::SP_BrowserReload}},
 }};
 
+// Every command has its button: a picture button in one of the frames, or "About".
+static_assert(kDesignOptions.size() + kPostDesignOptions.size() + 1 == ui::kMainWindowCommandCount);
+
 QString ShortcutOf(ui::MainWindowCommand command) {
     for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
         if (shortcut.command == command) {
