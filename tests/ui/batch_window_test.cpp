@@ -122,6 +122,31 @@ TEST_F(BatchWindowTest, AFolderThatCannotBeReadIsToldInAMessage) {
     EXPECT_TRUE(window_.done.enabled);
 }
 
+TEST_F(BatchWindowTest, ARunnerCarriesTheJobAndTheWindowWaitsForItsEnd) {
+    std::vector<BatchJob> jobs;
+    window_.SetRunner([&jobs](const BatchJob& job) { jobs.push_back(job); });
+    prompter_.AnswerDirectory(Folder());
+    window_.ResaveAndWebClick();
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].folder, Folder());
+    EXPECT_EQ(jobs[0].kind, BatchKind::ResaveAndWeb);
+    EXPECT_EQ(jobs[0].today, kToday);
+    EXPECT_TRUE(window_.Running());
+    EXPECT_FALSE(window_.done.enabled);
+    window_.ResaveClick();  // a run is going: no second one, no question
+    EXPECT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(prompter_.questions().size(), 1u);
+
+    window_.Progressed({Folder() + "a.k2d", 1, 2});
+    EXPECT_EQ(window_.progress_text.caption, Folder() + "a.k2d 1 of 2");
+    EXPECT_EQ(window_.progress.value, 1);
+    window_.Ended(BatchOutcome{2, {"a.k2d - error", "    No main computer"}});
+    EXPECT_FALSE(window_.Running());
+    EXPECT_TRUE(window_.done.enabled && window_.resave.enabled);
+    EXPECT_TRUE(window_.ErrorWindowRequested);
+    EXPECT_EQ(window_.ErrorListText(), "a.k2d - error\r\n    No main computer\r\n");
+}
+
 TEST_F(BatchWindowTest, DoneHidesTheWindowAndHandsBackToTheMainWindow) {
     EXPECT_EQ(window_.Caption, AppTitle());
     EXPECT_EQ(window_.resave.caption, "Load-calc-save all in a directory");
