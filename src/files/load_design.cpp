@@ -35,7 +35,7 @@ Status LoadDesign(Session& session, int mode, Prompter& prompter) {
         return LoadDesignFile(session, session.CurrentDesignPath);
     }
     std::error_code error;
-    const FileDialogRequest request{"Load Design", "", "*.k2d", "*.k2d",
+    const FileDialogRequest request{"Load Design", "Design files", "*.k2d", "*.k2d",
                                     std::filesystem::current_path(error).string()};
     const std::optional<std::string> chosen = prompter.AskOpenFile(request);
     if (!chosen || chosen->empty()) {

@@ -85,6 +85,15 @@ TEST_F(MainWindowTest, TitleNamesTheDesignFileAndMarksUnsavedChanges) {
     EXPECT_EQ(main_window_.Caption(), AppTitle() + " - Scout.K2D *");
 }
 
+TEST_F(MainWindowTest, TheLoadDesignDialogNamesItsFilter) {
+    prompter_.AnswerOpenFile(std::nullopt);
+    main_window_.LoadDesignCommand();
+    ASSERT_EQ(LastQuestion().kind, QuestionKind::OpenFile);
+    EXPECT_EQ(LastQuestion().file.filter_description, "Design files")
+        << "a filter without a name is a blank entry in the dialog's list";
+    EXPECT_EQ(LastQuestion().file.pattern, "*.k2d");
+}
+
 TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutAndNoKeepsTheDesign) {
     prompter_.AnswerOpenFile(std::nullopt);
     main_window_.LoadDesignCommand();
