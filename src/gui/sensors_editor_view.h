@@ -3,6 +3,8 @@
 #include "gui/list_editor_view.h"
 #include "ui/editors/sensors_editor.h"
 
+class QLabel;
+
 namespace korvane::gui {
 
 // The sensors editor's window: the list editor with "Defaults" and the scan
