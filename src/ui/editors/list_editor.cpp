@@ -36,12 +36,13 @@ bool StartsWithNumber(std::string_view text) {
     return pos < text.size() && text[pos] >= '0' && text[pos] <= '9';
 }
 
-std::vector<std::string> CountOptions(CountPrompt kind) {
+// "1" … "9", then `last`.
+std::vector<std::string> CountOptions(const char* last) {
     std::vector<std::string> options;
     for (int count = 1; count <= 9; ++count) {
         options.push_back(std::to_string(count));
     }
-    options.push_back(kind == CountPrompt::UpToTen ? "10" : "Enter");
+    options.push_back(last);
     return options;
 }
 
@@ -155,7 +156,7 @@ std::string ListEditor::AvailableRowText(const ComponentRecord& row) const {
     return text;
 }
 
-std::optional<std::string> ListEditor::AvailableDetailsOf(const ComponentRecord&) {
+std::optional<std::string> ListEditor::AvailableDetailsOf(const ComponentRecord&) const {
     return std::nullopt;
 }
 
@@ -177,13 +178,20 @@ std::string ListEditor::InstalledDetailsOf(const ComponentRecord& entry) {
 }
 
 bool ListEditor::AskCount(ComponentRecord& entry) {
-    const auto count = AskCountText(shape_.count_caption, shape_.count_prompt, "Give number");
-    if (!count) {
+    if (shape_.count_prompt == CountPrompt::UpToTen) {
+        const std::optional<int> count = AskUpToTen(shape_.count_caption);
+        if (count) {
+            entry.NUMBER = *count;
+        }
+        return count.has_value();
+    }
+    const auto typed = AskNineOrEnter(shape_.count_caption, "Give number");
+    if (!typed) {
         return false;
     }
-    const double number = LeadingNumber(*count);
-    if (number != 0) {
-        entry.NUMBER = number;
+    const double count = LeadingNumber(*typed);
+    if (count != 0) {
+        entry.NUMBER = count;
     } else if (shape_.zero_count == ZeroCount::InstallNothing) {
         entry.NUMBER = 0;
     }
@@ -196,13 +204,17 @@ std::vector<std::string> ListEditor::ModifyOptions() const {
 
 void ListEditor::ModifyFurther(int, ComponentRecord&) {}
 
-std::optional<std::string> ListEditor::AskCountText(const std::string& caption, CountPrompt kind,
-                                                    const std::string& input_prompt) {
-    const std::optional<int> position = prompter_.Choose(caption, CountOptions(kind));
+std::optional<int> ListEditor::AskUpToTen(const std::string& caption) {
+    return prompter_.Choose(caption, CountOptions("10"));
+}
+
+std::optional<std::string> ListEditor::AskNineOrEnter(const std::string& caption,
+                                                      const std::string& input_prompt) {
+    const std::optional<int> position = prompter_.Choose(caption, CountOptions("Enter"));
     if (!position) {
         return std::nullopt;
     }
-    if (kind == CountPrompt::NineOrEnter && *position == 10) {
+    if (*position == 10) {
         return prompter_.AskText(AppTitle(), input_prompt, "1");
     }
     return std::to_string(*position);

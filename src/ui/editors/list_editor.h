@@ -99,7 +99,7 @@ protected:
     // the code is read back.
     virtual std::string AvailableRowText(const ComponentRecord& row) const;
     // What a click on an available row shows; nothing by default.
-    virtual std::optional<std::string> AvailableDetailsOf(const ComponentRecord& row);
+    virtual std::optional<std::string> AvailableDetailsOf(const ComponentRecord& row) const;
     // An installed row: the label, " x" and the number, then InstalledRowTail.
     virtual std::string InstalledRowText(const ComponentRecord& entry) const;
     virtual std::string InstalledRowTail(const ComponentRecord& entry) const;
@@ -115,10 +115,13 @@ protected:
     // An option after the first two, chosen for `entry`.
     virtual void ModifyFurther(int option, ComponentRecord& entry);
 
-    // The count question of `kind`: the chosen position as text, or what was
-    // typed after "Enter" into the input box `input_prompt`.
-    std::optional<std::string> AskCountText(const std::string& caption, CountPrompt kind,
-                                            const std::string& input_prompt);
+    // The count questions: options "1" … "10", giving the chosen position;
+    // or "1" … "9" and "Enter", giving the chosen position as text or, after
+    // "Enter", what was typed into the input box `input_prompt`. No value when
+    // a question was closed without an answer.
+    std::optional<int> AskUpToTen(const std::string& caption);
+    std::optional<std::string> AskNineOrEnter(const std::string& caption,
+                                              const std::string& input_prompt);
     // The first free entry after `after`, if any.
     std::optional<int> NextFreeEntry(int after = 0);
     void ShowMaximumMessage();
@@ -129,7 +132,6 @@ protected:
     Design& design() { return session_.design; }
     Catalog& catalog() { return session_.catalog->Features(); }
     Prompter& prompter() { return prompter_; }
-    const ListEditorShape& shape() const { return shape_; }
 
 private:
     // The design table entry of the selected installed row.

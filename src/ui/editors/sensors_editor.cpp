@@ -40,11 +40,11 @@ void SensorsEditor::Activate() {
 }
 
 void SensorsEditor::InstallDefaults() {
-    const auto count = AskCountText("Install how many?", CountPrompt::UpToTen, "");
+    const std::optional<int> count = AskUpToTen("Install how many?");
     if (!count) {
         return;
     }
-    const double n = std::stod(*count);
+    const double n = *count;
     std::optional<int> entry = NextFreeEntry();
     if (!entry) {
         ShowMaximumMessage();

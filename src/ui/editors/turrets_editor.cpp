@@ -63,7 +63,7 @@ bool TurretsEditor::AskCount(ComponentRecord& entry) {
     if (entry.NUMBER <= 0) {
         return true;
     }
-    const auto batteries = AskCountText("Batteries?", CountPrompt::NineOrEnter, "Give batteries");
+    const auto batteries = AskNineOrEnter("Batteries?", "Give batteries");
     if (!batteries) {
         return false;
     }
