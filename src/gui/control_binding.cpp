@@ -43,13 +43,14 @@ bool SameRows(const QComboBox& widget, const ui::ListBox& list) {
     return true;
 }
 
-bool SameRows(const QListWidget& widget, const ui::ListBox& list) {
+bool SameRows(const QListWidget& widget, const ui::ListBox& list,
+              const ControlBindings::RowText& shown) {
     if (widget.count() != list.Count()) {
         return false;
     }
     for (int row = 0; row < list.Count(); ++row) {
         const QListWidgetItem& item = *widget.item(row);
-        if (item.text() != QtText(list.Text(row)) ||
+        if (item.text() != shown(list.Text(row)) ||
             item.data(Qt::UserRole).toInt() != list.ItemData(row)) {
             return false;
         }
@@ -140,7 +141,10 @@ void ControlBindings::Bind(QComboBox& widget, ui::ListBox& list, Handler picked)
 }
 
 void ControlBindings::Bind(QListWidget& widget, ui::ListBox& list, Handler clicked,
-                           Handler double_clicked) {
+                           Handler double_clicked, RowText shown) {
+    if (!shown) {
+        shown = [](const std::string& row) { return QtText(row); };
+    }
     QObject::connect(&widget, &QListWidget::currentRowChanged, &widget,
                      [&list, clicked = std::move(clicked)](int row) {
                          list.Select(RowOrNone(row));
@@ -153,12 +157,12 @@ void ControlBindings::Bind(QListWidget& widget, ui::ListBox& list, Handler click
             Run(double_clicked);
         });
     // Rows are rebuilt only when they differ, so that a refresh keeps the scroll position.
-    show_.push_back([&widget, &list] {
+    show_.push_back([&widget, &list, shown = std::move(shown)] {
         const QSignalBlocker quiet(widget);
-        if (!SameRows(widget, list)) {
+        if (!SameRows(widget, list, shown)) {
             widget.clear();
             for (int row = 0; row < list.Count(); ++row) {
-                auto* item = new QListWidgetItem(QtText(list.Text(row)), &widget);
+                auto* item = new QListWidgetItem(shown(list.Text(row)), &widget);
                 item->setData(Qt::UserRole, list.ItemData(row));
             }
         }

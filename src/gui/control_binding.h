@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/controls.h"
@@ -41,9 +44,11 @@ public:
     // the item data as their user data.
     void Bind(QComboBox& widget, ui::ListBox& list, Handler picked = {});
     // Moving to a row (mouse or keys) selects it, then `clicked` runs; a
-    // double-click selects its row and runs `double_clicked`.
+    // double-click selects its row and runs `double_clicked`. A row shows
+    // `shown` of its text (the whole text by default).
+    using RowText = std::function<QString(const std::string& row)>;
     void Bind(QListWidget& widget, ui::ListBox& list, Handler clicked = {},
-              Handler double_clicked = {});
+              Handler double_clicked = {}, RowText shown = {});
     // Shown only: the logic sets them. A button's click runs `clicked`.
     void Bind(QLabel& widget, const ui::Label& label);
     void Bind(QAbstractButton& widget, const ui::Button& button, Handler clicked = {});

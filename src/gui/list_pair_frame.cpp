@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -28,29 +27,12 @@ QString ShownRowText(const std::string& row) {
     return QtText(shown);
 }
 
-// Copies the rows and the selection of `list` to `widget`, rebuilding the
-// rows only when they differ, so that a refresh keeps the scroll position.
-void ShowList(QListWidget& widget, const ui::ListBox& list) {
-    const QSignalBlocker quiet(widget);
-    bool same = widget.count() == list.Count();
-    for (int row = 0; same && row < list.Count(); ++row) {
-        same = widget.item(row)->text() == ShownRowText(list.Text(row));
-    }
-    if (!same) {
-        widget.clear();
-        for (int row = 0; row < list.Count(); ++row) {
-            widget.addItem(ShownRowText(list.Text(row)));
-        }
-        const int text_width = std::max(widget.sizeHintForColumn(0),
-                                        widget.fontMetrics().averageCharWidth() * kListColumns);
-        widget.setMinimumWidth(text_width + 2 * widget.frameWidth() +
-                               widget.verticalScrollBar()->sizeHint().width());
-    }
-    widget.setCurrentRow(list.Selected().value_or(-1));
-}
-
-void Select(ui::ListBox& list, int row) {
-    list.Select(row >= 0 ? std::optional<int>(row) : std::nullopt);
+// Wide enough for the longest row, and for at least kListColumns characters.
+void FitWidthToRows(QListWidget& widget) {
+    const int text_width = std::max(widget.sizeHintForColumn(0),
+                                    widget.fontMetrics().averageCharWidth() * kListColumns);
+    widget.setMinimumWidth(text_width + 2 * widget.frameWidth() +
+                           widget.verticalScrollBar()->sizeHint().width());
 }
 
 QListWidget* NewList(QWidget* parent, const char* name) {
@@ -102,54 +84,42 @@ ListPairFrame::ListPairFrame(ui::ListEditor& logic, QWidget* parent)
     lists->addWidget(installed_details_, 2, 1);
     lists->setRowStretch(1, 1);
 
-    connect(available_, &QListWidget::currentRowChanged, this, [this](int row) {
-        Select(logic_.available, row);
-        logic_.ShowAvailableDetails();
-        emit handled();
-    });
-    connect(available_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { InstallRow(available_->row(item)); });
-    connect(installed_, &QListWidget::currentRowChanged, this, [this](int row) {
-        Select(logic_.installed, row);
-        logic_.ShowInstalledDetails();
-        emit handled();
-    });
-    connect(installed_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { ModifyRow(installed_->row(item)); });
+    const auto handled_after = [this](void (ui::ListEditor::*event)()) {
+        return [this, event] {
+            (logic_.*event)();
+            emit handled();
+        };
+    };
+    bindings_.Bind(*available_caption_, logic_.available_caption);
+    bindings_.Bind(*available_, logic_.available,
+                   handled_after(&ui::ListEditor::ShowAvailableDetails),
+                   handled_after(&ui::ListEditor::InstallSelected), ShownRowText);
+    bindings_.Bind(*available_details_, logic_.available_details);
+    bindings_.Bind(*installed_caption_, logic_.installed_caption);
+    bindings_.Bind(*installed_, logic_.installed,
+                   handled_after(&ui::ListEditor::ShowInstalledDetails),
+                   handled_after(&ui::ListEditor::ModifySelected), ShownRowText);
+    bindings_.Bind(*installed_details_, logic_.installed_details);
     available_->installEventFilter(this);
     installed_->installEventFilter(this);
 }
 
 void ListPairFrame::Refresh() {
     setTitle(QtText(logic_.frame.caption));
-    available_caption_->setText(QtText(logic_.available_caption.caption));
-    installed_caption_->setText(QtText(logic_.installed_caption.caption));
-    ShowList(*available_, logic_.available);
-    ShowList(*installed_, logic_.installed);
-    ShowLabel(*available_details_, logic_.available_details);
-    ShowLabel(*installed_details_, logic_.installed_details);
-}
-
-void ListPairFrame::InstallRow(int row) {
-    Select(logic_.available, row);
-    logic_.InstallSelected();
-    emit handled();
-}
-
-void ListPairFrame::ModifyRow(int row) {
-    Select(logic_.installed, row);
-    logic_.ModifySelected();
-    emit handled();
+    bindings_.Show();
+    FitWidthToRows(*available_);
+    FitWidthToRows(*installed_);
 }
 
 // Enter on a row does what a double-click does.
 bool ListPairFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (IsEnter(event) && watched == available_) {
-        InstallRow(available_->currentRow());
-        return true;
-    }
-    if (IsEnter(event) && watched == installed_) {
-        ModifyRow(installed_->currentRow());
+    if (IsEnter(event) && (watched == available_ || watched == installed_)) {
+        if (watched == available_) {
+            logic_.InstallSelected();
+        } else {
+            logic_.ModifySelected();
+        }
+        emit handled();
         return true;
     }
     return QGroupBox::eventFilter(watched, event);

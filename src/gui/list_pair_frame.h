@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "gui/control_binding.h"
 #include "ui/editors/list_editor.h"
 
 class QLabel;
@@ -31,10 +32,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void InstallRow(int row);
-    void ModifyRow(int row);
-
     ui::ListEditor& logic_;
+    ControlBindings bindings_;
     QLabel* available_caption_;
     QListWidget* available_;
     QLabel* available_details_;

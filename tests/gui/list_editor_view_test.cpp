@@ -128,6 +128,9 @@ TEST_F(SensorsEditorViewTest, EveryControlIsReachedByTabAndTheListsByTheirMnemon
     EXPECT_EQ(caption.text(), QStringLiteral("&Available:"));
     EXPECT_EQ(caption.buddy(), &Available());
     EXPECT_EQ(Child<QLabel>(window(), "InstalledCaption").buddy(), &Installed());
+    Child<QPushButton>(window(), "Done").setFocus();
+    QTest::keyClick(&window(), Qt::Key_I, Qt::AltModifier);
+    EXPECT_TRUE(Installed().hasFocus()) << "Alt+I reaches the installed list";
 }
 
 TEST(CommunicatorsEditorView, InstallsACommunicatorWithTheListEditorAlone) {
