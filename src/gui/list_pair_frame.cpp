@@ -20,9 +20,11 @@ namespace {
 constexpr int kListColumns = 26;
 
 // What a row shows: an available row carries its table code after 100 blanks,
-// out of sight, as the logic reads it back on install.
+// out of sight, as the logic reads it back on install. A text field never set
+// holds NUL bytes, shown as blanks.
 QString ShownRowText(const std::string& row) {
     std::string shown = row.substr(0, row.find(std::string(100, ' ')));
+    std::replace(shown.begin(), shown.end(), '\0', ' ');
     shown.erase(shown.find_last_not_of(' ') + 1);
     return QtText(shown);
 }

@@ -152,6 +152,14 @@ TEST(CommunicatorsEditorView, InstallsACommunicatorWithTheListEditorAlone) {
     EXPECT_EQ(Rows(Child<QListWidget>(window, "Installed")).size(), 1);
     EXPECT_EQ(session.design.Communicators[1].NUMBER, 3);
     EXPECT_EQ(prompter.questions().at(0).title, "Install how many?");
+
+    // A label never set shows as blanks, not as text cut short at a NUL.
+    session.design.Communicators[2] = session.design.Communicators[1];
+    session.design.Communicators[2].LABEL = FixedText<20>();
+    logic.Activate();
+    window.Refresh();
+    EXPECT_EQ(Rows(Child<QListWidget>(window, "Installed")).at(1),
+              QStringLiteral("%1 x3").arg(QString(20, QLatin1Char(' '))));
 }
 
 }  // namespace
