@@ -4,11 +4,13 @@
 #include <iomanip>
 #include <map>
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
 #include "cli/terminal_text.h"
+#include "files/regular_file.h"
 #include "model/catalog_check.h"
 #include "model/catalog_csv.h"
 #include "model/catalog_values.h"
@@ -33,8 +35,20 @@ bool IsCsv(const std::string& file) {
     return extension == ".csv";
 }
 
+// Far more than any catalog holds.
+constexpr std::uintmax_t kLargestCsvFile = 64 << 20;
+
+Result<std::vector<ComponentRecord>> ReadCsvRows(const std::string& file) {
+    const Result<std::string> text = ReadRegularFile(file, "catalog file", kLargestCsvFile);
+    if (!text) {
+        return Error{text.message()};
+    }
+    std::istringstream in(text.value());
+    return ReadCatalogCsv(in, file);
+}
+
 Result<std::vector<ComponentRecord>> ReadRows(const std::string& file) {
-    return IsCsv(file) ? ReadCatalogCsvFile(file) : ReadCatalogFileRows(file);
+    return IsCsv(file) ? ReadCsvRows(file) : ReadCatalogFileRows(file);
 }
 
 int ReportProblems(const std::vector<std::string>& problems, const std::string& source,
@@ -139,7 +153,7 @@ int RunCatalogExport(const std::string& file, std::ostream& out, std::ostream& e
 }
 
 int RunCatalogImport(const std::string& file, std::ostream& out, std::ostream& err) {
-    auto rows = ReadCatalogCsvFile(file);
+    auto rows = ReadCsvRows(file);
     if (!rows) {
         err << TerminalMessage(rows.message()) << '\n';
         return kFileError;

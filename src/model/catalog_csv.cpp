@@ -1,7 +1,6 @@
 #include "model/catalog_csv.h"
 
 #include <array>
-#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -183,14 +182,6 @@ Result<std::vector<ComponentRecord>> ReadCatalogCsv(std::istream& in,
         rows.push_back(row);
     }
     return rows;
-}
-
-Result<std::vector<ComponentRecord>> ReadCatalogCsvFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return Error{file.string() + ": cannot be opened for reading"};
-    }
-    return ReadCatalogCsv(in, file.string());
 }
 
 void WriteCatalogCsv(std::ostream& out, const std::vector<ComponentRecord>& rows) {

@@ -13,7 +13,6 @@ namespace korvane {
 // Catalog rows as CSV: UTF-8, a header naming every record field, one row per
 // component. Messages name the source, the line and the field.
 Result<std::vector<ComponentRecord>> ReadCatalogCsv(std::istream& in, std::string_view source_name);
-Result<std::vector<ComponentRecord>> ReadCatalogCsvFile(const std::filesystem::path& file);
 
 void WriteCatalogCsv(std::ostream& out, const std::vector<ComponentRecord>& rows);
 Status WriteCatalogCsvFile(const std::filesystem::path& file,

@@ -68,6 +68,14 @@ TEST(FailureCli, ANamedPipeOrFolderNamedLikeADesignIsRefusedWithoutWaiting) {
     }
     EXPECT_TRUE(std::filesystem::is_fifo(home / "pipe.k2d")) << "nothing was written over it";
 
+    ASSERT_EQ(::mkfifo((home / "pipe.csv").c_str(), 0600), 0);
+    for (const char* command : {"catalog check pipe.csv", "catalog import pipe.csv"}) {
+        const auto catalog = RunCli(home.path(), command, kGuard);
+        EXPECT_EQ(catalog.exit_code, 3) << command;
+        EXPECT_TRUE(Contains(catalog.err, "pipe.csv: is a named pipe, not a catalog file"))
+            << command << ": " << catalog.err;
+    }
+
     const auto device = RunCli(home.path(), "show /dev/zero", kGuard);
     EXPECT_EQ(device.exit_code, 3);
     EXPECT_TRUE(Contains(device.err, "/dev/zero: is a device, not a design file")) << device.err;
