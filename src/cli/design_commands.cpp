@@ -17,7 +17,6 @@
 #include "files/companion_files.h"
 #include "files/load_design.h"
 #include "files/save_design.h"
-#include "model/cp1252.h"
 #include "model/record_fields.h"
 #include "reports/report_context.h"
 #include "reports/utilization.h"
@@ -26,7 +25,8 @@ namespace korvane::cli {
 
 namespace {
 
-// A Windows-1252 text for JSON: NULs dropped, trailing blanks removed.
+// A Windows-1252 text for JSON: NULs dropped, trailing blanks removed, and
+// control characters shown as "?" as on the terminal it is printed to.
 std::string JsonText(const std::string& bytes) {
     std::string text;
     std::copy_if(bytes.begin(), bytes.end(), std::back_inserter(text),
@@ -34,7 +34,7 @@ std::string JsonText(const std::string& bytes) {
     while (!text.empty() && text.back() == ' ') {
         text.pop_back();
     }
-    return Utf8FromCp1252(text);
+    return TerminalLine(text);
 }
 
 // The caption's lines; a red caption says so after its last line.

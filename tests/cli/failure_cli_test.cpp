@@ -101,7 +101,8 @@ TEST(FailureCli, ControlCharactersInNamesCannotDriveTheTerminal) {
     TempDir home;
     ASSERT_EQ(RunCli(home.path(), "new ship.k2d").exit_code, 0);
     SetShipName(home / "ship.k2d", "\x1b]0;owned\x07\x1b[2J\x08\x81Ship");
-    for (const char* command : {"show ship.k2d", "profile ship.k2d", "features ship.k2d"}) {
+    for (const char* command :
+         {"show ship.k2d", "show --json ship.k2d", "profile ship.k2d", "features ship.k2d"}) {
         const auto run = RunCli(home.path(), command);
         ASSERT_EQ(run.exit_code, 0) << command << ": " << run.err;
         EXPECT_FALSE(Contains(run.out, "\x1b")) << command;
