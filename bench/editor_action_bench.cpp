@@ -59,7 +59,7 @@ void MeasureInstall(benchmark::State& state, Table Design::*table) {
                                  std::filesystem::temp_directory_path() / "korvane-bench-editor");
     ComponentRecord& last = (session.design.*table).back();
     last.NUMBER = 0;
-    Recalculate(session.design, session.catalog->Features(), kRecalcAll);
+    Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
     const Design before = session.design;
 
     ui::DesignEvents events{session.design};

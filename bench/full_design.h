@@ -29,22 +29,22 @@ inline Design FullDesign(Catalog& catalog) {
     Design design;
     NewDesign(design, catalog);
     design.SetShipName("Benchmark Heavy Cruiser of the Line");
-    design.Slots[1].KL = 1350 * 50;
-    design.Slots[4] = catalog.LookupComponent("PP", 5);
-    design.Slots[4].KL = 2000;
-    design.Slots[6].USP = "3";
-    design.Slots[8].USP = "4";
-    design.Slots[9].NUMBER = 1;
-    design.Slots[10] = catalog.LookupComponent("PU", 1);
-    design.Slots[10].NUMBER = 1;
-    design.Slots[14].NUMBER = 1;
-    design.Slots[16] = catalog.LookupComponent("SP", 1);
-    design.Slots[16].NUMBER = 1;
-    design.Slots[18].MISCNUM[1] = 2;
-    design.Slots[20] = catalog.LookupComponent("CO", 3);
-    design.Slots[26].NUMBER = 1;
-    design.Slots[26].MISCNUM[1] = 50;
-    design.Slots[32].NUMBER = 1;
+    design.Slots[Slot::Hull].KL = 1350 * 50;
+    design.Slots[Slot::PowerPlant] = catalog.LookupComponent("PP", 5);
+    design.Slots[Slot::PowerPlant].KL = 2000;
+    design.Slots[Slot::JumpDrive].USP = "3";
+    design.Slots[Slot::ManeuverDrive].USP = "4";
+    design.Slots[Slot::FuelScoops].NUMBER = 1;
+    design.Slots[Slot::Purifiers] = catalog.LookupComponent("PU", 1);
+    design.Slots[Slot::Purifiers].NUMBER = 1;
+    design.Slots[Slot::EmMask].NUMBER = 1;
+    design.Slots[Slot::SpinalMount] = catalog.LookupComponent("SP", 1);
+    design.Slots[Slot::SpinalMount].NUMBER = 1;
+    design.Slots[Slot::Magazine].MISCNUM[1] = 2;
+    design.Slots[Slot::BackupComputer] = catalog.LookupComponent("CO", 3);
+    design.Slots[Slot::LaunchTube].NUMBER = 1;
+    design.Slots[Slot::LaunchTube].MISCNUM[1] = 50;
+    design.Slots[Slot::AuxiliaryBridge].NUMBER = 1;
     FillFrom(catalog, design.Sensors, "SA", 2);
     FillFrom(catalog, design.Communicators, "CM", 1);
     FillFrom(catalog, design.Turrets, "TR", 4);
@@ -68,7 +68,7 @@ inline Design FullDesign(Catalog& catalog) {
         feature.CR = 250000;
         feature.MW = 0.1;
     }
-    Recalculate(design, catalog, 0);
+    Recalculate(design, catalog, RecalcSection::All);
     return design;
 }
 

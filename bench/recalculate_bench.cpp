@@ -1,4 +1,4 @@
-// Recalculate(0) on the default new design and on a design with every table
+// Recalculate(All) on the default new design and on a design with every table
 // full, against copying the same design (the floor any recalculation pays to
 // touch the tables).
 #include <benchmark/benchmark.h>
@@ -16,7 +16,7 @@ void BM_RecalculateDefaultDesign(benchmark::State& state) {
     Design design;
     NewDesign(design, catalog);
     for (auto _ : state) {
-        Recalculate(design, catalog, 0);
+        Recalculate(design, catalog, RecalcSection::All);
         benchmark::DoNotOptimize(design.UsedKL());
     }
 }
@@ -26,7 +26,7 @@ void BM_RecalculateFullDesign(benchmark::State& state) {
     Catalog catalog(StandardCatalogRows());
     Design design = bench::FullDesign(catalog);
     for (auto _ : state) {
-        Recalculate(design, catalog, 0);
+        Recalculate(design, catalog, RecalcSection::All);
         benchmark::DoNotOptimize(design.UsedKL());
     }
 }

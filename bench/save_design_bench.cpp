@@ -1,4 +1,4 @@
-// A whole SaveDesign(1) of a full design (design file, profile file, HTML page)
+// A whole SaveDesign(CurrentPath) of a full design (design file, profile file, HTML page)
 // against writing the same number of bytes with one plain std::ofstream, in the same run.
 #include <benchmark/benchmark.h>
 
@@ -18,7 +18,7 @@ namespace {
 
 using namespace korvane;
 
-// SaveDesign(1) asks nothing; any question would be a fault of the benchmark.
+// SaveDesign(CurrentPath) asks nothing; any question would be a fault of the benchmark.
 class NoQuestions : public Prompter {
 public:
     bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { std::abort(); }
@@ -67,7 +67,7 @@ void BM_SaveDesign(benchmark::State& state) {
     Session session = FullDesignSession();
     NoQuestions prompter;
     for (auto _ : state) {
-        if (!SaveDesign(session, 1, prompter, Today()).ok()) {
+        if (!SaveDesign(session, SaveMode::CurrentPath, prompter, Today()).ok()) {
             state.SkipWithError("the design was not saved");
             break;
         }
@@ -79,7 +79,7 @@ BENCHMARK(BM_SaveDesign);
 void BM_PlainOfstream(benchmark::State& state) {
     Session session = FullDesignSession();
     NoQuestions prompter;
-    if (!SaveDesign(session, 1, prompter, Today()).ok()) {
+    if (!SaveDesign(session, SaveMode::CurrentPath, prompter, Today()).ok()) {
         std::abort();
     }
     const std::string bytes(SavedBytes(session.CurrentDesignPath), 'x');

@@ -9,30 +9,30 @@ void NewDesign(Design& design, Catalog& catalog) {
     auto& slots = design.Slots;
     design.DesignTL() = 15;
     design.DesignValid() = 1;
-    slots[1].KL = 1350;
-    slots[5].NUMBER = 720;
+    slots[Slot::Hull].KL = 1350;
+    slots[Slot::PlantFuel].NUMBER = 720;
 
-    slots[2] = catalog.LookupComponent("CN", 5);
-    slots[2].MISCNUM[6] = 2;
+    slots[Slot::Configuration] = catalog.LookupComponent("CN", 5);
+    slots[Slot::Configuration].MISCNUM[6] = 2;
 
-    slots[3].MISCNUM[3] = 1;
+    slots[Slot::Armour].MISCNUM[3] = 1;
     const ComponentRecord& armour = catalog.LookupComponent("AT", 4);
-    slots[3].MISCSTR[1] = armour.LABEL.view();
-    slots[3].MISCNUM[1] = armour.TONS;
-    slots[3].MISCNUM[2] = armour.CR;
-    slots[3].TABLE = armour.TABLE;
-    slots[3].IDNUM = armour.IDNUM;
-    slots[3].MISCSTR[2] = "0";
+    slots[Slot::Armour].MISCSTR[1] = armour.LABEL.view();
+    slots[Slot::Armour].MISCNUM[1] = armour.TONS;
+    slots[Slot::Armour].MISCNUM[2] = armour.CR;
+    slots[Slot::Armour].TABLE = armour.TABLE;
+    slots[Slot::Armour].IDNUM = armour.IDNUM;
+    slots[Slot::Armour].MISCSTR[2] = "0";
 
-    slots[12].LABEL = "No avionics";
-    slots[21] = catalog.LookupComponent("PN", 7);
+    slots[Slot::Avionics].LABEL = "No avionics";
+    slots[Slot::Panels] = catalog.LookupComponent("PN", 7);
 
-    slots[19] = catalog.LookupComponent("CO", 1);
-    slots[19].KL *= 3;
-    slots[19].TONS *= 3;
-    slots[19].MW *= 3;
-    slots[19].CR *= 3;
-    slots[19].NUMBER = 3;
+    slots[Slot::MainComputer] = catalog.LookupComponent("CO", 1);
+    slots[Slot::MainComputer].KL *= 3;
+    slots[Slot::MainComputer].TONS *= 3;
+    slots[Slot::MainComputer].MW *= 3;
+    slots[Slot::MainComputer].CR *= 3;
+    slots[Slot::MainComputer].NUMBER = 3;
 
     for (int id = 1; id <= kEnvironmentMax; ++id) {
         design.Environment[id] = catalog.LookupComponent("EN", id);
@@ -41,13 +41,13 @@ void NewDesign(Design& design, Catalog& catalog) {
         }
     }
 
-    if (slots[31].IDNUM == 0) {
-        slots[31].IDNUM = 1;
-        slots[31].USP = "A";
-        slots[31].LABEL = "Merchant";
+    if (slots[Slot::ShipType].IDNUM == 0) {
+        slots[Slot::ShipType].IDNUM = 1;
+        slots[Slot::ShipType].USP = "A";
+        slots[Slot::ShipType].LABEL = "Merchant";
     }
 
-    Recalculate(design, catalog, 0);
+    Recalculate(design, catalog, RecalcSection::All);
     ShowStatusSummary(design);
     MarkSaved(design);
 }

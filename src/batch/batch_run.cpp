@@ -102,14 +102,14 @@ void Run::Process(const std::string& path) {
         return;
     }
     Design& design = session.design;
-    Recalculate(design, session.catalog->Features(), kRecalcAll);
+    Recalculate(design, session.catalog->Features(), RecalcSection::All);
     if (design.DesignValid() == 0) {
         errors.push_back(Shown(path) + (Web() ? " - design error somewhere!" : " - error"));
         for (const std::string& problem : design.Problems) {
             errors.push_back(kProblemIndent + problem);
         }
     }
-    const Status saved = SaveDesign(session, 1, prompter, today);
+    const Status saved = SaveDesign(session, SaveMode::CurrentPath, prompter, today);
     if (!saved) {
         errors.push_back(Shown(path) + " - not saved: " + Shown(saved.message()));
         return;
@@ -127,7 +127,7 @@ void Run::FileUnderType(const std::string& path) {
                          " is replaced by the web index; rename the design to list it");
         return;
     }
-    const ComponentRecord& type_slot = session.design.Slots[31];
+    const ComponentRecord& type_slot = session.design.Slots[Slot::ShipType];
     const int type = MatchShipType(types, type_slot.IDNUM, type_slot.LABEL);
     if (type == 0) {
         errors.push_back(Shown(path) + " - can't match category");

@@ -146,7 +146,7 @@ nlohmann::json DesignJson(Design& design) {
     }
     json["Slots"] = nlohmann::json::array();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        json["Slots"].push_back(SlotJson(design.Slots[slot]));
+        json["Slots"].push_back(SlotJson(design.Slots.ByNumber(slot)));
     }
     return json;
 }
@@ -161,7 +161,7 @@ int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
     NewDesign(session.design, session.catalog->Features());
     session.CurrentDesignPath = AbsolutePath(file);
     CliPrompter prompter(err);
-    const Status saved = SaveDesign(session, 1, prompter, Today());
+    const Status saved = SaveDesign(session, SaveMode::CurrentPath, prompter, Today());
     if (!saved) {
         err << TerminalMessage(saved.message()) << '\n';
         return kFileError;
@@ -195,13 +195,13 @@ int RunResave(const std::string& file, std::ostream& out, std::ostream& err) {
     session.RecentListFrozen = true;
     session.CurrentDesignPath = AbsolutePath(file);
     CliPrompter prompter(err);
-    const Status loaded = LoadDesign(session, 1, prompter);
+    const Status loaded = LoadDesign(session, LoadMode::CurrentPath, prompter);
     if (!loaded) {
         err << TerminalMessage(loaded.message()) << '\n';
         return kFileError;
     }
-    Recalculate(session.design, session.catalog->Features(), 0);
-    const Status saved = SaveDesign(session, 1, prompter, Today());
+    Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
+    const Status saved = SaveDesign(session, SaveMode::CurrentPath, prompter, Today());
     if (!saved) {
         err << TerminalMessage(saved.message()) << '\n';
         return kFileError;

@@ -55,8 +55,8 @@ double NumericValue(const Text& text) {
 }
 
 // Clears a slot by copying slot 0 over it.
-inline void ClearSlot(Design& design, int slot) {
-    design.Slots[slot] = design.Slots[0];
+inline void ClearSlot(Design& design, Slot slot) {
+    design.Slots[slot] = design.Slots[Slot::Empty];
 }
 
 // Adds field × entry NUMBER of the four summed fields of an entry to a slot.

@@ -64,10 +64,10 @@ double RatingFromThresholds(double y, const double (&thresholds)[5]) {
 void RecalculateDrives(Design& design) {
     BlockProblems problems(design, ProblemSource::Drives);
     auto& slots = design.Slots;
-    ComponentRecord& jump = slots[6];
-    ComponentRecord& jumpFuel = slots[7];
-    ComponentRecord& maneuver = slots[8];
-    ComponentRecord& options = slots[33];
+    ComponentRecord& jump = slots[Slot::JumpDrive];
+    ComponentRecord& jumpFuel = slots[Slot::JumpFuel];
+    ComponentRecord& maneuver = slots[Slot::ManeuverDrive];
+    ComponentRecord& options = slots[Slot::DriveOptions];
     const double hullKL = design.HullKL();
     const double D = hullKL / kKlPerTon;
 
@@ -123,20 +123,21 @@ void RecalculateDrives(Design& design) {
     }
 
     // Fuel scoops.
-    slots[9].CR = slots[9].NUMBER == 1 ? slots[1].KL * 75 : 0;
+    slots[Slot::FuelScoops].CR =
+        slots[Slot::FuelScoops].NUMBER == 1 ? slots[Slot::Hull].KL * 75 : 0;
 
     // Purifiers: MISCNUM10 is the purification time in hours (12 when unset).
-    ComponentRecord& purifier = slots[10];
+    ComponentRecord& purifier = slots[Slot::Purifiers];
     if (purifier.NUMBER != 1) {
-        ClearSlot(design, 10);
+        ClearSlot(design, Slot::Purifiers);
     } else {
         if (purifier.MISCNUM[10] == 0) {
             purifier.MISCNUM[10] = 12;
         }
         const double q = purifier.MISCNUM[10] / 6;
         double F = jumpFuel.KL;
-        if (slots[4].MISCNUM[2] == 3) {
-            F += slots[5].KL;
+        if (slots[Slot::PowerPlant].MISCNUM[2] == 3) {
+            F += slots[Slot::PlantFuel].KL;
         }
         const char* const kNoTime = "Purification time is 0";
         purifier.MW = problems.Divide(F * purifier.MISCNUM[1], q, kNoTime);

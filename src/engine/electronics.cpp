@@ -79,7 +79,7 @@ void RecalculateElectronics(Design& design) {
     const int designTL = design.DesignTL();
 
     // Sensors.
-    ClearSlot(design, 11);
+    ClearSlot(design, Slot::Sensors);
     for (std::size_t j = 1; j <= 6; ++j) {
         design.SensorCodes[j] = "-";
     }
@@ -94,7 +94,7 @@ void RecalculateElectronics(Design& design) {
         if (sensor.LABEL.contains("EMS")) {
             w = std::abs(problems.Divide(sensor.TL, designTL, kZeroTechLevel));
         }
-        AddScaled(slots[11], sensor, w);
+        AddScaled(slots[Slot::Sensors], sensor, w);
 
         const std::string letters = ScanLetters(sensor, designTL);
         for (std::size_t j = 1; j <= 6; ++j) {
@@ -125,18 +125,18 @@ void RecalculateElectronics(Design& design) {
     }
 
     // Communicators, weighted by their tech level against the design's.
-    ClearSlot(design, 13);
+    ClearSlot(design, Slot::Communicators);
     for (std::size_t i = 1; i <= kCommunicatorsMax; ++i) {
         const ComponentRecord& commo = design.Communicators[i];
         if (!Counts(commo)) {
             continue;
         }
         const double w = std::abs(problems.Divide(commo.TL, designTL, kZeroTechLevel));
-        AddScaled(slots[13], commo, w);
+        AddScaled(slots[Slot::Communicators], commo, w);
     }
 
     // EM masking.
-    ComponentRecord& masking = slots[14];
+    ComponentRecord& masking = slots[Slot::EmMask];
     if (masking.NUMBER != 1) {
         masking.KL = 0;
         masking.TONS = 0;
@@ -151,7 +151,7 @@ void RecalculateElectronics(Design& design) {
     }
 
     // Avionics.
-    slots[12].NUMBER = slots[12].CR > 0 ? 1 : 0;
+    slots[Slot::Avionics].NUMBER = slots[Slot::Avionics].CR > 0 ? 1 : 0;
 }
 
 }  // namespace korvane::engine

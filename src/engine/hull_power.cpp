@@ -31,12 +31,12 @@ double ArmourScale(Catalog& catalog, double armourValue) {
 
 }  // namespace
 
-void RecalculateHull(Design& design, Catalog& catalog, int section) {
+void RecalculateHull(Design& design, Catalog& catalog, RecalcSection section) {
     BlockProblems problems(design, ProblemSource::Hull);
     auto& slots = design.Slots;
-    ComponentRecord& hull = slots[1];
-    ComponentRecord& config = slots[2];
-    ComponentRecord& armour = slots[3];
+    ComponentRecord& hull = slots[Slot::Hull];
+    ComponentRecord& config = slots[Slot::Configuration];
+    ComponentRecord& armour = slots[Slot::Armour];
 
     design.HullKL() = hull.KL;
     const double hullKL = design.HullKL();
@@ -55,7 +55,7 @@ void RecalculateHull(Design& design, Catalog& catalog, int section) {
     }
 
     // Size code: the last "TC" row whose threshold the displacement reaches.
-    if (section == 0 || hull.USP.first() == ' ') {
+    if (section == RecalcSection::All || hull.USP.first() == ' ') {
         for (int id = 1; id <= kSizeCodeRows; ++id) {
             const ComponentRecord& row = catalog.LookupComponent("TC", id);
             if (!(hullKL / kKlPerTon >= row.MISCNUM[1])) {
@@ -96,8 +96,8 @@ void RecalculateHull(Design& design, Catalog& catalog, int section) {
 void RecalculatePower(Design& design) {
     BlockProblems problems(design, ProblemSource::Power);
     auto& slots = design.Slots;
-    ComponentRecord& plant = slots[4];
-    ComponentRecord& fuel = slots[5];
+    ComponentRecord& plant = slots[Slot::PowerPlant];
+    ComponentRecord& fuel = slots[Slot::PlantFuel];
 
     plant.TONS = plant.KL * plant.MISCNUM[4];
     plant.CR = plant.KL * plant.MISCNUM[5];
@@ -144,7 +144,8 @@ void RecalculatePower(Design& design) {
     const double E = usedMW * fuel.NUMBER;
     double leftOut = 0;
     if (fuel.MISCSTR[1].first() != '1') {
-        leftOut = slots[15].MW + slots[14].MW + slots[16].MW + slots[17].MW;
+        leftOut = slots[Slot::Weapons].MW + slots[Slot::EmMask].MW + slots[Slot::SpinalMount].MW +
+                  slots[Slot::Screens].MW;
     } else {
         const auto& flags = fuel.MISCSTR[2];
         for (std::size_t k = 1; k <= 10; ++k) {
@@ -154,36 +155,37 @@ void RecalculatePower(Design& design) {
             switch (k) {
                 case 1: {
                     const double r = problems.Divide(
-                        fuel.MISCNUM[2], NumericValue(slots[8].USP),
+                        fuel.MISCNUM[2], NumericValue(slots[Slot::ManeuverDrive].USP),
                         "Endurance leaves out the maneuver drive, but its rating is 0");
                     if (r < 1) {
-                        leftOut += (1 - r) * slots[8].MW;
+                        leftOut += (1 - r) * slots[Slot::ManeuverDrive].MW;
                     }
                     break;
                 }
                 case 2:
-                    leftOut += slots[11].MW;
+                    leftOut += slots[Slot::Sensors].MW;
                     break;
                 case 3:
-                    leftOut += slots[13].MW;
+                    leftOut += slots[Slot::Communicators].MW;
                     break;
                 case 4:
-                    leftOut += slots[14].MW;
+                    leftOut += slots[Slot::EmMask].MW;
                     break;
                 case 5:
-                    leftOut += slots[16].MW + slots[15].MW + slots[17].MW;
+                    leftOut += slots[Slot::SpinalMount].MW + slots[Slot::Weapons].MW +
+                               slots[Slot::Screens].MW;
                     break;
                 case 6:
-                    leftOut += slots[20].MW;
+                    leftOut += slots[Slot::BackupComputer].MW;
                     break;
                 case 7:
-                    leftOut += slots[32].MW;
+                    leftOut += slots[Slot::AuxiliaryBridge].MW;
                     break;
                 case 8:
-                    leftOut += slots[28].MW + slots[25].MW;
+                    leftOut += slots[Slot::Environment].MW + slots[Slot::Accommodation].MW;
                     break;
                 case 9:
-                    leftOut += slots[30].MW;
+                    leftOut += slots[Slot::CustomFeatures].MW;
                     break;
                 default:
                     break;

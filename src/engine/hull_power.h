@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/recalculate.h"
 #include "model/catalog.h"
 #include "model/design.h"
 
@@ -7,8 +8,8 @@ namespace korvane::engine {
 
 // Section 1: hull volume, mass and cost, hardpoints, size code,
 // configuration, armour. `section` is the section Recalculate was called with:
-// the size code is re-derived only for section 0 or a size code of one blank.
-void RecalculateHull(Design& design, Catalog& catalog, int section);
+// the size code is re-derived only for section All or a size code of one blank.
+void RecalculateHull(Design& design, Catalog& catalog, RecalcSection section);
 
 // Section 2: power plant, output bonus, plant fuel, endurance.
 void RecalculatePower(Design& design);

@@ -67,10 +67,10 @@ std::string BuildProfileCode(const Design& design) {
     std::string code = "0000000-000000-00000-0";
     const auto& slots = design.Slots;
 
-    Put(code, 1, slots[1].USP.view());
-    Put(code, 2, slots[2].USP.view());
-    Put(code, 3, slots[6].USP.view());
-    Put(code, 4, slots[8].USP.view());
+    Put(code, 1, slots[Slot::Hull].USP.view());
+    Put(code, 2, slots[Slot::Configuration].USP.view());
+    Put(code, 3, slots[Slot::JumpDrive].USP.view());
+    Put(code, 4, slots[Slot::ManeuverDrive].USP.view());
 
     // Power plant rating; a hull of volume 0 gives 0 (the hull block reports it).
     const double hullUnits = design.HullKL() / 13.5 * 0.01;
@@ -78,10 +78,10 @@ std::string BuildProfileCode(const Design& design) {
         hullUnits == 0 ? 0 : std::floor((design.AvailableMW() / 243.75) / hullUnits);
     Put(code, 5, PlainNumber(rating));
 
-    Put(code, 6, slots[19].MISCSTR[1].view());
-    Put(code, 7, CrewClass(slots[24].MISCNUM[10]));
+    Put(code, 6, slots[Slot::MainComputer].MISCSTR[1].view());
+    Put(code, 7, CrewClass(slots[Slot::PassengersAndCrewTotal].MISCNUM[10]));
     Put(code, 8, "-");
-    Put(code, 9, slots[3].MISCSTR[2].view());
+    Put(code, 9, slots[Slot::Armour].MISCSTR[2].view());
     Put(code, 10, LargestFactor(design, {3}));  // sand
     Put(code, 11, ScreenLetter(design, "Meson"));
     Put(code, 12, ScreenLetter(design, "Nucle"));

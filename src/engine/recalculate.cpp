@@ -10,37 +10,39 @@
 
 namespace korvane {
 
-void Recalculate(Design& design, Catalog& catalog, int section) {
-    auto runs = [section](int block) { return section == kRecalcAll || section == block; };
+void Recalculate(Design& design, Catalog& catalog, RecalcSection section) {
+    auto runs = [section](RecalcSection block) {
+        return section == RecalcSection::All || section == block;
+    };
 
     // The window that shows the totals refreshes itself from the design; the
     // previous run's figures it would show first are of no use to the calculation.
-    if (runs(kRecalcHull)) {
+    if (runs(RecalcSection::Hull)) {
         engine::RecalculateHull(design, catalog, section);
     }
-    if (runs(kRecalcPower)) {
+    if (runs(RecalcSection::Power)) {
         engine::RecalculatePower(design);
     }
-    if (runs(kRecalcDrives)) {
+    if (runs(RecalcSection::Drives)) {
         engine::RecalculateDrives(design);
     }
-    if (runs(kRecalcElectronics)) {
+    if (runs(RecalcSection::Electronics)) {
         engine::RecalculateElectronics(design);
     }
-    if (runs(kRecalcWeapons)) {
+    if (runs(RecalcSection::Weapons)) {
         engine::RecalculateWeapons(design);
     }
-    if (runs(kRecalcScreens)) {
+    if (runs(RecalcSection::Screens)) {
         engine::RecalculateScreens(design);
     }
-    if (runs(kRecalcCrew)) {
+    if (runs(RecalcSection::Crew)) {
         engine::RecalculateFeatures(design);
     }
-    if (runs(kRecalcCraft)) {
+    if (runs(RecalcSection::Craft)) {
         engine::RecalculateCraft(design);
     }
     engine::RecalculateControl(design, catalog);  // always; section 7 has no block of its own
-    if (runs(kRecalcCrew)) {
+    if (runs(RecalcSection::Crew)) {
         engine::RecalculateCrew(design);
     }
     engine::RecalculateTotals(design);  // always

@@ -5,21 +5,21 @@
 
 namespace korvane {
 
-// Sections of Recalculate.
-enum RecalcSection : int {
-    kRecalcAll = 0,
-    kRecalcHull = 1,
-    kRecalcPower = 2,
-    kRecalcDrives = 3,
-    kRecalcElectronics = 4,
-    kRecalcWeapons = 5,
-    kRecalcScreens = 6,
-    kRecalcControl = 7,
-    kRecalcCrew = 8,  // crew, accommodation, environment, anti-hijack, custom features
-    kRecalcCraft = 9,
+// Sections of Recalculate: All runs every block, any other one its own blocks.
+enum class RecalcSection : int {
+    All = 0,
+    Hull = 1,
+    Power = 2,
+    Drives = 3,
+    Electronics = 4,
+    Weapons = 5,
+    Screens = 6,
+    Control = 7,
+    Crew = 8,  // crew, accommodation, environment, anti-hijack, custom features
+    Craft = 9,
 };
 
-// Turns the design tables into the computed slot fields and totals. Section 0
+// Turns the design tables into the computed slot fields and totals. Section All
 // runs every block; any other section runs its own blocks plus the always-run
 // ones (control and totals). A block reads what the previous run left in later
 // blocks' fields (UsedMW, the bridge crew text, the panel cost), so a partial
@@ -31,6 +31,6 @@ enum RecalcSection : int {
 // computed, also after partial runs. CheckDesignLimits joins those lists (in
 // block order, without repeats) and the limit breaks (volume, power,
 // hardpoints) into Design::Problems; any problem makes the design invalid.
-void Recalculate(Design& design, Catalog& catalog, int section);
+void Recalculate(Design& design, Catalog& catalog, RecalcSection section);
 
 }  // namespace korvane

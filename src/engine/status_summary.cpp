@@ -71,7 +71,7 @@ StatusSummary ShowStatusSummary(Design& design) {
     const auto colour = [](bool broken) { return broken ? kColourRed : kColourBlack; };
     const std::string newline(kNewLine);
 
-    const std::string slot31 = design.Slots[31].LABEL.trimmed();
+    const std::string slot31 = design.Slots[Slot::ShipType].LABEL.trimmed();
     summary.ship_name = Shown(design.ShipName() + " (" + slot31 + ")");
     summary.tech_level = "TL: " + PlainNumber(design.DesignTL());
 
@@ -93,7 +93,7 @@ StatusSummary ShowStatusSummary(Design& design) {
 
     summary.mass = "Mass: " + FormatPattern(design.TotalTons(), "##,###,###");
     summary.cost = "MCr: " + FormatPattern(design.TotalCr() / 1000000, "###,###");
-    summary.agility = "Ag: " + PlainNumber(design.Slots[8].MISCNUM[1]);
+    summary.agility = "Ag: " + PlainNumber(design.Slots[Slot::ManeuverDrive].MISCNUM[1]);
     summary.cargo = "Cargo: " + FormatPattern(std::floor(hullKL / 13.5 - usedKL / 13.5), "###,###");
 
     summary.problems = design.Problems;

@@ -29,18 +29,20 @@ void RecalculateFeatures(Design& design) {
     auto& slots = design.Slots;
 
     // Accommodation.
-    ClearSlot(design, 25);
+    ClearSlot(design, Slot::Accommodation);
     for (std::size_t i = 1; i <= kAccommodationsMax; ++i) {
         if (Counts(design.Accommodations[i])) {
-            AddVolumeAsMass(slots[25], design.Accommodations[i]);
+            AddVolumeAsMass(slots[Slot::Accommodation], design.Accommodations[i]);
         }
     }
 
     // Environment: a fitted per-kl item serves the volume left by plant, fuel,
     // drives and spinal mount; without such volume it keeps its NUMBER and adds nothing.
-    ClearSlot(design, 28);
-    const double served = design.HullKL() - (slots[5].KL + slots[4].KL + slots[6].KL + slots[7].KL +
-                                             slots[8].KL + slots[16].KL);
+    ClearSlot(design, Slot::Environment);
+    const double served =
+        design.HullKL() -
+        (slots[Slot::PlantFuel].KL + slots[Slot::PowerPlant].KL + slots[Slot::JumpDrive].KL +
+         slots[Slot::JumpFuel].KL + slots[Slot::ManeuverDrive].KL + slots[Slot::SpinalMount].KL);
     for (std::size_t i = 1; i <= kEnvironmentMax; ++i) {
         ComponentRecord& item = design.Environment[i];
         if (!Counts(item)) {
@@ -52,32 +54,32 @@ void RecalculateFeatures(Design& design) {
             }
             item.NUMBER = served;
         }
-        AddScaled(slots[28], item, 1);
+        AddScaled(slots[Slot::Environment], item, 1);
     }
 
     // Anti-hijack (entries 1–10 only) and custom features.
-    ClearSlot(design, 29);
+    ClearSlot(design, Slot::AntiHijack);
     for (std::size_t i = 1; i <= kAntiHijackCounted; ++i) {
         if (Counts(design.AntiHijack[i])) {
-            AddVolumeAsMass(slots[29], design.AntiHijack[i]);
+            AddVolumeAsMass(slots[Slot::AntiHijack], design.AntiHijack[i]);
         }
     }
-    ClearSlot(design, 30);
+    ClearSlot(design, Slot::CustomFeatures);
     for (std::size_t i = 1; i <= kCustomFeaturesMax; ++i) {
         if (Counts(design.CustomFeatures[i])) {
-            AddVolumeAsMass(slots[30], design.CustomFeatures[i]);
+            AddVolumeAsMass(slots[Slot::CustomFeatures], design.CustomFeatures[i]);
         }
     }
 
     // Auxiliary bridge, sized by the bridge crew of the previous run.
-    ComponentRecord& auxBridge = slots[32];
+    ComponentRecord& auxBridge = slots[Slot::AuxiliaryBridge];
     if (auxBridge.NUMBER != 1) {
         auxBridge.KL = 0;
         auxBridge.TONS = 0;
         auxBridge.MW = 0;
         auxBridge.CR = 0;
     } else {
-        const double b = NumericValue(slots[23].MISCSTR[1]);
+        const double b = NumericValue(slots[Slot::Crew].MISCSTR[1]);
         auxBridge.KL = 54 * b;
         auxBridge.TONS = 4 * b;
         auxBridge.CR = 400000 * b;
@@ -88,10 +90,10 @@ void RecalculateFeatures(Design& design) {
 void RecalculateCraft(Design& design) {
     [[maybe_unused]] BlockProblems problems(design, ProblemSource::Craft);
     auto& slots = design.Slots;
-    ClearSlot(design, 27);
-    ComponentRecord& craft = slots[27];
+    ClearSlot(design, Slot::SubordinateCraft);
+    ComponentRecord& craft = slots[Slot::SubordinateCraft];
     // A configuration of digit 7 docks its craft without extra volume.
-    const bool docking = DecodeDigit(slots[2].USP.first()) != 7;
+    const bool docking = DecodeDigit(slots[Slot::Configuration].USP.first()) != 7;
     for (std::size_t i = 1; i <= kCraftMax; ++i) {
         const ComponentRecord& entry = design.Craft[i];
         if (!Counts(entry)) {
@@ -106,7 +108,7 @@ void RecalculateCraft(Design& design) {
         craft.CR += entry.CR * entry.NUMBER;
     }
 
-    ComponentRecord& tube = slots[26];
+    ComponentRecord& tube = slots[Slot::LaunchTube];
     if (tube.NUMBER == 1) {
         tube.KL = tube.MISCNUM[1] * kKlPerTon * 25;
         tube.CR = tube.KL * 150;
@@ -119,35 +121,37 @@ void RecalculateCraft(Design& design) {
 void RecalculateControl(Design& design, Catalog& catalog) {
     BlockProblems problems(design, ProblemSource::Control);
     auto& slots = design.Slots;
-    static const std::array<std::initializer_list<int>, 9> kAreaSlots = {{
+    static const std::array<std::initializer_list<Slot>, 9> kAreaSlots = {{
         {},
-        {2, 1, 3},
-        {4},
-        {8, 6, 9, 10},
-        {13},
-        {14, 11},
-        {16, 15},
-        {17},
-        {20, 19, 21, 22, 25, 26, 27, 28, 29},
+        {Slot::Configuration, Slot::Hull, Slot::Armour},
+        {Slot::PowerPlant},
+        {Slot::ManeuverDrive, Slot::JumpDrive, Slot::FuelScoops, Slot::Purifiers},
+        {Slot::Communicators},
+        {Slot::EmMask, Slot::Sensors},
+        {Slot::SpinalMount, Slot::Weapons},
+        {Slot::Screens},
+        {Slot::BackupComputer, Slot::MainComputer, Slot::Panels, Slot::PanelAddOns,
+         Slot::Accommodation, Slot::LaunchTube, Slot::SubordinateCraft, Slot::Environment,
+         Slot::AntiHijack},
     }};
 
     design.ControlTotal = 0;
     for (std::size_t area = 1; area <= 8; ++area) {
         double cost = 0;
-        for (int slot : kAreaSlots[area]) {
+        for (Slot slot : kAreaSlots[area]) {
             cost += slots[slot].CR;
         }
         design.ControlPoints[area] = cost / 100000 * design.DesignTL();
         design.ControlTotal += design.ControlPoints[area];
     }
 
-    const ComponentRecord& addOns = slots[22];
+    const ComponentRecord& addOns = slots[Slot::PanelAddOns];
     design.ControlRemaining = design.ControlTotal - addOns.MISCNUM[1] * 50 -
                               addOns.MISCNUM[2] * 1500 - addOns.MISCNUM[3] * 200;
-    design.ControlRemaining =
-        problems.Divide(design.ControlRemaining, slots[19].MISCNUM[1], kNoMainComputer);
+    design.ControlRemaining = problems.Divide(
+        design.ControlRemaining, slots[Slot::MainComputer].MISCNUM[1], kNoMainComputer);
 
-    ComponentRecord& panels = slots[21];
+    ComponentRecord& panels = slots[Slot::Panels];
     panels.NUMBER = problems.Divide(design.ControlRemaining, panels.MISCNUM[1], kNoControlPanel);
     const ComponentRecord& row = catalog.LookupComponent(panels.TABLE.view(), panels.IDNUM);
     panels.KL = row.KL * panels.NUMBER;
@@ -159,10 +163,10 @@ void RecalculateControl(Design& design, Catalog& catalog) {
 void RecalculateCrew(Design& design) {
     BlockProblems problems(design, ProblemSource::Crew);
     auto& slots = design.Slots;
-    ComponentRecord& crew1 = slots[23];
-    ComponentRecord& crew2 = slots[24];
-    const ComponentRecord& options = slots[33];
-    const double C = slots[19].MISCNUM[1];
+    ComponentRecord& crew1 = slots[Slot::Crew];
+    ComponentRecord& crew2 = slots[Slot::PassengersAndCrewTotal];
+    const ComponentRecord& options = slots[Slot::DriveOptions];
+    const double C = slots[Slot::MainComputer].MISCNUM[1];
     const auto& area = design.ControlPoints;
     auto perComputer = [&](double points) {
         return problems.Divide(points, C, kCrewWithoutComputer);

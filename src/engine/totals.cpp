@@ -10,8 +10,6 @@ namespace korvane::engine {
 
 namespace {
 
-constexpr int kPurifierSlot = 10;
-
 constexpr std::string_view kMiscNumNames[] = {"MISCNUM0", "MISCNUM1", "MISCNUM2", "MISCNUM3",
                                               "MISCNUM4", "MISCNUM5", "MISCNUM6", "MISCNUM7",
                                               "MISCNUM8", "MISCNUM9", "MISCNUM10"};
@@ -51,7 +49,7 @@ void GuardRecord(ComponentRecord& record, BlockProblems& problems, std::string_v
 // (a huge volume read from a file, a catalog row out of range).
 void GuardFigures(Design& design, BlockProblems& problems) {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        GuardRecord(design.Slots[slot], problems, "slot", slot);
+        GuardRecord(design.Slots.ByNumber(slot), problems, "slot", slot);
     }
     GuardRecord(design.DesignRecord, problems, "design record");
     GuardRecord(design.CapacityRecord, problems, "capacity record");
@@ -89,13 +87,14 @@ void RecalculateTotals(Design& design) {
     design.TotalTons() = 0;
     design.UsedMW() = 0;
     design.TotalCr() = 0;
-    for (std::size_t slot = 1; slot <= kSlotCount; ++slot) {
+    for (int number = 1; number <= kSlotCount; ++number) {
+        const auto slot = static_cast<Slot>(number);
         const ComponentRecord& record = slots[slot];
         // MISCNUM10 = 1 leaves a slot out; the purifier's MISCNUM10 is its purification time.
-        if (slot != kPurifierSlot && record.MISCNUM[10] == 1) {
+        if (slot != Slot::Purifiers && record.MISCNUM[10] == 1) {
             continue;
         }
-        if (slot != 1) {
+        if (slot != Slot::Hull) {
             design.UsedKL() += record.KL;
         }
         design.TotalTons() += record.TONS;
@@ -113,10 +112,10 @@ void RecalculateTotals(Design& design) {
     if (agility > 6) {
         agility = 6;
     }
-    slots[8].MISCNUM[1] = Int(agility);
+    slots[Slot::ManeuverDrive].MISCNUM[1] = Int(agility);
 
     // Defence modifier: computer bonus + agility, adjusted by displacement.
-    double modifier = slots[19].MISCNUM[2] + slots[8].MISCNUM[1];
+    double modifier = slots[Slot::MainComputer].MISCNUM[2] + slots[Slot::ManeuverDrive].MISCNUM[1];
     const double d = design.HullKL() / kKlPerTon;
     if (d < 100) {
         modifier += 2;
@@ -127,7 +126,7 @@ void RecalculateTotals(Design& design) {
     } else if (d >= 100000) {
         modifier -= 2;
     }
-    slots[14].MISCNUM[1] = modifier;
+    slots[Slot::EmMask].MISCNUM[1] = modifier;
 
     GuardFigures(design, problems);
 }

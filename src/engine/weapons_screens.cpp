@@ -92,10 +92,10 @@ void RecalculateWeapons(Design& design) {
     auto& slots = design.Slots;
     auto& factors = design.WeaponFactors;
     auto& counts = design.WeaponCounts;
-    ComponentRecord& weapons = slots[15];
-    ComponentRecord& magazine = slots[18];
+    ComponentRecord& weapons = slots[Slot::Weapons];
+    ComponentRecord& magazine = slots[Slot::Magazine];
 
-    ClearSlot(design, 15);
+    ClearSlot(design, Slot::Weapons);
     magazine.NUMBER = 0;
     design.UsedHardpoints() = 0;
     for (std::size_t t = 1; t <= 12; ++t) {
@@ -172,14 +172,14 @@ void RecalculateWeapons(Design& design) {
     }
 
     // Spinal mount.
-    ComponentRecord& spinal = slots[16];
+    ComponentRecord& spinal = slots[Slot::SpinalMount];
     if (spinal.NUMBER != 0) {
         design.UsedHardpoints() += spinal.MISCNUM[1];
         const auto t = static_cast<std::size_t>(WeaponTypeCode(spinal.LABEL.view()));
         factors[t][kSpinalColumn] = DecodeDigit(spinal.USP.first());
         counts[t][kSpinalColumn] = 1;
     } else {
-        ClearSlot(design, 16);
+        ClearSlot(design, Slot::SpinalMount);
     }
 
     // Magazine.
@@ -206,8 +206,8 @@ void RecalculateWeapons(Design& design) {
 
 void RecalculateScreens(Design& design) {
     [[maybe_unused]] BlockProblems problems(design, ProblemSource::Screens);
-    ClearSlot(design, 17);
-    ComponentRecord& screens = design.Slots[17];
+    ClearSlot(design, Slot::Screens);
+    ComponentRecord& screens = design.Slots[Slot::Screens];
     for (std::size_t i = 1; i <= kScreensMax; ++i) {
         const ComponentRecord& screen = design.Screens[i];
         if (!Counts(screen)) {

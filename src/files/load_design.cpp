@@ -22,13 +22,13 @@ Status LoadDesignFile(Session& session, const std::string& path) {
         // recent files (a read-only catalog): that list is a convenience only.
         RememberRecentFile(*session.catalog, path).ok();
     }
-    Recalculate(session.design, session.catalog->Features(), 0);
+    Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
     MarkSaved(session.design);
     return {};
 }
 
-Status LoadDesign(Session& session, int mode, Prompter& prompter) {
-    if (mode != 0) {
+Status LoadDesign(Session& session, LoadMode mode, Prompter& prompter) {
+    if (mode == LoadMode::CurrentPath) {
         if (session.CurrentDesignPath.empty()) {
             return Error{"No design file to load"};
         }

@@ -85,8 +85,9 @@ Status WriteDesignAndCompanions(Session& session, const std::string& file,
 
 }  // namespace
 
-Status SaveDesign(Session& session, int mode, Prompter& prompter, std::chrono::sys_days today) {
-    if (mode != 0) {
+Status SaveDesign(Session& session, SaveMode mode, Prompter& prompter,
+                  std::chrono::sys_days today) {
+    if (mode == SaveMode::CurrentPath) {
         if (session.CurrentDesignPath.empty()) {
             return Error{"No file to resave"};
         }

@@ -31,6 +31,70 @@ inline constexpr double kKlPerTon = 13.5;
 template <int Max>
 using ItemTable = std::array<ComponentRecord, Max + 1>;
 
+// The fixed slots of a design, by what each holds. Slots 34–40 are free and
+// have no name.
+enum class Slot : int {
+    Empty = 0,  // never written: copied over a slot to clear it
+    Hull = 1,
+    Configuration = 2,
+    Armour = 3,
+    PowerPlant = 4,
+    PlantFuel = 5,
+    JumpDrive = 6,
+    JumpFuel = 7,
+    ManeuverDrive = 8,
+    FuelScoops = 9,
+    Purifiers = 10,
+    Sensors = 11,
+    Avionics = 12,
+    Communicators = 13,
+    EmMask = 14,
+    Weapons = 15,
+    SpinalMount = 16,
+    Screens = 17,
+    Magazine = 18,
+    MainComputer = 19,
+    BackupComputer = 20,
+    Panels = 21,
+    PanelAddOns = 22,
+    Crew = 23,                    // crew categories 1–10
+    PassengersAndCrewTotal = 24,  // categories 11–13 (the passengers) and the crew total
+    Accommodation = 25,
+    LaunchTube = 26,
+    SubordinateCraft = 27,
+    Environment = 28,
+    AntiHijack = 29,
+    CustomFeatures = 30,
+    ShipType = 31,
+    AuxiliaryBridge = 32,
+    DriveOptions = 33,
+};
+
+// The slots 0..kSlotCount, read and written by name. Walks over every slot
+// (the file layout, the totals, the feature list) go by number.
+class SlotTable {
+public:
+    ComponentRecord& operator[](Slot slot) { return records_[static_cast<std::size_t>(slot)]; }
+    const ComponentRecord& operator[](Slot slot) const {
+        return records_[static_cast<std::size_t>(slot)];
+    }
+    ComponentRecord& ByNumber(int number) { return records_[static_cast<std::size_t>(number)]; }
+    const ComponentRecord& ByNumber(int number) const {
+        return records_[static_cast<std::size_t>(number)];
+    }
+
+    ComponentRecord* begin() { return records_.data(); }
+    ComponentRecord* end() { return records_.data() + records_.size(); }
+    const ComponentRecord* begin() const { return records_.data(); }
+    const ComponentRecord* end() const { return records_.data() + records_.size(); }
+    static constexpr std::size_t size() { return kSlotCount + 1; }
+
+    friend bool operator==(const SlotTable&, const SlotTable&) = default;
+
+private:
+    std::array<ComponentRecord, kSlotCount + 1> records_{};
+};
+
 // The blocks of the recalculation that can find problems (index into
 // Design::BlockProblems). Each block replaces its own list when it runs; the
 // status summary joins them with the limit breaks into Design::Problems.
@@ -53,7 +117,7 @@ inline constexpr std::size_t kProblemSourceCount = static_cast<std::size_t>(Prob
 // The one design held in memory: the slots, the ten item tables, the two
 // design-wide records and the working values of the recalculation.
 struct Design {
-    ItemTable<kSlotCount> Slots{};
+    SlotTable Slots;
     ItemTable<kSensorsMax> Sensors{};
     ItemTable<kCommunicatorsMax> Communicators{};
     ItemTable<kTurretsMax> Turrets{};

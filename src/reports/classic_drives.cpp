@@ -43,8 +43,8 @@ ClassicDriveLetters ClassicDrives(const Design& design) {
         return {"?", "?", "?"};
     }
 
-    const double jump = DigitRating(design.Slots[6].USP.first());
-    const double maneuver = DigitRating(design.Slots[8].USP.first());
+    const double jump = DigitRating(design.Slots[Slot::JumpDrive].USP.first());
+    const double maneuver = DigitRating(design.Slots[Slot::ManeuverDrive].USP.first());
     // The plant's rating: its output in units of 243.75 MW per percent of the hull.
     const double power = std::floor(design.AvailableMW() / 243.75 / (0.01 * tons));
 

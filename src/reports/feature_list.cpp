@@ -21,7 +21,7 @@ std::string FeatureList(const Design& design) {
     const RuleTables& rules = InitRuleTables();
     std::string text = std::string("Feature List") + NewLine + NewLine;
     for (int i = 1; i <= kSlotCount; ++i) {
-        const ComponentRecord& slot = design.Slots[i];
+        const ComponentRecord& slot = design.Slots.ByNumber(i);
         std::string name = rules.SlotLabels[i];
         name.resize(15, ' ');
         const char usp = slot.USP.first() == '\0' ? ' ' : slot.USP.first();

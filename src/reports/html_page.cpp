@@ -55,7 +55,7 @@ void WriteCraftIdRow(ReportText& page, const Design& design) {
     page.Markup("<tr><td><b>").Text("CRAFT ID:").Markup("</b></td><td>");
     page.Text(design.ShipName()).Text(" TL: ").Printed(design.DesignTL());
     page.Text("MCr").Formatted(design.TotalCr() / 1000000, "###,###.###");
-    page.Text("  (").Text(Trimmed(design.Slots[31].LABEL.view())).Text(")");
+    page.Text("  (").Text(Trimmed(design.Slots[Slot::ShipType].LABEL.view())).Text(")");
     EndRow(page);
 }
 
@@ -78,7 +78,9 @@ void WriteSpeedsTable(ReportText& page, const Design& design, const ProfileFigur
 void WriteWeaponRows(ReportText& page, const Design& design) {
     RowOpening("WEAPONS:")(page);
     page.Plain(design.Hardpoints()).Text(" hardpoints; ").Plain(design.UsedHardpoints());
-    page.Text(" occupied; batteries bearing").Printed(design.Slots[1].MISCNUM[2]).Text("%");
+    page.Text(" occupied; batteries bearing")
+        .Printed(design.Slots[Slot::Hull].MISCNUM[2])
+        .Text("%");
     EndRow(page);
 
     bool first = true;
@@ -116,8 +118,10 @@ void WriteWeaponRows(ReportText& page, const Design& design) {
         EndRow(page);
     }
 
-    if (design.Slots[16].NUMBER == 1) {
-        page.Markup(kContinuationRow).Markup("&nbsp;&nbsp;").Text(design.Slots[16].LABEL.view());
+    if (design.Slots[Slot::SpinalMount].NUMBER == 1) {
+        page.Markup(kContinuationRow)
+            .Markup("&nbsp;&nbsp;")
+            .Text(design.Slots[Slot::SpinalMount].LABEL.view());
         EndRow(page);
     }
     WriteMagazineLines(page, design, LineStart(kContinuationRow), kRowEnd);
@@ -127,7 +131,7 @@ void WriteWeaponRows(ReportText& page, const Design& design) {
 // counts) and writes one line per mounting.
 void WriteCombatRows(ReportText& page, const Design& design) {
     static constexpr std::string_view kMountings[] = {"Turrets: ", " Bays: ", " Spinal: "};
-    const double bearing = design.Slots[1].MISCNUM[2];
+    const double bearing = design.Slots[Slot::Hull].MISCNUM[2];
     const auto& names = InitRuleTables().WeaponTypeNames;
 
     bool first = true;
@@ -165,7 +169,7 @@ void WriteCombatRows(ReportText& page, const Design& design) {
 
 void WriteScreenRows(ReportText& page, const Design& design) {
     RowOpening("SCREENS:")(page);
-    page.Text("DefDM=").Printed(design.Slots[14].MISCNUM[1]);
+    page.Text("DefDM=").Printed(design.Slots[Slot::EmMask].MISCNUM[1]);
     EndRow(page);
     const SectionOpening continuation_row = LineStart(kContinuationRow);
     WriteCountedEntries(page, design.Screens, continuation_row, continuation_row, kRowEnd);
@@ -218,7 +222,7 @@ void WriteSubCraftRows(ReportText& page, const Design& design) {
         WriteCraftFigures(page, craft);
         EndRow(page);
     }
-    const ComponentRecord& tube = design.Slots[26];
+    const ComponentRecord& tube = design.Slots[Slot::LaunchTube];
     if (tube.MISCNUM[1] > 0) {
         page.Markup(kContinuationRow).Text("Launch tube x").Printed(tube.MISCNUM[2]);
         page.Text(" displacement").Printed(tube.MISCNUM[1]).Text("tons");
@@ -262,18 +266,22 @@ void WriteNarrative(ReportText& page, const Design& design, const ProfileFigures
     page.Markup("<b>").Text("CLASSIC ZARNOTH: ").Markup("</b>").Text(design.ShipName());
     EndSentence(page);
     page.Text("Using a ").Printed(tons).Text(" ton hull, the ").Text(design.ShipName());
-    page.Text(" is a ").Text(Trimmed(slots[31].LABEL.view())).Text(".");
+    page.Text(" is a ").Text(Trimmed(slots[Slot::ShipType].LABEL.view())).Text(".");
     EndSentence(page);
     page.Text("It mounts Jump Drive ").Text(letters.jump).Text(", Maneuver Drive ");
     page.Text(letters.maneuver).Text(" and Power Plant ").Text(letters.power_plant);
-    page.Text(", giving a performance of Jump-").Text(slots[6].USP.view()).Text(" and ");
-    page.Text(slots[8].USP.view()).Text("G acceleration.");
+    page.Text(", giving a performance of Jump-")
+        .Text(slots[Slot::JumpDrive].USP.view())
+        .Text(" and ");
+    page.Text(slots[Slot::ManeuverDrive].USP.view()).Text("G acceleration.");
     EndSentence(page);
     page.Text("Fuel tankage of ").Printed(std::floor(figures.FuelKl / kKlPerTon));
-    page.Text(" tons supports the power plant for ").Plain(std::floor(slots[5].MISCNUM[1] / 24));
-    page.Text(" days and one Jump-").Text(slots[6].USP.view()).Text(".");
+    page.Text(" tons supports the power plant for ")
+        .Plain(std::floor(slots[Slot::PlantFuel].MISCNUM[1] / 24));
+    page.Text(" days and one Jump-").Text(slots[Slot::JumpDrive].USP.view()).Text(".");
     EndSentence(page);
-    page.Text("Adjacent to the bridge is a computer model/").Text(Trimmed(slots[19].LABEL.view()));
+    page.Text("Adjacent to the bridge is a computer model/")
+        .Text(Trimmed(slots[Slot::MainComputer].LABEL.view()));
     page.Text(".");
     EndSentence(page);
     page.Text("There are ").Printed(berths.staterooms).Text(" staterooms and ");
@@ -308,7 +316,7 @@ void WriteNarrative(ReportText& page, const Design& design, const ProfileFigures
     page.Text(" tons.");
     EndSentence(page);
     page.Text("The hull is ").EndLine();
-    page.Text(slots[2].MISCNUM[6] == 1 ? "unstreamlined." : "streamlined.");
+    page.Text(slots[Slot::Configuration].MISCNUM[6] == 1 ? "unstreamlined." : "streamlined.");
     EndSentence(page);
 
     page.Text("Special Features:");
@@ -321,8 +329,8 @@ void WriteNarrative(ReportText& page, const Design& design, const ProfileFigures
         }
     }
 
-    const auto& positions = slots[23].MISCNUM;
-    const auto& passengers = slots[24].MISCNUM;
+    const auto& positions = slots[Slot::Crew].MISCNUM;
+    const auto& passengers = slots[Slot::PassengersAndCrewTotal].MISCNUM;
     const auto& crew_names = InitRuleTables().CrewCategoryNames;
     page.Text("The ").Text(design.ShipName()).Text(" requires a crew of ").Plain(passengers[10]);
     EndSentence(page);

@@ -114,7 +114,7 @@ std::string LongName(const ComponentRecord& entry) {
 std::string CraftIdText(const Design& design) {
     return TrimmedEnd(Blanked(design.ShipName())) + " TL: " + PlainNumber(design.DesignTL()) +
            "  MCr" + FormatPattern(design.TotalCr() / 1000000, "###,###.###") + "  (" +
-           Trimmed(design.Slots[31].LABEL) + ")";
+           Trimmed(design.Slots[Slot::ShipType].LABEL) + ")";
 }
 
 // "U", "S" or "A" by the streamlining index; nothing for an index out of range.
@@ -131,9 +131,11 @@ std::string HullText(const Design& design, const ProfileFigures& figures) {
     const auto& slots = design.Slots;
     return PlainNumber(figures.H15) + "/" + PlainNumber(Int(design.HullKL() / 6)) +
            ", Displacement=" + PlainNumber(design.HullKL() / kKlPerTon) +
-           ", Config=" + Full(slots[2].USP) + ConfigLetter(slots[2].MISCNUM[6]) + ", " +
-           "Armour=" + PlainNumber(slots[3].NUMBER) + Trimmed(slots[3].MISCSTR[1]) + " (" +
-           Trimmed(slots[3].MISCSTR[2]) + "), " +
+           ", Config=" + Full(slots[Slot::Configuration].USP) +
+           ConfigLetter(slots[Slot::Configuration].MISCNUM[6]) + ", " +
+           "Armour=" + PlainNumber(slots[Slot::Armour].NUMBER) +
+           Trimmed(slots[Slot::Armour].MISCSTR[1]) + " (" +
+           Trimmed(slots[Slot::Armour].MISCSTR[2]) + "), " +
            " Loaded=" + FormatPattern(design.TotalTons(), "##,###,###.##") +
            ", Unloaded=" + FormatPattern(figures.UnloadedTons, "##,###,###.##");
 }
@@ -160,19 +162,22 @@ std::string ExclusionText(const ComponentRecord& fuel) {
 
 std::string PowerText(const Design& design, const ProfileFigures& figures) {
     const auto& slots = design.Slots;
-    const ComponentRecord& fuel = slots[5];
-    const double plant_share = Int(Share(figures.H15 * slots[4].KL, design.HullKL()));
-    std::string text =
-        PlainNumber(plant_share) + "/" + PlainNumber(2 * plant_share) + ", " +
-        Trimmed(slots[4].LABEL) + "=" + FormatPattern(design.AvailableMW(), "###,###.#") + "Mw " +
-        "Duration=" + PlainNumber(fuel.NUMBER) + "hrs/" + PlainNumber(Int(fuel.NUMBER / 24)) +
-        " days " + "Extended Endurance=" + PlainNumber(Int(fuel.MISCNUM[1])) + "hrs/" +
-        PlainNumber(Int(fuel.MISCNUM[1] / 24)) + " days. ";
-    text += slots[9].NUMBER == 1 ? "Scoops, " : "No scoops, ";
-    text += slots[10].NUMBER == 1
-                ? "Purifiers; whole tank in " + PlainNumber(slots[10].MISCNUM[10]) + " hours, "
+    const ComponentRecord& fuel = slots[Slot::PlantFuel];
+    const double plant_share =
+        Int(Share(figures.H15 * slots[Slot::PowerPlant].KL, design.HullKL()));
+    std::string text = PlainNumber(plant_share) + "/" + PlainNumber(2 * plant_share) + ", " +
+                       Trimmed(slots[Slot::PowerPlant].LABEL) + "=" +
+                       FormatPattern(design.AvailableMW(), "###,###.#") + "Mw " +
+                       "Duration=" + PlainNumber(fuel.NUMBER) + "hrs/" +
+                       PlainNumber(Int(fuel.NUMBER / 24)) + " days " +
+                       "Extended Endurance=" + PlainNumber(Int(fuel.MISCNUM[1])) + "hrs/" +
+                       PlainNumber(Int(fuel.MISCNUM[1] / 24)) + " days. ";
+    text += slots[Slot::FuelScoops].NUMBER == 1 ? "Scoops, " : "No scoops, ";
+    text += slots[Slot::Purifiers].NUMBER == 1
+                ? "Purifiers; whole tank in " + PlainNumber(slots[Slot::Purifiers].MISCNUM[10]) +
+                      " hours, "
                 : "No purifiers, ";
-    text += slots[14].NUMBER == 1 ? "EM Mask. " : "No EM Mask. ";
+    text += slots[Slot::EmMask].NUMBER == 1 ? "EM Mask. " : "No EM Mask. ";
     text += ExclusionText(fuel);
     // A list that names a system is closed as a sentence.
     return fuel.MISCSTR[2].contains("1") ? TrimmedBothEnds(text) + "." : text;
@@ -198,19 +203,21 @@ DriveShares DriveSharesOf(const Design& design, double h15, double drive_kl, boo
 
 std::string DrivesText(const Design& design, const ProfileFigures& figures) {
     const auto& slots = design.Slots;
-    const ComponentRecord& options = slots[33];
+    const ComponentRecord& options = slots[Slot::DriveOptions];
     const bool low_maintenance_jump = options.MISCNUM[2] == 1;
     const bool low_maintenance_maneuver = options.MISCNUM[1] == 1;
     const bool high_performance = options.MISCNUM[3] == 1;
     const double displacement = design.HullKL() / kKlPerTon;
 
-    const DriveShares jump = DriveSharesOf(design, figures.H15, slots[6].KL, low_maintenance_jump);
-    std::string text = "Jump=" + Full(slots[6].USP) + " " + PlainNumber(Int(jump.single)) + "/" +
-                       PlainNumber(Int(jump.twice)) + ", ";
-    if (slots[6].MISCNUM[1] > 0) {
-        text += "Spare fuel for Jump-" + PlainNumber(slots[6].MISCNUM[1]) + ", ";
+    const DriveShares jump =
+        DriveSharesOf(design, figures.H15, slots[Slot::JumpDrive].KL, low_maintenance_jump);
+    std::string text = "Jump=" + Full(slots[Slot::JumpDrive].USP) + " " +
+                       PlainNumber(Int(jump.single)) + "/" + PlainNumber(Int(jump.twice)) + ", ";
+    if (slots[Slot::JumpDrive].MISCNUM[1] > 0) {
+        text += "Spare fuel for Jump-" + PlainNumber(slots[Slot::JumpDrive].MISCNUM[1]) + ", ";
     }
-    text += slots[12].NUMBER != 0 ? Trimmed(slots[12].LABEL) + " " : "No avionics ";
+    text += slots[Slot::Avionics].NUMBER != 0 ? Trimmed(slots[Slot::Avionics].LABEL) + " "
+                                              : "No avionics ";
     if (options.MISCNUM[4] != 0) {
         text += "Jump OverDrive=" + PlainNumber(options.MISCNUM[4] + displacement) +
                 " tons total; unladen value=" + "Jump-" + PlainNumber(options.MISCNUM[6]) + " ";
@@ -220,10 +227,10 @@ std::string DrivesText(const Design& design, const ProfileFigures& figures) {
     }
 
     const DriveShares maneuver =
-        DriveSharesOf(design, figures.H15, slots[8].KL, low_maintenance_maneuver);
-    text += "Maneuver=" + Full(slots[8].USP) + (high_performance ? ".5" : "") + "G " +
-            PlainNumber(Int(maneuver.single)) + "/" + PlainNumber(Int(maneuver.twice)) +
-            " Agility=" + PlainNumber(slots[8].MISCNUM[1]) + " ";
+        DriveSharesOf(design, figures.H15, slots[Slot::ManeuverDrive].KL, low_maintenance_maneuver);
+    text += "Maneuver=" + Full(slots[Slot::ManeuverDrive].USP) + (high_performance ? ".5" : "") +
+            "G " + PlainNumber(Int(maneuver.single)) + "/" + PlainNumber(Int(maneuver.twice)) +
+            " Agility=" + PlainNumber(slots[Slot::ManeuverDrive].MISCNUM[1]) + " ";
     if (low_maintenance_maneuver) {
         text += "Low Maintainence Maneuver drives ";
     }
@@ -252,7 +259,7 @@ std::string SensorsText(const Design& design) {
 std::string HardpointsText(const Design& design) {
     return PlainNumber(design.Hardpoints()) + " hardpoints; " +
            PlainNumber(design.UsedHardpoints()) + " occupied; batteries bearing " +
-           PlainNumber(design.Slots[1].MISCNUM[2]) + "%";
+           PlainNumber(design.Slots[Slot::Hull].MISCNUM[2]) + "%";
 }
 
 std::string TurretItem(const ComponentRecord& turret) {
@@ -282,7 +289,7 @@ std::string MagazineText(const ComponentRecord& magazine) {
 }
 
 std::string ScreensText(const Design& design) {
-    return "DefDM=" + PlainNumber(design.Slots[14].MISCNUM[1]) + "  " +
+    return "DefDM=" + PlainNumber(design.Slots[Slot::EmMask].MISCNUM[1]) + "  " +
            CountingEntries(design.Screens, LabelAndCount);
 }
 
@@ -293,13 +300,13 @@ std::string EnvironmentItem(const ComponentRecord& entry) {
 
 std::string ControlText(const Design& design) {
     const auto& slots = design.Slots;
-    std::string text = "Computer=" + Trimmed(slots[19].LABEL) +
-                       " x 3, Panels=" + Trimmed(slots[21].LABEL) + " x" +
-                       PlainNumber(Int(slots[21].NUMBER));
-    if (slots[20].CR > 0) {
-        text += " Backup computer=" + Trimmed(slots[20].LABEL) + " x 3 ";
+    std::string text = "Computer=" + Trimmed(slots[Slot::MainComputer].LABEL) +
+                       " x 3, Panels=" + Trimmed(slots[Slot::Panels].LABEL) + " x" +
+                       PlainNumber(Int(slots[Slot::Panels].NUMBER));
+    if (slots[Slot::BackupComputer].CR > 0) {
+        text += " Backup computer=" + Trimmed(slots[Slot::BackupComputer].LABEL) + " x 3 ";
     }
-    const ComponentRecord& add_ons = slots[22];
+    const ComponentRecord& add_ons = slots[Slot::PanelAddOns];
     if (add_ons.MISCNUM[1] > 0) {
         text += " HUD x" + PlainNumber(add_ons.MISCNUM[1]);
     }
@@ -312,14 +319,14 @@ std::string ControlText(const Design& design) {
     if (AnyCounting(design.Environment)) {
         text += " " + CountingEntries(design.Environment, EnvironmentItem);
     }
-    text += slots[32].NUMBER == 1 ? " Auxiliary bridge" : " No auxiliary bridge";
+    text += slots[Slot::AuxiliaryBridge].NUMBER == 1 ? " Auxiliary bridge" : " No auxiliary bridge";
     return text;
 }
 
 std::string CrewText(const Design& design) {
     const auto& names = InitRuleTables().CrewCategoryNames;
-    const ComponentRecord& crew = design.Slots[23];
-    const ComponentRecord& passengers = design.Slots[24];
+    const ComponentRecord& crew = design.Slots[Slot::Crew];
+    const ComponentRecord& passengers = design.Slots[Slot::PassengersAndCrewTotal];
     std::string text = "Crew=" + PlainNumber(passengers.MISCNUM[10]) + "; ";
     for (std::size_t i = 1; i <= 10; ++i) {
         if (crew.MISCNUM[i] > 0) {
@@ -357,7 +364,7 @@ std::string OtherText(const Design& design, const ProfileFigures& figures) {
                        ", Fuel=" + PlainNumber(Int(figures.FuelKl)) + " Kl/" +
                        PlainNumber(Int(figures.FuelKl / kKlPerTon)) +
                        " tons, ObjSize=" + figures.ObjectSize;
-    if (HasJumpCode(design.Slots[6])) {
+    if (HasJumpCode(design.Slots[Slot::JumpDrive])) {
         text += ". One jump requires " + PlainNumber(figures.JumpFuelKl) + "KL/" +
                 PlainNumber(Int(figures.JumpFuelKl / kKlPerTon)) + " tons of fuel";
     }
@@ -436,10 +443,11 @@ public:
                  ? "Turrets: " + CountingEntries(design_.Turrets, TurretItem)
                  : "");
         Body(AnyCounting(design_.Bays) ? "Bays: " + CountingEntries(design_.Bays, BayItem) : "");
-        if (design_.Slots[16].NUMBER == 1) {
-            Body(Full(design_.Slots[16].LABEL));
+        if (design_.Slots[Slot::SpinalMount].NUMBER == 1) {
+            Body(Full(design_.Slots[Slot::SpinalMount].LABEL));
         }
-        Body(design_.Slots[18].KL > 0 ? MagazineText(design_.Slots[18]) : "");
+        Body(design_.Slots[Slot::Magazine].KL > 0 ? MagazineText(design_.Slots[Slot::Magazine])
+                                                  : "");
         CombatStatistics();
         surface_.EndLine();
     }
@@ -449,7 +457,7 @@ public:
     // batteries that bear when not all of them do.
     void CombatStatistics() {
         const auto& names = InitRuleTables().WeaponTypeNames;
-        const double bearing = design_.Slots[1].MISCNUM[2];
+        const double bearing = design_.Slots[Slot::Hull].MISCNUM[2];
         bool heading_printed = false;
         for (std::size_t row = 1; row <= kCombatStatisticsRows; ++row) {
             const auto& counts = design_.WeaponCounts[row];

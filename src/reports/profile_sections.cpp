@@ -88,7 +88,7 @@ void WriteHullLines(ReportText& text, const Design& design, const ProfileFigures
                     const SectionOpening& opening, std::string_view last_line_markup) {
     const auto& slots = design.Slots;
     static constexpr std::string_view kConfigLetters = "USA";
-    const double config = std::round(slots[2].MISCNUM[6]);
+    const double config = std::round(slots[Slot::Configuration].MISCNUM[6]);
     const std::string_view config_letter =
         config >= 1 && config <= 3 ? kConfigLetters.substr(static_cast<std::size_t>(config) - 1, 1)
                                    : std::string_view();
@@ -96,12 +96,16 @@ void WriteHullLines(ReportText& text, const Design& design, const ProfileFigures
     opening(text);
     text.Plain(figures.H15).Text("/").Plain(Int(design.HullKL() / 6));
     text.Text(", Displacement=").Plain(design.HullKL() / kKlPerTon);
-    text.Text(", Config=").Text(slots[2].USP.view()).Text(config_letter).Text(", ").EndLine();
+    text.Text(", Config=")
+        .Text(slots[Slot::Configuration].USP.view())
+        .Text(config_letter)
+        .Text(", ")
+        .EndLine();
 
-    text.BlankHeading().Text("Armour=").Plain(slots[3].NUMBER);
-    text.Text(Trimmed(slots[3].MISCSTR[1].view()))
+    text.BlankHeading().Text("Armour=").Plain(slots[Slot::Armour].NUMBER);
+    text.Text(Trimmed(slots[Slot::Armour].MISCSTR[1].view()))
         .Text(" (")
-        .Text(Trimmed(slots[3].MISCSTR[2].view()))
+        .Text(Trimmed(slots[Slot::Armour].MISCSTR[2].view()))
         .Text("), ");
     text.Text("Loaded=").Formatted(design.TotalTons(), "##,###,###.##");
     text.Text(", Unloaded=").Formatted(figures.UnloadedTons, "##,###,###.##");
@@ -111,12 +115,13 @@ void WriteHullLines(ReportText& text, const Design& design, const ProfileFigures
 void WritePowerLines(ReportText& text, const Design& design, const ProfileFigures& figures,
                      const SectionOpening& opening, std::string_view exclusion_markup) {
     const auto& slots = design.Slots;
-    const ComponentRecord& endurance = slots[5];
-    const double plant_share = Int(Ratio(figures.H15 * slots[4].KL, design.HullKL()));
+    const ComponentRecord& endurance = slots[Slot::PlantFuel];
+    const double plant_share =
+        Int(Ratio(figures.H15 * slots[Slot::PowerPlant].KL, design.HullKL()));
 
     opening(text);
     text.Plain(plant_share).Text("/").Plain(2 * plant_share).Text(", ");
-    text.Text(Trimmed(slots[4].LABEL.view()))
+    text.Text(Trimmed(slots[Slot::PowerPlant].LABEL.view()))
         .Text("=")
         .Formatted(design.AvailableMW(), "###,###.#");
     text.Text("Mw ").Text("Duration=").Plain(endurance.NUMBER).Text("hrs/");
@@ -125,15 +130,19 @@ void WritePowerLines(ReportText& text, const Design& design, const ProfileFigure
     text.BlankHeading().Text("Extended Endurance=").Plain(Int(endurance.MISCNUM[1])).Text("hrs/");
     text.Plain(Int(endurance.MISCNUM[1] / 24)).Text(" days").EndLine();
 
-    text.BlankHeading().Text(slots[9].NUMBER == 1 ? "Scoops" : "No scoops").EndLine();
+    text.BlankHeading()
+        .Text(slots[Slot::FuelScoops].NUMBER == 1 ? "Scoops" : "No scoops")
+        .EndLine();
     text.BlankHeading();
-    if (slots[10].NUMBER == 1) {
-        text.Text("Purifiers; whole tank in ").Printed(slots[10].MISCNUM[10]).Text(" hours ");
+    if (slots[Slot::Purifiers].NUMBER == 1) {
+        text.Text("Purifiers; whole tank in ")
+            .Printed(slots[Slot::Purifiers].MISCNUM[10])
+            .Text(" hours ");
     } else {
         text.Text("No purifiers");
     }
     text.EndLine();
-    text.BlankHeading().Text(slots[14].NUMBER == 1 ? "EM Mask" : "No EM Mask").EndLine();
+    text.BlankHeading().Text(slots[Slot::EmMask].NUMBER == 1 ? "EM Mask" : "No EM Mask").EndLine();
 
     const auto& names = InitRuleTables().EnduranceSystemNames;
     text.BlankHeading().Markup(exclusion_markup).Text("ExtEnd excludes: ");
@@ -154,19 +163,20 @@ void WritePowerLines(ReportText& text, const Design& design, const ProfileFigure
 void WriteDrivesLines(ReportText& text, const Design& design, const ProfileFigures& figures,
                       const SectionOpening& opening) {
     const auto& slots = design.Slots;
-    const ComponentRecord& options = slots[33];
+    const ComponentRecord& options = slots[Slot::DriveOptions];
     const bool low_maintenance_jump = options.MISCNUM[2] == 1;
     const bool low_maintenance_maneuver = options.MISCNUM[1] == 1;
     const bool high_performance = options.MISCNUM[3] == 1;
 
     opening(text);
-    text.Text("Jump=").Text(slots[6].USP.view()).Text(" ");
-    WriteDrivePotential(text, design, figures, slots[6], low_maintenance_jump);
+    text.Text("Jump=").Text(slots[Slot::JumpDrive].USP.view()).Text(" ");
+    WriteDrivePotential(text, design, figures, slots[Slot::JumpDrive], low_maintenance_jump);
     text.Text(", ");
-    if (slots[6].MISCNUM[1] > 0) {
-        text.Text("Spare fuel for Jump-").Plain(slots[6].MISCNUM[1]).Text(", ");
+    if (slots[Slot::JumpDrive].MISCNUM[1] > 0) {
+        text.Text("Spare fuel for Jump-").Plain(slots[Slot::JumpDrive].MISCNUM[1]).Text(", ");
     }
-    text.Text(slots[12].NUMBER != 0 ? slots[12].LABEL.str() : "No avionics").EndLine();
+    text.Text(slots[Slot::Avionics].NUMBER != 0 ? slots[Slot::Avionics].LABEL.str() : "No avionics")
+        .EndLine();
 
     if (options.MISCNUM[4] != 0) {
         text.BlankHeading().Text("Jump OverDrive=");
@@ -177,13 +187,14 @@ void WriteDrivesLines(ReportText& text, const Design& design, const ProfileFigur
         text.BlankHeading().Text("Low Maintainence Jump drives ").EndLine();
     }
 
-    text.BlankHeading().Text("Maneuver=").Text(slots[8].USP.view());
+    text.BlankHeading().Text("Maneuver=").Text(slots[Slot::ManeuverDrive].USP.view());
     if (high_performance) {
         text.Text(".5");
     }
     text.Text("G ");
-    WriteDrivePotential(text, design, figures, slots[8], low_maintenance_maneuver);
-    text.Text(" Agility=").Plain(slots[8].MISCNUM[1]).EndLine();
+    WriteDrivePotential(text, design, figures, slots[Slot::ManeuverDrive],
+                        low_maintenance_maneuver);
+    text.Text(" Agility=").Plain(slots[Slot::ManeuverDrive].MISCNUM[1]).EndLine();
     if (low_maintenance_maneuver) {
         text.BlankHeading().Text("Low Maintainence Maneuver drives").EndLine();
     }
@@ -216,7 +227,7 @@ void WriteSensorScans(ReportText& text, const Design& design) {
 
 void WriteMagazineLines(ReportText& text, const Design& design, const SectionOpening& opening,
                         std::string_view last_line_markup) {
-    const ComponentRecord& magazine = design.Slots[18];
+    const ComponentRecord& magazine = design.Slots[Slot::Magazine];
     opening(text);
     text.Text("Missile magazine: HE=");
     WriteIfPositive(text, "", magazine.MISCNUM[1], " b/r");
@@ -233,15 +244,22 @@ void WriteMagazineLines(ReportText& text, const Design& design, const SectionOpe
 void WriteControlLines(ReportText& text, const Design& design, const SectionOpening& opening) {
     const auto& slots = design.Slots;
     opening(text);
-    text.Text("Computer=").Text(Trimmed(slots[19].LABEL.view())).Text(" x 3, Panels=");
-    text.Text(Trimmed(slots[21].LABEL.view())).Text(" x").Printed(Int(slots[21].NUMBER)).EndLine();
+    text.Text("Computer=")
+        .Text(Trimmed(slots[Slot::MainComputer].LABEL.view()))
+        .Text(" x 3, Panels=");
+    text.Text(Trimmed(slots[Slot::Panels].LABEL.view()))
+        .Text(" x")
+        .Printed(Int(slots[Slot::Panels].NUMBER))
+        .EndLine();
 
-    if (slots[20].CR > 0) {
-        text.BlankHeading().Text("Backup computer=").Text(Trimmed(slots[20].LABEL.view()));
+    if (slots[Slot::BackupComputer].CR > 0) {
+        text.BlankHeading()
+            .Text("Backup computer=")
+            .Text(Trimmed(slots[Slot::BackupComputer].LABEL.view()));
         text.Text(" x 3").EndLine();
     }
 
-    const auto& displays = slots[22].MISCNUM;
+    const auto& displays = slots[Slot::PanelAddOns].MISCNUM;
     if (displays[1] + displays[2] + displays[3] > 0) {
         text.BlankHeading();
         static constexpr std::string_view kDisplays[] = {"HUD x", "Lge holo x", "HUD holo x"};
@@ -266,14 +284,14 @@ void WriteControlLines(ReportText& text, const Design& design, const SectionOpen
         text.EndLine();
     }
 
-    if (slots[32].NUMBER == 1) {
+    if (slots[Slot::AuxiliaryBridge].NUMBER == 1) {
         text.BlankHeading().Text("Auxiliary bridge").EndLine();
     }
 }
 
 void WriteCrewLines(ReportText& text, const Design& design, const SectionOpening& opening) {
-    const auto& positions = design.Slots[23].MISCNUM;
-    const auto& passengers = design.Slots[24].MISCNUM;
+    const auto& positions = design.Slots[Slot::Crew].MISCNUM;
+    const auto& passengers = design.Slots[Slot::PassengersAndCrewTotal].MISCNUM;
     const auto& names = InitRuleTables().CrewCategoryNames;
 
     opening(text);
@@ -307,7 +325,7 @@ void WriteOtherLines(ReportText& text, const Design& design, const ProfileFigure
     text.Plain(Int(figures.FuelKl / kKlPerTon)).Text(" tons, ObjSize=").Text(figures.ObjectSize);
     text.EndLine();
 
-    if (slots[6].KL > 0) {
+    if (slots[Slot::JumpDrive].KL > 0) {
         text.BlankHeading().Text("One jump requires ").Plain(figures.JumpFuelKl).Text("KL/");
         text.Plain(Int(figures.JumpFuelKl / kKlPerTon)).Text(" tons of fuel").EndLine();
         text.EndLine();
@@ -347,7 +365,7 @@ void WriteCredit(ReportText& text, std::chrono::sys_days today) {
 
 std::vector<SpeedRow> SpeedRows(const Design& design, const ProfileFigures& figures) {
     std::vector<SpeedRow> rows = {{"Vacc:", figures.VacuumSpeed}};
-    if (design.Slots[2].MISCNUM[6] > 1) {
+    if (design.Slots[Slot::Configuration].MISCNUM[6] > 1) {
         const double standard = figures.AtmosphereSpeed;
         rows.push_back({"Standard:", standard});
         rows.push_back({"Thin:", 1.5 * standard});
@@ -358,7 +376,7 @@ std::vector<SpeedRow> SpeedRows(const Design& design, const ProfileFigures& figu
 }
 
 double BearingBatteries(const Design& design, double count) {
-    const double bearing = Int(design.Slots[1].MISCNUM[2] / 100 * count);
+    const double bearing = Int(design.Slots[Slot::Hull].MISCNUM[2] / 100 * count);
     return bearing < 1 ? 1 : bearing;
 }
 

@@ -15,7 +15,7 @@ void WriteCraftId(ReportText& text, const Design& design) {
     text.Heading("CRAFT ID:").Text(design.ShipName()).Text(" TL: ").Printed(design.DesignTL());
     text.EndLine();
     text.BlankHeading().Text("MCr").Formatted(design.TotalCr() / 1000000, "###,###.###");
-    text.Text("  (").Text(Trimmed(design.Slots[31].LABEL.view())).Text(")").EndLine();
+    text.Text("  (").Text(Trimmed(design.Slots[Slot::ShipType].LABEL.view())).Text(")").EndLine();
 }
 
 void WriteSpeeds(ReportText& text, const Design& design, const ProfileFigures& figures) {
@@ -34,7 +34,7 @@ void WriteSpeeds(ReportText& text, const Design& design, const ProfileFigures& f
 void WriteWeapons(ReportText& text, const Design& design) {
     text.Heading("WEAPONS:").Plain(design.Hardpoints()).Text(" hardpoints; ");
     text.Plain(design.UsedHardpoints()).Text(" occupied; batteries bearing");
-    text.Printed(design.Slots[1].MISCNUM[2]).Text("%").EndLine();
+    text.Printed(design.Slots[Slot::Hull].MISCNUM[2]).Text("%").EndLine();
 
     bool first = true;
     for (std::size_t i = 1; i <= kTurretsMax; ++i) {
@@ -66,8 +66,8 @@ void WriteWeapons(ReportText& text, const Design& design) {
         text.Text("at Factor-").Text(bay.USP.view()).EndLine();
     }
 
-    if (design.Slots[16].NUMBER == 1) {
-        text.BlankHeading().Text(design.Slots[16].LABEL.view()).EndLine();
+    if (design.Slots[Slot::SpinalMount].NUMBER == 1) {
+        text.BlankHeading().Text(design.Slots[Slot::SpinalMount].LABEL.view()).EndLine();
     }
     WriteMagazineLines(text, design, LineStart(kBlankHeading));
 }
@@ -76,7 +76,7 @@ void WriteWeapons(ReportText& text, const Design& design) {
 // spinal mount (S). A row is shown for a type that has weapons; the bracketed
 // figure is the batteries that bear when not all of them do.
 void WriteCombatStatistics(ReportText& text, const Design& design) {
-    const double bearing = design.Slots[1].MISCNUM[2];
+    const double bearing = design.Slots[Slot::Hull].MISCNUM[2];
     const int columns[4] = {0, 30, bearing == 100 ? 35 : 40, bearing == 100 ? 40 : 50};
     const auto& names = InitRuleTables().WeaponTypeNames;
 
@@ -120,7 +120,10 @@ void WriteCombatStatistics(ReportText& text, const Design& design) {
 }
 
 void WriteScreens(ReportText& text, const Design& design) {
-    text.Heading("SCREENS:").Text("DefDM=").Printed(design.Slots[14].MISCNUM[1]).EndLine();
+    text.Heading("SCREENS:")
+        .Text("DefDM=")
+        .Printed(design.Slots[Slot::EmMask].MISCNUM[1])
+        .EndLine();
     const SectionOpening indented = LineStart(kListContinuation);
     WriteCountedEntries(text, design.Screens, indented, indented);
 }
@@ -155,7 +158,7 @@ void WriteSubCraft(ReportText& text, const Design& design) {
         text.Printed(craft.MISCNUM[1]).Text("tons  Crew").Printed(craft.MISCNUM[3]);
         text.Text("TL ").Printed(craft.TL).EndLine();
     }
-    const ComponentRecord& tube = design.Slots[26];
+    const ComponentRecord& tube = design.Slots[Slot::LaunchTube];
     if (tube.MISCNUM[1] > 0) {
         text.BlankHeading().Text("Launch tube x").Printed(tube.MISCNUM[2]);
         text.Text(" displacement").Printed(tube.MISCNUM[1]).Text("tons").EndLine();

@@ -183,7 +183,7 @@ void MainWindow::LoadDesignCommand() {
     if (!MayDropChanges()) {
         return;
     }
-    const Status loaded = LoadDesign(session_, 0, prompter_);
+    const Status loaded = LoadDesign(session_, LoadMode::AskForFile, prompter_);
     if (!loaded) {
         ShowFailure(loaded);
     }
@@ -191,7 +191,7 @@ void MainWindow::LoadDesignCommand() {
 }
 
 void MainWindow::SaveAsCommand() {
-    const Status saved = SaveDesign(session_, 0, prompter_, desktop_.Today());
+    const Status saved = SaveDesign(session_, SaveMode::AskForFile, prompter_, desktop_.Today());
     if (!saved) {
         ShowFailure(saved);
     }
@@ -204,7 +204,7 @@ void MainWindow::FastResaveCommand() {
         return;
     }
     const auto today = desktop_.Today();
-    Status saved = SaveDesign(session_, 1, prompter_, today);
+    Status saved = SaveDesign(session_, SaveMode::CurrentPath, prompter_, today);
     if (saved) {
         saved = WriteHtmlPageFile(session_, today);
     }
@@ -303,7 +303,7 @@ void MainWindow::LastEditsCommand() {
 void MainWindow::LoadRecentFile(const std::string& path) {
     const std::string previous = session_.CurrentDesignPath;
     session_.CurrentDesignPath = path;
-    const Status loaded = LoadDesign(session_, 1, prompter_);
+    const Status loaded = LoadDesign(session_, LoadMode::CurrentPath, prompter_);
     if (!loaded) {
         // A later "Fast resave" must not write the old design over the file that failed.
         session_.CurrentDesignPath = previous;
@@ -335,7 +335,7 @@ MainWindowRequest MainWindow::ListFeaturesCommand() {
 }
 
 void MainWindow::RecalculateCommand() {
-    Recalculate(session_.design, session_.catalog->Features(), kRecalcAll);
+    Recalculate(session_.design, session_.catalog->Features(), RecalcSection::All);
     events_.DesignChanged();
 }
 

@@ -99,7 +99,7 @@ void LoadCommandLineDesign(Session& session, Prompter& prompter, DesignEvents& e
         return;
     }
     session.CurrentDesignPath = command_line;
-    const Status loaded = LoadDesign(session, 1, prompter);
+    const Status loaded = LoadDesign(session, LoadMode::CurrentPath, prompter);
     if (!loaded) {
         // The new design stays; it must not be resaved over the file that failed.
         session.CurrentDesignPath.clear();

@@ -31,56 +31,56 @@ public:
     ShipBuilder& Hull(double tons, int configuration, int streamlining, int armour,
                       std::string_view armour_code, int ship_type) {
         auto& slots = design_.Slots;
-        slots[1].KL = tons * kKlPerTon;
-        design_.Environment[4].NUMBER = static_cast<int>(slots[1].KL / 1350);
-        slots[2] = catalog_.LookupComponent("CN", configuration);
-        slots[2].USP = std::to_string(configuration - 1);
-        slots[2].MISCNUM[6] = streamlining;
+        slots[Slot::Hull].KL = tons * kKlPerTon;
+        design_.Environment[4].NUMBER = static_cast<int>(slots[Slot::Hull].KL / 1350);
+        slots[Slot::Configuration] = catalog_.LookupComponent("CN", configuration);
+        slots[Slot::Configuration].USP = std::to_string(configuration - 1);
+        slots[Slot::Configuration].MISCNUM[6] = streamlining;
         const ComponentRecord& armour_row = catalog_.LookupComponent("AT", armour);
-        slots[3].MISCSTR[1] = armour_row.LABEL.view().substr(0, 10);
-        slots[3].MISCNUM[1] = armour_row.TONS;
-        slots[3].MISCNUM[2] = armour_row.CR;
-        slots[3].TABLE = armour_row.TABLE;
-        slots[3].IDNUM = armour_row.IDNUM;
-        slots[3].MISCSTR[2] = armour_code;
+        slots[Slot::Armour].MISCSTR[1] = armour_row.LABEL.view().substr(0, 10);
+        slots[Slot::Armour].MISCNUM[1] = armour_row.TONS;
+        slots[Slot::Armour].MISCNUM[2] = armour_row.CR;
+        slots[Slot::Armour].TABLE = armour_row.TABLE;
+        slots[Slot::Armour].IDNUM = armour_row.IDNUM;
+        slots[Slot::Armour].MISCSTR[2] = armour_code;
         const ComponentRecord& type = catalog_.LookupComponent("TY", ship_type);
-        slots[31].USP = type.USP;
-        slots[31].LABEL = type.LABEL.view();
-        slots[31].IDNUM = type.IDNUM;
+        slots[Slot::ShipType].USP = type.USP;
+        slots[Slot::ShipType].LABEL = type.LABEL.view();
+        slots[Slot::ShipType].IDNUM = type.IDNUM;
         return Recalculated();
     }
 
     // The power editor: plant (PP id), its size in kl and hours of fuel.
     ShipBuilder& Power(int plant, double kl, double hours) {
-        design_.Slots[4] = catalog_.LookupComponent("PP", plant);
-        design_.Slots[4].KL = kl;
-        design_.Slots[5].NUMBER = hours;
+        design_.Slots[Slot::PowerPlant] = catalog_.LookupComponent("PP", plant);
+        design_.Slots[Slot::PowerPlant].KL = kl;
+        design_.Slots[Slot::PlantFuel].NUMBER = hours;
         return Recalculated();
     }
 
     // The drives editor: jump and maneuver ratings, purifiers (PU id, 0 none), scoops.
     ShipBuilder& Drives(int jump, int maneuver, int purifier, bool scoops) {
         auto& slots = design_.Slots;
-        slots[6].USP = std::to_string(jump);
-        slots[8].USP = std::to_string(maneuver);
-        slots[9].NUMBER = scoops ? 1 : 0;
+        slots[Slot::JumpDrive].USP = std::to_string(jump);
+        slots[Slot::ManeuverDrive].USP = std::to_string(maneuver);
+        slots[Slot::FuelScoops].NUMBER = scoops ? 1 : 0;
         if (purifier != 0) {
-            slots[10] = catalog_.LookupComponent("PU", purifier);
-            slots[10].NUMBER = 1;
+            slots[Slot::Purifiers] = catalog_.LookupComponent("PU", purifier);
+            slots[Slot::Purifiers].NUMBER = 1;
         } else {
-            slots[10].NUMBER = 0;
+            slots[Slot::Purifiers].NUMBER = 0;
         }
-        if (slots[10].MISCNUM[10] == 0) {
-            slots[10].MISCNUM[10] = 12;
+        if (slots[Slot::Purifiers].MISCNUM[10] == 0) {
+            slots[Slot::Purifiers].MISCNUM[10] = 12;
         }
         return Recalculated();
     }
 
     // The electronics editor: avionics (AV id) and the EM mask.
     ShipBuilder& Electronics(int avionics, bool mask) {
-        design_.Slots[12] = catalog_.LookupComponent("AV", avionics);
-        design_.Slots[12].NUMBER = 1;
-        design_.Slots[14].NUMBER = mask ? 1 : 0;
+        design_.Slots[Slot::Avionics] = catalog_.LookupComponent("AV", avionics);
+        design_.Slots[Slot::Avionics].NUMBER = 1;
+        design_.Slots[Slot::EmMask].NUMBER = mask ? 1 : 0;
         return Recalculated();
     }
 
@@ -108,41 +108,43 @@ public:
 
     // Battery rounds of HE missiles in the magazine.
     ShipBuilder& Magazine(double rounds) {
-        design_.Slots[18].MISCNUM[1] = rounds;
+        design_.Slots[Slot::Magazine].MISCNUM[1] = rounds;
         return Recalculated();
     }
 
     // The control editor: main and backup computers (CO ids, 0 none, each
     // installed three times), panels (PN id) and the auxiliary bridge.
     ShipBuilder& Control(int main_computer, int backup_computer, int panels, bool aux_bridge) {
-        InstallComputer(design_.Slots[19], main_computer);
-        InstallComputer(design_.Slots[20], backup_computer);
-        design_.Slots[21] = catalog_.LookupComponent("PN", panels);
-        design_.Slots[32].NUMBER = aux_bridge ? 1 : 0;
+        InstallComputer(design_.Slots[Slot::MainComputer], main_computer);
+        InstallComputer(design_.Slots[Slot::BackupComputer], backup_computer);
+        design_.Slots[Slot::Panels] = catalog_.LookupComponent("PN", panels);
+        design_.Slots[Slot::AuxiliaryBridge].NUMBER = aux_bridge ? 1 : 0;
         return Recalculated();
     }
 
     // The crew editor: High, Mid and Low passengers; then "Accept defaults".
     ShipBuilder& Passengers(double high, double mid, double low) {
-        design_.Slots[24].MISCNUM[1] = high;
-        design_.Slots[24].MISCNUM[2] = mid;
-        design_.Slots[24].MISCNUM[3] = low;
+        design_.Slots[Slot::PassengersAndCrewTotal].MISCNUM[1] = high;
+        design_.Slots[Slot::PassengersAndCrewTotal].MISCNUM[2] = mid;
+        design_.Slots[Slot::PassengersAndCrewTotal].MISCNUM[3] = low;
         return Recalculated();
     }
     ShipBuilder& AcceptDefaultCrew() {
-        ComponentRecord& crew = design_.Slots[23];
+        ComponentRecord& crew = design_.Slots[Slot::Crew];
         double total = 0;
         for (std::size_t category = 1; category <= 10; ++category) {
             crew.MISCNUM[category] = LeadingNumber(crew.MISCSTR[category].view());
             total += crew.MISCNUM[category];
         }
-        design_.Slots[24].MISCNUM[10] = total;
+        design_.Slots[Slot::PassengersAndCrewTotal].MISCNUM[10] = total;
         return Recalculated();
     }
 
     Design& design() { return design_; }
 
-    double Crew() const { return LeadingNumber(design_.Slots[24].MISCSTR[10].view()); }
+    double Crew() const {
+        return LeadingNumber(design_.Slots[Slot::PassengersAndCrewTotal].MISCSTR[10].view());
+    }
 
     // What a failing check shows: the totals and the problems.
     std::string Figures() {
@@ -151,7 +153,7 @@ public:
         text << summary.volume << summary.power << summary.hardpoints << summary.mass << " "
              << summary.cost << " crew " << Crew() << " (";
         for (std::size_t category = 1; category <= 10; ++category) {
-            text << design_.Slots[23].MISCSTR[category].trimmed() << " ";
+            text << design_.Slots[Slot::Crew].MISCSTR[category].trimmed() << " ";
         }
         text << ")\n";
         for (const std::string& problem : design_.Problems) {
@@ -196,7 +198,7 @@ private:
     }
 
     ShipBuilder& Recalculated() {
-        Recalculate(design_, catalog_, 0);
+        Recalculate(design_, catalog_, RecalcSection::All);
         return *this;
     }
 
@@ -228,7 +230,8 @@ TEST(ReferenceShips, AHundredTonScoutOfTechLevelTwelveWithJumpTwoAndTwoG) {
         .AcceptDefaultCrew();
     ExpectSound(scout);
     EXPECT_EQ(scout.design().HullKL(), 1350);
-    EXPECT_EQ(scout.design().Slots[6].KL, 3 * kKlPerTon) << "jump 2 on 100 tons takes 3 tons";
+    EXPECT_EQ(scout.design().Slots[Slot::JumpDrive].KL, 3 * kKlPerTon)
+        << "jump 2 on 100 tons takes 3 tons";
     EXPECT_LE(scout.Crew(), 4) << scout.Figures();
 }
 
@@ -280,9 +283,10 @@ TEST(ReferenceShips, AThousandTonEscortWithTheBestScreensOfItsTechLevel) {
     ExpectSound(escort);
     const Design& design = escort.design();
     EXPECT_EQ(design.Hardpoints(), 10);
-    EXPECT_EQ(design.Slots[32].NUMBER, 1);
-    EXPECT_GT(design.Slots[32].KL, 0) << "the auxiliary bridge is sized by the bridge crew";
-    EXPECT_GT(design.Slots[14].KL, 0) << "the EM mask is fitted";
+    EXPECT_EQ(design.Slots[Slot::AuxiliaryBridge].NUMBER, 1);
+    EXPECT_GT(design.Slots[Slot::AuxiliaryBridge].KL, 0)
+        << "the auxiliary bridge is sized by the bridge crew";
+    EXPECT_GT(design.Slots[Slot::EmMask].KL, 0) << "the EM mask is fitted";
     EXPECT_LT(escort.Crew(), 100) << escort.Figures();
 }
 

@@ -42,13 +42,13 @@ inline void WriteShip(const std::filesystem::path& file, Catalog& catalog, const
     Design design;
     NewDesign(design, catalog);
     design.SetShipName(ship.name);
-    design.Slots[31].IDNUM = static_cast<std::int16_t>(ship.type_number);
-    design.Slots[31].LABEL = ship.type_label;
+    design.Slots[Slot::ShipType].IDNUM = static_cast<std::int16_t>(ship.type_number);
+    design.Slots[Slot::ShipType].LABEL = ship.type_label;
     if (ship.within_limits) {
-        design.Slots[4] = catalog.LookupComponent("PP", 5);
-        design.Slots[4].KL = 20;
+        design.Slots[Slot::PowerPlant] = catalog.LookupComponent("PP", 5);
+        design.Slots[Slot::PowerPlant].KL = 20;
     }
-    Recalculate(design, catalog, kRecalcAll);
+    Recalculate(design, catalog, RecalcSection::All);
     ASSERT_EQ(design.DesignValid() != 0, ship.within_limits) << ship.name;
     design.UsedKL() = 99999;
     ASSERT_TRUE(WriteDesignFile(file, design).ok());

@@ -18,8 +18,8 @@ protected:
 
     EngineElectronics() {
         design.DesignTL() = 15;
-        design.Slots[1].KL = 1350;
-        Recalculate(design, catalog, kRecalcHull);
+        design.Slots[Slot::Hull].KL = 1350;
+        Recalculate(design, catalog, RecalcSection::Hull);
     }
 
     ComponentRecord& Sensor(int i, std::string_view label, std::string_view letters,
@@ -31,7 +31,7 @@ protected:
     }
 
     std::string Codes() {
-        Recalculate(design, catalog, kRecalcElectronics);
+        Recalculate(design, catalog, RecalcSection::Electronics);
         std::string codes;
         for (int j = 1; j <= 6; ++j) {
             codes += design.SensorCodes[j];
@@ -99,10 +99,10 @@ TEST_F(EngineElectronics, EmsSensorsAndCommunicatorsWeighByTechLevel) {
     design.Communicators[3].TL = 15;
     design.DesignTL() = 16;
     Codes();
-    EXPECT_DOUBLE_EQ(design.Slots[11].KL, 2 + 3 * 10.0 / 16);
-    EXPECT_DOUBLE_EQ(design.Slots[11].CR, 2000 + 3000 * 10.0 / 16);
-    EXPECT_DOUBLE_EQ(design.Slots[13].KL, 4 * 15.0 / 16 + 4 * 2 * 0.5);
-    EXPECT_DOUBLE_EQ(design.Slots[13].MW, 15.0 / 16 + 2 * 0.5);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Sensors].KL, 2 + 3 * 10.0 / 16);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Sensors].CR, 2000 + 3000 * 10.0 / 16);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Communicators].KL, 4 * 15.0 / 16 + 4 * 2 * 0.5);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Communicators].MW, 15.0 / 16 + 2 * 0.5);
 }
 
 TEST_F(EngineElectronics, TechLevelZeroCountsNothingWeighedAndSaysSo) {
@@ -111,8 +111,8 @@ TEST_F(EngineElectronics, TechLevelZeroCountsNothingWeighedAndSaysSo) {
     design.Communicators[1].TL = 8;
     design.DesignTL() = 0;
     Codes();
-    EXPECT_EQ(design.Slots[11].KL, 0);
-    EXPECT_EQ(design.Slots[13].KL, 0);
+    EXPECT_EQ(design.Slots[Slot::Sensors].KL, 0);
+    EXPECT_EQ(design.Slots[Slot::Communicators].KL, 0);
     EXPECT_TRUE(HasProblem(design, "Sensors and communicators were sized at tech level 0"));
     design.DesignTL() = 12;
     Codes();
@@ -120,21 +120,21 @@ TEST_F(EngineElectronics, TechLevelZeroCountsNothingWeighedAndSaysSo) {
 }
 
 TEST_F(EngineElectronics, MaskingAndAvionics) {
-    design.Slots[14].NUMBER = 1;
-    design.Slots[12].CR = 50000;
+    design.Slots[Slot::EmMask].NUMBER = 1;
+    design.Slots[Slot::Avionics].CR = 50000;
     Codes();
-    EXPECT_DOUBLE_EQ(design.Slots[14].KL, 27);
-    EXPECT_DOUBLE_EQ(design.Slots[14].TONS, 13.5);
-    EXPECT_DOUBLE_EQ(design.Slots[14].MW, 1.35);
-    EXPECT_DOUBLE_EQ(design.Slots[14].CR, 6750000);
-    EXPECT_EQ(design.Slots[12].NUMBER, 1);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::EmMask].KL, 27);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::EmMask].TONS, 13.5);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::EmMask].MW, 1.35);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::EmMask].CR, 6750000);
+    EXPECT_EQ(design.Slots[Slot::Avionics].NUMBER, 1);
 
-    design.Slots[14].NUMBER = 0;
-    design.Slots[12].CR = 0;
+    design.Slots[Slot::EmMask].NUMBER = 0;
+    design.Slots[Slot::Avionics].CR = 0;
     Codes();
-    EXPECT_EQ(design.Slots[14].KL, 0);
-    EXPECT_EQ(design.Slots[14].CR, 0);
-    EXPECT_EQ(design.Slots[12].NUMBER, 0);
+    EXPECT_EQ(design.Slots[Slot::EmMask].KL, 0);
+    EXPECT_EQ(design.Slots[Slot::EmMask].CR, 0);
+    EXPECT_EQ(design.Slots[Slot::Avionics].NUMBER, 0);
 }
 
 }  // namespace

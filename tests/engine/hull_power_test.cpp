@@ -15,16 +15,16 @@ protected:
     Catalog catalog{BasicRows()};
     Design design = NewDesignOn(catalog);
 
-    void Rehull(double kl, int section = kRecalcAll) {
-        design.Slots[1].KL = kl;
+    void Rehull(double kl, RecalcSection section = RecalcSection::All) {
+        design.Slots[Slot::Hull].KL = kl;
         Recalculate(design, catalog, section);
     }
 };
 
 TEST_F(EngineHull, HundredTonHullHasThirtyTonsCr135000AndOneHardpoint) {
     EXPECT_DOUBLE_EQ(design.HullKL(), 1350);
-    EXPECT_DOUBLE_EQ(design.Slots[1].TONS, 30);
-    EXPECT_DOUBLE_EQ(design.Slots[1].CR, 135000);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Hull].TONS, 30);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Hull].CR, 135000);
     EXPECT_EQ(design.Hardpoints(), 1);
 }
 
@@ -38,74 +38,76 @@ TEST_F(EngineHull, HardpointsAreWholeHundredsOfTonsButAtLeastOne) {
 }
 
 TEST_F(EngineHull, SizeCodeIsThatOfTheLastRowWhoseThresholdIsReached) {
-    EXPECT_EQ(design.Slots[1].USP.first(), '1');  // 100 tons reaches row 2 exactly
-    EXPECT_EQ(design.Slots[1].MISCNUM[2], 20);
+    EXPECT_EQ(design.Slots[Slot::Hull].USP.first(), '1');  // 100 tons reaches row 2 exactly
+    EXPECT_EQ(design.Slots[Slot::Hull].MISCNUM[2], 20);
     Rehull(1349);
-    EXPECT_EQ(design.Slots[1].USP.first(), '0');
-    EXPECT_EQ(design.Slots[1].MISCNUM[2], 10);
+    EXPECT_EQ(design.Slots[Slot::Hull].USP.first(), '0');
+    EXPECT_EQ(design.Slots[Slot::Hull].MISCNUM[2], 10);
     Rehull(13.5 * 250);
-    EXPECT_EQ(design.Slots[1].USP.first(), '2');
+    EXPECT_EQ(design.Slots[Slot::Hull].USP.first(), '2');
     Rehull(13.5 * 50000);  // past the last threshold: row 33
-    EXPECT_EQ(design.Slots[1].USP.first(), 'Z');
-    EXPECT_EQ(design.Slots[1].MISCNUM[2], 330);
+    EXPECT_EQ(design.Slots[Slot::Hull].USP.first(), 'Z');
+    EXPECT_EQ(design.Slots[Slot::Hull].MISCNUM[2], 330);
 }
 
 TEST_F(EngineHull, HullSectionKeepsASetSizeCodeButRederivesABlankOne) {
-    Rehull(13.5 * 550, kRecalcHull);
-    EXPECT_EQ(design.Slots[1].USP.first(), '1') << "a set code is kept by section 1";
-    EXPECT_DOUBLE_EQ(design.Slots[1].TONS, 550 * 0.3) << "the rest of the hull is recalculated";
+    Rehull(13.5 * 550, RecalcSection::Hull);
+    EXPECT_EQ(design.Slots[Slot::Hull].USP.first(), '1') << "a set code is kept by section 1";
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Hull].TONS, 550 * 0.3)
+        << "the rest of the hull is recalculated";
 
-    design.Slots[1].USP = " ";
-    Recalculate(design, catalog, kRecalcHull);
-    EXPECT_EQ(design.Slots[1].USP.first(), '5');
+    design.Slots[Slot::Hull].USP = " ";
+    Recalculate(design, catalog, RecalcSection::Hull);
+    EXPECT_EQ(design.Slots[Slot::Hull].USP.first(), '5');
 
-    Rehull(13.5 * 250, kRecalcAll);
-    EXPECT_EQ(design.Slots[1].USP.first(), '2') << "section 0 always rederives it";
+    Rehull(13.5 * 250, RecalcSection::All);
+    EXPECT_EQ(design.Slots[Slot::Hull].USP.first(), '2')
+        << "a whole recalculation always rederives it";
 }
 
 TEST_F(EngineHull, StreamliningChoosesTheConfigurationFactor) {
     // Streamlined (2) takes factor 2 of the configuration row: 2 × hull.
-    EXPECT_DOUBLE_EQ(design.Slots[2].TONS, 60);
-    EXPECT_DOUBLE_EQ(design.Slots[2].CR, 270000);
-    design.Slots[2].MISCNUM[6] = 3;
-    Recalculate(design, catalog, kRecalcHull);
-    EXPECT_DOUBLE_EQ(design.Slots[2].TONS, 90);
-    design.Slots[2].MISCNUM[6] = 20;  // no such choice: no factor, and said so
-    Recalculate(design, catalog, kRecalcHull);
-    EXPECT_DOUBLE_EQ(design.Slots[2].TONS, 0);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Configuration].TONS, 60);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Configuration].CR, 270000);
+    design.Slots[Slot::Configuration].MISCNUM[6] = 3;
+    Recalculate(design, catalog, RecalcSection::Hull);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Configuration].TONS, 90);
+    design.Slots[Slot::Configuration].MISCNUM[6] = 20;  // no such choice: no factor, and said so
+    Recalculate(design, catalog, RecalcSection::Hull);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Configuration].TONS, 0);
     EXPECT_TRUE(HasProblem(design, "Hull configuration has an unknown streamlining choice"));
 }
 
 TEST_F(EngineHull, ArmourScaleIsTheLastScalingRowReachedAndStopsAtTheNextFamily) {
     // Code "0" decodes below 0: armour 40, scale 2; mass 0.5 × (60 + 30) × 2 × 0.1.
-    EXPECT_EQ(design.Slots[3].NUMBER, 40);
-    EXPECT_DOUBLE_EQ(design.Slots[3].TONS, 9);
-    EXPECT_DOUBLE_EQ(design.Slots[3].CR, 16200);
+    EXPECT_EQ(design.Slots[Slot::Armour].NUMBER, 40);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].TONS, 9);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].CR, 16200);
 
-    design.Slots[3].MISCSTR[2] = "1";  // 43: scale 3
-    Recalculate(design, catalog, kRecalcHull);
-    EXPECT_EQ(design.Slots[3].NUMBER, 43);
-    EXPECT_DOUBLE_EQ(design.Slots[3].TONS, 13.5);
+    design.Slots[Slot::Armour].MISCSTR[2] = "1";  // 43: scale 3
+    Recalculate(design, catalog, RecalcSection::Hull);
+    EXPECT_EQ(design.Slots[Slot::Armour].NUMBER, 43);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].TONS, 13.5);
 
-    design.Slots[3].MISCSTR[2] =
+    design.Slots[Slot::Armour].MISCSTR[2] =
         "9";  // 67: the last row (46, scale 5), not the armour row after it
-    Recalculate(design, catalog, kRecalcHull);
-    EXPECT_EQ(design.Slots[3].NUMBER, 67);
-    EXPECT_DOUBLE_EQ(design.Slots[3].TONS, 22.5);
+    Recalculate(design, catalog, RecalcSection::Hull);
+    EXPECT_EQ(design.Slots[Slot::Armour].NUMBER, 67);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].TONS, 22.5);
 
-    design.Slots[3].MISCNUM[3] = 0;  // not scaled by the armour table
-    Recalculate(design, catalog, kRecalcHull);
-    EXPECT_DOUBLE_EQ(design.Slots[3].TONS, 45);
+    design.Slots[Slot::Armour].MISCNUM[3] = 0;  // not scaled by the armour table
+    Recalculate(design, catalog, RecalcSection::Hull);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].TONS, 45);
 }
 
 TEST(EngineHullCatalog, WithoutScalingRowsTheArmourScaleIs1) {
     Catalog catalog(engine_test::SizeCodeRows());
     Design design;
-    design.Slots[1].KL = 1350;
-    design.Slots[3].MISCNUM[1] = 1;
-    design.Slots[3].MISCNUM[3] = 1;
-    Recalculate(design, catalog, kRecalcHull);
-    EXPECT_DOUBLE_EQ(design.Slots[3].TONS, 3);  // 1 × 30 × 1 × 0.1
+    design.Slots[Slot::Hull].KL = 1350;
+    design.Slots[Slot::Armour].MISCNUM[1] = 1;
+    design.Slots[Slot::Armour].MISCNUM[3] = 1;
+    Recalculate(design, catalog, RecalcSection::Hull);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].TONS, 3);  // 1 × 30 × 1 × 0.1
 }
 
 class EnginePower : public ::testing::Test {
@@ -114,10 +116,10 @@ protected:
     Catalog catalog;
 
     void Plant(double kl, double fuelType, double mwPerKl) {
-        design.Slots[4].KL = kl;
-        design.Slots[4].MISCNUM[2] = fuelType;
-        design.Slots[4].MISCNUM[3] = mwPerKl;
-        Recalculate(design, catalog, kRecalcPower);
+        design.Slots[Slot::PowerPlant].KL = kl;
+        design.Slots[Slot::PowerPlant].MISCNUM[2] = fuelType;
+        design.Slots[Slot::PowerPlant].MISCNUM[3] = mwPerKl;
+        Recalculate(design, catalog, RecalcSection::Power);
     }
 };
 
@@ -140,75 +142,77 @@ TEST_F(EnginePower, PlutoniumPlantDoublesOnlyAbove50Kl) {
 }
 
 TEST_F(EnginePower, PlantMassCostAndFuelByFuelType) {
-    design.Slots[4].MISCNUM[1] = 0.001;  // fuel kl per kl of plant per hour
-    design.Slots[4].MISCNUM[4] = 2;      // tons per kl
-    design.Slots[4].MISCNUM[5] = 1000;   // Cr per kl
-    design.Slots[5].NUMBER = 720;
+    design.Slots[Slot::PowerPlant].MISCNUM[1] = 0.001;  // fuel kl per kl of plant per hour
+    design.Slots[Slot::PowerPlant].MISCNUM[4] = 2;      // tons per kl
+    design.Slots[Slot::PowerPlant].MISCNUM[5] = 1000;   // Cr per kl
+    design.Slots[Slot::PlantFuel].NUMBER = 720;
     const double expected[][3] = {
         {1, 7.2, 1800}, {2, 90, 540000}, {3, 0.504, 252}, {4, 7.2, 4500000}, {5, 14.4, 7200}};
     for (const auto& [type, tons, cr] : expected) {
         Plant(10, type, 1);
-        EXPECT_DOUBLE_EQ(design.Slots[4].TONS, 20);
-        EXPECT_DOUBLE_EQ(design.Slots[4].CR, 10000);
-        EXPECT_DOUBLE_EQ(design.Slots[5].KL, 7.2);
-        EXPECT_DOUBLE_EQ(design.Slots[5].TONS, tons) << "fuel type " << type;
-        EXPECT_DOUBLE_EQ(design.Slots[5].CR, cr) << "fuel type " << type;
+        EXPECT_DOUBLE_EQ(design.Slots[Slot::PowerPlant].TONS, 20);
+        EXPECT_DOUBLE_EQ(design.Slots[Slot::PowerPlant].CR, 10000);
+        EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].KL, 7.2);
+        EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].TONS, tons) << "fuel type " << type;
+        EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].CR, cr) << "fuel type " << type;
     }
-    design.Slots[5].TONS = 1;
-    design.Slots[5].CR = 2;
+    design.Slots[Slot::PlantFuel].TONS = 1;
+    design.Slots[Slot::PlantFuel].CR = 2;
     Plant(10, 6, 1);  // no such fuel: mass and cost stay
-    EXPECT_EQ(design.Slots[5].TONS, 1);
-    EXPECT_EQ(design.Slots[5].CR, 2);
+    EXPECT_EQ(design.Slots[Slot::PlantFuel].TONS, 1);
+    EXPECT_EQ(design.Slots[Slot::PlantFuel].CR, 2);
 }
 
 TEST_F(EnginePower, EnduranceLeavesOutWeaponsMaskingSpinalAndScreensByDefault) {
     design.UsedMW() = 100;  // as the previous run left it
-    design.Slots[5].NUMBER = 720;
-    design.Slots[15].MW = 20;
-    design.Slots[14].MW = 10;
-    design.Slots[11].MW = 7;  // sensors are not left out
-    Recalculate(design, catalog, kRecalcPower);
-    EXPECT_DOUBLE_EQ(design.Slots[5].MISCNUM[1], 100.0 * 720 / 70);
+    design.Slots[Slot::PlantFuel].NUMBER = 720;
+    design.Slots[Slot::Weapons].MW = 20;
+    design.Slots[Slot::EmMask].MW = 10;
+    design.Slots[Slot::Sensors].MW = 7;  // sensors are not left out
+    Recalculate(design, catalog, RecalcSection::Power);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 100.0 * 720 / 70);
 }
 
 TEST_F(EnginePower, EnduranceFlagsLeaveOutTheirSystemsAndPartOfTheManeuverDrive) {
     design.UsedMW() = 200;
-    design.Slots[5].NUMBER = 720;
-    design.Slots[5].MISCSTR[1] = "1";
-    design.Slots[5].MISCSTR[2] = "1100000000";  // maneuver and sensors
-    design.Slots[5].MISCNUM[2] = 1;             // cruising at 1 G of a 2 G drive
-    design.Slots[8].USP = "2";
-    design.Slots[8].MW = 140;
-    design.Slots[11].MW = 10;
-    design.Slots[15].MW = 50;  // weapons not flagged: counted
-    Recalculate(design, catalog, kRecalcPower);
-    EXPECT_DOUBLE_EQ(design.Slots[5].MISCNUM[1], 1200);  // 200 × 720 / (200 − 70 − 10)
+    design.Slots[Slot::PlantFuel].NUMBER = 720;
+    design.Slots[Slot::PlantFuel].MISCSTR[1] = "1";
+    design.Slots[Slot::PlantFuel].MISCSTR[2] = "1100000000";  // maneuver and sensors
+    design.Slots[Slot::PlantFuel].MISCNUM[2] = 1;             // cruising at 1 G of a 2 G drive
+    design.Slots[Slot::ManeuverDrive].USP = "2";
+    design.Slots[Slot::ManeuverDrive].MW = 140;
+    design.Slots[Slot::Sensors].MW = 10;
+    design.Slots[Slot::Weapons].MW = 50;  // weapons not flagged: counted
+    Recalculate(design, catalog, RecalcSection::Power);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1],
+                     1200);  // 200 × 720 / (200 − 70 − 10)
 }
 
 TEST_F(EnginePower, EnduranceWithoutPowerLeftKeepsItsValue) {
-    design.Slots[5].NUMBER = 720;
-    design.Slots[5].MISCNUM[1] = 5;
-    design.Slots[15].MW = 20;
+    design.Slots[Slot::PlantFuel].NUMBER = 720;
+    design.Slots[Slot::PlantFuel].MISCNUM[1] = 5;
+    design.Slots[Slot::Weapons].MW = 20;
     design.UsedMW() = 20;
-    Recalculate(design, catalog, kRecalcPower);
-    EXPECT_EQ(design.Slots[5].MISCNUM[1], 5);
+    Recalculate(design, catalog, RecalcSection::Power);
+    EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 5);
 }
 
 TEST_F(EnginePower, ManeuverFlagWithADriveRatedZeroIsAProblemNotADivisionByZero) {
     design.UsedMW() = 200;
-    design.Slots[5].NUMBER = 720;
-    design.Slots[5].MISCSTR[1] = "1";
-    design.Slots[5].MISCSTR[2] = "1000000000";
-    design.Slots[5].MISCNUM[2] = 1;
-    design.Slots[8].USP = "0";
-    design.Slots[8].MW = 140;
-    Recalculate(design, catalog, kRecalcPower);
-    EXPECT_DOUBLE_EQ(design.Slots[5].MISCNUM[1], 200.0 * 720 / 60);  // the whole drive left out
+    design.Slots[Slot::PlantFuel].NUMBER = 720;
+    design.Slots[Slot::PlantFuel].MISCSTR[1] = "1";
+    design.Slots[Slot::PlantFuel].MISCSTR[2] = "1000000000";
+    design.Slots[Slot::PlantFuel].MISCNUM[2] = 1;
+    design.Slots[Slot::ManeuverDrive].USP = "0";
+    design.Slots[Slot::ManeuverDrive].MW = 140;
+    Recalculate(design, catalog, RecalcSection::Power);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1],
+                     200.0 * 720 / 60);  // the whole drive left out
     EXPECT_TRUE(HasProblem(design, "Endurance leaves out the maneuver drive, but its rating is 0"));
     EXPECT_EQ(design.DesignValid(), 0);
 
-    design.Slots[8].USP = "2";
-    Recalculate(design, catalog, kRecalcPower);
+    design.Slots[Slot::ManeuverDrive].USP = "2";
+    Recalculate(design, catalog, RecalcSection::Power);
     EXPECT_FALSE(
         HasProblem(design, "Endurance leaves out the maneuver drive, but its rating is 0"));
 }

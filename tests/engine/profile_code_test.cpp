@@ -19,15 +19,15 @@ TEST(EngineProfileCode, KnownDesignThroughARecalculation) {
     Catalog catalog(engine_test::SizeCodeRows());
     Design design;
     design.DesignTL() = 15;
-    design.Slots[1].KL = 1350;
-    design.Slots[2].USP = "3";
-    design.Slots[3].MISCSTR[2] = "C";
-    design.Slots[4].KL = 9.75;
-    design.Slots[4].MISCNUM[3] = 100;  // 975 MW: rating 4 on 100 tons
-    design.Slots[6].USP = "2";
-    design.Slots[8].USP = "4";
-    design.Slots[19].MISCSTR[1] = "7";
-    design.Slots[24].MISCNUM[10] = 12;  // actual crew
+    design.Slots[Slot::Hull].KL = 1350;
+    design.Slots[Slot::Configuration].USP = "3";
+    design.Slots[Slot::Armour].MISCSTR[2] = "C";
+    design.Slots[Slot::PowerPlant].KL = 9.75;
+    design.Slots[Slot::PowerPlant].MISCNUM[3] = 100;  // 975 MW: rating 4 on 100 tons
+    design.Slots[Slot::JumpDrive].USP = "2";
+    design.Slots[Slot::ManeuverDrive].USP = "4";
+    design.Slots[Slot::MainComputer].MISCSTR[1] = "7";
+    design.Slots[Slot::PassengersAndCrewTotal].MISCNUM[10] = 12;  // actual crew
 
     ComponentRecord& sand = design.Turrets[1] = Entry("Triple Sandcaster", 5, 1, 1, 1, 0);
     sand.MISCSTR[2] = "1";
@@ -43,13 +43,13 @@ TEST(EngineProfileCode, KnownDesignThroughARecalculation) {
     design.Bays[3].MISCSTR[1] = "4444444444";
     design.Bays[4] = Entry("100-ton Missile Bay", 1, 1, 1, 1, 0);
     design.Bays[4].MISCSTR[1] = "3333333333";
-    design.Slots[16].LABEL = "Meson Spinal";
-    design.Slots[16].NUMBER = 1;
-    design.Slots[16].USP = "K";
+    design.Slots[Slot::SpinalMount].LABEL = "Meson Spinal";
+    design.Slots[Slot::SpinalMount].NUMBER = 1;
+    design.Slots[Slot::SpinalMount].USP = "K";
     design.Screens[1] = Entry("Nuclear Damper 2", 1, 1, 1, 1, 0);
     design.Screens[2] = Entry("Meson Screen 4", 0, 1, 1, 1, 0);  // not fitted
     design.Screens[3] = Entry("Meson Screen 3", 1, 1, 1, 1, 0);
-    Recalculate(design, catalog, kRecalcAll);
+    Recalculate(design, catalog, RecalcSection::All);
     EXPECT_EQ(BuildProfileCode(design), "1324472-C53200-9A0K3-0");
 }
 
@@ -59,7 +59,7 @@ TEST(EngineProfileCode, CrewClassBands) {
         {0, '0'},    {1, '1'},     {9, '1'},     {10, '2'},     {99, '2'},  {100, '3'},
         {9999, '4'}, {10000, '5'}, {12000, '5'}, {150000, '5'}, {9.5, '0'}, {-3, '0'}};
     for (const auto& [crew, digit] : expected) {
-        design.Slots[24].MISCNUM[10] = crew;
+        design.Slots[Slot::PassengersAndCrewTotal].MISCNUM[10] = crew;
         EXPECT_EQ(BuildProfileCode(design)[6], digit) << "crew " << crew;
     }
 }

@@ -27,7 +27,7 @@ void ExpectAllFinite(const Design& design) {
         }
     };
     for (int slot = 0; slot <= kSlotCount; ++slot) {
-        record(design.Slots[slot], "slot " + std::to_string(slot));
+        record(design.Slots.ByNumber(slot), "slot " + std::to_string(slot));
     }
     for (std::size_t table = 1; table < Design::kTableCount; ++table) {
         for (const auto& entry : design.Table(table)) {
@@ -46,7 +46,7 @@ void ExpectAllFinite(const Design& design) {
 TEST(RecalcFrame, AnEmptyDesignGivesFiguresAndAListOfProblemsButNoNaN) {
     Catalog catalog;
     Design design;
-    Recalculate(design, catalog, kRecalcAll);
+    Recalculate(design, catalog, RecalcSection::All);
     ExpectAllFinite(design);
     EXPECT_TRUE(HasProblem(design, "Hull volume is 0"));
     EXPECT_TRUE(HasProblem(design, "No main computer"));
@@ -59,16 +59,18 @@ TEST(RecalcFrame, AnEmptyDesignGivesFiguresAndAListOfProblemsButNoNaN) {
 TEST(RecalcFrame, APartialRunKeepsTheOtherSectionsFigures) {
     Catalog catalog(BasicRows());
     Design design = NewDesignOn(catalog);
-    design.Slots[6].USP = "1";
-    design.Slots[1].KL = 2700;
-    Recalculate(design, catalog, kRecalcWeapons);
-    EXPECT_EQ(design.Slots[6].KL, 0) << "drives not recalculated";
-    EXPECT_DOUBLE_EQ(design.Slots[1].TONS, 30) << "hull not recalculated";
+    design.Slots[Slot::JumpDrive].USP = "1";
+    design.Slots[Slot::Hull].KL = 2700;
+    Recalculate(design, catalog, RecalcSection::Weapons);
+    EXPECT_EQ(design.Slots[Slot::JumpDrive].KL, 0) << "drives not recalculated";
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Hull].TONS, 30) << "hull not recalculated";
 
-    Recalculate(design, catalog, kRecalcDrives);
-    EXPECT_DOUBLE_EQ(design.Slots[6].KL, 27) << "sized on the hull of the last hull run";
-    EXPECT_DOUBLE_EQ(design.UsedKL(),
-                     27 + 135 + design.Slots[19].KL + design.Slots[21].KL + design.Slots[28].KL)
+    Recalculate(design, catalog, RecalcSection::Drives);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::JumpDrive].KL, 27)
+        << "sized on the hull of the last hull run";
+    EXPECT_DOUBLE_EQ(design.UsedKL(), 27 + 135 + design.Slots[Slot::MainComputer].KL +
+                                          design.Slots[Slot::Panels].KL +
+                                          design.Slots[Slot::Environment].KL)
         << "the totals always run";
 }
 
@@ -76,51 +78,52 @@ TEST(RecalcFrame, PowerBlockReadsThePowerUsedOfThePreviousRun) {
     Catalog catalog(BasicRows());
     Design design;
     design.DesignTL() = 15;
-    design.Slots[1].KL = 1350;
-    design.Slots[4].KL = 10;
-    design.Slots[4].MISCNUM[3] = 100;  // 1000 MW
-    design.Slots[5].NUMBER = 720;
-    design.Slots[8].USP = "1";
-    Recalculate(design, catalog, kRecalcAll);
-    EXPECT_EQ(design.Slots[5].MISCNUM[1], 0) << "no power used before the first run";
-    Recalculate(design, catalog, kRecalcAll);
-    EXPECT_DOUBLE_EQ(design.Slots[5].MISCNUM[1], 720) << "nothing left out: the fuel hours";
+    design.Slots[Slot::Hull].KL = 1350;
+    design.Slots[Slot::PowerPlant].KL = 10;
+    design.Slots[Slot::PowerPlant].MISCNUM[3] = 100;  // 1000 MW
+    design.Slots[Slot::PlantFuel].NUMBER = 720;
+    design.Slots[Slot::ManeuverDrive].USP = "1";
+    Recalculate(design, catalog, RecalcSection::All);
+    EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 0) << "no power used before the first run";
+    Recalculate(design, catalog, RecalcSection::All);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 720)
+        << "nothing left out: the fuel hours";
 }
 
 TEST(RecalcFrame, EachBlockReplacesItsOwnProblemsWhenItRuns) {
     Catalog catalog(BasicRows());
     Design design = NewDesignOn(catalog);
-    design.Slots[1].KL = 0;
-    Recalculate(design, catalog, kRecalcHull);
+    design.Slots[Slot::Hull].KL = 0;
+    Recalculate(design, catalog, RecalcSection::Hull);
     EXPECT_TRUE(HasProblem(design, "Hull volume is 0"));
     EXPECT_EQ(design.DesignValid(), 0);
 
-    design.Slots[1].KL = 1350;
-    Recalculate(design, catalog, kRecalcWeapons);
+    design.Slots[Slot::Hull].KL = 1350;
+    Recalculate(design, catalog, RecalcSection::Weapons);
     EXPECT_TRUE(HasProblem(design, "Hull volume is 0")) << "the hull figures are still those of 0";
-    Recalculate(design, catalog, kRecalcWeapons);
+    Recalculate(design, catalog, RecalcSection::Weapons);
     EXPECT_EQ(std::count(design.Problems.begin(), design.Problems.end(), "Hull volume is 0"), 1);
 
-    Recalculate(design, catalog, kRecalcHull);
+    Recalculate(design, catalog, RecalcSection::Hull);
     EXPECT_FALSE(HasProblem(design, "Hull volume is 0"));
 }
 
 TEST(RecalcFrame, ProblemsAfterARunAreTheDesignsWholeList) {
     Catalog catalog(BasicRows());
     Design design = NewDesignOn(catalog);
-    design.Slots[4].KL = 1;
-    design.Slots[4].MISCNUM[3] = 1000;  // enough power
-    design.Slots[19].MISCNUM[1] = 0;    // but no computer
-    design.Slots[40].KL = 5000;         // and too much volume
-    Recalculate(design, catalog, kRecalcAll);
+    design.Slots[Slot::PowerPlant].KL = 1;
+    design.Slots[Slot::PowerPlant].MISCNUM[3] = 1000;  // enough power
+    design.Slots[Slot::MainComputer].MISCNUM[1] = 0;   // but no computer
+    design.Slots.ByNumber(40).KL = 5000;               // and too much volume
+    Recalculate(design, catalog, RecalcSection::All);
     ASSERT_GE(design.Problems.size(), 2u);
     EXPECT_TRUE(HasProblem(design, "No main computer"));
     EXPECT_EQ(design.Problems.back().rfind("Volume used exceeds the hull", 0), 0u)
         << "limit breaks come after the blocks' problems";
 
-    design.Slots[19].MISCNUM[1] = 2;
-    design.Slots[40].KL = 0;
-    Recalculate(design, catalog, kRecalcAll);
+    design.Slots[Slot::MainComputer].MISCNUM[1] = 2;
+    design.Slots.ByNumber(40).KL = 0;
+    Recalculate(design, catalog, RecalcSection::All);
     EXPECT_TRUE(design.Problems.empty()) << design.Problems.front();
     EXPECT_EQ(design.DesignValid(), 1);
 }
@@ -129,10 +132,11 @@ TEST(RecalcStandardCatalog, NewDesignOnTheStandardCatalog) {
     Catalog catalog(StandardCatalogRows());
     Design design = NewDesignOn(catalog);
     ExpectAllFinite(design);
-    EXPECT_DOUBLE_EQ(design.Slots[1].TONS, 30);
-    EXPECT_EQ(design.Slots[1].USP.first(), '1');
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Hull].TONS, 30);
+    EXPECT_EQ(design.Slots[Slot::Hull].USP.first(), '1');
     EXPECT_EQ(design.Hardpoints(), 1);
-    EXPECT_GT(design.Slots[21].NUMBER, 0) << "panels sized from the computer and panel rows";
+    EXPECT_GT(design.Slots[Slot::Panels].NUMBER, 0)
+        << "panels sized from the computer and panel rows";
     const StatusSummary summary = ShowStatusSummary(design);
     EXPECT_EQ(summary.displacement.substr(0, 8), "D: 100\r\n");
     EXPECT_EQ(summary.tech_level, "TL: 15");

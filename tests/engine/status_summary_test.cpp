@@ -30,7 +30,7 @@ TEST(EngineStatusSummary, NewDesignTexts) {
 TEST(EngineStatusSummary, FiguresAreRoundedAndZeroPrintsNothing) {
     Design design;
     design.SetShipName("Beowulf");
-    design.Slots[31].LABEL = "Free Trader";
+    design.Slots[Slot::ShipType].LABEL = "Free Trader";
     design.HullKL() = 1350;
     design.UsedKL() = 1350;
     design.AvailableMW() = 12345.5;
@@ -38,7 +38,7 @@ TEST(EngineStatusSummary, FiguresAreRoundedAndZeroPrintsNothing) {
     design.Hardpoints() = 1;
     design.TotalTons() = 1234567.5;
     design.TotalCr() = 2500000;
-    design.Slots[8].MISCNUM[1] = 3;
+    design.Slots[Slot::ManeuverDrive].MISCNUM[1] = 3;
     design.DesignTL() = 12;
     const StatusSummary summary = ShowStatusSummary(design);
     EXPECT_EQ(summary.ship_name, "Beowulf" + std::string(43, ' ') + " (Free Trader)");

@@ -19,12 +19,12 @@ protected:
 
     EngineFeatures() {
         design.DesignTL() = 15;
-        design.Slots[1].KL = 1350;
-        design.Slots[19].MISCNUM[1] = 1;
-        Recalculate(design, catalog, kRecalcHull);
+        design.Slots[Slot::Hull].KL = 1350;
+        design.Slots[Slot::MainComputer].MISCNUM[1] = 1;
+        Recalculate(design, catalog, RecalcSection::Hull);
     }
 
-    void Section8() { Recalculate(design, catalog, kRecalcCrew); }
+    void Section8() { Recalculate(design, catalog, RecalcSection::Crew); }
 };
 
 TEST_F(EngineFeatures, AccommodationCountsItsVolumeAsMass) {
@@ -32,10 +32,10 @@ TEST_F(EngineFeatures, AccommodationCountsItsVolumeAsMass) {
     design.Accommodations[50] = Entry("Low Berth", 4, 1, 0.5, 50000, 0.01);
     design.Accommodations[2] = Entry("Unused", 0, 100, 100, 100, 100);
     Section8();
-    EXPECT_DOUBLE_EQ(design.Slots[25].KL, 34);
-    EXPECT_DOUBLE_EQ(design.Slots[25].TONS, 34);
-    EXPECT_DOUBLE_EQ(design.Slots[25].CR, 1700000);
-    EXPECT_DOUBLE_EQ(design.Slots[25].MW, 0.34);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Accommodation].KL, 34);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Accommodation].TONS, 34);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Accommodation].CR, 1700000);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Accommodation].MW, 0.34);
 }
 
 TEST_F(EngineFeatures, PerKlEnvironmentServesTheVolumeLeftByPlantFuelAndDrives) {
@@ -46,28 +46,28 @@ TEST_F(EngineFeatures, PerKlEnvironmentServesTheVolumeLeftByPlantFuelAndDrives) 
     grav = Entry("Grav Plates", 0, 0, 0.001, 30, 0.0005);  // not fitted
     grav.MISCNUM[2] = 1;
     design.Environment[4] = Entry("Airlock", 1, 13.5, 1.5, 25000, 0.005);
-    design.Slots[4].KL = 50;
-    design.Slots[6].KL = 100;
+    design.Slots[Slot::PowerPlant].KL = 50;
+    design.Slots[Slot::JumpDrive].KL = 100;
     Section8();
     EXPECT_EQ(heat.NUMBER, 1200);
     EXPECT_EQ(grav.NUMBER, 0);
-    EXPECT_DOUBLE_EQ(design.Slots[28].CR, 12000 + 25000);
-    EXPECT_DOUBLE_EQ(design.Slots[28].KL, 13.5);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Environment].CR, 12000 + 25000);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Environment].KL, 13.5);
 }
 
 TEST_F(EngineFeatures, PerKlEnvironmentWithoutVolumeKeepsItsCountUntilThereIsRoom) {
     ComponentRecord& heat = design.Environment[1];
     heat = Entry("Heat and Light", 1, 0, 0.0001, 10, 0.0001);
     heat.MISCNUM[2] = 1;
-    design.Slots[4].KL = 1400;  // more than the hull
+    design.Slots[Slot::PowerPlant].KL = 1400;  // more than the hull
     Section8();
     EXPECT_EQ(heat.NUMBER, 1);
-    EXPECT_EQ(design.Slots[28].CR, 0);
+    EXPECT_EQ(design.Slots[Slot::Environment].CR, 0);
 
-    design.Slots[4].KL = 350;
+    design.Slots[Slot::PowerPlant].KL = 350;
     Section8();
     EXPECT_EQ(heat.NUMBER, 1000);
-    EXPECT_DOUBLE_EQ(design.Slots[28].CR, 10000);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Environment].CR, 10000);
 }
 
 TEST_F(EngineFeatures, AntiHijackCountsEntries1To10OnlyAndCustomFeaturesAll) {
@@ -76,28 +76,28 @@ TEST_F(EngineFeatures, AntiHijackCountsEntries1To10OnlyAndCustomFeaturesAll) {
     }
     design.CustomFeatures[10] = Entry("Bar", 2, 5, 1, 1000, 0.5);
     Section8();
-    EXPECT_DOUBLE_EQ(design.Slots[29].KL, 10);
-    EXPECT_DOUBLE_EQ(design.Slots[29].TONS, 10);
-    EXPECT_DOUBLE_EQ(design.Slots[29].CR, 1000);
-    EXPECT_DOUBLE_EQ(design.Slots[30].TONS, 10);
-    EXPECT_DOUBLE_EQ(design.Slots[30].MW, 1);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::AntiHijack].KL, 10);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::AntiHijack].TONS, 10);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::AntiHijack].CR, 1000);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::CustomFeatures].TONS, 10);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::CustomFeatures].MW, 1);
 }
 
 TEST_F(EngineFeatures, AuxiliaryBridgeIsSizedByTheBridgeCrewOfThePreviousRun) {
-    design.Slots[32].NUMBER = 1;
-    design.Slots[23].MISCSTR[1] = "3";  // as a loaded design carries it
+    design.Slots[Slot::AuxiliaryBridge].NUMBER = 1;
+    design.Slots[Slot::Crew].MISCSTR[1] = "3";  // as a loaded design carries it
     Section8();
-    EXPECT_DOUBLE_EQ(design.Slots[32].KL, 162);
-    EXPECT_DOUBLE_EQ(design.Slots[32].TONS, 12);
-    EXPECT_DOUBLE_EQ(design.Slots[32].CR, 1200000);
-    EXPECT_DOUBLE_EQ(design.Slots[32].MW, 0.009);
-    EXPECT_EQ(design.Slots[23].MISCSTR[1].trimmed(), "1");  // this run's bridge crew
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::AuxiliaryBridge].KL, 162);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::AuxiliaryBridge].TONS, 12);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::AuxiliaryBridge].CR, 1200000);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::AuxiliaryBridge].MW, 0.009);
+    EXPECT_EQ(design.Slots[Slot::Crew].MISCSTR[1].trimmed(), "1");  // this run's bridge crew
 
     Section8();
-    EXPECT_DOUBLE_EQ(design.Slots[32].KL, 54);
-    design.Slots[32].NUMBER = 0;
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::AuxiliaryBridge].KL, 54);
+    design.Slots[Slot::AuxiliaryBridge].NUMBER = 0;
     Section8();
-    EXPECT_EQ(design.Slots[32].KL, 0);
+    EXPECT_EQ(design.Slots[Slot::AuxiliaryBridge].KL, 0);
 }
 
 class EngineCraft : public EngineFeatures {};
@@ -107,33 +107,33 @@ TEST_F(EngineCraft, CraftAddTheirOwnDockingVolumeOncePerEntry) {
     ComponentRecord panel = engine_test::Row("PN", 7, "Panel");
     panel.MISCNUM[2] = 999;
     catalog = Catalog({panel});
-    design.Slots[21].TABLE = "PN";
-    design.Slots[21].IDNUM = 7;
+    design.Slots[Slot::Panels].TABLE = "PN";
+    design.Slots[Slot::Panels].IDNUM = 7;
     design.Craft[1] = Entry("Pinnace", 2, 100, 40, 5000000, 1);
     design.Craft[1].MISCNUM[2] = 20;
     design.Craft[2] = Entry("Gig", 0, 50, 20, 1000000, 1);
     design.Craft[2].MISCNUM[2] = 10;
-    Recalculate(design, catalog, kRecalcCraft);
-    Recalculate(design, catalog, kRecalcCraft);
-    EXPECT_DOUBLE_EQ(design.Slots[27].KL, 220);
-    EXPECT_DOUBLE_EQ(design.Slots[27].TONS, 200);
-    EXPECT_DOUBLE_EQ(design.Slots[27].CR, 10000000);
+    Recalculate(design, catalog, RecalcSection::Craft);
+    Recalculate(design, catalog, RecalcSection::Craft);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::SubordinateCraft].KL, 220);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::SubordinateCraft].TONS, 200);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::SubordinateCraft].CR, 10000000);
 
-    design.Slots[2].USP = "7";  // this configuration docks without extra volume
-    Recalculate(design, catalog, kRecalcCraft);
-    EXPECT_DOUBLE_EQ(design.Slots[27].KL, 200);
+    design.Slots[Slot::Configuration].USP = "7";  // this configuration docks without extra volume
+    Recalculate(design, catalog, RecalcSection::Craft);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::SubordinateCraft].KL, 200);
 }
 
 TEST_F(EngineCraft, LaunchTubeIsSizedByTheCraftItLaunches) {
-    design.Slots[26].NUMBER = 1;
-    design.Slots[26].MISCNUM[1] = 10;
-    Recalculate(design, catalog, kRecalcCraft);
-    EXPECT_DOUBLE_EQ(design.Slots[26].KL, 3375);
-    EXPECT_DOUBLE_EQ(design.Slots[26].CR, 506250);
-    design.Slots[26].NUMBER = 0;
-    Recalculate(design, catalog, kRecalcCraft);
-    EXPECT_EQ(design.Slots[26].KL, 0);
-    EXPECT_EQ(design.Slots[26].CR, 0);
+    design.Slots[Slot::LaunchTube].NUMBER = 1;
+    design.Slots[Slot::LaunchTube].MISCNUM[1] = 10;
+    Recalculate(design, catalog, RecalcSection::Craft);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::LaunchTube].KL, 3375);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::LaunchTube].CR, 506250);
+    design.Slots[Slot::LaunchTube].NUMBER = 0;
+    Recalculate(design, catalog, RecalcSection::Craft);
+    EXPECT_EQ(design.Slots[Slot::LaunchTube].KL, 0);
+    EXPECT_EQ(design.Slots[Slot::LaunchTube].CR, 0);
 }
 
 class EngineControl : public ::testing::Test {
@@ -143,45 +143,46 @@ protected:
 
     EngineControl() {
         design.DesignTL() = 10;
-        design.Slots[19].MISCNUM[1] = 2;  // main computer divisor
-        design.Slots[21] = catalog.LookupComponent("PN", 7);
-        design.Slots[21].KL = design.Slots[21].TONS = design.Slots[21].CR = 0;
-        design.Slots[21].MW = 0;  // no panels computed yet
+        design.Slots[Slot::MainComputer].MISCNUM[1] = 2;  // main computer divisor
+        design.Slots[Slot::Panels] = catalog.LookupComponent("PN", 7);
+        design.Slots[Slot::Panels].KL = design.Slots[Slot::Panels].TONS =
+            design.Slots[Slot::Panels].CR = 0;
+        design.Slots[Slot::Panels].MW = 0;  // no panels computed yet
     }
 };
 
 TEST_F(EngineControl, ControlPointsByAreaAndPanelsFromTheRemainder) {
-    design.Slots[4].CR = 1000000;   // area 2
-    design.Slots[20].CR = 1000000;  // area 8
-    design.Slots[22].MISCNUM[1] = 1;
-    Recalculate(design, catalog, kRecalcControl);
+    design.Slots[Slot::PowerPlant].CR = 1000000;      // area 2
+    design.Slots[Slot::BackupComputer].CR = 1000000;  // area 8
+    design.Slots[Slot::PanelAddOns].MISCNUM[1] = 1;
+    Recalculate(design, catalog, RecalcSection::Control);
     EXPECT_DOUBLE_EQ(design.ControlPoints[2], 100);
     EXPECT_DOUBLE_EQ(design.ControlPoints[8], 100);
     EXPECT_DOUBLE_EQ(design.ControlTotal, 200);
     EXPECT_DOUBLE_EQ(design.ControlRemaining, 75);  // (200 − 50) / 2
-    EXPECT_DOUBLE_EQ(design.Slots[21].NUMBER, 1.5);
-    EXPECT_DOUBLE_EQ(design.Slots[21].CR, 15000);
-    EXPECT_DOUBLE_EQ(design.Slots[21].KL, 0.225);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Panels].NUMBER, 1.5);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Panels].CR, 15000);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Panels].KL, 0.225);
 
     // The panels' own cost counts in area 8 from the next run on.
-    Recalculate(design, catalog, kRecalcControl);
+    Recalculate(design, catalog, RecalcSection::Control);
     EXPECT_DOUBLE_EQ(design.ControlPoints[8], 101.5);
 }
 
 TEST_F(EngineControl, NoComputerOrPanelIsAProblemAndGivesNoPanels) {
-    design.Slots[4].CR = 1000000;
-    design.Slots[19].MISCNUM[1] = 0;
-    Recalculate(design, catalog, kRecalcControl);
+    design.Slots[Slot::PowerPlant].CR = 1000000;
+    design.Slots[Slot::MainComputer].MISCNUM[1] = 0;
+    Recalculate(design, catalog, RecalcSection::Control);
     EXPECT_EQ(design.ControlRemaining, 0);
-    EXPECT_EQ(design.Slots[21].NUMBER, 0);
+    EXPECT_EQ(design.Slots[Slot::Panels].NUMBER, 0);
     EXPECT_TRUE(HasProblem(design, "No main computer"));
 
-    design.Slots[19].MISCNUM[1] = 2;
-    design.Slots[21] = ComponentRecord{};
-    Recalculate(design, catalog, kRecalcControl);
+    design.Slots[Slot::MainComputer].MISCNUM[1] = 2;
+    design.Slots[Slot::Panels] = ComponentRecord{};
+    Recalculate(design, catalog, RecalcSection::Control);
     EXPECT_FALSE(HasProblem(design, "No main computer"));
     EXPECT_TRUE(HasProblem(design, "No control panel"));
-    EXPECT_EQ(design.Slots[21].NUMBER, 0);
+    EXPECT_EQ(design.Slots[Slot::Panels].NUMBER, 0);
     EXPECT_EQ(design.DesignValid(), 0);
 }
 
@@ -193,76 +194,77 @@ protected:
     EngineCrew() {
         design.DesignTL() = 10;
         design.HullKL() = 1350;
-        design.Slots[19].MISCNUM[1] = 1;
-        design.Slots[21].MISCNUM[1] = 50;
+        design.Slots[Slot::MainComputer].MISCNUM[1] = 1;
+        design.Slots[Slot::Panels].MISCNUM[1] = 50;
     }
 
     std::string Crew(int category) {
-        Recalculate(design, catalog, kRecalcCrew);
-        return category <= 10 ? design.Slots[23].MISCSTR[category].trimmed()
-                              : design.Slots[24].MISCSTR[category - 10].trimmed();
+        Recalculate(design, catalog, RecalcSection::Crew);
+        return category <= 10
+                   ? design.Slots[Slot::Crew].MISCSTR[category].trimmed()
+                   : design.Slots[Slot::PassengersAndCrewTotal].MISCSTR[category - 10].trimmed();
     }
 };
 
 TEST_F(EngineCrew, DefaultCrewOfEveryCategory) {
-    design.Slots[1].CR = 4000000;    // area 1: 400
-    design.Slots[4].CR = 2000000;    // area 2: 200
-    design.Slots[8].CR = 2000000;    // area 3: 200
-    design.Slots[15].CR = 15000000;  // area 6: 1500
-    design.Slots[17].CR = 1000000;   // area 7: 100
+    design.Slots[Slot::Hull].CR = 4000000;           // area 1: 400
+    design.Slots[Slot::PowerPlant].CR = 2000000;     // area 2: 200
+    design.Slots[Slot::ManeuverDrive].CR = 2000000;  // area 3: 200
+    design.Slots[Slot::Weapons].CR = 15000000;       // area 6: 1500
+    design.Slots[Slot::Screens].CR = 1000000;        // area 7: 100
     design.Craft[1] = Entry("Fighter", 3, 0, 0, 0, 0);
     design.Craft[1].MISCNUM[3] = 2;
     design.Craft[2] = Entry("Spare", 0, 0, 0, 0, 0);
     design.Craft[2].MISCNUM[3] = 5;
-    design.Slots[23].MISCNUM[8] = 11;  // actual command crew
-    design.Slots[24].MISCNUM[1] = 13;  // high passengers
-    design.Slots[24].MISCNUM[2] = 20;  // middle passengers
-    design.Slots[24].MISCNUM[3] = 40;  // low passengers
-    Recalculate(design, catalog, kRecalcCrew);
+    design.Slots[Slot::Crew].MISCNUM[8] = 11;                    // actual command crew
+    design.Slots[Slot::PassengersAndCrewTotal].MISCNUM[1] = 13;  // high passengers
+    design.Slots[Slot::PassengersAndCrewTotal].MISCNUM[2] = 20;  // middle passengers
+    design.Slots[Slot::PassengersAndCrewTotal].MISCNUM[3] = 40;  // low passengers
+    Recalculate(design, catalog, RecalcSection::Crew);
 
     const char* expected[] = {"", "3", "1", "53", "10", "6", "0", "4", "12", "2", "5"};
     for (int category = 1; category <= 10; ++category) {
-        EXPECT_EQ(design.Slots[23].MISCSTR[category].trimmed(), expected[category])
+        EXPECT_EQ(design.Slots[Slot::Crew].MISCSTR[category].trimmed(), expected[category])
             << "category " << category;
     }
     for (int category = 1; category <= 3; ++category) {
-        EXPECT_EQ(design.Slots[24].MISCSTR[category].trimmed(), "0");
+        EXPECT_EQ(design.Slots[Slot::PassengersAndCrewTotal].MISCSTR[category].trimmed(), "0");
     }
-    EXPECT_EQ(design.Slots[24].MISCSTR[10].trimmed(), "96");
-    EXPECT_EQ(design.Slots[23].LABEL.trimmed(), "CREW1");
-    EXPECT_EQ(design.Slots[24].LABEL.trimmed(), "CREW2");
+    EXPECT_EQ(design.Slots[Slot::PassengersAndCrewTotal].MISCSTR[10].trimmed(), "96");
+    EXPECT_EQ(design.Slots[Slot::Crew].LABEL.trimmed(), "CREW1");
+    EXPECT_EQ(design.Slots[Slot::PassengersAndCrewTotal].LABEL.trimmed(), "CREW2");
 }
 
 TEST_F(EngineCrew, BridgeCrewIsAtLeastOneAndCompressedAboveTen) {
     EXPECT_EQ(Crew(1), "1");
-    design.Slots[20].CR = 7500000;  // 750 points: 1
+    design.Slots[Slot::BackupComputer].CR = 7500000;  // 750 points: 1
     EXPECT_EQ(Crew(1), "1");
-    design.Slots[20].CR = 75000000;  // 7500 points: 10
+    design.Slots[Slot::BackupComputer].CR = 75000000;  // 7500 points: 10
     EXPECT_EQ(Crew(1), "10");
-    design.Slots[20].CR = 187500000;  // raw 25 becomes 12
+    design.Slots[Slot::BackupComputer].CR = 187500000;  // raw 25 becomes 12
     EXPECT_EQ(Crew(1), "12");
 }
 
 TEST_F(EngineCrew, GunnersAreCompressedAboveFifty) {
-    design.Slots[15].CR = 5000000;  // raw 50
+    design.Slots[Slot::Weapons].CR = 5000000;  // raw 50
     EXPECT_EQ(Crew(3), "50");
-    design.Slots[15].CR = 15000000;  // raw 150 becomes 53
+    design.Slots[Slot::Weapons].CR = 15000000;  // raw 150 becomes 53
     EXPECT_EQ(Crew(3), "53");
 }
 
 TEST_F(EngineCrew, DriveOptionsScaleTheEngineers) {
-    design.Slots[4].CR = 20000000;  // 2000 + 2000 points: 10 engineers
-    design.Slots[8].CR = 20000000;
+    design.Slots[Slot::PowerPlant].CR = 20000000;  // 2000 + 2000 points: 10 engineers
+    design.Slots[Slot::ManeuverDrive].CR = 20000000;
     EXPECT_EQ(Crew(2), "10");
-    design.Slots[33].MISCNUM[1] = 1;
-    design.Slots[33].MISCNUM[2] = 1;
-    design.Slots[33].MISCNUM[3] = 1;
+    design.Slots[Slot::DriveOptions].MISCNUM[1] = 1;
+    design.Slots[Slot::DriveOptions].MISCNUM[2] = 1;
+    design.Slots[Slot::DriveOptions].MISCNUM[3] = 1;
     EXPECT_EQ(Crew(2), "7");  // 10 × 0.8 × 0.8 × 1.2 = 7.68
 }
 
 TEST_F(EngineCrew, WithoutAMainComputerTheCrewIsMinimalAndSaidSo) {
-    design.Slots[15].CR = 15000000;
-    design.Slots[19].MISCNUM[1] = 0;
+    design.Slots[Slot::Weapons].CR = 15000000;
+    design.Slots[Slot::MainComputer].MISCNUM[1] = 0;
     EXPECT_EQ(Crew(1), "1");
     EXPECT_EQ(Crew(3), "0");
     EXPECT_TRUE(HasProblem(design, "Default crew was computed without a main computer"));

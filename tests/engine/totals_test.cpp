@@ -18,28 +18,28 @@ protected:
 
     EngineTotals() {
         design.DesignTL() = 15;
-        design.Slots[19].MISCNUM[1] = 1;
-        design.Slots[21].MISCNUM[1] = 50;
+        design.Slots[Slot::MainComputer].MISCNUM[1] = 1;
+        design.Slots[Slot::Panels].MISCNUM[1] = 50;
     }
 
-    void Totals() { Recalculate(design, catalog, kRecalcControl); }
+    void Totals() { Recalculate(design, catalog, RecalcSection::Control); }
 
     void Mass(double tons, double usedMW, double availableMW) {
-        design.Slots[20].TONS = tons;
-        design.Slots[20].MW = usedMW;
+        design.Slots[Slot::BackupComputer].TONS = tons;
+        design.Slots[Slot::BackupComputer].MW = usedMW;
         design.AvailableMW() = availableMW;
         Totals();
     }
 };
 
 TEST_F(EngineTotals, SumsEverySlotButTheHullVolume) {
-    design.Slots[1].KL = 1350;
-    design.Slots[1].TONS = 30;
-    design.Slots[40].KL = 5;
-    design.Slots[40].TONS = 6;
-    design.Slots[40].CR = 7;
-    design.Slots[40].MW = 8;
-    design.Slots[4].KL = 10;
+    design.Slots[Slot::Hull].KL = 1350;
+    design.Slots[Slot::Hull].TONS = 30;
+    design.Slots.ByNumber(40).KL = 5;
+    design.Slots.ByNumber(40).TONS = 6;
+    design.Slots.ByNumber(40).CR = 7;
+    design.Slots.ByNumber(40).MW = 8;
+    design.Slots[Slot::PowerPlant].KL = 10;
     Totals();
     EXPECT_DOUBLE_EQ(design.UsedKL(), 15);
     EXPECT_DOUBLE_EQ(design.TotalTons(), 36);
@@ -48,12 +48,12 @@ TEST_F(EngineTotals, SumsEverySlotButTheHullVolume) {
 }
 
 TEST_F(EngineTotals, FlaggedSlotsAreLeftOutButThePurifierTimeIsNoFlag) {
-    design.Slots[20].KL = 5;
-    design.Slots[20].TONS = 5;
-    design.Slots[20].MISCNUM[10] = 1;
-    design.Slots[10].KL = 4;
-    design.Slots[10].CR = 1000;
-    design.Slots[10].MISCNUM[10] = 1;  // a one-hour purifier
+    design.Slots[Slot::BackupComputer].KL = 5;
+    design.Slots[Slot::BackupComputer].TONS = 5;
+    design.Slots[Slot::BackupComputer].MISCNUM[10] = 1;
+    design.Slots[Slot::Purifiers].KL = 4;
+    design.Slots[Slot::Purifiers].CR = 1000;
+    design.Slots[Slot::Purifiers].MISCNUM[10] = 1;  // a one-hour purifier
     Totals();
     EXPECT_DOUBLE_EQ(design.UsedKL(), 4);
     EXPECT_EQ(design.TotalTons(), 0);
@@ -62,40 +62,40 @@ TEST_F(EngineTotals, FlaggedSlotsAreLeftOutButThePurifierTimeIsNoFlag) {
 
 TEST_F(EngineTotals, AgilityIsWholeAndKeptBetween0And6) {
     Mass(216, 0, 100);  // 100 / 216 × 5.4 = 2.5
-    EXPECT_EQ(design.Slots[8].MISCNUM[1], 2);
+    EXPECT_EQ(design.Slots[Slot::ManeuverDrive].MISCNUM[1], 2);
     Mass(216, 0, 39);  // 0.975: below 1
-    EXPECT_EQ(design.Slots[8].MISCNUM[1], 0);
+    EXPECT_EQ(design.Slots[Slot::ManeuverDrive].MISCNUM[1], 0);
     Mass(216, 0, 10000);
-    EXPECT_EQ(design.Slots[8].MISCNUM[1], 6);
+    EXPECT_EQ(design.Slots[Slot::ManeuverDrive].MISCNUM[1], 6);
     Mass(216, 500, 100);  // more power used than made
-    EXPECT_EQ(design.Slots[8].MISCNUM[1], 0);
+    EXPECT_EQ(design.Slots[Slot::ManeuverDrive].MISCNUM[1], 0);
 }
 
 TEST_F(EngineTotals, NoMassGivesNoAgilityAndAProblem) {
     Mass(0, 0, 100);
-    EXPECT_EQ(design.Slots[8].MISCNUM[1], 0);
+    EXPECT_EQ(design.Slots[Slot::ManeuverDrive].MISCNUM[1], 0);
     EXPECT_TRUE(HasProblem(design, "Total mass is 0"));
     Mass(10, 0, 100);
     EXPECT_FALSE(HasProblem(design, "Total mass is 0"));
 }
 
 TEST_F(EngineTotals, DefenceModifierByDisplacement) {
-    design.Slots[19].MISCNUM[2] = 1;  // computer bonus
+    design.Slots[Slot::MainComputer].MISCNUM[2] = 1;  // computer bonus
     const double expected[][2] = {{50, 5},    {100, 4},   {999, 4},     {999.5, 3},  {5000, 3},
                                   {10000, 2}, {99999, 2}, {99999.5, 3}, {100000, 1}, {2000000, 1}};
     for (const auto& [tons, modifier] : expected) {
         design.HullKL() = tons * 13.5;
         Mass(216, 0, 100);  // agility 2
-        EXPECT_EQ(design.Slots[14].MISCNUM[1], modifier) << tons << " tons";
+        EXPECT_EQ(design.Slots[Slot::EmMask].MISCNUM[1], modifier) << tons << " tons";
     }
 }
 
 TEST_F(EngineTotals, AFigureOutOfRangeIsSetTo0AndReported) {
-    design.Slots[20].CR = std::numeric_limits<double>::infinity();
-    design.Slots[20].TONS = std::numeric_limits<double>::quiet_NaN();
-    design.Slots[20].MW = 1;
+    design.Slots[Slot::BackupComputer].CR = std::numeric_limits<double>::infinity();
+    design.Slots[Slot::BackupComputer].TONS = std::numeric_limits<double>::quiet_NaN();
+    design.Slots[Slot::BackupComputer].MW = 1;
     Totals();
-    EXPECT_EQ(design.Slots[20].CR, 0);
+    EXPECT_EQ(design.Slots[Slot::BackupComputer].CR, 0);
     EXPECT_EQ(design.TotalCr(), 0);
     EXPECT_EQ(design.TotalTons(), 0);
     EXPECT_EQ(design.UsedMW(), 1);

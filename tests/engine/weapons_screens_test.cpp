@@ -18,8 +18,8 @@ protected:
 
     EngineWeapons() {
         design.DesignTL() = 15;
-        design.Slots[1].KL = 1350;
-        Recalculate(design, catalog, kRecalcHull);
+        design.Slots[Slot::Hull].KL = 1350;
+        Recalculate(design, catalog, RecalcSection::Hull);
     }
 
     // A turret row: per turret 1 kl, 2 tons, Cr 100, 5 MW; thresholds for factors 1–10.
@@ -48,7 +48,7 @@ protected:
         return bay;
     }
 
-    void Weapons() { Recalculate(design, catalog, kRecalcWeapons); }
+    void Weapons() { Recalculate(design, catalog, RecalcSection::Weapons); }
 };
 
 TEST_F(EngineWeapons, TripleTurretFactorFromItsBatteries) {
@@ -59,10 +59,10 @@ TEST_F(EngineWeapons, TripleTurretFactorFromItsBatteries) {
     EXPECT_EQ(design.WeaponFactors[kLaser][kTurret], 2);
     EXPECT_EQ(design.WeaponCounts[kLaser][kTurret], 3);
     EXPECT_EQ(design.UsedHardpoints(), 2);
-    EXPECT_DOUBLE_EQ(design.Slots[15].KL, 2);
-    EXPECT_DOUBLE_EQ(design.Slots[15].TONS, 4);
-    EXPECT_DOUBLE_EQ(design.Slots[15].CR, 200);
-    EXPECT_DOUBLE_EQ(design.Slots[15].MW, 10);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Weapons].KL, 2);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Weapons].TONS, 4);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Weapons].CR, 200);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Weapons].MW, 10);
 }
 
 TEST_F(EngineWeapons, FactorStopsAtTheFirstThresholdNotMet) {
@@ -107,13 +107,13 @@ TEST_F(EngineWeapons, TurretOfFactorZeroAddsNothingToItsType) {
 
 TEST_F(EngineWeapons, MissileTurretsFillTheMagazine) {
     Turret(1, "Triple Missile", 1, "3", {1});
-    design.Slots[18].MISCNUM[1] = 1;  // one standard missile per launcher
+    design.Slots[Slot::Magazine].MISCNUM[1] = 1;  // one standard missile per launcher
     Weapons();
     EXPECT_EQ(design.WeaponFactors[kMissile][kTurret], 1);
-    EXPECT_EQ(design.Slots[18].NUMBER, 3);
-    EXPECT_DOUBLE_EQ(design.Slots[18].KL, 0.3);
-    EXPECT_DOUBLE_EQ(design.Slots[18].TONS, 0.15);
-    EXPECT_DOUBLE_EQ(design.Slots[18].CR, 60000);
+    EXPECT_EQ(design.Slots[Slot::Magazine].NUMBER, 3);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Magazine].KL, 0.3);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Magazine].TONS, 0.15);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Magazine].CR, 60000);
 }
 
 TEST_F(EngineWeapons, MixedTurretAddsTheFactorsItNames) {
@@ -127,7 +127,7 @@ TEST_F(EngineWeapons, MixedTurretAddsTheFactorsItNames) {
     EXPECT_EQ(design.WeaponFactors[kSand][kTurret], 1);
     EXPECT_EQ(design.WeaponCounts[kSand][kTurret], 2);
     EXPECT_EQ(mixed.MISCNUM[3], 1);
-    EXPECT_EQ(design.Slots[18].NUMBER, 4);  // (3 − 1) × 2
+    EXPECT_EQ(design.Slots[Slot::Magazine].NUMBER, 4);  // (3 − 1) × 2
     EXPECT_EQ(design.UsedHardpoints(), 2);
 }
 
@@ -139,7 +139,7 @@ TEST_F(EngineWeapons, LaterBayOfATypeSetsItsFactorAndCountsAdd) {
     EXPECT_EQ(design.WeaponFactors[kParticle][kBay], 1);
     EXPECT_EQ(design.WeaponCounts[kParticle][kBay], 3);
     EXPECT_EQ(design.UsedHardpoints(), 6);
-    EXPECT_DOUBLE_EQ(design.Slots[15].MW, 150);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Weapons].MW, 150);
 
     std::swap(design.Bays[1], design.Bays[2]);
     Weapons();
@@ -161,11 +161,11 @@ TEST_F(EngineWeapons, MissileBaysFillTheMagazineByTheirSize) {
     Bay(1, "50-ton Missile Bay", 2, "1111111111", "1111111111");
     Bay(2, "100-ton Missile Bay", 1, "1111111111", "1111111111");
     Weapons();
-    EXPECT_EQ(design.Slots[18].NUMBER, 200);
+    EXPECT_EQ(design.Slots[Slot::Magazine].NUMBER, 200);
 }
 
 TEST_F(EngineWeapons, SpinalMountTakesHardpointsAndSetsItsFactor) {
-    ComponentRecord& spinal = design.Slots[16];
+    ComponentRecord& spinal = design.Slots[Slot::SpinalMount];
     spinal.LABEL = "Meson Spinal";
     spinal.NUMBER = 1;
     spinal.USP = "K";
@@ -177,7 +177,7 @@ TEST_F(EngineWeapons, SpinalMountTakesHardpointsAndSetsItsFactor) {
 
     spinal.NUMBER = 0;  // a row left with no mount is cleared
     Weapons();
-    EXPECT_TRUE(IsEmptyEntry(design.Slots[16]));
+    EXPECT_TRUE(IsEmptyEntry(design.Slots[Slot::SpinalMount]));
     EXPECT_EQ(design.WeaponFactors[kMeson][kSpinal], 0);
     EXPECT_EQ(design.UsedHardpoints(), 0);
 }
@@ -200,7 +200,7 @@ TEST_F(EngineWeapons, EntriesNotFittedCountNowhere) {
     Bay(1, "Particle Bay", 0, "1234567890", "ABCDEFGHJK");
     Weapons();
     EXPECT_EQ(design.UsedHardpoints(), 0);
-    EXPECT_EQ(design.Slots[15].KL, 0);
+    EXPECT_EQ(design.Slots[Slot::Weapons].KL, 0);
     EXPECT_EQ(design.WeaponFactors[kLaser][kTurret], 0);
     EXPECT_EQ(design.WeaponFactors[kParticle][kBay], 0);
 }
@@ -208,17 +208,17 @@ TEST_F(EngineWeapons, EntriesNotFittedCountNowhere) {
 TEST(EngineScreens, ScreensPerKlNeedPowerForTheWholeHull) {
     Catalog catalog;
     Design design;
-    design.Slots[1].KL = 1350;
-    Recalculate(design, catalog, kRecalcHull);
+    design.Slots[Slot::Hull].KL = 1350;
+    Recalculate(design, catalog, RecalcSection::Hull);
     design.Screens[1] = Entry("Nuclear Damper 2", 2, 10, 5, 1000000, 0.01);
     design.Screens[1].MISCNUM[1] = 1;
     design.Screens[2] = Entry("Meson Screen 1", 1, 20, 10, 2000000, 5);
     design.Screens[3] = Entry("Black Globe 4", 0, 100, 100, 9000000, 9);
-    Recalculate(design, catalog, kRecalcScreens);
-    EXPECT_DOUBLE_EQ(design.Slots[17].MW, 2 * 0.01 * 1350 + 5);
-    EXPECT_DOUBLE_EQ(design.Slots[17].KL, 40);
-    EXPECT_DOUBLE_EQ(design.Slots[17].TONS, 20);
-    EXPECT_DOUBLE_EQ(design.Slots[17].CR, 4000000);
+    Recalculate(design, catalog, RecalcSection::Screens);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Screens].MW, 2 * 0.01 * 1350 + 5);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Screens].KL, 40);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Screens].TONS, 20);
+    EXPECT_DOUBLE_EQ(design.Slots[Slot::Screens].CR, 4000000);
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ Status ReadText(const std::string& text, Design& design) {
 
 TEST(DesignFileWrite, LayoutOfRecordsAndCountLines) {
     Design design;
-    ComponentRecord& hull = design.Slots[1];
+    ComponentRecord& hull = design.Slots[Slot::Hull];
     hull.TABLE = "TC";
     hull.IDNUM = 5;
     hull.LABEL = "Basic hull  ";
@@ -123,7 +123,8 @@ TEST(DesignFileRoundTrip, EveryFieldOfEveryEntryComesBack) {
     ASSERT_TRUE(ReadText(Written(original), loaded));
     EXPECT_EQ(Written(loaded), Written(original));
     EXPECT_EQ(loaded.AntiHijack[15], original.AntiHijack[15]);
-    EXPECT_EQ(loaded.Slots[40].LABEL, original.Slots[40].LABEL);  // leading blanks, comma, NUL
+    EXPECT_EQ(loaded.Slots.ByNumber(40).LABEL,
+              original.Slots.ByNumber(40).LABEL);                 // leading blanks, comma, NUL
     EXPECT_EQ(loaded.DesignRecord.MW, 0.3);                       // 0.1 + 0.2, 15 digits
     EXPECT_EQ(loaded.DesignRecord.NUMBER, 1.79769313486231e308);  // the largest double, cut
     EXPECT_EQ(loaded.Screens[5].TONS, original.Screens[5].TONS);
@@ -145,16 +146,16 @@ TEST(DesignFileRoundTrip, EmptyDesignIsFullLengthAndReadsBackEmpty) {
 
 TEST(DesignFileRoundTrip, FieldsTheFileDoesNotHoldKeepTheirValues) {
     Design loaded = FullDesign();
-    loaded.Slots[0].LABEL = "entry zero";
-    loaded.Slots[3].MISCNUM[0] = 7;
-    loaded.Slots[3].MISCSTR[0] = "kept";
-    loaded.Slots[3].custom = -1;
+    loaded.Slots[Slot::Empty].LABEL = "entry zero";
+    loaded.Slots[Slot::Armour].MISCNUM[0] = 7;
+    loaded.Slots[Slot::Armour].MISCSTR[0] = "kept";
+    loaded.Slots[Slot::Armour].custom = -1;
     ASSERT_TRUE(ReadText(Written(Design()), loaded));
-    EXPECT_EQ(loaded.Slots[0].LABEL.trimmed(), "entry zero");
-    EXPECT_EQ(loaded.Slots[3].MISCNUM[0], 7);
-    EXPECT_EQ(loaded.Slots[3].MISCSTR[0].trimmed(), "kept");
-    EXPECT_EQ(loaded.Slots[3].custom, -1);
-    EXPECT_TRUE(IsEmptyEntry(loaded.Slots[3]));
+    EXPECT_EQ(loaded.Slots[Slot::Empty].LABEL.trimmed(), "entry zero");
+    EXPECT_EQ(loaded.Slots[Slot::Armour].MISCNUM[0], 7);
+    EXPECT_EQ(loaded.Slots[Slot::Armour].MISCSTR[0].trimmed(), "kept");
+    EXPECT_EQ(loaded.Slots[Slot::Armour].custom, -1);
+    EXPECT_TRUE(IsEmptyEntry(loaded.Slots[Slot::Armour]));
 }
 
 // Unused entries are written and read as one block of lines; an entry that
@@ -185,7 +186,7 @@ TEST(DesignFileRoundTrip, AnyOneStoredFieldMakesAnEntryUsed) {
 // changes exactly what reading their lines one by one changes.
 TEST(DesignFileRead, UnusedEntriesReadAsTheirLinesWould) {
     Design partly_used;
-    FillRecord(partly_used.Slots[2], 7);
+    FillRecord(partly_used.Slots[Slot::Configuration], 7);
     FillRecord(partly_used.Sensors[1], 8);
     const std::string crlf = Written(partly_used);
     std::string lf;
@@ -195,8 +196,8 @@ TEST(DesignFileRead, UnusedEntriesReadAsTheirLinesWould) {
     Design quick = FullDesign();
     Design line_by_line = FullDesign();
     for (Design* design : {&quick, &line_by_line}) {
-        design->Slots[5].MISCNUM[0] = 3;
-        design->Slots[5].custom = 2;
+        design->Slots[Slot::PlantFuel].MISCNUM[0] = 3;
+        design->Slots[Slot::PlantFuel].custom = 2;
     }
     ASSERT_TRUE(ReadText(crlf, quick));
     ASSERT_TRUE(ReadText(lf, line_by_line));
@@ -206,7 +207,7 @@ TEST(DesignFileRead, UnusedEntriesReadAsTheirLinesWould) {
                 << "table " << t << " entry " << i;
         }
     }
-    EXPECT_EQ(quick.Slots[5].MISCNUM[0], 3);
+    EXPECT_EQ(quick.Slots[Slot::PlantFuel].MISCNUM[0], 3);
 }
 
 TEST(DesignFileRead, ShorterCountLeavesTheEntriesAboveIt) {
@@ -236,13 +237,13 @@ TEST(DesignFileRead, LenientWhereTheFormatAllows) {
 
     Design loaded;
     ASSERT_TRUE(ReadText(Joined(lines, "\n") + "\n\x1A", loaded));  // LF only, trailing junk
-    EXPECT_EQ(loaded.Slots[1].TABLE, "TC");
-    EXPECT_EQ(loaded.Slots[1].NUMBER, 125);
-    EXPECT_EQ(loaded.Slots[1].USP, " ");
-    EXPECT_EQ(loaded.Slots[1].TL, 7);
-    EXPECT_EQ(loaded.Slots[1].MISCSTR[1], "a,b,c,d,e,");
+    EXPECT_EQ(loaded.Slots[Slot::Hull].TABLE, "TC");
+    EXPECT_EQ(loaded.Slots[Slot::Hull].NUMBER, 125);
+    EXPECT_EQ(loaded.Slots[Slot::Hull].USP, " ");
+    EXPECT_EQ(loaded.Slots[Slot::Hull].TL, 7);
+    EXPECT_EQ(loaded.Slots[Slot::Hull].MISCSTR[1], "a,b,c,d,e,");
     EXPECT_EQ(loaded.ShipName1(), "A name that is longe");
-    EXPECT_EQ(loaded.Slots[2], FullDesign().Slots[2]);
+    EXPECT_EQ(loaded.Slots[Slot::Configuration], FullDesign().Slots[Slot::Configuration]);
 }
 
 TEST(DesignFileWrite, LineFeedInATextCannotShiftTheLines) {
@@ -281,7 +282,7 @@ TEST(DesignFileRead, BadFileLeavesTheDesignAndSaysWhereAndWhat) {
         auto lines = LinesOf(good);
         lines[bad.index] = bad.text;
         Design design = FullDesign();
-        design.Slots[1].LABEL = "unchanged";
+        design.Slots[Slot::Hull].LABEL = "unchanged";
         const std::string before = Written(design);
         const Status status = ReadText(Joined(lines), design);
         ASSERT_FALSE(status) << bad.text;

@@ -23,7 +23,7 @@ protected:
     std::string SavedShip(const std::string& name, double hull_kl) {
         Design ship = session_.design;
         ship.SetShipName(name);
-        ship.Slots[1].KL = hull_kl;
+        ship.Slots[Slot::Hull].KL = hull_kl;
         ship.UsedKL() = 99999;  // stored totals are not trusted
         const std::string path = (dir_ / (name + ".k2d")).string();
         EXPECT_TRUE(WriteDesignFile(path, ship).ok());
@@ -78,8 +78,8 @@ TEST_F(LoadDesignTest, LoadDesignAsksInTheWorkingFolderAndACancelChangesNothing)
     MarkChanged(session_.design);
     ScriptedPrompter prompter;
     prompter.AnswerOpenFile(std::nullopt).AnswerOpenFile("");
-    ASSERT_TRUE(LoadDesign(session_, 0, prompter).ok());
-    ASSERT_TRUE(LoadDesign(session_, 0, prompter).ok());
+    ASSERT_TRUE(LoadDesign(session_, LoadMode::AskForFile, prompter).ok());
+    ASSERT_TRUE(LoadDesign(session_, LoadMode::AskForFile, prompter).ok());
     const FileDialogRequest& request = prompter.questions()[0].file;
     EXPECT_EQ(request.pattern, "*.k2d");
     EXPECT_EQ(request.initial_name, "*.k2d");
@@ -88,7 +88,7 @@ TEST_F(LoadDesignTest, LoadDesignAsksInTheWorkingFolderAndACancelChangesNothing)
     EXPECT_EQ(session_.CurrentDesignPath, "");
 
     prompter.AnswerOpenFile(path);
-    ASSERT_TRUE(LoadDesign(session_, 0, prompter).ok());
+    ASSERT_TRUE(LoadDesign(session_, LoadMode::AskForFile, prompter).ok());
     EXPECT_EQ(session_.design.HullKL(), 2700);
     EXPECT_EQ(session_.CurrentDesignPath, path);
 }
@@ -96,12 +96,12 @@ TEST_F(LoadDesignTest, LoadDesignAsksInTheWorkingFolderAndACancelChangesNothing)
 TEST_F(LoadDesignTest, LoadDesignOfTheCurrentPathAsksNothing) {
     ScriptedPrompter prompter;
     session_.CurrentDesignPath = SavedShip("Courier", 2700);
-    ASSERT_TRUE(LoadDesign(session_, 1, prompter).ok());
+    ASSERT_TRUE(LoadDesign(session_, LoadMode::CurrentPath, prompter).ok());
     EXPECT_EQ(session_.design.HullKL(), 2700);
     EXPECT_TRUE(prompter.questions().empty());
 
     session_.CurrentDesignPath = (dir_ / "gone.k2d").string();  // a stale recent-files row
-    const Status stale = LoadDesign(session_, 1, prompter);
+    const Status stale = LoadDesign(session_, LoadMode::CurrentPath, prompter);
     ASSERT_FALSE(stale.ok());
     EXPECT_NE(stale.message().find("gone.k2d"), std::string::npos) << stale.message();
     EXPECT_EQ(session_.design.HullKL(), 2700);

@@ -81,12 +81,12 @@ protected:
         if (overwrite) {
             prompter_.AnswerYesNo(*overwrite);
         }
-        return SaveDesign(session_, 0, prompter_, kToday);
+        return SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday);
     }
 
     Status Resave(const std::string& path) {
         session_.CurrentDesignPath = path;
-        return SaveDesign(session_, 1, prompter_, kToday);
+        return SaveDesign(session_, SaveMode::CurrentPath, prompter_, kToday);
     }
 
     std::string Recent(int row) const { return session_.catalog->Filespec(row); }
@@ -123,7 +123,7 @@ TEST_F(SaveDesignTest, TheStoredValidityIsTheOneOfTheSavedDesign) {
 
 TEST_F(SaveDesignTest, SaveAsProposesTheCurrentFileInItsFolder) {
     prompter_.AnswerSaveFile(std::nullopt);
-    ASSERT_TRUE(SaveDesign(session_, 0, prompter_, kToday).ok());
+    ASSERT_TRUE(SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday).ok());
     ASSERT_EQ(prompter_.questions().size(), 1u);
     const FileDialogRequest& first = prompter_.questions()[0].file;
     EXPECT_EQ(first.filter_description, "Ship design files");
@@ -134,7 +134,7 @@ TEST_F(SaveDesignTest, SaveAsProposesTheCurrentFileInItsFolder) {
     fs::create_directory(dir_ / "fleet");
     session_.CurrentDesignPath = PathOf("fleet/scout.k2d");
     prompter_.AnswerSaveFile(std::nullopt);
-    ASSERT_TRUE(SaveDesign(session_, 0, prompter_, kToday).ok());
+    ASSERT_TRUE(SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday).ok());
     const FileDialogRequest& second = prompter_.questions()[1].file;
     EXPECT_EQ(second.initial_name, PathOf("fleet/scout.k2d"));
     EXPECT_EQ(second.initial_folder, PathOf("fleet/"));
@@ -143,8 +143,8 @@ TEST_F(SaveDesignTest, SaveAsProposesTheCurrentFileInItsFolder) {
 TEST_F(SaveDesignTest, ACancelOrAnEmptyNameWritesNothing) {
     session_.CurrentDesignPath = PathOf("old.k2d");
     prompter_.AnswerSaveFile(std::nullopt).AnswerSaveFile("");
-    ASSERT_TRUE(SaveDesign(session_, 0, prompter_, kToday).ok());
-    ASSERT_TRUE(SaveDesign(session_, 0, prompter_, kToday).ok());
+    ASSERT_TRUE(SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday).ok());
+    ASSERT_TRUE(SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday).ok());
     EXPECT_EQ(FilesIn(dir_.path()), std::set<std::string>{"korva.db"});
     EXPECT_EQ(session_.CurrentDesignPath, PathOf("old.k2d"));
     EXPECT_TRUE(session_.design.DesignChanged);
@@ -183,7 +183,7 @@ TEST_F(SaveDesignTest, ResaveReplacesTheCurrentFileWithoutAQuestion) {
     EXPECT_FALSE(session_.design.DesignChanged);
 
     session_.CurrentDesignPath.clear();
-    const Status nothing = SaveDesign(session_, 1, prompter_, kToday);
+    const Status nothing = SaveDesign(session_, SaveMode::CurrentPath, prompter_, kToday);
     ASSERT_FALSE(nothing.ok());
     EXPECT_EQ(nothing.message(), "No file to resave");
 }

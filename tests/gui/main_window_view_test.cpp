@@ -120,7 +120,7 @@ TEST_F(MainWindowViewTest, ExitAsksAboutUnsavedChangesWithNoAsTheDefault) {
 
 TEST_F(MainWindowViewTest, F5RecalculatesAndTheTotalsFollow) {
     ASSERT_TRUE(Start());
-    program_.session().design.Slots[1].KL = 2700;
+    program_.session().design.Slots[Slot::Hull].KL = 2700;
     Press(QKeySequence(Qt::Key_F5));
     EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 200")))
         << TotalsText("Displacement").toStdString();

@@ -22,11 +22,11 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(FeatureList, EightLinesForEachOfTheFortySlots) {
     Design design;
-    design.Slots[1].KL = 1350;
-    design.Slots[1].TONS = 30.4;
-    design.Slots[1].CR = 1234567.5;
-    design.Slots[1].MW = 0.4;
-    design.Slots[1].USP = "A";
+    design.Slots[Slot::Hull].KL = 1350;
+    design.Slots[Slot::Hull].TONS = 30.4;
+    design.Slots[Slot::Hull].CR = 1234567.5;
+    design.Slots[Slot::Hull].MW = 0.4;
+    design.Slots[Slot::Hull].USP = "A";
     const std::vector<std::string> lines = Lines(FeatureList(design));
     ASSERT_EQ(lines.size(), 2u + 40u * 8u);
     EXPECT_EQ(lines[0], "Feature List");
@@ -40,7 +40,7 @@ TEST(FeatureList, EightLinesForEachOfTheFortySlots) {
 
 TEST(FeatureList, EmptySlotsPrintBlanksAndNothingElse) {
     Design design;  // never-set texts: NUL bytes
-    design.Slots[40].KL = std::nan("");
+    design.Slots.ByNumber(40).KL = std::nan("");
     const std::vector<std::string> lines = Lines(FeatureList(design));
     const std::vector<std::string> last(lines.end() - 8, lines.end());
     EXPECT_EQ(last, (std::vector<std::string>{"40                 ", "     KL", "     d-Tons",

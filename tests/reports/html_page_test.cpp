@@ -27,7 +27,7 @@ bool Contains(const std::string& text, std::string_view part) {
 Design HullOfTons(double tons) {
     Design design;
     design.HullKL() = tons * kKlPerTon;
-    design.Slots[1].MISCNUM[2] = 100;
+    design.Slots[Slot::Hull].MISCNUM[2] = 100;
     return design;
 }
 
@@ -44,7 +44,7 @@ TEST(HtmlPageGolden, RichDesignWithNotes) {
 TEST(HtmlPageNarrative, OnlyConfigurationOneReadsUnstreamlined) {
     for (const double config : {1.0, 2.0, 3.0}) {
         Design design = HullOfTons(100);
-        design.Slots[2].MISCNUM[6] = config;
+        design.Slots[Slot::Configuration].MISCNUM[6] = config;
         const std::string page = HtmlPage(design);
         EXPECT_EQ(Contains(page, "The hull is \r\nunstreamlined.<br>\r\n"), config == 1) << config;
         EXPECT_EQ(Contains(page, "The hull is \r\nstreamlined.<br>\r\n"), config != 1) << config;
@@ -86,7 +86,7 @@ TEST(HtmlPageCombat, RowsAreChosenByFactorsNotCounts) {
 TEST(HtmlPageEscaping, EveryTextIsEscapedAndTheMarkupIsNot) {
     Design design = HullOfTons(100);
     design.SetShipName("A&B <i>");
-    design.Slots[5].MISCSTR[2] = "0000100000";  // "Weapons & Screens"
+    design.Slots[Slot::PlantFuel].MISCSTR[2] = "0000100000";  // "Weapons & Screens"
     design.Communicators[1] = Item("Comm \"Q\"", 1);
     ReportContext context = ContextOn2026December7();
     context.notes = std::vector<std::string>{"<script>x</script>"};
@@ -104,7 +104,7 @@ TEST(HtmlPageEscaping, EveryTextIsEscapedAndTheMarkupIsNot) {
 
 TEST(HtmlPageRunningLists, ExclusionListWrapsEarlierBecauseItCountsTheMarkup) {
     Design design = HullOfTons(100);
-    design.Slots[5].MISCSTR[2] = "1110000000";
+    design.Slots[Slot::PlantFuel].MISCSTR[2] = "1110000000";
     const std::string blank_heading(16, ' ');
 
     std::ostringstream text;
@@ -131,8 +131,8 @@ TEST(ClassicDriveLetters, LastColumnTheDriveReachesAtTheHullSize) {
     // 400 tons: "011223344556699999999999". Jump 2 reaches column 5, maneuver 4
     // column 9; a plant of rating 3 (3 × 243.75 MW per percent) column 7.
     Design design = HullOfTons(450);
-    design.Slots[6].USP = "2";
-    design.Slots[8].USP = "4";
+    design.Slots[Slot::JumpDrive].USP = "2";
+    design.Slots[Slot::ManeuverDrive].USP = "4";
     design.AvailableMW() = 3 * 243.75 * 4.5;
     const ClassicDriveLetters letters = ClassicDrives(design);
     EXPECT_EQ(letters.jump, "E");
@@ -142,9 +142,9 @@ TEST(ClassicDriveLetters, LastColumnTheDriveReachesAtTheHullSize) {
 
 TEST(ClassicDriveLetters, RatingZeroMountsNoLetterAndPastTheAlphabetIsZ) {
     Design design = HullOfTons(5000);
-    design.Slots[6].USP = "0";
-    design.Slots[8].USP = "A";   // a letter reads as 0
-    design.AvailableMW() = 1e9;  // reaches every column, the last one past "Z"
+    design.Slots[Slot::JumpDrive].USP = "0";
+    design.Slots[Slot::ManeuverDrive].USP = "A";  // a letter reads as 0
+    design.AvailableMW() = 1e9;                   // reaches every column, the last one past "Z"
     const ClassicDriveLetters letters = ClassicDrives(design);
     EXPECT_EQ(letters.jump, "");
     EXPECT_EQ(letters.maneuver, "");
@@ -156,7 +156,7 @@ TEST(ClassicDriveLetters, RatingZeroMountsNoLetterAndPastTheAlphabetIsZ) {
 TEST(ClassicDriveLetters, HullsOutsideTheTableGiveQuestionMarks) {
     for (const double tons : {99.9, 5000.1}) {
         Design design = HullOfTons(tons);
-        design.Slots[6].USP = "1";
+        design.Slots[Slot::JumpDrive].USP = "1";
         const ClassicDriveLetters letters = ClassicDrives(design);
         EXPECT_EQ(letters.jump, "?") << tons;
         EXPECT_EQ(letters.maneuver, "?") << tons;

@@ -113,41 +113,41 @@ Design RichDesign() {
     design.SetShipName("Starlight Wanderer");
     design.DesignTL() = 15;
     design.TotalCr() = 123456789;
-    slots[31].LABEL = "Merchant";
+    slots[Slot::ShipType].LABEL = "Merchant";
 
     design.HullKL() = 13500;
     design.UsedKL() = 12000;
     design.TotalTons() = 12345.678;
-    slots[2].USP = "5";
-    slots[2].MISCNUM[6] = 2;
-    slots[3].NUMBER = 40;
-    slots[3].MISCSTR[1] = "Dense";
-    slots[3].MISCSTR[2] = "2";
+    slots[Slot::Configuration].USP = "5";
+    slots[Slot::Configuration].MISCNUM[6] = 2;
+    slots[Slot::Armour].NUMBER = 40;
+    slots[Slot::Armour].MISCSTR[1] = "Dense";
+    slots[Slot::Armour].MISCSTR[2] = "2";
 
-    slots[4].LABEL = "Fusion Plant";
-    slots[4].KL = 675;
+    slots[Slot::PowerPlant].LABEL = "Fusion Plant";
+    slots[Slot::PowerPlant].KL = 675;
     design.AvailableMW() = 1234.56;
-    slots[5].NUMBER = 720;
-    slots[5].KL = 270;
-    slots[5].TONS = 20;
-    slots[5].MISCNUM[1] = 2000;
-    slots[5].MISCNUM[2] = 2;
-    slots[5].MISCSTR[2] = "1010000000";
-    slots[9].NUMBER = 1;
-    slots[10].NUMBER = 1;
-    slots[10].MISCNUM[10] = 6;
+    slots[Slot::PlantFuel].NUMBER = 720;
+    slots[Slot::PlantFuel].KL = 270;
+    slots[Slot::PlantFuel].TONS = 20;
+    slots[Slot::PlantFuel].MISCNUM[1] = 2000;
+    slots[Slot::PlantFuel].MISCNUM[2] = 2;
+    slots[Slot::PlantFuel].MISCSTR[2] = "1010000000";
+    slots[Slot::FuelScoops].NUMBER = 1;
+    slots[Slot::Purifiers].NUMBER = 1;
+    slots[Slot::Purifiers].MISCNUM[10] = 6;
 
-    slots[6].USP = "2";
-    slots[6].KL = 1357.5;  // 90.5 and 181 before the fifth is added
-    slots[6].MISCNUM[1] = 1;
-    slots[7].KL = 2700;
-    slots[7].TONS = 200;
-    slots[12] = Entry("Adv Avionics", 1);
-    slots[8].USP = "3";
-    slots[8].KL = 675;
-    slots[8].MISCNUM[1] = 2;
+    slots[Slot::JumpDrive].USP = "2";
+    slots[Slot::JumpDrive].KL = 1357.5;  // 90.5 and 181 before the fifth is added
+    slots[Slot::JumpDrive].MISCNUM[1] = 1;
+    slots[Slot::JumpFuel].KL = 2700;
+    slots[Slot::JumpFuel].TONS = 200;
+    slots[Slot::Avionics] = Entry("Adv Avionics", 1);
+    slots[Slot::ManeuverDrive].USP = "3";
+    slots[Slot::ManeuverDrive].KL = 675;
+    slots[Slot::ManeuverDrive].MISCNUM[1] = 2;
     // Low-maintenance jump drives, high-performance maneuver drives, both overdrives.
-    slots[33].MISCNUM = {0, 0, 1, 1, 50, 100, 3, 3};
+    slots[Slot::DriveOptions].MISCNUM = {0, 0, 1, 1, 50, 100, 3, 3};
 
     design.Communicators[1] = Entry("Laser Comm", 2);
     design.Sensors[1] = Entry("Radar", 1);
@@ -156,7 +156,7 @@ Design RichDesign() {
 
     design.Hardpoints() = 10;
     design.UsedHardpoints() = 7;
-    slots[1].MISCNUM[2] = 50;
+    slots[Slot::Hull].MISCNUM[2] = 50;
     design.Turrets[1] = Entry("Triple Laser", 3);
     design.Turrets[1].MISCSTR[2] = "1";
     design.Turrets[2] = Entry("Dual Missile", 0);  // set to 0: counts nowhere
@@ -164,12 +164,12 @@ Design RichDesign() {
     design.Turrets[3].MISCSTR[2] = "2 pairs";
     design.Bays[1] = Entry("Meson Bay", 1);
     design.Bays[1].USP = "C";
-    slots[16] = Entry("Particle Spinal", 1);
-    slots[18].NUMBER = 12;
-    slots[18].KL = 27;
-    slots[18].TONS = 2;
-    slots[18].MISCNUM[1] = 2;
-    slots[18].MISCNUM[3] = 1;
+    slots[Slot::SpinalMount] = Entry("Particle Spinal", 1);
+    slots[Slot::Magazine].NUMBER = 12;
+    slots[Slot::Magazine].KL = 27;
+    slots[Slot::Magazine].TONS = 2;
+    slots[Slot::Magazine].MISCNUM[1] = 2;
+    slots[Slot::Magazine].MISCNUM[3] = 1;
     design.WeaponCounts[1] = {0, 9, 0, 0};
     design.WeaponFactors[1] = {0, 2, 0, 0};
     design.WeaponCounts[2] = {0, 2, 0, 0};
@@ -179,22 +179,22 @@ Design RichDesign() {
     design.WeaponCounts[7] = {0, 0, 1, 0};
     design.WeaponFactors[7] = {0, 0, 12, 0};
 
-    slots[14].MISCNUM[1] = 3;
+    slots[Slot::EmMask].MISCNUM[1] = 3;
     design.Screens[1] = Entry("Nuclear Damper", 1);
     design.Screens[2] = Entry("Meson Screen", 1);
 
-    slots[19].LABEL = "Model 4";
-    slots[20].LABEL = "Model 2";
-    slots[20].CR = 1000;
-    slots[21] = Entry("Holographic Linked", 12);
-    slots[22].MISCNUM = {0, 2, 0, 1};
+    slots[Slot::MainComputer].LABEL = "Model 4";
+    slots[Slot::BackupComputer].LABEL = "Model 2";
+    slots[Slot::BackupComputer].CR = 1000;
+    slots[Slot::Panels] = Entry("Holographic Linked", 12);
+    slots[Slot::PanelAddOns].MISCNUM = {0, 2, 0, 1};
     design.Environment[1] = Entry("Heat and Light", 13500);
     design.Environment[1].MISCNUM[2] = 1;
     design.Environment[4] = Entry("Airlock", 4);
-    slots[32].NUMBER = 1;
+    slots[Slot::AuxiliaryBridge].NUMBER = 1;
 
-    slots[23].MISCNUM = {0, 5, 10, 8, 0, 0, 0, 12, 3};
-    slots[24].MISCNUM = {0, 6, 0, 10, 0, 0, 0, 0, 0, 0, 42};
+    slots[Slot::Crew].MISCNUM = {0, 5, 10, 8, 0, 0, 0, 12, 3};
+    slots[Slot::PassengersAndCrewTotal].MISCNUM = {0, 6, 0, 10, 0, 0, 0, 0, 0, 0, 42};
 
     design.Accommodations[1] = Entry("Stateroom", 20);
     design.Accommodations[2] = Entry("Low Berth", 10);
@@ -202,7 +202,7 @@ Design RichDesign() {
     design.Craft[1].MISCSTR[1] = "Mk II";
     design.Craft[1].MISCNUM[1] = 40;
     design.Craft[1].MISCNUM[3] = 2;
-    slots[27].TONS = 80;
+    slots[Slot::SubordinateCraft].TONS = 80;
     design.AntiHijack[1] = Entry("Security Guards", 4);
     design.CustomFeatures[1] = Entry("Ship's Library", 1);
     return design;
@@ -292,24 +292,24 @@ TEST(PrintedProfile, AnEmptyDesignPrintsEveryHeadingInOrderWithoutNanOrNul) {
 
 TEST(PrintedProfile, PowerListsTheExcludedSystemsInOneSentence) {
     Design design;
-    design.Slots[5].MISCNUM[2] = 2;
-    design.Slots[5].MISCSTR[2] = "0101000000";
+    design.Slots[Slot::PlantFuel].MISCNUM[2] = 2;
+    design.Slots[Slot::PlantFuel].MISCSTR[2] = "0101000000";
     EXPECT_EQ(BodyOf(design, "POWER:"),
               "0/0, =.Mw Duration=0hrs/0 days Extended Endurance=0hrs/0 days. No scoops, No "
               "purifiers, No EM Mask. \nExtEnd excludes: (2g)  Sensors, EMMask.");
-    design.Slots[5].MISCSTR[2] = "1000000001";  // the tenth system has no name
+    design.Slots[Slot::PlantFuel].MISCSTR[2] = "1000000001";  // the tenth system has no name
     EXPECT_TRUE(BodyOf(design, "POWER:").ends_with("\nExtEnd excludes:  Maneuver(2g) ,."));
-    design.Slots[5].MISCSTR[2] = "0000000000";
+    design.Slots[Slot::PlantFuel].MISCSTR[2] = "0000000000";
     EXPECT_TRUE(BodyOf(design, "POWER:").ends_with("\nExtEnd excludes: (2g)"));
 }
 
 TEST(PrintedProfile, DrivesNameTheAvionicsOnlyWhenFitted) {
     Design design;
-    design.Slots[8].USP = "2";
-    design.Slots[12].LABEL = "Fleet Avionics";
+    design.Slots[Slot::ManeuverDrive].USP = "2";
+    design.Slots[Slot::Avionics].LABEL = "Fleet Avionics";
     EXPECT_EQ(BodyOf(design, "DRIVES:"), "Jump=  0/0, No avionics Maneuver=2G 0/0 Agility=0 ");
-    design.Slots[12].NUMBER = 1;
-    design.Slots[33].MISCNUM[1] = 1;
+    design.Slots[Slot::Avionics].NUMBER = 1;
+    design.Slots[Slot::DriveOptions].MISCNUM[1] = 1;
     EXPECT_EQ(
         BodyOf(design, "DRIVES:"),
         "Jump=  0/0, Fleet Avionics Maneuver=2G 0/0 Agility=0 Low Maintainence Maneuver drives ");
@@ -319,9 +319,9 @@ TEST(PrintedProfile, WeaponsKeepALineForEachRunningTextEvenWhenEmpty) {
     Design design;
     design.Hardpoints() = 4;
     design.UsedHardpoints() = 3;
-    design.Slots[1].MISCNUM[2] = 100;
-    design.Slots[18].MISCNUM[1] = 2;  // missiles chosen, but no magazine fitted
-    design.Slots[18].NUMBER = 5;
+    design.Slots[Slot::Hull].MISCNUM[2] = 100;
+    design.Slots[Slot::Magazine].MISCNUM[1] = 2;  // missiles chosen, but no magazine fitted
+    design.Slots[Slot::Magazine].NUMBER = 5;
     EXPECT_EQ(SectionLines(Print(design, ContextOn7December2026()), "WEAPONS:"),
               (std::vector<std::string>{"@40|4 hardpoints; 3 occupied; batteries bearing 100%|", "",
                                         "", ""}));
@@ -329,7 +329,7 @@ TEST(PrintedProfile, WeaponsKeepALineForEachRunningTextEvenWhenEmpty) {
 
 TEST(PrintedProfile, CombatStatisticsStandAtFixedPositions) {
     Design design;
-    design.Slots[1].MISCNUM[2] = 50;
+    design.Slots[Slot::Hull].MISCNUM[2] = 50;
     design.WeaponCounts[1] = {0, 5, 1, 0};   // lasers in turrets and a bay
     design.WeaponFactors[1] = {0, 2, 0, 0};  // the bay's factor is not above 0
     design.WeaponCounts[6] = {0, 0, 0, 1};   // a particle spinal mount
@@ -348,15 +348,15 @@ TEST(PrintedProfile, CombatStatisticsStandAtFixedPositions) {
                               "",
                           }));
 
-    design.Slots[1].MISCNUM[2] = 100;
+    design.Slots[Slot::Hull].MISCNUM[2] = 100;
     const auto all_bearing = SectionLines(Print(design, ContextOn7December2026()), "WEAPONS:");
     EXPECT_EQ(all_bearing[7], "@77| 5 |@90| 1 |");
 }
 
 TEST(PrintedProfile, ControlSaysWhenThereIsNoAuxiliaryBridge) {
     Design design;
-    design.Slots[19].LABEL = "Model 4";
-    design.Slots[21] = Entry("Linked", 12.7);
+    design.Slots[Slot::MainComputer].LABEL = "Model 4";
+    design.Slots[Slot::Panels] = Entry("Linked", 12.7);
     design.Environment[1] = Entry("Heat and Light", 13500);
     design.Environment[1].MISCNUM[2] = 1;
     design.Environment[3] = Entry("Airlock", 4);
@@ -367,14 +367,14 @@ TEST(PrintedProfile, ControlSaysWhenThereIsNoAuxiliaryBridge) {
 
 TEST(PrintedProfile, OtherStatesOneJumpOnlyForAJumpCode) {
     Design design;
-    design.Slots[7].KL = 270;
-    design.Slots[6].MISCNUM[1] = 1;
+    design.Slots[Slot::JumpFuel].KL = 270;
+    design.Slots[Slot::JumpDrive].MISCNUM[1] = 1;
     EXPECT_FALSE(Contains(BodyOf(design, "OTHER:"), "One jump")) << "a code never set";
-    design.Slots[6].USP = "0";
+    design.Slots[Slot::JumpDrive].USP = "0";
     EXPECT_EQ(
         BodyOf(design, "OTHER:"),
         "Cargo=0Kl/0 tons, EMLevel=Moderate, Fuel=270 Kl/20 tons, ObjSize=Small. Anti-hijack: ");
-    design.Slots[6].USP = "2";
+    design.Slots[Slot::JumpDrive].USP = "2";
     design.AntiHijack[12] = Entry("Guards", 4);  // the list reaches past the tenth entry
     EXPECT_TRUE(BodyOf(design, "OTHER:")
                     .ends_with("ObjSize=Small. One jump requires 90KL/6 \ntons of fuel. "
@@ -383,7 +383,7 @@ TEST(PrintedProfile, OtherStatesOneJumpOnlyForAJumpCode) {
 
 TEST(PrintedProfile, EndsWithTheProfileCodeAndTheCreditLine) {
     Design design;
-    design.Slots[6].USP = "3";
+    design.Slots[Slot::JumpDrive].USP = "3";
     const auto lines = Print(design, ContextOn7December2026());
     ASSERT_GT(lines.size(), 7u);
     EXPECT_EQ(std::vector<std::string>(lines.end() - 7, lines.end()),

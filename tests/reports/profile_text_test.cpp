@@ -41,7 +41,7 @@ std::string LineAfter(const std::vector<std::string>& lines, std::string_view pr
 Design HullOf(double kl) {
     Design design;
     design.HullKL() = kl;
-    design.Slots[1].MISCNUM[2] = 100;
+    design.Slots[Slot::Hull].MISCNUM[2] = 100;
     return design;
 }
 
@@ -59,8 +59,8 @@ TEST(ProfileTextGolden, RichDesignWithNotes) {
 
 TEST(ProfileTextSpeeds, HullThatCannotEnterAnAtmosphereHasOnlyTheVacuumRow) {
     Design design = HullOf(1350);
-    design.Slots[2].MISCNUM[6] = 1;
-    design.Slots[8].USP = "2";
+    design.Slots[Slot::Configuration].MISCNUM[6] = 1;
+    design.Slots[Slot::ManeuverDrive].USP = "2";
     const auto lines = ProfileLines(design);
     EXPECT_EQ(LineAfter(lines, B + "Speeds:"), std::string(18, ' ') + "ATMOSPHERE" +
                                                    std::string(12, ' ') + "MAX" +
@@ -74,9 +74,9 @@ TEST(ProfileTextSpeeds, HullThatCannotEnterAnAtmosphereHasOnlyTheVacuumRow) {
 TEST(ProfileTextDrives, LowMaintenanceRoundsEachFigureAsItStands) {
     // H15 × drive volume / hull volume = 1.5: Int(1.5 × 1.2) = 1, Int(3 × 1.2) = 3.
     Design design = HullOf(1500);
-    design.Slots[6].KL = 22.5;
-    design.Slots[6].USP = "1";
-    design.Slots[33].MISCNUM[2] = 1;
+    design.Slots[Slot::JumpDrive].KL = 22.5;
+    design.Slots[Slot::JumpDrive].USP = "1";
+    design.Slots[Slot::DriveOptions].MISCNUM[2] = 1;
     const auto lines = ProfileLines(design);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "DRIVES:         Jump=1 1/3, No avionics"),
               lines.end());
@@ -88,10 +88,10 @@ TEST(ProfileTextRunningLists, ExclusionListLeavesNoEmptyContinuationButCrewListD
     Design design = HullOf(1350);
     // Sensors to "Weapons & Screens" take the line past 60 characters; the
     // wrap before position 6 then finds nothing more to list.
-    design.Slots[5].MISCSTR[2] = "0111100000";
+    design.Slots[Slot::PlantFuel].MISCSTR[2] = "0111100000";
     // Bridge to Screen Ops take the crew line past 65 characters.
     for (std::size_t i = 1; i <= 4; ++i) {
-        design.Slots[23].MISCNUM[i] = 10;
+        design.Slots[Slot::Crew].MISCNUM[i] = 10;
     }
     const auto lines = ProfileLines(design);
     EXPECT_EQ(LineAfter(lines, B + "No EM Mask"),
@@ -119,7 +119,7 @@ TEST(ProfileTextCombatStatistics, FullBearingPutsColumnsAtThirtyThirtyFiveFortyW
 
 TEST(ProfileTextCombatStatistics, PartialBearingBracketsAtLeastOneBattery) {
     Design design = HullOf(1350);
-    design.Slots[1].MISCNUM[2] = 40;
+    design.Slots[Slot::Hull].MISCNUM[2] = 40;
     design.WeaponCounts[3][1] = 2;  // sandcasters without a factor are still shown
     design.WeaponCounts[3][2] = 5;
     const auto lines = ProfileLines(design);

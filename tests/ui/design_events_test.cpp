@@ -48,8 +48,8 @@ TEST_F(DesignEventsTest, ANoticeReachesTheTotalsWindow) {
     events_.DesignChanged();
     EXPECT_EQ(totals.displacement.caption.substr(0, 6), "D: 100");
 
-    design_.Slots[1].KL = 2700;
-    Recalculate(design_, catalog, 0);
+    design_.Slots[Slot::Hull].KL = 2700;
+    Recalculate(design_, catalog, RecalcSection::All);
     design_.DesignChanged = true;
     EXPECT_EQ(totals.displacement.caption.substr(0, 6), "D: 100") << "nothing told yet";
     events_.DesignChanged();

@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, FastResaveNeedsAFileAndWritesTheDesignAndItsCompanions) {
 }
 
 TEST_F(MainWindowTest, RecalculateAndListFeaturesShowTheCurrentFigures) {
-    session_.design.Slots[1].KL = 2700;
+    session_.design.Slots[Slot::Hull].KL = 2700;
     main_window_.Click(MainWindowCommand::Recalculate);
     EXPECT_EQ(totals_.displacement.caption.substr(0, 6), "D: 200");
 

@@ -69,7 +69,7 @@ TEST_F(StartupTest, AConfigurationWithoutAFolderIsToldAboutAndTheDataFolderServe
 TEST_F(StartupTest, TheCommandLineDesignIsLoaded) {
     ASSERT_TRUE(Start());
     Design ship = session_.design;
-    ship.Slots[1].KL = 2700;
+    ship.Slots[Slot::Hull].KL = 2700;
     const std::string path = (dir_ / "far trader.k2d").string();
     ASSERT_TRUE(WriteDesignFile(path, ship).ok());
 

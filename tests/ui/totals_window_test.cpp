@@ -30,8 +30,8 @@ TEST_F(TotalsWindowTest, ShowsBrokenLimitsAndTheProblemsInRed) {
     EXPECT_FALSE(totals_.problem_line.visible);
     EXPECT_EQ(totals_.lamp_tooltip, "");
 
-    design_.Slots[1].KL = 1;  // a hull far too small for what is fitted
-    Recalculate(design_, catalog_, 0);
+    design_.Slots[Slot::Hull].KL = 1;  // a hull far too small for what is fitted
+    Recalculate(design_, catalog_, RecalcSection::All);
     MarkChanged(design_);
     totals_.ShowStatusSummary(design_);
     EXPECT_EQ(totals_.volume.colour, kColourRed);

@@ -237,7 +237,7 @@ void ListEditor::ShowMaximumMessage() {
 
 void ListEditor::AfterChange() {
     MarkChanged(design());
-    Recalculate(design(), catalog(), kRecalcAll);
+    Recalculate(design(), catalog(), RecalcSection::All);
     Activate();
     events_.DesignChanged();
 }

@@ -56,7 +56,7 @@ TEST_F(BaysEditorTest, InstallReadsTheCodeFromTheRowAndShowsTheFactor) {
     const ComponentRecord& bay = design().Bays[1];
     EXPECT_EQ(bay.NUMBER, 3);
     EXPECT_EQ(bay.USP, "3");
-    EXPECT_EQ(design().Slots[18].NUMBER, 150) << "missiles of three 50-ton bays";
+    EXPECT_EQ(design().Slots[Slot::Magazine].NUMBER, 150) << "missiles of three 50-ton bays";
     EXPECT_EQ(design().UsedHardpoints(), 3);
     EXPECT_TRUE(design().DesignChanged);
     ASSERT_EQ(editor_.installed.Count(), 1);
@@ -86,7 +86,7 @@ TEST_F(BaysEditorTest, ModifyAsksAboutBaysAndRemoves) {
     editor_.ModifySelected();
     EXPECT_EQ(prompter_.questions().back().title, "Modify Bays");
     EXPECT_EQ(design().Bays[1], BlankRecord);
-    EXPECT_EQ(design().Slots[18].NUMBER, 0);
+    EXPECT_EQ(design().Slots[Slot::Magazine].NUMBER, 0);
     EXPECT_EQ(editor_.installed.Count(), 0);
 }
 

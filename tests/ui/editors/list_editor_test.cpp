@@ -108,7 +108,7 @@ TEST_F(ListEditorTest, InstallCopiesTheRowWithTheChosenCountAndRecalculates) {
     EXPECT_EQ(entry.NUMBER, 3);
     EXPECT_TRUE(design().DesignChanged);
     EXPECT_EQ(notices_.notices, 1);
-    EXPECT_DOUBLE_EQ(design().Slots[13].CR, 450'000 * 10.0 / 12)
+    EXPECT_DOUBLE_EQ(design().Slots[Slot::Communicators].CR, 450'000 * 10.0 / 12)
         << "counted at tech level 10 of 12";
     ASSERT_EQ(editor_.installed.Count(), 1);
     EXPECT_EQ(editor_.installed.Text(0), Padded("Laser Comm, System") + " x3");
@@ -118,14 +118,14 @@ TEST_F(ListEditorTest, InstallCopiesTheRowWithTheChosenCountAndRecalculates) {
 TEST_F(ListEditorTest, EveryChangeRecalculatesTheWholeDesign) {
     // The hull grew and a jump drive was chosen, with no recalculation yet:
     // the drive is still sized for the old hull.
-    design().Slots[1].KL = 2700;
-    design().Slots[6].USP = "2";
+    design().Slots[Slot::Hull].KL = 2700;
+    design().Slots[Slot::JumpDrive].USP = "2";
     Install(0, 1);
     Design recalculated = design();
-    Recalculate(recalculated, session_.catalog->Features(), kRecalcAll);
-    EXPECT_GT(design().Slots[6].KL, 0) << "the drives are sized for the new hull";
-    EXPECT_EQ(design().Slots[6].KL, recalculated.Slots[6].KL);
-    EXPECT_EQ(design().Slots[7].KL, recalculated.Slots[7].KL);
+    Recalculate(recalculated, session_.catalog->Features(), RecalcSection::All);
+    EXPECT_GT(design().Slots[Slot::JumpDrive].KL, 0) << "the drives are sized for the new hull";
+    EXPECT_EQ(design().Slots[Slot::JumpDrive].KL, recalculated.Slots[Slot::JumpDrive].KL);
+    EXPECT_EQ(design().Slots[Slot::JumpFuel].KL, recalculated.Slots[Slot::JumpFuel].KL);
 }
 
 TEST_F(ListEditorTest, FullTableShowsTheMaximumMessageAndAFreedEntryIsReused) {

@@ -17,7 +17,7 @@ protected:
         ComponentRecord meson = Row("SC", 2, "Meson Screen 3", 27, 10, 0.02, 5'000'000, 12);
         meson.MISCNUM[1] = 1;  // power per kl of hull
         OpenCatalog({Row("SC", 1, "Nuclear Damper 2", 13.5, 5, 2, 1'000'000, 10), meson});
-        design().Slots[1].KL = 1350;
+        design().Slots[Slot::Hull].KL = 1350;
         editor_.Load();
         editor_.Activate();
         design().DesignChanged = false;
@@ -42,8 +42,8 @@ TEST_F(ScreensEditorTest, AvailableRowsShowTheTechLevel) {
 TEST_F(ScreensEditorTest, InstallRecalculatesTheScreensOverTheWholeHull) {
     Install(kMesonScreen, 2);
     EXPECT_EQ(design().Screens[1].NUMBER, 2);
-    EXPECT_DOUBLE_EQ(design().Slots[17].MW, 0.02 * 2 * 1350);
-    EXPECT_EQ(design().Slots[17].KL, 54);
+    EXPECT_DOUBLE_EQ(design().Slots[Slot::Screens].MW, 0.02 * 2 * 1350);
+    EXPECT_EQ(design().Slots[Slot::Screens].KL, 54);
     EXPECT_TRUE(design().DesignChanged);
     ASSERT_EQ(editor_.installed.Count(), 1);
     EXPECT_EQ(editor_.installed.Text(0), Padded("Meson Screen 3") + " x2");
@@ -69,7 +69,7 @@ TEST_F(ScreensEditorTest, ChangeNumberAsksAboutScreens) {
     editor_.ModifySelected();
     EXPECT_EQ(prompter_.questions().at(1).title, "Modify Screens");
     EXPECT_EQ(design().Screens[1].NUMBER, 3);
-    EXPECT_EQ(design().Slots[17].MW, 6);
+    EXPECT_EQ(design().Slots[Slot::Screens].MW, 6);
 }
 
 TEST_F(ScreensEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {

@@ -79,7 +79,7 @@ TEST_F(TurretsEditorTest, InstallAsksForTurretsThenBatteriesAndShowsTheFactor) {
     EXPECT_EQ(Entry(1).USP, "3") << "6 weapons in 2 batteries of 3 reach factor 3";
     EXPECT_TRUE(design().DesignChanged);
     EXPECT_EQ(notices_.notices, 1);
-    EXPECT_EQ(design().Slots[15].KL, 27);
+    EXPECT_EQ(design().Slots[Slot::Weapons].KL, 27);
     EXPECT_EQ(design().UsedHardpoints(), 2);
     ASSERT_EQ(editor_.installed.Count(), 1);
     EXPECT_EQ(editor_.installed.Text(0), Padded("Triple Laser Turret") + " x2  factor 3 bty 2   ");
