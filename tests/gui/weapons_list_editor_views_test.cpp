@@ -125,7 +125,7 @@ TEST_F(ScreensEditorView, ScreensAreListedWithTheirTechLevelAndInstalled) {
     PressEnterOn(Available(), 0);
     ASSERT_EQ(Installed().count(), 1);
     EXPECT_TRUE(Installed().item(0)->text().endsWith(QStringLiteral(" x1")));
-    EXPECT_GT(session_.design.Slots[17].KL, 0);
+    EXPECT_GT(session_.design.Slots[Slot::Screens].KL, 0);
 }
 
 }  // namespace
