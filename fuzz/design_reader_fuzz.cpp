@@ -140,7 +140,7 @@ void LoadAndReport(const std::string& bytes) {
     if (!korvane::ReadDesign(in, "fuzz.k2d", design)) {
         Fail("a design that was read once is refused the second time");
     }
-    korvane::Recalculate(design, StandardCatalog(), 0);
+    korvane::Recalculate(design, StandardCatalog(), korvane::RecalcSection::All);
     ExpectFiniteDesign(design);
 
     RaiseLowerCaseN(design);
