@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/full_design_session.h"
+#include "bench/no_questions.h"
 #include "bench/ratio_main.h"
 #include "engine/recalculate.h"
 #include "ui/editors/sensors_editor.h"
@@ -23,23 +24,12 @@ using namespace korvane;
 
 constexpr double kFrameSeconds = 1.0 / 60;
 
-// Answers every count question with its first option; any other question
-// would be a fault of the benchmark.
-class FirstOptionPrompter final : public Prompter {
+// Answers every count question with its first option and asks nothing else.
+class FirstOptionPrompter final : public bench::NoQuestions {
 public:
     std::optional<int> Choose(const std::string&, const std::vector<std::string>&) override {
         return 1;
     }
-    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { std::abort(); }
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override { std::abort(); }
-    std::optional<std::string> AskText(const std::string&, const std::string&,
-                                       const std::string&) override {
-        std::abort();
-    }
-    std::optional<std::string> AskOpenFile(const FileDialogRequest&) override { std::abort(); }
-    std::optional<std::string> AskSaveFile(const FileDialogRequest&) override { std::abort(); }
-    std::optional<std::string> ChooseDirectory(const std::string&) override { std::abort(); }
-    void Beep() override {}
 };
 
 // The time budget of one frame, as the baseline of every editor action.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bench/full_design.h"
+#include "bench/no_questions.h"
 #include "bench/ratio_main.h"
 #include "files/companion_files.h"
 #include "files/save_design.h"
@@ -18,23 +19,8 @@ namespace {
 
 using namespace korvane;
 
-// SaveDesign(CurrentPath) asks nothing; any question would be a fault of the benchmark.
-class NoQuestions : public Prompter {
-public:
-    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { std::abort(); }
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override { std::abort(); }
-    std::optional<int> Choose(const std::string&, const std::vector<std::string>&) override {
-        std::abort();
-    }
-    std::optional<std::string> AskText(const std::string&, const std::string&,
-                                       const std::string&) override {
-        std::abort();
-    }
-    std::optional<std::string> AskOpenFile(const FileDialogRequest&) override { std::abort(); }
-    std::optional<std::string> AskSaveFile(const FileDialogRequest&) override { std::abort(); }
-    std::optional<std::string> ChooseDirectory(const std::string&) override { std::abort(); }
-    void Beep() override {}
-};
+// SaveDesign(CurrentPath) asks nothing.
+using bench::NoQuestions;
 
 const std::filesystem::path& Folder() {
     static const std::filesystem::path folder = [] {
