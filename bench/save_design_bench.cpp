@@ -1,4 +1,4 @@
-// A whole SaveDesign(CurrentPath) of a full design (design file, profile file, HTML page)
+// A whole SaveDesign of a full design to its current file (design file, profile file, HTML page)
 // against writing the same number of bytes with one plain std::ofstream, in the same run.
 #include <benchmark/benchmark.h>
 
@@ -7,20 +7,16 @@
 #include <fstream>
 #include <string>
 
+#include "app/save_design.h"
 #include "bench/full_design.h"
-#include "bench/no_questions.h"
 #include "bench/ratio_main.h"
 #include "files/companion_files.h"
-#include "files/save_design.h"
 #include "model/standard_catalog.h"
 #include "reports/report_context.h"
 
 namespace {
 
 using namespace korvane;
-
-// SaveDesign(CurrentPath) asks nothing.
-using bench::NoQuestions;
 
 const std::filesystem::path& Folder() {
     static const std::filesystem::path folder = [] {
@@ -51,9 +47,9 @@ std::uintmax_t SavedBytes(const std::string& design_path) {
 
 void BM_SaveDesign(benchmark::State& state) {
     Session session = FullDesignSession();
-    NoQuestions prompter;
+    const std::string path = session.CurrentDesignPath;
     for (auto _ : state) {
-        if (!SaveDesign(session, SaveMode::CurrentPath, prompter, Today()).ok()) {
+        if (!SaveDesign(session, path, Today()).ok()) {
             state.SkipWithError("the design was not saved");
             break;
         }
@@ -64,8 +60,7 @@ BENCHMARK(BM_SaveDesign);
 
 void BM_PlainOfstream(benchmark::State& state) {
     Session session = FullDesignSession();
-    NoQuestions prompter;
-    if (!SaveDesign(session, SaveMode::CurrentPath, prompter, Today()).ok()) {
+    if (!SaveDesign(session, session.CurrentDesignPath, Today()).ok()) {
         std::abort();
     }
     const std::string bytes(SavedBytes(session.CurrentDesignPath), 'x');

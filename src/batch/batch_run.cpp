@@ -4,11 +4,11 @@
 #include <cctype>
 #include <system_error>
 
+#include "app/load_design.h"
+#include "app/save_design.h"
 #include "batch/web_index.h"
 #include "engine/recalculate.h"
-#include "files/load_design.h"
 #include "files/path_utils.h"
-#include "files/save_design.h"
 #include "model/cp1252.h"
 
 namespace korvane {
@@ -81,7 +81,6 @@ private:
 // One run over a folder: what it needs besides the session, and what it collects.
 struct Run {
     Session& session;
-    Prompter& prompter;
     BatchKind kind;
     std::chrono::sys_days today;
     std::vector<ShipType> types;
@@ -95,7 +94,7 @@ struct Run {
 };
 
 void Run::Process(const std::string& path) {
-    const Status loaded = LoadDesignFile(session, path);
+    const Status loaded = LoadDesign(session, path);
     if (!loaded) {
         errors.push_back(Shown(path) +
                          " - skipped: " + Shown(ReasonAfterPath(path, loaded.message())));
@@ -109,7 +108,7 @@ void Run::Process(const std::string& path) {
             errors.push_back(kProblemIndent + problem);
         }
     }
-    const Status saved = SaveDesign(session, SaveMode::CurrentPath, prompter, today);
+    const Status saved = SaveDesign(session, path, today);
     if (!saved) {
         errors.push_back(Shown(path) + " - not saved: " + Shown(saved.message()));
         return;
@@ -170,16 +169,15 @@ std::string ErrorListText(const std::vector<std::string>& errors) {
     return text;
 }
 
-Result<BatchOutcome> RunBatch(Session& session, Prompter& prompter, std::string folder,
-                              BatchKind kind, std::chrono::sys_days today,
-                              const BatchProgressCallback& progress) {
+Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind kind,
+                              std::chrono::sys_days today, const BatchProgressCallback& progress) {
     WithTrailingSeparator(folder);
     const Result<std::vector<std::string>> listed = ListDesignFiles(folder);
     if (!listed) {
         return Error{listed.message()};
     }
     const std::vector<std::string>& names = listed.value();
-    Run run{session, prompter, kind, today, {}, {}, {}};
+    Run run{session, kind, today, {}, {}, {}};
     {
         const RecentListFreeze freeze(session);
         if (run.Web()) {
@@ -199,9 +197,6 @@ Result<BatchOutcome> RunBatch(Session& session, Prompter& prompter, std::string 
                 run.errors.push_back(Shown(written.message()));
             }
         }
-    }
-    for (int beep = 0; beep < 3; ++beep) {
-        prompter.Beep();
     }
     return BatchOutcome{static_cast<int>(names.size()), std::move(run.errors)};
 }

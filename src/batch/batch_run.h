@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "model/result.h"
+#include "ui/prompter.h"
 
 namespace korvane {
 
@@ -45,11 +45,10 @@ std::string ErrorListText(const std::vector<std::string>& errors);
 // The error list names each design that breaks a limit, with its problems; a
 // file that cannot be read or saved is skipped with its reason, and the run
 // goes on. With the web kind each saved design is filed under its ship type
-// and the index pages are written at the end. The run ends with three beeps.
+// and the index pages are written at the end.
 // Only a folder that cannot be listed fails the run, before anything is done.
 // The session is left holding the last design loaded.
-Result<BatchOutcome> RunBatch(Session& session, Prompter& prompter, std::string folder,
-                              BatchKind kind, std::chrono::sys_days today,
-                              const BatchProgressCallback& progress);
+Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind kind,
+                              std::chrono::sys_days today, const BatchProgressCallback& progress);
 
 }  // namespace korvane

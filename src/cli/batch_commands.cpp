@@ -4,7 +4,6 @@
 
 #include "app/new_design.h"
 #include "batch/batch_run.h"
-#include "cli/cli_prompter.h"
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
 #include "cli/terminal_text.h"
@@ -26,16 +25,14 @@ int RunBatchCommand(const std::string& folder, bool web, bool progress_line, std
         return kFileError;
     }
     NewDesign(session.design, session.catalog->Features());
-    CliPrompter prompter(err);
     BatchProgressCallback show_progress;
     if (progress_line) {
         show_progress = [&err](const BatchProgress& step) {
             err << kClearLine << TerminalLine(ProgressText(step)) << std::flush;
         };
     }
-    const Result<BatchOutcome> outcome =
-        RunBatch(session, prompter, folder, web ? BatchKind::ResaveAndWeb : BatchKind::Resave,
-                 Today(), show_progress);
+    const Result<BatchOutcome> outcome = RunBatch(
+        session, folder, web ? BatchKind::ResaveAndWeb : BatchKind::Resave, Today(), show_progress);
     if (progress_line) {
         err << kClearLine << std::flush;  // the progress line is gone once the run ends
     }

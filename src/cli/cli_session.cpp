@@ -4,9 +4,9 @@
 #include <ostream>
 #include <system_error>
 
+#include "app/load_design.h"
 #include "app/new_design.h"
 #include "cli/terminal_text.h"
-#include "files/load_design.h"
 
 namespace korvane::cli {
 
@@ -33,7 +33,7 @@ bool OpenDesign(Session& session, const std::string& file, std::ostream& err) {
         return false;
     }
     NewDesign(session.design, session.catalog->Features());
-    const Status loaded = LoadDesignFile(session, AbsolutePath(file));
+    const Status loaded = LoadDesign(session, AbsolutePath(file));
     if (!loaded) {
         err << TerminalMessage(loaded.message()) << '\n';
         return false;

@@ -6,8 +6,9 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/load_design.h"
 #include "app/new_design.h"
-#include "cli/cli_prompter.h"
+#include "app/save_design.h"
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
 #include "cli/terminal_text.h"
@@ -15,8 +16,6 @@
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "files/companion_files.h"
-#include "files/load_design.h"
-#include "files/save_design.h"
 #include "model/record_fields.h"
 #include "reports/report_context.h"
 #include "reports/utilization.h"
@@ -159,9 +158,7 @@ int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
         return kFileError;
     }
     NewDesign(session.design, session.catalog->Features());
-    session.CurrentDesignPath = AbsolutePath(file);
-    CliPrompter prompter(err);
-    const Status saved = SaveDesign(session, SaveMode::CurrentPath, prompter, Today());
+    const Status saved = SaveDesign(session, AbsolutePath(file), Today());
     if (!saved) {
         err << TerminalMessage(saved.message()) << '\n';
         return kFileError;
@@ -193,15 +190,14 @@ int RunResave(const std::string& file, std::ostream& out, std::ostream& err) {
     NewDesign(session.design, session.catalog->Features());
     // As in a batch run, the recent files stay as they are.
     session.RecentListFrozen = true;
-    session.CurrentDesignPath = AbsolutePath(file);
-    CliPrompter prompter(err);
-    const Status loaded = LoadDesign(session, LoadMode::CurrentPath, prompter);
+    const std::string path = AbsolutePath(file);
+    const Status loaded = LoadDesign(session, path);
     if (!loaded) {
         err << TerminalMessage(loaded.message()) << '\n';
         return kFileError;
     }
     Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
-    const Status saved = SaveDesign(session, SaveMode::CurrentPath, prompter, Today());
+    const Status saved = SaveDesign(session, path, Today());
     if (!saved) {
         err << TerminalMessage(saved.message()) << '\n';
         return kFileError;

@@ -2,10 +2,10 @@
 
 #include <QDialog>
 
-#include "app/prompter.h"
 #include "ui/about_box.h"
 #include "ui/desktop.h"
 #include "ui/disclaimer.h"
+#include "ui/prompter.h"
 
 namespace korvane::gui {
 

@@ -24,14 +24,14 @@ constexpr int kProgressColumns = 60;
 
 }  // namespace
 
-BatchWindowView::BatchWindowView(ui::BatchWindow& logic, Session& session, Prompter& prompter)
+BatchWindowView::BatchWindowView(ui::BatchWindow& logic, Session& session)
     : logic_(logic),
       resave_(new QPushButton(this)),
       resave_and_web_(new QPushButton(this)),
       done_(new QPushButton(this)),
       progress_text_(new QLabel(this)),
       progress_bar_(new QProgressBar(this)),
-      worker_(session, prompter) {
+      worker_(session) {
     setObjectName(QStringLiteral("BatchWindow"));
     resave_->setObjectName(QStringLiteral("Resave"));
     resave_and_web_->setObjectName(QStringLiteral("ResaveAndWeb"));

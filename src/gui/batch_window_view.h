@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "gui/batch_worker.h"
 #include "gui/control_binding.h"
@@ -24,9 +23,8 @@ class BatchWindowView final : public QWidget {
     Q_OBJECT
 
 public:
-    // `session` and `prompter` are the logic's: the worker copies the one and
-    // sounds the run's beeps through the other.
-    BatchWindowView(ui::BatchWindow& logic, Session& session, Prompter& prompter);
+    // `session` is the logic's: the worker copies it for each run.
+    BatchWindowView(ui::BatchWindow& logic, Session& session);
     ~BatchWindowView() override;
 
     // Copies the logic's state to the widgets.

@@ -7,46 +7,14 @@
 
 namespace korvane::gui {
 
-namespace {
-
-// The questions of a run off the window's thread. A run asks none (it saves
-// to each design's own file); should one come, it gets its default, which
-// changes nothing. The beeps are counted and sounded once the run is back.
-class RunPrompter final : public Prompter {
-public:
-    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return false; }
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    std::optional<int> Choose(const std::string&, const std::vector<std::string>&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> AskText(const std::string&, const std::string&,
-                                       const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> AskOpenFile(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> AskSaveFile(const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseDirectory(const std::string&) override { return std::nullopt; }
-    void Beep() override { ++beeps; }
-
-    int beeps = 0;
-};
-
-}  // namespace
-
 struct BatchWorker::Run {
     Session session;
-    RunPrompter prompter;
     std::optional<Result<BatchOutcome>> outcome;
     Progressed progressed;
     Ended ended;
 };
 
-BatchWorker::BatchWorker(Session& session, Prompter& prompter)
-    : session_(session), prompter_(prompter) {}
+BatchWorker::BatchWorker(Session& session) : session_(session) {}
 
 BatchWorker::~BatchWorker() {
     if (thread_ != nullptr) {
@@ -78,7 +46,7 @@ void BatchWorker::Start(const ui::BatchJob& job, Progressed progressed, Ended en
 
     Run& run = *run_;
     thread_ = QThread::create([this, &run, job] {
-        run.outcome = RunBatch(run.session, run.prompter, job.folder, job.kind, job.today,
+        run.outcome = RunBatch(run.session, job.folder, job.kind, job.today,
                                [this, &run](const BatchProgress& step) {
                                    QMetaObject::invokeMethod(
                                        this,
@@ -104,9 +72,6 @@ void BatchWorker::Finish() {
     session_.CurrentDesignPath = std::move(run->session.CurrentDesignPath);
     session_.NotesFileName = std::move(run->session.NotesFileName);
     session_.LastPagePath = std::move(run->session.LastPagePath);
-    for (int beep = 0; beep < run->prompter.beeps; ++beep) {
-        prompter_.Beep();
-    }
     run->ended(*run->outcome);
 }
 

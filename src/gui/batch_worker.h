@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "batch/batch_run.h"
 #include "ui/batch_window.h"
@@ -28,7 +27,7 @@ public:
     using Progressed = std::function<void(const BatchProgress&)>;
     using Ended = std::function<void(const Result<BatchOutcome>&)>;
 
-    BatchWorker(Session& session, Prompter& prompter);
+    explicit BatchWorker(Session& session);
     // A run still going is waited for: it stops only between designs, and its
     // files are left whole. Its outcome is not reported any more.
     ~BatchWorker() override;
@@ -45,7 +44,6 @@ private:
     void Finish();
 
     Session& session_;
-    Prompter& prompter_;
     std::unique_ptr<Run> run_;
     QThread* thread_ = nullptr;
 };

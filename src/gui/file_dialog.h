@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/prompter.h"
+#include "ui/prompter.h"
 
 class QWidget;
 

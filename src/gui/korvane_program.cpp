@@ -78,7 +78,7 @@ BatchWindowView& KorvaneProgram::BatchWindow() {
     if (batch_view_) {
         return *batch_view_;
     }
-    batch_view_ = std::make_unique<BatchWindowView>(batch_, session_, prompter_);
+    batch_view_ = std::make_unique<BatchWindowView>(batch_, session_);
     BatchWindowView* window = batch_view_.get();
     QObject::connect(window, &BatchWindowView::done, window, [this] {
         main_view_->show();

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/prompter.h"
 #include "ui/choice_dialog.h"
 #include "ui/folder_chooser.h"
+#include "ui/prompter.h"
 
 class QWidget;
 

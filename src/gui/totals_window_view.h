@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "app/prompter.h"
 #include "gui/control_binding.h"
 #include "model/design.h"
+#include "ui/prompter.h"
 #include "ui/totals_window.h"
 
 class QGroupBox;

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "app/prompter.h"
 #include "ui/controls.h"
 #include "ui/desktop.h"
+#include "ui/prompter.h"
 
 namespace korvane::ui {
 

@@ -42,7 +42,7 @@ void BatchWindow::RunOnChosenFolder(BatchKind kind) {
         runner_(job);
         return;
     }
-    Ended(RunBatch(session_, prompter_, job.folder, job.kind, job.today,
+    Ended(RunBatch(session_, job.folder, job.kind, job.today,
                    [this](const BatchProgress& step) { Progressed(step); }));
 }
 
@@ -58,6 +58,9 @@ void BatchWindow::Ended(const Result<BatchOutcome>& outcome) {
     if (!outcome) {
         prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(outcome.message()), MessageIcon::Critical);
         return;
+    }
+    for (int beep = 0; beep < 3; ++beep) {
+        prompter_.Beep();
     }
     error_list_ = korvane::ErrorListText(outcome.value().errors);
     ErrorWindowRequested = !error_list_.empty();

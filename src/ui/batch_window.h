@@ -4,11 +4,11 @@
 #include <functional>
 #include <string>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "batch/batch_run.h"
 #include "reports/report_context.h"
 #include "ui/controls.h"
+#include "ui/prompter.h"
 
 namespace korvane::ui {
 

@@ -8,17 +8,18 @@
 #include <system_error>
 #include <vector>
 
+#include "app/load_design.h"
+#include "app/profile_file.h"
+#include "app/save_design.h"
 #include "engine/recalculate.h"
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
-#include "files/load_design.h"
 #include "files/path_utils.h"
-#include "files/save_design.h"
 #include "model/cp1252.h"
 #include "reports/feature_list.h"
 #include "reports/printed_profile.h"
-#include "reports/profile_file.h"
 #include "reports/report_context.h"
+#include "ui/design_file_dialogs.h"
 
 namespace korvane::ui {
 
@@ -183,7 +184,11 @@ void MainWindow::LoadDesignCommand() {
     if (!MayDropChanges()) {
         return;
     }
-    const Status loaded = LoadDesign(session_, LoadMode::AskForFile, prompter_);
+    const std::optional<std::string> file = AskLoadDesignFile(prompter_);
+    if (!file) {
+        return;
+    }
+    const Status loaded = LoadDesign(session_, *file);
     if (!loaded) {
         ShowFailure(loaded);
     }
@@ -191,7 +196,12 @@ void MainWindow::LoadDesignCommand() {
 }
 
 void MainWindow::SaveAsCommand() {
-    const Status saved = SaveDesign(session_, SaveMode::AskForFile, prompter_, desktop_.Today());
+    const std::optional<std::string> file =
+        AskSaveDesignFile(session_.CurrentDesignPath, prompter_);
+    if (!file) {
+        return;
+    }
+    const Status saved = SaveDesign(session_, *file, desktop_.Today());
     if (!saved) {
         ShowFailure(saved);
     }
@@ -204,7 +214,7 @@ void MainWindow::FastResaveCommand() {
         return;
     }
     const auto today = desktop_.Today();
-    Status saved = SaveDesign(session_, SaveMode::CurrentPath, prompter_, today);
+    Status saved = SaveDesign(session_, session_.CurrentDesignPath, today);
     if (saved) {
         saved = WriteHtmlPageFile(session_, today);
     }
@@ -301,12 +311,10 @@ void MainWindow::LastEditsCommand() {
 }
 
 void MainWindow::LoadRecentFile(const std::string& path) {
-    const std::string previous = session_.CurrentDesignPath;
-    session_.CurrentDesignPath = path;
-    const Status loaded = LoadDesign(session_, LoadMode::CurrentPath, prompter_);
+    // A file that fails leaves the current path as it was, so that a later
+    // "Fast resave" cannot write the old design over it.
+    const Status loaded = LoadDesign(session_, path);
     if (!loaded) {
-        // A later "Fast resave" must not write the old design over the file that failed.
-        session_.CurrentDesignPath = previous;
         ShowFailure(loaded);
     }
     events_.DesignChanged();

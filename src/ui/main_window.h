@@ -3,12 +3,12 @@
 #include <array>
 #include <string>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "ui/controls.h"
 #include "ui/design_events.h"
 #include "ui/desktop.h"
 #include "ui/main_window_command.h"
+#include "ui/prompter.h"
 #include "ui/text_window.h"
 #include "ui/totals_window.h"
 

@@ -2,9 +2,9 @@
 
 #include <system_error>
 
+#include "app/load_design.h"
 #include "app/new_design.h"
 #include "app/rule_tables.h"
-#include "files/load_design.h"
 #include "model/cp1252.h"
 
 namespace korvane::ui {
@@ -98,11 +98,10 @@ void LoadCommandLineDesign(Session& session, Prompter& prompter, DesignEvents& e
     if (command_line.empty()) {
         return;
     }
-    session.CurrentDesignPath = command_line;
-    const Status loaded = LoadDesign(session, LoadMode::CurrentPath, prompter);
+    // A file that fails leaves the new design without a path, so that it is
+    // never resaved over that file.
+    const Status loaded = LoadDesign(session, command_line);
     if (!loaded) {
-        // The new design stays; it must not be resaved over the file that failed.
-        session.CurrentDesignPath.clear();
         prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(loaded.message()), MessageIcon::Critical);
     }
     events.DesignChanged();

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/configuration.h"
-#include "app/prompter.h"
 #include "app/session.h"
 #include "ui/design_events.h"
+#include "ui/prompter.h"
 
 namespace korvane::ui {
 

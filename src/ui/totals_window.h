@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/prompter.h"
 #include "model/design.h"
 #include "ui/controls.h"
 #include "ui/design_events.h"
+#include "ui/prompter.h"
 
 namespace korvane::ui {
 

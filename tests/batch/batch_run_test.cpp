@@ -6,7 +6,6 @@
 
 #include "batch/batch_test_support.h"
 #include "files/design_file.h"
-#include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
 namespace korvane {
@@ -14,7 +13,6 @@ namespace {
 
 using batch_test::Ship;
 using testing::ReadText;
-using testing::ScriptedPrompter;
 using testing::TempDir;
 
 constexpr std::chrono::sys_days kToday{std::chrono::year(2026) / 12 / 7};
@@ -38,7 +36,7 @@ protected:
 
     BatchOutcome Run(BatchKind kind) {
         Result<BatchOutcome> outcome = RunBatch(
-            session_, prompter_, fleet_.string(), kind, kToday,
+            session_, fleet_.string(), kind, kToday,
             [this](const BatchProgress& step) { progress_.push_back(ProgressText(step)); });
         EXPECT_TRUE(outcome.ok()) << outcome.message();
         return outcome.ok() ? outcome.value() : BatchOutcome{};
@@ -47,7 +45,6 @@ protected:
     TempDir home_;
     std::filesystem::path fleet_ = home_ / "fleet";
     Session session_;
-    ScriptedPrompter prompter_;
     std::vector<std::string> progress_;
 };
 
@@ -90,7 +87,6 @@ TEST_F(BatchRunTest, ResavesAllThreeAndListsTheOneOverALimitWithItsProblems) {
     EXPECT_EQ(progress_, (std::vector<std::string>{Path("alpha.k2d") + " 1 of 3",
                                                    Path("Bravo.k2d") + " 2 of 3",
                                                    Path("charlie.k2d") + " 3 of 3"}));
-    EXPECT_EQ(prompter_.beeps(), 3);
     EXPECT_EQ(session_.CurrentDesignPath, Path("charlie.k2d"));
     EXPECT_FALSE(session_.design.DesignChanged);
     EXPECT_FALSE(session_.RecentListFrozen);
@@ -170,12 +166,11 @@ TEST_F(BatchRunTest, WebFilesDesignsByTypeAndNameAndNamesTheUnmatched) {
     }
 }
 
-TEST_F(BatchRunTest, AnEmptyFolderStillGetsItsIndexAndTheBeeps) {
+TEST_F(BatchRunTest, AnEmptyFolderStillGetsItsIndex) {
     const BatchOutcome outcome = Run(BatchKind::ResaveAndWeb);
     EXPECT_EQ(outcome.files, 0);
     EXPECT_TRUE(outcome.errors.empty());
     EXPECT_TRUE(progress_.empty());
-    EXPECT_EQ(prompter_.beeps(), 3);
     EXPECT_TRUE(Contains(ReadText(fleet_ / "index.htm"), "<frame name=\"shmain\" src=\"\">"));
     EXPECT_FALSE(Contains(ReadText(fleet_ / "index1.htm"), "<ul>"));
 }

@@ -53,7 +53,7 @@ protected:
     Session session_;
     gui::QtPrompter prompter_;
     ui::BatchWindow logic_{session_, prompter_, [] { return kToday; }};
-    gui::BatchWindowView window_{logic_, session_, prompter_};
+    gui::BatchWindowView window_{logic_, session_};
 };
 
 TEST_F(BatchWindowViewTest, ARunShowsItsProgressWithTheTextAndTheBar) {
@@ -161,7 +161,7 @@ TEST_F(BatchWindowViewTest, ClosingTheWindowDuringARunLeavesItsFilesWhole) {
     for (int i = 0; i < kShips; ++i) {
         Write("ship" + std::to_string(100 + i) + ".k2d", {"Ship " + std::to_string(i)});
     }
-    auto window = std::make_unique<gui::BatchWindowView>(logic_, session_, prompter_);
+    auto window = std::make_unique<gui::BatchWindowView>(logic_, session_);
     window->show();
     ChooseFleet();
     ButtonOf(*window, "Resave").click();

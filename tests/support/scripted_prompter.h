@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompter.h"
+#include "ui/prompter.h"
 
 namespace korvane::testing {
 

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "app/load_design.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
-#include "files/load_design.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, LastEditsOffersTheRememberedFilesAndLoadsTheChosenOne) {
     const std::string b = SavedShip("Beta.k2d");
     const std::string c = SavedShip("Gamma.k2d");
     for (const std::string& path : {a, b, c}) {
-        ASSERT_TRUE(LoadDesignFile(session_, path).ok());
+        ASSERT_TRUE(LoadDesign(session_, path).ok());
     }
     MarkChanged(session_.design);
     prompter_.AnswerYesNo(true).AnswerChoice(2);
@@ -145,8 +145,8 @@ TEST_F(MainWindowTest, LastEditsOffersTheRememberedFilesAndLoadsTheChosenOne) {
 TEST_F(MainWindowTest, ARememberedFileThatCannotBeReadIsReportedAndChangesNothing) {
     const std::string bad = SavedShip("Bad.k2d");
     const std::string good = SavedShip("Good.k2d");
-    ASSERT_TRUE(LoadDesignFile(session_, bad).ok());
-    ASSERT_TRUE(LoadDesignFile(session_, good).ok());
+    ASSERT_TRUE(LoadDesign(session_, bad).ok());
+    ASSERT_TRUE(LoadDesign(session_, good).ok());
     WriteText(bad, "not a design\r\n");
 
     prompter_.AnswerChoice(2);

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "ui/controls.h"
 #include "ui/design_events.h"
 #include "ui/editors/parent_window.h"
+#include "ui/prompter.h"
 
 namespace korvane::ui {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/load_design.h"
+#include "app/load_design.h"
 #include "support/test_session.h"
 #include "ui/editors/list_editor_test_support.h"
 
@@ -173,7 +173,7 @@ TEST(SensorsEditorRoundTrip, OpeningAndClosingOnALoadedDesignLeavesItsFileAsItWa
     editor.InstallDefaults();
     const std::string path = (dir / "scout.k2d").string();
     ASSERT_TRUE(WriteDesignFile(path, session.design).ok());
-    ASSERT_TRUE(LoadDesignFile(session, path).ok());
+    ASSERT_TRUE(LoadDesign(session, path).ok());
     ASSERT_TRUE(WriteDesignFile(path, session.design).ok());
     const std::string saved = testing::ReadText(path);
 

@@ -1,4 +1,4 @@
-#include "reports/profile_file.h"
+#include "app/profile_file.h"
 
 #include <filesystem>
 #include <optional>

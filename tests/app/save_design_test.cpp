@@ -1,4 +1,4 @@
-#include "files/save_design.h"
+#include "app/save_design.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +13,13 @@
 #include "reports/html_page.h"
 #include "reports/profile_text.h"
 #include "reports/report_context.h"
-#include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
 
 namespace korvane {
 namespace {
 
-using testing::QuestionKind;
 using testing::ReadText;
-using testing::ScriptedPrompter;
 using testing::TempDir;
 using testing::WriteText;
 
@@ -75,30 +72,17 @@ protected:
 
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
 
-    // "Save As..." to `path`, answering the overwrite question when one is due.
-    Status SaveAs(const std::string& path, std::optional<bool> overwrite = std::nullopt) {
-        prompter_.AnswerSaveFile(path);
-        if (overwrite) {
-            prompter_.AnswerYesNo(*overwrite);
-        }
-        return SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday);
-    }
-
-    Status Resave(const std::string& path) {
-        session_.CurrentDesignPath = path;
-        return SaveDesign(session_, SaveMode::CurrentPath, prompter_, kToday);
-    }
+    Status Save(const std::string& path) { return SaveDesign(session_, path, kToday); }
 
     std::string Recent(int row) const { return session_.catalog->Filespec(row); }
 
     TempDir dir_;
     Session session_;
-    ScriptedPrompter prompter_;
 };
 
-TEST_F(SaveDesignTest, SaveAsWritesTheDesignItsProfileAndItsPage) {
+TEST_F(SaveDesignTest, WritesTheDesignItsProfileAndItsPage) {
     const std::string path = PathOf("beowulf.k2d");
-    ASSERT_TRUE(SaveAs(path).ok());
+    ASSERT_TRUE(Save(path).ok());
 
     EXPECT_EQ(FilesIn(dir_.path()),
               (std::set<std::string>{"korva.db", "beowulf.k2d", "beowulf.K2P", "beowulf.htm"}));
@@ -115,90 +99,38 @@ TEST_F(SaveDesignTest, SaveAsWritesTheDesignItsProfileAndItsPage) {
 TEST_F(SaveDesignTest, TheStoredValidityIsTheOneOfTheSavedDesign) {
     session_.design.UsedKL() = session_.design.HullKL() + 100;  // over the hull's volume
     session_.design.DesignValid() = 1;
-    ASSERT_TRUE(Resave(PathOf("over.k2d")).ok());
+    ASSERT_TRUE(Save(PathOf("over.k2d")).ok());
     Design read;
     ASSERT_TRUE(ReadDesignFile(PathOf("over.k2d"), read).ok());
     EXPECT_EQ(read.DesignValid(), 0);
 }
 
-TEST_F(SaveDesignTest, SaveAsProposesTheCurrentFileInItsFolder) {
-    prompter_.AnswerSaveFile(std::nullopt);
-    ASSERT_TRUE(SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday).ok());
-    ASSERT_EQ(prompter_.questions().size(), 1u);
-    const FileDialogRequest& first = prompter_.questions()[0].file;
-    EXPECT_EQ(first.filter_description, "Ship design files");
-    EXPECT_EQ(first.pattern, "*.k2d");
-    EXPECT_EQ(first.initial_name, "*.k2d");
-    EXPECT_EQ(first.initial_folder, "") << "no current file: the dialog's own folder";
-
-    fs::create_directory(dir_ / "fleet");
-    session_.CurrentDesignPath = PathOf("fleet/scout.k2d");
-    prompter_.AnswerSaveFile(std::nullopt);
-    ASSERT_TRUE(SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday).ok());
-    const FileDialogRequest& second = prompter_.questions()[1].file;
-    EXPECT_EQ(second.initial_name, PathOf("fleet/scout.k2d"));
-    EXPECT_EQ(second.initial_folder, PathOf("fleet/"));
-}
-
-TEST_F(SaveDesignTest, ACancelOrAnEmptyNameWritesNothing) {
-    session_.CurrentDesignPath = PathOf("old.k2d");
-    prompter_.AnswerSaveFile(std::nullopt).AnswerSaveFile("");
-    ASSERT_TRUE(SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday).ok());
-    ASSERT_TRUE(SaveDesign(session_, SaveMode::AskForFile, prompter_, kToday).ok());
-    EXPECT_EQ(FilesIn(dir_.path()), std::set<std::string>{"korva.db"});
-    EXPECT_EQ(session_.CurrentDesignPath, PathOf("old.k2d"));
-    EXPECT_TRUE(session_.design.DesignChanged);
-    EXPECT_EQ(Recent(1), "");
-}
-
-TEST_F(SaveDesignTest, AnExistingFileIsReplacedOnlyAfterYes) {
-    const std::string path = PathOf("taken.k2d");
-    WriteText(path, "someone else's design");
-
-    ASSERT_TRUE(SaveAs(path, false).ok());
-    ASSERT_EQ(prompter_.questions().size(), 2u);
-    const testing::Question& question = prompter_.questions()[1];
-    EXPECT_EQ(question.kind, QuestionKind::YesNo);
-    EXPECT_EQ(question.title, "Save Design File Exists");
-    EXPECT_EQ(question.text, "Warning! File exists; overwrite?");
-    EXPECT_EQ(question.icon, MessageIcon::Warning);
-    EXPECT_EQ(ReadText(path), "someone else's design");
-    EXPECT_EQ(FilesIn(dir_.path()), (std::set<std::string>{"korva.db", "taken.k2d"}));
-    EXPECT_EQ(session_.CurrentDesignPath, "");
-    EXPECT_TRUE(session_.design.DesignChanged);
-
-    ASSERT_TRUE(SaveAs(path, true).ok());
-    Design read;
-    EXPECT_TRUE(ReadDesignFile(path, read).ok());
-    EXPECT_EQ(session_.CurrentDesignPath, path);
-}
-
-TEST_F(SaveDesignTest, ResaveReplacesTheCurrentFileWithoutAQuestion) {
+TEST_F(SaveDesignTest, AnExistingFileIsReplacedAndNoFileIsRefused) {
     const std::string path = PathOf("taken.k2d");
     WriteText(path, "an older save");
-    ASSERT_TRUE(Resave(path).ok());
-    EXPECT_TRUE(prompter_.questions().empty());
+    ASSERT_TRUE(Save(path).ok());
     Design read;
     EXPECT_TRUE(ReadDesignFile(path, read).ok());
     EXPECT_FALSE(session_.design.DesignChanged);
 
-    session_.CurrentDesignPath.clear();
-    const Status nothing = SaveDesign(session_, SaveMode::CurrentPath, prompter_, kToday);
+    MarkChanged(session_.design);
+    const Status nothing = Save("");
     ASSERT_FALSE(nothing.ok());
-    EXPECT_EQ(nothing.message(), "No file to resave");
+    EXPECT_EQ(nothing.message(), "No file to save the design to");
+    EXPECT_TRUE(session_.design.DesignChanged);
 }
 
 TEST_F(SaveDesignTest, TheRecentListKeepsItsOrderAndDropsTheOldest) {
     for (const char* name : {"a.k2d", "b.k2d", "c.k2d"}) {
-        ASSERT_TRUE(Resave(PathOf(name)).ok());
+        ASSERT_TRUE(Save(PathOf(name)).ok());
     }
-    ASSERT_TRUE(Resave(PathOf("a.k2d")).ok()) << "row 3 again";
+    ASSERT_TRUE(Save(PathOf("a.k2d")).ok()) << "row 3 again";
     EXPECT_EQ(Recent(1), PathOf("c.k2d"));
     EXPECT_EQ(Recent(2), PathOf("b.k2d"));
     EXPECT_EQ(Recent(3), PathOf("a.k2d"));
 
     for (int i = 4; i <= 11; ++i) {
-        ASSERT_TRUE(Resave(PathOf("ship" + std::to_string(i) + ".k2d")).ok());
+        ASSERT_TRUE(Save(PathOf("ship" + std::to_string(i) + ".k2d")).ok());
     }
     EXPECT_EQ(Recent(1), PathOf("ship11.k2d"));
     EXPECT_EQ(Recent(10), PathOf("b.k2d"));
@@ -208,9 +140,9 @@ TEST_F(SaveDesignTest, TheRecentListKeepsItsOrderAndDropsTheOldest) {
 }
 
 TEST_F(SaveDesignTest, AFrozenRecentListIsLeftAlone) {
-    ASSERT_TRUE(Resave(PathOf("first.k2d")).ok());
+    ASSERT_TRUE(Save(PathOf("first.k2d")).ok());
     session_.RecentListFrozen = true;
-    ASSERT_TRUE(SaveAs(PathOf("batch.k2d")).ok());
+    ASSERT_TRUE(Save(PathOf("batch.k2d")).ok());
     EXPECT_EQ(Recent(1), PathOf("first.k2d"));
     EXPECT_EQ(Recent(2), "");
     EXPECT_EQ(session_.CurrentDesignPath, PathOf("batch.k2d"));
@@ -219,7 +151,7 @@ TEST_F(SaveDesignTest, AFrozenRecentListIsLeftAlone) {
 TEST_F(SaveDesignTest, ADottedFolderKeepsTheCompanionsBesideTheDesign) {
     const fs::path ships = dir_ / ".local" / "share" / "ships";
     fs::create_directories(ships);
-    ASSERT_TRUE(Resave((ships / "a.k2d").string()).ok());
+    ASSERT_TRUE(Save((ships / "a.k2d").string()).ok());
     EXPECT_EQ(FilesIn(ships), (std::set<std::string>{"a.k2d", "a.K2P", "a.htm"}));
     EXPECT_EQ(FilesIn(dir_ / ".local"), std::set<std::string>{"share"});
     EXPECT_EQ(FilesIn(dir_.path()), (std::set<std::string>{"korva.db", ".local"}));
@@ -229,7 +161,7 @@ TEST_F(SaveDesignTest, ADottedFolderKeepsTheCompanionsBesideTheDesign) {
 TEST_F(SaveDesignTest, TheProfileAndPageCarryTheNotesAndAreReplacedOnEverySave) {
     const std::string path = PathOf("trader.k2d");
     WriteText(PathOf("trader.k2n"), "Built at the Regina yards\r\n");
-    ASSERT_TRUE(Resave(path).ok());
+    ASSERT_TRUE(Save(path).ok());
     EXPECT_EQ(session_.NotesFileName, PathOf("trader.k2n")) << "the notes file that exists";
 
     const auto rendered = [&](auto write) {
@@ -243,7 +175,7 @@ TEST_F(SaveDesignTest, TheProfileAndPageCarryTheNotesAndAreReplacedOnEverySave) 
     EXPECT_TRUE(Contains(profile, "Built at the Regina yards\r\n")) << profile;
 
     WriteText(PathOf("trader.k2n"), "Refitted at Mora\r\n");
-    ASSERT_TRUE(Resave(path).ok());
+    ASSERT_TRUE(Save(path).ok());
     const std::string again = ReadText(PathOf("trader.K2P"));
     EXPECT_TRUE(Contains(again, "Refitted at Mora"));
     EXPECT_FALSE(Contains(again, "Regina")) << "replaced, not appended";
@@ -252,7 +184,7 @@ TEST_F(SaveDesignTest, TheProfileAndPageCarryTheNotesAndAreReplacedOnEverySave) 
 
 TEST_F(SaveDesignTest, AFailedSaveLeavesTheOldFilesThePathAndTheChangedMark) {
     const std::string first = PathOf("first.k2d");
-    ASSERT_TRUE(Resave(first).ok());
+    ASSERT_TRUE(Save(first).ok());
     const std::string target = PathOf("target.k2d");
     WriteText(target, "the old design");
     WriteText(PathOf("target.K2P"), "the old profile");
@@ -262,7 +194,7 @@ TEST_F(SaveDesignTest, AFailedSaveLeavesTheOldFilesThePathAndTheChangedMark) {
     Status saved;
     {
         const FileSizeLimit disk_full(4096);
-        saved = SaveAs(target, true);
+        saved = Save(target);
     }
     ASSERT_FALSE(saved.ok());
     EXPECT_TRUE(Contains(saved.message(), target)) << saved.message();
@@ -281,7 +213,7 @@ TEST_F(SaveDesignTest, AFailedSaveLeavesTheOldFilesThePathAndTheChangedMark) {
 TEST_F(SaveDesignTest, AFailedCompanionIsReportedAndTheDesignStaysChanged) {
     fs::create_directories(dir_ / "c.K2P" / "in-the-way");
     const std::string path = PathOf("c.k2d");
-    const Status saved = SaveAs(path);
+    const Status saved = Save(path);
     ASSERT_FALSE(saved.ok());
     EXPECT_TRUE(Contains(saved.message(), PathOf("c.K2P"))) << saved.message();
     EXPECT_TRUE(session_.design.DesignChanged) << "the save is not complete";
@@ -291,7 +223,7 @@ TEST_F(SaveDesignTest, AFailedCompanionIsReportedAndTheDesignStaysChanged) {
 
 TEST_F(SaveDesignTest, ADesignIsNotNamedLikeItsOwnCompanion) {
     for (const char* name : {"ship.htm", "ship.K2P", "ship.K2N"}) {
-        const Status saved = SaveAs(PathOf(name));
+        const Status saved = Save(PathOf(name));
         EXPECT_FALSE(saved.ok()) << name;
     }
     EXPECT_EQ(FilesIn(dir_.path()), std::set<std::string>{"korva.db"});

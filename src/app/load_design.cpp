@@ -1,0 +1,26 @@
+#include "app/load_design.h"
+
+#include "engine/recalculate.h"
+#include "engine/status_summary.h"
+#include "files/design_file.h"
+#include "files/recent_files.h"
+
+namespace korvane {
+
+Status LoadDesign(Session& session, const std::string& path) {
+    const Status read = ReadDesignFile(path, session.design);
+    if (!read) {
+        return read;
+    }
+    session.CurrentDesignPath = path;
+    if (!session.RecentListFrozen) {
+        // The design is loaded even when the catalog cannot record it among the
+        // recent files (a read-only catalog): that list is a convenience only.
+        RememberRecentFile(*session.catalog, path).ok();
+    }
+    Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
+    MarkSaved(session.design);
+    return {};
+}
+
+}  // namespace korvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "app/session.h"
+#include "model/result.h"
+
+namespace korvane {
+
+// Loads the design file at `path` into the session's design: a complete, valid
+// read replaces the design, becomes the current design path and the most recent
+// file, is recalculated once and counts as saved. A file that cannot be read
+// changes nothing, neither the design nor the path nor the recent files. Asks
+// nothing: the caller has chosen the file and asked about unsaved changes.
+Status LoadDesign(Session& session, const std::string& path);
+
+}  // namespace korvane

@@ -1,0 +1,59 @@
+#include "app/save_design.h"
+
+#include <string>
+
+#include "app/profile_file.h"
+#include "engine/status_summary.h"
+#include "files/companion_files.h"
+#include "files/design_file.h"
+#include "files/recent_files.h"
+
+namespace korvane {
+
+namespace {
+
+// A design named like one of its own companions ("ship.htm", "ship.K2P") would
+// be overwritten by that companion a moment after it was written, or read as
+// its own notes ("ship.K2N").
+bool IsOwnCompanion(const std::string& file) {
+    return file == ProfileFilePath(file) || file == NotesFilePath(file) ||
+           file == HtmlPagePath(file);
+}
+
+}  // namespace
+
+Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_days today) {
+    if (file.empty()) {
+        return Error{"No file to save the design to"};
+    }
+    if (IsOwnCompanion(file)) {
+        return Error{file +
+                     ": a design file cannot take the name of its own profile file, notes "
+                     "file or page (.K2P, .K2N, .htm); choose a name ending in .k2d"};
+    }
+    // The validity the summary settles is stored in the design file.
+    ShowStatusSummary(session.design);
+    const ReportFiles reports = MakeReportFiles(session.design, file, today);
+    const Status design_written = WriteDesignFile(file, session.design);
+    if (!design_written) {
+        return design_written;
+    }
+    session.CurrentDesignPath = file;
+    if (!session.RecentListFrozen) {
+        // The design is saved even when the catalog cannot record it among the
+        // recent files (a read-only catalog): that list is a convenience only.
+        RememberRecentFile(*session.catalog, file).ok();
+    }
+    const Status profile_written = WriteProfileFile(session, reports);
+    if (!profile_written) {
+        return profile_written;
+    }
+    const Status page_written = WriteHtmlPageFile(session, reports);
+    if (!page_written) {
+        return page_written;
+    }
+    MarkSaved(session.design);
+    return {};
+}
+
+}  // namespace korvane

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "ui/prompter.h"
+
+namespace korvane::ui {
+
+// The file "Save As..." writes to: the save dialog, proposing `current_path`
+// in its folder, then the overwrite question for a file that exists. No value
+// when the user backs out (cancel, an empty name, "No").
+std::optional<std::string> AskSaveDesignFile(const std::string& current_path, Prompter& prompter);
+
+// The file "Load Design" reads: the open dialog in the current working folder.
+// No value on a cancel or an empty name.
+std::optional<std::string> AskLoadDesignFile(Prompter& prompter);
+
+}  // namespace korvane::ui
