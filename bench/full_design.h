@@ -25,7 +25,9 @@ void FillFrom(Catalog& catalog, Table& entries, const char* family, double numbe
     }
 }
 
-inline Design FullDesign(Catalog& catalog) {
+// Every table filled, as an editor leaves them, before any recalculation of the
+// filled tables.
+inline Design FilledDesign(Catalog& catalog) {
     Design design;
     NewDesign(design, catalog);
     design.SetShipName("Benchmark Heavy Cruiser of the Line");
@@ -68,6 +70,12 @@ inline Design FullDesign(Catalog& catalog) {
         feature.CR = 250000;
         feature.MW = 0.1;
     }
+    return design;
+}
+
+// The filled design with its settled figures.
+inline Design FullDesign(Catalog& catalog) {
+    Design design = FilledDesign(catalog);
     Recalculate(design, catalog, RecalcSection::All);
     return design;
 }

@@ -1,7 +1,9 @@
 #include "engine/digit_codes.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 
 namespace korvane {
 
@@ -36,17 +38,24 @@ int WeaponTypeCode(std::string_view label) {
     static constexpr std::array<std::string_view, 12> kKeywords = {
         "LASER", "MISS",     "SAND",  "PLASMA", "FUSION", "PARTICLE",
         "MESON", "REPULSOR", "TRACT", "DAMP",   "PROJ",   "DISIN"};
-    std::string upper(label);
-    for (char& c : upper) {
-        c = UpperAscii(c);
+    // The upper-case copy stays on the stack for a label (20 characters): every
+    // pass of the recalculation asks this of each turret and bay.
+    std::array<char, 32> buffer;
+    std::string longer;
+    char* upper = buffer.data();
+    if (label.size() > buffer.size()) {
+        longer.resize(label.size());
+        upper = longer.data();
     }
-    int type = 0;
-    for (std::size_t k = 0; k < kKeywords.size(); ++k) {
-        if (upper.find(kKeywords[k]) != std::string::npos) {
-            type = static_cast<int>(k) + 1;
+    std::transform(label.begin(), label.end(), upper, UpperAscii);
+    const std::string_view text(upper, label.size());
+    // The last keyword found gives the type.
+    for (std::size_t k = kKeywords.size(); k > 0; --k) {
+        if (text.find(kKeywords[k - 1]) != std::string_view::npos) {
+            return static_cast<int>(k);
         }
     }
-    return type;
+    return 0;
 }
 
 }  // namespace korvane

@@ -141,7 +141,6 @@ void RecalculatePower(Design& design) {
     // Endurance: the hours of fuel at the power the previous run found, leaving
     // out the power of the systems the user excluded.
     const double usedMW = design.UsedMW();
-    const double E = usedMW * fuel.NUMBER;
     double leftOut = 0;
     if (fuel.MISCSTR[1].first() != '1') {
         leftOut = slots[Slot::Weapons].MW + slots[Slot::EmMask].MW + slots[Slot::SpinalMount].MW +
@@ -192,8 +191,11 @@ void RecalculatePower(Design& design) {
             }
         }
     }
+    // The hours times the share of the power that is still drawn: with nothing
+    // left out the share is exactly 1 and the endurance the fuel hours, where
+    // (used × hours) / used can round to a hair below them and lose an hour.
     if (usedMW - leftOut > 0) {
-        fuel.MISCNUM[1] = E / (usedMW - leftOut);
+        fuel.MISCNUM[1] = fuel.NUMBER * (usedMW / (usedMW - leftOut));
     }
 }
 

@@ -7,10 +7,13 @@
 #include "engine/support_crew.h"
 #include "engine/totals.h"
 #include "engine/weapons_screens.h"
+#include "model/bitwise_equal.h"
 
 namespace korvane {
 
-void Recalculate(Design& design, Catalog& catalog, RecalcSection section) {
+namespace {
+
+void RunPass(Design& design, Catalog& catalog, RecalcSection section) {
     auto runs = [section](RecalcSection block) {
         return section == RecalcSection::All || section == block;
     };
@@ -48,6 +51,26 @@ void Recalculate(Design& design, Catalog& catalog, RecalcSection section) {
     engine::RecalculateTotals(design);  // always
 
     CheckDesignLimits(design);
+}
+
+}  // namespace
+
+int Recalculate(Design& design, Catalog& catalog, RecalcSection section) {
+    if (section != RecalcSection::All) {
+        RunPass(design, catalog, section);
+        return 1;
+    }
+    int passes = 0;
+    Design before;
+    while (passes < kMaxSettlingPasses) {
+        before = design;
+        RunPass(design, catalog, RecalcSection::All);
+        ++passes;
+        if (BitwiseEqual(before, design)) {
+            break;
+        }
+    }
+    return passes;
 }
 
 }  // namespace korvane

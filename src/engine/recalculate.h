@@ -19,18 +19,28 @@ enum class RecalcSection : int {
     Craft = 9,
 };
 
-// Turns the design tables into the computed slot fields and totals. Section All
-// runs every block; any other section runs its own blocks plus the always-run
-// ones (control and totals). A block reads what the previous run left in later
-// blocks' fields (UsedMW, the bridge crew text, the panel cost), so a partial
-// run keeps the other sections' figures as they were. Ends with
-// CheckDesignLimits, so Design::Problems and DesignValid describe the design.
+// Most passes of a whole recalculation (see Recalculate).
+inline constexpr int kMaxSettlingPasses = 20;
+
+// Turns the design tables into the computed slot fields and totals, and
+// returns the number of passes it ran.
 //
-// Problems: each block keeps its own list in Design::BlockProblems and replaces
-// it whenever it runs, so the list always describes the figures the block last
-// computed, also after partial runs. CheckDesignLimits joins those lists (in
-// block order, without repeats) and the limit breaks (volume, power,
-// hardpoints) into Design::Problems; any problem makes the design invalid.
-void Recalculate(Design& design, Catalog& catalog, RecalcSection section);
+// One pass runs the blocks in order; a block reads what the previous pass left
+// in later blocks' fields (UsedMW, the bridge crew text, the panel cost), so one
+// pass alone does not give a design's figures. Section All therefore repeats the
+// pass until a pass leaves the whole design exactly as it found it (every
+// record, table entry and working value, doubles bit for bit), at most
+// kMaxSettlingPasses times: the same design always gives the same figures, and
+// on a settled design it is one pass that changes nothing. Any other section is
+// one pass of its own blocks plus the always-run ones (control and totals),
+// which keeps the other sections' figures as they were.
+//
+// Each pass ends with CheckDesignLimits, so Design::Problems and DesignValid
+// describe the design. Each block keeps its own list in Design::BlockProblems
+// and replaces it whenever it runs, so the list always describes the figures
+// the block last computed, also after partial runs. CheckDesignLimits joins
+// those lists (in block order, without repeats) and the limit breaks (volume,
+// power, hardpoints) into Design::Problems; any problem makes the design invalid.
+int Recalculate(Design& design, Catalog& catalog, RecalcSection section);
 
 }  // namespace korvane

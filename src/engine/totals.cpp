@@ -15,13 +15,9 @@ constexpr std::string_view kMiscNumNames[] = {"MISCNUM0", "MISCNUM1", "MISCNUM2"
                                               "MISCNUM8", "MISCNUM9", "MISCNUM10"};
 
 // Replaces a value that is infinite or not a number by 0 and names it as a
-// problem: "what index field", such as "slot 20 CR". The name is built only for
-// a bad value, since this runs on every figure of every recalculation.
-void Guard(double& value, BlockProblems& problems, std::string_view what, int index = -1,
-           std::string_view field = {}) {
-    if (std::isfinite(value)) {
-        return;
-    }
+// problem: "what index field", such as "slot 20 CR".
+[[gnu::noinline]] void ReplaceBadFigure(double& value, BlockProblems& problems,
+                                        std::string_view what, int index, std::string_view field) {
     value = 0;
     std::string name(what);
     if (index >= 0) {
@@ -31,6 +27,14 @@ void Guard(double& value, BlockProblems& problems, std::string_view what, int in
         name += " " + std::string(field);
     }
     problems.Add("A figure is out of range and was set to 0: " + name);
+}
+
+// Runs on every figure of every pass: the check stays inline, the naming out of the way.
+inline void Guard(double& value, BlockProblems& problems, std::string_view what, int index = -1,
+                  std::string_view field = {}) {
+    if (!std::isfinite(value)) [[unlikely]] {
+        ReplaceBadFigure(value, problems, what, index, field);
+    }
 }
 
 void GuardRecord(ComponentRecord& record, BlockProblems& problems, std::string_view what,

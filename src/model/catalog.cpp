@@ -1,13 +1,25 @@
 #include "model/catalog.h"
 
 #include <algorithm>
-#include <tuple>
+#include <cstdint>
 
 namespace korvane {
 
+namespace {
+
+// (TABLE, IDNUM) as one number that orders as the pair does: the family's two
+// bytes compared as unsigned, as texts compare, then the id.
+std::uint32_t SortKey(const FixedText<2>& table, std::int16_t id) {
+    const auto byte = [&table](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(table[i]));
+    };
+    return byte(0) << 24 | byte(1) << 16 | static_cast<std::uint16_t>(id + 32768);
+}
+
+}  // namespace
+
 bool KeyLess(const ComponentRecord& a, const ComponentRecord& b) {
-    return std::forward_as_tuple(a.TABLE.view(), a.IDNUM) <
-           std::forward_as_tuple(b.TABLE.view(), b.IDNUM);
+    return SortKey(a.TABLE, a.IDNUM) < SortKey(b.TABLE, b.IDNUM);
 }
 
 Catalog::Catalog(std::vector<ComponentRecord> rows)
@@ -16,12 +28,15 @@ Catalog::Catalog(std::vector<ComponentRecord> rows)
 }
 
 const ComponentRecord& Catalog::LookupComponent(std::string_view table, int id) {
-    ComponentRecord key;
-    key.TABLE = table;
-    key.IDNUM = static_cast<std::int16_t>(id);
-    const auto found = std::lower_bound(rows_.begin(), rows_.end(), key, KeyLess);
+    const FixedText<2> family(table);
+    const auto key_id = static_cast<std::int16_t>(id);
+    const std::uint32_t key = SortKey(family, key_id);
+    const auto found = std::lower_bound(rows_.begin(), rows_.end(), key,
+                                        [](const ComponentRecord& row, std::uint32_t k) {
+                                            return SortKey(row.TABLE, row.IDNUM) < k;
+                                        });
     const bool match =
-        found != rows_.end() && found->TABLE == key.TABLE && found->IDNUM == id && id == key.IDNUM;
+        found != rows_.end() && found->TABLE == family && found->IDNUM == id && id == key_id;
     cursor_ = match ? static_cast<std::size_t>(found - rows_.begin()) : rows_.size();
     return ReadCatalogRecord();
 }

@@ -115,7 +115,9 @@ enum class ProblemSource : int {
 inline constexpr std::size_t kProblemSourceCount = static_cast<std::size_t>(ProblemSource::Count);
 
 // The one design held in memory: the slots, the ten item tables, the two
-// design-wide records and the working values of the recalculation.
+// design-wide records and the working values of the recalculation. A field
+// added here belongs in BitwiseEqual too: the whole recalculation repeats until
+// that comparison finds nothing changed.
 struct Design {
     SlotTable Slots;
     ItemTable<kSensorsMax> Sensors{};

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "model/catalog_store.h"
 #include "support/cli_runner.h"
@@ -107,6 +109,36 @@ TEST_F(ReportCli, ResaveRewritesTheCompanionsAndLeavesTheRecentFiles) {
     EXPECT_TRUE(Contains(ReadText(home_ / "ship.K2P"), "Refitted at Mora")) << "notes copied in";
     EXPECT_TRUE(fs::is_regular_file(home_ / "ship.htm"));
     EXPECT_EQ(RecentFile(home_, 1), recent);
+}
+
+TEST_F(ReportCli, ResavingANewDesignChangesNoByteOfItsFiles) {
+    ASSERT_EQ(RunCli(home_.path(), "new ship.k2d").exit_code, 0);
+    std::vector<std::string> written;
+    for (const char* name : {"ship.k2d", "ship.K2P", "ship.htm"}) {
+        written.push_back(ReadText(home_ / name));
+    }
+    for (int resave = 1; resave <= 3; ++resave) {
+        ASSERT_EQ(RunCli(home_.path(), "resave ship.k2d").exit_code, 1) << "no power plant yet";
+        EXPECT_TRUE(ReadText(home_ / "ship.k2d") == written[0]) << "resave " << resave;
+        EXPECT_TRUE(ReadText(home_ / "ship.K2P") == written[1]) << "resave " << resave;
+        EXPECT_TRUE(ReadText(home_ / "ship.htm") == written[2]) << "resave " << resave;
+    }
+    EXPECT_TRUE(Contains(written[1], "Extended Endurance=720hrs/30 days"));
+}
+
+TEST_F(ReportCli, AWrongStoredPowerUsedLoadsToTheSameFigures) {
+    WritePoweredShip(home_, "ship.k2d");
+    ASSERT_EQ(RunCli(home_.path(), "resave ship.k2d").exit_code, 0);
+    // Line 8 is the power used, which the endurance of the first pass reads.
+    const std::string saved = ReadText(home_ / "ship.k2d");
+    WriteText(home_ / "stale.k2d", WithLine(saved, 8, " 987.654 "));
+
+    const auto shown = RunCli(home_.path(), "show --json ship.k2d");
+    const auto stale = RunCli(home_.path(), "show --json stale.k2d");
+    ASSERT_EQ(stale.exit_code, 0) << stale.err;
+    EXPECT_EQ(stale.out, shown.out);
+    ASSERT_EQ(RunCli(home_.path(), "resave stale.k2d").exit_code, 0);
+    EXPECT_TRUE(ReadText(home_ / "stale.k2d") == saved);
 }
 
 TEST_F(ReportCli, ResaveSavesADesignThatBreaksALimitAndSaysSo) {

@@ -7,6 +7,7 @@
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "engine_test_support.h"
+#include "model/bitwise_equal.h"
 #include "model/standard_catalog.h"
 
 namespace korvane {
@@ -74,20 +75,67 @@ TEST(RecalcFrame, APartialRunKeepsTheOtherSectionsFigures) {
         << "the totals always run";
 }
 
-TEST(RecalcFrame, PowerBlockReadsThePowerUsedOfThePreviousRun) {
-    Catalog catalog(BasicRows());
+// A plant of 1000 MW and 720 hours of fuel, nothing left out of the endurance.
+Design PoweredDesign() {
     Design design;
     design.DesignTL() = 15;
     design.Slots[Slot::Hull].KL = 1350;
     design.Slots[Slot::PowerPlant].KL = 10;
-    design.Slots[Slot::PowerPlant].MISCNUM[3] = 100;  // 1000 MW
+    design.Slots[Slot::PowerPlant].MISCNUM[3] = 100;
     design.Slots[Slot::PlantFuel].NUMBER = 720;
     design.Slots[Slot::ManeuverDrive].USP = "1";
+    return design;
+}
+
+TEST(RecalcSettling, AWholeRunGivesTheSettledFiguresAtOnce) {
+    Catalog catalog(BasicRows());
+    Design design = PoweredDesign();
+    EXPECT_GT(Recalculate(design, catalog, RecalcSection::All), 1)
+        << "the endurance needs the power used that a pass leaves";
+    EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 720)
+        << "nothing left out: exactly the fuel hours";
+
+    const Design settled = design;
+    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::All), 1);
+    EXPECT_TRUE(BitwiseEqual(design, settled));
+}
+
+TEST(RecalcSettling, OtherSectionsStaySinglePassesThatReadThePreviousRun) {
+    Catalog catalog(BasicRows());
+    Design design = PoweredDesign();
+    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::Hull), 1);
+    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::Drives), 1);
+    EXPECT_GT(design.UsedMW(), 0) << "the maneuver drive draws power";
+    EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 0) << "the power block did not run";
+    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::Power), 1);
+    EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 720);
+
     Recalculate(design, catalog, RecalcSection::All);
-    EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 0) << "no power used before the first run";
+    const Design settled = design;
+    for (int section = 1; section <= 9; ++section) {
+        EXPECT_EQ(Recalculate(design, catalog, static_cast<RecalcSection>(section)), 1);
+        EXPECT_TRUE(BitwiseEqual(design, settled)) << "section " << section;
+    }
+}
+
+TEST(RecalcSettling, FiguresLeftByAnEarlierRunDoNotReachTheSettledOnes) {
+    Catalog catalog(StandardCatalogRows());
+    Design design = NewDesignOn(catalog);
+    design.Slots[Slot::PowerPlant] = catalog.LookupComponent("PP", 5);
+    design.Slots[Slot::PowerPlant].KL = 40;
+    design.Slots[Slot::AuxiliaryBridge].NUMBER = 1;  // the auxiliary bridge follows the bridge crew
+    design.Slots[Slot::Hull].KL = 13500;             // a hull that needs more panels
+    Design stale = design;
+    stale.UsedMW() = 12345;
+    stale.Slots[Slot::Panels].CR = 9e9;  // the panels' cost feeds the control total that sizes them
+    stale.Slots[Slot::Crew].MISCSTR[1] = "9";
+    stale.Slots[Slot::PlantFuel].MISCNUM[1] = 3;
+
     Recalculate(design, catalog, RecalcSection::All);
-    EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 720)
-        << "nothing left out: the fuel hours";
+    Recalculate(stale, catalog, RecalcSection::All);
+    EXPECT_TRUE(BitwiseEqual(design, stale));
+    EXPECT_GT(design.Slots[Slot::AuxiliaryBridge].KL, 0);
+    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::All), 1);
 }
 
 TEST(RecalcFrame, EachBlockReplacesItsOwnProblemsWhenItRuns) {
@@ -137,6 +185,11 @@ TEST(RecalcStandardCatalog, NewDesignOnTheStandardCatalog) {
     EXPECT_EQ(design.Hardpoints(), 1);
     EXPECT_GT(design.Slots[Slot::Panels].NUMBER, 0)
         << "panels sized from the computer and panel rows";
+    for (int run = 1; run <= 3; ++run) {
+        EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 720)
+            << "the fuel hours, nothing left out";
+        EXPECT_EQ(Recalculate(design, catalog, RecalcSection::All), 1) << "settled already";
+    }
     const StatusSummary summary = ShowStatusSummary(design);
     EXPECT_EQ(summary.displacement.substr(0, 8), "D: 100\r\n");
     EXPECT_EQ(summary.tech_level, "TL: 15");

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/load_design.h"
 #include "engine/status_summary.h"
@@ -212,6 +214,25 @@ TEST_F(MainWindowTest, RecalculateAndListFeaturesShowTheCurrentFigures) {
     EXPECT_EQ(text_window_.heading.caption, "Feature List");
     const std::string empty_slot = "40" + std::string(17, ' ') + "\r\n" + "    " + " KL\r\n";
     EXPECT_NE(text_window_.text.text.find(empty_slot), std::string::npos);
+}
+
+TEST_F(MainWindowTest, RecalculatingTwiceShowsTheSameTotals) {
+    Design& design = session_.design;
+    design.Slots[Slot::Hull].KL = 1350000;           // a bridge crew of 11 instead of 1
+    design.Slots[Slot::AuxiliaryBridge].NUMBER = 1;  // and an auxiliary bridge sized by it
+    const auto shown = [this] {
+        std::vector<std::string> captions;
+        for (const Label* label :
+             {&totals_.volume, &totals_.power, &totals_.hardpoints, &totals_.displacement,
+              &totals_.mass, &totals_.cost, &totals_.agility, &totals_.cargo}) {
+            captions.push_back(label->caption);
+        }
+        return captions;
+    };
+    main_window_.Click(MainWindowCommand::Recalculate);
+    const std::vector<std::string> first = shown();
+    main_window_.Click(MainWindowCommand::Recalculate);
+    EXPECT_EQ(shown(), first);
 }
 
 TEST_F(MainWindowTest, PoshPrintPrintsTheProfileAndBeeps) {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/component_record.h"
+#include "model/design.h"
+
+namespace korvane {
+
+// Exact equality: every text byte and whole number alike, every double the same
+// bit pattern (so 0 and -0 differ, and a NaN equals the same NaN). The defaulted
+// operator== of the records compares doubles by value and cannot tell whether a
+// recalculation changed anything at all.
+bool BitwiseEqual(const ComponentRecord& a, const ComponentRecord& b);
+
+// Every table entry, both design-wide records, every working value and problem
+// text, and the changed mark.
+bool BitwiseEqual(const Design& a, const Design& b);
+
+}  // namespace korvane
