@@ -23,6 +23,10 @@ int Run(int argc, char** argv) {
     CLI::App app{korvane::AppTitle() + " — starship designs from the command line", "korvane-cli"};
     app.set_version_flag("--version", korvane::AppTitle());
     app.require_subcommand(0, 1);
+    // A usage error quotes the words it could not place, which may be hostile file names.
+    app.failure_message([](const CLI::App* failed, const CLI::Error& error) {
+        return TerminalMessage(CLI::FailureMessage::simple(failed, error));
+    });
 
     auto* catalog =
         app.add_subcommand("catalog", "Check, list, export or import the component catalog");

@@ -118,6 +118,11 @@ TEST(FailureCli, ControlCharactersInNamesCannotDriveTheTerminal) {
     EXPECT_EQ(missing.exit_code, 3);
     EXPECT_FALSE(Contains(missing.err, "\x1b")) << missing.err;
     EXPECT_TRUE(Contains(missing.err, "evil?[31m\nname.k2d")) << "a message keeps its line ends";
+
+    const auto misplaced = RunCli(home.path(), "show ship.k2d " + ShellQuoted(hostile));
+    EXPECT_EQ(misplaced.exit_code, 2);
+    EXPECT_FALSE(Contains(misplaced.err, "\x1b")) << misplaced.err;
+    EXPECT_TRUE(Contains(misplaced.err, "evil?[31m")) << misplaced.err;
 }
 
 TEST(FailureCli, ALineFeedInAFileNameDoesNotSplitItsErrorListLine) {
