@@ -1,0 +1,13 @@
+#include "ui/editors/accommodation_list.h"
+
+namespace korvane::ui {
+
+AccommodationList::AccommodationList(Session& session, Prompter& prompter)
+    : ListEditor(session, prompter,
+                 {.frame_caption = "Accommodation",
+                  .catalog_codes = {"AC"},
+                  .last_catalog_id = 9999,
+                  .modify_caption = "Modify Accommodation",
+                  .parent = ParentWindow::MainWindow}) {}
+
+}  // namespace korvane::ui

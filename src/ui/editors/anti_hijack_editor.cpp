@@ -1,0 +1,79 @@
+#include "ui/editors/anti_hijack_editor.h"
+
+#include <cmath>
+
+#include "reports/number_format.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr double kNotScaledWithHull = -1;
+constexpr double kKlPer25Tons = 337.5;
+constexpr int kLastDefaultId = 50;
+constexpr double kDefaultSet = 1;
+
+}  // namespace
+
+AntiHijackEditor::AntiHijackEditor(Session& session, Prompter& prompter)
+    : ListEditor(session, prompter,
+                 {.frame_caption = "Anti-Hijack",
+                  .catalog_codes = {"AH"},
+                  .count_prompt = CountPrompt::NineOrEnter,
+                  .modify_caption = "Modify",
+                  .parent = ParentWindow::OtherFeaturesMenu}) {}
+
+void AntiHijackEditor::InstallDefaults() {
+    auto& entries = design().AntiHijack;
+    const ComponentRecord& first = catalog().LookupComponent("AH", 1);
+    if (!IsEmptyEntry(first)) {
+        entries[1] = first;
+        entries[1].NUMBER = 1;
+    }
+    std::size_t last = 1;
+    for (int id = 2; id <= kLastDefaultId && last < entries.size() - 1; ++id) {
+        const ComponentRecord& row = catalog().LookupComponent("AH", id);
+        if (row.MISCNUM[2] != kDefaultSet) {
+            continue;
+        }
+        ++last;
+        entries[last] = row;
+        entries[last].NUMBER = row.MISCNUM[1] != kNotScaledWithHull ? SuggestedCount(row) : 1;
+    }
+    AfterChange();
+}
+
+std::optional<std::string> AntiHijackEditor::AvailableDetailsOf(const ComponentRecord& row) {
+    return DetailsLine(row.KL, row.TONS, row.MW, " Mw  Cr", row.CR);
+}
+
+bool AntiHijackEditor::AskCount(ComponentRecord& entry) {
+    if (entry.MISCNUM[1] == kNotScaledWithHull || entry.IDNUM <= 1) {
+        return ListEditor::AskCount(entry);
+    }
+    const std::string suggested = PlainNumber(SuggestedCount(entry));
+    const std::optional<int> choice =
+        prompter().Choose(shape().count_caption, {suggested, "Enter"});
+    if (!choice) {
+        return false;
+    }
+    std::string count = suggested;
+    if (*choice == 2) {
+        const auto typed = prompter().AskText(AppTitle(), "Give number", "1");
+        if (!typed) {
+            return false;
+        }
+        count = *typed;
+    }
+    // A count that reads as 0 leaves the catalog row's own number.
+    if (const double number = LeadingNumber(count); number != 0) {
+        entry.NUMBER = number;
+    }
+    return true;
+}
+
+double AntiHijackEditor::SuggestedCount(const ComponentRecord& row) {
+    return std::floor(design().HullKL() / kKlPer25Tons * row.MISCNUM[1]);
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/editors/list_editor.h"
+
+namespace korvane::ui {
+
+// The anti-hijack editor, opened from the other-features menu: the AH catalog
+// rows into the design's AntiHijack entries 1–15. A fitting scaled with the
+// hull is offered in the count that suits the hull; "Defaults" installs the
+// catalog's default set.
+class AntiHijackEditor final : public ListEditor {
+public:
+    AntiHijackEditor(Session& session, Prompter& prompter);
+
+    // "Defaults": AH row 1 into entry 1, then each row of the default set into
+    // the entries after it, one each, or as many as suit the hull where the row
+    // scales with it; entries after the last default keep what they hold, and
+    // default rows beyond the table's last entry are left out.
+    void InstallDefaults();
+
+    Button defaults{"D&efaults"};
+
+protected:
+    std::span<ComponentRecord> Entries() override { return design().AntiHijack; }
+
+    std::optional<std::string> AvailableDetailsOf(const ComponentRecord& row) override;
+    // A row scaled with the hull (other than row 1) offers the suggested count
+    // and "Enter"; the others the usual "1" … "9" and "Enter".
+    bool AskCount(ComponentRecord& entry) override;
+
+private:
+    // The fittings a row scaled with the hull suggests: its MISCNUM1 per full
+    // 25 displacement tons.
+    double SuggestedCount(const ComponentRecord& row);
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,101 @@
+#include "ui/editors/craft_editor.h"
+
+#include "reports/number_format.h"
+#include "ui/editors/entry_particulars.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr int kLaunchTubeSlot = 26;
+constexpr int kEditOption = 3;
+constexpr std::size_t kCodeBlanks = 100;
+
+// Tubes and tonnage below 0 would give the launch tube a negative volume and cost.
+double NotBelowZero(double value) {
+    return value > 0 ? value : 0;
+}
+
+}  // namespace
+
+CraftEditor::CraftEditor(Session& session, Prompter& prompter)
+    : ListEditor(session, prompter,
+                 {.frame_caption = "Subordinate Craft",
+                  .catalog_codes = {"CR"},
+                  .last_catalog_id = 5000,
+                  .count_prompt = CountPrompt::NineOrEnter,
+                  .modify_caption = "Modify Craft",
+                  .parent = ParentWindow::MainWindow}) {}
+
+void CraftEditor::Activate() {
+    ListEditor::Activate();
+    launch_tubes.caption = LaunchTubeCaption(design().Slots[kLaunchTubeSlot]);
+}
+
+void CraftEditor::SetLaunchTubes() {
+    ComponentRecord tube = design().Slots[kLaunchTubeSlot];
+    const auto count =
+        prompter().AskText(AppTitle(), "How many launch tubes?", PlainNumber(tube.MISCNUM[2]));
+    if (!count) {
+        return;
+    }
+    tube.MISCNUM[2] = NotBelowZero(LeadingNumber(*count));
+    if (tube.MISCNUM[2] != 0) {
+        const auto tonnage = prompter().AskText(AppTitle(), "To launch up to what tonnage?",
+                                                PlainNumber(tube.MISCNUM[1]));
+        if (!tonnage) {
+            return;
+        }
+        tube.MISCNUM[1] = NotBelowZero(LeadingNumber(*tonnage));
+        tube.NUMBER = 1;
+    } else {
+        tube.NUMBER = 0;
+    }
+    design().Slots[kLaunchTubeSlot] = tube;
+    AfterChange();
+}
+
+std::string CraftEditor::AvailableRowText(const ComponentRecord& row) const {
+    return row.LABEL.str() + row.MISCSTR[1].str() + row.MISCSTR[2].str() + row.MISCSTR[3].str() +
+           std::string(kCodeBlanks, ' ') + row.TABLE.str();
+}
+
+std::optional<std::string> CraftEditor::AvailableDetailsOf(const ComponentRecord& row) {
+    return FormatPattern(row.KL, "#,###,##0") + " KL  " + FormatPattern(row.TONS, "#,###,##0") +
+           " Tons  " + " KCr" + FormatPattern(row.CR / 1000, "#,###,##0.0") + " TL " +
+           std::to_string(row.TL);
+}
+
+std::string CraftEditor::InstalledRowText(const ComponentRecord& entry) const {
+    return FiftyCharacterName(entry) + " x" + PlainNumber(entry.NUMBER);
+}
+
+// The entry's own figures: an edited craft no longer has the catalog row's.
+std::string CraftEditor::InstalledDetailsOf(const ComponentRecord& entry) {
+    const double n = entry.NUMBER;
+    return DetailsLine(n * entry.KL, n * entry.TONS, n * entry.MISCNUM[3], " crew  Cr",
+                       n * entry.CR);
+}
+
+std::vector<std::string> CraftEditor::ModifyOptions() const {
+    return {"Remove", "Change number", "Edit"};
+}
+
+void CraftEditor::ModifyFurther(int option, ComponentRecord& entry) {
+    if (option != kEditOption) {
+        return;
+    }
+    EditTypedEntry(prompter(), entry, Particulars::CraftWithCrewAndLevel, [this] {
+        return AskCountText(shape().count_caption, CountPrompt::NineOrEnter, "Give number");
+    });
+}
+
+std::string LaunchTubeCaption(const ComponentRecord& launch_tube) {
+    if (launch_tube.NUMBER != 1) {
+        return "No launch tube";
+    }
+    return PlainNumber(launch_tube.MISCNUM[2]) + " launch tubes for max displacement " +
+           PlainNumber(launch_tube.MISCNUM[1]) + " tons.";
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/editors/list_editor.h"
+
+namespace korvane::ui {
+
+// The subordinate craft editor: the CR catalog rows into the design's Craft
+// entries 1–10, each craft with a 50-character name and particulars the user
+// may edit, and the launch tubes (slot 26), whose state the button shows.
+class CraftEditor final : public ListEditor {
+public:
+    CraftEditor(Session& session, Prompter& prompter);
+
+    // Rebuilds the installed list and the launch tube caption.
+    void Activate() override;
+
+    // The launch tube button: how many tubes and, when there are any, up to
+    // what tonnage they launch. A closed question changes nothing.
+    void SetLaunchTubes();
+
+    Button launch_tubes{"No launch tube"};
+
+protected:
+    std::span<ComponentRecord> Entries() override { return design().Craft; }
+
+    std::string AvailableRowText(const ComponentRecord& row) const override;
+    std::optional<std::string> AvailableDetailsOf(const ComponentRecord& row) override;
+    std::string InstalledRowText(const ComponentRecord& entry) const override;
+    std::string InstalledDetailsOf(const ComponentRecord& entry) override;
+    std::vector<std::string> ModifyOptions() const override;
+    // "Edit": the craft entry dialog.
+    void ModifyFurther(int option, ComponentRecord& entry) override;
+};
+
+// The launch tube button's caption for slot 26.
+std::string LaunchTubeCaption(const ComponentRecord& launch_tube);
+
+}  // namespace korvane::ui

@@ -1,0 +1,203 @@
+#include "ui/editors/crew_editor.h"
+
+#include <utility>
+
+#include "app/rule_tables.h"
+#include "engine/recalculate.h"
+#include "engine/status_summary.h"
+#include "reports/number_format.h"
+#include "ui/editors/form_fields.h"
+#include "ui/editors/typed_number.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr int kCrewSlot = 23;       // positions 1–10
+constexpr int kPassengerSlot = 24;  // positions 11–13, the fix flags and the totals
+constexpr int kFixFlagsField = 9;   // MISCSTR9 of the passenger slot
+constexpr int kTotalField = 10;     // MISCSTR10 (default) and MISCNUM10 (actual)
+constexpr int kAirlocksEntry = 4;
+constexpr std::size_t kLineWidth = 50;
+constexpr std::size_t kDefaultColumn = 0;
+constexpr std::size_t kActualColumn = 14;
+constexpr std::size_t kFlagColumn = 24;
+constexpr std::size_t kFigureWidth = 5;
+
+// Writes `text` over the line from `column`, at most `width` characters; a
+// never-set character (NUL) shows as a blank.
+void Overwrite(std::string& line, std::size_t column, std::string_view text, std::size_t width) {
+    for (std::size_t i = 0; i < text.size() && i < width; ++i) {
+        line[column + i] = text[i] == '\0' ? ' ' : text[i];
+    }
+}
+
+// "2             3         Y": the default, the actual value and the fix flag
+// in their columns.
+std::string CrewLine(std::string_view default_text, double actual, char flag) {
+    std::string line(kLineWidth, ' ');
+    Overwrite(line, kDefaultColumn, default_text, kFigureWidth);
+    Overwrite(line, kActualColumn, PlainNumber(actual), kFigureWidth);
+    Overwrite(line, kFlagColumn, std::string_view(&flag, 1), 1);
+    return line;
+}
+
+}  // namespace
+
+CrewEditor::CrewEditor(Session& session, Prompter& prompter)
+    : Caption(AppTitle()),
+      accommodation(session, prompter),
+      session_(session),
+      prompter_(prompter) {
+    const RuleTables& rules = InitRuleTables();
+    for (int position = 1; position <= kCrewPositions; ++position) {
+        positions[position].caption = rules.CrewCategoryNames[position];
+    }
+}
+
+void CrewEditor::Fill() {
+    Recalculate(design(), session_.catalog->Features(), kRecalcAll);
+    if (!catalog_listed_) {
+        accommodation.Load();
+        catalog_listed_ = true;
+    }
+    ShowCrew();
+    accommodation.Activate();
+    ShowEnvironment();
+}
+
+void CrewEditor::SetPosition(int position) {
+    if (position < 1 || position > kCrewPositions) {
+        return;
+    }
+    const std::optional<std::string> answer = prompter_.AskText(
+        AppTitle(), "New value for " + positions[position].caption, PlainNumber(Actual(position)));
+    if (!answer) {
+        return;
+    }
+    if (!answer->empty() && !StartsWithNumber(*answer)) {
+        prompter_.ShowMessage(AppTitle(),
+                              "\"" + *answer + "\" is not a number; " +
+                                  positions[position].caption + " stays " +
+                                  PlainNumber(Actual(position)) + ".",
+                              MessageIcon::Warning);
+        return;
+    }
+    Actual(position) = LeadingNumber(*answer);  // an empty answer clears the position
+    if (position <= kFixablePositions) {
+        SetFixFlag(position,
+                   prompter_.AskYesNo(AppTitle(), "Fix value?", MessageIcon::Information));
+    }
+    AfterCrewChange();
+}
+
+void CrewEditor::AcceptDefaults() {
+    for (int position = 1; position <= kFixablePositions; ++position) {
+        if (position != kTroopsPosition && FixFlag(position) != 'Y') {
+            Actual(position) = LeadingNumber(DefaultText(position));
+        }
+    }
+    AfterCrewChange();
+}
+
+void CrewEditor::EnvironmentEdited() {
+    MarkChanged(design());
+}
+
+ParentWindow CrewEditor::Done() {
+    const std::array<std::pair<int, const CheckBox*>, 5> fitted = {{{1, &heat_and_light},
+                                                                    {2, &air_and_water},
+                                                                    {3, &food_and_recycling},
+                                                                    {5, &grav_plates},
+                                                                    {6, &inertial_compensation}}};
+    auto& environment = design().Environment;
+    for (const auto& [entry, box] : fitted) {
+        ComponentRecord& item = environment[static_cast<std::size_t>(entry)];
+        if (!box->checked) {
+            item.NUMBER = 0;
+            continue;
+        }
+        // A design that never had this entry filled gets the catalog's row, so
+        // that a ticked box fits something; a fitted per-kl entry keeps the
+        // volume it serves.
+        if (IsEmptyEntry(item)) {
+            item = session_.catalog->Features().LookupComponent("EN", entry);
+        }
+        if (!(item.NUMBER > 0)) {
+            item.NUMBER = 1;
+        }
+    }
+    const double locks = NumberIn(airlocks);
+    ComponentRecord& airlock = environment[kAirlocksEntry];
+    if (locks > 0 && IsEmptyEntry(airlock)) {
+        airlock = session_.catalog->Features().LookupComponent("EN", kAirlocksEntry);
+    }
+    airlock.NUMBER = locks > 0 ? locks : 0;
+    Recalculate(design(), session_.catalog->Features(), kRecalcAll);
+    return ParentWindow::MainWindow;
+}
+
+void CrewEditor::ShowCrew() {
+    double actual_total = 0;
+    for (int position = 1; position <= kCrewPositions; ++position) {
+        const double actual = Actual(position);
+        const char flag = position <= kFixablePositions ? FixFlag(position) : ' ';
+        values[position].caption = CrewLine(DefaultText(position), actual, flag);
+        values[position].colour = LeadingNumber(DefaultText(position)) > actual ? kRed : 0;
+        if (position <= kFixablePositions) {
+            actual_total += actual;
+        }
+    }
+    total.caption =
+        CrewLine(design().Slots[kPassengerSlot].MISCSTR[kTotalField].view(), actual_total, ' ');
+}
+
+void CrewEditor::ShowEnvironment() {
+    const auto& environment = design().Environment;
+    heat_and_light.checked = environment[1].NUMBER != 0;
+    air_and_water.checked = environment[2].NUMBER != 0;
+    food_and_recycling.checked = environment[3].NUMBER != 0;
+    grav_plates.checked = environment[5].NUMBER != 0;
+    inertial_compensation.checked = environment[6].NUMBER != 0;
+    airlocks.text = NumberText(environment[kAirlocksEntry].NUMBER);
+}
+
+void CrewEditor::AfterCrewChange() {
+    double actual_total = 0;
+    for (int position = 1; position <= kFixablePositions; ++position) {
+        actual_total += Actual(position);
+    }
+    design().Slots[kPassengerSlot].MISCNUM[kTotalField] = actual_total;
+    MarkChanged(design());
+    Recalculate(design(), session_.catalog->Features(), kRecalcAll);
+    ShowCrew();
+}
+
+double& CrewEditor::Actual(int position) {
+    auto& slots = design().Slots;
+    return position <= kFixablePositions
+               ? slots[kCrewSlot].MISCNUM[static_cast<std::size_t>(position)]
+               : slots[kPassengerSlot].MISCNUM[static_cast<std::size_t>(position - 10)];
+}
+
+std::string_view CrewEditor::DefaultText(int position) const {
+    const auto& slots = design().Slots;
+    return position <= kFixablePositions
+               ? slots[kCrewSlot].MISCSTR[static_cast<std::size_t>(position)].view()
+               : slots[kPassengerSlot].MISCSTR[static_cast<std::size_t>(position - 10)].view();
+}
+
+char CrewEditor::FixFlag(int position) const {
+    return design().Slots[kPassengerSlot].MISCSTR[kFixFlagsField]
+                                                 [static_cast<std::size_t>(position - 1)];
+}
+
+void CrewEditor::SetFixFlag(int position, bool fixed) {
+    auto& flags = design().Slots[kPassengerSlot].MISCSTR[kFixFlagsField];
+    if (flags.never_assigned()) {
+        flags = std::string(kFixablePositions, 'N');
+    }
+    flags[static_cast<std::size_t>(position - 1)] = fixed ? 'Y' : 'N';
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/editors/list_editor.h"
+
+namespace korvane::ui {
+
+// The custom features editor, opened from the other-features menu: entries 1–10
+// of the design's CustomFeatures, typed in by the user rather than taken from
+// the catalog, so it has an installed list only.
+class CustomFeaturesEditor final : public ListEditor {
+public:
+    CustomFeaturesEditor(Session& session, Prompter& prompter);
+
+    // "Add One": the custom feature dialog on the first free entry. A dialog
+    // closed without an answer, or a count that reads 0, adds nothing.
+    void AddOne();
+
+    Button add_one{"Add &One"};
+
+protected:
+    std::span<ComponentRecord> Entries() override { return design().CustomFeatures; }
+
+    // The entry's own figures: a custom feature has no catalog row.
+    std::string InstalledDetailsOf(const ComponentRecord& entry) override;
+    std::vector<std::string> ModifyOptions() const override;
+    // "Edit": the custom feature dialog.
+    void ModifyFurther(int option, ComponentRecord& entry) override;
+
+private:
+    bool EditFeature(ComponentRecord& entry);
+};
+
+}  // namespace korvane::ui
