@@ -2,8 +2,8 @@
 
 namespace korvane::ui {
 
-AccommodationList::AccommodationList(Session& session, Prompter& prompter)
-    : ListEditor(session, prompter,
+AccommodationList::AccommodationList(Session& session, DesignEvents& events, Prompter& prompter)
+    : ListEditor(session, events, prompter,
                  {.frame_caption = "Accommodation",
                   .catalog_codes = {"AC"},
                   .last_catalog_id = 9999,

@@ -15,8 +15,8 @@ constexpr double kDefaultSet = 1;
 
 }  // namespace
 
-AntiHijackEditor::AntiHijackEditor(Session& session, Prompter& prompter)
-    : ListEditor(session, prompter,
+AntiHijackEditor::AntiHijackEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : ListEditor(session, events, prompter,
                  {.frame_caption = "Anti-Hijack",
                   .catalog_codes = {"AH"},
                   .count_prompt = CountPrompt::NineOrEnter,

@@ -10,7 +10,7 @@ namespace korvane::ui {
 // catalog's default set.
 class AntiHijackEditor final : public ListEditor {
 public:
-    AntiHijackEditor(Session& session, Prompter& prompter);
+    AntiHijackEditor(Session& session, DesignEvents& events, Prompter& prompter);
 
     // "Defaults": AH row 1 into entry 1, then each row of the default set into
     // the entries after it, one each, or as many as suit the hull where the row

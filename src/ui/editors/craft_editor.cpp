@@ -18,8 +18,8 @@ double NotBelowZero(double value) {
 
 }  // namespace
 
-CraftEditor::CraftEditor(Session& session, Prompter& prompter)
-    : ListEditor(session, prompter,
+CraftEditor::CraftEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : ListEditor(session, events, prompter,
                  {.frame_caption = "Subordinate Craft",
                   .catalog_codes = {"CR"},
                   .last_catalog_id = 5000,

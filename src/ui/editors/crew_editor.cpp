@@ -6,7 +6,6 @@
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "reports/number_format.h"
-#include "ui/editors/form_fields.h"
 #include "ui/editors/typed_number.h"
 
 namespace korvane::ui {
@@ -44,10 +43,11 @@ std::string CrewLine(std::string_view default_text, double actual, char flag) {
 
 }  // namespace
 
-CrewEditor::CrewEditor(Session& session, Prompter& prompter)
+CrewEditor::CrewEditor(Session& session, DesignEvents& events, Prompter& prompter)
     : Caption(AppTitle()),
-      accommodation(session, prompter),
+      accommodation(session, events, prompter),
       session_(session),
+      events_(events),
       prompter_(prompter) {
     const RuleTables& rules = InitRuleTables();
     for (int position = 1; position <= kCrewPositions; ++position) {
@@ -127,13 +127,14 @@ ParentWindow CrewEditor::Done() {
             item.NUMBER = 1;
         }
     }
-    const double locks = NumberIn(airlocks);
+    const double locks = LeadingNumber(airlocks.text);
     ComponentRecord& airlock = environment[kAirlocksEntry];
     if (locks > 0 && IsEmptyEntry(airlock)) {
         airlock = session_.catalog->Features().LookupComponent("EN", kAirlocksEntry);
     }
     airlock.NUMBER = locks > 0 ? locks : 0;
     Recalculate(design(), session_.catalog->Features(), kRecalcAll);
+    events_.DesignChanged();
     return ParentWindow::MainWindow;
 }
 
@@ -159,7 +160,7 @@ void CrewEditor::ShowEnvironment() {
     food_and_recycling.checked = environment[3].NUMBER != 0;
     grav_plates.checked = environment[5].NUMBER != 0;
     inertial_compensation.checked = environment[6].NUMBER != 0;
-    airlocks.text = NumberText(environment[kAirlocksEntry].NUMBER);
+    airlocks.text = PlainNumber(environment[kAirlocksEntry].NUMBER);
 }
 
 void CrewEditor::AfterCrewChange() {
@@ -171,6 +172,7 @@ void CrewEditor::AfterCrewChange() {
     MarkChanged(design());
     Recalculate(design(), session_.catalog->Features(), kRecalcAll);
     ShowCrew();
+    events_.DesignChanged();
 }
 
 double& CrewEditor::Actual(int position) {

@@ -6,6 +6,7 @@
 #include "app/prompter.h"
 #include "app/session.h"
 #include "ui/controls.h"
+#include "ui/design_events.h"
 #include "ui/editors/accommodation_list.h"
 #include "ui/editors/parent_window.h"
 
@@ -25,7 +26,7 @@ inline constexpr int kRed = 255;
 // is the sum of the ten crew positions and is stored with every change of them.
 class CrewEditor {
 public:
-    CrewEditor(Session& session, Prompter& prompter);
+    CrewEditor(Session& session, DesignEvents& events, Prompter& prompter);
     CrewEditor(const CrewEditor&) = delete;
     CrewEditor& operator=(const CrewEditor&) = delete;
 
@@ -42,7 +43,7 @@ public:
     void AcceptDefaults();
     // A tick or a typed airlock count; stored only by "Done".
     void EnvironmentEdited();
-    // "Done": stores the environment and recalculates.
+    // "Done": stores the environment, recalculates and sends the design-changed notice.
     ParentWindow Done();
 
     std::string Caption;  // the title bar
@@ -70,7 +71,7 @@ private:
     void ShowCrew();
     void ShowEnvironment();
     // Marks the design changed, stores the actual crew total, recalculates
-    // wholly and shows the new crew lines.
+    // wholly, shows the new crew lines and sends the design-changed notice.
     void AfterCrewChange();
 
     double& Actual(int position);
@@ -82,6 +83,7 @@ private:
     const Design& design() const { return session_.design; }
 
     Session& session_;
+    DesignEvents& events_;
     Prompter& prompter_;
     bool catalog_listed_ = false;
 };

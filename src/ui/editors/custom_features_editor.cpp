@@ -10,8 +10,9 @@ constexpr int kEditOption = 3;
 
 }  // namespace
 
-CustomFeaturesEditor::CustomFeaturesEditor(Session& session, Prompter& prompter)
-    : ListEditor(session, prompter,
+CustomFeaturesEditor::CustomFeaturesEditor(Session& session, DesignEvents& events,
+                                           Prompter& prompter)
+    : ListEditor(session, events, prompter,
                  {.frame_caption = "Custom Features",
                   .catalog_codes = {},
                   .count_prompt = CountPrompt::NineOrEnter,

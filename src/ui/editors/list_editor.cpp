@@ -5,6 +5,7 @@
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "reports/number_format.h"
+#include "ui/editors/typed_number.h"
 
 namespace korvane::ui {
 
@@ -21,19 +22,6 @@ std::string TrimmedBlanks(std::string_view text) {
         return {};
     }
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-// Whether a typed text starts with a number, as LeadingNumber reads it:
-// "3 turrets" and "-.5" do, "abc" and "" do not.
-bool StartsWithNumber(std::string_view text) {
-    std::size_t pos = text.find_first_not_of(" \t");
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        ++pos;
-    }
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-    }
-    return pos < text.size() && text[pos] >= '0' && text[pos] <= '9';
 }
 
 // "1" … "9", then `last`.

@@ -6,24 +6,23 @@
 #include <vector>
 
 #include "app/new_design.h"
-#include "editor_test_support.h"
 #include "model/standard_catalog.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
 
-using editor_test::DesignFileBytes;
-using editor_test::DesignFileDifference;
+using ui_test::SameDesignFile;
 
 constexpr int kSecureBridgeDoor = 1;  // not scaled with the hull
 constexpr int kSecurityDoor = 2;      // one per 25 tons, in the default set
 constexpr int kWeaponsLocker = 4;     // not scaled, in the default set
 constexpr int kGasDispenser = 6;      // 0.5 per 25 tons
 
-class AntiHijackEditorTest : public editor_test::EditorTest {
+class AntiHijackEditorTest : public ui_test::ListEditorFixture {
 protected:
     void SetUp() override {
-        EditorTest::SetUp();
+        OpenStandardCatalog();
         SetHullTons(1000);
     }
 
@@ -36,7 +35,7 @@ protected:
 
     void SelectAvailable(int id) { editor_.available.Select(id - 1); }
 
-    AntiHijackEditor editor_{session_, prompter_};
+    AntiHijackEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(AntiHijackEditorTest, AFittingScaledWithTheHullSuggestsItsCount) {
@@ -78,14 +77,14 @@ TEST_F(AntiHijackEditorTest, RowOneAndUnscaledRowsOfferTheUsualCounts) {
 
 TEST_F(AntiHijackEditorTest, AClosedCountQuestionInstallsNothing) {
     design().DesignChanged = false;
-    const std::string before = DesignFileBytes(design());
+    const Design before = design();
     prompter_.AnswerChoice(2).AnswerText(std::nullopt);
     SelectAvailable(kSecurityDoor);
     editor_.InstallSelected();
     prompter_.AnswerChoice(std::nullopt);
     SelectAvailable(kSecurityDoor);
     editor_.InstallSelected();
-    EXPECT_EQ(DesignFileDifference(before, DesignFileBytes(design())), "");
+    EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
 }
 
@@ -143,7 +142,7 @@ TEST_F(AntiHijackEditorTest, DefaultsBeyondTheLastEntryAreLeftOut) {
     NewDesign(design(), catalog());
     const ComponentRecord custom_before = design().CustomFeatures[0];
 
-    AntiHijackEditor editor(session_, prompter_);
+    AntiHijackEditor editor(session_, events_, prompter_);
     editor.Load();
     editor.InstallDefaults();
     for (int entry = 1; entry <= kAntiHijackMax; ++entry) {

@@ -4,21 +4,20 @@
 
 #include <string>
 
-#include "editor_test_support.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
 
-using editor_test::DesignFileBytes;
-using editor_test::DesignFileDifference;
 using testing::QuestionKind;
+using ui_test::SameDesignFile;
 
 constexpr int kLaunchId = 4;  // "Ship's Launch, 20 tons": 270 kl, 15 tons, 14 MCr, TL 9, crew 1
 
-class CraftEditorTest : public editor_test::EditorTest {
+class CraftEditorTest : public ui_test::ListEditorFixture {
 protected:
     void SetUp() override {
-        EditorTest::SetUp();
+        OpenStandardCatalog();
         editor_.Load();
         editor_.Activate();
     }
@@ -54,7 +53,7 @@ protected:
 
     const ComponentRecord& Launch() { return catalog().LookupComponent("CR", kLaunchId); }
 
-    CraftEditor editor_{session_, prompter_};
+    CraftEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(CraftEditorTest, AvailableRowsCarryTheWholeNameAndShowTheirDetails) {
@@ -162,28 +161,28 @@ TEST_F(CraftEditorTest, AVolumeWithoutTheLetterTIsKilolitres) {
 TEST_F(CraftEditorTest, AnEntryDialogClosedHalfwayChangesNothing) {
     Install(kLaunchId, 1);
     design().DesignChanged = false;
-    const std::string before = DesignFileBytes(design());
+    const Design before = design();
     SelectInstalled(1);
     prompter_.AnswerChoice(3).AnswerText("Renamed").AnswerText("20t").AnswerText(std::nullopt);
     editor_.ModifySelected();
-    EXPECT_EQ(DesignFileDifference(before, DesignFileBytes(design())), "");
+    EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
 
     SelectInstalled(1);
     AnswerEntryDialog("Renamed", "", std::nullopt);  // the count question closed
     editor_.ModifySelected();
-    EXPECT_EQ(DesignFileDifference(before, DesignFileBytes(design())), "");
+    EXPECT_TRUE(SameDesignFile(design(), before));
 }
 
 TEST_F(CraftEditorTest, EditingWithoutChangesLeavesTheDesignFileAsItWas) {
     Install(kLaunchId, 2);
-    const std::string before = DesignFileBytes(design());
+    const Design before = design();
     SelectInstalled(1);
     AnswerEntryDialog("", "", 2);
     editor_.ModifySelected();
     editor_.Activate();
     EXPECT_EQ(editor_.Done(), ParentWindow::MainWindow);
-    EXPECT_EQ(DesignFileDifference(before, DesignFileBytes(design())), "");
+    EXPECT_TRUE(SameDesignFile(design(), before));
 }
 
 TEST_F(CraftEditorTest, LaunchTubes) {

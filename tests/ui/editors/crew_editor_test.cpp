@@ -5,15 +5,14 @@
 #include <array>
 #include <string>
 
-#include "editor_test_support.h"
 #include "reports/number_format.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
 
-using editor_test::DesignFileBytes;
-using editor_test::DesignFileDifference;
 using testing::QuestionKind;
+using ui_test::SameDesignFile;
 
 constexpr int kBridge = 1;
 constexpr int kMaintenance = 7;
@@ -30,10 +29,10 @@ char FlagColumn(const Label& line) {
     return line.caption[24];
 }
 
-class CrewEditorTest : public editor_test::EditorTest {
+class CrewEditorTest : public ui_test::ListEditorFixture {
 protected:
     void SetUp() override {
-        EditorTest::SetUp();
+        OpenStandardCatalog();
         // A hull big enough for a maintenance crew of several.
         design().Slots[1].KL = 1350 * 20;
         Settle();
@@ -53,7 +52,7 @@ protected:
     }
     std::string Flags() { return design().Slots[24].MISCSTR[9].str(); }
 
-    CrewEditor editor_{session_, prompter_};
+    CrewEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(CrewEditorTest, ShowsEachPositionWithItsDefaultActualAndFlag) {
@@ -152,7 +151,7 @@ TEST_F(CrewEditorTest, AClosedOrUnreadableAnswerChangesNothing) {
     design().Slots[23].MISCNUM[kCommand] = 3;
     Settle();
     design().DesignChanged = false;
-    const std::string before = DesignFileBytes(design());
+    const Design before = design();
 
     prompter_.AnswerText(std::nullopt);
     editor_.SetPosition(kCommand);
@@ -161,12 +160,14 @@ TEST_F(CrewEditorTest, AClosedOrUnreadableAnswerChangesNothing) {
 
     EXPECT_EQ(prompter_.questions().size(), 3u) << "no fix question; one warning";
     EXPECT_EQ(prompter_.questions()[2].kind, QuestionKind::Message);
-    EXPECT_EQ(DesignFileDifference(before, DesignFileBytes(design())), "");
+    EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
+    EXPECT_EQ(notices_.notices, 0);
 
     prompter_.AnswerText("").AnswerYesNo(false);
     editor_.SetPosition(kCommand);
     EXPECT_EQ(Actual(kCommand), 0) << "an empty answer clears the position";
+    EXPECT_EQ(notices_.notices, 1);
 }
 
 TEST_F(CrewEditorTest, DoneStoresTheEnvironment) {
@@ -223,10 +224,10 @@ TEST_F(CrewEditorTest, ATickedEntryTheDesignNeverHadTakesTheCatalogRow) {
 }
 
 TEST_F(CrewEditorTest, FillAndDoneLeaveTheDesignAsItWas) {
-    const std::string before = DesignFileBytes(design());
+    const Design before = design();
     editor_.Fill();
     editor_.Done();
-    EXPECT_EQ(DesignFileDifference(before, DesignFileBytes(design())), "");
+    EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
 
     editor_.EnvironmentEdited();

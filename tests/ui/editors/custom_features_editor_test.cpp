@@ -5,19 +5,18 @@
 #include <cmath>
 #include <string>
 
-#include "editor_test_support.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
 
-using editor_test::DesignFileBytes;
-using editor_test::DesignFileDifference;
 using testing::QuestionKind;
+using ui_test::SameDesignFile;
 
-class CustomFeaturesEditorTest : public editor_test::EditorTest {
+class CustomFeaturesEditorTest : public ui_test::ListEditorFixture {
 protected:
     void SetUp() override {
-        EditorTest::SetUp();
+        OpenStandardCatalog();
         editor_.Load();
         editor_.Activate();
     }
@@ -31,7 +30,7 @@ protected:
         prompter_.AnswerChoice(position);
     }
 
-    CustomFeaturesEditor editor_{session_, prompter_};
+    CustomFeaturesEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(CustomFeaturesEditorTest, AddOneStoresTheTypedFeature) {
@@ -82,7 +81,7 @@ TEST_F(CustomFeaturesEditorTest, ALongNameIsCutAndUnreadableNumbersAreZero) {
 
 TEST_F(CustomFeaturesEditorTest, ADialogClosedOrACountOfZeroAddsNothing) {
     design().DesignChanged = false;
-    const std::string before = DesignFileBytes(design());
+    const Design before = design();
     prompter_.AnswerText("Gym").AnswerText("27").AnswerText("2").AnswerText(std::nullopt);
     editor_.AddOne();
     AnswerDialog("Gym", "27", "2", "0", "1000", std::nullopt);
@@ -90,7 +89,7 @@ TEST_F(CustomFeaturesEditorTest, ADialogClosedOrACountOfZeroAddsNothing) {
     AnswerDialog("Gym", "27", "2", "0", "1000", 10);
     prompter_.AnswerText("0");
     editor_.AddOne();
-    EXPECT_EQ(DesignFileDifference(before, DesignFileBytes(design())), "");
+    EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
     EXPECT_EQ(editor_.installed.Count(), 0);
 }
@@ -116,7 +115,7 @@ TEST_F(CustomFeaturesEditorTest, AFullTableRefusesWithoutADialog) {
 TEST_F(CustomFeaturesEditorTest, ModifyEditsChangesTheNumberOrRemoves) {
     AnswerDialog("Observation Lounge", "27", "2", "0.1", "250000", 1);
     editor_.AddOne();
-    const std::string added = DesignFileBytes(design());
+    const Design added = design();
 
     editor_.installed.Select(0);
     prompter_.AnswerChoice(3);
@@ -124,8 +123,7 @@ TEST_F(CustomFeaturesEditorTest, ModifyEditsChangesTheNumberOrRemoves) {
     editor_.ModifySelected();
     EXPECT_EQ(prompter_.questions()[6].title, "Modify custom");
     EXPECT_EQ(prompter_.questions()[7].initial, "Observation Lounge");
-    EXPECT_EQ(DesignFileDifference(added, DesignFileBytes(design())), "")
-        << "an edit that changes nothing";
+    EXPECT_TRUE(SameDesignFile(design(), added)) << "an edit that changes nothing";
 
     editor_.installed.Select(0);
     prompter_.AnswerChoice(2).AnswerText("-4");
