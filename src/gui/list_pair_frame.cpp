@@ -109,6 +109,8 @@ ListPairFrame::ListPairFrame(ui::ListEditor& logic, QWidget* parent)
 void ListPairFrame::Refresh() {
     setTitle(QtText(logic_.frame.caption));
     bindings_.Show();
+    // An editor without catalog rows (custom features) hides its "Available:" list.
+    available_->setVisible(logic_.available_caption.visible);
     FitWidthToRows(*available_);
     FitWidthToRows(*installed_);
 }

@@ -17,7 +17,10 @@ CustomFeaturesEditor::CustomFeaturesEditor(Session& session, DesignEvents& event
                   .catalog_codes = {},
                   .count_prompt = CountPrompt::NineOrEnter,
                   .modify_caption = "Modify custom",
-                  .parent = ParentWindow::OtherFeaturesMenu}) {}
+                  .parent = ParentWindow::OtherFeaturesMenu}) {
+    available_caption.visible = false;
+    available_details.visible = false;
+}
 
 void CustomFeaturesEditor::AddOne() {
     const std::optional<int> free = NextFreeEntry();

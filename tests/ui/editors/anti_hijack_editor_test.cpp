@@ -7,7 +7,7 @@
 
 #include "app/new_design.h"
 #include "model/standard_catalog.h"
-#include "ui/editors/list_editor_test_support.h"
+#include "form_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
@@ -19,10 +19,10 @@ constexpr int kSecurityDoor = 2;      // one per 25 tons, in the default set
 constexpr int kWeaponsLocker = 4;     // not scaled, in the default set
 constexpr int kGasDispenser = 6;      // 0.5 per 25 tons
 
-class AntiHijackEditorTest : public ui_test::ListEditorFixture {
+class AntiHijackEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
-        OpenStandardCatalog();
+        FormEditorFixture::SetUp();
         SetHullTons(1000);
     }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/editors/list_editor_test_support.h"
+#include "form_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
@@ -14,10 +14,10 @@ using ui_test::SameDesignFile;
 
 constexpr int kLaunchId = 4;  // "Ship's Launch, 20 tons": 270 kl, 15 tons, 14 MCr, TL 9, crew 1
 
-class CraftEditorTest : public ui_test::ListEditorFixture {
+class CraftEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
-        OpenStandardCatalog();
+        FormEditorFixture::SetUp();
         editor_.Load();
         editor_.Activate();
     }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "reports/number_format.h"
-#include "ui/editors/list_editor_test_support.h"
+#include "form_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
@@ -29,10 +29,10 @@ char FlagColumn(const Label& line) {
     return line.caption[24];
 }
 
-class CrewEditorTest : public ui_test::ListEditorFixture {
+class CrewEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
-        OpenStandardCatalog();
+        FormEditorFixture::SetUp();
         // A hull big enough for a maintenance crew of several.
         design().Slots[1].KL = 1350 * 20;
         Settle();

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "ui/editors/list_editor_test_support.h"
+#include "form_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
@@ -13,10 +13,10 @@ namespace {
 using testing::QuestionKind;
 using ui_test::SameDesignFile;
 
-class CustomFeaturesEditorTest : public ui_test::ListEditorFixture {
+class CustomFeaturesEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
-        OpenStandardCatalog();
+        FormEditorFixture::SetUp();
         editor_.Load();
         editor_.Activate();
     }

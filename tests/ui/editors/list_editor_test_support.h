@@ -13,10 +13,8 @@
 
 #include "app/new_design.h"
 #include "app/session.h"
-#include "engine/recalculate.h"
 #include "files/design_file.h"
 #include "model/catalog_store.h"
-#include "model/standard_catalog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "ui/design_events.h"
@@ -84,21 +82,7 @@ protected:
         session_.design.DesignChanged = false;
     }
 
-    // Opens the standard catalog and starts the new design, as the program does.
-    void OpenStandardCatalog() { OpenCatalog(StandardCatalogRows(), 15); }
-
-    // Recalculates after the test changed the design behind the editor's back.
-    void Settle() { Recalculate(design(), catalog(), kRecalcAll); }
-    // Whether a further whole recalculation leaves the design as it is: the
-    // editor left every section's figures up to date.
-    ::testing::AssertionResult Settled() {
-        Design again = design();
-        Recalculate(again, catalog(), kRecalcAll);
-        return SameDesignFile(again, design());
-    }
-
     Design& design() { return session_.design; }
-    Catalog& catalog() { return session_.catalog->Features(); }
 
     testing::TempDir dir_;
     Session session_;

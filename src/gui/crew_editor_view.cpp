@@ -1,0 +1,168 @@
+#include "gui/crew_editor_view.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/list_pair_frame.h"
+#include "gui/qt_text.h"
+#include "gui/screen_placement.h"
+
+namespace korvane::gui {
+
+namespace {
+
+// The value lines are laid out in columns of characters.
+QLabel* NewLineLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return label;
+}
+
+}  // namespace
+
+CrewEditorView::CrewEditorView(ui::CrewEditor& logic)
+    : logic_(logic), accommodation_(new ListPairFrame(logic.accommodation, this)) {
+    setObjectName(QStringLiteral("CrewEditor"));
+    setWindowTitle(QtText(logic_.Caption));
+    accommodation_->setObjectName(QStringLiteral("Accommodation"));
+    QObject::connect(accommodation_, &ListPairFrame::handled, this,
+                     [this] { accommodation_->Refresh(); });
+
+    auto* done = new QPushButton(this);
+    done->setObjectName(QStringLiteral("Done"));
+    bindings_.Bind(*done, logic_.done, [this] { Done(); });
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(accommodation_, 1);
+    right->addWidget(NewEnvironmentFrame());
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(NewCrewFrame());
+    frames->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(frames, 1);
+    layout->addWidget(done, 0, Qt::AlignRight);
+    Refresh();
+}
+
+QWidget* CrewEditorView::NewCrewFrame() {
+    auto* frame = new QGroupBox(QtText(logic_.crew_frame.caption), this);
+    frame->setObjectName(QStringLiteral("CrewFrame"));
+    auto* grid = new QGridLayout(frame);
+    auto* heading = NewLineLabel(frame, QStringLiteral("Heading"));
+    bindings_.Bind(*heading, logic_.heading);
+    grid->addWidget(heading, 0, 1);
+    for (int position = 1; position <= ui::kCrewPositions; ++position) {
+        auto* button = new QPushButton(frame);
+        button->setObjectName(QStringLiteral("Position%1").arg(position));
+        bindings_.Bind(*button, logic_.positions[position], [this, position] {
+            Edit([this, position] { logic_.SetPosition(position); });
+        });
+        auto* value = NewLineLabel(frame, QStringLiteral("Value%1").arg(position));
+        bindings_.Bind(*value, logic_.values[position]);
+        grid->addWidget(button, position, 0);
+        grid->addWidget(value, position, 1);
+    }
+    auto* total = NewLineLabel(frame, QStringLiteral("Total"));
+    bindings_.Bind(*total, logic_.total);
+    grid->addWidget(total, ui::kCrewPositions + 1, 1);
+    auto* accept_defaults = new QPushButton(frame);
+    accept_defaults->setObjectName(QStringLiteral("AcceptDefaults"));
+    bindings_.Bind(*accept_defaults, logic_.accept_defaults,
+                   [this] { Edit([this] { logic_.AcceptDefaults(); }); });
+    grid->addWidget(accept_defaults, ui::kCrewPositions + 2, 0, 1, 2);
+    grid->setRowStretch(ui::kCrewPositions + 3, 1);
+    return frame;
+}
+
+QWidget* CrewEditorView::NewEnvironmentFrame() {
+    auto* frame = new QGroupBox(QtText(logic_.environment_frame.caption), this);
+    frame->setObjectName(QStringLiteral("EnvironmentFrame"));
+    auto* grid = new QGridLayout(frame);
+    const auto edited = [this] { logic_.EnvironmentEdited(); };
+    int row = 0;
+    for (auto [box, name] : {std::pair{&logic_.heat_and_light, "HeatAndLight"},
+                             std::pair{&logic_.air_and_water, "AirAndWater"},
+                             std::pair{&logic_.food_and_recycling, "FoodAndRecycling"},
+                             std::pair{&logic_.grav_plates, "GravPlates"},
+                             std::pair{&logic_.inertial_compensation, "InertialCompensation"}}) {
+        auto* check = new QCheckBox(QtText(box->caption), frame);
+        check->setObjectName(QString::fromLatin1(name));
+        bindings_.Bind(*check, *box, edited);
+        grid->addWidget(check, row / 2, row % 2);
+        ++row;
+    }
+    auto* airlocks_caption = new QLabel(QtText(logic_.airlocks_caption.caption), frame);
+    auto* airlocks = new QLineEdit(frame);
+    airlocks->setObjectName(QStringLiteral("Airlocks"));
+    airlocks_caption->setBuddy(airlocks);
+    bindings_.Bind(*airlocks, logic_.airlocks, edited);
+    auto* airlocks_row = new QHBoxLayout;
+    airlocks_row->addWidget(airlocks_caption);
+    airlocks_row->addWidget(airlocks);
+    grid->addLayout(airlocks_row, row / 2, row % 2);
+    return frame;
+}
+
+void CrewEditorView::Open() {
+    logic_.Fill();
+    Refresh();
+    show();
+    raise();
+    activateWindow();
+    if (!placed_) {
+        placed_ = true;
+        CentreOnScreen(*this);
+    }
+}
+
+void CrewEditorView::Refresh() {
+    bindings_.Show();
+    accommodation_->Refresh();
+}
+
+void CrewEditorView::Edit(const std::function<void()>& action) {
+    action();
+    Refresh();
+}
+
+void CrewEditorView::Done() {
+    hide();
+    emit done(logic_.Done());
+}
+
+void CrewEditorView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible()) {
+        emit minimisedChanged(isMinimized());
+    }
+}
+
+// The close box is "Done".
+void CrewEditorView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit done(logic_.Done());
+}
+
+void CrewEditorView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            Done();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace korvane::gui

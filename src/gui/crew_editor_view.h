@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+#include "gui/control_binding.h"
+#include "ui/editors/crew_editor.h"
+
+namespace korvane::gui {
+
+class ListPairFrame;
+
+// The crew window: the crew frame (a button and a value line per position,
+// red below its default, the totals and "Accept defaults"), the accommodation
+// list editor and the environment frame, then "Done". Enter, Escape and the
+// close box are "Done", the window's one way back, which stores the
+// environment.
+class CrewEditorView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CrewEditorView(ui::CrewEditor& logic);
+
+    // Fills the window from the design and shows it.
+    void Open();
+    // Copies the logic's state to the widgets.
+    void Refresh();
+
+signals:
+    // "Done": the window has hidden itself; `back_to` is to be shown.
+    void done(ui::ParentWindow back_to);
+    void minimisedChanged(bool minimised);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* NewCrewFrame();
+    QWidget* NewEnvironmentFrame();
+    // Runs an action of the logic, then shows its outcome.
+    void Edit(const std::function<void()>& action);
+    void Done();
+
+    ui::CrewEditor& logic_;
+    ControlBindings bindings_;
+    ListPairFrame* accommodation_;
+    bool placed_ = false;  // centred on the screen when first shown
+};
+
+}  // namespace korvane::gui

@@ -1,0 +1,59 @@
+#include "gui/other_features_menu_view.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/control_binding.h"
+#include "gui/qt_text.h"
+
+namespace korvane::gui {
+
+OtherFeaturesMenuView::OtherFeaturesMenuView(ui::OtherFeaturesMenu& logic) : logic_(logic) {
+    setObjectName(QStringLiteral("OtherFeaturesMenu"));
+    setWindowTitle(QtText(logic_.Caption));
+    auto* frame = new QGroupBox(QtText(logic_.frame.caption), this);
+    frame->setObjectName(QStringLiteral("Frame"));
+    auto* buttons = new QVBoxLayout(frame);
+    const auto add = [this, frame, buttons](const ui::Button& button, const char* name,
+                                            auto signal) {
+        auto* widget = new QPushButton(frame);
+        widget->setObjectName(QString::fromLatin1(name));
+        ShowButton(*widget, button);
+        buttons->addWidget(widget);
+        connect(widget, &QPushButton::clicked, this, [this, signal] {
+            hide();
+            emit(this->*signal)();
+        });
+    };
+    add(logic_.anti_hijack, "AntiHijack", &OtherFeaturesMenuView::antiHijack);
+    add(logic_.custom_features, "CustomFeatures", &OtherFeaturesMenuView::customFeatures);
+
+    auto* done = new QPushButton(this);
+    done->setObjectName(QStringLiteral("Done"));
+    ShowButton(*done, logic_.done);
+    connect(done, &QPushButton::clicked, this, [this] {
+        hide();
+        emit this->done(logic_.Done());
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(done, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void OtherFeaturesMenuView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        emit minimisedChanged(isMinimized());
+    }
+}
+
+// The close box is "Done".
+void OtherFeaturesMenuView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit done(logic_.Done());
+}
+
+}  // namespace korvane::gui
