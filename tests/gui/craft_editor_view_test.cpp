@@ -1,0 +1,59 @@
+#include "gui/craft_editor_view.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "gui/modal_watchdog.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+#include "support/test_session.h"
+
+namespace korvane::gui_test {
+namespace {
+
+template <typename Widget>
+Widget& Child(QWidget& window, const char* name) {
+    auto* child = window.findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return *child;
+}
+
+TEST(CraftEditorView, InstallsACraftAndSetsTheLaunchTubes) {
+    ModalWatchdog watchdog;
+    testing::TempDir home;
+    Session session;
+    testing::StartTestSession(session, home.path());
+    ui::DesignEvents events{session.design};
+    testing::ScriptedPrompter prompter;
+    ui::CraftEditor logic{session, events, prompter};
+    gui::CraftEditorView window{logic};
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    auto& available = Child<QListWidget>(window, "Available");
+    ASSERT_EQ(available.count(), 12);
+    EXPECT_EQ(available.item(3)->text(), QStringLiteral("Ship's Launch, 20 tons"))
+        << "the whole name, without the hidden code";
+    available.setCurrentRow(3);
+    EXPECT_EQ(Child<QLabel>(window, "AvailableDetails").text(),
+              QStringLiteral("270 KL  15 Tons   KCr14,000.0 TL 9"));
+    prompter.AnswerChoice(2);
+    QTest::keyClick(&available, Qt::Key_Return);
+    ASSERT_EQ(Child<QListWidget>(window, "Installed").count(), 1);
+    EXPECT_EQ(Child<QListWidget>(window, "Installed").item(0)->text(),
+              QStringLiteral("Ship's Launch, 20 tons x2"));
+
+    auto& tubes = Child<QPushButton>(window, "LaunchTubes");
+    EXPECT_EQ(tubes.text(), QStringLiteral("No launch tube"));
+    prompter.AnswerText("2").AnswerText("50");
+    tubes.click();
+    EXPECT_EQ(tubes.text(), QStringLiteral("2 launch tubes for max displacement 50 tons."));
+    EXPECT_EQ(session.design.Slots[26].NUMBER, 1);
+}
+
+}  // namespace
+}  // namespace korvane::gui_test
