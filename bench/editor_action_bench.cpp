@@ -5,6 +5,8 @@
 // Sensors install: the install into the one free sensor entry, the whole
 // settled recalculation and the rebuild of the installed list.
 // Turrets install: the same for the one free turret entry.
+// Crew Accept: "Accept defaults" in the crew window (every crew position not
+// fixed takes its default), the whole settled recalculation and the new crew lines.
 #include <benchmark/benchmark.h>
 
 #include <optional>
@@ -15,6 +17,7 @@
 #include "bench/no_questions.h"
 #include "bench/ratio_main.h"
 #include "engine/recalculate.h"
+#include "ui/editors/crew_editor.h"
 #include "ui/editors/sensors_editor.h"
 #include "ui/editors/turrets_editor.h"
 
@@ -81,11 +84,33 @@ void BM_TurretsInstall(benchmark::State& state) {
 }
 BENCHMARK(BM_TurretsInstall);
 
+void BM_CrewAccept(benchmark::State& state) {
+    Session session;
+    bench::OpenFullDesignSession(session,
+                                 std::filesystem::temp_directory_path() / "korvane-bench-editor");
+    ui::DesignEvents events{session.design};
+    FirstOptionPrompter prompter;
+    ui::CrewEditor editor{session, events, prompter};
+    editor.Fill();
+    const Design before = session.design;
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.design = before;
+        state.ResumeTiming();
+        editor.AcceptDefaults();
+    }
+    if (session.design.Slots[24].MISCNUM[10] <= before.Slots[24].MISCNUM[10]) {
+        state.SkipWithError("the crew took no defaults");
+    }
+}
+BENCHMARK(BM_CrewAccept);
+
 }  // namespace
 
 int main(int argc, char** argv) {
     return korvane::bench::RunWithRatios(
         argc, argv,
         {{"BM_SensorsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"},
-         {"BM_TurretsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"}});
+         {"BM_TurretsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"},
+         {"BM_CrewAccept", "BM_FrameAt60Hz/iterations:1/manual_time"}});
 }
