@@ -5,6 +5,7 @@
 #include "app/configuration.h"
 #include "gui/about_box_view.h"
 #include "gui/batch_window_view.h"
+#include "gui/feature_section_windows.h"
 #include "gui/main_window_view.h"
 #include "gui/splash_window.h"
 #include "gui/text_window_view.h"
@@ -36,6 +37,7 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     totals_view_ = std::make_unique<TotalsWindowView>(totals_, session_.design, prompter_);
     main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, events_);
     WireMainWindow();
+    AddFeatureSectionEditors();
 
     if (!ui::StartSession(session_, prompter_, events_, ConfigurationPlacesFromEnvironment())) {
         QApplication::restoreOverrideCursor();
@@ -54,6 +56,14 @@ void KorvaneProgram::AddSectionEditor(ui::Section section, std::function<void()>
     if (main_view_) {
         main_view_->Refresh();
     }
+}
+
+void KorvaneProgram::AddFeatureSectionEditors() {
+    feature_windows_ = std::make_unique<FeatureSectionWindows>(session_, events_, prompter_,
+                                                               *main_view_, totals_, *totals_view_);
+    AddSectionEditor(ui::Section::Crew, [this] { feature_windows_->OpenCrew(); });
+    AddSectionEditor(ui::Section::Craft, [this] { feature_windows_->OpenCraft(); });
+    AddSectionEditor(ui::Section::Other, [this] { feature_windows_->OpenOtherFeatures(); });
 }
 
 void KorvaneProgram::WireMainWindow() {

@@ -25,6 +25,7 @@ class MainWindowView;
 class TotalsWindowView;
 class BatchWindowView;
 class TextWindowView;
+class FeatureSectionWindows;
 
 // The desktop program: the session with its one design, the window logic
 // and the views over it, wired together.
@@ -57,6 +58,8 @@ public:
 
 private:
     void WireMainWindow();
+    // The crew, craft and other-features sections' windows.
+    void AddFeatureSectionEditors();
     void ShowTextWindow();
     void ShowBatchWindow();
     void ShowAbout();
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<MainWindowView> main_view_;
     std::unique_ptr<TextWindowView> text_window_view_;
     std::unique_ptr<BatchWindowView> batch_view_;
+    std::unique_ptr<FeatureSectionWindows> feature_windows_;
 };
 
 }  // namespace korvane::gui
