@@ -62,6 +62,7 @@ click() {  # clicks the widget at x,y of a window
 }
 
 "$build/src/korvane" "$home/fleet/kestrel.k2d" &
+korvane_pid=$!
 main=$(window '^Korvane v[0-9.]* - kestrel.k2d$')
 totals=$(window '^Korvane v[0-9.]*$')
 sleep 1
@@ -95,3 +96,79 @@ import -frame -window "$errors" "$shots/error-list.png"
 xdotool key Escape
 sleep 0.5
 import -frame -window "$batch" "$shots/batch-window.png"
+
+# --- The crew, craft and other-features windows, on a ship of their own that
+# the keyboard fills: staterooms and low berths, launches, a custom
+# feature and the anti-hijack defaults. The crew window is taken last, when the
+# launches' flight crew stands above the crew taken before: its lines in red.
+# CREW_X/_Y, CRAFT_X/_Y and OTHER_X/_Y move the section buttons.
+kill "$korvane_pid"
+wait "$korvane_pid" 2>/dev/null || true
+"$build/src/korvane-cli" new "$home/fleet/corsair.k2d" >/dev/null
+printf -v name '%-20s' "Corsair"
+sed -i "3s/.*/$name\r/" "$home/fleet/corsair.k2d"
+"$build/src/korvane" "$home/fleet/corsair.k2d" &
+korvane_pid=$!
+main=$(window '^Korvane v[0-9.]* - corsair.k2d$')
+totals=$(window '^Korvane v[0-9.]*$')
+sleep 1
+
+keys() {  # presses keys in the window that has the focus
+    xdotool key --delay 100 "$@"
+    sleep 0.5
+}
+choose() {  # answers the choice dialog that has the focus with its focused option
+    keys Return
+}
+type_answer() {  # types $1 into the input box that has the focus
+    xdotool type --delay 20 "$1"
+    keys Return
+}
+
+click "$main" "${CREW_X:-43}" "${CREW_Y:-379}"
+crew=$(window '^Korvane v[0-9.]*$' "$totals")
+sleep 0.5
+keys alt+f                                   # Accept defaults
+keys alt+a Home Return && choose              # staterooms
+keys alt+a Home Down Down Down Down Return && choose  # low berths
+keys alt+d
+
+click "$main" "${CRAFT_X:-43}" "${CRAFT_Y:-420}"
+craft=$(window '^Korvane v[0-9.]*$' "$totals")
+sleep 0.5
+keys alt+a Home Down Down Down Return && choose     # ship's launches
+keys alt+i Home
+import -frame -window "$craft" "$shots/craft-editor.png"
+keys alt+d
+
+click "$main" "${OTHER_X:-43}" "${OTHER_Y:-461}"
+menu=$(window '^Korvane v[0-9.]*$' "$totals")
+sleep 0.5
+import -frame -window "$menu" "$shots/other-features.png"
+keys alt+c
+custom=$(window '^Korvane v[0-9.]*$' "$totals")
+sleep 0.5
+keys alt+o
+type_answer "Observation lounge with a view of the stars"
+type_answer "2t"
+type_answer "2"
+type_answer "0.1"
+type_answer "250000"
+choose
+keys alt+i Home
+import -frame -window "$custom" "$shots/custom-features.png"
+keys alt+d
+keys alt+a
+anti_hijack=$(window '^Korvane v[0-9.]*$' "$totals")
+sleep 0.5
+keys alt+e                                   # Defaults
+keys alt+a Home Down
+import -frame -window "$anti_hijack" "$shots/anti-hijack.png"
+keys alt+d
+keys alt+d
+
+click "$main" "${CREW_X:-43}" "${CREW_Y:-379}"
+crew=$(window '^Korvane v[0-9.]*$' "$totals")
+sleep 1
+import -frame -window "$crew" "$shots/crew-window.png"
+keys alt+d

@@ -41,6 +41,9 @@ OtherFeaturesMenuView::OtherFeaturesMenuView(ui::OtherFeaturesMenu& logic) : log
     layout->addWidget(frame);
     layout->addWidget(done, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for the title and the title bar's buttons.
+    frame->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) +
+                           12 * fontMetrics().averageCharWidth());
 }
 
 void OtherFeaturesMenuView::changeEvent(QEvent* event) {
