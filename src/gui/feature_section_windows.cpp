@@ -36,12 +36,7 @@ void FeatureSectionWindows::OpenCrew() {
 }
 
 void FeatureSectionWindows::OpenCraft() {
-    if (!craft_view_) {
-        craft_ = std::make_unique<ui::CraftEditor>(session_, events_, prompter_);
-        craft_view_ = std::make_unique<CraftEditorView>(*craft_);
-        WireListEditor(*craft_view_);
-    }
-    Replace(main_window_, *craft_view_);
+    Replace(main_window_, ListEditorWindow(craft_, craft_view_));
 }
 
 void FeatureSectionWindows::OpenOtherFeatures() {
@@ -62,21 +57,22 @@ void FeatureSectionWindows::OpenOtherFeatures() {
 }
 
 void FeatureSectionWindows::OpenAntiHijack() {
-    if (!anti_hijack_view_) {
-        anti_hijack_ = std::make_unique<ui::AntiHijackEditor>(session_, events_, prompter_);
-        anti_hijack_view_ = std::make_unique<AntiHijackEditorView>(*anti_hijack_);
-        WireListEditor(*anti_hijack_view_);
-    }
-    Replace(*other_view_, *anti_hijack_view_);
+    Replace(*other_view_, ListEditorWindow(anti_hijack_, anti_hijack_view_));
 }
 
 void FeatureSectionWindows::OpenCustomFeatures() {
-    if (!custom_features_view_) {
-        custom_features_ = std::make_unique<ui::CustomFeaturesEditor>(session_, events_, prompter_);
-        custom_features_view_ = std::make_unique<CustomFeaturesEditorView>(*custom_features_);
-        WireListEditor(*custom_features_view_);
+    Replace(*other_view_, ListEditorWindow(custom_features_, custom_features_view_));
+}
+
+template <typename Editor, typename View>
+View& FeatureSectionWindows::ListEditorWindow(std::unique_ptr<Editor>& editor,
+                                              std::unique_ptr<View>& view) {
+    if (!view) {
+        editor = std::make_unique<Editor>(session_, events_, prompter_);
+        view = std::make_unique<View>(*editor);
+        WireListEditor(*view);
     }
-    Replace(*other_view_, *custom_features_view_);
+    return *view;
 }
 
 void FeatureSectionWindows::WireListEditor(ListEditorView& view) {

@@ -50,6 +50,9 @@ public:
 private:
     void OpenAntiHijack();
     void OpenCustomFeatures();
+    // The list editor window made on first use, with its logic.
+    template <typename Editor, typename View>
+    View& ListEditorWindow(std::unique_ptr<Editor>& editor, std::unique_ptr<View>& view);
     // Its "Done" shows the window it returns to; the totals window follows it.
     void WireListEditor(ListEditorView& view);
     // Hides `from`, shows `window`, and lets the totals window follow it.

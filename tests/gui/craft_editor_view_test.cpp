@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/child_widget.h"
 #include "gui/modal_watchdog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -14,13 +15,6 @@
 
 namespace korvane::gui_test {
 namespace {
-
-template <typename Widget>
-Widget& Child(QWidget& window, const char* name) {
-    auto* child = window.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return *child;
-}
 
 TEST(CraftEditorView, InstallsACraftAndSetsTheLaunchTubes) {
     ModalWatchdog watchdog;

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/child_widget.h"
 #include "gui/modal_watchdog.h"
 #include "gui/qt_prompter.h"
 #include "support/temp_dir.h"
@@ -18,13 +19,6 @@
 
 namespace korvane::gui_test {
 namespace {
-
-template <typename Widget>
-Widget& Child(QWidget& window, const QString& name) {
-    auto* child = window.findChild<Widget*>(name);
-    EXPECT_NE(child, nullptr) << name.toStdString();
-    return *child;
-}
 
 // Red as text colours are drawn: darkened for reading on a light background.
 bool IsRed(const QLabel& label) {

@@ -8,6 +8,7 @@
 
 #include "gui/anti_hijack_editor_view.h"
 #include "gui/custom_features_editor_view.h"
+#include "gui/child_widget.h"
 #include "gui/modal_watchdog.h"
 #include "gui/other_features_menu_view.h"
 #include "support/scripted_prompter.h"
@@ -16,13 +17,6 @@
 
 namespace korvane::gui_test {
 namespace {
-
-template <typename Widget>
-Widget& Child(QWidget& window, const char* name) {
-    auto* child = window.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return *child;
-}
 
 class OtherFeaturesViewTest : public ::testing::Test {
 protected:
