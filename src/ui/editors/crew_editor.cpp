@@ -127,15 +127,27 @@ ParentWindow CrewEditor::Done() {
             item.NUMBER = 1;
         }
     }
+    StoreAirlocks();
+    Recalculate(design(), session_.catalog->Features(), kRecalcAll);
+    events_.DesignChanged();
+    return ParentWindow::MainWindow;
+}
+
+// Airlocks typed as text that is no number keep their count, with a word why.
+void CrewEditor::StoreAirlocks() {
+    ComponentRecord& airlock = design().Environment[kAirlocksEntry];
+    if (!airlocks.text.empty() && !StartsWithNumber(airlocks.text)) {
+        prompter_.ShowMessage(AppTitle(),
+                              "\"" + airlocks.text + "\" is not a number; the airlocks stay " +
+                                  PlainNumber(airlock.NUMBER) + ".",
+                              MessageIcon::Warning);
+        return;
+    }
     const double locks = LeadingNumber(airlocks.text);
-    ComponentRecord& airlock = environment[kAirlocksEntry];
     if (locks > 0 && IsEmptyEntry(airlock)) {
         airlock = session_.catalog->Features().LookupComponent("EN", kAirlocksEntry);
     }
     airlock.NUMBER = locks > 0 ? locks : 0;
-    Recalculate(design(), session_.catalog->Features(), kRecalcAll);
-    events_.DesignChanged();
-    return ParentWindow::MainWindow;
 }
 
 void CrewEditor::ShowCrew() {

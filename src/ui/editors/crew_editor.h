@@ -70,6 +70,7 @@ public:
 private:
     void ShowCrew();
     void ShowEnvironment();
+    void StoreAirlocks();
     // Marks the design changed, stores the actual crew total, recalculates
     // wholly, shows the new crew lines and sends the design-changed notice.
     void AfterCrewChange();

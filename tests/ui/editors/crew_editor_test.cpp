@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "reports/number_format.h"
 #include "form_editor_test_support.h"
+#include "reports/number_format.h"
 
 namespace korvane::ui {
 namespace {
@@ -216,6 +216,13 @@ TEST_F(CrewEditorTest, ATickedEntryTheDesignNeverHadTakesTheCatalogRow) {
               2 * 13.5 + design().Environment[2].KL * design().Environment[2].NUMBER +
                   design().Environment[3].KL * design().Environment[3].NUMBER +
                   design().Environment[6].KL * design().Environment[6].NUMBER);
+
+    editor_.Fill();
+    editor_.airlocks.text = "two";
+    editor_.Done();
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_EQ(prompter_.questions()[0].text, "\"two\" is not a number; the airlocks stay 2.");
+    EXPECT_EQ(design().Environment[4].NUMBER, 2);
 
     editor_.Fill();
     editor_.airlocks.text = "-2";
