@@ -43,7 +43,7 @@ void AntiHijackEditor::InstallDefaults() {
     AfterChange();
 }
 
-std::optional<std::string> AntiHijackEditor::AvailableDetailsOf(const ComponentRecord& row) {
+std::optional<std::string> AntiHijackEditor::AvailableDetailsOf(const ComponentRecord& row) const {
     return DetailsLine(row.KL, row.TONS, row.MW, " Mw  Cr", row.CR);
 }
 
@@ -52,8 +52,7 @@ bool AntiHijackEditor::AskCount(ComponentRecord& entry) {
         return ListEditor::AskCount(entry);
     }
     const std::string suggested = PlainNumber(SuggestedCount(entry));
-    const std::optional<int> choice =
-        prompter().Choose(shape().count_caption, {suggested, "Enter"});
+    const std::optional<int> choice = prompter().Choose("Install how many?", {suggested, "Enter"});
     if (!choice) {
         return false;
     }

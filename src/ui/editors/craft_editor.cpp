@@ -60,7 +60,7 @@ std::string CraftEditor::AvailableRowText(const ComponentRecord& row) const {
            std::string(kCodeBlanks, ' ') + row.TABLE.str();
 }
 
-std::optional<std::string> CraftEditor::AvailableDetailsOf(const ComponentRecord& row) {
+std::optional<std::string> CraftEditor::AvailableDetailsOf(const ComponentRecord& row) const {
     return FormatPattern(row.KL, "#,###,##0") + " KL  " + FormatPattern(row.TONS, "#,###,##0") +
            " Tons  " + " KCr" + FormatPattern(row.CR / 1000, "#,###,##0.0") + " TL " +
            std::to_string(row.TL);
@@ -85,9 +85,8 @@ void CraftEditor::ModifyFurther(int option, ComponentRecord& entry) {
     if (option != kEditOption) {
         return;
     }
-    EditTypedEntry(prompter(), entry, Particulars::CraftWithCrewAndLevel, [this] {
-        return AskCountText(shape().count_caption, CountPrompt::NineOrEnter, "Give number");
-    });
+    EditTypedEntry(prompter(), entry, Particulars::CraftWithCrewAndLevel,
+                   [this] { return AskNineOrEnter("Install how many?", "Give number"); });
 }
 
 std::string LaunchTubeCaption(const ComponentRecord& launch_tube) {

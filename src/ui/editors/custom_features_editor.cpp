@@ -53,9 +53,8 @@ void CustomFeaturesEditor::ModifyFurther(int option, ComponentRecord& entry) {
 }
 
 bool CustomFeaturesEditor::EditFeature(ComponentRecord& entry) {
-    return EditTypedEntry(prompter(), entry, Particulars::Feature, [this] {
-        return AskCountText(shape().count_caption, CountPrompt::NineOrEnter, "Give number");
-    });
+    return EditTypedEntry(prompter(), entry, Particulars::Feature,
+                          [this] { return AskNineOrEnter("Install how many?", "Give number"); });
 }
 
 }  // namespace korvane::ui
