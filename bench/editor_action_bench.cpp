@@ -99,7 +99,8 @@ void BM_CrewAccept(benchmark::State& state) {
         state.ResumeTiming();
         editor.AcceptDefaults();
     }
-    if (session.design.Slots[24].MISCNUM[10] <= before.Slots[24].MISCNUM[10]) {
+    if (session.design.Slots[Slot::PassengersAndCrewTotal].MISCNUM[10] <=
+        before.Slots[Slot::PassengersAndCrewTotal].MISCNUM[10]) {
         state.SkipWithError("the crew took no defaults");
     }
 }

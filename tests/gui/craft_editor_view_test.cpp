@@ -46,7 +46,7 @@ TEST(CraftEditorView, InstallsACraftAndSetsTheLaunchTubes) {
     prompter.AnswerText("2").AnswerText("50");
     tubes.click();
     EXPECT_EQ(tubes.text(), QStringLiteral("2 launch tubes for max displacement 50 tons."));
-    EXPECT_EQ(session.design.Slots[26].NUMBER, 1);
+    EXPECT_EQ(session.design.Slots[Slot::LaunchTube].NUMBER, 1);
 }
 
 }  // namespace

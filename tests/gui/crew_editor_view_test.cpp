@@ -63,7 +63,7 @@ TEST_F(CrewEditorViewTest, ShowsTheThreeFramesAndTheCrewBelowItsDefaultsInRed) {
 
     Child<QPushButton>(window(), QStringLiteral("AcceptDefaults")).click();
     EXPECT_FALSE(IsRed(Value(1)));
-    EXPECT_EQ(session_.design.Slots[23].MISCNUM[1], 1);
+    EXPECT_EQ(session_.design.Slots[Slot::Crew].MISCNUM[1], 1);
     EXPECT_TRUE(session_.design.DesignChanged);
 }
 
@@ -77,8 +77,8 @@ TEST_F(CrewEditorViewTest, APositionButtonAsksTheValueAndWhetherToFixIt) {
     watchdog_.Expect(ClickButton(QStringLiteral("Yes")));
     Child<QPushButton>(window(), QStringLiteral("Position3")).click();
     ASSERT_TRUE(WaitUntil([this] { return watchdog_.Answered() == 2; }));
-    EXPECT_EQ(session_.design.Slots[23].MISCNUM[3], 4);
-    EXPECT_EQ(session_.design.Slots[24].MISCSTR[9].str()[2], 'Y');
+    EXPECT_EQ(session_.design.Slots[Slot::Crew].MISCNUM[3], 4);
+    EXPECT_EQ(session_.design.Slots[Slot::PassengersAndCrewTotal].MISCSTR[9].str()[2], 'Y');
     EXPECT_EQ(Value(3).text().mid(24, 1), QStringLiteral("Y"));
 }
 

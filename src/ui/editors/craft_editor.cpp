@@ -7,7 +7,6 @@ namespace korvane::ui {
 
 namespace {
 
-constexpr int kLaunchTubeSlot = 26;
 constexpr int kEditOption = 3;
 constexpr std::size_t kCodeBlanks = 100;
 
@@ -29,11 +28,11 @@ CraftEditor::CraftEditor(Session& session, DesignEvents& events, Prompter& promp
 
 void CraftEditor::Activate() {
     ListEditor::Activate();
-    launch_tubes.caption = LaunchTubeCaption(design().Slots[kLaunchTubeSlot]);
+    launch_tubes.caption = LaunchTubeCaption(design().Slots[Slot::LaunchTube]);
 }
 
 void CraftEditor::SetLaunchTubes() {
-    ComponentRecord tube = design().Slots[kLaunchTubeSlot];
+    ComponentRecord tube = design().Slots[Slot::LaunchTube];
     const auto count =
         prompter().AskText(AppTitle(), "How many launch tubes?", PlainNumber(tube.MISCNUM[2]));
     if (!count) {
@@ -51,7 +50,7 @@ void CraftEditor::SetLaunchTubes() {
     } else {
         tube.NUMBER = 0;
     }
-    design().Slots[kLaunchTubeSlot] = tube;
+    design().Slots[Slot::LaunchTube] = tube;
     AfterChange();
 }
 

@@ -12,10 +12,8 @@ namespace korvane::ui {
 
 namespace {
 
-constexpr int kCrewSlot = 23;       // positions 1–10
-constexpr int kPassengerSlot = 24;  // positions 11–13, the fix flags and the totals
-constexpr int kFixFlagsField = 9;   // MISCSTR9 of the passenger slot
-constexpr int kTotalField = 10;     // MISCSTR10 (default) and MISCNUM10 (actual)
+constexpr int kFixFlagsField = 9;  // MISCSTR9 of the passenger slot: "Y" for a fixed position
+constexpr int kTotalField = 10;    // MISCSTR10 (default) and MISCNUM10 (actual)
 constexpr int kAirlocksEntry = 4;
 constexpr std::size_t kLineWidth = 50;
 constexpr std::size_t kDefaultColumn = 0;
@@ -56,7 +54,7 @@ CrewEditor::CrewEditor(Session& session, DesignEvents& events, Prompter& prompte
 }
 
 void CrewEditor::Fill() {
-    Recalculate(design(), session_.catalog->Features(), kRecalcAll);
+    Recalculate(design(), session_.catalog->Features(), RecalcSection::All);
     if (!catalog_listed_) {
         accommodation.Load();
         catalog_listed_ = true;
@@ -128,7 +126,7 @@ ParentWindow CrewEditor::Done() {
         }
     }
     StoreAirlocks();
-    Recalculate(design(), session_.catalog->Features(), kRecalcAll);
+    Recalculate(design(), session_.catalog->Features(), RecalcSection::All);
     events_.DesignChanged();
     return ParentWindow::MainWindow;
 }
@@ -162,7 +160,8 @@ void CrewEditor::ShowCrew() {
         }
     }
     total.caption =
-        CrewLine(design().Slots[kPassengerSlot].MISCSTR[kTotalField].view(), actual_total, ' ');
+        CrewLine(design().Slots[Slot::PassengersAndCrewTotal].MISCSTR[kTotalField].view(),
+                 actual_total, ' ');
 }
 
 void CrewEditor::ShowEnvironment() {
@@ -180,9 +179,9 @@ void CrewEditor::AfterCrewChange() {
     for (int position = 1; position <= kFixablePositions; ++position) {
         actual_total += Actual(position);
     }
-    design().Slots[kPassengerSlot].MISCNUM[kTotalField] = actual_total;
+    design().Slots[Slot::PassengersAndCrewTotal].MISCNUM[kTotalField] = actual_total;
     MarkChanged(design());
-    Recalculate(design(), session_.catalog->Features(), kRecalcAll);
+    Recalculate(design(), session_.catalog->Features(), RecalcSection::All);
     ShowCrew();
     events_.DesignChanged();
 }
@@ -190,24 +189,28 @@ void CrewEditor::AfterCrewChange() {
 double& CrewEditor::Actual(int position) {
     auto& slots = design().Slots;
     return position <= kFixablePositions
-               ? slots[kCrewSlot].MISCNUM[static_cast<std::size_t>(position)]
-               : slots[kPassengerSlot].MISCNUM[static_cast<std::size_t>(position - 10)];
+               ? slots[Slot::Crew].MISCNUM[static_cast<std::size_t>(position)]
+               : slots[Slot::PassengersAndCrewTotal]
+                     .MISCNUM[static_cast<std::size_t>(position - 10)];
 }
 
 std::string_view CrewEditor::DefaultText(int position) const {
     const auto& slots = design().Slots;
     return position <= kFixablePositions
-               ? slots[kCrewSlot].MISCSTR[static_cast<std::size_t>(position)].view()
-               : slots[kPassengerSlot].MISCSTR[static_cast<std::size_t>(position - 10)].view();
+               ? slots[Slot::Crew].MISCSTR[static_cast<std::size_t>(position)].view()
+               : slots[Slot::PassengersAndCrewTotal]
+                     .MISCSTR[static_cast<std::size_t>(position - 10)]
+                     .view();
 }
 
 char CrewEditor::FixFlag(int position) const {
-    return design().Slots[kPassengerSlot].MISCSTR[kFixFlagsField]
-                                                 [static_cast<std::size_t>(position - 1)];
+    return design()
+        .Slots[Slot::PassengersAndCrewTotal]
+        .MISCSTR[kFixFlagsField][static_cast<std::size_t>(position - 1)];
 }
 
 void CrewEditor::SetFixFlag(int position, bool fixed) {
-    auto& flags = design().Slots[kPassengerSlot].MISCSTR[kFixFlagsField];
+    auto& flags = design().Slots[Slot::PassengersAndCrewTotal].MISCSTR[kFixFlagsField];
     if (flags.never_assigned()) {
         flags = std::string(kFixablePositions, 'N');
     }

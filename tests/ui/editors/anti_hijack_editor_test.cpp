@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/new_design.h"
-#include "model/standard_catalog.h"
 #include "form_editor_test_support.h"
+#include "model/standard_catalog.h"
 
 namespace korvane::ui {
 namespace {
@@ -27,7 +27,7 @@ protected:
     }
 
     void SetHullTons(double tons) {
-        design().Slots[1].KL = tons * 13.5;
+        design().Slots[Slot::Hull].KL = tons * 13.5;
         Settle();
         editor_.Load();
         editor_.Activate();

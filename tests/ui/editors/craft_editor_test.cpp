@@ -73,7 +73,8 @@ TEST_F(CraftEditorTest, InstalledCraftShowTheirNameTrimmedAndTheirCrew) {
     ASSERT_EQ(editor_.installed.Count(), 1);
     EXPECT_EQ(editor_.installed.Text(0), "Ship's Launch, 20 tons x2");
     EXPECT_EQ(design().Craft[1].NUMBER, 2);
-    EXPECT_EQ(design().Slots[23].MISCSTR[5].trimmed(), "2") << "the flight crew of two launches";
+    EXPECT_EQ(design().Slots[Slot::Crew].MISCSTR[5].trimmed(), "2")
+        << "the flight crew of two launches";
 
     editor_.installed.Select(0);
     editor_.ShowInstalledDetails();
@@ -127,7 +128,7 @@ TEST_F(CraftEditorTest, TheEntryDialogStoresA45CharacterNameAcrossItsFourFields)
     EXPECT_EQ(craft.TL, 12) << "rounded half away from zero";
     EXPECT_EQ(craft.NUMBER, 2);
     EXPECT_EQ(editor_.installed.Text(0), name + " x2");
-    EXPECT_EQ(design().Slots[23].MISCSTR[5].trimmed(), "6");
+    EXPECT_EQ(design().Slots[Slot::Crew].MISCSTR[5].trimmed(), "6");
 
     // The details line shows the craft as edited, not the catalog row it came from.
     editor_.installed.Select(0);
@@ -192,7 +193,7 @@ TEST_F(CraftEditorTest, LaunchTubes) {
     editor_.SetLaunchTubes();
     EXPECT_EQ(prompter_.questions()[0].text, "How many launch tubes?");
     EXPECT_EQ(prompter_.questions()[1].text, "To launch up to what tonnage?");
-    const ComponentRecord& tube = design().Slots[26];
+    const ComponentRecord& tube = design().Slots[Slot::LaunchTube];
     EXPECT_EQ(tube.NUMBER, 1);
     EXPECT_EQ(tube.MISCNUM[2], 2);
     EXPECT_EQ(tube.MISCNUM[1], 50);

@@ -34,23 +34,29 @@ protected:
     void SetUp() override {
         FormEditorFixture::SetUp();
         // A hull big enough for a maintenance crew of several.
-        design().Slots[1].KL = 1350 * 20;
+        design().Slots[Slot::Hull].KL = 1350 * 20;
         Settle();
         design().DesignChanged = false;
         editor_.Fill();
     }
 
     double Actual(int position) {
-        return position <= 10 ? design().Slots[23].MISCNUM[static_cast<std::size_t>(position)]
-                              : design().Slots[24].MISCNUM[static_cast<std::size_t>(position - 10)];
+        return position <= 10
+                   ? design().Slots[Slot::Crew].MISCNUM[static_cast<std::size_t>(position)]
+                   : design()
+                         .Slots[Slot::PassengersAndCrewTotal]
+                         .MISCNUM[static_cast<std::size_t>(position - 10)];
     }
     double Default(int position) {
         return LeadingNumber(
             position <= 10
-                ? design().Slots[23].MISCSTR[static_cast<std::size_t>(position)].view()
-                : design().Slots[24].MISCSTR[static_cast<std::size_t>(position - 10)].view());
+                ? design().Slots[Slot::Crew].MISCSTR[static_cast<std::size_t>(position)].view()
+                : design()
+                      .Slots[Slot::PassengersAndCrewTotal]
+                      .MISCSTR[static_cast<std::size_t>(position - 10)]
+                      .view());
     }
-    std::string Flags() { return design().Slots[24].MISCSTR[9].str(); }
+    std::string Flags() { return design().Slots[Slot::PassengersAndCrewTotal].MISCSTR[9].str(); }
 
     CrewEditor editor_{session_, events_, prompter_};
 };
@@ -107,8 +113,8 @@ TEST_F(CrewEditorTest, AFixedPositionBelowItsDefaultStaysRedThroughAcceptDefault
 }
 
 TEST_F(CrewEditorTest, AcceptDefaultsLeavesTroopsAndPassengersAndStoresTheActualTotal) {
-    auto& crew = design().Slots[23].MISCNUM;
-    auto& passengers = design().Slots[24].MISCNUM;
+    auto& crew = design().Slots[Slot::Crew].MISCNUM;
+    auto& passengers = design().Slots[Slot::PassengersAndCrewTotal].MISCNUM;
     crew[6] = 12;
     passengers[1] = 6;
     passengers[2] = 4;
@@ -133,7 +139,7 @@ TEST_F(CrewEditorTest, AcceptDefaultsLeavesTroopsAndPassengersAndStoresTheActual
         }
         ten_positions += Actual(position);
     }
-    EXPECT_EQ(design().Slots[24].MISCNUM[10], ten_positions)
+    EXPECT_EQ(design().Slots[Slot::PassengersAndCrewTotal].MISCNUM[10], ten_positions)
         << "the actual total the profile code reads";
     EXPECT_EQ(LeadingNumber(editor_.total.caption.substr(14, 5)), ten_positions);
 }
@@ -148,7 +154,7 @@ TEST_F(CrewEditorTest, APassengerCountAsksNoFixQuestionAndMovesTheStewardDefault
 }
 
 TEST_F(CrewEditorTest, AClosedOrUnreadableAnswerChangesNothing) {
-    design().Slots[23].MISCNUM[kCommand] = 3;
+    design().Slots[Slot::Crew].MISCNUM[kCommand] = 3;
     Settle();
     design().DesignChanged = false;
     const Design before = design();
@@ -181,7 +187,7 @@ TEST_F(CrewEditorTest, DoneStoresTheEnvironment) {
     for (int entry = 1; entry <= kEnvironmentMax; ++entry) {
         EXPECT_EQ(design().Environment[static_cast<std::size_t>(entry)].NUMBER, 0) << entry;
     }
-    EXPECT_EQ(design().Slots[28].KL, 0);
+    EXPECT_EQ(design().Slots[Slot::Environment].KL, 0);
 
     editor_.Fill();
     editor_.air_and_water.checked = true;
@@ -212,7 +218,7 @@ TEST_F(CrewEditorTest, ATickedEntryTheDesignNeverHadTakesTheCatalogRow) {
     EXPECT_EQ(design().Environment[5].LABEL, FixedText<20>("Grav Plates"));
     EXPECT_GT(design().Environment[5].NUMBER, 0);
     EXPECT_EQ(design().Environment[4].LABEL, FixedText<20>("Airlock"));
-    EXPECT_EQ(design().Slots[28].KL,
+    EXPECT_EQ(design().Slots[Slot::Environment].KL,
               2 * 13.5 + design().Environment[2].KL * design().Environment[2].NUMBER +
                   design().Environment[3].KL * design().Environment[3].NUMBER +
                   design().Environment[6].KL * design().Environment[6].NUMBER);
@@ -252,8 +258,8 @@ TEST_F(CrewEditorTest, AccommodationIsInstalledWithPromptA) {
     EXPECT_EQ(prompter_.questions()[0].title, "Install how many?");
     EXPECT_EQ(prompter_.questions()[0].options.back(), "10");
     EXPECT_EQ(design().Accommodations[1].NUMBER, 4);
-    EXPECT_EQ(design().Slots[25].KL, 4 * 54);
-    EXPECT_EQ(design().Slots[25].TONS, 4 * 54) << "the volume counts as the mass";
+    EXPECT_EQ(design().Slots[Slot::Accommodation].KL, 4 * 54);
+    EXPECT_EQ(design().Slots[Slot::Accommodation].TONS, 4 * 54) << "the volume counts as the mass";
     ASSERT_EQ(editor_.accommodation.installed.Count(), 1);
     EXPECT_EQ(editor_.accommodation.installed.Text(0), "Stateroom            x4");
     EXPECT_TRUE(Settled());

@@ -51,7 +51,7 @@ TEST_F(CustomFeaturesEditorTest, AddOneStoresTheTypedFeature) {
     EXPECT_EQ(feature.MW, 0.25);
     EXPECT_EQ(feature.CR, 300000);
     EXPECT_EQ(feature.NUMBER, 2);
-    EXPECT_EQ(design().Slots[30].KL, 270);
+    EXPECT_EQ(design().Slots[Slot::CustomFeatures].KL, 270);
     ASSERT_EQ(editor_.installed.Count(), 1);
     EXPECT_EQ(editor_.installed.Text(0), "Observation Lounge   x2");
 
@@ -130,7 +130,7 @@ TEST_F(CustomFeaturesEditorTest, ModifyEditsChangesTheNumberOrRemoves) {
     editor_.ModifySelected();
     EXPECT_EQ(design().CustomFeatures[1].NUMBER, 0) << "a negative number empties the entry";
     EXPECT_EQ(editor_.installed.Count(), 0);
-    EXPECT_EQ(design().Slots[30].KL, 0);
+    EXPECT_EQ(design().Slots[Slot::CustomFeatures].KL, 0);
     EXPECT_EQ(editor_.Done(), ParentWindow::OtherFeaturesMenu);
 }
 

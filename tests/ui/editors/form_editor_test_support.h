@@ -18,12 +18,12 @@ protected:
     Design& design() { return session_.design; }
     Catalog& catalog() { return session_.catalog->Features(); }
     // Recalculates after the test changed the design behind the editor's back.
-    void Settle() { Recalculate(design(), catalog(), kRecalcAll); }
+    void Settle() { Recalculate(design(), catalog(), RecalcSection::All); }
     // Whether a further whole recalculation would change nothing: the editor
     // left every section's figures up to date.
     ::testing::AssertionResult Settled() {
         Design again = design();
-        Recalculate(again, catalog(), kRecalcAll);
+        Recalculate(again, catalog(), RecalcSection::All);
         return SameDesignFile(design(), again);
     }
 
