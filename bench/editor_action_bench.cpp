@@ -89,7 +89,7 @@ void BM_CrewAccept(benchmark::State& state) {
     bench::OpenFullDesignSession(session,
                                  std::filesystem::temp_directory_path() / "korvane-bench-editor");
     ui::DesignEvents events{session.design};
-    FirstOptionPrompter prompter;
+    bench::NoQuestions prompter;  // "Accept defaults" asks nothing
     ui::CrewEditor editor{session, events, prompter};
     editor.Fill();
     const Design before = session.design;
