@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "ui/design_events.h"
 #include "ui/editors/parent_window.h"
+#include "ui/prompter.h"
 #include "ui/totals_window.h"
 
 class QWidget;

@@ -3,12 +3,12 @@
 #include <array>
 #include <string>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "ui/controls.h"
 #include "ui/design_events.h"
 #include "ui/editors/accommodation_list.h"
 #include "ui/editors/parent_window.h"
+#include "ui/prompter.h"
 
 namespace korvane::ui {
 

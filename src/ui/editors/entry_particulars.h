@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/prompter.h"
 #include "model/component_record.h"
+#include "ui/prompter.h"
 
 namespace korvane::ui {
 
