@@ -100,6 +100,7 @@ void CrewEditor::AcceptDefaults() {
 
 void CrewEditor::EnvironmentEdited() {
     MarkChanged(design());
+    events_.DesignChanged();  // the "Changed" mark and the title's "*" show at once
 }
 
 ParentWindow CrewEditor::Done() {

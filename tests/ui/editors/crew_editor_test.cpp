@@ -243,8 +243,10 @@ TEST_F(CrewEditorTest, FillAndDoneLeaveTheDesignAsItWas) {
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
 
+    const int notices = notices_.notices;
     editor_.EnvironmentEdited();
     EXPECT_TRUE(design().DesignChanged);
+    EXPECT_EQ(notices_.notices, notices + 1);
 }
 
 TEST_F(CrewEditorTest, AccommodationIsInstalledWithPromptA) {
