@@ -124,8 +124,7 @@ TEST_F(ListEditorTest, EveryChangeRecalculatesTheWholeDesign) {
     Design recalculated = design();
     Recalculate(recalculated, session_.catalog->Features(), RecalcSection::All);
     EXPECT_GT(design().Slots[Slot::JumpDrive].KL, 0) << "the drives are sized for the new hull";
-    EXPECT_EQ(design().Slots[Slot::JumpDrive].KL, recalculated.Slots[Slot::JumpDrive].KL);
-    EXPECT_EQ(design().Slots[Slot::JumpFuel].KL, recalculated.Slots[Slot::JumpFuel].KL);
+    EXPECT_TRUE(SameDesignFile(design(), recalculated)) << "the figures are settled";
 }
 
 TEST_F(ListEditorTest, FullTableShowsTheMaximumMessageAndAFreedEntryIsReused) {
