@@ -9,8 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gui/modal_watchdog.h"
-#include "gui/qt_prompter.h"
+#include "gui/list_editor_view_fixture.h"
 #include "gui/sensors_editor_view.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -20,13 +19,6 @@
 namespace korvane::gui_test {
 namespace {
 
-template <typename Widget>
-Widget& Child(QWidget& window, const char* name) {
-    auto* child = window.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return *child;
-}
-
 QStringList Rows(QListWidget& list) {
     QStringList rows;
     for (int row = 0; row < list.count(); ++row) {
@@ -35,34 +27,7 @@ QStringList Rows(QListWidget& list) {
     return rows;
 }
 
-class SensorsEditorViewTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        testing::StartTestSession(session_, home_.path());
-        view_ = std::make_unique<gui::SensorsEditorView>(logic_);
-        view_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
-    }
-
-    gui::SensorsEditorView& window() { return *view_; }
-    QListWidget& Available() { return Child<QListWidget>(window(), "Available"); }
-    QListWidget& Installed() { return Child<QListWidget>(window(), "Installed"); }
-
-    // Enter on `row` of `list`.
-    void PressEnterOn(QListWidget& list, int row) {
-        list.setCurrentRow(row);
-        QTest::keyClick(&list, Qt::Key_Return);
-    }
-
-    ModalWatchdog watchdog_;
-    testing::TempDir home_;
-    Session session_;
-    ui::DesignEvents events_{session_.design};
-    gui::QtPrompter prompter_;
-    ui::SensorsEditor logic_{session_, events_, prompter_};
-    // Made once the session has its catalog, as the program makes it.
-    std::unique_ptr<gui::SensorsEditorView> view_;
-};
+using SensorsEditorViewTest = ListEditorViewTest<ui::SensorsEditor, gui::SensorsEditorView>;
 
 TEST_F(SensorsEditorViewTest, ShowsTheCatalogsSensorsWithoutTheirHiddenCodes) {
     EXPECT_EQ(window().windowTitle(), QString::fromStdString(AppTitle()));

@@ -3,17 +3,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "gui/list_editor_view.h"
-#include "gui/modal_watchdog.h"
-#include "gui/qt_prompter.h"
-#include "support/temp_dir.h"
-#include "support/test_session.h"
+#include "gui/list_editor_view_fixture.h"
 #include "ui/editors/bays_editor.h"
 #include "ui/editors/screens_editor.h"
 #include "ui/editors/turrets_editor.h"
@@ -21,46 +14,9 @@
 namespace korvane::gui_test {
 namespace {
 
-template <typename Widget>
-Widget& Child(QWidget& window, const char* name) {
-    auto* child = window.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return *child;
-}
-
-// The window of `Editor` over a session on the standard catalog.
-template <typename Editor>
-class WeaponsListEditorView : public ::testing::Test {
-protected:
-    void SetUp() override {
-        testing::StartTestSession(session_, home_.path());
-        logic_ = std::make_unique<Editor>(session_, events_, prompter_);
-        view_ = std::make_unique<gui::ListEditorView>(*logic_);
-        view_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
-    }
-
-    gui::ListEditorView& window() { return *view_; }
-    QListWidget& Available() { return Child<QListWidget>(window(), "Available"); }
-    QListWidget& Installed() { return Child<QListWidget>(window(), "Installed"); }
-
-    void PressEnterOn(QListWidget& list, int row) {
-        list.setCurrentRow(row);
-        QTest::keyClick(&list, Qt::Key_Return);
-    }
-
-    ModalWatchdog watchdog_;
-    testing::TempDir home_;
-    Session session_;
-    ui::DesignEvents events_{session_.design};
-    gui::QtPrompter prompter_;
-    std::unique_ptr<Editor> logic_;
-    std::unique_ptr<gui::ListEditorView> view_;
-};
-
-using TurretsEditorView = WeaponsListEditorView<ui::TurretsEditor>;
-using BaysEditorView = WeaponsListEditorView<ui::BaysEditor>;
-using ScreensEditorView = WeaponsListEditorView<ui::ScreensEditor>;
+using TurretsEditorView = ListEditorViewTest<ui::TurretsEditor>;
+using BaysEditorView = ListEditorViewTest<ui::BaysEditor>;
+using ScreensEditorView = ListEditorViewTest<ui::ScreensEditor>;
 
 TEST_F(TurretsEditorView, InstallAsksForTurretsAndBatteriesAndShowsTheFactor) {
     EXPECT_EQ(Child<QGroupBox>(window(), "Frame").title(), QStringLiteral("Turrets"));

@@ -1,0 +1,53 @@
+#pragma once
+
+// A list editor's window over a session on the standard catalog, answering
+// its questions with Qt dialogs under the modal watchdog.
+
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "gui/child_widget.h"
+#include "gui/list_editor_view.h"
+#include "gui/modal_watchdog.h"
+#include "gui/qt_prompter.h"
+#include "support/temp_dir.h"
+#include "support/test_session.h"
+
+namespace korvane::gui_test {
+
+template <typename Editor, typename View = gui::ListEditorView>
+class ListEditorViewTest : public ::testing::Test {
+protected:
+    // The window is made once the session has its catalog, as the program makes it.
+    void SetUp() override {
+        testing::StartTestSession(session_, home_.path());
+        logic_ = std::make_unique<Editor>(session_, events_, prompter_);
+        view_ = std::make_unique<View>(*logic_);
+        view_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+    }
+
+    View& window() { return *view_; }
+    QListWidget& Available() { return Child<QListWidget>(window(), "Available"); }
+    QListWidget& Installed() { return Child<QListWidget>(window(), "Installed"); }
+
+    // Enter on `row` of `list`.
+    void PressEnterOn(QListWidget& list, int row) {
+        list.setCurrentRow(row);
+        QTest::keyClick(&list, Qt::Key_Return);
+    }
+
+    ModalWatchdog watchdog_;
+    testing::TempDir home_;
+    Session session_;
+    ui::DesignEvents events_{session_.design};
+    gui::QtPrompter prompter_;
+    std::unique_ptr<Editor> logic_;
+    std::unique_ptr<View> view_;
+};
+
+}  // namespace korvane::gui_test
