@@ -1,7 +1,8 @@
 #pragma once
 
 // A session over a small catalog of the test's own, for the section editors'
-// logic: each test names exactly the rows it needs.
+// logic: each test names exactly the rows it needs; or over the standard
+// catalog, for the form editors, which pick its rows by position.
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,10 @@
 
 #include "app/new_design.h"
 #include "app/session.h"
+#include "engine/recalculate.h"
 #include "files/design_file.h"
 #include "model/catalog_store.h"
+#include "model/standard_catalog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "ui/design_events.h"
@@ -89,6 +92,23 @@ protected:
     ui::DesignEvents events_{session_.design};
     NoticeCounter notices_{events_};
     testing::ScriptedPrompter prompter_;
+};
+
+// The new design on the standard catalog, as the program starts.
+class StandardCatalogEditorTest : public EditorTest {
+protected:
+    void SetUp() override { OpenCatalog(StandardCatalogRows(), 15); }
+
+    Catalog& catalog() { return session_.catalog->Features(); }
+    // Recalculates after the test changed the design behind the editor's back.
+    void Settle() { Recalculate(design(), catalog(), kRecalcAll); }
+    // Whether a further whole recalculation would change nothing: the editor
+    // left every section's figures up to date.
+    ::testing::AssertionResult Settled() {
+        Design again = design();
+        Recalculate(again, catalog(), kRecalcAll);
+        return SameDesignFile(design(), again);
+    }
 };
 
 }  // namespace korvane::ui_test

@@ -1,0 +1,86 @@
+#include "ui/editors/control_editor.h"
+
+#include <optional>
+#include <string>
+
+#include "ui/editors/form_fields.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr int kComputerRows = 999;
+constexpr int kPanelRows = 999;
+constexpr double kComputersInASet = 3;
+
+// "1 Basic              (TL 7)".
+std::string RowWithTechLevel(const ComponentRecord& row) {
+    return row.LABEL.str() + "  (TL " + std::to_string(row.TL) + ")";
+}
+
+}  // namespace
+
+ControlEditor::ControlEditor(Session& session, Prompter& prompter)
+    : FormEditor(session, prompter, "Control && Computers") {}
+
+void ControlEditor::FillLists() {
+    main_computer.AddItem("No computer", 0);
+    backup_computer.AddItem("No computer", 0);
+    ForEachCatalogRow(catalog(), "CO", kComputerRows, [this](const ComponentRecord& row) {
+        main_computer.AddItem(RowWithTechLevel(row), row.IDNUM);
+        backup_computer.AddItem(RowWithTechLevel(row), row.IDNUM);
+        return true;
+    });
+    ForEachCatalogRow(catalog(), "PN", kPanelRows, [this](const ComponentRecord& row) {
+        control_panels.AddItem(RowWithTechLevel(row), row.IDNUM);
+        return true;
+    });
+}
+
+void ControlEditor::ShowDesign() {
+    const auto& slots = design().Slots;
+    main_computer.Select(slots[19].IDNUM);
+    backup_computer.Select(slots[20].IDNUM);
+    control_panels.Select(slots[21].IDNUM - 1);
+    const auto& displays = slots[22].MISCNUM;
+    heads_up_displays.text = NumberText(displays[1]);
+    large_holodisplays.text = NumberText(displays[2]);
+    head_up_holodisplays.text = NumberText(displays[3]);
+    auxiliary_bridge.checked = slots[32].NUMBER != 0;
+}
+
+bool ControlEditor::StoreControls() {
+    auto& slots = design().Slots;
+    StoreComputer(main_computer, slots[19]);
+    StoreComputer(backup_computer, slots[20]);
+    if (const std::optional<int> row = control_panels.Selected()) {
+        slots[21] = catalog().LookupComponent("PN", *row + 1);
+    }
+    auto& displays = slots[22].MISCNUM;
+    displays[1] = NumberIn(heads_up_displays);
+    displays[2] = NumberIn(large_holodisplays);
+    displays[3] = NumberIn(head_up_holodisplays);
+    slots[32].NUMBER = Flag(auxiliary_bridge);
+    return true;
+}
+
+// The set is made from the catalog row each time, never from the stored,
+// already tripled entry.
+void ControlEditor::StoreComputer(const ListBox& list, ComponentRecord& slot) {
+    const std::optional<int> row = list.Selected();
+    if (!row) {
+        return;
+    }
+    if (*row == 0) {
+        slot = BlankRecord;
+        return;
+    }
+    slot = catalog().LookupComponent("CO", *row);
+    slot.NUMBER = kComputersInASet;
+    slot.KL *= kComputersInASet;
+    slot.TONS *= kComputersInASet;
+    slot.MW *= kComputersInASet;
+    slot.CR *= kComputersInASet;
+}
+
+}  // namespace korvane::ui

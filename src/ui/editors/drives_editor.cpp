@@ -1,0 +1,120 @@
+#include "ui/editors/drives_editor.h"
+
+#include <optional>
+#include <string>
+
+#include "reports/number_format.h"
+#include "ui/editors/form_fields.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr int kHighestRating = 6;
+constexpr int kPurifierRows = 999;
+// Hours to purify a whole tank when none are given.
+constexpr double kDefaultHoursToPurify = 12;
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+std::optional<int> RowWithTrimmedText(const ListBox& list, std::string_view text) {
+    const std::string wanted = Trimmed(text);
+    for (int row = 0; row < list.Count(); ++row) {
+        if (Trimmed(list.Text(row)) == wanted) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+// A rating or option stored as a one-digit text, "0" … "6".
+void StoreRating(const ListBox& list, FixedText<1>& rating) {
+    if (const std::optional<int> row = list.Selected()) {
+        rating = std::to_string(*row);
+    }
+}
+
+void ShowOverdrive(double tonnage, CheckBox& fitted, TextBox& tonnage_text) {
+    fitted.checked = tonnage != 0;
+    tonnage_text.text = fitted.checked ? NumberText(tonnage) : "0";
+}
+
+double OverdriveTonnage(const CheckBox& fitted, const TextBox& tonnage_text) {
+    return fitted.checked ? NumberIn(tonnage_text) : 0;
+}
+
+}  // namespace
+
+DrivesEditor::DrivesEditor(Session& session, Prompter& prompter)
+    : FormEditor(session, prompter, "Drives") {}
+
+void DrivesEditor::FillLists() {
+    for (int rating = 0; rating <= kHighestRating; ++rating) {
+        jump_drive.AddItem("Jump-" + std::to_string(rating), rating);
+        extra_jump_fuel.AddItem("Jump-" + std::to_string(rating), rating);
+        maneuver_drive.AddItem(std::to_string(rating) + "g", rating);
+    }
+    purifiers.AddItem("No purifiers", 0);
+    ForEachCatalogRow(catalog(), "PU", kPurifierRows, [this](const ComponentRecord& row) {
+        purifiers.AddItem(row.LABEL.str(), row.IDNUM);
+        return true;
+    });
+}
+
+void DrivesEditor::ShowDesign() {
+    const auto& slots = design().Slots;
+    const ComponentRecord& options = slots[33];
+    jump_drive.Select(PositionOf(LeadingNumber(slots[6].USP.view())));
+    maneuver_drive.Select(PositionOf(LeadingNumber(slots[8].USP.view())));
+    extra_jump_fuel.Select(PositionOf(slots[6].MISCNUM[1]));
+    scoops.checked = slots[9].NUMBER == 1;
+    const ComponentRecord& purifier = slots[10];
+    purifiers.Select(purifier.NUMBER == 1 ? RowWithTrimmedText(purifiers, purifier.LABEL.view())
+                                          : 0);
+    hours_to_purify.text = NumberText(purifier.MISCNUM[10]);
+    low_maintenance_maneuver.checked = options.MISCNUM[1] == 1;
+    low_maintenance_jump.checked = options.MISCNUM[2] == 1;
+    high_performance_maneuver.checked = options.MISCNUM[3] == 1;
+    ShowOverdrive(options.MISCNUM[4], jump_overdrive, jump_overdrive_tonnage);
+    ShowOverdrive(options.MISCNUM[5], maneuver_overdrive, maneuver_overdrive_tonnage);
+}
+
+// A list left without a selection keeps what the design has.
+bool DrivesEditor::StoreControls() {
+    auto& slots = design().Slots;
+    StoreRating(jump_drive, slots[6].USP);
+    StoreRating(maneuver_drive, slots[8].USP);
+    if (const std::optional<int> row = extra_jump_fuel.Selected()) {
+        slots[6].MISCNUM[1] = *row;
+    }
+    slots[9].NUMBER = Flag(scoops);
+
+    ComponentRecord& purifier = slots[10];
+    if (const std::optional<int> row = purifiers.Selected(); row && *row > 0) {
+        purifier = catalog().LookupComponent("PU", *row);
+        purifier.NUMBER = 1;
+    } else if (row) {
+        // "No purifiers" keeps the last purifier's row for the next time.
+        purifier.NUMBER = 0;
+    }
+    // No time, or a negative one that would give the purifiers a negative
+    // size, is the default time.
+    const double hours = NumberIn(hours_to_purify);
+    purifier.MISCNUM[10] = hours > 0 ? hours : kDefaultHoursToPurify;
+
+    ComponentRecord& options = slots[33];
+    options.MISCNUM[1] = Flag(low_maintenance_maneuver);
+    options.MISCNUM[2] = Flag(low_maintenance_jump);
+    options.MISCNUM[3] = Flag(high_performance_maneuver);
+    options.MISCNUM[4] = OverdriveTonnage(jump_overdrive, jump_overdrive_tonnage);
+    options.MISCNUM[5] = OverdriveTonnage(maneuver_overdrive, maneuver_overdrive_tonnage);
+    return true;
+}
+
+}  // namespace korvane::ui

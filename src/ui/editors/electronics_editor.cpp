@@ -1,0 +1,50 @@
+#include "ui/editors/electronics_editor.h"
+
+#include <optional>
+
+#include "ui/editors/form_fields.h"
+
+namespace korvane::ui {
+
+namespace {
+
+// Avionics rows are named "Avionics-…"; the list ends before the first row
+// that is not.
+constexpr int kAvionicsRows = 999;
+
+}  // namespace
+
+ElectronicsEditor::ElectronicsEditor(Session& session, Prompter& prompter)
+    : FormEditor(session, prompter, "Electronics") {}
+
+void ElectronicsEditor::FillLists() {
+    avionics.AddItem("No avionics", 0);
+    ForEachCatalogRow(catalog(), "AV", kAvionicsRows, [this](const ComponentRecord& row) {
+        if (!row.LABEL.contains("-")) {
+            return false;
+        }
+        avionics.AddItem(row.LABEL.str(), row.IDNUM);
+        return true;
+    });
+}
+
+void ElectronicsEditor::ShowDesign() {
+    const auto& slots = design().Slots;
+    avionics.Select(slots[12].KL != 0 ? slots[12].IDNUM : 0);
+    em_mask.checked = slots[14].NUMBER == 1;
+}
+
+// A list left without a selection keeps the design's avionics.
+bool ElectronicsEditor::StoreControls() {
+    auto& slots = design().Slots;
+    if (const std::optional<int> row = avionics.Selected(); row && *row > 0) {
+        slots[12] = catalog().LookupComponent("AV", *row);
+        slots[12].NUMBER = 1;
+    } else if (row) {
+        slots[12] = BlankRecord;
+    }
+    slots[14].NUMBER = Flag(em_mask);
+    return true;
+}
+
+}  // namespace korvane::ui

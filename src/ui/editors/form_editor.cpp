@@ -1,0 +1,44 @@
+#include "ui/editors/form_editor.h"
+
+#include <utility>
+
+#include "engine/recalculate.h"
+#include "engine/status_summary.h"
+
+namespace korvane::ui {
+
+FormEditor::FormEditor(Session& session, Prompter& prompter, std::string frame_caption)
+    : session_(session), prompter_(prompter), frame_{std::move(frame_caption)} {}
+
+std::string FormEditor::Title() const {
+    return AppTitle();
+}
+
+void FormEditor::Fill() {
+    if (!lists_filled_) {
+        FillLists();
+        lists_filled_ = true;
+    }
+    ShowDesign();
+}
+
+EditorWindow FormEditor::Accept() {
+    return Store() ? EditorWindow::Closes : EditorWindow::StaysOpen;
+}
+
+void FormEditor::Check() {
+    if (Store()) {
+        Fill();
+    }
+}
+
+bool FormEditor::Store() {
+    if (!StoreControls()) {
+        return false;
+    }
+    MarkChanged(design());
+    Recalculate(design(), catalog(), kRecalcAll);
+    return true;
+}
+
+}  // namespace korvane::ui

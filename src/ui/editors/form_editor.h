@@ -1,0 +1,74 @@
+#pragma once
+
+#include <string>
+
+#include "app/prompter.h"
+#include "app/session.h"
+#include "model/catalog.h"
+#include "model/design.h"
+#include "ui/controls.h"
+
+namespace korvane::ui {
+
+// Whether an editor's window stays on screen after one of its buttons.
+enum class EditorWindow { StaysOpen, Closes };
+
+// A section editor for the one-of-a-kind parts of the design (hull, power,
+// drives, electronics, control): its controls are filled from the design each
+// time it opens and written back only by "Accept" (or "Check", which stays
+// open); "Cancel" writes nothing. Every change is followed by the whole,
+// settled recalculation, whatever section the editor covers: a single section
+// would leave the figures of the others stale.
+class FormEditor {
+public:
+    virtual ~FormEditor() = default;
+    FormEditor(const FormEditor&) = delete;
+    FormEditor& operator=(const FormEditor&) = delete;
+
+    // The title bar shows AppTitle(); the frame that fills the window carries
+    // the section's name.
+    std::string Title() const;
+    const Label& Frame() const { return frame_; }
+
+    // Fills the controls from the design: the lists once per run, the
+    // selections and texts every time.
+    void Fill();
+
+    // Writes the controls into the design and recalculates; the window closes
+    // unless a check refused the values, which then changes nothing.
+    EditorWindow Accept();
+    // Closes without writing.
+    EditorWindow Cancel() { return EditorWindow::Closes; }
+
+    Button accept{"&Accept"};
+    Button cancel{"&Cancel"};
+
+protected:
+    FormEditor(Session& session, Prompter& prompter, std::string frame_caption);
+
+    // "Check", for the editors that have it: stores and recalculates without
+    // closing, then fills the window again. A refused check leaves the window
+    // as the user left it, so that the values can be put right.
+    void Check();
+
+    virtual void FillLists() = 0;
+    virtual void ShowDesign() = 0;
+    // Writes the controls into the design. False when a check refused the
+    // values; then nothing has been written.
+    virtual bool StoreControls() = 0;
+
+    Design& design() { return session_.design; }
+    const Design& design() const { return session_.design; }
+    Catalog& catalog() { return session_.catalog->Features(); }
+    Prompter& prompter() { return prompter_; }
+
+private:
+    bool Store();
+
+    Session& session_;
+    Prompter& prompter_;
+    Label frame_;
+    bool lists_filled_ = false;
+};
+
+}  // namespace korvane::ui

@@ -1,0 +1,132 @@
+#include "ui/editors/hull_editor.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "engine/digit_codes.h"
+#include "reports/number_format.h"
+#include "ui/editors/form_fields.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr int kConfigurations = 8;
+constexpr int kArmourTypes = 5;
+constexpr int kShipTypes = 50;
+constexpr int kLowestTechLevel = 9;
+constexpr int kHighestTechLevel = 21;
+constexpr int kHighestArmourValue = 32;
+constexpr int kDescriptionWidth = 50;
+// One airlock for every full 100 tons of hull.
+constexpr double kKlPerAirlock = 100 * kKlPerTon;
+
+constexpr const char* kFreeArmourExplained =
+    "As a default, the House Rule I employ skips adding mass and Cost for armour. This can be "
+    "switched off here.";
+
+// The last row whose text starts with `first`, as several armour types or
+// ship types may share a letter.
+std::optional<int> LastRowStartingWith(const ListBox& list, char first) {
+    std::optional<int> found;
+    for (int row = 0; row < list.Count(); ++row) {
+        if (!list.Text(row).empty() && list.Text(row).front() == first) {
+            found = row;
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+HullEditor::HullEditor(Session& session, Prompter& prompter)
+    : FormEditor(session, prompter, "Hull && Basic Data") {}
+
+void HullEditor::ExplainFreeArmour() {
+    prompter().ShowMessage(Title(), kFreeArmourExplained, MessageIcon::Information);
+}
+
+void HullEditor::FillLists() {
+    ForEachCatalogRow(catalog(), "CN", kConfigurations, [this](const ComponentRecord& row) {
+        configuration.AddItem(row.LABEL.str(), RoundedItemData(row.NUMBER));
+        return true;
+    });
+    ForEachCatalogRow(catalog(), "AT", kArmourTypes, [this](const ComponentRecord& row) {
+        armour_type.AddItem(row.LABEL.str() + " (TL " + std::to_string(row.TL) + ")",
+                            RoundedItemData(row.NUMBER));
+        return true;
+    });
+    streamlining.AddItem("Unstreamlined", 1);
+    streamlining.AddItem("Streamlined", 2);
+    streamlining.AddItem("Airframe", 3);
+    ForEachCatalogRow(catalog(), "TY", kShipTypes, [this](const ComponentRecord& row) {
+        classification.AddItem(row.USP.str() + " " + row.LABEL.str(), DecodeDigit(row.USP.first()));
+        return true;
+    });
+    AddDigitCodes(armour_value, 0, kHighestArmourValue);
+    AddDigitCodes(tech_level, kLowestTechLevel, kHighestTechLevel);
+}
+
+void HullEditor::ShowDesign() {
+    const auto& slots = design().Slots;
+    const ComponentRecord& armour = slots[3];
+    displacement.text = NumberText(slots[1].KL / kKlPerTon);
+    configuration.Select(PositionOf(LeadingNumber(slots[2].USP.view())));
+    streamlining.Select(PositionOf(slots[2].MISCNUM[6] - 1));
+    armour_type.Select(LastRowStartingWith(armour_type, armour.MISCSTR[1].first()));
+    description.text = design().ShipName();
+    classification.Select(LastRowStartingWith(classification, slots[31].USP.first()));
+    // An armour value that is no digit code ("0", blank, never set) shows as "0".
+    const std::string value = armour.MISCSTR[2].trimmed();
+    const int code = value.size() == 1 ? DecodeDigit(value.front()) : -99;
+    armour_value.Select(code < 0 ? 0 : code);
+    tech_level.Select(design().DesignTL() - kLowestTechLevel);
+    free_armour.checked = armour.MISCNUM[3] == 1;
+}
+
+// A list left without a selection keeps what the design has: looking up its
+// row would find none and blank the configuration or the armour.
+bool HullEditor::StoreControls() {
+    Design& ship = design();
+    auto& slots = ship.Slots;
+
+    ship.SetShipName(description.text.substr(0, kDescriptionWidth));
+
+    slots[1].KL = NumberIn(displacement) * kKlPerTon;
+    ship.Environment[4].NUMBER = std::floor(slots[1].KL / kKlPerAirlock);
+
+    if (const std::optional<int> row = configuration.Selected()) {
+        slots[2] = catalog().LookupComponent("CN", *row + 1);
+        slots[2].USP = std::to_string(*row);
+    }
+    if (const std::optional<int> row = streamlining.Selected()) {
+        slots[2].MISCNUM[6] = *row + 1;
+    }
+
+    ComponentRecord& armour = slots[3];
+    if (const std::optional<int> row = armour_type.Selected()) {
+        const ComponentRecord& type = catalog().LookupComponent("AT", *row + 1);
+        armour.MISCSTR[1] = type.LABEL.view().substr(0, armour.MISCSTR[1].kWidth);
+        armour.MISCNUM[1] = type.TONS;
+        armour.MISCNUM[2] = type.CR;
+        armour.TABLE = type.TABLE;
+        armour.IDNUM = type.IDNUM;
+    }
+    if (const std::optional<int> row = armour_value.Selected()) {
+        armour.MISCSTR[2] = armour_value.Text(*row);
+    }
+    armour.MISCNUM[3] = Flag(free_armour);
+
+    if (const std::optional<int> row = classification.Selected()) {
+        const std::string& type = classification.Text(*row);
+        slots[31].USP = type.substr(0, 1);
+        slots[31].LABEL = type.size() > 2 ? type.substr(2) : std::string();
+    }
+    if (const std::optional<int> row = tech_level.Selected()) {
+        ship.DesignTL() = static_cast<std::int16_t>(*row + kLowestTechLevel);
+    }
+    return true;
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,152 @@
+#include "ui/editors/power_editor.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "reports/number_format.h"
+#include "ui/editors/form_fields.h"
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr int kPlantRows = 999;
+constexpr int kHighestCruiseG = 6;
+constexpr int kLowBerthsSearched = 10;
+
+constexpr const char* kCruiseRefused = "Maneuver cruise G rating cannot exceed installed drives!";
+
+constexpr const char* kExtendedEnduranceExplained =
+    "The cruise G setting is a part of the extended endurance calculations; ie it seems "
+    "unreasonable to base the ship's endurance based on constant full usage of drives, shields, "
+    "guns and so on. So it allows you to nominate certain items to exclude from the endurance "
+    "calcs, and one of them is top-speed maneuver. So you can select any value below the max "
+    "installed to 'cruise' at";
+constexpr const char* kOverdrivesExplained =
+    "Jump overdrive allows a slightly faster jumprate than standard at a premium cost in "
+    "engineers, money and fuel, though not over 6.  Maneuver overdrive is faster engines at the "
+    "same prices. Low maintenance drives again cost more but require fewer engineers; also GMs "
+    "can allow favourable malfunction and misjump DMs.";
+
+std::string WholeNumberText(double value) {
+    return NumberText(std::floor(value));
+}
+
+// "30 days, 4 weeks" for 720 hours.
+std::string DaysAndWeeks(double hours) {
+    return WholeNumberText(hours / 24) + " days, " + WholeNumberText(hours / 24 / 7) + " weeks";
+}
+
+bool HasLowBerths(const Design& design) {
+    for (int i = 1; i <= kLowBerthsSearched; ++i) {
+        if (design.Accommodations[i].LABEL.contains("Low")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+PowerEditor::PowerEditor(Session& session, Prompter& prompter)
+    : FormEditor(session, prompter, "Power") {}
+
+void PowerEditor::FillLists() {
+    ForEachCatalogRow(catalog(), "PP", kPlantRows, [this](const ComponentRecord& row) {
+        plant.AddItem(row.LABEL.str(), row.IDNUM);
+        return true;
+    });
+    for (int g = 0; g <= kHighestCruiseG; ++g) {
+        cruise_g.AddItem(std::to_string(g), g);
+    }
+    Defaults();
+}
+
+void PowerEditor::ShowDesign() {
+    const auto& slots = design().Slots;
+    const ComponentRecord& fuel = slots[5];
+    plant.Select(slots[4].IDNUM - 1);
+    plant_size.text = NumberText(slots[4].KL);
+    PlantSizeChanged();
+    endurance_hours.text = NumberText(fuel.NUMBER);
+    EnduranceChanged();
+    extended_hours.caption = WholeNumberText(fuel.MISCNUM[1]);
+    extended_days.caption = DaysAndWeeks(fuel.MISCNUM[1]);
+
+    for (int k = 0; k < kExclusionCount; ++k) {
+        exclusions[k] = {exclusions[k].caption, fuel.MISCSTR[2][k] == '1', true};
+    }
+    // Systems the design does not have cannot be left out.
+    const auto rule_out = [this](Exclusion exclusion) {
+        exclusions[exclusion].checked = false;
+        exclusions[exclusion].enabled = false;
+    };
+    if (slots[20].NUMBER == 0) {
+        rule_out(kBackupComputer);
+    }
+    if (slots[32].NUMBER == 0) {
+        rule_out(kAuxBridge);
+    }
+    if (!HasLowBerths(design())) {
+        rule_out(kAccommodation);
+    }
+    cruise_g.Select(PositionOf(fuel.MISCNUM[2]));
+}
+
+// The suggestion depends on the stored plant and power use, not on the text.
+void PowerEditor::PlantSizeChanged() {
+    const ComponentRecord& stored_plant = design().Slots[4];
+    const double mw_per_kl = stored_plant.MISCNUM[3];
+    suggested_size.caption =
+        mw_per_kl > 0 ? FormatPattern(design().UsedMW() / (3 * mw_per_kl), "##,###,###.#") : "0";
+}
+
+void PowerEditor::EnduranceChanged() {
+    endurance_days.caption = DaysAndWeeks(NumberIn(endurance_hours));
+}
+
+void PowerEditor::Defaults() {
+    for (CheckBox& exclusion : exclusions) {
+        exclusion.checked = false;
+    }
+    exclusions[kEmMask].checked = true;
+    exclusions[kWeaponsAndScreens].checked = true;
+}
+
+void PowerEditor::ExplainExtendedEndurance() {
+    prompter().ShowMessage(
+        Title(),
+        std::string(kExtendedEnduranceExplained) + NewLine + NewLine + kOverdrivesExplained,
+        MessageIcon::Information);
+}
+
+// The cruise check comes first: a refused cruise G leaves the plant, its size
+// and the endurance as they were, so that "Cancel" really discards the edit.
+bool PowerEditor::StoreControls() {
+    auto& slots = design().Slots;
+    const std::optional<int> cruise = cruise_g.Selected();
+    const double installed_g = LeadingNumber(slots[8].USP.view());
+    // A cruise equal to the installed rating is refused too.
+    if (cruise && exclusions[kManeuver].checked && *cruise >= installed_g) {
+        prompter().ShowMessage(Title(), kCruiseRefused, MessageIcon::Warning);
+        return false;
+    }
+
+    if (const std::optional<int> row = plant.Selected()) {
+        slots[4] = catalog().LookupComponent("PP", *row + 1);
+    }
+    slots[4].KL = NumberIn(plant_size);
+    ComponentRecord& fuel = slots[5];
+    fuel.NUMBER = NumberIn(endurance_hours);
+    for (int k = 0; k < kExclusionCount; ++k) {
+        fuel.MISCSTR[2][k] = exclusions[k].checked ? '1' : '0';
+    }
+    if (cruise) {
+        fuel.MISCNUM[2] = *cruise;
+    }
+    fuel.MISCSTR[1] = "1";
+    return true;
+}
+
+}  // namespace korvane::ui

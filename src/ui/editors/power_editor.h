@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+
+#include "ui/editors/form_editor.h"
+
+namespace korvane::ui {
+
+// The power plant and its size, the plant's fuel endurance, the cruise
+// acceleration of the extended endurance and the systems left out of it.
+class PowerEditor final : public FormEditor {
+public:
+    // The systems the extended endurance can leave out, by check box; check
+    // box k owns character k + 1 of the stored exclusion string.
+    enum Exclusion : int {
+        kManeuver,
+        kSensors,
+        kCommo,
+        kEmMask,
+        kWeaponsAndScreens,
+        kBackupComputer,
+        kAuxBridge,
+        kAccommodation,
+        kCustomFeatures,
+        kExclusionCount
+    };
+
+    PowerEditor(Session& session, Prompter& prompter);
+
+    // The texts changed: their read-only figures follow.
+    void PlantSizeChanged();
+    void EnduranceChanged();
+
+    using FormEditor::Check;
+    // "Defaults": only "EM Mask" and "Weapons && Screens" left out; the design
+    // changes only on "Accept".
+    void Defaults();
+    // "Help on ExtEnd!".
+    void ExplainExtendedEndurance();
+
+    Label plant_caption{"&Power plant:"};
+    ListBox plant;  // PP rows by id
+    Label plant_size_caption{"&Size in KL:"};
+    TextBox plant_size;
+    Label suggested_caption{"Suggested:"};
+    Label suggested_size;
+    Label endurance_caption{"&Hours of endurance:"};
+    TextBox endurance_hours;
+    Label endurance_days;
+    Label extended_caption{"Extended endurance:"};
+    Label extended_hours;
+    Label extended_days;
+    Label cruise_g_caption{"C&ruise G:"};
+    ListBox cruise_g;  // "0" … "6"
+    Label exclusions_caption{"Left out of the extended endurance:"};
+    std::array<CheckBox, kExclusionCount> exclusions{{
+        {"&Maneuver (cruise Gs)"},
+        {"Se&nsors"},
+        {"C&ommo"},
+        {"&EM Mask"},
+        {"&Weapons && Screens"},
+        {"&Backup computer"},
+        {"A&ux bridge"},
+        {"Accommodat&ion"},
+        {"Cus&tom features"},
+    }};
+    Button check{"Chec&k"};
+    Button defaults{"&Defaults"};
+    Button help{"He&lp on ExtEnd!"};
+
+private:
+    void FillLists() override;
+    void ShowDesign() override;
+    bool StoreControls() override;
+};
+
+}  // namespace korvane::ui

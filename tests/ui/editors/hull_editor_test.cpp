@@ -1,0 +1,204 @@
+#include "ui/editors/hull_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editor_test_support.h"
+#include "engine/status_summary.h"
+
+namespace korvane::ui {
+namespace {
+
+using ui_test::SameDesignFile;
+
+class HullEditorTest : public ui_test::StandardCatalogEditorTest {
+protected:
+    void SetUp() override {
+        StandardCatalogEditorTest::SetUp();
+        editor_.Fill();
+    }
+
+    // Types a displacement and accepts it.
+    void AcceptDisplacement(const std::string& tons) {
+        editor_.Fill();
+        editor_.displacement.text = tons;
+        ASSERT_EQ(editor_.Accept(), EditorWindow::Closes);
+    }
+
+    HullEditor editor_{session_, prompter_};
+};
+
+TEST_F(HullEditorTest, ShowsTheDesignInItsControls) {
+    EXPECT_EQ(editor_.Title(), AppTitle());
+    EXPECT_EQ(DisplayText(editor_.Frame().caption), "Hull & Basic Data");
+    EXPECT_EQ(editor_.displacement.text, "100");
+    ASSERT_EQ(editor_.configuration.Count(), 8);
+    EXPECT_EQ(editor_.configuration.Text(*editor_.configuration.Selected()),
+              "Flattened Sphere    ");
+    EXPECT_EQ(editor_.streamlining.Text(*editor_.streamlining.Selected()), "Streamlined");
+    ASSERT_EQ(editor_.armour_type.Count(), 5);
+    EXPECT_EQ(editor_.armour_type.Text(*editor_.armour_type.Selected()),
+              "Dense Alloy          (TL 12)");
+    EXPECT_EQ(editor_.armour_value.Count(), 33);
+    EXPECT_EQ(editor_.armour_value.Text(32), "Z");
+    EXPECT_EQ(editor_.armour_value.Selected(), 0);
+    EXPECT_TRUE(editor_.free_armour.checked);
+    EXPECT_EQ(editor_.classification.Text(*editor_.classification.Selected()),
+              "A Merchant            ");
+    EXPECT_EQ(editor_.classification.ItemData(0), 10) << "the type letter decoded";
+    EXPECT_EQ(editor_.tech_level.Count(), 13);
+    EXPECT_EQ(editor_.tech_level.Text(*editor_.tech_level.Selected()), "F");
+}
+
+TEST_F(HullEditorTest, DisplacementSetsTheHullVolumeAndOneAirlockPerHundredTons) {
+    AcceptDisplacement("200");
+    EXPECT_EQ(design().Slots[1].KL, 2700);
+    EXPECT_EQ(design().Environment[4].NUMBER, 2);
+    EXPECT_EQ(design().HullKL(), 2700) << "recalculated";
+
+    AcceptDisplacement("199");
+    EXPECT_EQ(design().Slots[1].KL, 2686.5);
+    EXPECT_EQ(design().Environment[4].NUMBER, 1);
+
+    AcceptDisplacement("99 tons");
+    EXPECT_EQ(design().Slots[1].KL, 1336.5);
+    EXPECT_EQ(design().Environment[4].NUMBER, 0);
+
+    AcceptDisplacement("lots");
+    EXPECT_EQ(design().Slots[1].KL, 0);
+    EXPECT_EQ(design().DesignValid(), 0) << "a hull of no volume is reported, not computed";
+}
+
+TEST_F(HullEditorTest, DescriptionIsCutAtFiftyCharactersAndShownPadded) {
+    const std::string sixty = "Imperial Scout Courier of the Far Frontier, Mark II Variant";
+    editor_.description.text = sixty + "X";
+    editor_.Accept();
+    EXPECT_EQ(design().ShipName(), sixty.substr(0, 50));
+    EXPECT_EQ(design().ShipName1().str(), "Imperial Scout Couri");
+
+    editor_.description.text = "Kestrel";
+    editor_.Accept();
+    editor_.Fill();
+    EXPECT_EQ(editor_.description.text, "Kestrel" + std::string(43, ' '));
+}
+
+TEST_F(HullEditorTest, TechLevelRunsFromNineToTwentyOne) {
+    editor_.tech_level.Select(0);
+    editor_.Accept();
+    EXPECT_EQ(design().DesignTL(), 9);
+    editor_.tech_level.Select(editor_.tech_level.Count() - 1);
+    editor_.Accept();
+    EXPECT_EQ(design().DesignTL(), 21);
+    editor_.Fill();
+    EXPECT_EQ(editor_.tech_level.Text(*editor_.tech_level.Selected()), "M");
+}
+
+TEST_F(HullEditorTest, ConfigurationStreamliningAndClassificationAreStored) {
+    editor_.configuration.Select(6);
+    editor_.streamlining.Select(2);
+    editor_.classification.Select(4);
+    editor_.armour_value.Select(12);
+    editor_.free_armour.checked = false;
+    editor_.Accept();
+    const auto& slots = design().Slots;
+    EXPECT_EQ(slots[2].LABEL.trimmed(), "Planetoid");
+    EXPECT_EQ(slots[2].USP.str(), "6");
+    EXPECT_EQ(slots[2].MISCNUM[6], 3) << "airframe";
+    EXPECT_EQ(slots[31].USP.str(), "S");
+    EXPECT_EQ(slots[31].LABEL.trimmed(), "Scout");
+    EXPECT_EQ(slots[3].MISCSTR[2].trimmed(), "C");
+    EXPECT_EQ(slots[3].MISCNUM[3], 0);
+
+    editor_.Fill();
+    EXPECT_EQ(editor_.configuration.Selected(), 6);
+    EXPECT_EQ(editor_.streamlining.Selected(), 2);
+    EXPECT_EQ(editor_.classification.Selected(), 4);
+    EXPECT_EQ(editor_.armour_value.Selected(), 12);
+}
+
+TEST_F(HullEditorTest, ArmourTypeSetsOnlyItsOwnFieldsOfTheArmourSlot) {
+    ComponentRecord& armour = design().Slots[3];
+    armour.MISCSTR[5] = "kept";
+    armour.MISCNUM[7] = 42;
+    editor_.armour_type.Select(1);
+    editor_.Accept();
+    EXPECT_EQ(armour.MISCSTR[1].str(), "Laminate C");
+    EXPECT_EQ(armour.MISCNUM[1], 1.4);
+    EXPECT_EQ(armour.MISCNUM[2], 0.4);
+    EXPECT_EQ(armour.TABLE.str(), "AT");
+    EXPECT_EQ(armour.IDNUM, 2);
+    EXPECT_EQ(armour.MISCSTR[5].trimmed(), "kept");
+    EXPECT_EQ(armour.MISCNUM[7], 42);
+
+    editor_.Fill();
+    EXPECT_EQ(editor_.armour_type.Selected(), 1);
+}
+
+// An unselected list has nothing to look up: the configuration and armour
+// stay as they are instead of turning blank, and the other fields keep theirs.
+TEST_F(HullEditorTest, ListsWithoutASelectionKeepTheDesignsValues) {
+    design().DesignTL() = 25;  // beyond the list
+    Settle();
+    editor_.Fill();
+    EXPECT_FALSE(editor_.tech_level.Selected());
+    const Design before = design();
+    for (ListBox* list : {&editor_.configuration, &editor_.streamlining, &editor_.armour_type,
+                          &editor_.armour_value, &editor_.classification}) {
+        list->Select(std::nullopt);
+    }
+    editor_.Accept();
+    EXPECT_EQ(design().DesignTL(), 25);
+    EXPECT_EQ(design().Slots[2].LABEL.trimmed(), "Flattened Sphere");
+    EXPECT_EQ(design().Slots[3].MISCSTR[1].trimmed(), "Dense Allo");
+    EXPECT_TRUE(SameDesignFile(design(), before));
+}
+
+TEST_F(HullEditorTest, AcceptWithoutChangesKeepsTheDesignFileButSetsTheAirlocks) {
+    const Design before = design();
+    EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
+    EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_TRUE(design().DesignChanged);
+
+    design().Environment[4].NUMBER = 4;  // as the crew editor may leave it
+    Settle();
+    editor_.Fill();
+    editor_.Accept();
+    EXPECT_EQ(design().Environment[4].NUMBER, 1);
+    EXPECT_TRUE(SameDesignFile(design(), before));
+}
+
+// The hull's own section alone would leave the drives sized for the old hull.
+TEST_F(HullEditorTest, EveryOtherSectionFollowsTheNewHull) {
+    design().Slots[6].USP = "2";
+    design().Slots[8].USP = "3";
+    Settle();
+    const double drives_before = design().Slots[7].KL + design().Slots[8].KL;
+    AcceptDisplacement("400");
+    EXPECT_NE(design().Slots[7].KL + design().Slots[8].KL, drives_before);
+    EXPECT_TRUE(Settled());
+}
+
+TEST_F(HullEditorTest, CancelWritesNothingAndTheNextOpeningShowsTheDesignAgain) {
+    const Design before = design();
+    editor_.displacement.text = "5000";
+    editor_.tech_level.Select(0);
+    EXPECT_EQ(editor_.Cancel(), EditorWindow::Closes);
+    EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_FALSE(design().DesignChanged);
+    editor_.Fill();
+    EXPECT_EQ(editor_.displacement.text, "100");
+    EXPECT_EQ(editor_.tech_level.Text(*editor_.tech_level.Selected()), "F");
+}
+
+TEST_F(HullEditorTest, QuestionMarkExplainsTheFreeArmourRule) {
+    editor_.ExplainFreeArmour();
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_EQ(prompter_.questions()[0].title, AppTitle());
+    EXPECT_EQ(prompter_.questions()[0].text,
+              "As a default, the House Rule I employ skips adding mass and Cost for armour. This "
+              "can be switched off here.");
+}
+
+}  // namespace
+}  // namespace korvane::ui

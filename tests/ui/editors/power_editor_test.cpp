@@ -1,0 +1,204 @@
+#include "ui/editors/power_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editor_test_support.h"
+#include "reports/number_format.h"
+
+namespace korvane::ui {
+namespace {
+
+using ui_test::SameDesignFile;
+
+class PowerEditorTest : public ui_test::StandardCatalogEditorTest {
+protected:
+    void SetUp() override {
+        StandardCatalogEditorTest::SetUp();
+        design().Slots[4] = catalog().LookupComponent("PP", 7);
+        design().Slots[4].KL = 20;
+        design().Slots[8].USP = "2";
+        Settle();
+        editor_.Fill();
+    }
+
+    std::string ExclusionString() { return design().Slots[5].MISCSTR[2].str(); }
+
+    PowerEditor editor_{session_, prompter_};
+};
+
+TEST_F(PowerEditorTest, ShowsThePlantTheEnduranceAndItsDaysAndWeeks) {
+    EXPECT_EQ(DisplayText(editor_.Frame().caption), "Power");
+    EXPECT_EQ(editor_.plant.Text(*editor_.plant.Selected()), "Fusion Plant        ");
+    EXPECT_EQ(editor_.plant_size.text, "20");
+    EXPECT_EQ(editor_.endurance_hours.text, "720");
+    EXPECT_EQ(editor_.endurance_days.caption, "30 days, 4 weeks");
+    EXPECT_EQ(editor_.cruise_g.Count(), 7);
+    EXPECT_EQ(editor_.cruise_g.Selected(), 0);
+
+    editor_.endurance_hours.text = "100";
+    editor_.EnduranceChanged();
+    EXPECT_EQ(editor_.endurance_days.caption, "4 days, 0 weeks");
+    editor_.endurance_hours.text = "none";
+    editor_.EnduranceChanged();
+    EXPECT_EQ(editor_.endurance_days.caption, "0 days, 0 weeks");
+}
+
+TEST_F(PowerEditorTest, SuggestsAPlantSizeFromThePowerInUse) {
+    const double mw_per_kl = design().Slots[4].MISCNUM[3];
+    ASSERT_GT(design().UsedMW(), 0);
+    const double suggested = design().UsedMW() / (3 * mw_per_kl);
+    EXPECT_EQ(editor_.suggested_size.caption, FormatPattern(suggested, "##,###,###.#"));
+    EXPECT_NE(editor_.suggested_size.caption, "0");
+
+    design().Slots[4].MISCNUM[3] = 0;  // a plant row without an output
+    editor_.PlantSizeChanged();
+    EXPECT_EQ(editor_.suggested_size.caption, "0");
+}
+
+TEST_F(PowerEditorTest, AcceptStoresThePlantSizeEnduranceCruiseAndExclusions) {
+    editor_.plant.Select(8);
+    editor_.plant_size.text = "35.5 kl";
+    editor_.endurance_hours.text = "1440";
+    editor_.cruise_g.Select(1);
+    editor_.exclusions[PowerEditor::kManeuver].checked = true;
+    editor_.exclusions[PowerEditor::kSensors].checked = true;
+    EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
+
+    const auto& slots = design().Slots;
+    EXPECT_EQ(slots[4].LABEL.trimmed(), "Compact Fusion Plant");
+    EXPECT_EQ(slots[4].IDNUM, 9);
+    EXPECT_EQ(slots[4].KL, 35.5);
+    EXPECT_EQ(slots[5].NUMBER, 1440);
+    EXPECT_EQ(slots[5].MISCNUM[2], 1);
+    EXPECT_EQ(slots[5].MISCSTR[1].trimmed(), "1");
+    EXPECT_EQ(ExclusionString().substr(0, 9), "110000000");
+    EXPECT_TRUE(design().DesignChanged);
+    EXPECT_GT(slots[5].MISCNUM[1], 0) << "the extended endurance is recalculated";
+}
+
+// The check comes before anything is written: "Cancel" after a refusal must
+// find the design as it was.
+TEST_F(PowerEditorTest, CruiseAtOrAboveTheInstalledDriveIsRefusedAndChangesNothing) {
+    const Design before = design();
+    editor_.plant.Select(0);
+    editor_.plant_size.text = "500";
+    editor_.endurance_hours.text = "9";
+    editor_.exclusions[PowerEditor::kManeuver].checked = true;
+    editor_.cruise_g.Select(2);
+    EXPECT_EQ(editor_.Accept(), EditorWindow::StaysOpen);
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_EQ(prompter_.questions()[0].text,
+              "Maneuver cruise G rating cannot exceed installed drives!");
+    EXPECT_EQ(prompter_.questions()[0].title, AppTitle());
+    EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_FALSE(design().DesignChanged);
+
+    editor_.cruise_g.Select(1);
+    EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
+    EXPECT_EQ(design().Slots[5].MISCNUM[2], 1);
+    EXPECT_EQ(design().Slots[4].KL, 500);
+}
+
+TEST_F(PowerEditorTest, AnyCruiseIsAcceptedWhileManeuverIsNotLeftOut) {
+    editor_.exclusions[PowerEditor::kManeuver].checked = false;
+    editor_.cruise_g.Select(6);
+    EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
+    EXPECT_EQ(design().Slots[5].MISCNUM[2], 6);
+    EXPECT_TRUE(prompter_.questions().empty());
+}
+
+TEST_F(PowerEditorTest, CheckStoresAndRefillsButARefusalKeepsWhatWasTyped) {
+    editor_.endurance_hours.text = "2000";
+    editor_.check.enabled = true;
+    editor_.Check();
+    EXPECT_EQ(design().Slots[5].NUMBER, 2000);
+    EXPECT_EQ(editor_.extended_hours.caption,
+              std::to_string(static_cast<long long>(design().Slots[5].MISCNUM[1])));
+    EXPECT_NE(editor_.extended_days.caption, "0 days, 0 weeks");
+
+    editor_.endurance_hours.text = "3000";
+    editor_.exclusions[PowerEditor::kManeuver].checked = true;
+    editor_.cruise_g.Select(5);
+    editor_.Check();
+    EXPECT_EQ(design().Slots[5].NUMBER, 2000);
+    EXPECT_EQ(editor_.endurance_hours.text, "3000");
+    EXPECT_EQ(editor_.cruise_g.Selected(), 5);
+}
+
+TEST_F(PowerEditorTest, SystemsTheDesignLacksCannotBeLeftOut) {
+    design().Slots[5].MISCSTR[2] = "1111111110";
+    Settle();
+    editor_.Fill();
+    for (const auto exclusion :
+         {PowerEditor::kBackupComputer, PowerEditor::kAuxBridge, PowerEditor::kAccommodation}) {
+        EXPECT_FALSE(editor_.exclusions[exclusion].checked) << exclusion;
+        EXPECT_FALSE(editor_.exclusions[exclusion].enabled) << exclusion;
+    }
+    EXPECT_TRUE(editor_.exclusions[PowerEditor::kCustomFeatures].checked);
+    editor_.exclusions[PowerEditor::kManeuver].checked = false;
+    editor_.Accept();
+    EXPECT_EQ(ExclusionString(), "0111100010");
+
+    design().Slots[20] = catalog().LookupComponent("CO", 2);
+    design().Slots[20].NUMBER = 3;
+    design().Slots[32].NUMBER = 1;
+    design().Accommodations[3] = catalog().LookupComponent("AC", 5);
+    design().Accommodations[3].NUMBER = 4;
+    Settle();
+    editor_.Fill();
+    for (const auto exclusion :
+         {PowerEditor::kBackupComputer, PowerEditor::kAuxBridge, PowerEditor::kAccommodation}) {
+        EXPECT_TRUE(editor_.exclusions[exclusion].enabled) << exclusion;
+    }
+}
+
+TEST_F(PowerEditorTest, DefaultsThenCancelLeavesTheExclusionsAsStored) {
+    design().Slots[5].MISCSTR[2] = "1100000000";
+    editor_.Fill();
+    editor_.Defaults();
+    EXPECT_FALSE(editor_.exclusions[PowerEditor::kManeuver].checked);
+    EXPECT_TRUE(editor_.exclusions[PowerEditor::kEmMask].checked);
+    EXPECT_TRUE(editor_.exclusions[PowerEditor::kWeaponsAndScreens].checked);
+    EXPECT_EQ(editor_.Cancel(), EditorWindow::Closes);
+    EXPECT_EQ(ExclusionString(), "1100000000");
+
+    editor_.Fill();
+    editor_.Defaults();
+    editor_.Accept();
+    EXPECT_EQ(ExclusionString(), "0001100000");
+}
+
+TEST_F(PowerEditorTest, AcceptWithoutChangesKeepsTheDesignFileOnceTheExclusionsAreSet) {
+    editor_.Accept();  // the first one marks the exclusions as set in this editor
+    editor_.Fill();
+    const Design before = design();
+    editor_.Accept();
+    EXPECT_TRUE(SameDesignFile(design(), before));
+}
+
+TEST_F(PowerEditorTest, ListsWithoutASelectionKeepThePlantAndTheCruise) {
+    design().Slots[5].MISCNUM[2] = 1;
+    Settle();
+    editor_.Fill();
+    editor_.plant.Select(std::nullopt);
+    editor_.cruise_g.Select(std::nullopt);
+    editor_.plant_size.text = "30";
+    editor_.Accept();
+    EXPECT_EQ(design().Slots[4].LABEL.trimmed(), "Fusion Plant");
+    EXPECT_EQ(design().Slots[4].KL, 30);
+    EXPECT_EQ(design().Slots[5].MISCNUM[2], 1);
+}
+
+TEST_F(PowerEditorTest, HelpExplainsTheExtendedEnduranceInTwoParagraphs) {
+    editor_.ExplainExtendedEndurance();
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    const std::string& text = prompter_.questions()[0].text;
+    EXPECT_EQ(text.rfind("The cruise G setting is a part", 0), 0u);
+    EXPECT_NE(text.find("'cruise' at\r\n\r\nJump overdrive"), std::string::npos);
+    EXPECT_NE(text.find("though not over 6.  Maneuver"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvane::ui
