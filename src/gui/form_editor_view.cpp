@@ -1,0 +1,227 @@
+#include "gui/form_editor_view.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/qt_text.h"
+
+namespace korvane::gui {
+
+namespace {
+
+constexpr int kLabelWidth = 28;  // a catalog label and "  (TL 12)"
+
+}  // namespace
+
+FormEditorView::FormEditorView(ui::FormEditor& logic)
+    : QWidget(nullptr, Qt::Window), logic_(logic) {
+    setWindowTitle(QtText(logic_.Title()));
+    frame_ = new QGroupBox(QtText(logic_.Frame().caption), this);
+    frame_->setObjectName(QStringLiteral("Frame"));
+    fields_ = new QGridLayout(frame_);
+    fields_->setColumnStretch(1, 1);
+
+    accept_ = new QPushButton(this);
+    accept_->setObjectName(QStringLiteral("accept"));
+    accept_->setDefault(true);
+    connect(accept_, &QPushButton::clicked, this, [this] { Accept(); });
+    bindings_.Bind(*accept_, logic_.accept);
+    cancel_ = new QPushButton(this);
+    cancel_->setObjectName(QStringLiteral("cancel"));
+    connect(cancel_, &QPushButton::clicked, this, [this] { Cancel(); });
+    bindings_.Bind(*cancel_, logic_.cancel);
+    for (QPushButton* button : {accept_, cancel_}) {
+        button->setAutoDefault(true);
+    }
+
+    own_buttons_ = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout;
+    buttons->addLayout(own_buttons_);
+    buttons->addStretch();
+    buttons->addWidget(accept_);
+    buttons->addWidget(cancel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame_, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+}
+
+void FormEditorView::Open() {
+    if (!tab_order_set_) {
+        SetTabOrder();
+        tab_order_set_ = true;
+    }
+    logic_.Fill();
+    Refresh();
+    show();
+    raise();
+    activateWindow();
+}
+
+void FormEditorView::Refresh() {
+    bindings_.Show();
+}
+
+QLineEdit* FormEditorView::NewTextBox(ui::TextBox& box, const char* name,
+                                      std::function<void()> edited, QWidget* parent) {
+    auto* widget = new QLineEdit(parent ? parent : frame_);
+    widget->setObjectName(QString::fromLatin1(name));
+    if (edited) {
+        // What the logic shows in answer to the edit appears at once.
+        bindings_.Bind(*widget, box, [this, edited = std::move(edited)] {
+            edited();
+            Refresh();
+        });
+    } else {
+        bindings_.Bind(*widget, box);
+    }
+    return widget;
+}
+
+QComboBox* FormEditorView::NewComboBox(ui::ListBox& list, const char* name) {
+    auto* widget = new QComboBox(frame_);
+    widget->setObjectName(QString::fromLatin1(name));
+    // Wide enough for a catalog label of 20 characters and what follows it.
+    widget->setMinimumContentsLength(kLabelWidth);
+    widget->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    bindings_.Bind(*widget, list);
+    return widget;
+}
+
+QCheckBox* FormEditorView::NewCheckBox(ui::CheckBox& box, const char* name, QWidget* parent) {
+    auto* widget = new QCheckBox(parent ? parent : frame_);
+    widget->setObjectName(QString::fromLatin1(name));
+    bindings_.Bind(*widget, box);
+    return widget;
+}
+
+QLabel* FormEditorView::NewValueLabel(const ui::Label& label, const char* name) {
+    auto* widget = new QLabel(frame_);
+    widget->setObjectName(QString::fromLatin1(name));
+    bindings_.Bind(*widget, label);
+    return widget;
+}
+
+void FormEditorView::AddField(const ui::Label& caption, QWidget* field,
+                              std::initializer_list<QWidget*> beside) {
+    auto* label = new QLabel(QtText(caption.caption), frame_);
+    label->setBuddy(field);
+    const int row = fields_->rowCount();
+    fields_->addWidget(label, row, 0);
+    InTabOrder(field);
+    if (beside.size() == 0) {
+        fields_->addWidget(field, row, 1, 1, -1);
+        return;
+    }
+    fields_->addWidget(field, row, 1);
+    int column = 2;
+    for (QWidget* widget : beside) {
+        fields_->addWidget(widget, row, column++);
+        InTabOrder(widget);
+    }
+}
+
+void FormEditorView::AddWide(QWidget* widget) {
+    fields_->addWidget(widget, fields_->rowCount(), 0, 1, -1);
+    InTabOrder(widget);
+}
+
+void FormEditorView::InTabOrder(QWidget* widget) {
+    if (widget->focusPolicy() & Qt::TabFocus) {
+        tab_order_.push_back(widget);
+        return;
+    }
+    // A group of controls: its controls in the order they were made.
+    for (QWidget* child : widget->findChildren<QWidget*>()) {
+        if (child->focusPolicy() & Qt::TabFocus) {
+            tab_order_.push_back(child);
+        }
+    }
+}
+
+void FormEditorView::SetTabOrder() {
+    for (int i = 0; i < own_buttons_->count(); ++i) {
+        tab_order_.push_back(own_buttons_->itemAt(i)->widget());
+    }
+    tab_order_.push_back(accept_);
+    tab_order_.push_back(cancel_);
+    for (std::size_t i = 1; i < tab_order_.size(); ++i) {
+        setTabOrder(tab_order_[i - 1], tab_order_[i]);
+    }
+}
+
+QPushButton* FormEditorView::AddButton(const ui::Button& button, const char* name,
+                                       const std::function<void()>& click) {
+    auto* widget = new QPushButton(this);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAutoDefault(true);
+    connect(widget, &QPushButton::clicked, this, click);
+    bindings_.Bind(*widget, button);
+    own_buttons_->addWidget(widget);
+    return widget;
+}
+
+void FormEditorView::Store(const std::function<void()>& action) {
+    action();
+    Refresh();
+    emit designChanged();
+}
+
+void FormEditorView::Accept() {
+    if (logic_.Accept() == ui::EditorWindow::Closes) {
+        emit designChanged();
+        Close();
+    }
+}
+
+void FormEditorView::Cancel() {
+    if (logic_.Cancel() == ui::EditorWindow::Closes) {
+        Close();
+    }
+}
+
+void FormEditorView::Close() {
+    hide();
+    emit closed();
+}
+
+void FormEditorView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible()) {
+        emit minimisedChanged(isMinimized());
+    }
+}
+
+void FormEditorView::closeEvent(QCloseEvent* event) {
+    // The close box cancels; the window is only hidden, to be shown again.
+    event->ignore();
+    Cancel();
+}
+
+// A focused button takes Enter itself (it is an auto-default button); from
+// any other control, Enter accepts.
+void FormEditorView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Accept();
+            return;
+        case Qt::Key_Escape:
+            Cancel();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace korvane::gui

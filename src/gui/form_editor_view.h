@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+#include "gui/editor_bindings.h"
+#include "ui/editors/form_editor.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace korvane::gui {
+
+// The window of a form editor: the section's frame with its fields, labels
+// beside them, and the buttons under it ("Accept", "Cancel" and the editor's
+// own). Enter accepts, Escape and the close box cancel. A window of its own,
+// shown modelessly; it hides itself when its logic closes.
+class FormEditorView : public QWidget {
+    Q_OBJECT
+
+public:
+    // Fills the editor from the design and shows the window.
+    void Open();
+    // Copies the logic's state to the widgets.
+    void Refresh();
+
+signals:
+    // The window hid itself: the window it came from shows again.
+    void closed();
+    // "Accept" or "Check" wrote the controls into the design.
+    void designChanged();
+    // The window was minimised or restored; the totals window follows.
+    void minimisedChanged(bool minimised);
+
+protected:
+    explicit FormEditorView(ui::FormEditor& logic);
+
+    // The widgets of the logic's controls, in the frame and bound to them;
+    // the names let tests and style sheets find them.
+    QLineEdit* NewTextBox(ui::TextBox& box, const char* name, std::function<void()> edited = {},
+                          QWidget* parent = nullptr);
+    QComboBox* NewComboBox(ui::ListBox& list, const char* name);
+    QCheckBox* NewCheckBox(ui::CheckBox& box, const char* name, QWidget* parent = nullptr);
+    QLabel* NewValueLabel(const ui::Label& label, const char* name);
+
+    // A field with its caption before it and, after it, what belongs beside
+    // it; the caption's access key moves to the field.
+    void AddField(const ui::Label& caption, QWidget* field,
+                  std::initializer_list<QWidget*> beside = {});
+    // A widget on a row of its own, across the frame.
+    void AddWide(QWidget* widget);
+    QGroupBox& Frame() { return *frame_; }
+    // A button of the editor's own, before "Accept" and "Cancel".
+    QPushButton* AddButton(const ui::Button& button, const char* name,
+                           const std::function<void()>& click);
+    // Runs a logic action that may store the controls ("Check").
+    void Store(const std::function<void()>& action);
+
+    EditorBindings& bindings() { return bindings_; }
+
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Accept();
+    void Cancel();
+    void Close();
+    // Tab goes through the fields as they stand, row by row, then the buttons.
+    void InTabOrder(QWidget* widget);
+    void SetTabOrder();
+
+    ui::FormEditor& logic_;
+    EditorBindings bindings_;
+    QGroupBox* frame_;
+    QGridLayout* fields_;
+    QHBoxLayout* own_buttons_;
+    QPushButton* accept_;
+    QPushButton* cancel_;
+    std::vector<QWidget*> tab_order_;
+    bool tab_order_set_ = false;
+};
+
+}  // namespace korvane::gui
