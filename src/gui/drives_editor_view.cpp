@@ -47,7 +47,10 @@ DrivesEditorView::DrivesEditorView(ui::DrivesEditor& logic) : FormEditorView(log
     grid->setColumnStretch(2, 1);
     AddWide(options);
 
-    AddButton(logic.check, "check", [this, &logic] { Store([&logic] { logic.Check(); }); });
+    AddButton(logic.check, "check", [this, &logic] {
+        logic.Check();
+        Refresh();
+    });
     Refresh();
 }
 

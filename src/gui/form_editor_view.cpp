@@ -171,15 +171,8 @@ QPushButton* FormEditorView::AddButton(const ui::Button& button, const char* nam
     return widget;
 }
 
-void FormEditorView::Store(const std::function<void()>& action) {
-    action();
-    Refresh();
-    emit designChanged();
-}
-
 void FormEditorView::Accept() {
     if (logic_.Accept() == ui::EditorWindow::Closes) {
-        emit designChanged();
         Close();
     }
 }

@@ -36,8 +36,6 @@ public:
 signals:
     // The window hid itself: the window it came from shows again.
     void closed();
-    // "Accept" or "Check" wrote the controls into the design.
-    void designChanged();
     // The window was minimised or restored; the totals window follows.
     void minimisedChanged(bool minimised);
 
@@ -62,8 +60,6 @@ protected:
     // A button of the editor's own, before "Accept" and "Cancel".
     QPushButton* AddButton(const ui::Button& button, const char* name,
                            const std::function<void()>& click);
-    // Runs a logic action that may store the controls ("Check").
-    void Store(const std::function<void()>& action);
 
     EditorBindings& bindings() { return bindings_; }
 

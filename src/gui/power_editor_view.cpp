@@ -46,7 +46,10 @@ PowerEditorView::PowerEditorView(ui::PowerEditor& logic) : FormEditorView(logic)
     }
     AddWide(exclusions);
 
-    AddButton(logic.check, "check", [this, &logic] { Store([&logic] { logic.Check(); }); });
+    AddButton(logic.check, "check", [this, &logic] {
+        logic.Check();
+        Refresh();
+    });
     AddButton(logic.defaults, "defaults", [this, &logic] {
         logic.Defaults();
         Refresh();

@@ -1,7 +1,8 @@
 #pragma once
 
 // A section editor's window over a session with the standard catalog, with a
-// watchdog for modal dialogs and a count of what the window signalled.
+// watchdog for modal dialogs, a count of the times it closed and of the
+// design-changed notices.
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
+#include "ui/editors/editor_test_support.h"
 
 namespace korvane::gui_test {
 
@@ -28,10 +30,9 @@ class EditorViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         testing::StartTestSession(session_, dir_.path());
-        logic_ = std::make_unique<Logic>(session_, prompter_);
+        logic_ = std::make_unique<Logic>(session_, events_, prompter_);
         view_ = std::make_unique<View>(*logic_);
         QObject::connect(view_.get(), &gui::FormEditorView::closed, [this] { ++closed_; });
-        QObject::connect(view_.get(), &gui::FormEditorView::designChanged, [this] { ++changed_; });
     }
 
     Design& design() { return session_.design; }
@@ -84,10 +85,11 @@ protected:
     testing::TempDir dir_;
     Session session_;
     testing::ScriptedPrompter prompter_;
+    ui::DesignEvents events_{session_.design};
+    ui_test::NoticeCounter notices_{events_};
     std::unique_ptr<Logic> logic_;
     std::unique_ptr<View> view_;
     int closed_ = 0;
-    int changed_ = 0;
 };
 
 }  // namespace korvane::gui_test

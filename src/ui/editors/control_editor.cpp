@@ -20,8 +20,8 @@ std::string RowWithTechLevel(const ComponentRecord& row) {
 
 }  // namespace
 
-ControlEditor::ControlEditor(Session& session, Prompter& prompter)
-    : FormEditor(session, prompter, "Control && Computers") {}
+ControlEditor::ControlEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : FormEditor(session, events, prompter, "Control && Computers") {}
 
 void ControlEditor::FillLists() {
     main_computer.AddItem("No computer", 0);

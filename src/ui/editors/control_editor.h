@@ -9,7 +9,7 @@ namespace korvane::ui {
 // three units, three times the catalog's volume, mass, cost and power.
 class ControlEditor final : public FormEditor {
 public:
-    ControlEditor(Session& session, Prompter& prompter);
+    ControlEditor(Session& session, DesignEvents& events, Prompter& prompter);
 
     using FormEditor::Check;
 

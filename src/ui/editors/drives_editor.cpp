@@ -51,8 +51,8 @@ double OverdriveTonnage(const CheckBox& fitted, const TextBox& tonnage_text) {
 
 }  // namespace
 
-DrivesEditor::DrivesEditor(Session& session, Prompter& prompter)
-    : FormEditor(session, prompter, "Drives") {}
+DrivesEditor::DrivesEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : FormEditor(session, events, prompter, "Drives") {}
 
 void DrivesEditor::FillLists() {
     for (int rating = 0; rating <= kHighestRating; ++rating) {

@@ -9,7 +9,7 @@ namespace korvane::ui {
 // the recalculation sizes the drives and the fuel from them.
 class DrivesEditor final : public FormEditor {
 public:
-    DrivesEditor(Session& session, Prompter& prompter);
+    DrivesEditor(Session& session, DesignEvents& events, Prompter& prompter);
 
     using FormEditor::Check;
 

@@ -7,8 +7,9 @@
 
 namespace korvane::ui {
 
-FormEditor::FormEditor(Session& session, Prompter& prompter, std::string frame_caption)
-    : session_(session), prompter_(prompter), frame_{std::move(frame_caption)} {}
+FormEditor::FormEditor(Session& session, DesignEvents& events, Prompter& prompter,
+                       std::string frame_caption)
+    : session_(session), events_(events), prompter_(prompter), frame_{std::move(frame_caption)} {}
 
 std::string FormEditor::Title() const {
     return AppTitle();
@@ -38,6 +39,7 @@ bool FormEditor::Store() {
     }
     MarkChanged(design());
     Recalculate(design(), catalog(), kRecalcAll);
+    events_.DesignChanged();
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "model/catalog.h"
 #include "model/design.h"
 #include "ui/controls.h"
+#include "ui/design_events.h"
 
 namespace korvane::ui {
 
@@ -18,7 +19,8 @@ enum class EditorWindow { StaysOpen, Closes };
 // time it opens and written back only by "Accept" (or "Check", which stays
 // open); "Cancel" writes nothing. Every change is followed by the whole,
 // settled recalculation, whatever section the editor covers: a single section
-// would leave the figures of the others stale.
+// would leave the figures of the others stale; then the design-changed
+// notice tells every window that shows the design.
 class FormEditor {
 public:
     virtual ~FormEditor() = default;
@@ -44,7 +46,8 @@ public:
     Button cancel{"&Cancel"};
 
 protected:
-    FormEditor(Session& session, Prompter& prompter, std::string frame_caption);
+    FormEditor(Session& session, DesignEvents& events, Prompter& prompter,
+               std::string frame_caption);
 
     // "Check", for the editors that have it: stores and recalculates without
     // closing, then fills the window again. A refused check leaves the window
@@ -66,6 +69,7 @@ private:
     bool Store();
 
     Session& session_;
+    DesignEvents& events_;
     Prompter& prompter_;
     Label frame_;
     bool lists_filled_ = false;

@@ -40,8 +40,8 @@ std::optional<int> LastRowStartingWith(const ListBox& list, char first) {
 
 }  // namespace
 
-HullEditor::HullEditor(Session& session, Prompter& prompter)
-    : FormEditor(session, prompter, "Hull && Basic Data") {}
+HullEditor::HullEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : FormEditor(session, events, prompter, "Hull && Basic Data") {}
 
 void HullEditor::ExplainFreeArmour() {
     prompter().ShowMessage(Title(), kFreeArmourExplained, MessageIcon::Information);

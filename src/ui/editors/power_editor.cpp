@@ -49,8 +49,8 @@ bool HasLowBerths(const Design& design) {
 
 }  // namespace
 
-PowerEditor::PowerEditor(Session& session, Prompter& prompter)
-    : FormEditor(session, prompter, "Power") {}
+PowerEditor::PowerEditor(Session& session, DesignEvents& events, Prompter& prompter)
+    : FormEditor(session, events, prompter, "Power") {}
 
 void PowerEditor::FillLists() {
     ForEachCatalogRow(catalog(), "PP", kPlantRows, [this](const ComponentRecord& row) {

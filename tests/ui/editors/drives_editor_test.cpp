@@ -20,7 +20,7 @@ protected:
 
     ComponentRecord& purifier() { return design().Slots[10]; }
 
-    DrivesEditor editor_{session_, prompter_};
+    DrivesEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(DrivesEditorTest, ListsTheRatingsAndThePurifiers) {

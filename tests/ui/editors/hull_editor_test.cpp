@@ -26,7 +26,7 @@ protected:
         ASSERT_EQ(editor_.Accept(), EditorWindow::Closes);
     }
 
-    HullEditor editor_{session_, prompter_};
+    HullEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(HullEditorTest, ShowsTheDesignInItsControls) {
@@ -181,9 +181,11 @@ TEST_F(HullEditorTest, EveryOtherSectionFollowsTheNewHull) {
 
 TEST_F(HullEditorTest, CancelWritesNothingAndTheNextOpeningShowsTheDesignAgain) {
     const Design before = design();
+    ui_test::NoticeCounter notices(events_);
     editor_.displacement.text = "5000";
     editor_.tech_level.Select(0);
     EXPECT_EQ(editor_.Cancel(), EditorWindow::Closes);
+    EXPECT_EQ(notices.count, 0);
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
     editor_.Fill();

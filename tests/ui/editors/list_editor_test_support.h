@@ -94,6 +94,18 @@ protected:
     testing::ScriptedPrompter prompter_;
 };
 
+// Counts the design-changed notices, as a window that shows the design hears them.
+class NoticeCounter final : public ui::DesignObserver {
+public:
+    explicit NoticeCounter(ui::DesignEvents& events) : subscription_(events.Subscribe(*this)) {}
+    void DesignUpdated(Design&) override { ++count; }
+
+    int count = 0;
+
+private:
+    ui::DesignSubscription subscription_;
+};
+
 // The new design on the standard catalog, as the program starts.
 class StandardCatalogEditorTest : public EditorTest {
 protected:
@@ -109,6 +121,8 @@ protected:
         Recalculate(again, catalog(), kRecalcAll);
         return SameDesignFile(design(), again);
     }
+
+    ui::DesignEvents events_{session_.design};
 };
 
 }  // namespace korvane::ui_test

@@ -25,7 +25,7 @@ protected:
 
     std::string ExclusionString() { return design().Slots[5].MISCSTR[2].str(); }
 
-    PowerEditor editor_{session_, prompter_};
+    PowerEditor editor_{session_, events_, prompter_};
 };
 
 TEST_F(PowerEditorTest, ShowsThePlantTheEnduranceAndItsDaysAndWeeks) {
@@ -82,6 +82,7 @@ TEST_F(PowerEditorTest, AcceptStoresThePlantSizeEnduranceCruiseAndExclusions) {
 // find the design as it was.
 TEST_F(PowerEditorTest, CruiseAtOrAboveTheInstalledDriveIsRefusedAndChangesNothing) {
     const Design before = design();
+    ui_test::NoticeCounter notices(events_);
     editor_.plant.Select(0);
     editor_.plant_size.text = "500";
     editor_.endurance_hours.text = "9";
@@ -94,9 +95,11 @@ TEST_F(PowerEditorTest, CruiseAtOrAboveTheInstalledDriveIsRefusedAndChangesNothi
     EXPECT_EQ(prompter_.questions()[0].title, AppTitle());
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
+    EXPECT_EQ(notices.count, 0);
 
     editor_.cruise_g.Select(1);
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
+    EXPECT_EQ(notices.count, 1) << "the totals window and the title follow";
     EXPECT_EQ(design().Slots[5].MISCNUM[2], 1);
     EXPECT_EQ(design().Slots[4].KL, 500);
 }
