@@ -7,6 +7,8 @@
 // Turrets install: the same for the one free turret entry.
 // Crew Accept: "Accept defaults" in the crew window (every crew position not
 // fixed takes its default), the whole settled recalculation and the new crew lines.
+// Power editor Accept: the plant, its size, the endurance and the exclusions
+// written back, the whole settled recalculation and the design-changed notice.
 #include <benchmark/benchmark.h>
 
 #include <optional>
@@ -18,6 +20,7 @@
 #include "bench/ratio_main.h"
 #include "engine/recalculate.h"
 #include "ui/editors/crew_editor.h"
+#include "ui/editors/power_editor.h"
 #include "ui/editors/sensors_editor.h"
 #include "ui/editors/turrets_editor.h"
 
@@ -106,6 +109,31 @@ void BM_CrewAccept(benchmark::State& state) {
 }
 BENCHMARK(BM_CrewAccept);
 
+void BM_PowerEditorAccept(benchmark::State& state) {
+    Session session;
+    bench::OpenFullDesignSession(session,
+                                 std::filesystem::temp_directory_path() / "korvane-bench-editor");
+    ui::DesignEvents events{session.design};
+    bench::NoQuestions prompter;  // an accepted cruise G asks nothing
+    ui::PowerEditor editor{session, events, prompter};
+    editor.Fill();
+    editor.plant_size.text = "2500";
+    const Design before = session.design;
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.design = before;
+        state.ResumeTiming();
+        if (editor.Accept() != ui::EditorWindow::Closes) {
+            state.SkipWithError("the power editor refused its values");
+            break;
+        }
+    }
+    if (session.design.Slots[Slot::PowerPlant].KL != 2500) {
+        state.SkipWithError("the plant size was not stored");
+    }
+}
+BENCHMARK(BM_PowerEditorAccept);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -113,5 +141,6 @@ int main(int argc, char** argv) {
         argc, argv,
         {{"BM_SensorsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"},
          {"BM_TurretsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"},
-         {"BM_CrewAccept", "BM_FrameAt60Hz/iterations:1/manual_time"}});
+         {"BM_CrewAccept", "BM_FrameAt60Hz/iterations:1/manual_time"},
+         {"BM_PowerEditorAccept", "BM_FrameAt60Hz/iterations:1/manual_time"}});
 }
