@@ -26,16 +26,14 @@ ElectronicsEditorView::ElectronicsEditorView(ui::ElectronicsEditor& logic) : For
     QToolButton* sensors = NewLeadOnButton(&Frame(), "sensors", QStringLiteral("Sensors"));
     QToolButton* communicators =
         NewLeadOnButton(&Frame(), "communicators", QStringLiteral("Communicators"));
-    bindings().Bind(*sensors, logic.sensors);
-    bindings().Bind(*communicators, logic.communicators);
-    const auto lead_on = [this](void (ElectronicsEditorView::*request)()) {
+    bindings().Bind(*sensors, logic.sensors, [this] {
         hide();
-        emit(this->*request)();
-    };
-    connect(sensors, &QToolButton::clicked, this,
-            [lead_on] { lead_on(&ElectronicsEditorView::sensorsRequested); });
-    connect(communicators, &QToolButton::clicked, this,
-            [lead_on] { lead_on(&ElectronicsEditorView::communicatorsRequested); });
+        emit sensorsRequested();
+    });
+    bindings().Bind(*communicators, logic.communicators, [this] {
+        hide();
+        emit communicatorsRequested();
+    });
 
     AddField(logic.avionics_caption, NewComboBox(logic.avionics, "avionics"));
     AddWide(NewCheckBox(logic.em_mask, "em_mask"));

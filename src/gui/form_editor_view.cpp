@@ -33,12 +33,10 @@ FormEditorView::FormEditorView(ui::FormEditor& logic)
     accept_ = new QPushButton(this);
     accept_->setObjectName(QStringLiteral("accept"));
     accept_->setDefault(true);
-    connect(accept_, &QPushButton::clicked, this, [this] { Accept(); });
-    bindings_.Bind(*accept_, logic_.accept);
+    bindings_.Bind(*accept_, logic_.accept, [this] { Accept(); });
     cancel_ = new QPushButton(this);
     cancel_->setObjectName(QStringLiteral("cancel"));
-    connect(cancel_, &QPushButton::clicked, this, [this] { Cancel(); });
-    bindings_.Bind(*cancel_, logic_.cancel);
+    bindings_.Bind(*cancel_, logic_.cancel, [this] { Cancel(); });
     for (QPushButton* button : {accept_, cancel_}) {
         button->setAutoDefault(true);
     }
@@ -165,8 +163,7 @@ QPushButton* FormEditorView::AddButton(const ui::Button& button, const char* nam
     auto* widget = new QPushButton(this);
     widget->setObjectName(QString::fromLatin1(name));
     widget->setAutoDefault(true);
-    connect(widget, &QPushButton::clicked, this, click);
-    bindings_.Bind(*widget, button);
+    bindings_.Bind(*widget, button, click);
     own_buttons_->addWidget(widget);
     return widget;
 }

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "gui/editor_bindings.h"
+#include "gui/control_binding.h"
 #include "ui/editors/form_editor.h"
 
 class QCheckBox;
@@ -61,7 +61,7 @@ protected:
     QPushButton* AddButton(const ui::Button& button, const char* name,
                            const std::function<void()>& click);
 
-    EditorBindings& bindings() { return bindings_; }
+    ControlBindings& bindings() { return bindings_; }
 
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -76,7 +76,7 @@ private:
     void SetTabOrder();
 
     ui::FormEditor& logic_;
-    EditorBindings bindings_;
+    ControlBindings bindings_;
     QGroupBox* frame_;
     QGridLayout* fields_;
     QHBoxLayout* own_buttons_;

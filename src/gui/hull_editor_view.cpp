@@ -25,8 +25,7 @@ HullEditorView::HullEditorView(ui::HullEditor& logic) : FormEditorView(logic) {
     auto* help = new QPushButton(&Frame());
     help->setObjectName(QStringLiteral("free_armour_help"));
     help->setToolTip(QStringLiteral("What 'Free' armour means"));
-    connect(help, &QPushButton::clicked, this, [&logic] { logic.ExplainFreeArmour(); });
-    bindings().Bind(*help, logic.free_armour_help);
+    bindings().Bind(*help, logic.free_armour_help, [&logic] { logic.ExplainFreeArmour(); });
     QLineEdit* description = NewTextBox(logic.description, "description");
     description->setMinimumWidth(description->fontMetrics().horizontalAdvance(QLatin1Char('M')) *
                                  kDescriptionWidth * 2 / 3);

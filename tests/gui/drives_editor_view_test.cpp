@@ -40,7 +40,7 @@ TEST_F(DrivesEditorViewTest, EnterAcceptsAndEscapeCancels) {
     EXPECT_EQ(design().Slots[9].NUMBER, 1);
     EXPECT_EQ(design().Slots[10].MISCNUM[10], 12);
     EXPECT_EQ(closed_, 2);
-    EXPECT_EQ(notices_.count, 1);
+    EXPECT_EQ(notices_.notices, 1);
 }
 
 TEST_F(DrivesEditorViewTest, CheckShowsTheStoredValuesAndStaysOpen) {

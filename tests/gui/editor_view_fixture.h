@@ -21,7 +21,7 @@
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
-#include "ui/editors/editor_test_support.h"
+#include "ui/editors/list_editor_test_support.h"
 
 namespace korvane::gui_test {
 

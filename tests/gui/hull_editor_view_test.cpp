@@ -37,7 +37,7 @@ TEST_F(HullEditorViewTest, EnterAcceptsWhatWasTypedAndChosen) {
     EXPECT_TRUE(design().DesignChanged);
     EXPECT_FALSE(view_->isVisible());
     EXPECT_EQ(closed_, 1);
-    EXPECT_EQ(notices_.count, 1);
+    EXPECT_EQ(notices_.notices, 1);
 }
 
 TEST_F(HullEditorViewTest, EscapeCancelsAndTheNextOpeningShowsTheDesignAgain) {
@@ -48,7 +48,7 @@ TEST_F(HullEditorViewTest, EscapeCancelsAndTheNextOpeningShowsTheDesignAgain) {
     EXPECT_FALSE(design().DesignChanged);
     EXPECT_FALSE(view_->isVisible());
     EXPECT_EQ(closed_, 1);
-    EXPECT_EQ(notices_.count, 0);
+    EXPECT_EQ(notices_.notices, 0);
     view_->Open();
     EXPECT_EQ(TextBox("displacement").text(), QStringLiteral("100"));
 }

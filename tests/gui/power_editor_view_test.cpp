@@ -69,7 +69,7 @@ TEST_F(PowerEditorViewTest, CheckStoresAndStaysOpenAndDefaultsResetTheExclusions
     EXPECT_TRUE(view_->isVisible());
     EXPECT_EQ(design().Slots[5].NUMBER, 2000);
     EXPECT_EQ(design().Slots[5].MISCSTR[2].str().substr(0, 9), "000110000");
-    EXPECT_EQ(notices_.count, 1);
+    EXPECT_EQ(notices_.notices, 1);
     EXPECT_EQ(closed_, 0);
 }
 

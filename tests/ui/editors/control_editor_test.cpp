@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor_test_support.h"
+#include "form_editor_test_support.h"
 #include "ui/editors/power_editor.h"
 
 namespace korvane::ui {
@@ -12,10 +12,10 @@ namespace {
 
 using ui_test::SameDesignFile;
 
-class ControlEditorTest : public ui_test::StandardCatalogEditorTest {
+class ControlEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
-        StandardCatalogEditorTest::SetUp();
+        FormEditorFixture::SetUp();
         editor_.Fill();
     }
 

@@ -4,17 +4,17 @@
 
 #include <string>
 
-#include "editor_test_support.h"
+#include "form_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
 
 using ui_test::SameDesignFile;
 
-class DrivesEditorTest : public ui_test::StandardCatalogEditorTest {
+class DrivesEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
-        StandardCatalogEditorTest::SetUp();
+        FormEditorFixture::SetUp();
         editor_.Fill();
     }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor_test_support.h"
+#include "form_editor_test_support.h"
 #include "model/standard_catalog.h"
 
 namespace korvane::ui {
@@ -12,10 +12,10 @@ namespace {
 
 using ui_test::SameDesignFile;
 
-class ElectronicsEditorTest : public ui_test::StandardCatalogEditorTest {
+class ElectronicsEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
-        StandardCatalogEditorTest::SetUp();
+        FormEditorFixture::SetUp();
         editor_.Fill();
     }
 
@@ -85,7 +85,7 @@ TEST_F(ElectronicsEditorTest, AcceptWithoutChangesKeepsTheDesignFileOnceNoAvioni
     EXPECT_TRUE(SameDesignFile(design(), fitted));
 }
 
-using ElectronicsCatalogTest = ui_test::EditorTest;
+using ElectronicsCatalogTest = ui_test::ListEditorFixture;
 
 TEST_F(ElectronicsCatalogTest, TheAvionicsListEndsAtTheFirstRowWithoutADash) {
     std::vector<ComponentRecord> rows = StandardCatalogRows();
@@ -95,8 +95,7 @@ TEST_F(ElectronicsCatalogTest, TheAvionicsListEndsAtTheFirstRowWithoutADash) {
         }
     }
     OpenCatalog(rows);
-    DesignEvents events{session_.design};
-    ElectronicsEditor editor{session_, events, prompter_};
+    ElectronicsEditor editor{session_, events_, prompter_};
     editor.Fill();
     ASSERT_EQ(editor.avionics.Count(), 3);
     EXPECT_EQ(editor.avionics.Text(2), "Avionics-Standard   ");

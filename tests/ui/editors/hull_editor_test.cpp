@@ -4,18 +4,18 @@
 
 #include <string>
 
-#include "editor_test_support.h"
 #include "engine/status_summary.h"
+#include "form_editor_test_support.h"
 
 namespace korvane::ui {
 namespace {
 
 using ui_test::SameDesignFile;
 
-class HullEditorTest : public ui_test::StandardCatalogEditorTest {
+class HullEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
-        StandardCatalogEditorTest::SetUp();
+        FormEditorFixture::SetUp();
         editor_.Fill();
     }
 
@@ -181,11 +181,10 @@ TEST_F(HullEditorTest, EveryOtherSectionFollowsTheNewHull) {
 
 TEST_F(HullEditorTest, CancelWritesNothingAndTheNextOpeningShowsTheDesignAgain) {
     const Design before = design();
-    ui_test::NoticeCounter notices(events_);
     editor_.displacement.text = "5000";
     editor_.tech_level.Select(0);
     EXPECT_EQ(editor_.Cancel(), EditorWindow::Closes);
-    EXPECT_EQ(notices.count, 0);
+    EXPECT_EQ(notices_.notices, 0);
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
     editor_.Fill();

@@ -1,8 +1,7 @@
 #pragma once
 
 // A session over a small catalog of the test's own, for the section editors'
-// logic: each test names exactly the rows it needs; or over the standard
-// catalog, for the form editors, which pick its rows by position.
+// logic: each test names exactly the rows it needs.
 
 #include <gtest/gtest.h>
 
@@ -14,10 +13,8 @@
 
 #include "app/new_design.h"
 #include "app/session.h"
-#include "engine/recalculate.h"
 #include "files/design_file.h"
 #include "model/catalog_store.h"
-#include "model/standard_catalog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "ui/design_events.h"
@@ -92,37 +89,6 @@ protected:
     ui::DesignEvents events_{session_.design};
     NoticeCounter notices_{events_};
     testing::ScriptedPrompter prompter_;
-};
-
-// Counts the design-changed notices, as a window that shows the design hears them.
-class NoticeCounter final : public ui::DesignObserver {
-public:
-    explicit NoticeCounter(ui::DesignEvents& events) : subscription_(events.Subscribe(*this)) {}
-    void DesignUpdated(Design&) override { ++count; }
-
-    int count = 0;
-
-private:
-    ui::DesignSubscription subscription_;
-};
-
-// The new design on the standard catalog, as the program starts.
-class StandardCatalogEditorTest : public EditorTest {
-protected:
-    void SetUp() override { OpenCatalog(StandardCatalogRows(), 15); }
-
-    Catalog& catalog() { return session_.catalog->Features(); }
-    // Recalculates after the test changed the design behind the editor's back.
-    void Settle() { Recalculate(design(), catalog(), kRecalcAll); }
-    // Whether a further whole recalculation would change nothing: the editor
-    // left every section's figures up to date.
-    ::testing::AssertionResult Settled() {
-        Design again = design();
-        Recalculate(again, catalog(), kRecalcAll);
-        return SameDesignFile(design(), again);
-    }
-
-    ui::DesignEvents events_{session_.design};
 };
 
 }  // namespace korvane::ui_test

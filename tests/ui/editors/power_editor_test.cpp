@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor_test_support.h"
+#include "form_editor_test_support.h"
 #include "reports/number_format.h"
 
 namespace korvane::ui {
@@ -12,10 +12,10 @@ namespace {
 
 using ui_test::SameDesignFile;
 
-class PowerEditorTest : public ui_test::StandardCatalogEditorTest {
+class PowerEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
-        StandardCatalogEditorTest::SetUp();
+        FormEditorFixture::SetUp();
         design().Slots[4] = catalog().LookupComponent("PP", 7);
         design().Slots[4].KL = 20;
         design().Slots[8].USP = "2";
@@ -82,7 +82,6 @@ TEST_F(PowerEditorTest, AcceptStoresThePlantSizeEnduranceCruiseAndExclusions) {
 // find the design as it was.
 TEST_F(PowerEditorTest, CruiseAtOrAboveTheInstalledDriveIsRefusedAndChangesNothing) {
     const Design before = design();
-    ui_test::NoticeCounter notices(events_);
     editor_.plant.Select(0);
     editor_.plant_size.text = "500";
     editor_.endurance_hours.text = "9";
@@ -95,11 +94,11 @@ TEST_F(PowerEditorTest, CruiseAtOrAboveTheInstalledDriveIsRefusedAndChangesNothi
     EXPECT_EQ(prompter_.questions()[0].title, AppTitle());
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
-    EXPECT_EQ(notices.count, 0);
+    EXPECT_EQ(notices_.notices, 0);
 
     editor_.cruise_g.Select(1);
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
-    EXPECT_EQ(notices.count, 1) << "the totals window and the title follow";
+    EXPECT_EQ(notices_.notices, 1) << "the totals window and the title follow";
     EXPECT_EQ(design().Slots[5].MISCNUM[2], 1);
     EXPECT_EQ(design().Slots[4].KL, 500);
 }
