@@ -1,0 +1,120 @@
+#include "gui/section_editor_host.h"
+
+#include <QWidget>
+
+#include <utility>
+
+#include "gui/control_editor_view.h"
+#include "gui/drives_editor_view.h"
+#include "gui/electronics_editor_view.h"
+#include "gui/hull_editor_view.h"
+#include "gui/list_editor_view.h"
+#include "gui/power_editor_view.h"
+#include "gui/sensors_editor_view.h"
+
+namespace korvane::gui {
+
+SectionEditorHost::SectionEditorHost(Session& session, ui::DesignEvents& events, Prompter& prompter,
+                                     QWidget& main_window,
+                                     std::function<void(bool)> follow_minimised)
+    : session_(session),
+      events_(events),
+      prompter_(prompter),
+      main_window_(main_window),
+      follow_minimised_(std::move(follow_minimised)) {}
+
+SectionEditorHost::~SectionEditorHost() = default;
+
+template <typename Logic, typename View>
+View& SectionEditorHost::Made(Window<Logic, View>& window) {
+    if (!window.view) {
+        window.logic = std::make_unique<Logic>(session_, events_, prompter_);
+        window.view = std::make_unique<View>(*window.logic);
+        QObject::connect(window.view.get(), &FormEditorView::closed, &context_,
+                         [this] { main_window_.show(); });
+        QObject::connect(window.view.get(), &FormEditorView::minimisedChanged, &context_,
+                         follow_minimised_);
+    }
+    return *window.view;
+}
+
+template <typename Logic, typename View>
+View& SectionEditorHost::MadeUnderElectronics(Window<Logic, View>& window) {
+    if (!window.view) {
+        window.logic = std::make_unique<Logic>(session_, events_, prompter_);
+        window.view = std::make_unique<View>(*window.logic);
+        QObject::connect(window.view.get(), &ListEditorView::done, &context_,
+                         [this](ui::ParentWindow) { ElectronicsEditor().show(); });
+        QObject::connect(window.view.get(), &ListEditorView::minimisedChanged, &context_,
+                         follow_minimised_);
+    }
+    return *window.view;
+}
+
+HullEditorView& SectionEditorHost::HullEditor() {
+    return Made(hull_);
+}
+
+PowerEditorView& SectionEditorHost::PowerEditor() {
+    return Made(power_);
+}
+
+DrivesEditorView& SectionEditorHost::DrivesEditor() {
+    return Made(drives_);
+}
+
+ControlEditorView& SectionEditorHost::ControlEditor() {
+    return Made(control_);
+}
+
+ElectronicsEditorView& SectionEditorHost::ElectronicsEditor() {
+    if (!electronics_.view) {
+        ElectronicsEditorView& view = Made(electronics_);
+        QObject::connect(&view, &ElectronicsEditorView::sensorsRequested, &context_,
+                         [this] { LeadOn(SensorsEditor()); });
+        QObject::connect(&view, &ElectronicsEditorView::communicatorsRequested, &context_,
+                         [this] { LeadOn(CommunicatorsEditor()); });
+    }
+    return *electronics_.view;
+}
+
+SensorsEditorView& SectionEditorHost::SensorsEditor() {
+    return MadeUnderElectronics(sensors_);
+}
+
+ListEditorView& SectionEditorHost::CommunicatorsEditor() {
+    return MadeUnderElectronics(communicators_);
+}
+
+void SectionEditorHost::OpenHullEditor() {
+    Open(HullEditor());
+}
+
+void SectionEditorHost::OpenPowerEditor() {
+    Open(PowerEditor());
+}
+
+void SectionEditorHost::OpenDrivesEditor() {
+    Open(DrivesEditor());
+}
+
+void SectionEditorHost::OpenElectronicsEditor() {
+    Open(ElectronicsEditor());
+}
+
+void SectionEditorHost::OpenControlEditor() {
+    Open(ControlEditor());
+}
+
+void SectionEditorHost::Open(FormEditorView& editor) {
+    main_window_.hide();
+    editor.Open();
+}
+
+void SectionEditorHost::LeadOn(QWidget& list_editor) {
+    list_editor.show();
+    list_editor.raise();
+    list_editor.activateWindow();
+}
+
+}  // namespace korvane::gui

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+#include "app/prompter.h"
+#include "app/session.h"
+#include "ui/design_events.h"
+#include "ui/editors/communicators_editor.h"
+#include "ui/editors/control_editor.h"
+#include "ui/editors/drives_editor.h"
+#include "ui/editors/electronics_editor.h"
+#include "ui/editors/hull_editor.h"
+#include "ui/editors/power_editor.h"
+#include "ui/editors/sensors_editor.h"
+
+class QWidget;
+
+namespace korvane::gui {
+
+class ControlEditorView;
+class DrivesEditorView;
+class ElectronicsEditorView;
+class FormEditorView;
+class HullEditorView;
+class ListEditorView;
+class PowerEditorView;
+class SensorsEditorView;
+
+// The section editors of the desktop program, each window made on first use
+// and afterwards only hidden and shown again. Only one section window is on
+// screen at a time: opening an editor hides the main window, an editor that
+// leads on to another hides itself, and closing an editor shows the window it
+// came from. The totals window follows the minimise state of whichever
+// editor is on screen.
+class SectionEditorHost {
+public:
+    // `follow_minimised` hides (true) or shows (false) the totals window.
+    SectionEditorHost(Session& session, ui::DesignEvents& events, Prompter& prompter,
+                      QWidget& main_window, std::function<void(bool)> follow_minimised);
+    ~SectionEditorHost();
+    SectionEditorHost(const SectionEditorHost&) = delete;
+    SectionEditorHost& operator=(const SectionEditorHost&) = delete;
+
+    // The main window's section buttons: the editor, filled from the design.
+    void OpenHullEditor();
+    void OpenPowerEditor();
+    void OpenDrivesEditor();
+    void OpenElectronicsEditor();
+    void OpenControlEditor();
+
+    // The windows, as made on first use.
+    HullEditorView& HullEditor();
+    PowerEditorView& PowerEditor();
+    DrivesEditorView& DrivesEditor();
+    ElectronicsEditorView& ElectronicsEditor();
+    ControlEditorView& ControlEditor();
+    SensorsEditorView& SensorsEditor();
+    ListEditorView& CommunicatorsEditor();
+
+private:
+    template <typename Logic, typename View>
+    struct Window {
+        std::unique_ptr<Logic> logic;
+        std::unique_ptr<View> view;
+    };
+
+    // Makes a form editor that goes back to the main window when it closes.
+    template <typename Logic, typename View>
+    View& Made(Window<Logic, View>& window);
+    // Makes a list editor that goes back to the electronics editor when done.
+    template <typename Logic, typename View>
+    View& MadeUnderElectronics(Window<Logic, View>& window);
+    // Hides the main window and shows the editor, filled from the design.
+    void Open(FormEditorView& editor);
+    // Shows a list editor the electronics editor led on to; that one has hidden itself.
+    void LeadOn(QWidget& list_editor);
+
+    Session& session_;
+    ui::DesignEvents& events_;
+    Prompter& prompter_;
+    QWidget& main_window_;
+    std::function<void(bool)> follow_minimised_;
+    // Lets the connections end with the host.
+    QObject context_;
+
+    Window<ui::HullEditor, HullEditorView> hull_;
+    Window<ui::PowerEditor, PowerEditorView> power_;
+    Window<ui::DrivesEditor, DrivesEditorView> drives_;
+    Window<ui::ElectronicsEditor, ElectronicsEditorView> electronics_;
+    Window<ui::ControlEditor, ControlEditorView> control_;
+    Window<ui::SensorsEditor, SensorsEditorView> sensors_;
+    Window<ui::CommunicatorsEditor, ListEditorView> communicators_;
+};
+
+}  // namespace korvane::gui
