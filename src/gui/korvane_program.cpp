@@ -7,6 +7,7 @@
 #include "gui/batch_window_view.h"
 #include "gui/feature_section_windows.h"
 #include "gui/main_window_view.h"
+#include "gui/section_editor_host.h"
 #include "gui/splash_window.h"
 #include "gui/text_window_view.h"
 #include "gui/totals_window_view.h"
@@ -38,6 +39,7 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, events_);
     WireMainWindow();
     AddFeatureSectionEditors();
+    AddFormEditors();
 
     if (!ui::StartSession(session_, prompter_, events_, ConfigurationPlacesFromEnvironment())) {
         QApplication::restoreOverrideCursor();
@@ -64,6 +66,20 @@ void KorvaneProgram::AddFeatureSectionEditors() {
     AddSectionEditor(ui::Section::Crew, [this] { feature_windows_->OpenCrew(); });
     AddSectionEditor(ui::Section::Craft, [this] { feature_windows_->OpenCraft(); });
     AddSectionEditor(ui::Section::Other, [this] { feature_windows_->OpenOtherFeatures(); });
+}
+
+void KorvaneProgram::AddFormEditors() {
+    section_editors_host_ = std::make_unique<SectionEditorHost>(
+        session_, events_, prompter_, *main_view_, [this](bool minimised) {
+            totals_.MainWindowResized(minimised);
+            totals_view_->Refresh();
+        });
+    SectionEditorHost& host = *section_editors_host_;
+    AddSectionEditor(ui::Section::Hull, [&host] { host.OpenHullEditor(); });
+    AddSectionEditor(ui::Section::Power, [&host] { host.OpenPowerEditor(); });
+    AddSectionEditor(ui::Section::Drives, [&host] { host.OpenDrivesEditor(); });
+    AddSectionEditor(ui::Section::Electronics, [&host] { host.OpenElectronicsEditor(); });
+    AddSectionEditor(ui::Section::Control, [&host] { host.OpenControlEditor(); });
 }
 
 void KorvaneProgram::WireMainWindow() {

@@ -22,6 +22,7 @@
 namespace korvane::gui {
 
 class MainWindowView;
+class SectionEditorHost;
 class TotalsWindowView;
 class BatchWindowView;
 class TextWindowView;
@@ -52,6 +53,7 @@ public:
     void AddSectionEditor(ui::Section section, std::function<void()> open);
 
     MainWindowView& MainWindow() { return *main_view_; }
+    SectionEditorHost& SectionEditors() { return *section_editors_host_; }
     TotalsWindowView& TotalsWindow() { return *totals_view_; }
     // Made on first use, as the text window is.
     BatchWindowView& BatchWindow();
@@ -60,6 +62,8 @@ private:
     void WireMainWindow();
     // The crew, craft and other-features sections' windows.
     void AddFeatureSectionEditors();
+    // The hull, power, drives, electronics and control sections' editors.
+    void AddFormEditors();
     void ShowTextWindow();
     void ShowBatchWindow();
     void ShowAbout();
@@ -79,6 +83,7 @@ private:
 
     std::unique_ptr<TotalsWindowView> totals_view_;
     std::unique_ptr<MainWindowView> main_view_;
+    std::unique_ptr<SectionEditorHost> section_editors_host_;
     std::unique_ptr<TextWindowView> text_window_view_;
     std::unique_ptr<BatchWindowView> batch_view_;
     std::unique_ptr<FeatureSectionWindows> feature_windows_;

@@ -47,7 +47,13 @@ TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
     EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 100")));
 
     // A section without an editor has its button and label greyed.
-    EXPECT_FALSE(Button(MainWindowCommand::Hull)->isEnabled());
+    EXPECT_FALSE(Button(MainWindowCommand::Craft)->isEnabled());
+    EXPECT_EQ(Button(MainWindowCommand::Craft)->toolTip(), QStringLiteral("Subordinate craft"));
+    for (const MainWindowCommand form_editor :
+         {MainWindowCommand::Hull, MainWindowCommand::Power, MainWindowCommand::Drives,
+          MainWindowCommand::Electronics, MainWindowCommand::Control}) {
+        EXPECT_TRUE(Button(form_editor)->isEnabled());
+    }
     EXPECT_EQ(Button(MainWindowCommand::Hull)->toolTip(), QStringLiteral("Hull & basic data"));
     EXPECT_TRUE(Button(MainWindowCommand::Recalculate)->isEnabled());
     EXPECT_EQ(Button(MainWindowCommand::LoadDesign)->toolTip(),
@@ -57,17 +63,17 @@ TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
 
 TEST_F(MainWindowViewTest, ASectionButtonOpensTheEditorAddedForIt) {
     int opened = 0;
-    program_.AddSectionEditor(ui::Section::Power, [&opened] { ++opened; });
+    program_.AddSectionEditor(ui::Section::Craft, [&opened] { ++opened; });
     ASSERT_TRUE(Start());
-    EXPECT_FALSE(Button(MainWindowCommand::Hull)->isEnabled());
-    ASSERT_TRUE(Button(MainWindowCommand::Power)->isEnabled());
-    Button(MainWindowCommand::Power)->click();
+    EXPECT_FALSE(Button(MainWindowCommand::Crew)->isEnabled());
+    ASSERT_TRUE(Button(MainWindowCommand::Craft)->isEnabled());
+    Button(MainWindowCommand::Craft)->click();
     EXPECT_EQ(opened, 1);
 
-    int hull_opened = 0;
-    program_.AddSectionEditor(ui::Section::Hull, [&hull_opened] { ++hull_opened; });
-    Button(MainWindowCommand::Hull)->click();
-    EXPECT_EQ(hull_opened, 1) << "an editor added after the start counts at once";
+    int crew_opened = 0;
+    program_.AddSectionEditor(ui::Section::Crew, [&crew_opened] { ++crew_opened; });
+    Button(MainWindowCommand::Crew)->click();
+    EXPECT_EQ(crew_opened, 1) << "an editor added after the start counts at once";
     EXPECT_EQ(opened, 1);
 }
 
