@@ -2,8 +2,12 @@
 # Takes the screenshots of the README: runs korvane under Xvfb with a small
 # window manager, on a fleet of three designs in a scratch home
 # (/tmp/korvane-demo), and clicks its way to the choice dialog and the batch
-# window. The click positions suit the Fusion style at 96 dpi; LAST_EDITS_X/_Y,
-# BULK_X/_Y and RUN_X/_Y move them.
+# window; then the crew, craft and other-features windows on a ship the
+# keyboard fills, and the other section editors on a warship with sensors and
+# communicators fitted (vigilant.k2d, beside this script). The click
+# positions suit the Fusion style at 96 dpi; LAST_EDITS_X/_Y, BULK_X/_Y,
+# RUN_X/_Y and SECTION_X with HULL_Y, POWER_Y, DRIVES_Y, ELECTRONICS_Y and
+# CONTROL_Y move them.
 # Needs xvfb, xauth, openbox, xdotool and imagemagick (for the screenshots only).
 # Usage: docs/screenshots/take_screenshots.sh BUILD_DIR
 set -euo pipefail
@@ -172,3 +176,54 @@ crew=$(window '^Korvane v[0-9.]*$' "$totals")
 sleep 1
 import -frame -window "$crew" "$shots/crew-window.png"
 keys alt+d
+
+# --- The hull, power, drives, electronics and control editors on a warship
+# with sensors and communicators fitted, each opened by its button in "Design Options" and
+# closed again with Escape.
+kill "$korvane_pid"
+wait "$korvane_pid" 2>/dev/null || true
+cp "$shots/vigilant.k2d" "$home/fleet/"
+"$build/src/korvane" "$home/fleet/vigilant.k2d" &
+korvane_pid=$!
+main=$(window '^Korvane v[0-9.]* - vigilant.k2d$')
+totals=$(window '^Korvane v[0-9.]*$')
+sleep 1
+
+open_editor() {  # clicks the section button at height $1 and prints the editor's window id
+    click "$main" "${SECTION_X:-42}" "$1"
+    local editor
+    editor=$(window '^Korvane v[0-9.]*$' "$totals")
+    xdotool windowactivate --sync "$editor"
+    sleep 0.5
+    echo "$editor"
+}
+
+shoot_editor() {  # the editor at button height $1, saved as $2, then cancelled
+    local editor
+    editor=$(open_editor "$1")
+    import -frame -window "$editor" "$shots/$2"
+    xdotool key Escape
+    sleep 0.5
+}
+
+shoot_editor "${HULL_Y:-133}" hull-editor.png
+shoot_editor "${POWER_Y:-174}" power-editor.png
+shoot_editor "${DRIVES_Y:-215}" drives-editor.png
+shoot_editor "${CONTROL_Y:-338}" control-editor.png
+
+# Electronics, then the sensors and communicators editors it leads on to
+# (Alt+S and Alt+M reach their buttons, "Done" is Alt+D).
+electronics=$(open_editor "${ELECTRONICS_Y:-256}")
+import -frame -window "$electronics" "$shots/electronics-editor.png"
+for list in "s sensors-editor.png" "m communicators-editor.png"; do
+    read -r key name <<<"$list"
+    xdotool key "alt+$key" space
+    editor=$(window '^Korvane v[0-9.]*$' "$totals")
+    xdotool windowactivate --sync "$editor"
+    sleep 0.5
+    import -frame -window "$editor" "$shots/$name"
+    xdotool key alt+d
+    sleep 0.5
+    xdotool windowactivate --sync "$electronics"
+done
+xdotool key Escape
