@@ -42,8 +42,9 @@ TEST_F(ControlEditorViewTest, EscapeCancelsAndCheckStaysOpen) {
     EXPECT_EQ(TextBox("large_holodisplays").text(), QStringLiteral("2"));
 }
 
-TEST_F(ControlEditorViewTest, TabReachesEveryControlRowByRow) {
+TEST_F(ControlEditorViewTest, TabReachesEveryControlRowByRowAndAccessKeysAreDistinct) {
     view_->Open();
+    EXPECT_TRUE(DistinctAccessKeys());
     EXPECT_EQ(TabChain("main_computer"),
               "main_computer backup_computer control_panels heads_up_displays large_holodisplays "
               "head_up_holodisplays auxiliary_bridge check accept cancel ");

@@ -52,8 +52,9 @@ TEST_F(DrivesEditorViewTest, CheckShowsTheStoredValuesAndStaysOpen) {
     EXPECT_EQ(TextBox("hours_to_purify").text(), QStringLiteral("12"));
 }
 
-TEST_F(DrivesEditorViewTest, TabReachesEveryControlRowByRow) {
+TEST_F(DrivesEditorViewTest, TabReachesEveryControlRowByRowAndAccessKeysAreDistinct) {
     view_->Open();
+    EXPECT_TRUE(DistinctAccessKeys());
     EXPECT_EQ(TabChain("jump_drive"),
               "jump_drive maneuver_drive extra_jump_fuel purifiers hours_to_purify scoops "
               "low_maintenance_maneuver low_maintenance_jump high_performance_maneuver "

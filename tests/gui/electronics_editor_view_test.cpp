@@ -52,8 +52,9 @@ TEST_F(ElectronicsEditorViewTest, SensorsAndCommunicatorsLeadOnWithoutStoring) {
     EXPECT_EQ(communicators, 1);
 }
 
-TEST_F(ElectronicsEditorViewTest, TabReachesEveryControlRowByRow) {
+TEST_F(ElectronicsEditorViewTest, TabReachesEveryControlRowByRowAndAccessKeysAreDistinct) {
     view_->Open();
+    EXPECT_TRUE(DistinctAccessKeys());
     EXPECT_EQ(TabChain("avionics"), "avionics em_mask sensors communicators accept cancel ");
 }
 

@@ -53,8 +53,9 @@ TEST_F(HullEditorViewTest, EscapeCancelsAndTheNextOpeningShowsTheDesignAgain) {
     EXPECT_EQ(TextBox("displacement").text(), QStringLiteral("100"));
 }
 
-TEST_F(HullEditorViewTest, TabReachesEveryControlRowByRow) {
+TEST_F(HullEditorViewTest, TabReachesEveryControlRowByRowAndAccessKeysAreDistinct) {
     view_->Open();
+    EXPECT_TRUE(DistinctAccessKeys());
     EXPECT_EQ(TabChain("displacement"),
               "displacement configuration streamlining armour_type armour_value free_armour "
               "free_armour_help description classification tech_level accept cancel ");

@@ -73,8 +73,9 @@ TEST_F(PowerEditorViewTest, CheckStoresAndStaysOpenAndDefaultsResetTheExclusions
     EXPECT_EQ(closed_, 0);
 }
 
-TEST_F(PowerEditorViewTest, TabReachesEveryControlRowByRow) {
+TEST_F(PowerEditorViewTest, TabReachesEveryControlRowByRowAndAccessKeysAreDistinct) {
     view_->Open();
+    EXPECT_TRUE(DistinctAccessKeys());
     EXPECT_EQ(TabChain("plant"),
               "plant plant_size endurance_hours cruise_g exclusion_0 exclusion_1 exclusion_2 "
               "exclusion_3 exclusion_4 exclusion_5 exclusion_6 exclusion_7 exclusion_8 check "

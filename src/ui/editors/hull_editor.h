@@ -27,7 +27,7 @@ public:
     Button free_armour_help{"?"};
     Label description_caption{"D&escription:"};
     TextBox description;  // the ship's name, 50 characters
-    Label classification_caption{"C&lassification:"};
+    Label classification_caption{"Cla&ssification:"};
     ListBox classification;  // "A Merchant" …; item data the type letter decoded
     Label tech_level_caption{"Tech &Level"};
     ListBox tech_level;  // the digit codes of 9 to 21
