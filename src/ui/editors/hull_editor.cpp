@@ -1,5 +1,6 @@
 #include "ui/editors/hull_editor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -94,7 +95,8 @@ bool HullEditor::StoreControls() {
     ship.SetShipName(description.text.substr(0, kDescriptionWidth));
 
     slots[1].KL = NumberIn(displacement) * kKlPerTon;
-    ship.Environment[4].NUMBER = std::floor(slots[1].KL / kKlPerAirlock);
+    // A hull of no size, or a negative one, has no airlocks (not a negative count).
+    ship.Environment[4].NUMBER = std::max(0.0, std::floor(slots[1].KL / kKlPerAirlock));
 
     if (const std::optional<int> row = configuration.Selected()) {
         slots[2] = catalog().LookupComponent("CN", *row + 1);

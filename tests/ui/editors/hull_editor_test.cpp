@@ -70,6 +70,20 @@ TEST_F(HullEditorTest, DisplacementSetsTheHullVolumeAndOneAirlockPerHundredTons)
     EXPECT_EQ(design().DesignValid(), 0) << "a hull of no volume is reported, not computed";
 }
 
+// A number beyond any hull reaches neither the design file nor the screen as
+// infinity: the recalculation reports it and the design is unsound.
+TEST_F(HullEditorTest, DisplacementsBeyondReasonAreReportedNotStored) {
+    for (const char* tons : {"1e308", "-100"}) {
+        AcceptDisplacement(tons);
+        const std::string file = ui_test::DesignFileText(design());
+        EXPECT_EQ(file.find("inf"), std::string::npos) << tons;
+        EXPECT_EQ(file.find("nan"), std::string::npos) << tons;
+        EXPECT_EQ(design().DesignValid(), 0) << tons;
+        EXPECT_FALSE(design().Problems.empty()) << tons;
+        EXPECT_GE(design().Environment[4].NUMBER, 0) << tons;
+    }
+}
+
 TEST_F(HullEditorTest, DescriptionIsCutAtFiftyCharactersAndShownPadded) {
     const std::string sixty = "Imperial Scout Courier of the Far Frontier, Mark II Variant";
     editor_.description.text = sixty + "X";
