@@ -30,25 +30,20 @@ View& SectionEditorHost::Made(Window<Logic, View>& window) {
     if (!window.view) {
         window.logic = std::make_unique<Logic>(session_, events_, prompter_);
         window.view = std::make_unique<View>(*window.logic);
-        QObject::connect(window.view.get(), &FormEditorView::closed, &context_,
-                         [this] { main_window_.show(); });
-        QObject::connect(window.view.get(), &FormEditorView::minimisedChanged, &context_,
-                         follow_minimised_);
+        QObject::connect(window.view.get(), &View::minimisedChanged, &context_, follow_minimised_);
+        GoBackFrom(*window.view);
     }
     return *window.view;
 }
 
-template <typename Logic, typename View>
-View& SectionEditorHost::MadeUnderElectronics(Window<Logic, View>& window) {
-    if (!window.view) {
-        window.logic = std::make_unique<Logic>(session_, events_, prompter_);
-        window.view = std::make_unique<View>(*window.logic);
-        QObject::connect(window.view.get(), &ListEditorView::done, &context_,
-                         [this](ui::ParentWindow) { ElectronicsEditor().show(); });
-        QObject::connect(window.view.get(), &ListEditorView::minimisedChanged, &context_,
-                         follow_minimised_);
-    }
-    return *window.view;
+void SectionEditorHost::GoBackFrom(FormEditorView& editor) {
+    QObject::connect(&editor, &FormEditorView::closed, &context_, [this] { main_window_.show(); });
+}
+
+// The list editors here are those the electronics editor leads on to.
+void SectionEditorHost::GoBackFrom(ListEditorView& editor) {
+    QObject::connect(&editor, &ListEditorView::done, &context_,
+                     [this](ui::ParentWindow) { ElectronicsEditor().show(); });
 }
 
 HullEditorView& SectionEditorHost::HullEditor() {
@@ -79,11 +74,11 @@ ElectronicsEditorView& SectionEditorHost::ElectronicsEditor() {
 }
 
 SensorsEditorView& SectionEditorHost::SensorsEditor() {
-    return MadeUnderElectronics(sensors_);
+    return Made(sensors_);
 }
 
 ListEditorView& SectionEditorHost::CommunicatorsEditor() {
-    return MadeUnderElectronics(communicators_);
+    return Made(communicators_);
 }
 
 void SectionEditorHost::OpenHullEditor() {

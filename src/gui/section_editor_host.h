@@ -66,12 +66,13 @@ private:
         std::unique_ptr<View> view;
     };
 
-    // Makes a form editor that goes back to the main window when it closes.
+    // The window, made on first use.
     template <typename Logic, typename View>
     View& Made(Window<Logic, View>& window);
-    // Makes a list editor that goes back to the electronics editor when done.
-    template <typename Logic, typename View>
-    View& MadeUnderElectronics(Window<Logic, View>& window);
+    // Closing a form editor shows the main window again; "Done" in a list
+    // editor shows the electronics editor.
+    void GoBackFrom(FormEditorView& editor);
+    void GoBackFrom(ListEditorView& editor);
     // Hides the main window and shows the editor, filled from the design.
     void Open(FormEditorView& editor);
     // Shows a list editor the electronics editor led on to; that one has hidden itself.
