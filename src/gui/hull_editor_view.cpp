@@ -22,6 +22,7 @@ HullEditorView::HullEditorView(ui::HullEditor& logic) : FormEditorView(logic) {
     QLineEdit* displacement = NewTextBox(logic.displacement, "displacement");
     QComboBox* streamlining = NewComboBox(logic.streamlining, "streamlining");
     streamlining->setMinimumContentsLength(0);
+    streamlining->setToolTip(QStringLiteral("Streamlining"));
     auto* help = new QPushButton(&Frame());
     help->setObjectName(QStringLiteral("free_armour_help"));
     help->setToolTip(QStringLiteral("What 'Free' armour means"));

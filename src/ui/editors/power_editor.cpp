@@ -60,7 +60,6 @@ void PowerEditor::FillLists() {
     for (int g = 0; g <= kHighestCruiseG; ++g) {
         cruise_g.AddItem(std::to_string(g), g);
     }
-    Defaults();
 }
 
 void PowerEditor::ShowDesign() {
