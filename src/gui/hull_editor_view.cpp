@@ -28,6 +28,9 @@ HullEditorView::HullEditorView(ui::HullEditor& logic) : FormEditorView(logic) {
     help->setToolTip(QStringLiteral("What 'Free' armour means"));
     bindings().Bind(*help, logic.free_armour_help, [&logic] { logic.ExplainFreeArmour(); });
     QLineEdit* description = NewTextBox(logic.description, "description");
+    // The name is stored in 50 characters: what the box shows is what is kept,
+    // and nothing typed after that is cut away unseen.
+    description->setMaxLength(kDescriptionWidth);
     description->setMinimumWidth(description->fontMetrics().horizontalAdvance(QLatin1Char('M')) *
                                  kDescriptionWidth * 2 / 3);
 

@@ -61,6 +61,14 @@ TEST_F(HullEditorViewTest, TabReachesEveryControlRowByRowAndAccessKeysAreDistinc
               "free_armour_help description classification tech_level accept cancel ");
 }
 
+TEST_F(HullEditorViewTest, TheDescriptionTakesNoMoreThanTheNameKeeps) {
+    view_->Open();
+    Type("description", QString(60, QLatin1Char('x')));
+    EXPECT_EQ(TextBox("description").text().size(), 50);
+    Press("description", Qt::Key_Return);
+    EXPECT_EQ(design().ShipName(), std::string(50, 'x'));
+}
+
 TEST_F(HullEditorViewTest, QuestionMarkExplainsTheHouseRule) {
     view_->Open();
     Find<QPushButton>("free_armour_help").click();
