@@ -22,9 +22,9 @@ TEST_F(ControlEditorViewTest, OpensWithTheDesignsValuesAndEnterAccepts) {
     Type("heads_up_displays", QStringLiteral("3"));
     Find<QCheckBox>("auxiliary_bridge").setChecked(true);
     Press("heads_up_displays", Qt::Key_Return);
-    EXPECT_EQ(design().Slots[20].NUMBER, 3);
-    EXPECT_EQ(design().Slots[22].MISCNUM[1], 3);
-    EXPECT_EQ(design().Slots[32].NUMBER, 1);
+    EXPECT_EQ(design().Slots[Slot::BackupComputer].NUMBER, 3);
+    EXPECT_EQ(design().Slots[Slot::PanelAddOns].MISCNUM[1], 3);
+    EXPECT_EQ(design().Slots[Slot::AuxiliaryBridge].NUMBER, 1);
     EXPECT_EQ(closed_, 1);
 }
 
@@ -32,13 +32,13 @@ TEST_F(ControlEditorViewTest, EscapeCancelsAndCheckStaysOpen) {
     view_->Open();
     Choose("main_computer", 0);
     Press("main_computer", Qt::Key_Escape);
-    EXPECT_EQ(design().Slots[19].LABEL.trimmed(), "1 Basic");
+    EXPECT_EQ(design().Slots[Slot::MainComputer].LABEL.trimmed(), "1 Basic");
 
     view_->Open();
     Type("large_holodisplays", QStringLiteral("2 big ones"));
     Find<QPushButton>("check").click();
     EXPECT_TRUE(view_->isVisible());
-    EXPECT_EQ(design().Slots[22].MISCNUM[2], 2);
+    EXPECT_EQ(design().Slots[Slot::PanelAddOns].MISCNUM[2], 2);
     EXPECT_EQ(TextBox("large_holodisplays").text(), QStringLiteral("2"));
 }
 

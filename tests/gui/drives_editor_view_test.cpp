@@ -11,8 +11,8 @@ namespace {
 using DrivesEditorViewTest = EditorViewTest<ui::DrivesEditor, gui::DrivesEditorView>;
 
 TEST_F(DrivesEditorViewTest, OpensWithTheDesignsValues) {
-    design().Slots[6].USP = "2";
-    design().Slots[33].MISCNUM[4] = 15;
+    design().Slots[Slot::JumpDrive].USP = "2";
+    design().Slots[Slot::DriveOptions].MISCNUM[4] = 15;
     view_->Open();
     ExpectTitleAndFrame(QStringLiteral("Drives"));
     EXPECT_EQ(ComboBox("jump_drive").currentText(), QStringLiteral("Jump-2"));
@@ -27,7 +27,7 @@ TEST_F(DrivesEditorViewTest, EnterAcceptsAndEscapeCancels) {
     view_->Open();
     Choose("maneuver_drive", 4);
     Press("maneuver_drive", Qt::Key_Escape);
-    EXPECT_EQ(design().Slots[8].USP.first(), '\0');
+    EXPECT_EQ(design().Slots[Slot::ManeuverDrive].USP.first(), '\0');
     EXPECT_FALSE(view_->isVisible());
 
     view_->Open();
@@ -36,9 +36,9 @@ TEST_F(DrivesEditorViewTest, EnterAcceptsAndEscapeCancels) {
     Type("hours_to_purify", QStringLiteral("0"));
     Find<QCheckBox>("scoops").setChecked(true);
     Press("hours_to_purify", Qt::Key_Enter);
-    EXPECT_EQ(design().Slots[8].USP.str(), "4");
-    EXPECT_EQ(design().Slots[9].NUMBER, 1);
-    EXPECT_EQ(design().Slots[10].MISCNUM[10], 12);
+    EXPECT_EQ(design().Slots[Slot::ManeuverDrive].USP.str(), "4");
+    EXPECT_EQ(design().Slots[Slot::FuelScoops].NUMBER, 1);
+    EXPECT_EQ(design().Slots[Slot::Purifiers].MISCNUM[10], 12);
     EXPECT_EQ(closed_, 2);
     EXPECT_EQ(notices_.notices, 1);
 }

@@ -17,8 +17,8 @@ TEST_F(ElectronicsEditorViewTest, EnterAcceptsTheAvionicsAndTheMask) {
     Choose("avionics", 2);
     Find<QCheckBox>("em_mask").setChecked(true);
     Press("avionics", Qt::Key_Return);
-    EXPECT_EQ(design().Slots[12].LABEL.trimmed(), "Avionics-Standard");
-    EXPECT_EQ(design().Slots[14].NUMBER, 1);
+    EXPECT_EQ(design().Slots[Slot::Avionics].LABEL.trimmed(), "Avionics-Standard");
+    EXPECT_EQ(design().Slots[Slot::EmMask].NUMBER, 1);
     EXPECT_EQ(closed_, 1);
 }
 
@@ -26,7 +26,7 @@ TEST_F(ElectronicsEditorViewTest, EscapeCancels) {
     view_->Open();
     Choose("avionics", 2);
     Press("avionics", Qt::Key_Escape);
-    EXPECT_EQ(design().Slots[12].LABEL.trimmed(), "No avionics");
+    EXPECT_EQ(design().Slots[Slot::Avionics].LABEL.trimmed(), "No avionics");
     EXPECT_FALSE(view_->isVisible());
 }
 
@@ -45,7 +45,7 @@ TEST_F(ElectronicsEditorViewTest, SensorsAndCommunicatorsLeadOnWithoutStoring) {
     EXPECT_EQ(sensors, 1);
     EXPECT_FALSE(view_->isVisible());
     EXPECT_EQ(closed_, 0);
-    EXPECT_EQ(design().Slots[12].LABEL.trimmed(), "No avionics");
+    EXPECT_EQ(design().Slots[Slot::Avionics].LABEL.trimmed(), "No avionics");
     view_->show();
     EXPECT_EQ(ComboBox("avionics").currentIndex(), 3);
     Find<QToolButton>("communicators").click();

@@ -30,7 +30,7 @@ TEST_F(HullEditorViewTest, EnterAcceptsWhatWasTypedAndChosen) {
     Choose("tech_level", 0);
     Type("description", QStringLiteral("Kestrel & Co"));
     Press("displacement", Qt::Key_Return);
-    EXPECT_EQ(design().Slots[1].KL, 2700);
+    EXPECT_EQ(design().Slots[Slot::Hull].KL, 2700);
     EXPECT_EQ(design().Environment[4].NUMBER, 2);
     EXPECT_EQ(design().DesignTL(), 9);
     EXPECT_EQ(design().ShipName1().trimmed(), "Kestrel & Co");
@@ -44,7 +44,7 @@ TEST_F(HullEditorViewTest, EscapeCancelsAndTheNextOpeningShowsTheDesignAgain) {
     view_->Open();
     Type("displacement", QStringLiteral("5000"));
     Press("displacement", Qt::Key_Escape);
-    EXPECT_EQ(design().Slots[1].KL, 1350);
+    EXPECT_EQ(design().Slots[Slot::Hull].KL, 1350);
     EXPECT_FALSE(design().DesignChanged);
     EXPECT_FALSE(view_->isVisible());
     EXPECT_EQ(closed_, 1);

@@ -29,7 +29,7 @@ TEST_F(PowerEditorViewTest, EnterAcceptsAndEscapeCancels) {
     Type("plant_size", QStringLiteral("12"));
     Choose("plant", 6);
     Press("plant_size", Qt::Key_Escape);
-    EXPECT_EQ(design().Slots[4].KL, 0);
+    EXPECT_EQ(design().Slots[Slot::PowerPlant].KL, 0);
     EXPECT_EQ(closed_, 1);
 
     view_->Open();
@@ -37,8 +37,8 @@ TEST_F(PowerEditorViewTest, EnterAcceptsAndEscapeCancels) {
     Type("plant_size", QStringLiteral("12"));
     Choose("plant", 6);
     Press("plant", Qt::Key_Return);
-    EXPECT_EQ(design().Slots[4].KL, 12);
-    EXPECT_EQ(design().Slots[4].LABEL.trimmed(), "Fusion Plant");
+    EXPECT_EQ(design().Slots[Slot::PowerPlant].KL, 12);
+    EXPECT_EQ(design().Slots[Slot::PowerPlant].LABEL.trimmed(), "Fusion Plant");
     EXPECT_FALSE(view_->isVisible());
     EXPECT_EQ(closed_, 2);
 }
@@ -52,7 +52,7 @@ TEST_F(PowerEditorViewTest, ARefusedCruiseKeepsTheWindowOpenWithWhatWasTyped) {
     ASSERT_EQ(prompter_.questions().size(), 1u);
     EXPECT_TRUE(view_->isVisible());
     EXPECT_EQ(TextBox("plant_size").text(), QStringLiteral("44"));
-    EXPECT_EQ(design().Slots[4].KL, 0);
+    EXPECT_EQ(design().Slots[Slot::PowerPlant].KL, 0);
     EXPECT_EQ(closed_, 0);
 }
 
@@ -67,8 +67,8 @@ TEST_F(PowerEditorViewTest, CheckStoresAndStaysOpenAndDefaultsResetTheExclusions
     Type("endurance_hours", QStringLiteral("2000"));
     Find<QPushButton>("check").click();
     EXPECT_TRUE(view_->isVisible());
-    EXPECT_EQ(design().Slots[5].NUMBER, 2000);
-    EXPECT_EQ(design().Slots[5].MISCSTR[2].str().substr(0, 9), "000110000");
+    EXPECT_EQ(design().Slots[Slot::PlantFuel].NUMBER, 2000);
+    EXPECT_EQ(design().Slots[Slot::PlantFuel].MISCSTR[2].str().substr(0, 9), "000110000");
     EXPECT_EQ(notices_.notices, 1);
     EXPECT_EQ(closed_, 0);
 }

@@ -93,7 +93,7 @@ TEST_F(SectionEditorHostTest, ElectronicsLeadsOnToTheListEditorsAndBack) {
     EXPECT_TRUE(electronics.isVisible());
     In<QPushButton>(electronics, "accept").click();
     EXPECT_TRUE(Main().isVisible());
-    EXPECT_EQ(program_.session().design.Slots[12].LABEL.trimmed(), "Avionics-Standard");
+    EXPECT_EQ(program_.session().design.Slots[Slot::Avionics].LABEL.trimmed(), "Avionics-Standard");
 }
 
 }  // namespace

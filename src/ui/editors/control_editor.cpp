@@ -39,28 +39,28 @@ void ControlEditor::FillLists() {
 
 void ControlEditor::ShowDesign() {
     const auto& slots = design().Slots;
-    main_computer.Select(slots[19].IDNUM);
-    backup_computer.Select(slots[20].IDNUM);
-    control_panels.Select(slots[21].IDNUM - 1);
-    const auto& displays = slots[22].MISCNUM;
+    main_computer.Select(slots[Slot::MainComputer].IDNUM);
+    backup_computer.Select(slots[Slot::BackupComputer].IDNUM);
+    control_panels.Select(slots[Slot::Panels].IDNUM - 1);
+    const auto& displays = slots[Slot::PanelAddOns].MISCNUM;
     heads_up_displays.text = NumberText(displays[1]);
     large_holodisplays.text = NumberText(displays[2]);
     head_up_holodisplays.text = NumberText(displays[3]);
-    auxiliary_bridge.checked = slots[32].NUMBER != 0;
+    auxiliary_bridge.checked = slots[Slot::AuxiliaryBridge].NUMBER != 0;
 }
 
 bool ControlEditor::StoreControls() {
     auto& slots = design().Slots;
-    StoreComputer(main_computer, slots[19]);
-    StoreComputer(backup_computer, slots[20]);
+    StoreComputer(main_computer, slots[Slot::MainComputer]);
+    StoreComputer(backup_computer, slots[Slot::BackupComputer]);
     if (const std::optional<int> row = control_panels.Selected()) {
-        slots[21] = catalog().LookupComponent("PN", *row + 1);
+        slots[Slot::Panels] = catalog().LookupComponent("PN", *row + 1);
     }
-    auto& displays = slots[22].MISCNUM;
+    auto& displays = slots[Slot::PanelAddOns].MISCNUM;
     displays[1] = NumberIn(heads_up_displays);
     displays[2] = NumberIn(large_holodisplays);
     displays[3] = NumberIn(head_up_holodisplays);
-    slots[32].NUMBER = Flag(auxiliary_bridge);
+    slots[Slot::AuxiliaryBridge].NUMBER = Flag(auxiliary_bridge);
     return true;
 }
 

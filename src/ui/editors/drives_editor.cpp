@@ -69,12 +69,12 @@ void DrivesEditor::FillLists() {
 
 void DrivesEditor::ShowDesign() {
     const auto& slots = design().Slots;
-    const ComponentRecord& options = slots[33];
-    jump_drive.Select(PositionOf(LeadingNumber(slots[6].USP.view())));
-    maneuver_drive.Select(PositionOf(LeadingNumber(slots[8].USP.view())));
-    extra_jump_fuel.Select(PositionOf(slots[6].MISCNUM[1]));
-    scoops.checked = slots[9].NUMBER == 1;
-    const ComponentRecord& purifier = slots[10];
+    const ComponentRecord& options = slots[Slot::DriveOptions];
+    jump_drive.Select(PositionOf(LeadingNumber(slots[Slot::JumpDrive].USP.view())));
+    maneuver_drive.Select(PositionOf(LeadingNumber(slots[Slot::ManeuverDrive].USP.view())));
+    extra_jump_fuel.Select(PositionOf(slots[Slot::JumpDrive].MISCNUM[1]));
+    scoops.checked = slots[Slot::FuelScoops].NUMBER == 1;
+    const ComponentRecord& purifier = slots[Slot::Purifiers];
     purifiers.Select(purifier.NUMBER == 1 ? RowWithTrimmedText(purifiers, purifier.LABEL.view())
                                           : 0);
     hours_to_purify.text = NumberText(purifier.MISCNUM[10]);
@@ -88,14 +88,14 @@ void DrivesEditor::ShowDesign() {
 // A list left without a selection keeps what the design has.
 bool DrivesEditor::StoreControls() {
     auto& slots = design().Slots;
-    StoreRating(jump_drive, slots[6].USP);
-    StoreRating(maneuver_drive, slots[8].USP);
+    StoreRating(jump_drive, slots[Slot::JumpDrive].USP);
+    StoreRating(maneuver_drive, slots[Slot::ManeuverDrive].USP);
     if (const std::optional<int> row = extra_jump_fuel.Selected()) {
-        slots[6].MISCNUM[1] = *row;
+        slots[Slot::JumpDrive].MISCNUM[1] = *row;
     }
-    slots[9].NUMBER = Flag(scoops);
+    slots[Slot::FuelScoops].NUMBER = Flag(scoops);
 
-    ComponentRecord& purifier = slots[10];
+    ComponentRecord& purifier = slots[Slot::Purifiers];
     if (const std::optional<int> row = purifiers.Selected(); row && *row > 0) {
         purifier = catalog().LookupComponent("PU", *row);
         purifier.NUMBER = 1;
@@ -108,7 +108,7 @@ bool DrivesEditor::StoreControls() {
     const double hours = NumberIn(hours_to_purify);
     purifier.MISCNUM[10] = hours > 0 ? hours : kDefaultHoursToPurify;
 
-    ComponentRecord& options = slots[33];
+    ComponentRecord& options = slots[Slot::DriveOptions];
     options.MISCNUM[1] = Flag(low_maintenance_maneuver);
     options.MISCNUM[2] = Flag(low_maintenance_jump);
     options.MISCNUM[3] = Flag(high_performance_maneuver);

@@ -30,20 +30,20 @@ void ElectronicsEditor::FillLists() {
 
 void ElectronicsEditor::ShowDesign() {
     const auto& slots = design().Slots;
-    avionics.Select(slots[12].KL != 0 ? slots[12].IDNUM : 0);
-    em_mask.checked = slots[14].NUMBER == 1;
+    avionics.Select(slots[Slot::Avionics].KL != 0 ? slots[Slot::Avionics].IDNUM : 0);
+    em_mask.checked = slots[Slot::EmMask].NUMBER == 1;
 }
 
 // A list left without a selection keeps the design's avionics.
 bool ElectronicsEditor::StoreControls() {
     auto& slots = design().Slots;
     if (const std::optional<int> row = avionics.Selected(); row && *row > 0) {
-        slots[12] = catalog().LookupComponent("AV", *row);
-        slots[12].NUMBER = 1;
+        slots[Slot::Avionics] = catalog().LookupComponent("AV", *row);
+        slots[Slot::Avionics].NUMBER = 1;
     } else if (row) {
-        slots[12] = BlankRecord;
+        slots[Slot::Avionics] = BlankRecord;
     }
-    slots[14].NUMBER = Flag(em_mask);
+    slots[Slot::EmMask].NUMBER = Flag(em_mask);
     return true;
 }
 

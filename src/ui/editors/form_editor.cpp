@@ -38,7 +38,7 @@ bool FormEditor::Store() {
         return false;
     }
     MarkChanged(design());
-    Recalculate(design(), catalog(), kRecalcAll);
+    Recalculate(design(), catalog(), RecalcSection::All);
     events_.DesignChanged();
     return true;
 }

@@ -20,8 +20,10 @@ constexpr int kLowestTechLevel = 9;
 constexpr int kHighestTechLevel = 21;
 constexpr int kHighestArmourValue = 32;
 constexpr int kDescriptionWidth = 50;
-// One airlock for every full 100 tons of hull.
+// One airlock for every full 100 tons of hull; the environment entry of the
+// airlocks is the catalog's EN row 4.
 constexpr double kKlPerAirlock = 100 * kKlPerTon;
+constexpr int kAirlocksEntry = 4;
 
 constexpr const char* kFreeArmourExplained =
     "As a default, the House Rule I employ skips adding mass and Cost for armour. This can be "
@@ -71,13 +73,13 @@ void HullEditor::FillLists() {
 
 void HullEditor::ShowDesign() {
     const auto& slots = design().Slots;
-    const ComponentRecord& armour = slots[3];
-    displacement.text = NumberText(slots[1].KL / kKlPerTon);
-    configuration.Select(PositionOf(LeadingNumber(slots[2].USP.view())));
-    streamlining.Select(PositionOf(slots[2].MISCNUM[6] - 1));
+    const ComponentRecord& armour = slots[Slot::Armour];
+    displacement.text = NumberText(slots[Slot::Hull].KL / kKlPerTon);
+    configuration.Select(PositionOf(LeadingNumber(slots[Slot::Configuration].USP.view())));
+    streamlining.Select(PositionOf(slots[Slot::Configuration].MISCNUM[6] - 1));
     armour_type.Select(LastRowStartingWith(armour_type, armour.MISCSTR[1].first()));
     description.text = design().ShipName();
-    classification.Select(LastRowStartingWith(classification, slots[31].USP.first()));
+    classification.Select(LastRowStartingWith(classification, slots[Slot::ShipType].USP.first()));
     // An armour value that is no digit code ("0", blank, never set) shows as "0".
     const std::string value = armour.MISCSTR[2].trimmed();
     const int code = value.size() == 1 ? DecodeDigit(value.front()) : -99;
@@ -94,19 +96,20 @@ bool HullEditor::StoreControls() {
 
     ship.SetShipName(description.text.substr(0, kDescriptionWidth));
 
-    slots[1].KL = NumberIn(displacement) * kKlPerTon;
+    slots[Slot::Hull].KL = NumberIn(displacement) * kKlPerTon;
     // A hull of no size, or a negative one, has no airlocks (not a negative count).
-    ship.Environment[4].NUMBER = std::max(0.0, std::floor(slots[1].KL / kKlPerAirlock));
+    ship.Environment[kAirlocksEntry].NUMBER =
+        std::max(0.0, std::floor(slots[Slot::Hull].KL / kKlPerAirlock));
 
     if (const std::optional<int> row = configuration.Selected()) {
-        slots[2] = catalog().LookupComponent("CN", *row + 1);
-        slots[2].USP = std::to_string(*row);
+        slots[Slot::Configuration] = catalog().LookupComponent("CN", *row + 1);
+        slots[Slot::Configuration].USP = std::to_string(*row);
     }
     if (const std::optional<int> row = streamlining.Selected()) {
-        slots[2].MISCNUM[6] = *row + 1;
+        slots[Slot::Configuration].MISCNUM[6] = *row + 1;
     }
 
-    ComponentRecord& armour = slots[3];
+    ComponentRecord& armour = slots[Slot::Armour];
     if (const std::optional<int> row = armour_type.Selected()) {
         const ComponentRecord& type = catalog().LookupComponent("AT", *row + 1);
         armour.MISCSTR[1] = type.LABEL.view().substr(0, armour.MISCSTR[1].kWidth);
@@ -122,8 +125,8 @@ bool HullEditor::StoreControls() {
 
     if (const std::optional<int> row = classification.Selected()) {
         const std::string& type = classification.Text(*row);
-        slots[31].USP = type.substr(0, 1);
-        slots[31].LABEL = type.size() > 2 ? type.substr(2) : std::string();
+        slots[Slot::ShipType].USP = type.substr(0, 1);
+        slots[Slot::ShipType].LABEL = type.size() > 2 ? type.substr(2) : std::string();
     }
     if (const std::optional<int> row = tech_level.Selected()) {
         ship.DesignTL() = static_cast<std::int16_t>(*row + kLowestTechLevel);

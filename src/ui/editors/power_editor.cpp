@@ -64,9 +64,9 @@ void PowerEditor::FillLists() {
 
 void PowerEditor::ShowDesign() {
     const auto& slots = design().Slots;
-    const ComponentRecord& fuel = slots[5];
-    plant.Select(slots[4].IDNUM - 1);
-    plant_size.text = NumberText(slots[4].KL);
+    const ComponentRecord& fuel = slots[Slot::PlantFuel];
+    plant.Select(slots[Slot::PowerPlant].IDNUM - 1);
+    plant_size.text = NumberText(slots[Slot::PowerPlant].KL);
     PlantSizeChanged();
     endurance_hours.text = NumberText(fuel.NUMBER);
     EnduranceChanged();
@@ -81,10 +81,10 @@ void PowerEditor::ShowDesign() {
         exclusions[exclusion].checked = false;
         exclusions[exclusion].enabled = false;
     };
-    if (slots[20].NUMBER == 0) {
+    if (slots[Slot::BackupComputer].NUMBER == 0) {
         rule_out(kBackupComputer);
     }
-    if (slots[32].NUMBER == 0) {
+    if (slots[Slot::AuxiliaryBridge].NUMBER == 0) {
         rule_out(kAuxBridge);
     }
     if (!HasLowBerths(design())) {
@@ -95,7 +95,7 @@ void PowerEditor::ShowDesign() {
 
 // The suggestion depends on the stored plant and power use, not on the text.
 void PowerEditor::PlantSizeChanged() {
-    const ComponentRecord& stored_plant = design().Slots[4];
+    const ComponentRecord& stored_plant = design().Slots[Slot::PowerPlant];
     const double mw_per_kl = stored_plant.MISCNUM[3];
     suggested_size.caption =
         mw_per_kl > 0 ? FormatPattern(design().UsedMW() / (3 * mw_per_kl), "##,###,###.#") : "0";
@@ -125,7 +125,7 @@ void PowerEditor::ExplainExtendedEndurance() {
 bool PowerEditor::StoreControls() {
     auto& slots = design().Slots;
     const std::optional<int> cruise = cruise_g.Selected();
-    const double installed_g = LeadingNumber(slots[8].USP.view());
+    const double installed_g = LeadingNumber(slots[Slot::ManeuverDrive].USP.view());
     // A cruise equal to the installed rating is refused too.
     if (cruise && exclusions[kManeuver].checked && *cruise >= installed_g) {
         prompter().ShowMessage(Title(), kCruiseRefused, MessageIcon::Warning);
@@ -133,10 +133,10 @@ bool PowerEditor::StoreControls() {
     }
 
     if (const std::optional<int> row = plant.Selected()) {
-        slots[4] = catalog().LookupComponent("PP", *row + 1);
+        slots[Slot::PowerPlant] = catalog().LookupComponent("PP", *row + 1);
     }
-    slots[4].KL = NumberIn(plant_size);
-    ComponentRecord& fuel = slots[5];
+    slots[Slot::PowerPlant].KL = NumberIn(plant_size);
+    ComponentRecord& fuel = slots[Slot::PlantFuel];
     fuel.NUMBER = NumberIn(endurance_hours);
     for (int k = 0; k < kExclusionCount; ++k) {
         fuel.MISCSTR[2][k] = exclusions[k].checked ? '1' : '0';

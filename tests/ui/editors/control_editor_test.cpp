@@ -43,20 +43,20 @@ TEST_F(ControlEditorTest, AComputerIsInstalledAsATripleSet) {
     editor_.backup_computer.Select(2);
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
     const ComponentRecord row = catalog().LookupComponent("CO", 6);
-    const ComponentRecord& main = design().Slots[19];
+    const ComponentRecord& main = design().Slots[Slot::MainComputer];
     EXPECT_EQ(main.LABEL, row.LABEL);
     EXPECT_EQ(main.NUMBER, 3);
     EXPECT_EQ(main.KL, 3 * row.KL);
     EXPECT_EQ(main.TONS, 3 * row.TONS);
     EXPECT_EQ(main.CR, 3 * row.CR);
     EXPECT_EQ(main.MW, 3 * row.MW);
-    EXPECT_EQ(design().Slots[20].KL, 3 * 2.5);
+    EXPECT_EQ(design().Slots[Slot::BackupComputer].KL, 3 * 2.5);
 
     // From the catalog row again, not from the stored, tripled entry.
     editor_.Fill();
     const Design before = design();
     editor_.Accept();
-    EXPECT_EQ(design().Slots[19].KL, 3 * row.KL);
+    EXPECT_EQ(design().Slots[Slot::MainComputer].KL, 3 * row.KL);
     EXPECT_TRUE(SameDesignFile(design(), before));
 }
 
@@ -68,11 +68,11 @@ TEST_F(ControlEditorTest, PanelsDisplaysAndTheAuxiliaryBridgeAreStored) {
     editor_.auxiliary_bridge.checked = true;
     editor_.Accept();
     const auto& slots = design().Slots;
-    EXPECT_EQ(slots[21].LABEL.trimmed(), "Electronic Panel");
-    EXPECT_EQ(slots[22].MISCNUM[1], 2);
-    EXPECT_EQ(slots[22].MISCNUM[2], 1);
-    EXPECT_EQ(slots[22].MISCNUM[3], 0);
-    EXPECT_EQ(slots[32].NUMBER, 1);
+    EXPECT_EQ(slots[Slot::Panels].LABEL.trimmed(), "Electronic Panel");
+    EXPECT_EQ(slots[Slot::PanelAddOns].MISCNUM[1], 2);
+    EXPECT_EQ(slots[Slot::PanelAddOns].MISCNUM[2], 1);
+    EXPECT_EQ(slots[Slot::PanelAddOns].MISCNUM[3], 0);
+    EXPECT_EQ(slots[Slot::AuxiliaryBridge].NUMBER, 1);
     EXPECT_TRUE(Settled()) << "the control total includes the new panels at once";
 
     editor_.Fill();
@@ -91,7 +91,7 @@ TEST_F(ControlEditorTest, NoBackupComputerRulesOutItsEnduranceExclusion) {
     editor_.Fill();
     editor_.backup_computer.Select(0);
     editor_.Accept();
-    EXPECT_EQ(design().Slots[20], BlankRecord);
+    EXPECT_EQ(design().Slots[Slot::BackupComputer], BlankRecord);
     power.Fill();
     EXPECT_FALSE(power.exclusions[PowerEditor::kBackupComputer].enabled);
 }
@@ -101,11 +101,11 @@ TEST_F(ControlEditorTest, CheckStoresWithoutClosingAndListsWithoutASelectionKeep
     editor_.main_computer.Select(std::nullopt);
     editor_.control_panels.Select(std::nullopt);
     editor_.Check();
-    EXPECT_EQ(design().Slots[22].MISCNUM[1], 4);
+    EXPECT_EQ(design().Slots[Slot::PanelAddOns].MISCNUM[1], 4);
     EXPECT_EQ(editor_.heads_up_displays.text, "4");
-    EXPECT_EQ(design().Slots[19].LABEL.trimmed(), "1 Basic");
-    EXPECT_EQ(design().Slots[19].NUMBER, 3);
-    EXPECT_EQ(design().Slots[21].LABEL.trimmed(), "Holographic Linked");
+    EXPECT_EQ(design().Slots[Slot::MainComputer].LABEL.trimmed(), "1 Basic");
+    EXPECT_EQ(design().Slots[Slot::MainComputer].NUMBER, 3);
+    EXPECT_EQ(design().Slots[Slot::Panels].LABEL.trimmed(), "Holographic Linked");
     EXPECT_EQ(editor_.main_computer.Selected(), 1) << "filled again from the design";
 }
 

@@ -18,7 +18,7 @@ protected:
         editor_.Fill();
     }
 
-    ComponentRecord& purifier() { return design().Slots[10]; }
+    ComponentRecord& purifier() { return design().Slots[Slot::Purifiers]; }
 
     DrivesEditor editor_{session_, events_, prompter_};
 };
@@ -42,11 +42,11 @@ TEST_F(DrivesEditorTest, JumpSixAndSixGAreStoredAsDigits) {
     editor_.extra_jump_fuel.Select(2);
     editor_.scoops.checked = true;
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
-    EXPECT_EQ(design().Slots[6].USP.str(), "6");
-    EXPECT_EQ(design().Slots[8].USP.str(), "6");
-    EXPECT_EQ(design().Slots[6].MISCNUM[1], 2);
-    EXPECT_EQ(design().Slots[9].NUMBER, 1);
-    EXPECT_GT(design().Slots[7].KL, 0) << "the jump drive is sized";
+    EXPECT_EQ(design().Slots[Slot::JumpDrive].USP.str(), "6");
+    EXPECT_EQ(design().Slots[Slot::ManeuverDrive].USP.str(), "6");
+    EXPECT_EQ(design().Slots[Slot::JumpDrive].MISCNUM[1], 2);
+    EXPECT_EQ(design().Slots[Slot::FuelScoops].NUMBER, 1);
+    EXPECT_GT(design().Slots[Slot::JumpFuel].KL, 0) << "the jump drive is sized";
 
     editor_.Fill();
     EXPECT_EQ(editor_.jump_drive.Selected(), 6);
@@ -95,7 +95,7 @@ TEST_F(DrivesEditorTest, OptionsAndOverdrivesAreStoredAndAZeroTonnageIsNoOverdri
     editor_.maneuver_overdrive.checked = true;
     editor_.maneuver_overdrive_tonnage.text = "0";
     editor_.Accept();
-    const auto& options = design().Slots[33].MISCNUM;
+    const auto& options = design().Slots[Slot::DriveOptions].MISCNUM;
     EXPECT_EQ(options[1], 1);
     EXPECT_EQ(options[2], 0);
     EXPECT_EQ(options[3], 1);
@@ -110,7 +110,7 @@ TEST_F(DrivesEditorTest, OptionsAndOverdrivesAreStoredAndAZeroTonnageIsNoOverdri
 
     editor_.jump_overdrive.checked = false;  // the tonnage text stays, unused
     editor_.Accept();
-    EXPECT_EQ(design().Slots[33].MISCNUM[4], 0);
+    EXPECT_EQ(design().Slots[Slot::DriveOptions].MISCNUM[4], 0);
 }
 
 TEST_F(DrivesEditorTest, CheckStoresAndShowsTheStoredValues) {
@@ -118,14 +118,14 @@ TEST_F(DrivesEditorTest, CheckStoresAndShowsTheStoredValues) {
     editor_.hours_to_purify.text = "0";
     editor_.maneuver_drive.Select(3);
     editor_.Check();
-    EXPECT_EQ(design().Slots[8].USP.str(), "3");
+    EXPECT_EQ(design().Slots[Slot::ManeuverDrive].USP.str(), "3");
     EXPECT_EQ(editor_.hours_to_purify.text, "12");
     EXPECT_TRUE(design().DesignChanged);
 }
 
 TEST_F(DrivesEditorTest, ListsWithoutASelectionKeepTheDesignsValues) {
-    design().Slots[6].USP = "2";
-    design().Slots[6].MISCNUM[1] = 1;
+    design().Slots[Slot::JumpDrive].USP = "2";
+    design().Slots[Slot::JumpDrive].MISCNUM[1] = 1;
     purifier() = catalog().LookupComponent("PU", 3);
     purifier().NUMBER = 1;
     Settle();
@@ -135,19 +135,19 @@ TEST_F(DrivesEditorTest, ListsWithoutASelectionKeepTheDesignsValues) {
         list->Select(std::nullopt);
     }
     editor_.Accept();
-    EXPECT_EQ(design().Slots[6].USP.str(), "2");
-    EXPECT_EQ(design().Slots[6].MISCNUM[1], 1);
+    EXPECT_EQ(design().Slots[Slot::JumpDrive].USP.str(), "2");
+    EXPECT_EQ(design().Slots[Slot::JumpDrive].MISCNUM[1], 1);
     EXPECT_EQ(purifier().LABEL.trimmed(), "Compact Purifier");
     EXPECT_EQ(purifier().NUMBER, 1);
 }
 
 TEST_F(DrivesEditorTest, AcceptWithoutChangesKeepsTheDesignFile) {
-    design().Slots[6].USP = "3";
-    design().Slots[8].USP = "2";
+    design().Slots[Slot::JumpDrive].USP = "3";
+    design().Slots[Slot::ManeuverDrive].USP = "2";
     purifier() = catalog().LookupComponent("PU", 1);
     purifier().NUMBER = 1;
     purifier().MISCNUM[10] = 8;
-    design().Slots[33].MISCNUM[5] = 10;
+    design().Slots[Slot::DriveOptions].MISCNUM[5] = 10;
     Settle();
     editor_.Fill();
     const Design before = design();

@@ -35,11 +35,11 @@ TEST_F(ElectronicsEditorTest, AvionicsAndTheEmMaskAreStored) {
     editor_.avionics.Select(3);
     editor_.em_mask.checked = true;
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
-    const ComponentRecord& avionics = design().Slots[12];
+    const ComponentRecord& avionics = design().Slots[Slot::Avionics];
     EXPECT_EQ(avionics.LABEL.trimmed(), "Avionics-Advanced");
     EXPECT_EQ(avionics.NUMBER, 1);
     EXPECT_EQ(avionics.IDNUM, 3);
-    EXPECT_EQ(design().Slots[14].NUMBER, 1);
+    EXPECT_EQ(design().Slots[Slot::EmMask].NUMBER, 1);
 
     editor_.Fill();
     EXPECT_EQ(editor_.avionics.Selected(), 3);
@@ -52,7 +52,7 @@ TEST_F(ElectronicsEditorTest, NoAvionicsEmptiesTheSlotAndIsShownAgain) {
     editor_.Fill();
     editor_.avionics.Select(0);
     editor_.Accept();
-    EXPECT_EQ(design().Slots[12], BlankRecord);
+    EXPECT_EQ(design().Slots[Slot::Avionics], BlankRecord);
     editor_.Fill();
     EXPECT_EQ(editor_.avionics.Selected(), 0);
 }
@@ -63,15 +63,15 @@ TEST_F(ElectronicsEditorTest, NoSelectionKeepsTheAvionics) {
     editor_.Fill();
     editor_.avionics.Select(std::nullopt);
     editor_.Accept();
-    EXPECT_EQ(design().Slots[12].LABEL.trimmed(), "Avionics-Superior");
+    EXPECT_EQ(design().Slots[Slot::Avionics].LABEL.trimmed(), "Avionics-Superior");
 }
 
 // "No avionics" stores the blank record every time, so the new design's
 // "No avionics" label goes on the first Accept; after that nothing changes.
 TEST_F(ElectronicsEditorTest, AcceptWithoutChangesKeepsTheDesignFileOnceNoAvionicsIsBlank) {
-    ASSERT_EQ(design().Slots[12].LABEL.trimmed(), "No avionics");
+    ASSERT_EQ(design().Slots[Slot::Avionics].LABEL.trimmed(), "No avionics");
     editor_.Accept();
-    EXPECT_EQ(design().Slots[12], BlankRecord);
+    EXPECT_EQ(design().Slots[Slot::Avionics], BlankRecord);
     editor_.Fill();
     const Design blank = design();
     editor_.Accept();

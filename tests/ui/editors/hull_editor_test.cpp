@@ -53,20 +53,20 @@ TEST_F(HullEditorTest, ShowsTheDesignInItsControls) {
 
 TEST_F(HullEditorTest, DisplacementSetsTheHullVolumeAndOneAirlockPerHundredTons) {
     AcceptDisplacement("200");
-    EXPECT_EQ(design().Slots[1].KL, 2700);
+    EXPECT_EQ(design().Slots[Slot::Hull].KL, 2700);
     EXPECT_EQ(design().Environment[4].NUMBER, 2);
     EXPECT_EQ(design().HullKL(), 2700) << "recalculated";
 
     AcceptDisplacement("199");
-    EXPECT_EQ(design().Slots[1].KL, 2686.5);
+    EXPECT_EQ(design().Slots[Slot::Hull].KL, 2686.5);
     EXPECT_EQ(design().Environment[4].NUMBER, 1);
 
     AcceptDisplacement("99 tons");
-    EXPECT_EQ(design().Slots[1].KL, 1336.5);
+    EXPECT_EQ(design().Slots[Slot::Hull].KL, 1336.5);
     EXPECT_EQ(design().Environment[4].NUMBER, 0);
 
     AcceptDisplacement("lots");
-    EXPECT_EQ(design().Slots[1].KL, 0);
+    EXPECT_EQ(design().Slots[Slot::Hull].KL, 0);
     EXPECT_EQ(design().DesignValid(), 0) << "a hull of no volume is reported, not computed";
 }
 
@@ -116,13 +116,13 @@ TEST_F(HullEditorTest, ConfigurationStreamliningAndClassificationAreStored) {
     editor_.free_armour.checked = false;
     editor_.Accept();
     const auto& slots = design().Slots;
-    EXPECT_EQ(slots[2].LABEL.trimmed(), "Planetoid");
-    EXPECT_EQ(slots[2].USP.str(), "6");
-    EXPECT_EQ(slots[2].MISCNUM[6], 3) << "airframe";
-    EXPECT_EQ(slots[31].USP.str(), "S");
-    EXPECT_EQ(slots[31].LABEL.trimmed(), "Scout");
-    EXPECT_EQ(slots[3].MISCSTR[2].trimmed(), "C");
-    EXPECT_EQ(slots[3].MISCNUM[3], 0);
+    EXPECT_EQ(slots[Slot::Configuration].LABEL.trimmed(), "Planetoid");
+    EXPECT_EQ(slots[Slot::Configuration].USP.str(), "6");
+    EXPECT_EQ(slots[Slot::Configuration].MISCNUM[6], 3) << "airframe";
+    EXPECT_EQ(slots[Slot::ShipType].USP.str(), "S");
+    EXPECT_EQ(slots[Slot::ShipType].LABEL.trimmed(), "Scout");
+    EXPECT_EQ(slots[Slot::Armour].MISCSTR[2].trimmed(), "C");
+    EXPECT_EQ(slots[Slot::Armour].MISCNUM[3], 0);
 
     editor_.Fill();
     EXPECT_EQ(editor_.configuration.Selected(), 6);
@@ -132,7 +132,7 @@ TEST_F(HullEditorTest, ConfigurationStreamliningAndClassificationAreStored) {
 }
 
 TEST_F(HullEditorTest, ArmourTypeSetsOnlyItsOwnFieldsOfTheArmourSlot) {
-    ComponentRecord& armour = design().Slots[3];
+    ComponentRecord& armour = design().Slots[Slot::Armour];
     armour.MISCSTR[5] = "kept";
     armour.MISCNUM[7] = 42;
     editor_.armour_type.Select(1);
@@ -163,8 +163,8 @@ TEST_F(HullEditorTest, ListsWithoutASelectionKeepTheDesignsValues) {
     }
     editor_.Accept();
     EXPECT_EQ(design().DesignTL(), 25);
-    EXPECT_EQ(design().Slots[2].LABEL.trimmed(), "Flattened Sphere");
-    EXPECT_EQ(design().Slots[3].MISCSTR[1].trimmed(), "Dense Allo");
+    EXPECT_EQ(design().Slots[Slot::Configuration].LABEL.trimmed(), "Flattened Sphere");
+    EXPECT_EQ(design().Slots[Slot::Armour].MISCSTR[1].trimmed(), "Dense Allo");
     EXPECT_TRUE(SameDesignFile(design(), before));
 }
 
@@ -184,12 +184,14 @@ TEST_F(HullEditorTest, AcceptWithoutChangesKeepsTheDesignFileButSetsTheAirlocks)
 
 // The hull's own section alone would leave the drives sized for the old hull.
 TEST_F(HullEditorTest, EveryOtherSectionFollowsTheNewHull) {
-    design().Slots[6].USP = "2";
-    design().Slots[8].USP = "3";
+    design().Slots[Slot::JumpDrive].USP = "2";
+    design().Slots[Slot::ManeuverDrive].USP = "3";
     Settle();
-    const double drives_before = design().Slots[7].KL + design().Slots[8].KL;
+    const double drives_before =
+        design().Slots[Slot::JumpFuel].KL + design().Slots[Slot::ManeuverDrive].KL;
     AcceptDisplacement("400");
-    EXPECT_NE(design().Slots[7].KL + design().Slots[8].KL, drives_before);
+    EXPECT_NE(design().Slots[Slot::JumpFuel].KL + design().Slots[Slot::ManeuverDrive].KL,
+              drives_before);
     EXPECT_TRUE(Settled());
 }
 

@@ -16,14 +16,14 @@ class PowerEditorTest : public ui_test::FormEditorFixture {
 protected:
     void SetUp() override {
         FormEditorFixture::SetUp();
-        design().Slots[4] = catalog().LookupComponent("PP", 7);
-        design().Slots[4].KL = 20;
-        design().Slots[8].USP = "2";
+        design().Slots[Slot::PowerPlant] = catalog().LookupComponent("PP", 7);
+        design().Slots[Slot::PowerPlant].KL = 20;
+        design().Slots[Slot::ManeuverDrive].USP = "2";
         Settle();
         editor_.Fill();
     }
 
-    std::string ExclusionString() { return design().Slots[5].MISCSTR[2].str(); }
+    std::string ExclusionString() { return design().Slots[Slot::PlantFuel].MISCSTR[2].str(); }
 
     PowerEditor editor_{session_, events_, prompter_};
 };
@@ -46,13 +46,13 @@ TEST_F(PowerEditorTest, ShowsThePlantTheEnduranceAndItsDaysAndWeeks) {
 }
 
 TEST_F(PowerEditorTest, SuggestsAPlantSizeFromThePowerInUse) {
-    const double mw_per_kl = design().Slots[4].MISCNUM[3];
+    const double mw_per_kl = design().Slots[Slot::PowerPlant].MISCNUM[3];
     ASSERT_GT(design().UsedMW(), 0);
     const double suggested = design().UsedMW() / (3 * mw_per_kl);
     EXPECT_EQ(editor_.suggested_size.caption, FormatPattern(suggested, "##,###,###.#"));
     EXPECT_NE(editor_.suggested_size.caption, "0");
 
-    design().Slots[4].MISCNUM[3] = 0;  // a plant row without an output
+    design().Slots[Slot::PowerPlant].MISCNUM[3] = 0;  // a plant row without an output
     editor_.PlantSizeChanged();
     EXPECT_EQ(editor_.suggested_size.caption, "0");
 }
@@ -67,15 +67,15 @@ TEST_F(PowerEditorTest, AcceptStoresThePlantSizeEnduranceCruiseAndExclusions) {
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
 
     const auto& slots = design().Slots;
-    EXPECT_EQ(slots[4].LABEL.trimmed(), "Compact Fusion Plant");
-    EXPECT_EQ(slots[4].IDNUM, 9);
-    EXPECT_EQ(slots[4].KL, 35.5);
-    EXPECT_EQ(slots[5].NUMBER, 1440);
-    EXPECT_EQ(slots[5].MISCNUM[2], 1);
-    EXPECT_EQ(slots[5].MISCSTR[1].trimmed(), "1");
+    EXPECT_EQ(slots[Slot::PowerPlant].LABEL.trimmed(), "Compact Fusion Plant");
+    EXPECT_EQ(slots[Slot::PowerPlant].IDNUM, 9);
+    EXPECT_EQ(slots[Slot::PowerPlant].KL, 35.5);
+    EXPECT_EQ(slots[Slot::PlantFuel].NUMBER, 1440);
+    EXPECT_EQ(slots[Slot::PlantFuel].MISCNUM[2], 1);
+    EXPECT_EQ(slots[Slot::PlantFuel].MISCSTR[1].trimmed(), "1");
     EXPECT_EQ(ExclusionString().substr(0, 9), "110000000");
     EXPECT_TRUE(design().DesignChanged);
-    EXPECT_GT(slots[5].MISCNUM[1], 0) << "the extended endurance is recalculated";
+    EXPECT_GT(slots[Slot::PlantFuel].MISCNUM[1], 0) << "the extended endurance is recalculated";
 }
 
 // The check comes before anything is written: "Cancel" after a refusal must
@@ -99,15 +99,15 @@ TEST_F(PowerEditorTest, CruiseAtOrAboveTheInstalledDriveIsRefusedAndChangesNothi
     editor_.cruise_g.Select(1);
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
     EXPECT_EQ(notices_.notices, 1) << "the totals window and the title follow";
-    EXPECT_EQ(design().Slots[5].MISCNUM[2], 1);
-    EXPECT_EQ(design().Slots[4].KL, 500);
+    EXPECT_EQ(design().Slots[Slot::PlantFuel].MISCNUM[2], 1);
+    EXPECT_EQ(design().Slots[Slot::PowerPlant].KL, 500);
 }
 
 TEST_F(PowerEditorTest, AnyCruiseIsAcceptedWhileManeuverIsNotLeftOut) {
     editor_.exclusions[PowerEditor::kManeuver].checked = false;
     editor_.cruise_g.Select(6);
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
-    EXPECT_EQ(design().Slots[5].MISCNUM[2], 6);
+    EXPECT_EQ(design().Slots[Slot::PlantFuel].MISCNUM[2], 6);
     EXPECT_TRUE(prompter_.questions().empty());
 }
 
@@ -115,22 +115,22 @@ TEST_F(PowerEditorTest, CheckStoresAndRefillsButARefusalKeepsWhatWasTyped) {
     editor_.endurance_hours.text = "2000";
     editor_.check.enabled = true;
     editor_.Check();
-    EXPECT_EQ(design().Slots[5].NUMBER, 2000);
+    EXPECT_EQ(design().Slots[Slot::PlantFuel].NUMBER, 2000);
     EXPECT_EQ(editor_.extended_hours.caption,
-              std::to_string(static_cast<long long>(design().Slots[5].MISCNUM[1])));
+              std::to_string(static_cast<long long>(design().Slots[Slot::PlantFuel].MISCNUM[1])));
     EXPECT_NE(editor_.extended_days.caption, "0 days, 0 weeks");
 
     editor_.endurance_hours.text = "3000";
     editor_.exclusions[PowerEditor::kManeuver].checked = true;
     editor_.cruise_g.Select(5);
     editor_.Check();
-    EXPECT_EQ(design().Slots[5].NUMBER, 2000);
+    EXPECT_EQ(design().Slots[Slot::PlantFuel].NUMBER, 2000);
     EXPECT_EQ(editor_.endurance_hours.text, "3000");
     EXPECT_EQ(editor_.cruise_g.Selected(), 5);
 }
 
 TEST_F(PowerEditorTest, SystemsTheDesignLacksCannotBeLeftOut) {
-    design().Slots[5].MISCSTR[2] = "1111111110";
+    design().Slots[Slot::PlantFuel].MISCSTR[2] = "1111111110";
     Settle();
     editor_.Fill();
     for (const auto exclusion :
@@ -143,9 +143,9 @@ TEST_F(PowerEditorTest, SystemsTheDesignLacksCannotBeLeftOut) {
     editor_.Accept();
     EXPECT_EQ(ExclusionString(), "0111100010");
 
-    design().Slots[20] = catalog().LookupComponent("CO", 2);
-    design().Slots[20].NUMBER = 3;
-    design().Slots[32].NUMBER = 1;
+    design().Slots[Slot::BackupComputer] = catalog().LookupComponent("CO", 2);
+    design().Slots[Slot::BackupComputer].NUMBER = 3;
+    design().Slots[Slot::AuxiliaryBridge].NUMBER = 1;
     design().Accommodations[3] = catalog().LookupComponent("AC", 5);
     design().Accommodations[3].NUMBER = 4;
     Settle();
@@ -157,7 +157,7 @@ TEST_F(PowerEditorTest, SystemsTheDesignLacksCannotBeLeftOut) {
 }
 
 TEST_F(PowerEditorTest, DefaultsThenCancelLeavesTheExclusionsAsStored) {
-    design().Slots[5].MISCSTR[2] = "1100000000";
+    design().Slots[Slot::PlantFuel].MISCSTR[2] = "1100000000";
     editor_.Fill();
     editor_.Defaults();
     EXPECT_FALSE(editor_.exclusions[PowerEditor::kManeuver].checked);
@@ -181,16 +181,16 @@ TEST_F(PowerEditorTest, AcceptWithoutChangesKeepsTheDesignFileOnceTheExclusionsA
 }
 
 TEST_F(PowerEditorTest, ListsWithoutASelectionKeepThePlantAndTheCruise) {
-    design().Slots[5].MISCNUM[2] = 1;
+    design().Slots[Slot::PlantFuel].MISCNUM[2] = 1;
     Settle();
     editor_.Fill();
     editor_.plant.Select(std::nullopt);
     editor_.cruise_g.Select(std::nullopt);
     editor_.plant_size.text = "30";
     editor_.Accept();
-    EXPECT_EQ(design().Slots[4].LABEL.trimmed(), "Fusion Plant");
-    EXPECT_EQ(design().Slots[4].KL, 30);
-    EXPECT_EQ(design().Slots[5].MISCNUM[2], 1);
+    EXPECT_EQ(design().Slots[Slot::PowerPlant].LABEL.trimmed(), "Fusion Plant");
+    EXPECT_EQ(design().Slots[Slot::PowerPlant].KL, 30);
+    EXPECT_EQ(design().Slots[Slot::PlantFuel].MISCNUM[2], 1);
 }
 
 TEST_F(PowerEditorTest, HelpExplainsTheExtendedEnduranceInTwoParagraphs) {
