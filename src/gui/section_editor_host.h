@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "ui/design_events.h"
 #include "ui/editors/communicators_editor.h"
@@ -14,6 +13,7 @@
 #include "ui/editors/hull_editor.h"
 #include "ui/editors/power_editor.h"
 #include "ui/editors/sensors_editor.h"
+#include "ui/prompter.h"
 
 class QWidget;
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/prompter.h"
 #include "app/session.h"
 #include "model/catalog.h"
 #include "model/design.h"
 #include "ui/controls.h"
 #include "ui/design_events.h"
+#include "ui/prompter.h"
 
 namespace korvane::ui {
 
