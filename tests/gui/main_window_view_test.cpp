@@ -47,14 +47,13 @@ TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
     EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 100")));
 
     // A section without an editor has its button and label greyed.
-    EXPECT_FALSE(Button(MainWindowCommand::Craft)->isEnabled());
-    EXPECT_EQ(Button(MainWindowCommand::Craft)->toolTip(), QStringLiteral("Subordinate craft"));
+    EXPECT_FALSE(Button(MainWindowCommand::Weapons)->isEnabled());
+    EXPECT_EQ(Button(MainWindowCommand::Weapons)->toolTip(), QStringLiteral("Weapons & screens"));
     for (const MainWindowCommand form_editor :
          {MainWindowCommand::Hull, MainWindowCommand::Power, MainWindowCommand::Drives,
           MainWindowCommand::Electronics, MainWindowCommand::Control}) {
         EXPECT_TRUE(Button(form_editor)->isEnabled());
     }
-    EXPECT_EQ(Button(MainWindowCommand::Hull)->toolTip(), QStringLiteral("Hull & basic data"));
     EXPECT_TRUE(Button(MainWindowCommand::Recalculate)->isEnabled());
     EXPECT_EQ(Button(MainWindowCommand::LoadDesign)->toolTip(),
               QStringLiteral("Load Design (Ctrl+O)"));
@@ -63,17 +62,16 @@ TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
 
 TEST_F(MainWindowViewTest, ASectionButtonOpensTheEditorAddedForIt) {
     int opened = 0;
-    program_.AddSectionEditor(ui::Section::Craft, [&opened] { ++opened; });
+    program_.AddSectionEditor(ui::Section::Weapons, [&opened] { ++opened; });
     ASSERT_TRUE(Start());
-    EXPECT_FALSE(Button(MainWindowCommand::Crew)->isEnabled());
-    ASSERT_TRUE(Button(MainWindowCommand::Craft)->isEnabled());
-    Button(MainWindowCommand::Craft)->click();
+    ASSERT_TRUE(Button(MainWindowCommand::Weapons)->isEnabled());
+    Button(MainWindowCommand::Weapons)->click();
     EXPECT_EQ(opened, 1);
 
-    int crew_opened = 0;
-    program_.AddSectionEditor(ui::Section::Crew, [&crew_opened] { ++crew_opened; });
-    Button(MainWindowCommand::Crew)->click();
-    EXPECT_EQ(crew_opened, 1) << "an editor added after the start counts at once";
+    int replaced_opened = 0;
+    program_.AddSectionEditor(ui::Section::Weapons, [&replaced_opened] { ++replaced_opened; });
+    Button(MainWindowCommand::Weapons)->click();
+    EXPECT_EQ(replaced_opened, 1) << "an editor added after the start counts at once";
     EXPECT_EQ(opened, 1);
 }
 
