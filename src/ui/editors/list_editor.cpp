@@ -5,6 +5,7 @@
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "reports/number_format.h"
+#include "reports/profile_sections.h"
 #include "ui/editors/typed_number.h"
 
 namespace korvane::ui {
@@ -15,14 +16,6 @@ constexpr std::size_t kCodeBlanks = 100;
 // The table code is read back from this character of an available row on.
 constexpr std::size_t kCodeReadFrom = 94;
 constexpr const char* kDetailsPattern = "#,###,##0.0";
-
-std::string TrimmedBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 // "1" … "9", then `last`.
 std::vector<std::string> CountOptions(const char* last) {
@@ -250,7 +243,7 @@ const ComponentRecord* ListEditor::SelectedCatalogRow() {
     const std::string& text = available.Text(*row);
     const std::string code =
         shape_.code_in_row_text
-            ? TrimmedBlanks(text.size() > kCodeReadFrom ? text.substr(kCodeReadFrom) : "")
+            ? TrimmedBothEnds(text.size() > kCodeReadFrom ? text.substr(kCodeReadFrom) : "")
             : shape_.catalog_codes.front();
     return &catalog().LookupComponent(code, available.ItemData(*row));
 }
