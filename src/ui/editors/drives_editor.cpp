@@ -4,6 +4,7 @@
 #include <string>
 
 #include "reports/number_format.h"
+#include "reports/profile_sections.h"
 #include "ui/editors/form_fields.h"
 
 namespace korvane::ui {
@@ -15,18 +16,10 @@ constexpr int kPurifierRows = 999;
 // Hours to purify a whole tank when none are given.
 constexpr double kDefaultHoursToPurify = 12;
 
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 std::optional<int> RowWithTrimmedText(const ListBox& list, std::string_view text) {
-    const std::string wanted = Trimmed(text);
+    const std::string wanted = TrimmedBothEnds(text);
     for (int row = 0; row < list.Count(); ++row) {
-        if (Trimmed(list.Text(row)) == wanted) {
+        if (TrimmedBothEnds(list.Text(row)) == wanted) {
             return row;
         }
     }
