@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "ui/editors/list_editor_test_support.h"
+#include "ui/editors/parent_window.h"
 
 namespace korvane::ui_test {
 
