@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
@@ -107,6 +109,20 @@ QLabel* FormEditorView::NewValueLabel(const ui::Label& label, const char* name) 
     auto* widget = new QLabel(frame_);
     widget->setObjectName(QString::fromLatin1(name));
     bindings_.Bind(*widget, label);
+    return widget;
+}
+
+QToolButton* FormEditorView::NewLeadOnButton(const ui::Button& button, const char* name,
+                                             const QString& tool_tip,
+                                             const std::function<void()>& lead_on) {
+    auto* widget = new QToolButton(frame_);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    widget->setToolTip(tool_tip);
+    bindings_.Bind(*widget, button, [this, lead_on] {
+        hide();
+        lead_on();
+    });
     return widget;
 }
 

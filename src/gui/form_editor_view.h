@@ -17,6 +17,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace korvane::gui {
 
@@ -49,6 +50,10 @@ protected:
     QComboBox* NewComboBox(ui::ListBox& list, const char* name);
     QCheckBox* NewCheckBox(ui::CheckBox& box, const char* name, QWidget* parent = nullptr);
     QLabel* NewValueLabel(const ui::Label& label, const char* name);
+    // A button that leads on to another window: this window hides itself,
+    // then `lead_on` runs.
+    QToolButton* NewLeadOnButton(const ui::Button& button, const char* name,
+                                 const QString& tool_tip, const std::function<void()>& lead_on);
 
     // A field with its caption before it and, after it, what belongs beside
     // it; the caption's access key moves to the field.

@@ -11,6 +11,7 @@
 #include "gui/list_editor_view.h"
 #include "gui/power_editor_view.h"
 #include "gui/sensors_editor_view.h"
+#include "gui/weapons_editor_view.h"
 
 namespace korvane::gui {
 
@@ -40,10 +41,24 @@ void SectionEditorHost::GoBackFrom(FormEditorView& editor) {
     QObject::connect(&editor, &FormEditorView::closed, &context_, [this] { main_window_.show(); });
 }
 
-// The list editors here are those the electronics editor leads on to.
 void SectionEditorHost::GoBackFrom(ListEditorView& editor) {
     QObject::connect(&editor, &ListEditorView::done, &context_,
-                     [this](ui::ParentWindow) { ElectronicsEditor().show(); });
+                     [this](ui::ParentWindow back_to) { ShowAgain(back_to); });
+}
+
+void SectionEditorHost::ShowAgain(ui::ParentWindow window) {
+    switch (window) {
+        case ui::ParentWindow::ElectronicsEditor:
+            ElectronicsEditor().show();
+            return;
+        case ui::ParentWindow::WeaponSystemsEditor:
+            WeaponsEditor().show();
+            return;
+        case ui::ParentWindow::MainWindow:
+        case ui::ParentWindow::OtherFeaturesMenu:
+            main_window_.show();
+            return;
+    }
 }
 
 HullEditorView& SectionEditorHost::HullEditor() {
@@ -81,6 +96,31 @@ ListEditorView& SectionEditorHost::CommunicatorsEditor() {
     return Made(communicators_);
 }
 
+WeaponsEditorView& SectionEditorHost::WeaponsEditor() {
+    if (!weapons_.view) {
+        WeaponsEditorView& view = Made(weapons_);
+        QObject::connect(&view, &WeaponsEditorView::turretsRequested, &context_,
+                         [this] { LeadOn(TurretsEditor()); });
+        QObject::connect(&view, &WeaponsEditorView::baysRequested, &context_,
+                         [this] { LeadOn(BaysEditor()); });
+        QObject::connect(&view, &WeaponsEditorView::screensRequested, &context_,
+                         [this] { LeadOn(ScreensEditor()); });
+    }
+    return *weapons_.view;
+}
+
+ListEditorView& SectionEditorHost::TurretsEditor() {
+    return Made(turrets_);
+}
+
+ListEditorView& SectionEditorHost::BaysEditor() {
+    return Made(bays_);
+}
+
+ListEditorView& SectionEditorHost::ScreensEditor() {
+    return Made(screens_);
+}
+
 void SectionEditorHost::OpenHullEditor() {
     Open(HullEditor());
 }
@@ -95,6 +135,10 @@ void SectionEditorHost::OpenDrivesEditor() {
 
 void SectionEditorHost::OpenElectronicsEditor() {
     Open(ElectronicsEditor());
+}
+
+void SectionEditorHost::OpenWeaponsEditor() {
+    Open(WeaponsEditor());
 }
 
 void SectionEditorHost::OpenControlEditor() {

@@ -6,13 +6,17 @@
 
 #include "app/session.h"
 #include "ui/design_events.h"
+#include "ui/editors/bays_editor.h"
 #include "ui/editors/communicators_editor.h"
 #include "ui/editors/control_editor.h"
 #include "ui/editors/drives_editor.h"
 #include "ui/editors/electronics_editor.h"
 #include "ui/editors/hull_editor.h"
 #include "ui/editors/power_editor.h"
+#include "ui/editors/screens_editor.h"
 #include "ui/editors/sensors_editor.h"
+#include "ui/editors/turrets_editor.h"
+#include "ui/editors/weapons_editor.h"
 #include "ui/prompter.h"
 
 class QWidget;
@@ -27,6 +31,7 @@ class HullEditorView;
 class ListEditorView;
 class PowerEditorView;
 class SensorsEditorView;
+class WeaponsEditorView;
 
 // The section editors of the desktop program, each window made on first use
 // and afterwards only hidden and shown again. Only one section window is on
@@ -48,6 +53,7 @@ public:
     void OpenPowerEditor();
     void OpenDrivesEditor();
     void OpenElectronicsEditor();
+    void OpenWeaponsEditor();
     void OpenControlEditor();
 
     // The windows, as made on first use.
@@ -58,6 +64,10 @@ public:
     ControlEditorView& ControlEditor();
     SensorsEditorView& SensorsEditor();
     ListEditorView& CommunicatorsEditor();
+    WeaponsEditorView& WeaponsEditor();
+    ListEditorView& TurretsEditor();
+    ListEditorView& BaysEditor();
+    ListEditorView& ScreensEditor();
 
 private:
     template <typename Logic, typename View>
@@ -70,12 +80,13 @@ private:
     template <typename Logic, typename View>
     View& Made(Window<Logic, View>& window);
     // Closing a form editor shows the main window again; "Done" in a list
-    // editor shows the electronics editor.
+    // editor shows the window it names.
     void GoBackFrom(FormEditorView& editor);
     void GoBackFrom(ListEditorView& editor);
+    void ShowAgain(ui::ParentWindow window);
     // Hides the main window and shows the editor, filled from the design.
     void Open(FormEditorView& editor);
-    // Shows a list editor the electronics editor led on to; that one has hidden itself.
+    // Shows a list editor a form editor led on to; that one has hidden itself.
     void LeadOn(QWidget& list_editor);
 
     Session& session_;
@@ -93,6 +104,10 @@ private:
     Window<ui::ControlEditor, ControlEditorView> control_;
     Window<ui::SensorsEditor, SensorsEditorView> sensors_;
     Window<ui::CommunicatorsEditor, ListEditorView> communicators_;
+    Window<ui::WeaponsEditor, WeaponsEditorView> weapons_;
+    Window<ui::TurretsEditor, ListEditorView> turrets_;
+    Window<ui::BaysEditor, ListEditorView> bays_;
+    Window<ui::ScreensEditor, ListEditorView> screens_;
 };
 
 }  // namespace korvane::gui

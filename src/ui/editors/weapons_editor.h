@@ -31,9 +31,12 @@ public:
     TextBox antimatter_rounds;
     Label antimatter_rounds_caption{"b/r anti-&matter missiles (TL 17+)"};
     Label magazine_total{"Total: xxxxxx missiles"};
-    Button turrets{"T&urrets"};
-    Button bays{"&Bays"};
-    Button screens{"Scree&ns"};
+    Label turrets_caption{"T&urrets"};
+    Button turrets;
+    Label bays_caption{"&Bays"};
+    Button bays;
+    Label screens_caption{"Scree&ns"};
+    Button screens;
     WeaponFactorsPanel factors;
     Button check{"Chec&k"};
 
