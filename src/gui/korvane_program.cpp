@@ -79,6 +79,7 @@ void KorvaneProgram::AddFormEditors() {
     AddSectionEditor(ui::Section::Power, [&host] { host.OpenPowerEditor(); });
     AddSectionEditor(ui::Section::Drives, [&host] { host.OpenDrivesEditor(); });
     AddSectionEditor(ui::Section::Electronics, [&host] { host.OpenElectronicsEditor(); });
+    AddSectionEditor(ui::Section::Weapons, [&host] { host.OpenWeaponsEditor(); });
     AddSectionEditor(ui::Section::Control, [&host] { host.OpenControlEditor(); });
 }
 

@@ -1,7 +1,9 @@
 #include "gui/section_editor_host.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -11,6 +13,7 @@
 #include "gui/list_editor_view.h"
 #include "gui/power_editor_view.h"
 #include "gui/sensors_editor_view.h"
+#include "gui/weapons_editor_view.h"
 #include "program_fixture.h"
 
 namespace korvane::gui_test {
@@ -94,6 +97,41 @@ TEST_F(SectionEditorHostTest, ElectronicsLeadsOnToTheListEditorsAndBack) {
     In<QPushButton>(electronics, "accept").click();
     EXPECT_TRUE(Main().isVisible());
     EXPECT_EQ(program_.session().design.Slots[Slot::Avionics].LABEL.trimmed(), "Avionics-Standard");
+}
+
+// The weapons hub leads on to the turrets, bay weapons and screens; their
+// "Done" shows the hub again with the factors of what they installed.
+TEST_F(SectionEditorHostTest, WeaponsLeadOnToTheirListEditorsAndBack) {
+    Button(MainWindowCommand::Weapons)->click();
+    gui::WeaponsEditorView& weapons = Editors().WeaponsEditor();
+    EXPECT_TRUE(weapons.isVisible());
+    EXPECT_FALSE(Main().isVisible());
+
+    In<QToolButton>(weapons, "turrets").click();
+    gui::ListEditorView& turrets = Editors().TurretsEditor();
+    EXPECT_TRUE(turrets.isVisible());
+    EXPECT_FALSE(weapons.isVisible());
+    watchdog_.Expect(ClickButton(QStringLiteral("2")));
+    watchdog_.Expect(ClickButton(QStringLiteral("1")));
+    auto& available = In<QListWidget>(turrets, "Available");
+    available.setCurrentRow(0);
+    QTest::keyClick(&available, Qt::Key_Return);
+    In<QPushButton>(turrets, "Done").click();
+    EXPECT_FALSE(turrets.isVisible());
+    EXPECT_TRUE(weapons.isVisible());
+    EXPECT_EQ(In<QLabel>(weapons, "weapon_names").text(), QStringLiteral("Laser"));
+
+    In<QToolButton>(weapons, "bays").click();
+    EXPECT_TRUE(Editors().BaysEditor().isVisible());
+    In<QPushButton>(Editors().BaysEditor(), "Done").click();
+    In<QToolButton>(weapons, "screens").click();
+    EXPECT_TRUE(Editors().ScreensEditor().isVisible());
+    EXPECT_FALSE(weapons.isVisible());
+    In<QPushButton>(Editors().ScreensEditor(), "Done").click();
+    EXPECT_TRUE(weapons.isVisible());
+    In<QPushButton>(weapons, "accept").click();
+    EXPECT_TRUE(Main().isVisible());
+    EXPECT_EQ(program_.session().design.Turrets[1].NUMBER, 2);
 }
 
 }  // namespace
