@@ -6,8 +6,8 @@
 # keyboard fills, and the other section editors on a warship with sensors and
 # communicators fitted (vigilant.k2d, beside this script). The click
 # positions suit the Fusion style at 96 dpi; LAST_EDITS_X/_Y, BULK_X/_Y,
-# RUN_X/_Y and SECTION_X with HULL_Y, POWER_Y, DRIVES_Y, ELECTRONICS_Y and
-# CONTROL_Y move them.
+# RUN_X/_Y and SECTION_X with HULL_Y, POWER_Y, DRIVES_Y, ELECTRONICS_Y,
+# WEAPONS_Y and CONTROL_Y move them.
 # Needs xvfb, xauth, openbox, xdotool and imagemagick (for the screenshots only).
 # Usage: docs/screenshots/take_screenshots.sh BUILD_DIR
 set -euo pipefail
@@ -20,7 +20,7 @@ if [ -z "${KORVANE_SCREENSHOT_DISPLAY:-}" ]; then
         env KORVANE_SCREENSHOT_DISPLAY=1 "$0" "$@"
 fi
 
-home=/tmp/korvane-demo
+home=${SCREENSHOT_HOME:-/tmp/korvane-demo}
 rm -rf "$home"
 mkdir "$home"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
@@ -211,19 +211,33 @@ shoot_editor "${POWER_Y:-174}" power-editor.png
 shoot_editor "${DRIVES_Y:-215}" drives-editor.png
 shoot_editor "${CONTROL_Y:-338}" control-editor.png
 
+shoot_led_on() {  # from the editor $1, each "key file" of $2...: Alt+key, Space, shot, Alt+D back
+    local from=$1 editor key name
+    for list in "${@:2}"; do
+        read -r key name <<<"$list"
+        xdotool key "alt+$key" space
+        editor=$(window '^Korvane v[0-9.]*$' "$totals")
+        xdotool windowactivate --sync "$editor"
+        sleep 0.5
+        import -frame -window "$editor" "$shots/$name"
+        xdotool key alt+d
+        sleep 0.5
+        xdotool windowactivate --sync "$from"
+    done
+}
+
 # Electronics, then the sensors and communicators editors it leads on to
 # (Alt+S and Alt+M reach their buttons, "Done" is Alt+D).
 electronics=$(open_editor "${ELECTRONICS_Y:-256}")
 import -frame -window "$electronics" "$shots/electronics-editor.png"
-for list in "s sensors-editor.png" "m communicators-editor.png"; do
-    read -r key name <<<"$list"
-    xdotool key "alt+$key" space
-    editor=$(window '^Korvane v[0-9.]*$' "$totals")
-    xdotool windowactivate --sync "$editor"
-    sleep 0.5
-    import -frame -window "$editor" "$shots/$name"
-    xdotool key alt+d
-    sleep 0.5
-    xdotool windowactivate --sync "$electronics"
-done
+shoot_led_on "$electronics" "s sensors-editor.png" "m communicators-editor.png"
+xdotool key Escape
+sleep 0.5
+
+# Weapons & screens, then the turrets, bay weapons and screens editors it
+# leads on to (Alt+U, Alt+B and Alt+N); the weapon systems editor is shot
+# last, after "Done" in the list editors brought its factors up to date.
+weapons=$(open_editor "${WEAPONS_Y:-297}")
+shoot_led_on "$weapons" "u turrets-editor.png" "b bays-editor.png" "n screens-editor.png"
+import -frame -window "$weapons" "$shots/weapons-editor.png"
 xdotool key Escape
