@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bench/ratio_main.h"
+#include "files/catalog_files.h"
 #include "model/catalog_store.h"
 #include "model/standard_catalog.h"
 

@@ -8,6 +8,7 @@
 
 #include "app/session.h"
 #include "bench/full_design.h"
+#include "files/catalog_files.h"
 #include "model/catalog_store.h"
 #include "model/standard_catalog.h"
 

@@ -10,6 +10,7 @@
 #include "app/save_design.h"
 #include "bench/full_design.h"
 #include "bench/ratio_main.h"
+#include "files/catalog_files.h"
 #include "files/companion_files.h"
 #include "model/standard_catalog.h"
 #include "reports/report_context.h"

@@ -1,6 +1,5 @@
 #include "app/configuration.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <sstream>
 #include <system_error>
@@ -8,6 +7,7 @@
 #include "files/atomic_write.h"
 #include "files/path_utils.h"
 #include "files/regular_file.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 
@@ -16,14 +16,6 @@ namespace {
 std::string EnvironmentText(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
-}
-
-std::string Trimmed(std::string text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // A value in quotes, as "C:\Ships" or '/srv/ships', is taken without them.
@@ -50,7 +42,7 @@ std::filesystem::path XdgFolder(const char* variable, const char* fallback_under
 
 ConfigurationPlaces ConfigurationPlacesFromEnvironment() {
     ConfigurationPlaces places;
-    const std::string windows_folder = Trimmed(EnvironmentText("WINDIR"));
+    const std::string windows_folder(Trimmed(EnvironmentText("WINDIR"), kSpacesAndTabs));
     places.config_folder = windows_folder.empty() ? XdgFolder("XDG_CONFIG_HOME", ".config")
                                                   : std::filesystem::path(windows_folder);
     places.data_folder = XdgFolder("XDG_DATA_HOME", ".local/share");
@@ -66,13 +58,10 @@ std::optional<std::string> ReadCatalogDirKey(std::istream& configuration) {
         if (line.size() < 5) {
             continue;
         }
-        std::string key = line.substr(0, 5);
-        for (char& c : key) {
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
-        if (key == "DBLOC") {
+        if (UpperCase(line.substr(0, 5)) == "DBLOC") {
             // Character 6 is the "=" in a well-formed line and is skipped whatever it is.
-            return Unquoted(Trimmed(line.size() > 6 ? line.substr(6) : std::string()));
+            return Unquoted(std::string(
+                Trimmed(line.size() > 6 ? std::string_view(line).substr(6) : "", kSpacesAndTabs)));
         }
     }
     return std::nullopt;

@@ -1,7 +1,6 @@
 #include "batch/batch_run.h"
 
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 
 #include "app/load_design.h"
@@ -10,6 +9,7 @@
 #include "engine/recalculate.h"
 #include "files/path_utils.h"
 #include "model/cp1252.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 
@@ -18,29 +18,11 @@ namespace {
 constexpr std::string_view kDesignExtension = ".k2d";
 constexpr const char* kProblemIndent = "    ";
 
-char Lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
 bool IsDesignFileName(std::string_view name) {
     if (name.size() < kDesignExtension.size()) {
         return false;
     }
-    const std::string_view extension = name.substr(name.size() - kDesignExtension.size());
-    return std::equal(extension.begin(), extension.end(), kDesignExtension.begin(),
-                      [](char a, char b) { return Lower(a) == b; });
-}
-
-// Alphabetical ignoring case; names that differ only in case keep a fixed order.
-bool NameLess(const std::string& a, const std::string& b) {
-    const auto folded = [](char x, char y) { return Lower(x) < Lower(y); };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) {
-        return true;
-    }
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) {
-        return false;
-    }
-    return a < b;
+    return SameIgnoringCase(name.substr(name.size() - kDesignExtension.size()), kDesignExtension);
 }
 
 // Paths and system messages come from the platform as UTF-8; the error list
@@ -156,7 +138,7 @@ Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& fo
     if (error) {
         return Error{folder.string() + ": the folder cannot be read (" + error.message() + ")"};
     }
-    std::sort(names.begin(), names.end(), NameLess);
+    std::sort(names.begin(), names.end(), LessIgnoringCase);
     return names;
 }
 

@@ -8,7 +8,6 @@
 
 #include "app/session.h"
 #include "model/result.h"
-#include "ui/prompter.h"
 
 namespace korvane {
 

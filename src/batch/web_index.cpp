@@ -3,22 +3,13 @@
 #include <ostream>
 
 #include "files/atomic_write.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-
-// A text field without surrounding blanks; the NULs of a never-set field count as blanks.
-std::string Trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks("\0 ", 2);
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
-}
 
 void WriteTypeHeading(std::ostream& out, const ShipType& type) {
     out << "<font color=\"red\">Designs of type " << HtmlEscaped(type.name.view()) << "</font>"
@@ -59,7 +50,7 @@ std::vector<ShipType> ReadShipTypes(Catalog& catalog) {
         }
         ShipType type{number, row.LABEL, {}};
         for (int field = 1; field <= 5; ++field) {
-            type.description += Trimmed(row.MISCSTR[field].view());
+            type.description += Trimmed(row.MISCSTR[field].view(), kSpacesAndNuls);
         }
         types.push_back(std::move(type));
     }

@@ -10,11 +10,13 @@
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
 #include "cli/terminal_text.h"
+#include "files/catalog_files.h"
 #include "files/regular_file.h"
 #include "model/catalog_check.h"
 #include "model/catalog_csv.h"
 #include "model/catalog_values.h"
 #include "model/cp1252.h"
+#include "model/text_helpers.h"
 
 namespace korvane::cli {
 
@@ -30,9 +32,7 @@ std::string Shown(const std::string& bytes) {
 }
 
 bool IsCsv(const std::string& file) {
-    std::string extension = std::filesystem::path(file).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
-    return extension == ".csv";
+    return LowerCase(std::filesystem::path(file).extension().string()) == ".csv";
 }
 
 // Far more than any catalog holds.

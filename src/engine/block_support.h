@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/design.h"
-#include "reports/number_format.h"
+#include "model/text_helpers.h"
 
 namespace korvane::engine {
 

@@ -5,18 +5,12 @@
 #include <cmath>
 #include <string>
 
+#include "model/text_helpers.h"
+
 namespace korvane {
 
-namespace {
-
-char UpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-}  // namespace
-
 int DecodeDigit(char c) {
-    const auto position = kDigitAlphabet.find(UpperAscii(c));
+    const auto position = kDigitAlphabet.find(UpperCase(c));
     return position == std::string_view::npos ? -99 : static_cast<int>(position) + 1;
 }
 
@@ -47,7 +41,7 @@ int WeaponTypeCode(std::string_view label) {
         longer.resize(label.size());
         upper = longer.data();
     }
-    std::transform(label.begin(), label.end(), upper, UpperAscii);
+    std::transform(label.begin(), label.end(), upper, [](char c) { return UpperCase(c); });
     const std::string_view text(upper, label.size());
     // The last keyword found gives the type.
     for (std::size_t k = kKeywords.size(); k > 0; --k) {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "engine/digit_codes.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
 
 namespace korvane {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "reports/number_format.h"
+#include "model/number_format.h"
 
 namespace korvane {
 

@@ -5,6 +5,7 @@
 
 #include "engine/block_support.h"
 #include "engine/digit_codes.h"
+#include "model/text_helpers.h"
 
 namespace korvane::engine {
 

@@ -15,7 +15,8 @@
 #include "files/atomic_write.h"
 #include "files/regular_file.h"
 #include "model/cp1252.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 
@@ -64,12 +65,6 @@ void WriteTextLine(std::string& out, std::string_view text) {
     out += "\r\n";
 }
 
-// A text field without its trailing blanks (NULs are kept).
-std::string_view Trimmed(std::string_view field) {
-    const std::size_t end = field.find_last_not_of(' ');
-    return field.substr(0, end == std::string_view::npos ? 0 : end + 1);
-}
-
 // The file is built in memory and written in one piece: a stream insertion per
 // value would cost more than everything else a save does.
 void WriteNumberLine(std::string& out, double value) {
@@ -80,7 +75,7 @@ void WriteNumberLine(std::string& out, double value) {
 void WriteRecord(std::string& out, const ComponentRecord& record) {
     WriteTextLine(out, record.TABLE.view());
     WriteNumberLine(out, record.IDNUM);
-    WriteTextLine(out, Trimmed(record.LABEL.view()));
+    WriteTextLine(out, TrimmedEnd(record.LABEL.view()));
     for (double value : {record.NUMBER, record.KL, record.TONS, record.CR, record.MW}) {
         WriteNumberLine(out, value);
     }
@@ -88,7 +83,7 @@ void WriteRecord(std::string& out, const ComponentRecord& record) {
     WriteNumberLine(out, record.TL);
     for (std::size_t k = 1; k <= 10; ++k) {
         WriteNumberLine(out, record.MISCNUM[k]);
-        WriteTextLine(out, Trimmed(record.MISCSTR[k].view()));
+        WriteTextLine(out, TrimmedEnd(record.MISCSTR[k].view()));
     }
 }
 
@@ -128,21 +123,6 @@ const std::string& BlankRecordText() {
     return text;
 }
 
-// Around a number a tab counts as a blank too.
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Files from other writers may carry a "+" before a value; this program writes
 // a blank there. from_chars itself takes no "+".
 std::string_view WithoutPlus(std::string_view text) {
@@ -152,10 +132,11 @@ std::string_view WithoutPlus(std::string_view text) {
     return text;
 }
 
-// The whole line, blanks aside, must be the value: "12abc" is not 12. A design
-// file holds nothing else on a number line, so junk there means a damaged file.
+// The whole line, blanks aside (a tab counts as one around a number), must be
+// the value: "12abc" is not 12. A design file holds nothing else on a number
+// line, so junk there means a damaged file.
 std::optional<std::int16_t> ParseInteger(std::string_view line) {
-    const std::string_view text = WithoutPlus(TrimBlanks(line));
+    const std::string_view text = WithoutPlus(Trimmed(line, kSpacesAndTabs));
     std::int16_t value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
@@ -168,7 +149,7 @@ std::optional<std::int16_t> ParseInteger(std::string_view line) {
 constexpr long long kExactWhole = 1LL << 53;  // whole numbers a double holds exactly
 
 std::optional<double> ParseNumber(std::string_view line) {
-    const std::string_view text = WithoutPlus(TrimBlanks(line));
+    const std::string_view text = WithoutPlus(Trimmed(line, kSpacesAndTabs));
     // Most figures are whole numbers: read those as integers, which is exact and quick.
     long long whole = 0;
     const auto integer = std::from_chars(text.data(), text.data() + text.size(), whole);

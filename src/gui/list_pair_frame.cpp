@@ -10,6 +10,7 @@
 
 #include "gui/control_binding.h"
 #include "gui/qt_text.h"
+#include "model/text_helpers.h"
 
 namespace korvane::gui {
 
@@ -25,8 +26,7 @@ constexpr int kListColumns = 26;
 QString ShownRowText(const std::string& row) {
     std::string shown = row.substr(0, row.find(std::string(100, ' ')));
     std::replace(shown.begin(), shown.end(), '\0', ' ');
-    shown.erase(shown.find_last_not_of(' ') + 1);
-    return QtText(shown);
+    return QtText(std::string(TrimmedEnd(shown)));
 }
 
 // Wide enough for the longest row, and for at least kListColumns characters.

@@ -5,7 +5,6 @@
 #include <ostream>
 #include <string>
 
-#include "files/atomic_write.h"
 #include "model/catalog_values.h"
 #include "model/cp1252.h"
 #include "model/record_fields.h"
@@ -201,11 +200,6 @@ void WriteCatalogCsv(std::ostream& out, const std::vector<ComponentRecord>& rows
         }
         out << '\n';
     }
-}
-
-Status WriteCatalogCsvFile(const std::filesystem::path& file,
-                           const std::vector<ComponentRecord>& rows) {
-    return WriteFileAtomically(file, [&](std::ostream& out) { WriteCatalogCsv(out, rows); });
 }
 
 }  // namespace korvane

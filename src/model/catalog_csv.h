@@ -15,7 +15,5 @@ namespace korvane {
 Result<std::vector<ComponentRecord>> ReadCatalogCsv(std::istream& in, std::string_view source_name);
 
 void WriteCatalogCsv(std::ostream& out, const std::vector<ComponentRecord>& rows);
-Status WriteCatalogCsvFile(const std::filesystem::path& file,
-                           const std::vector<ComponentRecord>& rows);
 
 }  // namespace korvane

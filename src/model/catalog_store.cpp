@@ -6,10 +6,10 @@
 #include <string>
 #include <utility>
 
-#include "files/atomic_write.h"
 #include "model/catalog_values.h"
 #include "model/cp1252.h"
 #include "model/record_fields.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 
@@ -267,9 +267,7 @@ std::string CatalogStore::Filespec(int position) const {
     const bool found = sqlite3_step(select_filespec_) == SQLITE_ROW;
     std::string path = found ? ColumnText(select_filespec_, 0) : std::string();
     sqlite3_reset(select_filespec_);  // ends the read, so other programs may write the catalog
-    const auto first = path.find_first_not_of(' ');
-    const auto last = path.find_last_not_of(' ');
-    return first == std::string::npos ? std::string() : path.substr(first, last - first + 1);
+    return std::string(Trimmed(path));
 }
 
 Status CatalogStore::SetFilespec(int position, std::string_view path) {
@@ -303,12 +301,13 @@ Status CatalogStore::ReplaceFeatures(const std::vector<ComponentRecord>& rows) {
     return status;
 }
 
-Status CreateCatalogFile(const std::filesystem::path& file,
-                         const std::vector<ComponentRecord>& rows) {
-    const std::filesystem::path temporary = TemporarySibling(file);
-    auto db = OpenDatabase(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+Status WriteNewCatalogDatabase(const std::filesystem::path& file,
+                               const std::vector<ComponentRecord>& rows,
+                               const std::filesystem::path& shown_as) {
+    auto db = OpenDatabase(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     if (!db) {
-        return Error{file.string() + ": cannot be created (the folder is missing or read-only)"};
+        return Error{shown_as.string() +
+                     ": cannot be created (the folder is missing or read-only)"};
     }
     std::string recent_rows;
     for (int position = 1; position <= kRecentEditsRows; ++position) {
@@ -316,20 +315,19 @@ Status CreateCatalogFile(const std::filesystem::path& file,
             "INSERT INTO \"Recent Edits\" VALUES (" + std::to_string(position) + ", NULL);\n";
     }
     Status status =
-        Execute(*db, "BEGIN;\n" + FeaturesSchema() + kRecentEditsSchema + recent_rows, file);
+        Execute(*db, "BEGIN;\n" + FeaturesSchema() + kRecentEditsSchema + recent_rows, shown_as);
     if (status) {
-        status = InsertRows(*db, file, rows);
+        status = InsertRows(*db, shown_as, rows);
     }
     if (status) {
-        status = Execute(*db, "COMMIT;", file);
+        status = Execute(*db, "COMMIT;", shown_as);
     }
     sqlite3_close(*db);
     if (!status) {
         std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return status;
+        std::filesystem::remove(file, ignored);
     }
-    return ReplaceWith(temporary, file);
+    return status;
 }
 
 Result<std::vector<ComponentRecord>> ReadCatalogFileRows(const std::filesystem::path& file) {

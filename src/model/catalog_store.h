@@ -50,10 +50,13 @@ private:
     Catalog features_;
 };
 
-// Writes a new catalog file holding `rows` and ten empty recent-file rows,
-// replacing any file of that name only once it is complete.
-Status CreateCatalogFile(const std::filesystem::path& file,
-                         const std::vector<ComponentRecord>& rows);
+// Writes a new catalog database holding `rows` and ten empty recent-file rows
+// at `file`, where no file may be yet; messages name the file as `shown_as`
+// (the catalog file that a temporary `file` is to become). A database left
+// half-written by a failure is removed again.
+Status WriteNewCatalogDatabase(const std::filesystem::path& file,
+                               const std::vector<ComponentRecord>& rows,
+                               const std::filesystem::path& shown_as);
 
 // The "Features" rows of a catalog file, in key order.
 Result<std::vector<ComponentRecord>> ReadCatalogFileRows(const std::filesystem::path& file);

@@ -6,24 +6,12 @@
 #include <limits>
 
 #include "model/cp1252.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 
-namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
-
 Result<double> ParseCatalogNumber(std::string_view text, const FieldInfo& field) {
-    const std::string_view value = TrimBlanks(text);
+    const std::string_view value = Trimmed(text, kSpacesAndTabs);
     if (value.empty()) {
         if (field.name == "custom") {
             return 0.0;
@@ -68,7 +56,7 @@ Result<std::string> ParseCatalogText(std::string_view utf8, const FieldInfo& fie
                      std::to_string(control - bytes->begin() + 1)};
     }
     // Trailing blanks are the field's own padding.
-    const std::size_t length = bytes->find_last_not_of(' ') + 1;
+    const std::size_t length = TrimmedEnd(*bytes).size();
     if (length > field.width) {
         return Error{"field " + name + " holds \"" + std::string(utf8) + "\", " +
                      std::to_string(length) + " characters where " + std::to_string(field.width) +

@@ -1,8 +1,8 @@
 #include "reports/feature_list.h"
 
-#include "app/rule_tables.h"
-#include "app/session.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/program_identity.h"
+#include "model/rule_tables.h"
 
 namespace korvane {
 

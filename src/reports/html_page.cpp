@@ -1,14 +1,12 @@
 #include "reports/html_page.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 
-#include "app/rule_tables.h"
 #include "engine/digit_codes.h"
 #include "engine/profile_code.h"
+#include "model/rule_tables.h"
+#include "model/text_helpers.h"
 #include "reports/classic_drives.h"
-#include "reports/number_format.h"
 #include "reports/profile_sections.h"
 #include "reports/report_text.h"
 
@@ -37,14 +35,11 @@ void EndRow(ReportText& page) {
 }
 
 bool LabelContains(const ComponentRecord& entry, std::string_view word) {
-    std::string label = entry.LABEL.str();
-    std::transform(label.begin(), label.end(), label.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return label.find(word) != std::string::npos;
+    return LowerCase(entry.LABEL.view()).find(word) != std::string::npos;
 }
 
 void WriteHead(ReportText& page, const Design& design) {
-    page.Markup("<html><head><title>").Text(TrimmedBothEnds(design.ShipName()));
+    page.Markup("<html><head><title>").Text(Trimmed(design.ShipName(), kSpacesAndNuls));
     page.Markup("</title></head><body>");
     page.EndLine();
     page.Markup("<h1>").Text(design.ShipName()).Markup("</h1>").EndLine();
@@ -55,7 +50,9 @@ void WriteCraftIdRow(ReportText& page, const Design& design) {
     page.Markup("<tr><td><b>").Text("CRAFT ID:").Markup("</b></td><td>");
     page.Text(design.ShipName()).Text(" TL: ").Printed(design.DesignTL());
     page.Text("MCr").Formatted(design.TotalCr() / 1000000, "###,###.###");
-    page.Text("  (").Text(Trimmed(design.Slots[Slot::ShipType].LABEL.view())).Text(")");
+    page.Text("  (")
+        .Text(TrimmedEnd(design.Slots[Slot::ShipType].LABEL.view(), kSpacesAndNuls))
+        .Text(")");
     EndRow(page);
 }
 
@@ -184,7 +181,11 @@ Berths WriteAccommodationRow(ReportText& page, const Design& design) {
         if (!Counts(entry)) {
             continue;
         }
-        page.Text(Trimmed(entry.LABEL.view())).Text(" x ").Plain(entry.NUMBER).Text(" ").EndLine();
+        page.Text(TrimmedEnd(entry.LABEL.view(), kSpacesAndNuls))
+            .Text(" x ")
+            .Plain(entry.NUMBER)
+            .Text(" ")
+            .EndLine();
         // A "low" stateroom counts in both sums.
         if (LabelContains(entry, "stateroom")) {
             berths.staterooms += entry.NUMBER;
@@ -266,7 +267,9 @@ void WriteNarrative(ReportText& page, const Design& design, const ProfileFigures
     page.Markup("<b>").Text("CLASSIC ZARNOTH: ").Markup("</b>").Text(design.ShipName());
     EndSentence(page);
     page.Text("Using a ").Printed(tons).Text(" ton hull, the ").Text(design.ShipName());
-    page.Text(" is a ").Text(Trimmed(slots[Slot::ShipType].LABEL.view())).Text(".");
+    page.Text(" is a ")
+        .Text(TrimmedEnd(slots[Slot::ShipType].LABEL.view(), kSpacesAndNuls))
+        .Text(".");
     EndSentence(page);
     page.Text("It mounts Jump Drive ").Text(letters.jump).Text(", Maneuver Drive ");
     page.Text(letters.maneuver).Text(" and Power Plant ").Text(letters.power_plant);
@@ -281,7 +284,7 @@ void WriteNarrative(ReportText& page, const Design& design, const ProfileFigures
     page.Text(" days and one Jump-").Text(slots[Slot::JumpDrive].USP.view()).Text(".");
     EndSentence(page);
     page.Text("Adjacent to the bridge is a computer model/")
-        .Text(Trimmed(slots[Slot::MainComputer].LABEL.view()));
+        .Text(TrimmedEnd(slots[Slot::MainComputer].LABEL.view(), kSpacesAndNuls));
     page.Text(".");
     EndSentence(page);
     page.Text("There are ").Printed(berths.staterooms).Text(" staterooms and ");

@@ -9,11 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/rule_tables.h"
-#include "app/session.h"
 #include "engine/digit_codes.h"
 #include "engine/profile_code.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/program_identity.h"
+#include "model/rule_tables.h"
+#include "model/text_helpers.h"
 #include "reports/profile_figures.h"
 #include "reports/profile_sections.h"
 
@@ -57,19 +58,14 @@ std::string Blanked(std::string_view text) {
     return out;
 }
 
-std::string TrimmedEnd(std::string_view text) {
-    const std::size_t end = text.find_last_not_of(' ');
-    return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
-}
-
 template <std::size_t N>
 std::string Full(const FixedText<N>& field) {
     return Blanked(field.view());
 }
 
 template <std::size_t N>
-std::string Trimmed(const FixedText<N>& field) {
-    return TrimmedEnd(Full(field));
+std::string TrimmedField(const FixedText<N>& field) {
+    return std::string(TrimmedEnd(Full(field)));
 }
 
 double Int(double x) {
@@ -102,7 +98,7 @@ std::string CountingEntries(const std::array<ComponentRecord, Size>& table, Item
 }
 
 std::string LabelAndCount(const ComponentRecord& entry) {
-    return Trimmed(entry.LABEL) + " x" + PlainNumber(entry.NUMBER);
+    return TrimmedField(entry.LABEL) + " x" + PlainNumber(entry.NUMBER);
 }
 
 // The 50-character name of a craft or custom feature: the label and three texts.
@@ -112,9 +108,10 @@ std::string LongName(const ComponentRecord& entry) {
 }
 
 std::string CraftIdText(const Design& design) {
-    return TrimmedEnd(Blanked(design.ShipName())) + " TL: " + PlainNumber(design.DesignTL()) +
-           "  MCr" + FormatPattern(design.TotalCr() / 1000000, "###,###.###") + "  (" +
-           Trimmed(design.Slots[Slot::ShipType].LABEL) + ")";
+    return std::string(TrimmedEnd(Blanked(design.ShipName()))) +
+           " TL: " + PlainNumber(design.DesignTL()) + "  MCr" +
+           FormatPattern(design.TotalCr() / 1000000, "###,###.###") + "  (" +
+           TrimmedField(design.Slots[Slot::ShipType].LABEL) + ")";
 }
 
 // "U", "S" or "A" by the streamlining index; nothing for an index out of range.
@@ -134,8 +131,8 @@ std::string HullText(const Design& design, const ProfileFigures& figures) {
            ", Config=" + Full(slots[Slot::Configuration].USP) +
            ConfigLetter(slots[Slot::Configuration].MISCNUM[6]) + ", " +
            "Armour=" + PlainNumber(slots[Slot::Armour].NUMBER) +
-           Trimmed(slots[Slot::Armour].MISCSTR[1]) + " (" +
-           Trimmed(slots[Slot::Armour].MISCSTR[2]) + "), " +
+           TrimmedField(slots[Slot::Armour].MISCSTR[1]) + " (" +
+           TrimmedField(slots[Slot::Armour].MISCSTR[2]) + "), " +
            " Loaded=" + FormatPattern(design.TotalTons(), "##,###,###.##") +
            ", Unloaded=" + FormatPattern(figures.UnloadedTons, "##,###,###.##");
 }
@@ -166,7 +163,7 @@ std::string PowerText(const Design& design, const ProfileFigures& figures) {
     const double plant_share =
         Int(Share(figures.H15 * slots[Slot::PowerPlant].KL, design.HullKL()));
     std::string text = PlainNumber(plant_share) + "/" + PlainNumber(2 * plant_share) + ", " +
-                       Trimmed(slots[Slot::PowerPlant].LABEL) + "=" +
+                       TrimmedField(slots[Slot::PowerPlant].LABEL) + "=" +
                        FormatPattern(design.AvailableMW(), "###,###.#") + "Mw " +
                        "Duration=" + PlainNumber(fuel.NUMBER) + "hrs/" +
                        PlainNumber(Int(fuel.NUMBER / 24)) + " days " +
@@ -180,7 +177,7 @@ std::string PowerText(const Design& design, const ProfileFigures& figures) {
     text += slots[Slot::EmMask].NUMBER == 1 ? "EM Mask. " : "No EM Mask. ";
     text += ExclusionText(fuel);
     // A list that names a system is closed as a sentence.
-    return fuel.MISCSTR[2].contains("1") ? TrimmedBothEnds(text) + "." : text;
+    return fuel.MISCSTR[2].contains("1") ? std::string(Trimmed(text, kSpacesAndNuls)) + "." : text;
 }
 
 // A drive's share of the hull figure and its double; low-maintenance drives
@@ -216,7 +213,7 @@ std::string DrivesText(const Design& design, const ProfileFigures& figures) {
     if (slots[Slot::JumpDrive].MISCNUM[1] > 0) {
         text += "Spare fuel for Jump-" + PlainNumber(slots[Slot::JumpDrive].MISCNUM[1]) + ", ";
     }
-    text += slots[Slot::Avionics].NUMBER != 0 ? Trimmed(slots[Slot::Avionics].LABEL) + " "
+    text += slots[Slot::Avionics].NUMBER != 0 ? TrimmedField(slots[Slot::Avionics].LABEL) + " "
                                               : "No avionics ";
     if (options.MISCNUM[4] != 0) {
         text += "Jump OverDrive=" + PlainNumber(options.MISCNUM[4] + displacement) +
@@ -295,16 +292,16 @@ std::string ScreensText(const Design& design) {
 
 std::string EnvironmentItem(const ComponentRecord& entry) {
     // An entry sized by the hull's volume shows no count.
-    return entry.MISCNUM[2] == 1 ? Trimmed(entry.LABEL) : LabelAndCount(entry);
+    return entry.MISCNUM[2] == 1 ? TrimmedField(entry.LABEL) : LabelAndCount(entry);
 }
 
 std::string ControlText(const Design& design) {
     const auto& slots = design.Slots;
-    std::string text = "Computer=" + Trimmed(slots[Slot::MainComputer].LABEL) +
-                       " x 3, Panels=" + Trimmed(slots[Slot::Panels].LABEL) + " x" +
+    std::string text = "Computer=" + TrimmedField(slots[Slot::MainComputer].LABEL) +
+                       " x 3, Panels=" + TrimmedField(slots[Slot::Panels].LABEL) + " x" +
                        PlainNumber(Int(slots[Slot::Panels].NUMBER));
     if (slots[Slot::BackupComputer].CR > 0) {
-        text += " Backup computer=" + Trimmed(slots[Slot::BackupComputer].LABEL) + " x 3 ";
+        text += " Backup computer=" + TrimmedField(slots[Slot::BackupComputer].LABEL) + " x 3 ";
     }
     const ComponentRecord& add_ons = slots[Slot::PanelAddOns];
     if (add_ons.MISCNUM[1] > 0) {
@@ -342,12 +339,13 @@ std::string CrewText(const Design& design) {
 }
 
 std::string CraftItem(const ComponentRecord& craft) {
-    return TrimmedBothEnds(LongName(craft)) + " x" + PlainNumber(craft.NUMBER) + " " +
-           PlainNumber(craft.MISCNUM[1]) + " tons  Crew " + PlainNumber(craft.MISCNUM[3]);
+    return std::string(Trimmed(LongName(craft), kSpacesAndNuls)) + " x" +
+           PlainNumber(craft.NUMBER) + " " + PlainNumber(craft.MISCNUM[1]) + " tons  Crew " +
+           PlainNumber(craft.MISCNUM[3]);
 }
 
 std::string CustomFeatureItem(const ComponentRecord& feature) {
-    return TrimmedEnd(LongName(feature)) + " x" + PlainNumber(feature.NUMBER);
+    return std::string(TrimmedEnd(LongName(feature))) + " x" + PlainNumber(feature.NUMBER);
 }
 
 // A jump code never set counts as "0", as in the profile code.
@@ -380,7 +378,7 @@ std::string OtherText(const Design& design, const ProfileFigures& figures) {
 std::string NotesParagraph(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {
-        const std::string trimmed = TrimmedBothEnds(Blanked(line));
+        const std::string trimmed(Trimmed(Blanked(line), kSpacesAndNuls));
         if (!trimmed.empty()) {
             text += trimmed + " ";
         }
@@ -417,7 +415,7 @@ public:
             // line is cut after its 100th character so that nothing is lost.
             const std::size_t cut = blank == std::string::npos ? kBodyWidth : blank + 1;
             Line(kBodyMm, rest.substr(0, cut));
-            rest = TrimmedBothEnds(std::string_view(rest).substr(cut));
+            rest = std::string(Trimmed(std::string_view(rest).substr(cut), kSpacesAndNuls));
         }
         Line(kBodyMm, rest);
     }

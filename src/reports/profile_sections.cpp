@@ -2,16 +2,14 @@
 
 #include <cmath>
 
-#include "app/rule_tables.h"
-#include "app/session.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/program_identity.h"
+#include "model/rule_tables.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 
 namespace {
-
-// What the reports trim: blanks, and the NULs of never-set fields they write as blanks.
-constexpr std::string_view kBlanks{" \0", 2};
 
 double Int(double x) {
     return std::floor(x);
@@ -103,9 +101,9 @@ void WriteHullLines(ReportText& text, const Design& design, const ProfileFigures
         .EndLine();
 
     text.BlankHeading().Text("Armour=").Plain(slots[Slot::Armour].NUMBER);
-    text.Text(Trimmed(slots[Slot::Armour].MISCSTR[1].view()))
+    text.Text(TrimmedEnd(slots[Slot::Armour].MISCSTR[1].view(), kSpacesAndNuls))
         .Text(" (")
-        .Text(Trimmed(slots[Slot::Armour].MISCSTR[2].view()))
+        .Text(TrimmedEnd(slots[Slot::Armour].MISCSTR[2].view(), kSpacesAndNuls))
         .Text("), ");
     text.Text("Loaded=").Formatted(design.TotalTons(), "##,###,###.##");
     text.Text(", Unloaded=").Formatted(figures.UnloadedTons, "##,###,###.##");
@@ -121,7 +119,7 @@ void WritePowerLines(ReportText& text, const Design& design, const ProfileFigure
 
     opening(text);
     text.Plain(plant_share).Text("/").Plain(2 * plant_share).Text(", ");
-    text.Text(Trimmed(slots[Slot::PowerPlant].LABEL.view()))
+    text.Text(TrimmedEnd(slots[Slot::PowerPlant].LABEL.view(), kSpacesAndNuls))
         .Text("=")
         .Formatted(design.AvailableMW(), "###,###.#");
     text.Text("Mw ").Text("Duration=").Plain(endurance.NUMBER).Text("hrs/");
@@ -245,9 +243,9 @@ void WriteControlLines(ReportText& text, const Design& design, const SectionOpen
     const auto& slots = design.Slots;
     opening(text);
     text.Text("Computer=")
-        .Text(Trimmed(slots[Slot::MainComputer].LABEL.view()))
+        .Text(TrimmedEnd(slots[Slot::MainComputer].LABEL.view(), kSpacesAndNuls))
         .Text(" x 3, Panels=");
-    text.Text(Trimmed(slots[Slot::Panels].LABEL.view()))
+    text.Text(TrimmedEnd(slots[Slot::Panels].LABEL.view(), kSpacesAndNuls))
         .Text(" x")
         .Printed(Int(slots[Slot::Panels].NUMBER))
         .EndLine();
@@ -255,7 +253,7 @@ void WriteControlLines(ReportText& text, const Design& design, const SectionOpen
     if (slots[Slot::BackupComputer].CR > 0) {
         text.BlankHeading()
             .Text("Backup computer=")
-            .Text(Trimmed(slots[Slot::BackupComputer].LABEL.view()));
+            .Text(TrimmedEnd(slots[Slot::BackupComputer].LABEL.view(), kSpacesAndNuls));
         text.Text(" x 3").EndLine();
     }
 
@@ -336,7 +334,10 @@ void WriteOtherLines(ReportText& text, const Design& design, const ProfileFigure
         WrapLongLine(text, 60, kListContinuation);
         const ComponentRecord& entry = design.AntiHijack[i];
         if (Counts(entry)) {
-            text.Text(Trimmed(entry.LABEL.view())).Text(" x ").Plain(entry.NUMBER).Text(" ");
+            text.Text(TrimmedEnd(entry.LABEL.view(), kSpacesAndNuls))
+                .Text(" x ")
+                .Plain(entry.NUMBER)
+                .Text(" ");
         }
     }
     text.EndLine();
@@ -378,19 +379,6 @@ std::vector<SpeedRow> SpeedRows(const Design& design, const ProfileFigures& figu
 double BearingBatteries(const Design& design, double count) {
     const double bearing = Int(design.Slots[Slot::Hull].MISCNUM[2] / 100 * count);
     return bearing < 1 ? 1 : bearing;
-}
-
-std::string Trimmed(std::string_view field) {
-    const std::size_t end = field.find_last_not_of(kBlanks);
-    return std::string(field.substr(0, end == std::string_view::npos ? 0 : end + 1));
-}
-
-std::string TrimmedBothEnds(std::string_view field) {
-    const std::size_t begin = field.find_first_not_of(kBlanks);
-    if (begin == std::string_view::npos) {
-        return {};
-    }
-    return std::string(field.substr(begin, field.find_last_not_of(kBlanks) - begin + 1));
 }
 
 std::string FullName(const ComponentRecord& entry) {

@@ -85,8 +85,6 @@ double BearingBatteries(const Design& design, double count);
 
 // A text field as the reports trim it. A NUL of a never-set field is written
 // as a blank, so it is trimmed like one.
-std::string Trimmed(std::string_view field);  // trailing blanks removed
-std::string TrimmedBothEnds(std::string_view field);
 
 // The 50-character name of a craft or custom feature: LABEL and MISCSTR1–3.
 std::string FullName(const ComponentRecord& entry);

@@ -1,9 +1,9 @@
 #include "reports/profile_text.h"
 
-#include "app/rule_tables.h"
 #include "engine/digit_codes.h"
 #include "engine/profile_code.h"
-#include "reports/number_format.h"
+#include "model/rule_tables.h"
+#include "model/text_helpers.h"
 #include "reports/profile_sections.h"
 #include "reports/report_text.h"
 
@@ -15,7 +15,10 @@ void WriteCraftId(ReportText& text, const Design& design) {
     text.Heading("CRAFT ID:").Text(design.ShipName()).Text(" TL: ").Printed(design.DesignTL());
     text.EndLine();
     text.BlankHeading().Text("MCr").Formatted(design.TotalCr() / 1000000, "###,###.###");
-    text.Text("  (").Text(Trimmed(design.Slots[Slot::ShipType].LABEL.view())).Text(")").EndLine();
+    text.Text("  (")
+        .Text(TrimmedEnd(design.Slots[Slot::ShipType].LABEL.view(), kSpacesAndNuls))
+        .Text(")")
+        .EndLine();
 }
 
 void WriteSpeeds(ReportText& text, const Design& design, const ProfileFigures& figures) {
@@ -135,7 +138,10 @@ void WriteAccommodation(ReportText& text, const Design& design) {
         WrapLongLine(text, 60, kListContinuation);
         const ComponentRecord& entry = design.Accommodations[i];
         if (Counts(entry)) {
-            text.Text(Trimmed(entry.LABEL.view())).Text(" x ").Plain(entry.NUMBER).Text(" ");
+            text.Text(TrimmedEnd(entry.LABEL.view(), kSpacesAndNuls))
+                .Text(" x ")
+                .Plain(entry.NUMBER)
+                .Text(" ");
         }
     }
     text.EndLine();
@@ -154,7 +160,7 @@ void WriteSubCraft(ReportText& text, const Design& design) {
         } else {
             text.BlankHeading();
         }
-        text.Text(TrimmedBothEnds(FullName(craft))).Text(" x").Printed(craft.NUMBER);
+        text.Text(Trimmed(FullName(craft), kSpacesAndNuls)).Text(" x").Printed(craft.NUMBER);
         text.Printed(craft.MISCNUM[1]).Text("tons  Crew").Printed(craft.MISCNUM[3]);
         text.Text("TL ").Printed(craft.TL).EndLine();
     }

@@ -1,6 +1,6 @@
 #include "reports/report_text.h"
 
-#include "reports/number_format.h"
+#include "model/number_format.h"
 
 namespace korvane {
 

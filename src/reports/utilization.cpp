@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "reports/number_format.h"
+#include "model/number_format.h"
 
 namespace korvane {
 

@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -16,6 +15,7 @@
 #include "files/companion_files.h"
 #include "files/path_utils.h"
 #include "model/cp1252.h"
+#include "model/text_helpers.h"
 #include "reports/feature_list.h"
 #include "reports/printed_profile.h"
 #include "reports/report_context.h"
@@ -27,14 +27,6 @@ namespace {
 
 constexpr const char* kUnsavedChangesQuestion = "You haven't saved your changes. Are you sure?";
 
-std::string TrimmedBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 // The folder part of a path, ending in its separator; empty for a bare name.
 std::string FolderOf(const std::string& path) {
     return path.substr(0, static_cast<std::size_t>(LastSeparatorPos(path)));
@@ -42,13 +34,6 @@ std::string FolderOf(const std::string& path) {
 
 std::string FileNameOf(const std::string& path) {
     return path.substr(static_cast<std::size_t>(LastSeparatorPos(path)));
-}
-
-std::string LowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    });
-    return text;
 }
 
 // The name of a file in `folder` that is `name` whatever the case of its
@@ -291,7 +276,7 @@ void MainWindow::LastEditsCommand() {
     std::vector<std::string> paths;
     std::vector<std::string> options;
     for (int row = 1; row <= kRecentEditsRows; ++row) {
-        std::string path = TrimmedBlanks(session_.catalog->Filespec(row));
+        std::string path(Trimmed(session_.catalog->Filespec(row)));
         if (!path.empty()) {
             options.push_back("    " + path + "    ");
             paths.push_back(std::move(path));

@@ -4,20 +4,13 @@
 
 #include "app/load_design.h"
 #include "app/new_design.h"
-#include "app/rule_tables.h"
 #include "model/cp1252.h"
+#include "model/rule_tables.h"
+#include "model/text_helpers.h"
 
 namespace korvane::ui {
 
 namespace {
-
-std::string TrimmedBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // A free name beside the catalog file for keeping an unreadable one:
 // "korva.db.broken", "korva.db.broken2", …
@@ -94,7 +87,7 @@ void LoadCommandLineDesign(Session& session, Prompter& prompter, DesignEvents& e
     for (const std::string& argument : arguments) {
         command_line += (command_line.empty() ? "" : " ") + argument;
     }
-    command_line = TrimmedBlanks(command_line);
+    command_line = Trimmed(command_line);
     if (command_line.empty()) {
         return;
     }

@@ -13,7 +13,7 @@
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "model/standard_catalog.h"
-#include "reports/number_format.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 namespace {

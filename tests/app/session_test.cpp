@@ -10,11 +10,6 @@ namespace {
 
 using testing::TempDir;
 
-TEST(Session, TitleCarriesTheVersion) {
-    EXPECT_FLOAT_EQ(AppVersion(), 1.1f);
-    EXPECT_EQ(AppTitle(), "Korvane v1.1");
-}
-
 class OpenCatalogTest : public ::testing::Test {
 protected:
     Status Open() { return OpenCatalog(session_, places_); }

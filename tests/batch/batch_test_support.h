@@ -11,6 +11,7 @@
 #include "app/new_design.h"
 #include "app/session.h"
 #include "engine/recalculate.h"
+#include "files/catalog_files.h"
 #include "files/design_file.h"
 #include "model/catalog_store.h"
 #include "model/standard_catalog.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "files/catalog_files.h"
 #include "model/standard_catalog.h"
 #include "support/temp_dir.h"
 

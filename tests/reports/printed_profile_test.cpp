@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/profile_code.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
 
 namespace korvane {
 namespace {

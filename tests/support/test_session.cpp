@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/new_design.h"
+#include "files/catalog_files.h"
 #include "model/standard_catalog.h"
 
 namespace korvane::testing {

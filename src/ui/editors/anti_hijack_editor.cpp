@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 
 namespace korvane::ui {
 

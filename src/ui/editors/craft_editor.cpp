@@ -1,6 +1,7 @@
 #include "ui/editors/craft_editor.h"
 
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 #include "ui/editors/entry_particulars.h"
 
 namespace korvane::ui {

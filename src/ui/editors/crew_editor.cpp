@@ -2,10 +2,11 @@
 
 #include <utility>
 
-#include "app/rule_tables.h"
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/rule_tables.h"
+#include "model/text_helpers.h"
 #include "ui/editors/typed_number.h"
 
 namespace korvane::ui {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "reports/number_format.h"
-#include "reports/profile_sections.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 #include "ui/editors/form_fields.h"
 
 namespace korvane::ui {
@@ -17,9 +17,9 @@ constexpr int kPurifierRows = 999;
 constexpr double kDefaultHoursToPurify = 12;
 
 std::optional<int> RowWithTrimmedText(const ListBox& list, std::string_view text) {
-    const std::string wanted = TrimmedBothEnds(text);
+    const std::string wanted(Trimmed(text, kSpacesAndNuls));
     for (int row = 0; row < list.Count(); ++row) {
-        if (TrimmedBothEnds(list.Text(row)) == wanted) {
+        if (Trimmed(list.Text(row), kSpacesAndNuls) == wanted) {
             return row;
         }
     }

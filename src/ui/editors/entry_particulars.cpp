@@ -8,7 +8,8 @@
 
 #include "app/session.h"
 #include "model/design.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 
 namespace korvane::ui {
 
@@ -75,8 +76,7 @@ std::string FiftyCharacterName(const ComponentRecord& entry) {
     for (std::size_t part = 1; part <= 3; ++part) {
         name += entry.MISCSTR[part].str();
     }
-    const std::size_t end = name.find_last_not_of(std::string_view(" \0", 2));
-    name.erase(end == std::string::npos ? 0 : end + 1);
+    name.resize(TrimmedEnd(name, kSpacesAndNuls).size());
     std::replace(name.begin(), name.end(), '\0', ' ');
     return name;
 }

@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "engine/digit_codes.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 
 namespace korvane::ui {
 

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "engine/digit_codes.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 #include "ui/editors/form_fields.h"
 
 namespace korvane::ui {

@@ -4,8 +4,8 @@
 
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
-#include "reports/number_format.h"
-#include "reports/profile_sections.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 #include "ui/editors/typed_number.h"
 
 namespace korvane::ui {
@@ -243,7 +243,8 @@ const ComponentRecord* ListEditor::SelectedCatalogRow() {
     const std::string& text = available.Text(*row);
     const std::string code =
         shape_.code_in_row_text
-            ? TrimmedBothEnds(text.size() > kCodeReadFrom ? text.substr(kCodeReadFrom) : "")
+            ? std::string(Trimmed(text.size() > kCodeReadFrom ? text.substr(kCodeReadFrom) : "",
+                                  kSpacesAndNuls))
             : shape_.catalog_codes.front();
     return &catalog().LookupComponent(code, available.ItemData(*row));
 }

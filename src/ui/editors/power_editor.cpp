@@ -4,7 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 #include "ui/editors/form_fields.h"
 
 namespace korvane::ui {

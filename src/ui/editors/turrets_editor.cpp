@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "engine/digit_codes.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 #include "ui/editors/turret_batteries.h"
 
 namespace korvane::ui {
@@ -23,9 +24,7 @@ std::string Shown(std::string_view field) {
 }
 
 std::string ShownTrimmed(std::string_view field) {
-    std::string text = Shown(field);
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
+    return std::string(TrimmedEnd(Shown(field)));
 }
 
 bool IsMixed(const ComponentRecord& turret) {

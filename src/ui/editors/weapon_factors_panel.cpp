@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/rule_tables.h"
 #include "engine/digit_codes.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/rule_tables.h"
 
 namespace korvane::ui {
 

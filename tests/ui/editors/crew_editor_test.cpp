@@ -6,7 +6,8 @@
 #include <string>
 
 #include "form_editor_test_support.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 
 namespace korvane::ui {
 namespace {

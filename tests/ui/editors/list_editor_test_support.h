@@ -13,6 +13,7 @@
 
 #include "app/new_design.h"
 #include "app/session.h"
+#include "files/catalog_files.h"
 #include "files/design_file.h"
 #include "model/catalog_store.h"
 #include "support/scripted_prompter.h"

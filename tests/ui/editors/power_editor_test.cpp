@@ -5,7 +5,7 @@
 #include <string>
 
 #include "form_editor_test_support.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
 
 namespace korvane::ui {
 namespace {

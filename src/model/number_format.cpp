@@ -1,4 +1,4 @@
-#include "reports/number_format.h"
+#include "model/number_format.h"
 
 #include <algorithm>
 #include <array>
@@ -336,52 +336,6 @@ std::string LongDate(std::chrono::sys_days day) {
            kMonths[static_cast<unsigned>(date.month()) - 1] + " " +
            std::to_string(static_cast<unsigned>(date.day())) + ", " +
            std::to_string(static_cast<int>(date.year()));
-}
-
-double LeadingNumber(std::string_view text) {
-    std::size_t pos = text.find_first_not_of(" \t");
-    if (pos == std::string_view::npos) {
-        return 0;
-    }
-    const std::size_t start = pos;
-    auto skip_digits = [&] {
-        const std::size_t from = pos;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-            ++pos;
-        }
-        return pos > from;
-    };
-    if (text[pos] == '+' || text[pos] == '-') {
-        ++pos;
-    }
-    bool any_digit = skip_digits();
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        any_digit = skip_digits() || any_digit;
-    }
-    if (!any_digit) {
-        return 0;
-    }
-    // An exponent counts only when digits follow it: "2e" reads 2.
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        const std::size_t mantissa_end = pos;
-        ++pos;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            ++pos;
-        }
-        if (!skip_digits()) {
-            pos = mantissa_end;
-        }
-    }
-    // from_chars takes no "+" sign.
-    const std::size_t number_start = text[start] == '+' ? start + 1 : start;
-    double value = 0;
-    const auto result = std::from_chars(text.data() + number_start, text.data() + pos, value);
-    // A magnitude beyond the double range reads as 0 rather than as infinity.
-    if (result.ec != std::errc()) {
-        return 0;
-    }
-    return value + 0.0;  // "-0" reads as 0
 }
 
 }  // namespace korvane

@@ -1,4 +1,4 @@
-#include "reports/number_format.h"
+#include "model/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -151,30 +151,6 @@ TEST(NumberFormatLongDate, WeekdayMonthDayYear) {
     EXPECT_EQ(LongDate(sys_days(year(2026) / December / 7)), "Monday, December 7, 2026");
     EXPECT_EQ(LongDate(sys_days(year(2024) / February / 29)), "Thursday, February 29, 2024");
     EXPECT_EQ(LongDate(sys_days(year(1970) / 1 / 1)), "Thursday, January 1, 1970");
-}
-
-TEST(NumberFormatLeadingNumber, ReadsTheLeadingNumberLikeTypedInput) {
-    EXPECT_EQ(LeadingNumber("3 turrets"), 3);
-    EXPECT_EQ(LeadingNumber("  -1.5e2x"), -150);
-    EXPECT_EQ(LeadingNumber("+2.5"), 2.5);
-    EXPECT_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_EQ(LeadingNumber("7."), 7);
-    EXPECT_EQ(LeadingNumber("2e"), 2);
-    EXPECT_EQ(LeadingNumber("2e+"), 2);
-    EXPECT_EQ(LeadingNumber("1E3 kl"), 1000);
-    EXPECT_EQ(LeadingNumber("1,234"), 1);
-}
-
-TEST(NumberFormatLeadingNumber, NoNumberReadsZero) {
-    EXPECT_EQ(LeadingNumber("abc"), 0);
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("   "), 0);
-    EXPECT_EQ(LeadingNumber("-"), 0);
-    EXPECT_EQ(LeadingNumber("."), 0);
-    EXPECT_EQ(LeadingNumber("e5"), 0);
-    EXPECT_FALSE(std::signbit(LeadingNumber("-0")));
-    EXPECT_EQ(LeadingNumber("1e999"), 0);
-    EXPECT_EQ(LeadingNumber("1e-999"), 0);
 }
 
 }  // namespace

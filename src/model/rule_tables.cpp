@@ -1,4 +1,4 @@
-#include "app/rule_tables.h"
+#include "model/rule_tables.h"
 
 #include <cstddef>
 #include <string_view>

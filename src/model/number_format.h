@@ -31,9 +31,4 @@ std::string FormatPattern(double x, std::string_view pattern);
 // "Monday, December 7, 2026".
 std::string LongDate(std::chrono::sys_days day);
 
-// The leading number of a text, as typed numbers are read: "3 turrets" reads 3,
-// " -1.5e2x" reads -150, "abc" and "" read 0, and so does a magnitude beyond
-// the range of a double.
-double LeadingNumber(std::string_view text);
-
 }  // namespace korvane

@@ -1,0 +1,105 @@
+#include "model/text_helpers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <system_error>
+
+namespace korvane {
+
+std::string_view Trimmed(std::string_view text, std::string_view blanks) {
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::string_view TrimmedEnd(std::string_view text, std::string_view blanks) {
+    const std::size_t last = text.find_last_not_of(blanks);
+    return text.substr(0, last == std::string_view::npos ? 0 : last + 1);
+}
+
+char LowerCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+char UpperCase(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string LowerCase(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](char c) { return LowerCase(c); });
+    return out;
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](char c) { return UpperCase(c); });
+    return out;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return LowerCase(x) == LowerCase(y);
+           });
+}
+
+bool LessIgnoringCase(std::string_view a, std::string_view b) {
+    const auto folded = [](char x, char y) { return LowerCase(x) < LowerCase(y); };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) {
+        return true;
+    }
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) {
+        return false;
+    }
+    return a < b;
+}
+
+double LeadingNumber(std::string_view text) {
+    std::size_t pos = text.find_first_not_of(" \t");
+    if (pos == std::string_view::npos) {
+        return 0;
+    }
+    const std::size_t start = pos;
+    auto skip_digits = [&] {
+        const std::size_t from = pos;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+            ++pos;
+        }
+        return pos > from;
+    };
+    if (text[pos] == '+' || text[pos] == '-') {
+        ++pos;
+    }
+    bool any_digit = skip_digits();
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        any_digit = skip_digits() || any_digit;
+    }
+    if (!any_digit) {
+        return 0;
+    }
+    // An exponent counts only when digits follow it: "2e" reads 2.
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        const std::size_t mantissa_end = pos;
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            ++pos;
+        }
+        if (!skip_digits()) {
+            pos = mantissa_end;
+        }
+    }
+    // from_chars takes no "+" sign.
+    const std::size_t number_start = text[start] == '+' ? start + 1 : start;
+    double value = 0;
+    const auto result = std::from_chars(text.data() + number_start, text.data() + pos, value);
+    // A magnitude beyond the double range reads as 0 rather than as infinity.
+    if (result.ec != std::errc()) {
+        return 0;
+    }
+    return value + 0.0;  // "-0" reads as 0
+}
+
+}  // namespace korvane

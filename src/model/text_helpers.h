@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// What counts as a blank when a text is trimmed: a space; spaces and tabs in
+// texts a person typed or a file brought; spaces and NULs in a record's text
+// field, where a field never set holds NULs.
+inline constexpr std::string_view kSpaces = " ";
+inline constexpr std::string_view kSpacesAndTabs = " \t";
+inline constexpr std::string_view kSpacesAndNuls{"\0 ", 2};
+
+// The text without the blanks at either end, or at its end only.
+std::string_view Trimmed(std::string_view text, std::string_view blanks = kSpaces);
+std::string_view TrimmedEnd(std::string_view text, std::string_view blanks = kSpaces);
+
+// Case folding of the ASCII letters; other bytes stay as they are.
+char LowerCase(char c);
+char UpperCase(char c);
+std::string LowerCase(std::string_view text);
+std::string UpperCase(std::string_view text);
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+// Alphabetical order ignoring case; texts that differ only in case keep a fixed order.
+bool LessIgnoringCase(std::string_view a, std::string_view b);
+
+// The leading number of a text, as typed numbers are read: "3 turrets" reads 3,
+// " -1.5e2x" reads -150, "abc" and "" read 0, and so does a magnitude beyond
+// the range of a double.
+double LeadingNumber(std::string_view text);
+
+}  // namespace korvane
