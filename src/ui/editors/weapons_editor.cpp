@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "reports/number_format.h"
+#include "model/number_format.h"
 #include "ui/editors/form_fields.h"
 
 namespace korvane::ui {
@@ -83,7 +83,8 @@ void WeaponsEditor::ShowMagazineTotal() {
     const double rounds =
         NumberIn(he_rounds) + NumberIn(atomic_rounds) + NumberIn(antimatter_rounds);
     magazine_total.caption =
-        "Total: " + FormatPattern(rounds * design().Slots[Slot::Magazine].NUMBER, "##,###,##0 ") + "missiles";
+        "Total: " + FormatPattern(rounds * design().Slots[Slot::Magazine].NUMBER, "##,###,##0 ") +
+        "missiles";
 }
 
 }  // namespace korvane::ui
