@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
+#include "gui/screen_placement.h"
 
 namespace korvane::gui {
 
@@ -56,13 +57,17 @@ FormEditorView::FormEditorView(ui::FormEditor& logic)
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
+// The first opening also sets the tab order and centres the window on the
+// screen; later ones show it where the user left it.
 void FormEditorView::Open() {
-    if (!tab_order_set_) {
-        SetTabOrder();
-        tab_order_set_ = true;
-    }
     logic_.Fill();
     Refresh();
+    if (!placed_) {
+        SetTabOrder();
+        show();
+        CentreOnScreen(*this);
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();

@@ -88,7 +88,7 @@ private:
     QPushButton* accept_;
     QPushButton* cancel_;
     std::vector<QWidget*> tab_order_;
-    bool tab_order_set_ = false;
+    bool placed_ = false;  // opened once: the tab order is set, the window centred
 };
 
 }  // namespace korvane::gui
