@@ -5,7 +5,6 @@
 #include "app/configuration.h"
 #include "gui/about_box_view.h"
 #include "gui/batch_window_view.h"
-#include "gui/feature_section_windows.h"
 #include "gui/main_window_view.h"
 #include "gui/section_editor_host.h"
 #include "gui/splash_window.h"
@@ -38,8 +37,7 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     totals_view_ = std::make_unique<TotalsWindowView>(totals_, session_.design, prompter_);
     main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, events_);
     WireMainWindow();
-    AddFeatureSectionEditors();
-    AddFormEditors();
+    AddSectionEditors();
 
     if (!ui::StartSession(session_, prompter_, events_, ConfigurationPlacesFromEnvironment())) {
         QApplication::restoreOverrideCursor();
@@ -60,15 +58,7 @@ void KorvaneProgram::AddSectionEditor(ui::Section section, std::function<void()>
     }
 }
 
-void KorvaneProgram::AddFeatureSectionEditors() {
-    feature_windows_ = std::make_unique<FeatureSectionWindows>(session_, events_, prompter_,
-                                                               *main_view_, totals_, *totals_view_);
-    AddSectionEditor(ui::Section::Crew, [this] { feature_windows_->OpenCrew(); });
-    AddSectionEditor(ui::Section::Craft, [this] { feature_windows_->OpenCraft(); });
-    AddSectionEditor(ui::Section::Other, [this] { feature_windows_->OpenOtherFeatures(); });
-}
-
-void KorvaneProgram::AddFormEditors() {
+void KorvaneProgram::AddSectionEditors() {
     section_editors_host_ = std::make_unique<SectionEditorHost>(
         session_, events_, prompter_, *main_view_, [this](bool minimised) {
             totals_.MainWindowResized(minimised);
@@ -81,6 +71,9 @@ void KorvaneProgram::AddFormEditors() {
     AddSectionEditor(ui::Section::Electronics, [&host] { host.OpenElectronicsEditor(); });
     AddSectionEditor(ui::Section::Weapons, [&host] { host.OpenWeaponsEditor(); });
     AddSectionEditor(ui::Section::Control, [&host] { host.OpenControlEditor(); });
+    AddSectionEditor(ui::Section::Crew, [&host] { host.OpenCrewEditor(); });
+    AddSectionEditor(ui::Section::Craft, [&host] { host.OpenCraftEditor(); });
+    AddSectionEditor(ui::Section::Other, [&host] { host.OpenOtherFeaturesMenu(); });
 }
 
 void KorvaneProgram::WireMainWindow() {

@@ -26,7 +26,6 @@ class SectionEditorHost;
 class TotalsWindowView;
 class BatchWindowView;
 class TextWindowView;
-class FeatureSectionWindows;
 
 // The desktop program: the session with its one design, the window logic
 // and the views over it, wired together.
@@ -60,10 +59,8 @@ public:
 
 private:
     void WireMainWindow();
-    // The crew, craft and other-features sections' windows.
-    void AddFeatureSectionEditors();
     // The hull, power, drives, electronics and control sections' editors.
-    void AddFormEditors();
+    void AddSectionEditors();
     void ShowTextWindow();
     void ShowBatchWindow();
     void ShowAbout();
@@ -86,7 +83,6 @@ private:
     std::unique_ptr<SectionEditorHost> section_editors_host_;
     std::unique_ptr<TextWindowView> text_window_view_;
     std::unique_ptr<BatchWindowView> batch_view_;
-    std::unique_ptr<FeatureSectionWindows> feature_windows_;
 };
 
 }  // namespace korvane::gui

@@ -4,11 +4,16 @@
 
 #include <utility>
 
+#include "gui/anti_hijack_editor_view.h"
 #include "gui/control_editor_view.h"
+#include "gui/craft_editor_view.h"
+#include "gui/crew_editor_view.h"
+#include "gui/custom_features_editor_view.h"
 #include "gui/drives_editor_view.h"
 #include "gui/electronics_editor_view.h"
 #include "gui/hull_editor_view.h"
 #include "gui/list_editor_view.h"
+#include "gui/other_features_menu_view.h"
 #include "gui/power_editor_view.h"
 #include "gui/sensors_editor_view.h"
 #include "gui/weapons_editor_view.h"
@@ -46,6 +51,11 @@ void SectionEditorHost::GoBackFrom(ListEditorView& editor) {
                      [this](ui::ParentWindow back_to) { ShowAgain(back_to); });
 }
 
+void SectionEditorHost::GoBackFrom(CrewEditorView& editor) {
+    QObject::connect(&editor, &CrewEditorView::done, &context_,
+                     [this](ui::ParentWindow back_to) { ShowAgain(back_to); });
+}
+
 void SectionEditorHost::ShowAgain(ui::ParentWindow window) {
     switch (window) {
         case ui::ParentWindow::ElectronicsEditor:
@@ -54,8 +64,10 @@ void SectionEditorHost::ShowAgain(ui::ParentWindow window) {
         case ui::ParentWindow::WeaponSystemsEditor:
             WeaponsEditor().show();
             return;
-        case ui::ParentWindow::MainWindow:
         case ui::ParentWindow::OtherFeaturesMenu:
+            OtherFeaturesMenu().show();
+            return;
+        case ui::ParentWindow::MainWindow:
             main_window_.show();
             return;
     }
@@ -121,6 +133,40 @@ ListEditorView& SectionEditorHost::ScreensEditor() {
     return Made(screens_);
 }
 
+CrewEditorView& SectionEditorHost::CrewEditor() {
+    return Made(crew_);
+}
+
+CraftEditorView& SectionEditorHost::CraftEditor() {
+    return Made(craft_);
+}
+
+// The menu has no design of its own to make its logic from.
+OtherFeaturesMenuView& SectionEditorHost::OtherFeaturesMenu() {
+    if (!other_features_.view) {
+        other_features_.logic = std::make_unique<ui::OtherFeaturesMenu>();
+        other_features_.view = std::make_unique<OtherFeaturesMenuView>(*other_features_.logic);
+        OtherFeaturesMenuView& view = *other_features_.view;
+        QObject::connect(&view, &OtherFeaturesMenuView::minimisedChanged, &context_,
+                         follow_minimised_);
+        QObject::connect(&view, &OtherFeaturesMenuView::done, &context_,
+                         [this](ui::ParentWindow back_to) { ShowAgain(back_to); });
+        QObject::connect(&view, &OtherFeaturesMenuView::antiHijack, &context_,
+                         [this] { LeadOn(AntiHijackEditor()); });
+        QObject::connect(&view, &OtherFeaturesMenuView::customFeatures, &context_,
+                         [this] { LeadOn(CustomFeaturesEditor()); });
+    }
+    return *other_features_.view;
+}
+
+AntiHijackEditorView& SectionEditorHost::AntiHijackEditor() {
+    return Made(anti_hijack_);
+}
+
+CustomFeaturesEditorView& SectionEditorHost::CustomFeaturesEditor() {
+    return Made(custom_features_);
+}
+
 void SectionEditorHost::OpenHullEditor() {
     Open(HullEditor());
 }
@@ -145,15 +191,31 @@ void SectionEditorHost::OpenControlEditor() {
     Open(ControlEditor());
 }
 
+// The crew window fills itself from the design as it opens, like a form editor.
+void SectionEditorHost::OpenCrewEditor() {
+    main_window_.hide();
+    CrewEditor().Open();
+}
+
+void SectionEditorHost::OpenCraftEditor() {
+    main_window_.hide();
+    LeadOn(CraftEditor());
+}
+
+void SectionEditorHost::OpenOtherFeaturesMenu() {
+    main_window_.hide();
+    LeadOn(OtherFeaturesMenu());
+}
+
 void SectionEditorHost::Open(FormEditorView& editor) {
     main_window_.hide();
     editor.Open();
 }
 
-void SectionEditorHost::LeadOn(QWidget& list_editor) {
-    list_editor.show();
-    list_editor.raise();
-    list_editor.activateWindow();
+void SectionEditorHost::LeadOn(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 }  // namespace korvane::gui

@@ -6,12 +6,17 @@
 
 #include "app/session.h"
 #include "ui/design_events.h"
+#include "ui/editors/anti_hijack_editor.h"
 #include "ui/editors/bays_editor.h"
 #include "ui/editors/communicators_editor.h"
 #include "ui/editors/control_editor.h"
+#include "ui/editors/craft_editor.h"
+#include "ui/editors/crew_editor.h"
+#include "ui/editors/custom_features_editor.h"
 #include "ui/editors/drives_editor.h"
 #include "ui/editors/electronics_editor.h"
 #include "ui/editors/hull_editor.h"
+#include "ui/editors/other_features_menu.h"
 #include "ui/editors/power_editor.h"
 #include "ui/editors/screens_editor.h"
 #include "ui/editors/sensors_editor.h"
@@ -23,12 +28,17 @@ class QWidget;
 
 namespace korvane::gui {
 
+class AntiHijackEditorView;
 class ControlEditorView;
+class CraftEditorView;
+class CrewEditorView;
+class CustomFeaturesEditorView;
 class DrivesEditorView;
 class ElectronicsEditorView;
 class FormEditorView;
 class HullEditorView;
 class ListEditorView;
+class OtherFeaturesMenuView;
 class PowerEditorView;
 class SensorsEditorView;
 class WeaponsEditorView;
@@ -55,6 +65,9 @@ public:
     void OpenElectronicsEditor();
     void OpenWeaponsEditor();
     void OpenControlEditor();
+    void OpenCrewEditor();
+    void OpenCraftEditor();
+    void OpenOtherFeaturesMenu();
 
     // The windows, as made on first use.
     HullEditorView& HullEditor();
@@ -68,6 +81,11 @@ public:
     ListEditorView& TurretsEditor();
     ListEditorView& BaysEditor();
     ListEditorView& ScreensEditor();
+    CrewEditorView& CrewEditor();
+    CraftEditorView& CraftEditor();
+    OtherFeaturesMenuView& OtherFeaturesMenu();
+    AntiHijackEditorView& AntiHijackEditor();
+    CustomFeaturesEditorView& CustomFeaturesEditor();
 
 private:
     template <typename Logic, typename View>
@@ -83,11 +101,13 @@ private:
     // editor shows the window it names.
     void GoBackFrom(FormEditorView& editor);
     void GoBackFrom(ListEditorView& editor);
+    void GoBackFrom(CrewEditorView& editor);
     void ShowAgain(ui::ParentWindow window);
     // Hides the main window and shows the editor, filled from the design.
     void Open(FormEditorView& editor);
-    // Shows a list editor a form editor led on to; that one has hidden itself.
-    void LeadOn(QWidget& list_editor);
+    // Shows a window another led on to (or the main window, which is hidden
+    // first); that one has hidden itself.
+    void LeadOn(QWidget& window);
 
     Session& session_;
     ui::DesignEvents& events_;
@@ -108,6 +128,11 @@ private:
     Window<ui::TurretsEditor, ListEditorView> turrets_;
     Window<ui::BaysEditor, ListEditorView> bays_;
     Window<ui::ScreensEditor, ListEditorView> screens_;
+    Window<ui::CrewEditor, CrewEditorView> crew_;
+    Window<ui::CraftEditor, CraftEditorView> craft_;
+    Window<ui::OtherFeaturesMenu, OtherFeaturesMenuView> other_features_;
+    Window<ui::AntiHijackEditor, AntiHijackEditorView> anti_hijack_;
+    Window<ui::CustomFeaturesEditor, CustomFeaturesEditorView> custom_features_;
 };
 
 }  // namespace korvane::gui

@@ -24,9 +24,9 @@ void Click(QWidget& window, const char* button) {
     widget->click();
 }
 
-using FeatureSectionWindowsTest = ProgramTest;
+using FeatureSectionsTest = ProgramTest;
 
-TEST_F(FeatureSectionWindowsTest, CrewAndCraftButtonsOpenTheirWindowsInPlaceOfTheMainWindow) {
+TEST_F(FeatureSectionsTest, CrewAndCraftButtonsOpenTheirWindowsInPlaceOfTheMainWindow) {
     ASSERT_TRUE(Start());
     for (MainWindowCommand command :
          {MainWindowCommand::Crew, MainWindowCommand::Craft, MainWindowCommand::Other}) {
@@ -54,7 +54,7 @@ TEST_F(FeatureSectionWindowsTest, CrewAndCraftButtonsOpenTheirWindowsInPlaceOfTh
     EXPECT_TRUE(Main().isVisible());
 }
 
-TEST_F(FeatureSectionWindowsTest, TheOtherFeaturesEditorsReturnToTheirMenu) {
+TEST_F(FeatureSectionsTest, TheOtherFeaturesEditorsReturnToTheirMenu) {
     ASSERT_TRUE(Start());
     Button(MainWindowCommand::Other)->click();
     QWidget* menu = ShownWindow("OtherFeaturesMenu");
