@@ -9,7 +9,8 @@
 
 #include "engine/status_summary.h"
 #include "form_editor_test_support.h"
-#include "reports/number_format.h"
+#include "model/number_format.h"
+#include "model/text_helpers.h"
 #include "ui/editors/crew_editor.h"
 #include "ui/editors/drives_editor.h"
 #include "ui/editors/electronics_editor.h"
