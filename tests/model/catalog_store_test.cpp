@@ -132,13 +132,5 @@ TEST_F(CatalogStoreTest, MissingTablesAndForeignFilesAreRefused) {
     EXPECT_EQ(OpenError(), file_.string() + ": no catalog file there");
 }
 
-TEST_F(CatalogStoreTest, CreatingOverAnExistingFileReplacesItWhole) {
-    testing::WriteText(file_, "junk");
-    ASSERT_TRUE(CreateCatalogFile(file_, StandardCatalogRows()).ok());
-    EXPECT_TRUE(CatalogStore::Open(file_));
-    EXPECT_FALSE(
-        CreateCatalogFile(dir_ / "missing-folder" / "korva.db", StandardCatalogRows()).ok());
-}
-
 }  // namespace
 }  // namespace korvane
