@@ -49,6 +49,12 @@ void ControlEditor::ShowDesign() {
     auxiliary_bridge.checked = slots[Slot::AuxiliaryBridge].NUMBER != 0;
 }
 
+std::vector<FormEditor::NumberField> ControlEditor::NumberFields() const {
+    return {{heads_up_displays_caption, heads_up_displays},
+            {large_holodisplays_caption, large_holodisplays},
+            {head_up_holodisplays_caption, head_up_holodisplays}};
+}
+
 bool ControlEditor::StoreControls() {
     auto& slots = design().Slots;
     StoreComputer(main_computer, slots[Slot::MainComputer]);

@@ -31,6 +31,7 @@ public:
 private:
     void FillLists() override;
     void ShowDesign() override;
+    std::vector<NumberField> NumberFields() const override;
     bool StoreControls() override;
     // The chosen computer as a triple set, or the blank record for "No
     // computer"; nothing without a selection.

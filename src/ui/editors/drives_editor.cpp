@@ -79,6 +79,18 @@ void DrivesEditor::ShowDesign() {
 }
 
 // A list left without a selection keeps what the design has.
+std::vector<FormEditor::NumberField> DrivesEditor::NumberFields() const {
+    // An overdrive's tonnage is read only while the overdrive is ticked.
+    std::vector<NumberField> fields{{hours_to_purify_caption, hours_to_purify}};
+    if (jump_overdrive.checked) {
+        fields.push_back({jump_overdrive_tonnage_caption, jump_overdrive_tonnage});
+    }
+    if (maneuver_overdrive.checked) {
+        fields.push_back({maneuver_overdrive_tonnage_caption, maneuver_overdrive_tonnage});
+    }
+    return fields;
+}
+
 bool DrivesEditor::StoreControls() {
     auto& slots = design().Slots;
     StoreRating(jump_drive, slots[Slot::JumpDrive].USP);

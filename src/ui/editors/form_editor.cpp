@@ -4,6 +4,8 @@
 
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
+#include "model/text_helpers.h"
+#include "ui/editors/typed_number.h"
 
 namespace korvane::ui {
 
@@ -33,8 +35,22 @@ void FormEditor::Check() {
     }
 }
 
+bool FormEditor::NumbersReadable() {
+    for (const NumberField& field : NumberFields()) {
+        const std::string& text = field.box.text;
+        if (!Trimmed(text, kSpacesAndTabs).empty() && !StartsWithNumber(text)) {
+            prompter_.ShowMessage(Title(),
+                                  DisplayText(field.caption.caption) + " \"" + text +
+                                      "\" is not a number; nothing is stored.",
+                                  MessageIcon::Warning);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool FormEditor::Store() {
-    if (!StoreControls()) {
+    if (!NumbersReadable() || !StoreControls()) {
         return false;
     }
     MarkChanged(design());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/session.h"
 #include "model/catalog.h"
@@ -54,6 +55,18 @@ protected:
     // as the user left it, so that the values can be put right.
     void Check();
 
+    // A text box read as a number when the controls are stored, with the
+    // label that names it in a message.
+    struct NumberField {
+        const Label& caption;
+        const TextBox& box;
+    };
+    // The editor's number boxes that its store reads. A text that does not
+    // begin with a number is refused with a message before anything is
+    // written, so that a slip of the keyboard never stores a 0; an empty box
+    // reads as 0.
+    virtual std::vector<NumberField> NumberFields() const { return {}; }
+
     virtual void FillLists() = 0;
     virtual void ShowDesign() = 0;
     // Writes the controls into the design. False when a check refused the
@@ -67,6 +80,7 @@ protected:
 
 private:
     bool Store();
+    bool NumbersReadable();
 
     Session& session_;
     DesignEvents& events_;

@@ -91,6 +91,10 @@ void HullEditor::ShowDesign() {
 
 // A list left without a selection keeps what the design has: looking up its
 // row would find none and blank the configuration or the armour.
+std::vector<FormEditor::NumberField> HullEditor::NumberFields() const {
+    return {{displacement_caption, displacement}};
+}
+
 bool HullEditor::StoreControls() {
     Design& ship = design();
     auto& slots = ship.Slots;

@@ -123,6 +123,10 @@ void PowerEditor::ExplainExtendedEndurance() {
 
 // The cruise check comes first: a refused cruise G leaves the plant, its size
 // and the endurance as they were, so that "Cancel" really discards the edit.
+std::vector<FormEditor::NumberField> PowerEditor::NumberFields() const {
+    return {{plant_size_caption, plant_size}, {endurance_caption, endurance_hours}};
+}
+
 bool PowerEditor::StoreControls() {
     auto& slots = design().Slots;
     const std::optional<int> cruise = cruise_g.Selected();

@@ -53,6 +53,12 @@ void WeaponsEditor::ShowDesign() {
 
 // A negative number of rounds would give the magazine a negative volume, mass
 // and cost: it is refused and nothing is stored.
+std::vector<FormEditor::NumberField> WeaponsEditor::NumberFields() const {
+    return {{he_rounds_caption, he_rounds},
+            {atomic_rounds_caption, atomic_rounds},
+            {antimatter_rounds_caption, antimatter_rounds}};
+}
+
 bool WeaponsEditor::StoreControls() {
     const double he = NumberIn(he_rounds);
     const double atomic = NumberIn(atomic_rounds);

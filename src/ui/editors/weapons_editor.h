@@ -43,6 +43,7 @@ public:
 private:
     void FillLists() override;
     void ShowDesign() override;
+    std::vector<NumberField> NumberFields() const override;
     bool StoreControls() override;
 
     void ShowMagazineTotal();

@@ -64,7 +64,7 @@ TEST_F(ControlEditorTest, PanelsDisplaysAndTheAuxiliaryBridgeAreStored) {
     editor_.control_panels.Select(2);
     editor_.heads_up_displays.text = "2";
     editor_.large_holodisplays.text = "1 large";
-    editor_.head_up_holodisplays.text = "none";
+    editor_.head_up_holodisplays.text = "";
     editor_.auxiliary_bridge.checked = true;
     editor_.Accept();
     const auto& slots = design().Slots;

@@ -76,7 +76,7 @@ TEST_F(DrivesEditorTest, PurifierIsCopiedFromTheCatalogAndNoPurifiersTakesItOut)
 // No time to purify, or one below zero that would give the purifiers a
 // negative size, is taken as the default 12 hours.
 TEST_F(DrivesEditorTest, HoursToPurifyWithoutAPositiveNumberAreTwelve) {
-    for (const char* typed : {"0", "", "soon", "-6"}) {
+    for (const char* typed : {"0", "", "-6"}) {
         editor_.Fill();
         editor_.purifiers.Select(1);
         editor_.hours_to_purify.text = typed;
@@ -109,8 +109,24 @@ TEST_F(DrivesEditorTest, OptionsAndOverdrivesAreStoredAndAZeroTonnageIsNoOverdri
     EXPECT_EQ(editor_.maneuver_overdrive_tonnage.text, "0");
 
     editor_.jump_overdrive.checked = false;  // the tonnage text stays, unused
-    editor_.Accept();
+    editor_.jump_overdrive_tonnage.text = "lots";
+    EXPECT_EQ(editor_.Accept(), EditorWindow::Closes) << "an unused tonnage is not read";
     EXPECT_EQ(design().Slots[Slot::DriveOptions].MISCNUM[4], 0);
+}
+
+TEST_F(DrivesEditorTest, TypedTextsThatAreNoNumberAreRefusedAndChangeNothing) {
+    const Design before = design();
+    editor_.hours_to_purify.text = "soon";
+    EXPECT_EQ(editor_.Accept(), EditorWindow::StaysOpen);
+    editor_.hours_to_purify.text = "12";
+    editor_.maneuver_overdrive.checked = true;
+    editor_.maneuver_overdrive_tonnage.text = "x5";
+    EXPECT_EQ(editor_.Accept(), EditorWindow::StaysOpen);
+    ASSERT_EQ(prompter_.questions().size(), 2u);
+    EXPECT_EQ(prompter_.questions()[0].text,
+              "Hours to purify: \"soon\" is not a number; nothing is stored.");
+    EXPECT_EQ(prompter_.questions()[1].text, "Tonnage: \"x5\" is not a number; nothing is stored.");
+    EXPECT_TRUE(SameDesignFile(design(), before));
 }
 
 TEST_F(DrivesEditorTest, CheckStoresAndShowsTheStoredValues) {

@@ -65,9 +65,23 @@ TEST_F(HullEditorTest, DisplacementSetsTheHullVolumeAndOneAirlockPerHundredTons)
     EXPECT_EQ(design().Slots[Slot::Hull].KL, 1336.5);
     EXPECT_EQ(design().Environment[4].NUMBER, 0);
 
-    AcceptDisplacement("lots");
+    AcceptDisplacement("0");
     EXPECT_EQ(design().Slots[Slot::Hull].KL, 0);
     EXPECT_EQ(design().DesignValid(), 0) << "a hull of no volume is reported, not computed";
+}
+
+// A slip of the keyboard is told, not stored as a hull of no volume.
+TEST_F(HullEditorTest, ADisplacementThatIsNoNumberIsRefusedAndChangesNothing) {
+    const Design before = design();
+    editor_.displacement.text = "lots";
+    EXPECT_EQ(editor_.Accept(), EditorWindow::StaysOpen);
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_EQ(prompter_.questions()[0].title, AppTitle());
+    EXPECT_EQ(prompter_.questions()[0].text,
+              "Displacement: \"lots\" is not a number; nothing is stored.");
+    EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_FALSE(design().DesignChanged);
+    EXPECT_EQ(editor_.displacement.text, "lots") << "the window keeps what was typed";
 }
 
 // A number beyond any hull reaches neither the design file nor the screen as

@@ -109,12 +109,12 @@ TEST_F(WeaponsEditorTest, MagazineTotalIsTheRoundsTimesTheMissilesOfARound) {
 TEST_F(WeaponsEditorTest, DoneStoresTheRoundsAndSizesTheMagazine) {
     editor_.Fill();
     editor_.he_rounds.text = "10";
-    editor_.atomic_rounds.text = "abc";
+    editor_.atomic_rounds.text = "";
     editor_.antimatter_rounds.text = "1";
     editor_.Accept();
     const ComponentRecord& magazine = design().Slots[Slot::Magazine];
     EXPECT_EQ(magazine.MISCNUM[1], 10);
-    EXPECT_EQ(magazine.MISCNUM[2], 0) << "a text without a number reads 0";
+    EXPECT_EQ(magazine.MISCNUM[2], 0) << "an empty box reads 0";
     EXPECT_EQ(magazine.MISCNUM[3], 1);
     EXPECT_DOUBLE_EQ(magazine.KL, 12 * 11 * 0.1);
     EXPECT_DOUBLE_EQ(magazine.CR, 12 * (10 * 20'000 + 200'000));
