@@ -119,6 +119,27 @@ TEST_F(AntiHijackEditorTest, DefaultsInstallTheDefaultSetScaledWithTheHull) {
     EXPECT_EQ(editor_.installed.Count(), 3);
 }
 
+// A catalog without anti-hijack rows: "Defaults" fits nothing, not even a
+// nameless entry 1.
+TEST_F(AntiHijackEditorTest, DefaultsFromACatalogWithoutAntiHijackRowsFitNothing) {
+    std::vector<ComponentRecord> rows = StandardCatalogRows();
+    std::erase_if(rows, [](const ComponentRecord& row) { return row.TABLE == "AH"; });
+    session_.catalog.reset();
+    ASSERT_TRUE(CreateCatalogFile(session_.CatalogPath(), rows).ok());
+    auto store = CatalogStore::Open(session_.CatalogPath());
+    ASSERT_TRUE(store) << store.message();
+    session_.catalog = std::move(*store);
+    NewDesign(design(), catalog());
+
+    AntiHijackEditor editor(session_, events_, prompter_);
+    editor.Load();
+    editor.InstallDefaults();
+    for (const ComponentRecord& entry : design().AntiHijack) {
+        EXPECT_EQ(entry, BlankRecord);
+    }
+    EXPECT_EQ(editor.installed.Count(), 0);
+}
+
 // A catalog whose default set is larger than the table: the rows beyond its
 // last entry are left out, and nothing after the table is written.
 TEST_F(AntiHijackEditorTest, DefaultsBeyondTheLastEntryAreLeftOut) {
