@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "gui/anti_hijack_editor_view.h"
-#include "gui/custom_features_editor_view.h"
 #include "gui/child_widget.h"
+#include "gui/custom_features_editor_view.h"
 #include "gui/modal_watchdog.h"
 #include "gui/other_features_menu_view.h"
 #include "support/scripted_prompter.h"
