@@ -2,8 +2,9 @@
 // cannot go below on a given file system: for every design file of a folder, in
 // name order, the design file is read whole, then it, its profile file and its
 // page are written back unchanged through the safe save the run uses
-// (temporary file, rename). The companions' bytes are read beforehand, outside
-// the time. Prints the time in seconds; bench/batch_web_bench.sh runs it.
+// (temporary file, rename), and the folder is synced to disk once at the end,
+// as the run does. The companions' bytes are read beforehand, outside the time.
+// Prints the time in seconds; bench/batch_web_bench.sh runs it.
 //
 // Usage: safe_rewrite_floor FOLDER
 #include <chrono>
@@ -19,6 +20,8 @@
 #include "files/companion_files.h"
 
 namespace {
+
+constexpr korvane::Durability kDurability = korvane::Durability::FolderAtEnd;
 
 std::string ReadWhole(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -54,14 +57,20 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     for (const DesignFiles& files : designs) {
         const bool written =
-            korvane::WriteFileAtomically(files.design_path, ReadWhole(files.design_path)) &&
-            korvane::WriteFileAtomically(korvane::ProfileFilePath(files.design_path),
-                                         files.profile) &&
-            korvane::WriteFileAtomically(korvane::HtmlPagePath(files.design_path), files.page);
+            korvane::WriteFileAtomically(files.design_path, ReadWhole(files.design_path),
+                                         kDurability) &&
+            korvane::WriteFileAtomically(korvane::ProfileFilePath(files.design_path), files.profile,
+                                         kDurability) &&
+            korvane::WriteFileAtomically(korvane::HtmlPagePath(files.design_path), files.page,
+                                         kDurability);
         if (!written) {
             std::fprintf(stderr, "%s: cannot be rewritten\n", files.design_path.c_str());
             return 1;
         }
+    }
+    if (!korvane::SyncFolder(folder)) {
+        std::fprintf(stderr, "%s: cannot be synced\n", folder.c_str());
+        return 1;
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("%.6f\n", took.count());

@@ -27,7 +27,7 @@ std::pair<std::string, ReportContext> NotesAndContext(std::string_view design_pa
 
 Status WritePage(Session& session, const std::string& page_text) {
     const std::string page = HtmlPagePath(session.CurrentDesignPath);
-    const Status written = WriteFileAtomically(page, page_text);
+    const Status written = WriteFileAtomically(page, page_text, session.SaveDurability);
     if (written) {
         session.LastPagePath = page;
     }
@@ -44,7 +44,8 @@ ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
 
 Status WriteProfileFile(Session& session, const ReportFiles& reports) {
     session.NotesFileName = reports.notes_file;
-    return WriteFileAtomically(ProfileFilePath(session.CurrentDesignPath), reports.profile);
+    return WriteFileAtomically(ProfileFilePath(session.CurrentDesignPath), reports.profile,
+                               session.SaveDurability);
 }
 
 Status WriteHtmlPageFile(Session& session, const ReportFiles& reports) {

@@ -4,6 +4,7 @@
 
 #include "app/profile_file.h"
 #include "engine/status_summary.h"
+#include "files/atomic_write.h"
 #include "files/companion_files.h"
 #include "files/design_file.h"
 #include "files/recent_files.h"
@@ -31,10 +32,17 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
                      ": a design file cannot take the name of its own profile file, notes "
                      "file or page (.K2P, .K2N, .htm); choose a name ending in .k2d"};
     }
+    // A read-only design, profile or page stops the save before anything is written.
+    for (const std::string& target : {file, ProfileFilePath(file), HtmlPagePath(file)}) {
+        const Status replaceable = CheckReplaceable(target);
+        if (!replaceable) {
+            return replaceable;
+        }
+    }
     // The validity the summary settles is stored in the design file.
     ShowStatusSummary(session.design);
     const ReportFiles reports = MakeReportFiles(session.design, file, today);
-    const Status design_written = WriteDesignFile(file, session.design);
+    const Status design_written = WriteDesignFile(file, session.design, session.SaveDurability);
     if (!design_written) {
         return design_written;
     }

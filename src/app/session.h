@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/configuration.h"
+#include "files/atomic_write.h"
 #include "model/catalog_store.h"
 #include "model/design.h"
 #include "model/program_identity.h"
@@ -22,6 +23,8 @@ struct Session {
     std::string NotesFileName;      // the notes file of the design last saved
     std::string LastPagePath;       // the HTML page of the design last saved
     bool RecentListFrozen = false;  // set while a batch run loads and saves many files
+    // How saves reach the disk; a batch run syncs its folder once at its end instead.
+    Durability SaveDurability = Durability::EachFile;
 
     std::filesystem::path CatalogPath() const;
 };

@@ -7,6 +7,7 @@
 #include "app/save_design.h"
 #include "batch/web_index.h"
 #include "engine/recalculate.h"
+#include "files/atomic_write.h"
 #include "files/path_utils.h"
 #include "model/cp1252.h"
 #include "model/text_helpers.h"
@@ -44,20 +45,28 @@ std::string ReasonAfterPath(const std::string& path, const std::string& message)
     return std::string(rest);
 }
 
-// Loading and saving a folder full of designs leaves the recent files alone.
-class RecentListFreeze {
+// Loading and saving a folder full of designs leaves the recent files alone,
+// and its saves reach the disk with one sync of the folder at the end.
+class BatchSaving {
 public:
-    explicit RecentListFreeze(Session& session)
-        : session_(session), was_frozen_(session.RecentListFrozen) {
+    explicit BatchSaving(Session& session)
+        : session_(session),
+          was_frozen_(session.RecentListFrozen),
+          durability_(session.SaveDurability) {
         session_.RecentListFrozen = true;
+        session_.SaveDurability = Durability::FolderAtEnd;
     }
-    ~RecentListFreeze() { session_.RecentListFrozen = was_frozen_; }
-    RecentListFreeze(const RecentListFreeze&) = delete;
-    RecentListFreeze& operator=(const RecentListFreeze&) = delete;
+    ~BatchSaving() {
+        session_.RecentListFrozen = was_frozen_;
+        session_.SaveDurability = durability_;
+    }
+    BatchSaving(const BatchSaving&) = delete;
+    BatchSaving& operator=(const BatchSaving&) = delete;
 
 private:
     Session& session_;
     bool was_frozen_;
+    Durability durability_;
 };
 
 // One run over a folder: what it needs besides the session, and what it collects.
@@ -160,8 +169,9 @@ Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind ki
     }
     const std::vector<std::string>& names = listed.value();
     Run run{session, kind, today, {}, {}, {}};
+    RemoveStaleTemporariesIn(folder);
     {
-        const RecentListFreeze freeze(session);
+        const BatchSaving batch_saving(session);
         if (run.Web()) {
             run.types = ReadShipTypes(session.catalog->Features());
         }
@@ -174,11 +184,16 @@ Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind ki
             }
         }
         if (run.Web()) {
-            const Status written = WriteWebIndex(folder, run.types, run.site);
+            const Status written =
+                WriteWebIndex(folder, run.types, run.site, Durability::FolderAtEnd);
             if (!written) {
                 run.errors.push_back(Shown(written.message()));
             }
         }
+    }
+    const Status synced = SyncFolder(folder);
+    if (!synced) {
+        run.errors.push_back(Shown(synced.message()));
     }
     return BatchOutcome{static_cast<int>(names.size()), std::move(run.errors)};
 }

@@ -96,16 +96,17 @@ void WriteFramesetPage(std::ostream& out, std::string_view first_page) {
 }
 
 Status WriteWebIndex(const std::filesystem::path& folder, const std::vector<ShipType>& types,
-                     const std::vector<IndexedDesign>& designs) {
-    const Status contents_written =
-        WriteFileAtomically(folder / kContentsPageName,
-                            [&](std::ostream& out) { WriteContentsPage(out, types, designs); });
+                     const std::vector<IndexedDesign>& designs, Durability durability) {
+    const Status contents_written = WriteFileAtomically(
+        folder / kContentsPageName,
+        [&](std::ostream& out) { WriteContentsPage(out, types, designs); }, durability);
     if (!contents_written) {
         return contents_written;
     }
     const std::string first_page = designs.empty() ? std::string() : designs.front().page;
-    return WriteFileAtomically(folder / kFramesetPageName,
-                               [&](std::ostream& out) { WriteFramesetPage(out, first_page); });
+    return WriteFileAtomically(
+        folder / kFramesetPageName, [&](std::ostream& out) { WriteFramesetPage(out, first_page); },
+        durability);
 }
 
 std::string HtmlEscaped(std::string_view text) {

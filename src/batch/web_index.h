@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/atomic_write.h"
 #include "model/catalog.h"
 #include "model/fixed_text.h"
 #include "model/result.h"
@@ -55,7 +56,8 @@ void WriteFramesetPage(std::ostream& out, std::string_view first_page);
 
 // Writes both pages into `folder`; the right-hand frame opens the first design.
 Status WriteWebIndex(const std::filesystem::path& folder, const std::vector<ShipType>& types,
-                     const std::vector<IndexedDesign>& designs);
+                     const std::vector<IndexedDesign>& designs,
+                     Durability durability = Durability::EachFile);
 
 // Text for an HTML page: markup characters as entities, a NUL of a never-set
 // field as a blank.

@@ -1,83 +1,256 @@
 #include "files/atomic_write.h"
 
-#include <atomic>
 #include <cerrno>
+#include <cstring>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvane {
 
 namespace {
 
-// Writes all of `content` to a new file; false when the file cannot be
-// created (errno tells why) or not all of it reached the file system.
-bool WriteNewFile(const std::filesystem::path& path, std::string_view content, bool& created) {
-    // 0666 as for any new file: the user's umask decides the rest.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    created = fd >= 0;
-    if (!created) {
+constexpr int kMostLinksFollowed = 40;
+constexpr int kMostNamesTried = 100;  // temporary names taken by files of an earlier process
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    // Closes now: some file systems report a failed write only here.
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// The file a path names: a symbolic link is followed to its final target, which
+// need not exist yet.
+Result<std::filesystem::path> FinalTarget(const std::filesystem::path& target) {
+    std::filesystem::path current = target;
+    for (int followed = 0; followed <= kMostLinksFollowed; ++followed) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) {
+            return current;
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(current, error);
+        if (error) {
+            return Error{target.string() + ": the link cannot be read (" + error.message() + ")"};
+        }
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return Error{target.string() + ": too many symbolic links in a row"};
+}
+
+bool InGroup(gid_t group) {
+    if (group == ::getegid()) {
+        return true;
+    }
+    const int count = ::getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<std::size_t>(count > 0 ? count : 0));
+    if (count <= 0 || ::getgroups(count, groups.data()) != count) {
         return false;
     }
+    for (gid_t member : groups) {
+        if (member == group) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The write bit of the class this process falls in. Root, whom the system lets
+// write anything, goes by the owner's bit: a file its owner made read-only
+// stays so, and one its owner may write root may save for them.
+bool WriteBitFor(const struct stat& file) {
+    const uid_t user = ::geteuid();
+    if (file.st_uid == user || user == 0) {
+        return (file.st_mode & S_IWUSR) != 0;
+    }
+    if (InGroup(file.st_gid)) {
+        return (file.st_mode & S_IWGRP) != 0;
+    }
+    return (file.st_mode & S_IWOTH) != 0;
+}
+
+// The old file's owner, group and permission bits go to the new one: owner
+// first, since a change of owner clears the set-id bits. A process that may
+// not give the file away keeps what it can (the group, then the bits).
+bool TakeOver(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        [[maybe_unused]] const int group_kept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+enum class WriteFailure {
+    None,
+    NameTaken,  // a file of the temporary's name is there already
+    NotCreated,
+    NotWritten,
+};
+
+// Writes all of `content` to the new file `path`, with the attributes of the
+// file it will replace (`old`, when there is one), flushed to disk when asked.
+WriteFailure WriteNewFile(const std::filesystem::path& path, std::string_view content,
+                          const std::optional<struct stat>& old, Durability durability) {
+    // A new file gets 0666 less the user's umask; a replacement starts private
+    // and takes the old file's bits before anything is written to it.
+    const mode_t mode = old ? 0600 : 0666;
+    // Never through a file or link that is there already (O_EXCL).
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+    if (file.get() < 0) {
+        return errno == EEXIST ? WriteFailure::NameTaken : WriteFailure::NotCreated;
+    }
+    if (old && !TakeOver(file.get(), *old)) {
+        return WriteFailure::NotWritten;
+    }
     while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
+        const ssize_t written = ::write(file.get(), content.data(), content.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }
         if (written <= 0) {
-            ::close(fd);
-            return false;
+            return WriteFailure::NotWritten;
         }
         content.remove_prefix(static_cast<std::size_t>(written));
     }
-    // Some file systems report a failed write only when the file is closed.
-    return ::close(fd) == 0;
+    if (durability == Durability::EachFile && ::fsync(file.get()) != 0) {
+        return WriteFailure::NotWritten;
+    }
+    return file.Close() ? WriteFailure::None : WriteFailure::NotWritten;
 }
 
-}  // namespace
-
-std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
-    static const std::string process = std::to_string(::getpid());
-    static std::atomic<unsigned> counter{0};
-    std::filesystem::path temporary = target;
-    temporary += ".tmp-" + process + "-" + std::to_string(counter++);
-    return temporary;
-}
-
-Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target) {
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return Error{target.string() + ": cannot be replaced (" + error.message() + ")"};
+Status SyncDirectory(const std::filesystem::path& folder, const std::filesystem::path& named) {
+    Descriptor directory(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // A file system that cannot sync a folder (EINVAL) keeps no journal to flush.
+    if (directory.get() < 0 || (::fsync(directory.get()) != 0 && errno != EINVAL)) {
+        return Error{named.string() +
+                     ": was written, but its folder could not be flushed to disk (" +
+                     std::strerror(errno) + ")"};
     }
     return {};
 }
 
-Status WriteFileAtomically(const std::filesystem::path& target, std::string_view content) {
-    const std::filesystem::path temporary = TemporarySibling(target);
-    bool created = false;
-    if (!WriteNewFile(temporary, content, created)) {
-        if (!created) {
+Status RenameOver(const std::filesystem::path& temporary, const std::filesystem::path& target,
+                  const std::filesystem::path& named) {
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return Error{named.string() + ": cannot be replaced (" + error.message() + ")"};
+    }
+    return {};
+}
+
+// The old file at `target`, when there is one.
+std::optional<struct stat> OldFile(const std::filesystem::path& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0) {
+        return std::nullopt;
+    }
+    return old;
+}
+
+}  // namespace
+
+Status CheckReplaceable(const std::filesystem::path& target) {
+    const std::optional<struct stat> old = OldFile(target);
+    if (!old || !S_ISREG(old->st_mode)) {
+        return {};
+    }
+    const bool allowed = ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+    if (!allowed || !WriteBitFor(*old)) {
+        return Error{target.string() + ": the file is read-only; nothing was written"};
+    }
+    return {};
+}
+
+Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target) {
+    const Status renamed = RenameOver(temporary, target, target);
+    if (!renamed) {
+        return renamed;
+    }
+    return SyncDirectory(target.parent_path(), target);
+}
+
+Status SyncFolder(const std::filesystem::path& folder) {
+    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() < 0 || ::syncfs(directory.get()) != 0) {
+        return Error{folder.string() + ": the files written there could not be flushed to disk (" +
+                     std::strerror(errno) + ")"};
+    }
+    return {};
+}
+
+Status WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
+                           Durability durability) {
+    const Result<std::filesystem::path> final_target = FinalTarget(target);
+    if (!final_target) {
+        return final_target.status();
+    }
+    const std::filesystem::path& file = final_target.value();
+    const Status replaceable = CheckReplaceable(target);
+    if (!replaceable) {
+        return replaceable;
+    }
+    if (durability == Durability::EachFile) {
+        RemoveStaleTemporaries(file);
+    }
+    const std::optional<struct stat> old = OldFile(file);
+    std::filesystem::path temporary;
+    WriteFailure failure = WriteFailure::NameTaken;
+    for (int attempt = 0; attempt < kMostNamesTried && failure == WriteFailure::NameTaken;
+         ++attempt) {
+        temporary = TemporarySibling(file);
+        failure = WriteNewFile(temporary, content, old, durability);
+    }
+    switch (failure) {
+        case WriteFailure::None:
+            break;
+        case WriteFailure::NameTaken:
+        case WriteFailure::NotCreated:
             return Error{target.string() +
                          ": cannot be written (the folder is missing or read-only)"};
+        case WriteFailure::NotWritten: {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return Error{target.string() +
+                         ": writing failed (is the disk full?); the old file is unchanged"};
         }
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Error{target.string() +
-                     ": writing failed (is the disk full?); the old file is unchanged"};
     }
-    return ReplaceWith(temporary, target);
+    const Status renamed = RenameOver(temporary, file, target);
+    if (!renamed || durability == Durability::FolderAtEnd) {
+        return renamed;
+    }
+    return SyncDirectory(file.parent_path(), target);
 }
 
 Status WriteFileAtomically(const std::filesystem::path& target,
-                           const std::function<void(std::ostream&)>& write) {
+                           const std::function<void(std::ostream&)>& write, Durability durability) {
     std::ostringstream text;
     write(text);
-    return WriteFileAtomically(target, text.view());
+    return WriteFileAtomically(target, text.view(), durability);
 }
 
 }  // namespace korvane

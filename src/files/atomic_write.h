@@ -5,22 +5,47 @@
 #include <iosfwd>
 #include <string_view>
 
+#include "files/temporary_files.h"
 #include "model/result.h"
 
 namespace korvane {
 
-// Writes a file through a temporary file in the same folder that is renamed
-// over the target only when everything was written, so a failure (read-only
-// folder, full disk) leaves the old file as it was. The message names the path.
-Status WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
+// How a replaced file reaches the disk.
+enum class Durability {
+    // Flushed to disk before it replaces the old file, and its folder after, so
+    // that a power cut leaves the old file or the new one, never an empty one.
+    // Stale temporaries of the file are removed first.
+    EachFile,
+    // Left to the caller, which writes many files to one folder and then syncs
+    // it once (SyncFolder) and clears it of stale temporaries once: a batch run.
+    FolderAtEnd,
+};
+
+// Writes a file through a hidden temporary file beside it that is renamed over
+// it only when everything was written, so a failure (read-only folder, full
+// disk) leaves the old file as it was. The replaced file keeps its permission
+// bits, and its owner and group where the process may set them. A symbolic
+// link is followed: its final target is replaced and the link stays a link. A
+// file without write permission is not replaced (see CheckReplaceable). The
+// message names the path.
+Status WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
+                           Durability durability = Durability::EachFile);
 // The same for content written to a stream.
 Status WriteFileAtomically(const std::filesystem::path& target,
-                           const std::function<void(std::ostream&)>& write);
+                           const std::function<void(std::ostream&)>& write,
+                           Durability durability = Durability::EachFile);
 
-// A temporary name beside `target`, for writers that produce the file themselves.
-std::filesystem::path TemporarySibling(const std::filesystem::path& target);
+// Refuses a file that exists without write permission for this process. The
+// permission bits decide, for the class the process falls in (owner, group or
+// others), so that a file made read-only is not replaced even for root, whom
+// the system would let write anything: for root the owner's bit decides.
+Status CheckReplaceable(const std::filesystem::path& target);
 
-// Moves a finished temporary file over `target`; removes it when that fails.
+// Moves a finished temporary file over `target` and syncs the folder; removes
+// the temporary when the move fails.
 Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target);
+
+// Flushes everything written to the file system that holds `folder`.
+Status SyncFolder(const std::filesystem::path& folder);
 
 }  // namespace korvane

@@ -10,6 +10,7 @@ namespace korvane {
 
 Status CreateCatalogFile(const std::filesystem::path& file,
                          const std::vector<ComponentRecord>& rows) {
+    RemoveStaleTemporaries(file);
     const std::filesystem::path temporary = TemporarySibling(file);
     const Status written = WriteNewCatalogDatabase(temporary, rows, file);
     if (!written) {

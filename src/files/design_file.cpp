@@ -372,8 +372,9 @@ void WriteDesign(std::ostream& out, const Design& design) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-Status WriteDesignFile(const std::filesystem::path& path, const Design& design) {
-    return WriteFileAtomically(path, DesignFileText(design));
+Status WriteDesignFile(const std::filesystem::path& path, const Design& design,
+                       Durability durability) {
+    return WriteFileAtomically(path, DesignFileText(design), durability);
 }
 
 namespace {

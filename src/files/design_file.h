@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <string_view>
 
+#include "files/atomic_write.h"
 #include "model/design.h"
 #include "model/result.h"
 
@@ -19,8 +20,10 @@ inline constexpr int kDesignFileLineCount = 5351;
 void WriteDesign(std::ostream& out, const Design& design);
 
 // Writes through a temporary file in the same folder that replaces `path` only
-// when complete; a failure leaves the old file and names the path.
-Status WriteDesignFile(const std::filesystem::path& path, const Design& design);
+// when complete (WriteFileAtomically); a failure leaves the old file and names
+// the path.
+Status WriteDesignFile(const std::filesystem::path& path, const Design& design,
+                       Durability durability = Durability::EachFile);
 
 // Reads a design file over `design`. Only a complete, valid file changes it:
 // on failure `design` is untouched and the message names `source_name`, the

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <set>
@@ -13,6 +14,7 @@
 #include "reports/html_page.h"
 #include "reports/profile_text.h"
 #include "reports/report_context.h"
+#include "support/stale_temporary.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
 
@@ -208,6 +210,70 @@ TEST_F(SaveDesignTest, AFailedSaveLeavesTheOldFilesThePathAndTheChangedMark) {
     EXPECT_EQ(session_.CurrentDesignPath, first);
     EXPECT_EQ(Recent(1), first);
     EXPECT_EQ(Recent(2), "");
+}
+
+TEST_F(SaveDesignTest, AReadOnlyDesignOrCompanionIsNotOverwrittenAndNothingIsWritten) {
+    const std::string first = PathOf("first.k2d");
+    ASSERT_TRUE(Save(first).ok());
+    for (const char* frozen : {"frozen.k2d", "frozen.htm"}) {
+        const std::string target = PathOf("frozen.k2d");
+        WriteText(target, "the old design");
+        WriteText(PathOf(frozen), std::string("kept: ") + frozen);
+        ASSERT_EQ(::chmod(PathOf(frozen).c_str(), 0444), 0);
+        MarkChanged(session_.design);
+
+        const Status saved = Save(target);
+        ASSERT_FALSE(saved.ok()) << frozen;
+        EXPECT_EQ(saved.message(), PathOf(frozen) + ": the file is read-only; nothing was written");
+        EXPECT_EQ(ReadText(target),
+                  frozen == std::string("frozen.k2d") ? "kept: frozen.k2d" : "the old design");
+        EXPECT_FALSE(fs::exists(PathOf("frozen.K2P"))) << frozen;
+        EXPECT_TRUE(session_.design.DesignChanged);
+        EXPECT_EQ(session_.CurrentDesignPath, first);
+        EXPECT_EQ(Recent(1), first);
+        fs::remove(PathOf(frozen));
+    }
+}
+
+TEST_F(SaveDesignTest, APrivateDesignAndItsCompanionsStayPrivate) {
+    const std::string path = PathOf("private.k2d");
+    ASSERT_TRUE(Save(path).ok());
+    for (const char* name : {"private.k2d", "private.K2P", "private.htm"}) {
+        ASSERT_EQ(::chmod(PathOf(name).c_str(), 0640), 0);
+    }
+    MarkChanged(session_.design);
+    ASSERT_TRUE(Save(path).ok());
+    for (const char* name : {"private.k2d", "private.K2P", "private.htm"}) {
+        EXPECT_EQ(fs::status(PathOf(name)).permissions(),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read)
+            << name;
+    }
+}
+
+TEST_F(SaveDesignTest, ADesignInASharedLibraryIsSavedThroughItsLink) {
+    fs::create_directories(dir_ / "library");
+    const std::string shared = (dir_ / "library" / "scout.k2d").string();
+    ASSERT_TRUE(Save(shared).ok());
+    fs::create_symlink(shared, PathOf("scout.k2d"));
+
+    session_.design.SetShipName("Refitted scout");
+    ASSERT_TRUE(Save(PathOf("scout.k2d")).ok());
+    EXPECT_TRUE(fs::is_symlink(PathOf("scout.k2d")));
+    Design read;
+    ASSERT_TRUE(ReadDesignFile(shared, read).ok());
+    EXPECT_EQ(read.ShipName().substr(0, 14), "Refitted scout") << "the library's copy is saved";
+}
+
+TEST_F(SaveDesignTest, ASaveRemovesWhatAnInterruptedSaveOfTheSameFileLeft) {
+    const std::string stale = testing::StaleTemporaryName("ship.k2d");
+    const std::string stale_page = testing::StaleTemporaryName("ship.htm");
+    const std::string elsewhere = testing::StaleTemporaryName("other.k2d");
+    for (const std::string& name : {stale, stale_page, elsewhere}) {
+        WriteText(dir_ / name, "left over");
+    }
+    ASSERT_TRUE(Save(PathOf("ship.k2d")).ok());
+    EXPECT_EQ(FilesIn(dir_.path()),
+              (std::set<std::string>{"korva.db", "ship.k2d", "ship.K2P", "ship.htm", elsewhere}));
 }
 
 TEST_F(SaveDesignTest, AFailedCompanionIsReportedAndTheDesignStaysChanged) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 
 #include "batch/batch_test_support.h"
 #include "files/design_file.h"
+#include "support/stale_temporary.h"
 #include "support/temp_dir.h"
 
 namespace korvane {
@@ -128,6 +130,41 @@ TEST_F(BatchRunTest, AFileThatCannotBeSavedIsNamedAndLeftOutOfTheIndex) {
     const std::string contents = ReadText(fleet_ / "index1.htm");
     EXPECT_FALSE(Contains(contents, "a.htm"));
     EXPECT_TRUE(Contains(contents, "href=\"b.htm\""));
+}
+
+TEST_F(BatchRunTest, AReadOnlyDesignIsNamedAndLeftAsItWas) {
+    Write("a.k2d", {"Alpha"});
+    Write("b.k2d", {"Bravo"});
+    const std::string before = ReadText(fleet_ / "a.k2d");
+    std::filesystem::permissions(fleet_ / "a.k2d", std::filesystem::perms::owner_read);
+
+    const BatchOutcome outcome = Run(BatchKind::Resave);
+
+    ASSERT_EQ(outcome.errors.size(), 1u) << ErrorListText(outcome.errors);
+    EXPECT_EQ(outcome.errors[0], Path("a.k2d") + " - not saved: " + Path("a.k2d") +
+                                     ": the file is read-only; nothing was written");
+    EXPECT_EQ(ReadText(fleet_ / "a.k2d"), before);
+    EXPECT_FALSE(std::filesystem::exists(fleet_ / "a.K2P"));
+    EXPECT_TRUE(std::filesystem::exists(fleet_ / "b.K2P"));
+}
+
+TEST_F(BatchRunTest, ARunClearsItsFolderOfWhatInterruptedSavesLeft) {
+    Write("a.k2d", {"Alpha"});
+    const std::string stale_design = testing::StaleTemporaryName("old.k2d");
+    const std::string stale_index = testing::StaleTemporaryName("index1.htm");
+    const std::string live = testing::LiveTemporaryName("a.k2d");
+    for (const std::string& name : {stale_design, stale_index, live}) {
+        testing::WriteText(fleet_ / name, "left over");
+    }
+
+    Run(BatchKind::ResaveAndWeb);
+
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(fleet_)) {
+        names.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(names,
+              (std::set<std::string>{"a.k2d", "a.K2P", "a.htm", "index.htm", "index1.htm", live}));
 }
 
 TEST_F(BatchRunTest, WebFilesDesignsByTypeAndNameAndNamesTheUnmatched) {

@@ -141,6 +141,20 @@ TEST_F(ReportCli, AWrongStoredPowerUsedLoadsToTheSameFigures) {
     EXPECT_TRUE(ReadText(home_ / "stale.k2d") == saved);
 }
 
+TEST_F(ReportCli, ResavingAReadOnlyDesignIsRefusedWithItsName) {
+    WritePoweredShip(home_, "ship.k2d");
+    const std::string before = ReadText(home_ / "ship.k2d");
+    fs::permissions(home_ / "ship.k2d", fs::perms::owner_read | fs::perms::group_read);
+    fs::remove(home_ / "ship.K2P");
+
+    const auto resaved = RunCli(home_.path(), "resave ship.k2d");
+    EXPECT_EQ(resaved.exit_code, 3);
+    EXPECT_EQ(resaved.err,
+              (home_ / "ship.k2d").string() + ": the file is read-only; nothing was written\n");
+    EXPECT_TRUE(ReadText(home_ / "ship.k2d") == before);
+    EXPECT_FALSE(fs::exists(home_ / "ship.K2P"));
+}
+
 TEST_F(ReportCli, ResaveSavesADesignThatBreaksALimitAndSaysSo) {
     WritePoweredShip(home_, "ship.k2d");
     // Line 66 is the hull's volume: 14 kl cannot hold the fitted parts.

@@ -8,6 +8,7 @@
 #include "model/catalog_csv.h"
 #include "model/catalog_store.h"
 #include "model/standard_catalog.h"
+#include "support/stale_temporary.h"
 #include "support/temp_dir.h"
 
 namespace korvane {
@@ -32,6 +33,14 @@ TEST(CatalogFiles, CreatingOverAnExistingFileReplacesItWhole) {
     ASSERT_TRUE(store) << store.message();
     EXPECT_EQ((*store)->Features().Rows(), StandardCatalogRows());
     EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"korva.db"}) << "no temporary file left";
+}
+
+TEST(CatalogFiles, CreatingClearsWhatAnInterruptedCreationLeft) {
+    TempDir dir;
+    const std::string stale = testing::StaleTemporaryName("korva.db");
+    testing::WriteText(dir / stale, "an interrupted creation");
+    ASSERT_TRUE(CreateCatalogFile(dir / "korva.db", StandardCatalogRows()).ok());
+    EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"korva.db"});
 }
 
 TEST(CatalogFiles, AFailedCreateNamesTheCatalogFileAndLeavesNothingBehind) {

@@ -1,0 +1,87 @@
+#include "files/temporary_files.h"
+
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include <signal.h>
+#include <unistd.h>
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kMarker = ".tmp-";
+
+// The process id in a temporary's name ".NAME.tmp-PID-N", when `name` is one;
+// with `of` given, only a temporary of the file named `of`.
+std::optional<pid_t> TemporaryOwner(std::string_view name, std::string_view of = {}) {
+    if (name.size() < 2 || name.front() != '.') {
+        return std::nullopt;
+    }
+    const std::size_t marker = name.rfind(kMarker);
+    if (marker == std::string_view::npos || marker < 2) {
+        return std::nullopt;
+    }
+    if (!of.empty() && name.substr(1, marker - 1) != of) {
+        return std::nullopt;
+    }
+    const std::string_view numbers = name.substr(marker + kMarker.size());
+    const std::size_t dash = numbers.find('-');
+    if (dash == std::string_view::npos || dash + 1 == numbers.size()) {
+        return std::nullopt;
+    }
+    pid_t pid = 0;
+    const auto [pid_end, pid_error] = std::from_chars(numbers.data(), numbers.data() + dash, pid);
+    unsigned counter = 0;
+    const auto [counter_end, counter_error] =
+        std::from_chars(numbers.data() + dash + 1, numbers.data() + numbers.size(), counter);
+    if (pid_error != std::errc() || pid_end != numbers.data() + dash || pid <= 0 ||
+        counter_error != std::errc() || counter_end != numbers.data() + numbers.size()) {
+        return std::nullopt;
+    }
+    return pid;
+}
+
+bool HasEnded(pid_t pid) {
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+void RemoveStale(const std::filesystem::path& folder, std::string_view of) {
+    std::error_code error;
+    std::filesystem::directory_iterator entry(folder, error);
+    for (const std::filesystem::directory_iterator end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        const std::optional<pid_t> owner = TemporaryOwner(name, of);
+        std::error_code kind_error;
+        if (owner && HasEnded(*owner) && entry->is_regular_file(kind_error)) {
+            std::error_code ignored;  // another save may have removed it first
+            std::filesystem::remove(entry->path(), ignored);
+        }
+    }
+}
+
+}  // namespace
+
+std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
+    static const std::string process = std::to_string(::getpid());
+    static std::atomic<unsigned> counter{0};
+    return target.parent_path() / ("." + target.filename().string() + std::string(kMarker) +
+                                   process + "-" + std::to_string(counter++));
+}
+
+void RemoveStaleTemporaries(const std::filesystem::path& target) {
+    const std::filesystem::path folder = target.parent_path();
+    RemoveStale(folder.empty() ? "." : folder, target.filename().string());
+}
+
+void RemoveStaleTemporariesIn(const std::filesystem::path& folder) {
+    RemoveStale(folder, {});
+}
+
+}  // namespace korvane

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+
+namespace korvane {
+
+// A hidden temporary name beside `target` for a file that will replace it:
+// "." + its name + ".tmp-" + process id + "-" + a counter.
+std::filesystem::path TemporarySibling(const std::filesystem::path& target);
+
+// Removes what interrupted saves of `target` left beside it: its temporaries
+// whose process has ended. Temporaries of a running process are kept, since
+// that process may still be writing them.
+void RemoveStaleTemporaries(const std::filesystem::path& target);
+
+// The same for every file of `folder` (a batch run clears its folder once).
+void RemoveStaleTemporariesIn(const std::filesystem::path& folder);
+
+}  // namespace korvane
