@@ -2,6 +2,13 @@
 # Builds Korvane and runs the desktop program on its built-in catalog. Arguments
 # go to the program: a design file to open at start.
 set -euo pipefail
+
+# The program joins its arguments into one path; one named relative to the
+# caller's folder is made absolute before the cd below.
+design="$*"
+if [ -n "$design" ] && [ "${design#/}" = "$design" ]; then
+    design="$PWD/$design"
+fi
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
@@ -15,4 +22,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "or run the program on a virtual display: xvfb-run bash scripts/run.sh" >&2
     exit 1
 fi
-exec build/release/src/korvane "$@"
+exec build/release/src/korvane ${design:+"$design"}

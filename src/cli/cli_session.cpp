@@ -33,6 +33,9 @@ bool OpenDesign(Session& session, const std::string& file, std::ostream& err) {
         return false;
     }
     NewDesign(session.design, session.catalog->Features());
+    // Showing a design is no edit of it: only the program's loads and the saves
+    // record a recent file.
+    session.RecentListFrozen = true;
     const Status loaded = LoadDesign(session, AbsolutePath(file));
     if (!loaded) {
         err << TerminalMessage(loaded.message()) << '\n';

@@ -7,7 +7,9 @@
 
 namespace korvane {
 
-Status RememberRecentFile(RecentEdits& recent, std::string_view path) {
+namespace {
+
+Status RecordOnTop(RecentEdits& recent, std::string_view path) {
     std::array<std::string, kRecentEditsRows + 1> list;
     for (int position = 1; position <= kRecentEditsRows; ++position) {
         list[position] = recent.Filespec(position);
@@ -26,6 +28,14 @@ Status RememberRecentFile(RecentEdits& recent, std::string_view path) {
         }
     }
     return {};
+}
+
+}  // namespace
+
+Status RememberRecentFile(RecentEdits& recent, std::string_view path) {
+    // The ten rows are read and written in one transaction, so that two
+    // programs at once, or a kill part way, lose no entry.
+    return recent.InOneTransaction([&recent, path] { return RecordOnTop(recent, path); });
 }
 
 }  // namespace korvane

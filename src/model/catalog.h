@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,10 @@ public:
     virtual ~RecentEdits() = default;
     virtual std::string Filespec(int position) const = 0;  // empty for an empty row
     virtual Status SetFilespec(int position, std::string_view path) = 0;
+    // Runs `change` (its reads and writes of the rows) as one transaction: no
+    // other program writes the rows in between, and a failure or a kill part
+    // way leaves them as they were.
+    virtual Status InOneTransaction(const std::function<Status()>& change) = 0;
 };
 
 // The rows of "Features" in key order (TABLE, IDNUM), with a cursor: a seek by

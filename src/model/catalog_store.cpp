@@ -285,6 +285,21 @@ Status CatalogStore::SetFilespec(int position, std::string_view path) {
     return {};
 }
 
+Status CatalogStore::InOneTransaction(const std::function<Status()>& change) {
+    const Status begun = Execute(db_, "BEGIN IMMEDIATE;", path_);
+    if (!begun) {
+        return Error{begun.message() + " (cannot record a recent file)"};
+    }
+    Status status = change();
+    if (status) {
+        status = Execute(db_, "COMMIT;", path_);
+    }
+    if (!status) {
+        Execute(db_, "ROLLBACK;", path_).ok();
+    }
+    return status;
+}
+
 Status CatalogStore::ReplaceFeatures(const std::vector<ComponentRecord>& rows) {
     Status status = Execute(db_, "BEGIN IMMEDIATE; DELETE FROM \"Features\";", path_);
     if (status) {

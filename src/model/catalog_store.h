@@ -33,6 +33,8 @@ public:
 
     std::string Filespec(int position) const override;
     Status SetFilespec(int position, std::string_view path) override;
+    // BEGIN IMMEDIATE: waits up to the busy timeout for another program's write.
+    Status InOneTransaction(const std::function<Status()>& change) override;
 
     // Replaces every row of "Features", in the file and in memory; the recent
     // files stay. Nothing is written when it fails.

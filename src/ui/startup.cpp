@@ -1,5 +1,6 @@
 #include "ui/startup.h"
 
+#include <filesystem>
 #include <system_error>
 
 #include "app/load_design.h"
@@ -93,7 +94,10 @@ void LoadCommandLineDesign(Session& session, Prompter& prompter, DesignEvents& e
     }
     // A file that fails leaves the new design without a path, so that it is
     // never resaved over that file.
-    const Status loaded = LoadDesign(session, command_line);
+    // Made absolute at once: the recent files must name it from any folder.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(command_line, error);
+    const Status loaded = LoadDesign(session, error ? command_line : absolute.string());
     if (!loaded) {
         prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(loaded.message()), MessageIcon::Critical);
     }

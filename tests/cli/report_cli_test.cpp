@@ -96,6 +96,20 @@ TEST_F(ReportCli, NewWritesTheThreeFilesAndTheReportCommandsPrintTheirText) {
     EXPECT_EQ(std::count(features.out.begin(), features.out.end(), '\n'), 322);
 }
 
+TEST_F(ReportCli, ShowingADesignLeavesTheRecentFilesAlone) {
+    ASSERT_EQ(RunCli(home_.path(), "new first.k2d").exit_code, 0);
+    ASSERT_EQ(RunCli(home_.path(), "new second.k2d").exit_code, 0);
+    fs::create_directory(home_ / "out");
+    for (const char* command :
+         {"show", "show --json", "profile", "html", "features", "print --pdf out/first.pdf"}) {
+        EXPECT_EQ(RunCli(home_.path(), std::string(command) + " first.k2d").exit_code, 0)
+            << command;
+    }
+    EXPECT_EQ(RecentFile(home_, 1), (home_ / "second.k2d").string());
+    EXPECT_EQ(RecentFile(home_, 2), (home_ / "first.k2d").string());
+    EXPECT_EQ(RecentFile(home_, 3), "");
+}
+
 TEST_F(ReportCli, ResaveRewritesTheCompanionsAndLeavesTheRecentFiles) {
     ASSERT_EQ(RunCli(home_.path(), "new first.k2d").exit_code, 0);
     WritePoweredShip(home_, "ship.k2d");

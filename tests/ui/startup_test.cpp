@@ -82,6 +82,17 @@ TEST_F(StartupTest, TheCommandLineDesignIsLoaded) {
     EXPECT_EQ(totals_.displacement.caption.substr(0, 6), "D: 200");
 }
 
+TEST_F(StartupTest, ARelativeCommandLineDesignIsRememberedByItsAbsolutePath) {
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WriteDesignFile(dir_ / "scout.k2d", session_.design).ok());
+    const std::filesystem::path caller = std::filesystem::current_path();
+    std::filesystem::current_path(dir_.path());
+    LoadCommandLineDesign(session_, prompter_, events_, {"scout.k2d"});
+    std::filesystem::current_path(caller);
+    EXPECT_EQ(session_.CurrentDesignPath, (dir_ / "scout.k2d").string());
+    EXPECT_EQ(session_.catalog->Filespec(1), (dir_ / "scout.k2d").string());
+}
+
 TEST_F(StartupTest, ACommandLineDesignThatCannotBeReadIsReportedAndTheNewDesignStays) {
     ASSERT_TRUE(Start());
     const std::string path = (dir_ / "broken.k2d").string();
