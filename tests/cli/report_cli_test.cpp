@@ -100,9 +100,10 @@ TEST_F(ReportCli, ShowingADesignLeavesTheRecentFilesAlone) {
     ASSERT_EQ(RunCli(home_.path(), "new first.k2d").exit_code, 0);
     ASSERT_EQ(RunCli(home_.path(), "new second.k2d").exit_code, 0);
     fs::create_directory(home_ / "out");
+    fs::copy_file(home_ / "first.k2d", home_ / "shown.k2d");  // a design not in the list
     for (const char* command :
-         {"show", "show --json", "profile", "html", "features", "print --pdf out/first.pdf"}) {
-        EXPECT_EQ(RunCli(home_.path(), std::string(command) + " first.k2d").exit_code, 0)
+         {"show", "show --json", "profile", "html", "features", "print --pdf out/shown.pdf"}) {
+        EXPECT_EQ(RunCli(home_.path(), std::string(command) + " shown.k2d").exit_code, 0)
             << command;
     }
     EXPECT_EQ(RecentFile(home_, 1), (home_ / "second.k2d").string());
