@@ -13,10 +13,14 @@ Status LoadDesign(Session& session, const std::string& path) {
         return read;
     }
     session.CurrentDesignPath = path;
+    session.RecentFileProblem.clear();
     if (!session.RecentListFrozen) {
         // The design is loaded even when the catalog cannot record it among the
-        // recent files (a read-only catalog): that list is a convenience only.
-        RememberRecentFile(*session.catalog, path).ok();
+        // recent files (a read-only catalog); the caller tells the user.
+        const Status recorded = RememberRecentFile(*session.catalog, path);
+        if (!recorded) {
+            session.RecentFileProblem = recorded.message();
+        }
     }
     Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
     MarkSaved(session.design);

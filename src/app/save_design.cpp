@@ -47,10 +47,14 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
         return design_written;
     }
     session.CurrentDesignPath = file;
+    session.RecentFileProblem.clear();
     if (!session.RecentListFrozen) {
         // The design is saved even when the catalog cannot record it among the
-        // recent files (a read-only catalog): that list is a convenience only.
-        RememberRecentFile(*session.catalog, file).ok();
+        // recent files (a read-only catalog); the caller tells the user.
+        const Status recorded = RememberRecentFile(*session.catalog, file);
+        if (!recorded) {
+            session.RecentFileProblem = recorded.message();
+        }
     }
     const Status profile_written = WriteProfileFile(session, reports);
     if (!profile_written) {

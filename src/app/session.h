@@ -23,6 +23,9 @@ struct Session {
     std::string NotesFileName;      // the notes file of the design last saved
     std::string LastPagePath;       // the HTML page of the design last saved
     bool RecentListFrozen = false;  // set while a batch run loads and saves many files
+    // Why the last load or save could not record its file among the recent
+    // files; empty when it could. The file itself was loaded or saved.
+    std::string RecentFileProblem;
     // How saves reach the disk; a batch run syncs its folder once at its end instead.
     Durability SaveDurability = Durability::EachFile;
 

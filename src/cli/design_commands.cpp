@@ -163,6 +163,9 @@ int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
         err << TerminalMessage(saved.message()) << '\n';
         return kFileError;
     }
+    if (!session.RecentFileProblem.empty()) {
+        err << TerminalMessage(session.RecentFileProblem) << '\n';
+    }
     out << "Wrote the new design to " << TerminalMessage(session.CurrentDesignPath)
         << ", its profile file " << TerminalMessage(ProfileFilePath(session.CurrentDesignPath))
         << " and its page " << TerminalMessage(session.LastPagePath) << '\n';

@@ -158,6 +158,13 @@ void MainWindow::ShowFailure(const Status& status) {
     prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(status.message()), MessageIcon::Critical);
 }
 
+void MainWindow::ShowRecentFileProblem() {
+    if (!session_.RecentFileProblem.empty()) {
+        prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(session_.RecentFileProblem),
+                              MessageIcon::Warning);
+    }
+}
+
 void MainWindow::OpenInTextEditor(const std::string& path) {
     const Status opened = desktop_.OpenInTextEditor(path);
     if (!opened) {
@@ -176,6 +183,8 @@ void MainWindow::LoadDesignCommand() {
     const Status loaded = LoadDesign(session_, *file);
     if (!loaded) {
         ShowFailure(loaded);
+    } else {
+        ShowRecentFileProblem();
     }
     events_.DesignChanged();
 }
@@ -189,6 +198,8 @@ void MainWindow::SaveAsCommand() {
     const Status saved = SaveDesign(session_, *file, desktop_.Today());
     if (!saved) {
         ShowFailure(saved);
+    } else {
+        ShowRecentFileProblem();
     }
     events_.DesignChanged();
 }
@@ -301,6 +312,8 @@ void MainWindow::LoadRecentFile(const std::string& path) {
     const Status loaded = LoadDesign(session_, path);
     if (!loaded) {
         ShowFailure(loaded);
+    } else {
+        ShowRecentFileProblem();
     }
     events_.DesignChanged();
 }

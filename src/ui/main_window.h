@@ -99,6 +99,8 @@ private:
     void LoadRecentFile(const std::string& path);
     void OpenInTextEditor(const std::string& path);
     void ShowFailure(const Status& status);
+    // A load or save that could not record its file among the recent files says so.
+    void ShowRecentFileProblem();
 
     std::array<Button, kMainWindowCommandCount> buttons_;
     Session& session_;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -94,6 +95,25 @@ TEST_F(ReportCli, NewWritesTheThreeFilesAndTheReportCommandsPrintTheirText) {
     EXPECT_EQ(features.out.rfind("Feature List\n\n01 Basic hull      \n    1,350 KL\n", 0), 0u)
         << features.out;
     EXPECT_EQ(std::count(features.out.begin(), features.out.end(), '\n'), 322);
+}
+
+TEST_F(ReportCli, ADesignThatCannotBeRecordedAmongTheRecentFilesIsSavedAndSaysSo) {
+    ASSERT_EQ(RunCli(home_.path(), "new first.k2d").exit_code, 0);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((home_ / "data/korvane/korva.db").c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "CREATE TRIGGER refuse BEFORE INSERT ON \"Recent Edits\" "
+                           "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+
+    const auto created = RunCli(home_.path(), "new second.k2d");
+    EXPECT_EQ(created.exit_code, 0);
+    EXPECT_TRUE(fs::exists(home_ / "second.k2d"));
+    EXPECT_TRUE(Contains(created.err, "korva.db: cannot record a recent file (disk I/O error)"))
+        << created.err;
+    EXPECT_EQ(RecentFile(home_, 1), (home_ / "first.k2d").string());
 }
 
 TEST_F(ReportCli, ShowingADesignLeavesTheRecentFilesAlone) {
