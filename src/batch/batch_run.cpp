@@ -8,6 +8,7 @@
 #include "batch/web_index.h"
 #include "engine/recalculate.h"
 #include "files/atomic_write.h"
+#include "files/companion_files.h"
 #include "files/path_utils.h"
 #include "model/cp1252.h"
 #include "model/text_helpers.h"
@@ -77,11 +78,16 @@ struct Run {
     std::vector<ShipType> types;
     std::vector<IndexedDesign> site;
     std::vector<std::string> errors;
+    int saved = 0;
 
     bool Web() const { return kind == BatchKind::ResaveAndWeb; }
+    // When nothing could be saved (a full disk) the old index pages are left
+    // as they were rather than replaced by a site without those designs.
+    bool IndexWanted(int files) const { return Web() && (saved > 0 || files == 0); }
 
     void Process(const std::string& path);
-    void FileUnderType(const std::string& path);
+    void KeepOldEntry(const std::string& path);
+    void FileUnderType(const std::string& path, const std::string& page);
 };
 
 void Run::Process(const std::string& path) {
@@ -99,19 +105,33 @@ void Run::Process(const std::string& path) {
             errors.push_back(kProblemIndent + problem);
         }
     }
-    const Status saved = SaveDesign(session, path, today);
-    if (!saved) {
-        errors.push_back(Shown(path) + " - not saved: " + Shown(saved.message()));
+    const Status written = SaveDesign(session, path, today);
+    if (!written) {
+        errors.push_back(Shown(path) + " - not saved: " + Shown(written.message()));
+        if (Web()) {
+            KeepOldEntry(path);
+        }
         return;
     }
+    ++saved;
     if (Web()) {
-        FileUnderType(path);
+        FileUnderType(path, std::filesystem::path(session.LastPagePath).filename().string());
     }
 }
 
-// Files the design just saved under its ship type for the contents page.
-void Run::FileUnderType(const std::string& path) {
-    const std::string page = std::filesystem::path(session.LastPagePath).filename().string();
+// A design that could not be saved keeps its place on the contents page as
+// long as the page an earlier run made of it is still there, filed by the
+// name and type it was read with.
+void Run::KeepOldEntry(const std::string& path) {
+    const std::filesystem::path page = HtmlPagePath(path);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(page, error)) {
+        FileUnderType(path, page.filename().string());
+    }
+}
+
+// Files the design under its ship type for the contents page, linked to `page`.
+void Run::FileUnderType(const std::string& path, const std::string& page) {
     if (page == kFramesetPageName || page == kContentsPageName) {
         errors.push_back(Shown(path) + " - its page " + page +
                          " is replaced by the web index; rename the design to list it");
@@ -183,7 +203,7 @@ Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind ki
                 progress({path, i + 1, total});
             }
         }
-        if (run.Web()) {
+        if (run.IndexWanted(total)) {
             const Status written =
                 WriteWebIndex(folder, run.types, run.site, Durability::FolderAtEnd);
             if (!written) {

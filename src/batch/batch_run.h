@@ -44,7 +44,9 @@ std::string ErrorListText(const std::vector<std::string>& errors);
 // The error list names each design that breaks a limit, with its problems; a
 // file that cannot be read or saved is skipped with its reason, and the run
 // goes on. With the web kind each saved design is filed under its ship type
-// and the index pages are written at the end.
+// and the index pages are written at the end; a design that could not be
+// saved stays listed while its old page exists, and when no design could be
+// saved the old index pages are left as they were.
 // Only a folder that cannot be listed fails the run, before anything is done.
 // The session is left holding the last design loaded.
 Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind kind,

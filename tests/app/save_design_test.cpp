@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <set>
 #include <sstream>
 
@@ -14,6 +12,7 @@
 #include "reports/html_page.h"
 #include "reports/profile_text.h"
 #include "reports/report_context.h"
+#include "support/file_size_limit.h"
 #include "support/stale_temporary.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
@@ -21,6 +20,7 @@
 namespace korvane {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::ReadText;
 using testing::TempDir;
 using testing::WriteText;
@@ -40,29 +40,6 @@ std::set<std::string> FilesIn(const fs::path& folder) {
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
-
-// Files larger than `bytes` cannot be written while this lives: a full disk
-// that stops root as well as anyone else.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_limit_);
-        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_limit_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_limit_);
-        std::signal(SIGXFSZ, old_handler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_limit_{};
-    void (*old_handler_)(int) = nullptr;
-};
 
 class SaveDesignTest : public ::testing::Test {
 protected:

@@ -7,6 +7,7 @@
 
 #include "batch/batch_test_support.h"
 #include "files/design_file.h"
+#include "support/file_size_limit.h"
 #include "support/stale_temporary.h"
 #include "support/temp_dir.h"
 
@@ -130,6 +131,52 @@ TEST_F(BatchRunTest, AFileThatCannotBeSavedIsNamedAndLeftOutOfTheIndex) {
     const std::string contents = ReadText(fleet_ / "index1.htm");
     EXPECT_FALSE(Contains(contents, "a.htm"));
     EXPECT_TRUE(Contains(contents, "href=\"b.htm\""));
+}
+
+TEST_F(BatchRunTest, ADesignThatCannotBeSavedKeepsItsEntryWhileItsOldPageExists) {
+    Write("a.k2d", {"Alpha"});
+    Write("b.k2d", {"Bravo", 3, "Liner"});
+    Write("c.k2d", {"Charlie"});
+    Write("d.k2d", {"Delta"});
+    Run(BatchKind::ResaveAndWeb);
+    const std::string before = ReadText(fleet_ / "index1.htm");
+    std::filesystem::permissions(fleet_ / "b.k2d", std::filesystem::perms::owner_read);
+    std::filesystem::permissions(fleet_ / "d.k2d", std::filesystem::perms::owner_read);
+    std::filesystem::remove(fleet_ / "d.htm");
+
+    const BatchOutcome outcome = Run(BatchKind::ResaveAndWeb);
+
+    ASSERT_EQ(outcome.errors.size(), 2u) << ErrorListText(outcome.errors);
+    EXPECT_EQ(outcome.errors[0].rfind(Path("b.k2d") + " - not saved: ", 0), 0u);
+    EXPECT_EQ(outcome.errors[1].rfind(Path("d.k2d") + " - not saved: ", 0), 0u);
+    const std::string contents = ReadText(fleet_ / "index1.htm");
+    EXPECT_TRUE(Contains(before, "href=\"d.htm\""));
+    EXPECT_FALSE(Contains(contents, "d.htm")) << "its page is gone, so is its entry";
+    const std::string without_delta =
+        before.substr(0, before.find("<li><a href=\"d.htm\"")) +
+        before.substr(before.find("</li>", before.find("href=\"d.htm\"")) + 7);
+    EXPECT_EQ(contents, without_delta) << "Bravo is listed where and as it was";
+}
+
+TEST_F(BatchRunTest, WhenNoDesignCanBeSavedTheOldIndexPagesStayAsTheyWere) {
+    Write("a.k2d", {"Alpha"});
+    Write("b.k2d", {"Bravo"});
+    Run(BatchKind::ResaveAndWeb);
+    const std::string frameset = ReadText(fleet_ / "index.htm");
+    const std::string contents = ReadText(fleet_ / "index1.htm");
+    ASSERT_TRUE(Contains(contents, "href=\"b.htm\""));
+
+    BatchOutcome outcome;
+    {
+        const testing::FileSizeLimit disk_full(4096);  // room for the index pages only
+        outcome = Run(BatchKind::ResaveAndWeb);
+    }
+
+    ASSERT_EQ(outcome.errors.size(), 2u) << ErrorListText(outcome.errors);
+    EXPECT_EQ(outcome.errors[0].rfind(Path("a.k2d") + " - not saved: ", 0), 0u);
+    EXPECT_EQ(outcome.errors[1].rfind(Path("b.k2d") + " - not saved: ", 0), 0u);
+    EXPECT_EQ(ReadText(fleet_ / "index1.htm"), contents);
+    EXPECT_EQ(ReadText(fleet_ / "index.htm"), frameset);
 }
 
 TEST_F(BatchRunTest, AReadOnlyDesignIsNamedAndLeftAsItWas) {
