@@ -1,31 +1,35 @@
 // The file work of a batch run without the design work, as the floor the run
 // cannot go below on a given file system: for every design file of a folder, in
-// name order, the design file is read whole, then it, its profile file and its
-// page are written back unchanged through the safe save the run uses
-// (temporary file, rename), and the folder is synced to disk once at the end,
-// as the run does. The companions' bytes are read beforehand, outside the time.
+// name order, the design file is read whole as the run reads it, then it, its
+// profile file and its page are written back unchanged through the safe save
+// the run uses (temporary file, rename), and the folder is synced to disk once
+// at the end, as the run does. The companions' bytes are read beforehand, outside the time.
 // Prints the time in seconds; bench/batch_web_bench.sh runs it.
 //
 // Usage: safe_rewrite_floor FOLDER
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "batch/batch_run.h"
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
+#include "files/regular_file.h"
 
 namespace {
 
 constexpr korvane::Durability kDurability = korvane::Durability::FolderAtEnd;
 
+// The whole file, read in one go (the run reads a design file so); empty when
+// it cannot be read.
 std::string ReadWhole(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    korvane::Result<std::string> read =
+        korvane::ReadRegularFile(file, "file", std::numeric_limits<std::uintmax_t>::max());
+    return read ? std::move(read.value()) : std::string();
 }
 
 struct DesignFiles {

@@ -1,12 +1,19 @@
 #include "batch/batch_run.h"
 
 #include <algorithm>
+#include <atomic>
+#include <iterator>
+#include <mutex>
+#include <optional>
 #include <system_error>
+#include <thread>
+#include <unordered_map>
+#include <utility>
 
 #include "app/load_design.h"
+#include "app/new_design.h"
 #include "app/save_design.h"
 #include "batch/web_index.h"
-#include "engine/recalculate.h"
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
 #include "files/path_utils.h"
@@ -46,6 +53,23 @@ std::string ReasonAfterPath(const std::string& path, const std::string& message)
     return std::string(rest);
 }
 
+// How every design of a run is processed.
+struct RunSettings {
+    BatchKind kind;
+    std::chrono::sys_days today;
+    std::vector<ShipType> types;  // read for a web run only
+    Design start;                 // the new design, which each design file is read onto
+
+    bool Web() const { return kind == BatchKind::ResaveAndWeb; }
+};
+
+// What processing one design file gave.
+struct DesignOutcome {
+    std::vector<std::string> errors;
+    std::optional<IndexedDesign> entry;  // its line on the contents page
+    bool saved = false;
+};
+
 // Loading and saving a folder full of designs leaves the recent files alone,
 // and its saves reach the disk with one sync of the folder at the end.
 class BatchSaving {
@@ -70,79 +94,131 @@ private:
     Durability durability_;
 };
 
-// One run over a folder: what it needs besides the session, and what it collects.
-struct Run {
-    Session& session;
-    BatchKind kind;
-    std::chrono::sys_days today;
-    std::vector<ShipType> types;
-    std::vector<IndexedDesign> site;
-    std::vector<std::string> errors;
-    int saved = 0;
-
-    bool Web() const { return kind == BatchKind::ResaveAndWeb; }
-    // When nothing could be saved (a full disk) the old index pages are left
-    // as they were rather than replaced by a site without those designs.
-    bool IndexWanted(int files) const { return Web() && (saved > 0 || files == 0); }
-
-    void Process(const std::string& path);
-    void KeepOldEntry(const std::string& path);
-    void FileUnderType(const std::string& path, const std::string& page);
-};
-
-void Run::Process(const std::string& path) {
-    const Status loaded = LoadDesign(session, path);
-    if (!loaded) {
-        errors.push_back(Shown(path) +
-                         " - skipped: " + Shown(ReasonAfterPath(path, loaded.message())));
+// Files the design under its ship type for the contents page, linked to `page`.
+void FileUnderType(const RunSettings& run, const Design& design, const std::string& path,
+                   const std::string& page, DesignOutcome& outcome) {
+    if (page == kFramesetPageName || page == kContentsPageName) {
+        outcome.errors.push_back(Shown(path) + " - its page " + page +
+                                 " is replaced by the web index; rename the design to list it");
         return;
     }
-    Design& design = session.design;
-    Recalculate(design, session.catalog->Features(), RecalcSection::All);
-    if (design.DesignValid() == 0) {
-        errors.push_back(Shown(path) + (Web() ? " - design error somewhere!" : " - error"));
-        for (const std::string& problem : design.Problems) {
-            errors.push_back(kProblemIndent + problem);
-        }
+    const ComponentRecord& type_slot = design.Slots[Slot::ShipType];
+    const int type = MatchShipType(run.types, type_slot.IDNUM, type_slot.LABEL);
+    if (type == 0) {
+        outcome.errors.push_back(Shown(path) + " - can't match category");
     }
-    const Status written = SaveDesign(session, path, today);
-    if (!written) {
-        errors.push_back(Shown(path) + " - not saved: " + Shown(written.message()));
-        if (Web()) {
-            KeepOldEntry(path);
-        }
-        return;
-    }
-    ++saved;
-    if (Web()) {
-        FileUnderType(path, std::filesystem::path(session.LastPagePath).filename().string());
-    }
+    outcome.entry = IndexedDesign{page, design.ShipName(), type};
 }
 
 // A design that could not be saved keeps its place on the contents page as
 // long as the page an earlier run made of it is still there, filed by the
 // name and type it was read with.
-void Run::KeepOldEntry(const std::string& path) {
+void KeepOldEntry(const RunSettings& run, const Design& design, const std::string& path,
+                  DesignOutcome& outcome) {
     const std::filesystem::path page = HtmlPagePath(path);
     std::error_code error;
     if (std::filesystem::is_regular_file(page, error)) {
-        FileUnderType(path, page.filename().string());
+        FileUnderType(run, design, path, page.filename().string(), outcome);
     }
 }
 
-// Files the design under its ship type for the contents page, linked to `page`.
-void Run::FileUnderType(const std::string& path, const std::string& page) {
-    if (page == kFramesetPageName || page == kContentsPageName) {
-        errors.push_back(Shown(path) + " - its page " + page +
-                         " is replaced by the web index; rename the design to list it");
-        return;
+// Each design is read onto the new design, so that nothing of the design
+// processed before it (entries above a short count line) reaches its file.
+DesignOutcome ProcessDesign(Session& session, const RunSettings& run, const std::string& path) {
+    DesignOutcome outcome;
+    Design before = std::exchange(session.design, run.start);
+    const Status loaded = LoadDesign(session, path);
+    if (!loaded) {
+        session.design = std::move(before);  // the session still holds the design it names
+        outcome.errors.push_back(Shown(path) +
+                                 " - skipped: " + Shown(ReasonAfterPath(path, loaded.message())));
+        return outcome;
     }
-    const ComponentRecord& type_slot = session.design.Slots[Slot::ShipType];
-    const int type = MatchShipType(types, type_slot.IDNUM, type_slot.LABEL);
-    if (type == 0) {
-        errors.push_back(Shown(path) + " - can't match category");
+    // The load has recalculated the design until a pass changed nothing, so
+    // the run's own recalculation would be one more pass that changes nothing.
+    const Design& design = session.design;
+    if (design.DesignValid() == 0) {
+        outcome.errors.push_back(Shown(path) +
+                                 (run.Web() ? " - design error somewhere!" : " - error"));
+        for (const std::string& problem : design.Problems) {
+            outcome.errors.push_back(kProblemIndent + problem);
+        }
     }
-    site.push_back({page, session.design.ShipName(), type});
+    const Status written = SaveDesign(session, path, run.today);
+    if (!written) {
+        outcome.errors.push_back(Shown(path) + " - not saved: " + Shown(written.message()));
+        if (run.Web()) {
+            KeepOldEntry(run, design, path, outcome);
+        }
+        return outcome;
+    }
+    outcome.saved = true;
+    if (run.Web()) {
+        FileUnderType(run, design, path,
+                      std::filesystem::path(session.LastPagePath).filename().string(), outcome);
+    }
+    return outcome;
+}
+
+// Designs that share a profile file and page ("ship.k2d", "ship.K2D") are
+// processed one after the other in name order, as one job, so that the later
+// one's companions win as they do in a run of one worker.
+std::vector<std::vector<std::size_t>> JobsSharingCompanions(const std::vector<std::string>& paths) {
+    std::vector<std::vector<std::size_t>> jobs;
+    std::unordered_map<std::string, std::size_t> job_of_base;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const auto [found, added] = job_of_base.try_emplace(CompanionBase(paths[i]), jobs.size());
+        if (added) {
+            jobs.emplace_back();
+        }
+        jobs[found->second].push_back(i);
+    }
+    return jobs;
+}
+
+// Processes the designs on `workers` threads, each with a catalog and design of
+// its own; the outcomes are those a run of one worker gives, in the same places.
+Status ProcessInParallel(const Session& session, const RunSettings& run,
+                         const std::vector<std::string>& paths, int workers,
+                         const BatchProgressCallback& progress,
+                         std::vector<DesignOutcome>& outcomes) {
+    std::vector<Session> sessions(static_cast<std::size_t>(workers));
+    for (Session& own : sessions) {
+        Result<std::unique_ptr<CatalogStore>> catalog = CatalogStore::Open(session.catalog->Path());
+        if (!catalog) {
+            return catalog.status();
+        }
+        own.CatalogDir = session.CatalogDir;
+        own.catalog = std::move(catalog.value());
+        own.RecentListFrozen = true;
+        own.SaveDurability = Durability::FolderAtEnd;
+    }
+    const std::vector<std::vector<std::size_t>> jobs = JobsSharingCompanions(paths);
+    std::atomic<std::size_t> next_job{0};
+    std::mutex progress_lock;
+    int done = 0;
+    const int total = static_cast<int>(paths.size());
+    const auto work = [&](Session& own) {
+        for (std::size_t job = next_job++; job < jobs.size(); job = next_job++) {
+            for (const std::size_t i : jobs[job]) {
+                outcomes[i] = ProcessDesign(own, run, paths[i]);
+                const std::lock_guard<std::mutex> reporting(progress_lock);
+                ++done;
+                if (progress) {
+                    progress({paths[i], done, total});
+                }
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (std::size_t w = 1; w < sessions.size(); ++w) {
+        threads.emplace_back(work, std::ref(sessions[w]));
+    }
+    work(sessions.front());
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    return {};
 }
 
 }  // namespace
@@ -167,7 +243,10 @@ Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& fo
     if (error) {
         return Error{folder.string() + ": the folder cannot be read (" + error.message() + ")"};
     }
-    std::sort(names.begin(), names.end(), LessIgnoringCase);
+    // Names that differ only in case ("a.k2d", "A.k2d") keep one order too.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return LessIgnoringCase(a, b) || (!LessIgnoringCase(b, a) && a < b);
+    });
     return names;
 }
 
@@ -181,41 +260,66 @@ std::string ErrorListText(const std::vector<std::string>& errors) {
 }
 
 Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind kind,
-                              std::chrono::sys_days today, const BatchProgressCallback& progress) {
+                              std::chrono::sys_days today, const BatchProgressCallback& progress,
+                              int workers) {
     WithTrailingSeparator(folder);
     const Result<std::vector<std::string>> listed = ListDesignFiles(folder);
     if (!listed) {
         return Error{listed.message()};
     }
-    const std::vector<std::string>& names = listed.value();
-    Run run{session, kind, today, {}, {}, {}};
+    std::vector<std::string> paths;
+    for (const std::string& name : listed.value()) {
+        paths.push_back(folder + name);
+    }
+    RunSettings run{kind, today, {}, {}};
+    NewDesign(run.start, session.catalog->Features());
+    if (run.Web()) {
+        run.types = ReadShipTypes(session.catalog->Features());
+    }
     RemoveStaleTemporariesIn(folder);
-    {
+    std::vector<DesignOutcome> outcomes(paths.size());
+    workers = std::clamp(workers, 1, std::max(1, static_cast<int>(paths.size())));
+    if (workers == 1) {
         const BatchSaving batch_saving(session);
-        if (run.Web()) {
-            run.types = ReadShipTypes(session.catalog->Features());
-        }
-        const int total = static_cast<int>(names.size());
+        const int total = static_cast<int>(paths.size());
         for (int i = 0; i < total; ++i) {
-            const std::string path = folder + names[static_cast<std::size_t>(i)];
-            run.Process(path);
+            const std::string& path = paths[static_cast<std::size_t>(i)];
+            outcomes[static_cast<std::size_t>(i)] = ProcessDesign(session, run, path);
             if (progress) {
                 progress({path, i + 1, total});
             }
         }
-        if (run.IndexWanted(total)) {
-            const Status written =
-                WriteWebIndex(folder, run.types, run.site, Durability::FolderAtEnd);
-            if (!written) {
-                run.errors.push_back(Shown(written.message()));
-            }
+    } else {
+        const Status processed =
+            ProcessInParallel(session, run, paths, workers, progress, outcomes);
+        if (!processed) {
+            return Error{processed.message()};
+        }
+    }
+
+    std::vector<std::string> errors;
+    std::vector<IndexedDesign> site;
+    bool any_saved = false;
+    for (DesignOutcome& outcome : outcomes) {
+        std::move(outcome.errors.begin(), outcome.errors.end(), std::back_inserter(errors));
+        if (outcome.entry) {
+            site.push_back(std::move(*outcome.entry));
+        }
+        any_saved = any_saved || outcome.saved;
+    }
+    // When nothing could be saved (a full disk) the old index pages are left
+    // as they were rather than replaced by a site without those designs.
+    if (run.Web() && (any_saved || paths.empty())) {
+        const Status written = WriteWebIndex(folder, run.types, site, Durability::FolderAtEnd);
+        if (!written) {
+            errors.push_back(Shown(written.message()));
         }
     }
     const Status synced = SyncFolder(folder);
     if (!synced) {
-        run.errors.push_back(Shown(synced.message()));
+        errors.push_back(Shown(synced.message()));
     }
-    return BatchOutcome{static_cast<int>(names.size()), std::move(run.errors)};
+    return BatchOutcome{static_cast<int>(paths.size()), std::move(errors)};
 }
 
 }  // namespace korvane

@@ -28,7 +28,8 @@ using BatchProgressCallback = std::function<void(const BatchProgress&)>;
 std::string ProgressText(const BatchProgress& progress);
 
 // The names of the design files in `folder` ("*.k2d" whatever the case of
-// the extension), sorted alphabetically ignoring case.
+// the extension), sorted alphabetically ignoring case; names that differ only
+// in case in byte order.
 Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& folder);
 
 struct BatchOutcome {
@@ -41,15 +42,24 @@ std::string ErrorListText(const std::vector<std::string>& errors);
 
 // Loads, recalculates and saves every design file of `folder` in name order,
 // with the recent-files list frozen, and calls `progress` after each file.
+// Each design file is read onto the new design, so that no design takes
+// anything from the one processed before it.
 // The error list names each design that breaks a limit, with its problems; a
 // file that cannot be read or saved is skipped with its reason, and the run
 // goes on. With the web kind each saved design is filed under its ship type
 // and the index pages are written at the end; a design that could not be
 // saved stays listed while its old page exists, and when no design could be
 // saved the old index pages are left as they were.
-// Only a folder that cannot be listed fails the run, before anything is done.
-// The session is left holding the last design loaded.
+// Only a folder that cannot be listed, or a catalog that cannot be opened
+// again for a worker, fails the run, before anything is done.
+// With one worker the session is left holding the last design loaded. With
+// more, designs are processed on that many threads, each with a copy of the
+// session's catalog and a design of its own, and the session is left as it
+// was; `progress` is then called from those threads, one call at a time, in
+// the order the designs are done. The files, the error list and the index are
+// the same whatever the number of workers.
 Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind kind,
-                              std::chrono::sys_days today, const BatchProgressCallback& progress);
+                              std::chrono::sys_days today, const BatchProgressCallback& progress,
+                              int workers = 1);
 
 }  // namespace korvane

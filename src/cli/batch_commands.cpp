@@ -1,6 +1,8 @@
 #include "cli/batch_commands.h"
 
+#include <algorithm>
 #include <ostream>
+#include <thread>
 
 #include "app/new_design.h"
 #include "batch/batch_run.h"
@@ -18,8 +20,12 @@ constexpr const char* kClearLine = "\r\033[K";
 
 }  // namespace
 
-int RunBatchCommand(const std::string& folder, bool web, bool progress_line, std::ostream& out,
-                    std::ostream& err) {
+int DefaultBatchJobs() {
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostBatchJobs);
+}
+
+int RunBatchCommand(const std::string& folder, bool web, int jobs, bool progress_line,
+                    std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
         return kFileError;
@@ -31,8 +37,9 @@ int RunBatchCommand(const std::string& folder, bool web, bool progress_line, std
             err << kClearLine << TerminalLine(ProgressText(step)) << std::flush;
         };
     }
-    const Result<BatchOutcome> outcome = RunBatch(
-        session, folder, web ? BatchKind::ResaveAndWeb : BatchKind::Resave, Today(), show_progress);
+    const Result<BatchOutcome> outcome =
+        RunBatch(session, folder, web ? BatchKind::ResaveAndWeb : BatchKind::Resave, Today(),
+                 show_progress, jobs);
     if (progress_line) {
         err << kClearLine << std::flush;  // the progress line is gone once the run ends
     }

@@ -75,6 +75,11 @@ int Run(int argc, char** argv) {
         "batch", "Load, recalculate and save every design of a folder; print the error list");
     batch->add_flag("--web", batch_web, "Also write the web index pages (index.htm, index1.htm)");
     batch->add_option("DIR", batch_folder, "Folder of design files (.k2d)")->required();
+    int batch_jobs = DefaultBatchJobs();
+    batch
+        ->add_option("--jobs", batch_jobs,
+                     "Designs processed at once (default: the number of processors)")
+        ->check(CLI::Range(1, kMostBatchJobs));
 
     std::string pdf_file;
     auto* print = app.add_subcommand(
@@ -120,8 +125,8 @@ int Run(int argc, char** argv) {
         return RunResave(design_file, std::cout, std::cerr);
     }
     if (batch->parsed()) {
-        return RunBatchCommand(batch_folder, batch_web, ::isatty(STDERR_FILENO) == 1, std::cout,
-                               std::cerr);
+        return RunBatchCommand(batch_folder, batch_web, batch_jobs, ::isatty(STDERR_FILENO) == 1,
+                               std::cout, std::cerr);
     }
     if (print->parsed()) {
         return RunPrintPdf(pdf_file, design_file, std::cout, std::cerr);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <map>
 #include <set>
 
+#include "app/new_design.h"
 #include "batch/batch_test_support.h"
 #include "files/design_file.h"
 #include "support/file_size_limit.h"
@@ -37,10 +39,11 @@ protected:
         batch_test::WriteShip(fleet_ / name, session_.catalog->Features(), ship);
     }
 
-    BatchOutcome Run(BatchKind kind) {
+    BatchOutcome Run(BatchKind kind, int workers = 1) {
         Result<BatchOutcome> outcome = RunBatch(
             session_, fleet_.string(), kind, kToday,
-            [this](const BatchProgress& step) { progress_.push_back(ProgressText(step)); });
+            [this](const BatchProgress& step) { progress_.push_back(ProgressText(step)); },
+            workers);
         EXPECT_TRUE(outcome.ok()) << outcome.message();
         return outcome.ok() ? outcome.value() : BatchOutcome{};
     }
@@ -177,6 +180,71 @@ TEST_F(BatchRunTest, WhenNoDesignCanBeSavedTheOldIndexPagesStayAsTheyWere) {
     EXPECT_EQ(outcome.errors[1].rfind(Path("b.k2d") + " - not saved: ", 0), 0u);
     EXPECT_EQ(ReadText(fleet_ / "index1.htm"), contents);
     EXPECT_EQ(ReadText(fleet_ / "index.htm"), frameset);
+}
+
+TEST_F(BatchRunTest, ADesignTakesNothingFromTheDesignProcessedBeforeIt) {
+    Design with_feature;
+    NewDesign(with_feature, session_.catalog->Features());
+    with_feature.CustomFeatures[1].LABEL = "Leftover Lounge";
+    with_feature.CustomFeatures[1].NUMBER = 1;
+    ASSERT_TRUE(WriteDesignFile(fleet_ / "a.k2d", with_feature).ok());
+    // An older file whose last table, the custom features, holds no entries.
+    Write("b.k2d", {"Bravo"});
+    const std::string full = ReadText(fleet_ / "b.k2d");
+    std::size_t cut = full.size();
+    for (int line = 0; line <= 301; ++line) {  // the count line and ten records of 30 lines
+        cut = full.rfind("\r\n", cut - 1);
+    }
+    testing::WriteText(fleet_ / "b.k2d", full.substr(0, cut + 2) + "0\r\n");
+    session_.design = with_feature;
+
+    const BatchOutcome outcome = Run(BatchKind::Resave);
+
+    EXPECT_FALSE(Contains(ErrorListText(outcome.errors), "skipped"))
+        << ErrorListText(outcome.errors);
+    EXPECT_TRUE(Contains(ReadText(fleet_ / "a.k2d"), "Leftover Lounge"));
+    EXPECT_FALSE(Contains(ReadText(fleet_ / "b.k2d"), "Leftover Lounge"));
+    EXPECT_FALSE(Contains(ReadText(fleet_ / "b.K2P"), "Leftover Lounge"));
+}
+
+TEST_F(BatchRunTest, ManyWorkersGiveTheFilesErrorListAndIndexOfOne) {
+    const auto fill_fleet = [this] {
+        std::filesystem::remove_all(fleet_);
+        std::filesystem::create_directory(fleet_);
+        for (int n = 1; n <= 12; ++n) {
+            Write("ship-" + std::to_string(n) + ".k2d",
+                  {"Ship " + std::to_string(n), 1 + n % 4, n % 4 == 3 ? "Liner" : "Merchant",
+                   n % 5 != 0});
+        }
+        Write("pair.k2d", {"Pair Lower"});  // shares its profile file and page with PAIR.K2D
+        Write("pair.K2D", {"Pair Upper", 7, "No Such Type"});
+        testing::WriteText(fleet_ / "broken.k2d", "not a design\r\n");
+        Write("frozen.k2d", {"Frozen"});
+        testing::WriteText(fleet_ / "frozen.htm", "an earlier run's page");
+        std::filesystem::permissions(fleet_ / "frozen.k2d", std::filesystem::perms::owner_read);
+    };
+    const auto files_in_fleet = [this] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(fleet_)) {
+            files[entry.path().filename().string()] = ReadText(entry.path());
+        }
+        return files;
+    };
+
+    fill_fleet();
+    const BatchOutcome one = Run(BatchKind::ResaveAndWeb, 1);
+    const auto files_of_one = files_in_fleet();
+    fill_fleet();
+    progress_.clear();
+    const BatchOutcome four = Run(BatchKind::ResaveAndWeb, 4);
+
+    EXPECT_EQ(four.files, one.files);
+    EXPECT_EQ(four.errors, one.errors);
+    EXPECT_EQ(files_in_fleet(), files_of_one);
+    EXPECT_TRUE(Contains(files_of_one.at("index1.htm"), "Pair Upper"));
+    EXPECT_TRUE(Contains(files_of_one.at("index1.htm"), "href=\"frozen.htm\""));
+    ASSERT_EQ(progress_.size(), 16u);
+    EXPECT_TRUE(Contains(progress_.back(), " 16 of 16")) << progress_.back();
 }
 
 TEST_F(BatchRunTest, AReadOnlyDesignIsNamedAndLeftAsItWas) {
