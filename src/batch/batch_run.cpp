@@ -184,7 +184,7 @@ Status ProcessInParallel(const Session& session, const RunSettings& run,
                          std::vector<DesignOutcome>& outcomes) {
     std::vector<Session> sessions(static_cast<std::size_t>(workers));
     for (Session& own : sessions) {
-        Result<std::unique_ptr<CatalogStore>> catalog = CatalogStore::Open(session.catalog->Path());
+        Result<std::unique_ptr<CatalogStore>> catalog = session.catalog->OpenAgain();
         if (!catalog) {
             return catalog.status();
         }

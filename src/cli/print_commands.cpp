@@ -1,15 +1,48 @@
 #include "cli/print_commands.h"
 
+#include <dlfcn.h>
+
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "app/session.h"
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
+#include "cli/pdf_module/pdf_module.h"
 #include "cli/terminal_text.h"
-#include "pdf/profile_pdf.h"
+#include "model/result.h"
 #include "reports/report_context.h"
 
 namespace korvane::cli {
+
+namespace {
+
+// The PDF module beside this program's own file. It stays loaded until the
+// program ends: Qt does not expect to be unloaded.
+Result<WriteProfilePdfEntry> LoadPdfModule() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return Error{
+            "The PDF printing module cannot be found: this program's own file is "
+            "unknown (" +
+            error.message() + ")"};
+    }
+    const std::filesystem::path module = program.parent_path() / kPdfModuleFile;
+    void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        return Error{module.string() + ": the PDF printing module cannot be loaded (" +
+                     ::dlerror() + ")"};
+    }
+    void* entry = ::dlsym(handle, kPdfModuleEntry);
+    if (entry == nullptr) {
+        return Error{module.string() + ": not the PDF printing module of this program"};
+    }
+    return reinterpret_cast<WriteProfilePdfEntry>(entry);
+}
+
+}  // namespace
 
 int RunPrintPdf(const std::string& pdf_file, const std::string& design_file, std::ostream& out,
                 std::ostream& err) {
@@ -17,10 +50,15 @@ int RunPrintPdf(const std::string& pdf_file, const std::string& design_file, std
     if (!OpenDesign(session, design_file, err)) {
         return kFileError;
     }
-    const Status written = pdf::WriteProfilePdf(
-        pdf_file, session.design, ReportContextFor(session.CurrentDesignPath, Today()));
-    if (!written) {
-        err << TerminalMessage(written.message()) << '\n';
+    const Result<WriteProfilePdfEntry> write_profile_pdf = LoadPdfModule();
+    if (!write_profile_pdf) {
+        err << TerminalMessage(write_profile_pdf.message()) << '\n';
+        return kFileError;
+    }
+    const ReportContext context = ReportContextFor(session.CurrentDesignPath, Today());
+    std::string message;
+    if (!write_profile_pdf.value()(pdf_file.c_str(), &session.design, &context, &message)) {
+        err << TerminalMessage(message) << '\n';
         return kFileError;
     }
     out << "Printed the profile of " << TerminalMessage(session.CurrentDesignPath) << " to "

@@ -257,6 +257,17 @@ Result<std::unique_ptr<CatalogStore>> CatalogStore::Open(const std::filesystem::
     return std::unique_ptr<CatalogStore>(new CatalogStore(*db, file, Catalog(std::move(*rows))));
 }
 
+Result<std::unique_ptr<CatalogStore>> CatalogStore::OpenAgain() const {
+    auto db = OpenDatabase(path_, SQLITE_OPEN_READWRITE);
+    if (!db) {
+        db = OpenDatabase(path_, SQLITE_OPEN_READONLY);
+    }
+    if (!db) {
+        return Error{db.message()};
+    }
+    return std::unique_ptr<CatalogStore>(new CatalogStore(*db, path_, features_));
+}
+
 std::string CatalogStore::Filespec(int position) const {
     if (!select_filespec_ &&
         sqlite3_prepare_v2(db_, "SELECT \"FILESPEC\" FROM \"Recent Edits\" WHERE \"IDNUM\" = ?", -1,

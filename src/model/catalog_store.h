@@ -24,6 +24,9 @@ public:
     // naming the file and what is wrong.
     static Result<std::unique_ptr<CatalogStore>> Open(const std::filesystem::path& file);
 
+    // A second handle on the same catalog file, for another thread: its
+    // features are a copy of this one's rather than read from the file again.
+    Result<std::unique_ptr<CatalogStore>> OpenAgain() const;
     ~CatalogStore() override;
     CatalogStore(const CatalogStore&) = delete;
     CatalogStore& operator=(const CatalogStore&) = delete;

@@ -42,6 +42,24 @@ TEST_F(BatchCli, PrintsTheErrorListOneProblemALineAndExitsOneUntilItIsEmpty) {
     EXPECT_EQ(clean.out, "") << "a plain run files nothing under a type";
 }
 
+TEST_F(BatchCli, JobsChangeNothingButTheSpeedAndMustBeAtLeastOne) {
+    for (int n = 1; n <= 6; ++n) {
+        Write("ship-" + std::to_string(n) + ".k2d",
+              {"Ship " + std::to_string(n), n, "Merchant", n % 2 == 0});
+    }
+    const auto one = RunCli(home_.path(), "batch --web --jobs 1 fleet");
+    const std::string index = testing::ReadText(home_ / "fleet" / "index1.htm");
+    const auto three = RunCli(home_.path(), "batch --web --jobs 3 fleet");
+    EXPECT_EQ(one.exit_code, 1) << one.err;
+    EXPECT_EQ(three.exit_code, 1) << three.err;
+    EXPECT_EQ(three.out, one.out);
+    EXPECT_EQ(testing::ReadText(home_ / "fleet" / "index1.htm"), index);
+
+    const auto none = RunCli(home_.path(), "batch --jobs 0 fleet");
+    EXPECT_EQ(none.exit_code, 2);
+    EXPECT_NE(none.err.find("--jobs"), std::string::npos) << none.err;
+}
+
 TEST_F(BatchCli, AFolderThatCannotBeReadExitsThree) {
     const auto run = RunCli(home_.path(), "batch --web nowhere");
     EXPECT_EQ(run.exit_code, 3);

@@ -70,5 +70,23 @@ TEST_F(PrintCliTest, APdfThatCannotBeWrittenIsReported) {
     EXPECT_EQ(usage.exit_code, 2) << "--pdf is required";
 }
 
+TEST_F(PrintCliTest, WithoutItsPdfModuleOnlyPrintingFailsAndSaysWhy) {
+    const std::filesystem::path lone = home_ / "lone";
+    std::filesystem::create_directory(lone);
+    std::filesystem::copy_file(KORVANE_CLI, lone / "korvane-cli");
+
+    const testing::CliRun print =
+        testing::RunCliProgram(lone / "korvane-cli", home_.path(), "print --pdf k.pdf kestrel.k2d");
+    EXPECT_EQ(print.exit_code, 3);
+    EXPECT_TRUE(Contains(print.err, (lone / "korvane-cli-pdf.so").string() +
+                                        ": the PDF printing module cannot be loaded"))
+        << print.err;
+    EXPECT_FALSE(std::filesystem::exists(home_ / "k.pdf"));
+
+    const testing::CliRun show =
+        testing::RunCliProgram(lone / "korvane-cli", home_.path(), "show kestrel.k2d");
+    EXPECT_EQ(show.exit_code, 0) << show.err;
+}
+
 }  // namespace
 }  // namespace korvane

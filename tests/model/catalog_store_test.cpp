@@ -63,6 +63,21 @@ TEST_F(CatalogStoreTest, RecentFilesAreWrittenThroughAndSurviveReopening) {
     EXPECT_EQ((*store)->Filespec(2), "");
 }
 
+TEST_F(CatalogStoreTest, OpenedAgainItHasItsOwnCursorOnTheSameRowsAndFile) {
+    auto store = CatalogStore::Open(file_);
+    ASSERT_TRUE(store);
+    ASSERT_TRUE((*store)->SetFilespec(1, "/ships/scout.k2d").ok());
+    auto again = (*store)->OpenAgain();
+    ASSERT_TRUE(again) << again.message();
+
+    EXPECT_EQ((*again)->Path(), file_);
+    EXPECT_EQ((*again)->Features().Rows(), (*store)->Features().Rows());
+    EXPECT_EQ((*again)->Filespec(1), "/ships/scout.k2d");
+    (*store)->Features().LookupComponent("TY", 2);
+    EXPECT_EQ((*again)->Features().LookupComponent("TY", 1).LABEL.trimmed(), "Merchant");
+    EXPECT_EQ((*store)->Features().WorkRecord().IDNUM, 2) << "each walks on its own";
+}
+
 TEST_F(CatalogStoreTest, ReplaceFeaturesKeepsTheRecentFiles) {
     auto store = CatalogStore::Open(file_);
     ASSERT_TRUE(store);

@@ -18,6 +18,11 @@ std::string ShellQuoted(const std::string& word) {
 
 CliRun RunCli(const std::filesystem::path& home, const std::string& arguments,
               const CliLimits& limits) {
+    return RunCliProgram(KORVANE_CLI, home, arguments, limits);
+}
+
+CliRun RunCliProgram(const std::filesystem::path& program, const std::filesystem::path& home,
+                     const std::string& arguments, const CliLimits& limits) {
     const std::filesystem::path out = home / ".cli-out";
     const std::filesystem::path err = home / ".cli-err";
     std::string command = "cd " + ShellQuoted(home.string()) + " && exec >" +
@@ -31,7 +36,7 @@ CliRun RunCli(const std::filesystem::path& home, const std::string& arguments,
     if (limits.seconds > 0) {
         command += "timeout " + std::to_string(limits.seconds) + " ";
     }
-    command += ShellQuoted(KORVANE_CLI) + " " + arguments;
+    command += ShellQuoted(program.string()) + " " + arguments;
     const int status = std::system(command.c_str());
     CliRun run;
     run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

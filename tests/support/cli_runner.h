@@ -23,6 +23,9 @@ struct CliLimits {
 // each test has its own configuration and catalog.
 CliRun RunCli(const std::filesystem::path& home, const std::string& arguments,
               const CliLimits& limits = {});
+// The same with another copy of the program, at `program`.
+CliRun RunCliProgram(const std::filesystem::path& program, const std::filesystem::path& home,
+                     const std::string& arguments, const CliLimits& limits = {});
 
 // Quotes a word for the shell.
 std::string ShellQuoted(const std::string& word);
