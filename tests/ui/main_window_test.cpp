@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <string>
@@ -157,6 +158,39 @@ TEST_F(MainWindowTest, ARememberedFileThatCannotBeReadIsReportedAndChangesNothin
     EXPECT_NE(LastQuestion().text.find(bad), std::string::npos) << LastQuestion().text;
     EXPECT_EQ(session_.CurrentDesignPath, good) << "a resave must not overwrite the bad file";
     EXPECT_EQ(ShipName(), "Good.k2d ");
+}
+
+TEST_F(MainWindowTest, AFileThatCannotBeRecordedAmongTheRecentFilesIsKeptWithAWarning) {
+    const std::string loaded = SavedShip("Loaded.k2d");
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(session_.CatalogPath().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "CREATE TRIGGER refuse BEFORE INSERT ON \"Recent Edits\" "
+                           "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    const auto expect_warning = [this] {
+        EXPECT_EQ(LastQuestion().kind, QuestionKind::Message);
+        EXPECT_EQ(LastQuestion().icon, MessageIcon::Warning);
+        EXPECT_NE(LastQuestion().text.find("cannot record a recent file (disk I/O error)"),
+                  std::string::npos)
+            << LastQuestion().text;
+    };
+
+    prompter_.AnswerOpenFile(loaded);
+    main_window_.LoadDesignCommand();
+    expect_warning();
+    EXPECT_EQ(session_.CurrentDesignPath, loaded);
+    EXPECT_EQ(ShipName(), "Loaded.k2");
+
+    const std::string saved = (dir_ / "Saved.k2d").string();
+    prompter_.AnswerSaveFile(saved);
+    main_window_.SaveAsCommand();
+    expect_warning();
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(session_.CurrentDesignPath, saved);
+    EXPECT_EQ(session_.catalog->Filespec(1), "");
 }
 
 TEST_F(MainWindowTest, ViewProfileProposesTheProfileOfTheCurrentDesign) {
