@@ -77,12 +77,19 @@ void ShowButton(QAbstractButton& widget, const ui::Button& button) {
     widget.setVisible(button.visible);
 }
 
+ControlBindings::~ControlBindings() {
+    for (const QMetaObject::Connection& connection : connections_) {
+        QObject::disconnect(connection);
+    }
+}
+
 void ControlBindings::Bind(QLineEdit& widget, ui::TextBox& box, Handler edited) {
-    QObject::connect(&widget, &QLineEdit::textEdited, &widget,
-                     [&box, edited = std::move(edited)](const QString& text) {
-                         box.text = Cp1252Text(text);
-                         Run(edited);
-                     });
+    connections_.push_back(
+        QObject::connect(&widget, &QLineEdit::textEdited, &widget,
+                         [&box, edited = std::move(edited)](const QString& text) {
+                             box.text = Cp1252Text(text);
+                             Run(edited);
+                         }));
     show_.push_back([&widget, &box] {
         const QSignalBlocker quiet(widget);
         // A text the user has not touched keeps its exact bytes, and the caret stays.
@@ -94,11 +101,11 @@ void ControlBindings::Bind(QLineEdit& widget, ui::TextBox& box, Handler edited) 
 }
 
 void ControlBindings::Bind(QPlainTextEdit& widget, ui::TextBox& box, Handler edited) {
-    QObject::connect(&widget, &QPlainTextEdit::textChanged, &widget,
-                     [&widget, &box, edited = std::move(edited)] {
-                         box.text = Cp1252Text(widget.toPlainText());
-                         Run(edited);
-                     });
+    connections_.push_back(QObject::connect(&widget, &QPlainTextEdit::textChanged, &widget,
+                                            [&widget, &box, edited = std::move(edited)] {
+                                                box.text = Cp1252Text(widget.toPlainText());
+                                                Run(edited);
+                                            }));
     show_.push_back([&widget, &box] {
         const QSignalBlocker quiet(widget);
         if (Cp1252Text(widget.toPlainText()) != box.text) {
@@ -109,11 +116,11 @@ void ControlBindings::Bind(QPlainTextEdit& widget, ui::TextBox& box, Handler edi
 }
 
 void ControlBindings::Bind(QCheckBox& widget, ui::CheckBox& box, Handler toggled) {
-    QObject::connect(&widget, &QCheckBox::toggled, &widget,
-                     [&box, toggled = std::move(toggled)](bool checked) {
-                         box.checked = checked;
-                         Run(toggled);
-                     });
+    connections_.push_back(QObject::connect(&widget, &QCheckBox::toggled, &widget,
+                                            [&box, toggled = std::move(toggled)](bool checked) {
+                                                box.checked = checked;
+                                                Run(toggled);
+                                            }));
     show_.push_back([&widget, &box] {
         const QSignalBlocker quiet(widget);
         widget.setText(QtText(box.caption));
@@ -123,11 +130,11 @@ void ControlBindings::Bind(QCheckBox& widget, ui::CheckBox& box, Handler toggled
 }
 
 void ControlBindings::Bind(QComboBox& widget, ui::ListBox& list, Handler picked) {
-    QObject::connect(&widget, &QComboBox::currentIndexChanged, &widget,
-                     [&list, picked = std::move(picked)](int row) {
-                         list.Select(RowOrNone(row));
-                         Run(picked);
-                     });
+    connections_.push_back(QObject::connect(&widget, &QComboBox::currentIndexChanged, &widget,
+                                            [&list, picked = std::move(picked)](int row) {
+                                                list.Select(RowOrNone(row));
+                                                Run(picked);
+                                            }));
     show_.push_back([&widget, &list] {
         const QSignalBlocker quiet(widget);
         if (!SameRows(widget, list)) {
@@ -145,17 +152,17 @@ void ControlBindings::Bind(QListWidget& widget, ui::ListBox& list, Handler click
     if (!shown) {
         shown = [](const std::string& row) { return QtText(row); };
     }
-    QObject::connect(&widget, &QListWidget::currentRowChanged, &widget,
-                     [&list, clicked = std::move(clicked)](int row) {
-                         list.Select(RowOrNone(row));
-                         Run(clicked);
-                     });
-    QObject::connect(
+    connections_.push_back(QObject::connect(&widget, &QListWidget::currentRowChanged, &widget,
+                                            [&list, clicked = std::move(clicked)](int row) {
+                                                list.Select(RowOrNone(row));
+                                                Run(clicked);
+                                            }));
+    connections_.push_back(QObject::connect(
         &widget, &QListWidget::itemDoubleClicked, &widget,
         [&widget, &list, double_clicked = std::move(double_clicked)](QListWidgetItem* item) {
             list.Select(RowOrNone(widget.row(item)));
             Run(double_clicked);
-        });
+        }));
     // Rows are rebuilt only when they differ, so that a refresh keeps the scroll position.
     show_.push_back([&widget, &list, shown = std::move(shown)] {
         const QSignalBlocker quiet(widget);
@@ -176,8 +183,8 @@ void ControlBindings::Bind(QLabel& widget, const ui::Label& label) {
 
 void ControlBindings::Bind(QAbstractButton& widget, const ui::Button& button, Handler clicked) {
     if (clicked) {
-        QObject::connect(&widget, &QAbstractButton::clicked, &widget,
-                         [clicked = std::move(clicked)] { clicked(); });
+        connections_.push_back(QObject::connect(&widget, &QAbstractButton::clicked, &widget,
+                                                [clicked = std::move(clicked)] { clicked(); }));
     }
     show_.push_back([&widget, &button] { ShowButton(widget, button); });
 }

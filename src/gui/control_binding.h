@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QString>
 
 #include <functional>
@@ -30,10 +31,18 @@ void ShowButton(QAbstractButton& widget, const ui::Button& button);
 // the plain-data control at once, and then the handler runs (the logic's
 // event); Show() copies every control to its widget without the widgets
 // reporting that back, so filling a window never counts as the user's change.
-// The controls and widgets must outlive the bindings' use.
+// The controls and widgets must outlive the bindings' use. The bindings end
+// with their owner: a widget destroyed after it (a view's child widgets go
+// after the view's members) reports nothing more, so no focus change while a
+// window is torn down reaches a half-destroyed view.
 class ControlBindings {
 public:
     using Handler = std::function<void()>;
+
+    ControlBindings() = default;
+    ~ControlBindings();
+    ControlBindings(const ControlBindings&) = delete;
+    ControlBindings& operator=(const ControlBindings&) = delete;
 
     // An edit by the user writes the text back; `edited` runs after each one.
     void Bind(QLineEdit& widget, ui::TextBox& box, Handler edited = {});
@@ -58,6 +67,7 @@ public:
 
 private:
     std::vector<std::function<void()>> show_;
+    std::vector<QMetaObject::Connection> connections_;
 };
 
 }  // namespace korvane::gui

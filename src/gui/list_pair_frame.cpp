@@ -86,21 +86,25 @@ ListPairFrame::ListPairFrame(ui::ListEditor& logic, QWidget* parent)
     lists->addWidget(installed_details_, 2, 1);
     lists->setRowStretch(1, 1);
 
-    const auto handled_after = [this](void (ui::ListEditor::*event)()) {
+    // The logic's events are called by name, not through member pointers,
+    // which the sanitizers' type check misreads.
+    const auto handled_after = [this](void (*event)(ui::ListEditor&)) {
         return [this, event] {
-            (logic_.*event)();
+            event(logic_);
             emit handled();
         };
     };
     bindings_.Bind(*available_caption_, logic_.available_caption);
     bindings_.Bind(*available_, logic_.available,
-                   handled_after(&ui::ListEditor::ShowAvailableDetails),
-                   handled_after(&ui::ListEditor::InstallSelected), ShownRowText);
+                   handled_after([](ui::ListEditor& logic) { logic.ShowAvailableDetails(); }),
+                   handled_after([](ui::ListEditor& logic) { logic.InstallSelected(); }),
+                   ShownRowText);
     bindings_.Bind(*available_details_, logic_.available_details);
     bindings_.Bind(*installed_caption_, logic_.installed_caption);
     bindings_.Bind(*installed_, logic_.installed,
-                   handled_after(&ui::ListEditor::ShowInstalledDetails),
-                   handled_after(&ui::ListEditor::ModifySelected), ShownRowText);
+                   handled_after([](ui::ListEditor& logic) { logic.ShowInstalledDetails(); }),
+                   handled_after([](ui::ListEditor& logic) { logic.ModifySelected(); }),
+                   ShownRowText);
     bindings_.Bind(*installed_details_, logic_.installed_details);
     available_->installEventFilter(this);
     installed_->installEventFilter(this);

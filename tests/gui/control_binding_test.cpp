@@ -148,5 +148,32 @@ TEST_F(ControlBindingTest, ButtonsShowTheirStateAndRunTheirEvent) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(ControlBindingTest, WidgetsThatOutliveTheirBindingsReportNothing) {
+    ui::ListBox list;
+    list.AddItem("Radar", 1);
+    ui::TextBox box;
+    ui::Button button{"&Accept"};
+    auto* rows = new QListWidget(&window_);
+    auto* text = new QLineEdit(&window_);
+    auto* accept = new QPushButton(&window_);
+    int events = 0;
+    {
+        // A view's members go before its child widgets, which may still move
+        // their focus and selection while they are torn down.
+        gui::ControlBindings view_members;
+        view_members.Bind(*rows, list, Counting(events), Counting(events));
+        view_members.Bind(*text, box, Counting(events));
+        view_members.Bind(*accept, button, Counting(events));
+        view_members.Show();
+    }
+    rows->setCurrentRow(0);
+    emit rows->itemDoubleClicked(rows->item(0));
+    QTest::keyClicks(text, "x");
+    accept->click();
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(list.Selected(), std::nullopt);
+    EXPECT_EQ(box.text, "");
+}
+
 }  // namespace
 }  // namespace korvane::gui_test
