@@ -32,8 +32,9 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
                      ": a design file cannot take the name of its own profile file, notes "
                      "file or page (.K2P, .K2N, .htm); choose a name ending in .k2d"};
     }
-    // A read-only design, profile or page stops the save before anything is written.
-    for (const std::string& target : {file, ProfileFilePath(file), HtmlPagePath(file)}) {
+    // A read-only profile or page stops the save before anything is written;
+    // a read-only design file stops it in its own write, the first one.
+    for (const std::string& target : {ProfileFilePath(file), HtmlPagePath(file)}) {
         const Status replaceable = CheckReplaceable(target);
         if (!replaceable) {
             return replaceable;

@@ -82,7 +82,7 @@ bool InGroup(gid_t group) {
 // write anything, goes by the owner's bit: a file its owner made read-only
 // stays so, and one its owner may write root may save for them.
 bool WriteBitFor(const struct stat& file) {
-    const uid_t user = ::geteuid();
+    static const uid_t user = ::geteuid();  // the program never changes its user
     if (file.st_uid == user || user == 0) {
         return (file.st_mode & S_IWUSR) != 0;
     }
