@@ -51,7 +51,7 @@ std::string ErrorListText(const std::vector<std::string>& errors);
 // saved stays listed while its old page exists, and when no design could be
 // saved the old index pages are left as they were.
 // Only a folder that cannot be listed, or a catalog that cannot be opened
-// again for a worker, fails the run, before anything is done.
+// again for a worker, fails the run, before any design is processed.
 // With one worker the session is left holding the last design loaded. With
 // more, designs are processed on that many threads, each with a copy of the
 // session's catalog and a design of its own, and the session is left as it
