@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,6 +7,7 @@
 
 #include "model/catalog_store.h"
 #include "support/cli_runner.h"
+#include "support/run_sql.h"
 #include "support/temp_dir.h"
 
 namespace korvane {
@@ -99,14 +99,9 @@ TEST_F(ReportCli, NewWritesTheThreeFilesAndTheReportCommandsPrintTheirText) {
 
 TEST_F(ReportCli, ADesignThatCannotBeRecordedAmongTheRecentFilesIsSavedAndSaysSo) {
     ASSERT_EQ(RunCli(home_.path(), "new first.k2d").exit_code, 0);
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((home_ / "data/korvane/korva.db").c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db,
-                           "CREATE TRIGGER refuse BEFORE INSERT ON \"Recent Edits\" "
-                           "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END;",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
+    testing::RunSql(home_ / "data/korvane/korva.db",
+                    "CREATE TRIGGER refuse BEFORE INSERT ON \"Recent Edits\" "
+                    "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END;");
 
     const auto created = RunCli(home_.path(), "new second.k2d");
     EXPECT_EQ(created.exit_code, 0);

@@ -9,22 +9,14 @@
 #include "files/catalog_files.h"
 #include "model/catalog_store.h"
 #include "model/standard_catalog.h"
+#include "support/run_sql.h"
 #include "support/temp_dir.h"
 
 namespace korvane {
 namespace {
 
+using testing::RunSql;
 using testing::TempDir;
-
-void RunSql(const std::filesystem::path& file, const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    char* message = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message), SQLITE_OK)
-        << (message ? message : "");
-    sqlite3_free(message);
-    sqlite3_close(db);
-}
 
 class MemoryRecentEdits : public RecentEdits {
 public:

@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 #include <string>
@@ -10,6 +9,7 @@
 #include "app/load_design.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
+#include "support/run_sql.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
@@ -162,14 +162,9 @@ TEST_F(MainWindowTest, ARememberedFileThatCannotBeReadIsReportedAndChangesNothin
 
 TEST_F(MainWindowTest, AFileThatCannotBeRecordedAmongTheRecentFilesIsKeptWithAWarning) {
     const std::string loaded = SavedShip("Loaded.k2d");
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(session_.CatalogPath().c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db,
-                           "CREATE TRIGGER refuse BEFORE INSERT ON \"Recent Edits\" "
-                           "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END;",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
+    testing::RunSql(session_.CatalogPath(),
+                    "CREATE TRIGGER refuse BEFORE INSERT ON \"Recent Edits\" "
+                    "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END;");
     const auto expect_warning = [this] {
         EXPECT_EQ(LastQuestion().kind, QuestionKind::Message);
         EXPECT_EQ(LastQuestion().icon, MessageIcon::Warning);
