@@ -33,7 +33,8 @@ constexpr double kFrameSeconds = 1.0 / 60;
 // Answers every count question with its first option and asks nothing else.
 class FirstOptionPrompter final : public bench::NoQuestions {
 public:
-    std::optional<int> Choose(const std::string&, const std::vector<std::string>&) override {
+    std::optional<int> Choose(const std::string&, const std::vector<std::string>&,
+                              std::optional<int>) override {
         return 1;
     }
 };

@@ -15,9 +15,14 @@ namespace korvane::bench {
 
 class NoQuestions : public Prompter {
 public:
-    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { std::abort(); }
+    using Prompter::AskYesNo;
+    using Prompter::Choose;
+    bool AskYesNo(const std::string&, const std::string&, MessageIcon, DefaultAnswer) override {
+        std::abort();
+    }
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override { std::abort(); }
-    std::optional<int> Choose(const std::string&, const std::vector<std::string>&) override {
+    std::optional<int> Choose(const std::string&, const std::vector<std::string>&,
+                              std::optional<int>) override {
         std::abort();
     }
     std::optional<std::string> AskText(const std::string&, const std::string&,

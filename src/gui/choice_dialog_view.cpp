@@ -1,7 +1,9 @@
 #include "gui/choice_dialog_view.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,6 +18,16 @@ namespace {
 // The space the dialog leaves above its first button and between buttons.
 constexpr int kTopTwips = 120;
 constexpr int kStepTwips = 480;
+
+// What the title bar takes: its text in bold (as window managers draw it) and
+// room for the window's icon and its three buttons, each about a title bar high.
+int TitleBarWidth(const QWidget& window) {
+    QFont bold = window.font();
+    bold.setBold(true);
+    const int bar_height = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 4 * bar_height +
+           2 * window.style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+}
 
 }  // namespace
 
@@ -43,14 +55,16 @@ ChoiceDialogView::ChoiceDialogView(ui::ChoiceDialog& logic, QWidget* parent)
 }
 
 std::optional<int> ChoiceDialogView::Ask(const std::string& question,
-                                         const std::vector<std::string>& options, int focus_index) {
-    logic_.Ask(question, options, focus_index);
-    Lay();
+                                         const std::vector<std::string>& options,
+                                         std::optional<int> default_option,
+                                         const QWidget* asking_window) {
+    logic_.Ask(question, options, default_option);
+    Lay(asking_window);
     exec();
     return logic_.Choice();
 }
 
-void ChoiceDialogView::Lay() {
+void ChoiceDialogView::Lay(const QWidget* asking_window) {
     setWindowTitle(QtText(logic_.Caption));
     question_->setText(QtText(logic_.Caption));
     const int button_height = PixelsFromTwips(ui::ChoiceDialog::kButtonHeight, *this);
@@ -62,28 +76,37 @@ void ChoiceDialogView::Lay() {
             button_width = std::max(button_width, buttons_[i]->sizeHint().width());
         }
     }
+    // With a default, Enter presses the button that has the focus, which is the
+    // default's until the user moves it; without one, Enter presses nothing.
+    const std::optional<int> default_button = logic_.DefaultButton();
     for (QPushButton* button : buttons_) {
         button->setFixedWidth(button_width);
         button->setMinimumHeight(std::max(button_height, button->sizeHint().height()));
+        button->setAutoDefault(default_button.has_value());
         button->setDefault(false);
     }
     // The rules' size is the least the dialog takes; longer texts in a larger
-    // font make it larger.
+    // font, or a title bar that needs more for its whole title, make it larger.
     adjustSize();
-    resize(std::max(width(), PixelsFromTwips(logic_.WindowWidth, *this)),
+    resize(std::max({width(), PixelsFromTwips(logic_.WindowWidth, *this), TitleBarWidth(*this)}),
            std::max(height(), PixelsFromTwips(logic_.WindowHeight, *this)));
-    // Centred across the screen; the top is kept from one question to the
-    // next, and at first the dialog stands in the middle of the screen.
-    const QRect area = AvailableScreenArea();
-    const int top =
-        placed_ ? frameGeometry().top() : area.top() + ui::Centred(area.height(), height());
-    MoveFrameTo(*this, QPoint(area.left() + ui::Centred(area.width(), width()), top));
-    placed_ = true;
-    if (const std::optional<int> focus = logic_.FocusButton()) {
-        QPushButton* button = buttons_[static_cast<std::size_t>(*focus)];
+    CentreOver(*this, asking_window);
+    if (default_button) {
+        QPushButton* button = buttons_[static_cast<std::size_t>(*default_button)];
         button->setDefault(true);
         button->setFocus();
     }
+}
+
+void ChoiceDialogView::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    const bool is_enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!is_enter && typed.size() == 1 && typed.front().unicode() < 0x80 &&
+        logic_.Type(typed.front().toLatin1())) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ChoiceDialogView::Choose(int index) {

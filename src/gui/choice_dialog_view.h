@@ -9,6 +9,7 @@
 
 #include "ui/choice_dialog.h"
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -16,28 +17,33 @@ namespace korvane::gui {
 
 // The choice dialog: the question over one button per option, sized by the
 // choice dialog's rules in twips converted at the screen's resolution and
-// never smaller than its texts need. Created once and reused.
+// never smaller than its texts need, its title included. Created once and reused.
 class ChoiceDialogView final : public QDialog {
     Q_OBJECT
 
 public:
     explicit ChoiceDialogView(ui::ChoiceDialog& logic, QWidget* parent = nullptr);
 
-    // Asks the question modally; the chosen option counted from 1, or no
-    // value when the dialog is closed without a choice.
+    // Asks the question modally, centred over the window that asks; the
+    // chosen option counted from 1, or no value when the dialog is closed
+    // without a choice.
     std::optional<int> Ask(const std::string& question, const std::vector<std::string>& options,
-                           int focus_index = 0);
+                           std::optional<int> default_option = std::nullopt,
+                           const QWidget* asking_window = nullptr);
 
     void reject() override;
 
+protected:
+    // A key that names an option chooses it; Enter the default option.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Choose(int index);
-    void Lay();
+    void Lay(const QWidget* asking_window);
 
     ui::ChoiceDialog& logic_;
     QLabel* question_;
     std::array<QPushButton*, ui::ChoiceDialog::kButtonCount> buttons_{};
-    bool placed_ = false;
 };
 
 }  // namespace korvane::gui

@@ -97,6 +97,7 @@ void ControlBindings::Bind(QLineEdit& widget, ui::TextBox& box, Handler edited) 
             widget.setText(QtText(box.text));
         }
         widget.setEnabled(box.enabled);
+        widget.setReadOnly(box.read_only);
     });
 }
 
@@ -112,6 +113,7 @@ void ControlBindings::Bind(QPlainTextEdit& widget, ui::TextBox& box, Handler edi
             widget.setPlainText(QtText(box.text));
         }
         widget.setEnabled(box.enabled);
+        widget.setReadOnly(box.read_only);
     });
 }
 

@@ -176,6 +176,7 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
     layout->addLayout(frames, 1);
     layout->addLayout(bottom);
 
+    logic_.SetLateRequestHandler([this](ui::MainWindowRequest request) { Carry(request); });
     for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
         const ui::MainWindowCommand command = shortcut.command;
         auto* key = new QShortcut(QKeySequence(ShortcutOf(command)), this);
@@ -231,7 +232,8 @@ void MainWindowView::Carry(ui::MainWindowRequest request) {
             emit sectionEditorRequested(request.section);
             break;
         case ui::MainWindowRequest::ShowTextWindow:
-            emit textWindowRequested();
+            emit textWindowRequested();  // modal: it is closed when this returns
+            logic_.TextWindowClosed();
             break;
         case ui::MainWindowRequest::ShowBatchWindow:
             emit batchWindowRequested();

@@ -28,6 +28,7 @@ class MainWindowView final : public QWidget, public ui::DesignObserver {
 
 public:
     MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals, ui::DesignEvents& events);
+    ~MainWindowView() override { logic_.SetLateRequestHandler(nullptr); }
 
     void DesignUpdated(Design&) override { Refresh(); }
 

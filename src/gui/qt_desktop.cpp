@@ -1,14 +1,13 @@
 #include "gui/qt_desktop.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QUrl>
 
 #include <filesystem>
 
@@ -72,16 +71,36 @@ std::optional<PrintTarget> ChoosePrintTarget(
         }};
 }
 
-// Starts `program` with the file, the program given as a command line that may
-// carry options of its own ("code --wait").
-bool StartEditor(const QString& command, const QString& file) {
-    QStringList words = QProcess::splitCommand(command);
-    if (words.isEmpty()) {
-        return false;
+// The desktop's opener for files (which starts the default application for
+// the file's type), or else the editor that VISUAL or EDITOR names, as a
+// command line that may carry options of its own ("code --wait").
+QStringList TextEditorCommand() {
+    if (const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        !opener.isEmpty()) {
+        return {opener};
     }
-    const QString program = words.takeFirst();
-    words << file;
-    return QProcess::startDetached(program, words);
+    for (const char* variable : {"VISUAL", "EDITOR"}) {
+        if (QStringList words = QProcess::splitCommand(qEnvironmentVariable(variable));
+            !words.isEmpty()) {
+            return words;
+        }
+    }
+    return {};
+}
+
+// What the opener said last on its error output, on one line of printable
+// characters: "x-terminal-emulator: not found".
+std::string LastComplaint(const QByteArray& error_output) {
+    constexpr qsizetype kLongest = 200;
+    const QList<QByteArray> lines = error_output.trimmed().split('\n');
+    QString last =
+        QString::fromLocal8Bit(lines.isEmpty() ? QByteArray() : lines.back()).left(kLongest);
+    for (QChar& c : last) {
+        if (!c.isPrint()) {
+            c = QLatin1Char('?');
+        }
+    }
+    return last.trimmed().toStdString();
 }
 
 }  // namespace
@@ -89,19 +108,46 @@ bool StartEditor(const QString& command, const QString& file) {
 QtDesktop::QtDesktop(std::function<void(const std::string&)> report_failure)
     : report_failure_(std::move(report_failure)) {}
 
-Status QtDesktop::OpenInTextEditor(const std::string& path) {
-    const QString file = QtPath(path);
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(file))) {
-        return {};
+// The opener runs as a child of the program so that its end is seen: an
+// opener that finds no editor (no terminal for a terminal editor, no
+// application for text files) ends with a code other than 0.
+Status QtDesktop::OpenInTextEditor(const std::string& path,
+                                   std::function<void(const Status&)> failed_later) {
+    QStringList command = TextEditorCommand();
+    if (command.isEmpty()) {
+        return Error{path +
+                     ": no text editor could be started. Set a default application for text "
+                     "files, or the VISUAL or EDITOR variable."};
     }
-    for (const char* variable : {"VISUAL", "EDITOR"}) {
-        if (StartEditor(qEnvironmentVariable(variable), file)) {
-            return {};
-        }
+    auto* opener = new QProcess(QCoreApplication::instance());
+    const QString program = command.takeFirst();
+    opener->setProgram(program);
+    opener->setArguments(command << QtPath(path));
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    const std::string name = NativePath(program);
+    QObject::connect(
+        opener, &QProcess::finished, opener,
+        [opener, path, name, failed_later](int code, QProcess::ExitStatus status) {
+            opener->deleteLater();
+            if (status == QProcess::NormalExit && code == 0) {
+                return;
+            }
+            std::string why =
+                name + (status == QProcess::NormalExit ? " ended with code " + std::to_string(code)
+                                                       : std::string(" crashed"));
+            if (const std::string complaint = LastComplaint(opener->readAllStandardError());
+                !complaint.empty()) {
+                why += ": " + complaint;
+            }
+            failed_later(Error{path + ": no text editor could be started (" + why + ")."});
+        });
+    opener->start();
+    if (!opener->waitForStarted()) {
+        const std::string why = NativePath(opener->errorString());
+        delete opener;
+        return Error{path + ": no text editor could be started (" + name + ": " + why + ")."};
     }
-    return Error{path +
-                 ": no text editor could be started. Set a default application for text "
-                 "files, or the VISUAL or EDITOR variable."};
+    return {};
 }
 
 std::optional<std::string> QtDesktop::FindProgram(const std::string& name) {

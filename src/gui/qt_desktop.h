@@ -10,8 +10,8 @@
 
 namespace korvane::gui {
 
-// The desktop's services for the windows: the default application (or
-// $VISUAL, $EDITOR) as text editor, programs on the search path, a new copy
+// The desktop's services for the windows: the default application (through
+// xdg-open; without it $VISUAL or $EDITOR) as text editor, programs on the search path, a new copy
 // of this executable, the print dialog, and the clock.
 class QtDesktop final : public ui::Desktop {
 public:
@@ -20,7 +20,8 @@ public:
     // written, the printer refused the document).
     explicit QtDesktop(std::function<void(const std::string&)> report_failure);
 
-    Status OpenInTextEditor(const std::string& path) override;
+    Status OpenInTextEditor(const std::string& path,
+                            std::function<void(const Status&)> failed_later) override;
     std::optional<std::string> FindProgram(const std::string& name) override;
     Status StartProgram(const std::string& program,
                         const std::vector<std::string>& arguments) override;

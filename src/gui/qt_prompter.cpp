@@ -47,13 +47,16 @@ QtPrompter::QtPrompter() : folder_chooser_(NativePath(QDir::currentPath())) {}
 
 QtPrompter::~QtPrompter() = default;
 
-bool QtPrompter::AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) {
+bool QtPrompter::AskYesNo(const std::string& title, const std::string& text, MessageIcon icon,
+                          DefaultAnswer default_answer) {
     const NormalPointer pointer;
     QMessageBox box(QtIcon(icon), QtText(title), QtText(text), QMessageBox::Yes | QMessageBox::No,
                     ActiveWindow());
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
+    const QMessageBox::StandardButton default_button =
+        default_answer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No;
+    box.setDefaultButton(default_button);
+    box.setEscapeButton(default_button);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -65,12 +68,13 @@ void QtPrompter::ShowMessage(const std::string& title, const std::string& text, 
 }
 
 std::optional<int> QtPrompter::Choose(const std::string& caption,
-                                      const std::vector<std::string>& options) {
+                                      const std::vector<std::string>& options,
+                                      std::optional<int> default_option) {
     const NormalPointer pointer;
     if (!choice_dialog_view_) {
         choice_dialog_view_ = std::make_unique<ChoiceDialogView>(choice_dialog_);
     }
-    return choice_dialog_view_->Ask(caption, options);
+    return choice_dialog_view_->Ask(caption, options, default_option, ActiveWindow());
 }
 
 std::optional<std::string> QtPrompter::AskText(const std::string& title, const std::string& prompt,

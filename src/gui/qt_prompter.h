@@ -16,18 +16,21 @@ namespace korvane::gui {
 class ChoiceDialogView;
 
 // The program's questions as Qt dialogs, each over the window that is active
-// when it is asked: message boxes (Yes/No with No as the default and Escape
-// answering No), the choice dialog, input boxes, the file dialogs and the
+// when it is asked: message boxes (Yes/No with Escape giving the default
+// answer), the choice dialog, input boxes, the file dialogs and the
 // directory chooser.
 class QtPrompter final : public Prompter {
 public:
     QtPrompter();
     ~QtPrompter() override;
 
-    bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) override;
+    using Prompter::AskYesNo;
+    bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon,
+                  DefaultAnswer default_answer) override;
     void ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) override;
-    std::optional<int> Choose(const std::string& caption,
-                              const std::vector<std::string>& options) override;
+    using Prompter::Choose;
+    std::optional<int> Choose(const std::string& caption, const std::vector<std::string>& options,
+                              std::optional<int> default_option) override;
     std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override;
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;

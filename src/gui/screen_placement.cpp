@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "ui/controls.h"
 
 namespace korvane::gui {
@@ -37,6 +39,23 @@ void CentreOnScreen(QWidget& window) {
     const QRect frame = window.frameGeometry();
     MoveFrameTo(window, QPoint(area.left() + ui::Centred(area.width(), frame.width()),
                                area.top() + ui::Centred(area.height(), frame.height())));
+}
+
+QPoint WithinArea(const QPoint& position, const QSize& frame, const QRect& area) {
+    const int left =
+        std::max(area.left(), std::min(position.x(), area.right() + 1 - frame.width()));
+    const int top =
+        std::max(area.top(), std::min(position.y(), area.bottom() + 1 - frame.height()));
+    return {left, top};
+}
+
+void CentreOver(QWidget& window, const QWidget* over) {
+    const QRect area = AvailableScreenArea();
+    const QRect target = over != nullptr && over->isVisible() ? over->frameGeometry() : area;
+    const QSize frame = window.frameGeometry().size();
+    const QPoint centred(target.left() + ui::Centred(target.width(), frame.width()),
+                         target.top() + ui::Centred(target.height(), frame.height()));
+    MoveFrameTo(window, WithinArea(centred, frame, area));
 }
 
 void PlaceNowAndWhenFramed(QWidget& window, const std::function<void()>& place) {

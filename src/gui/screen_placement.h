@@ -20,6 +20,15 @@ void MoveFrameTo(QWidget& window, const QPoint& position);
 // Moves the window, frame included, to the middle of that area.
 void CentreOnScreen(QWidget& window);
 
+// Where a frame of that size at `position` lies wholly within the area, moved
+// as little as it takes; a frame larger than the area keeps its top left corner
+// (with the title bar) on screen.
+QPoint WithinArea(const QPoint& position, const QSize& frame, const QRect& area);
+
+// Moves the window, frame included, to the middle of the window `over`, or of
+// the screen when there is none, wholly on screen.
+void CentreOver(QWidget& window, const QWidget* over);
+
 // Places a window that is being shown: at once, by its contents, and again
 // once the window manager has framed it (which it tells a little later), so
 // that the frame with the title bar is placed too.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/text_helpers.h"
+
 namespace korvane::ui {
 
 std::vector<std::string> SplitOptions(std::string_view options) {
@@ -16,9 +18,12 @@ std::vector<std::string> SplitOptions(std::string_view options) {
 }
 
 void ChoiceDialog::Ask(std::string question, const std::vector<std::string>& options,
-                       int focus_index) {
+                       std::optional<int> default_option) {
     Caption = std::move(question);
-    FocusIndex = focus_index;
+    default_button_.reset();
+    if (default_option) {
+        default_button_ = *default_option - 1;
+    }
     choice_.reset();
     choice_text_.clear();
 
@@ -36,10 +41,10 @@ void ChoiceDialog::Ask(std::string question, const std::vector<std::string>& opt
     Visible = true;
 }
 
-std::optional<int> ChoiceDialog::FocusButton() const {
-    if (FocusIndex > 0 && FocusIndex < kButtonCount &&
-        option_buttons[static_cast<std::size_t>(FocusIndex)].visible) {
-        return FocusIndex;
+std::optional<int> ChoiceDialog::DefaultButton() const {
+    if (default_button_ && *default_button_ >= 0 && *default_button_ < kButtonCount &&
+        option_buttons[static_cast<std::size_t>(*default_button_)].visible) {
+        return default_button_;
     }
     return std::nullopt;
 }
@@ -49,14 +54,34 @@ void ChoiceDialog::Click(int index) {
         !option_buttons[static_cast<std::size_t>(index)].visible) {
         return;
     }
-    FocusIndex = 0;
     choice_ = index + 1;
     choice_text_ = option_buttons[static_cast<std::size_t>(index)].caption;
     Visible = false;
 }
 
+bool ChoiceDialog::Type(char key) {
+    const auto choose_reading = [this](std::string_view text) {
+        for (int i = 0; i < kButtonCount; ++i) {
+            const Button& button = option_buttons[static_cast<std::size_t>(i)];
+            if (button.visible && SameIgnoringCase(button.caption, text)) {
+                Click(i);
+                return true;
+            }
+        }
+        return false;
+    };
+    return choose_reading(std::string_view(&key, 1)) || (key == '0' && choose_reading("10"));
+}
+
+bool ChoiceDialog::Enter() {
+    const std::optional<int> button = DefaultButton();
+    if (button) {
+        Click(*button);
+    }
+    return button.has_value();
+}
+
 void ChoiceDialog::Close() {
-    FocusIndex = 0;
     choice_.reset();
     choice_text_.clear();
     Visible = false;

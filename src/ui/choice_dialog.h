@@ -25,12 +25,13 @@ public:
     static constexpr int kButtonHeight = 375;
 
     // Sets the caption and the options (the first fifteen are shown), lays the
-    // dialog out and shows it; `focus_index` (1–14) names the button that gets
-    // the focus, 0 none.
-    void Ask(std::string question, const std::vector<std::string>& options, int focus_index = 0);
+    // dialog out and shows it; `default_option` (counted from 1) is the one
+    // Enter chooses, and its button gets the focus.
+    void Ask(std::string question, const std::vector<std::string>& options,
+             std::optional<int> default_option = std::nullopt);
 
-    // The button that gets the focus when the dialog opens.
-    std::optional<int> FocusButton() const;
+    // The button of the default option, when the question has one.
+    std::optional<int> DefaultButton() const;
 
     static int ButtonTop(int index) { return 120 + 480 * index; }
     // Buttons are centred in the window's inner width, the window on the screen.
@@ -39,7 +40,13 @@ public:
 
     // A click on option button `index` chooses that option and closes the dialog.
     void Click(int index);
-    // The title bar's close box: no choice.
+    // A typed character chooses the option that reads as it, whatever the
+    // case ("3", "A"), and "0" the option "10" where none reads "0"; false
+    // when no option reads so.
+    bool Type(char key);
+    // Enter chooses the default option; false when the question has none.
+    bool Enter();
+    // The title bar's close box, or Escape: no choice.
     void Close();
 
     // The chosen option, counted from 1, and its text; no value after a close.
@@ -48,13 +55,13 @@ public:
 
     std::string Caption = "Select";
     std::array<Button, kButtonCount> option_buttons{};
-    int FocusIndex = 0;
     int ButtonWidth = 0;
     int WindowWidth = 0;
     int WindowHeight = 0;
     bool Visible = false;
 
 private:
+    std::optional<int> default_button_;
     std::optional<int> choice_;
     std::string choice_text_;
 };

@@ -47,6 +47,7 @@ struct CheckBox {
 struct TextBox {
     std::string text;
     bool enabled = true;
+    bool read_only = false;  // shown, selectable, not editable
 };
 
 struct ProgressBar {

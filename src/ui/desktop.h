@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,8 +21,11 @@ public:
     virtual ~Desktop() = default;
 
     // Opens the file in the desktop's text editor and returns at once; the
-    // program does not wait for the editor.
-    virtual Status OpenInTextEditor(const std::string& path) = 0;
+    // program does not wait for the editor. An opener that cannot be started
+    // is a failure returned at once; one that starts and then ends in failure
+    // (it found no editor to run) is told to `failed_later` when it ends.
+    virtual Status OpenInTextEditor(const std::string& path,
+                                    std::function<void(const Status&)> failed_later) = 0;
 
     // The full path of an installed program found on the search path.
     virtual std::optional<std::string> FindProgram(const std::string& name) = 0;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/load_design.h"
@@ -14,6 +15,7 @@
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
 #include "files/path_utils.h"
+#include "files/regular_file.h"
 #include "model/cp1252.h"
 #include "model/text_helpers.h"
 #include "reports/feature_list.h"
@@ -26,6 +28,8 @@ namespace korvane::ui {
 namespace {
 
 constexpr const char* kUnsavedChangesQuestion = "You haven't saved your changes. Are you sure?";
+// A profile or notes file larger than this is no text to show in a window.
+constexpr std::uintmax_t kLargestTextFile = 16 * 1024 * 1024;
 
 // The folder part of a path, ending in its separator; empty for a bare name.
 std::string FolderOf(const std::string& path) {
@@ -127,11 +131,9 @@ MainWindowRequest MainWindow::Click(MainWindowCommand command) {
             SaveAsCommand();
             break;
         case MainWindowCommand::EditNotes:
-            EditNotesCommand();
-            break;
+            return EditNotesCommand();
         case MainWindowCommand::ViewProfile:
-            ViewProfileCommand();
-            break;
+            return ViewProfileCommand();
         case MainWindowCommand::LastEdits:
             LastEditsCommand();
             break;
@@ -165,10 +167,40 @@ void MainWindow::ShowRecentFileProblem() {
     }
 }
 
-void MainWindow::OpenInTextEditor(const std::string& path) {
-    const Status opened = desktop_.OpenInTextEditor(path);
-    if (!opened) {
-        ShowFailure(opened);
+MainWindowRequest MainWindow::OpenInTextEditor(const std::string& path, TextFileUse use) {
+    const Status opened = desktop_.OpenInTextEditor(path, [this, path, use](const Status& failure) {
+        const MainWindowRequest request = ShowInTextWindow(path, use, failure);
+        if (carry_late_request_) {
+            carry_late_request_(request);
+        }
+    });
+    return opened ? MainWindowRequest::None : ShowInTextWindow(path, use, opened);
+}
+
+MainWindowRequest MainWindow::ShowInTextWindow(const std::string& path, TextFileUse use,
+                                               const Status& editor_failure) {
+    const bool edit = use == TextFileUse::Edit;
+    Result<std::string> content =
+        ReadRegularFile(path, edit ? "notes file" : "profile file", kLargestTextFile);
+    if (!content) {
+        ShowFailure(Error{editor_failure.message() + "\n\n" + content.message()});
+        return MainWindowRequest::None;
+    }
+    ShowFailure(Error{editor_failure.message() + "\n\n" + path + " is shown in the program's" +
+                      (edit ? " text window, where OK saves it." : " text window.")});
+    notes_in_text_window_ = edit ? path : std::string();
+    text_window_.Show(Cp1252FromUtf8(path), std::move(*content), !edit);
+    return MainWindowRequest::ShowTextWindow;
+}
+
+void MainWindow::TextWindowClosed() {
+    const std::string notes = std::exchange(notes_in_text_window_, std::string());
+    if (notes.empty() || !text_window_.Accepted()) {
+        return;
+    }
+    const Status saved = WriteFileAtomically(notes, text_window_.text.text);
+    if (!saved) {
+        ShowFailure(saved);
     }
 }
 
@@ -223,7 +255,7 @@ void MainWindow::FastResaveCommand() {
 // The current design's notes file is created (empty) when it does not exist
 // yet, so that the dialog can propose it; when the user cancels or picks
 // another file, the new empty file is removed again.
-void MainWindow::EditNotesCommand() {
+MainWindowRequest MainWindow::EditNotesCommand() {
     FileDialogRequest request{"Edit notes", "Notes files", "*.k2n", "*.k2n", WorkingFolder()};
     std::optional<std::filesystem::path> created;
     const std::string& design_path = session_.CurrentDesignPath;
@@ -235,7 +267,7 @@ void MainWindow::EditNotesCommand() {
             const Status made = WriteFileAtomically(notes, [](std::ostream&) {});
             if (!made) {
                 ShowFailure(made);
-                return;
+                return MainWindowRequest::None;
             }
             created = notes;
         }
@@ -253,15 +285,16 @@ void MainWindow::EditNotesCommand() {
             std::filesystem::remove(*created, error);
         }
     }
-    if (chosen && !chosen->empty()) {
-        OpenInTextEditor(*chosen);
+    if (!chosen || chosen->empty()) {
+        return MainWindowRequest::None;
     }
+    return OpenInTextEditor(*chosen, TextFileUse::Edit);
 }
 
 // The proposed name is the design's file name in lower case with its last
 // character replaced by "p" (scout.k2d proposes scout.k2p), spelt as the file
 // in the design's folder is when one matches whatever its case.
-void MainWindow::ViewProfileCommand() {
+MainWindowRequest MainWindow::ViewProfileCommand() {
     FileDialogRequest request{"View Profile", "Profile files", "*.k2p", "*.k2p", WorkingFolder()};
     const std::string& design_path = session_.CurrentDesignPath;
     if (!design_path.empty()) {
@@ -275,9 +308,10 @@ void MainWindow::ViewProfileCommand() {
         request.initial_name = ExistingNameIgnoringCase(request.initial_folder, name);
     }
     const std::optional<std::string> chosen = prompter_.AskOpenFile(request);
-    if (chosen && !chosen->empty()) {
-        OpenInTextEditor(*chosen);
+    if (!chosen || chosen->empty()) {
+        return MainWindowRequest::None;
     }
+    return OpenInTextEditor(*chosen, TextFileUse::Read);
 }
 
 void MainWindow::LastEditsCommand() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "app/session.h"
@@ -67,8 +68,11 @@ public:
     // The commands.
     void LoadDesignCommand();
     void SaveAsCommand();
-    void EditNotesCommand();
-    void ViewProfileCommand();
+    // Both open the chosen file in the desktop's text editor. When no editor
+    // can be started the failure is reported and the file is shown in the text
+    // window instead: the profile to read, the notes to edit, saved by its OK.
+    MainWindowRequest EditNotesCommand();
+    MainWindowRequest ViewProfileCommand();
     void LastEditsCommand();
     MainWindowRequest BulkSaveCommand();
     void PoshPrintCommand();
@@ -80,6 +84,14 @@ public:
     MainWindowRequest AboutCommand() { return MainWindowRequest::ShowAbout; }
     // The title bar's close box ends the program as "Exit" does.
     MainWindowRequest CloseRequested() { return ExitCommand(); }
+
+    // Where a request goes that comes after its command has returned: the
+    // text window that stands in for a text editor whose opener failed later.
+    void SetLateRequestHandler(std::function<void(MainWindowRequest)> carry) {
+        carry_late_request_ = std::move(carry);
+    }
+    // The text window was closed: notes edited in it are saved after its OK.
+    void TextWindowClosed();
 
     Label design_options{"Design Options"};
     Label post_design_options{"Post-design Options"};
@@ -97,7 +109,11 @@ private:
     // Loads `path` as the current design; a file that cannot be read is
     // reported and changes nothing.
     void LoadRecentFile(const std::string& path);
-    void OpenInTextEditor(const std::string& path);
+    enum class TextFileUse { Read, Edit };
+    MainWindowRequest OpenInTextEditor(const std::string& path, TextFileUse use);
+    // Reports that no text editor took the file and shows it in the text window.
+    MainWindowRequest ShowInTextWindow(const std::string& path, TextFileUse use,
+                                       const Status& editor_failure);
     void ShowFailure(const Status& status);
     // A load or save that could not record its file among the recent files says so.
     void ShowRecentFileProblem();
@@ -110,6 +126,8 @@ private:
     TotalsWindow& totals_;
     TextWindow& text_window_;
     bool ending_ = false;  // "Exit" or "Reset" has ended the program
+    std::function<void(MainWindowRequest)> carry_late_request_;
+    std::string notes_in_text_window_;  // the notes file the text window edits, if any
 };
 
 }  // namespace korvane::ui

@@ -8,6 +8,10 @@ namespace korvane {
 
 enum class MessageIcon { None, Information, Warning, Critical };
 
+// The button of a Yes/No question that Enter presses and that Escape or the
+// close box answer.
+enum class DefaultAnswer { No, Yes };
+
 // What a file dialog shows: its filter ("Ship design files" and "*.k2d"),
 // the proposed file name and the folder it opens in (empty: its own choice).
 struct FileDialogRequest {
@@ -27,17 +31,29 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
 
-    // A Yes/No message box with No as the default button; true for Yes.
-    virtual bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+    // A Yes/No message box; true for Yes. Most questions have No as their
+    // default; one whose No would change something names its own.
+    bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) {
+        return AskYesNo(title, text, icon, DefaultAnswer::No);
+    }
+    virtual bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon,
+                          DefaultAnswer default_answer) = 0;
 
     // A message box with one OK button.
     virtual void ShowMessage(const std::string& title, const std::string& text,
                              MessageIcon icon) = 0;
 
     // The choice dialog: `options` are shown as buttons; the result is the
-    // chosen option's position, counted from 1.
+    // chosen option's position, counted from 1. An option is also chosen by
+    // typing its text when that is one character ("0" chooses "10"); Enter
+    // chooses `default_option` (counted from 1), and nothing in a question
+    // without one.
+    std::optional<int> Choose(const std::string& caption, const std::vector<std::string>& options) {
+        return Choose(caption, options, std::nullopt);
+    }
     virtual std::optional<int> Choose(const std::string& caption,
-                                      const std::vector<std::string>& options) = 0;
+                                      const std::vector<std::string>& options,
+                                      std::optional<int> default_option) = 0;
 
     // An input box; the typed text, or no value when cancelled.
     virtual std::optional<std::string> AskText(const std::string& title, const std::string& prompt,

@@ -36,9 +36,10 @@ std::string TimeStamp(std::chrono::local_seconds now) {
     return stamp;
 }
 
-void TextWindow::Show(std::string heading_caption, std::string contents) {
+void TextWindow::Show(std::string heading_caption, std::string contents, bool read_only) {
     heading.caption = std::move(heading_caption);
     text.text = std::move(contents);
+    text.read_only = read_only;
     selection.clear();
     Visible = true;
 }
@@ -62,6 +63,9 @@ bool TextWindow::KeyTyped(char key) {
 }
 
 void TextWindow::StampTime() {
+    if (text.read_only) {
+        return;
+    }
     text.text += TimeStamp(desktop_.Now());
     selection.clear();
 }

@@ -22,8 +22,9 @@ class TextWindow {
 public:
     explicit TextWindow(Desktop& desktop) : desktop_(desktop) {}
 
-    // Sets the heading and the text and shows the window.
-    void Show(std::string heading_caption, std::string contents);
+    // Sets the heading and the text and shows the window; a read-only text
+    // can be read, selected and printed, not edited.
+    void Show(std::string heading_caption, std::string contents, bool read_only = false);
 
     // "&Ok", Ctrl+Enter in the text: answered "True". "&Cancel", Escape
     // anywhere in the window: answered "False". Both close the window.

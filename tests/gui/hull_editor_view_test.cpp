@@ -69,6 +69,18 @@ TEST_F(HullEditorViewTest, TheDescriptionTakesNoMoreThanTheNameKeeps) {
     EXPECT_EQ(design().ShipName(), std::string(50, 'x'));
 }
 
+TEST_F(HullEditorViewTest, AClickInTheNameBoxAndTypingExtendTheName) {
+    design().SetShipName("Kestrel");
+    view_->Open();
+    QLineEdit& name = TextBox("description");
+    QTest::mouseClick(&name, Qt::LeftButton, {}, name.rect().center());
+    QTest::keyClicks(&name, QStringLiteral(" II"));
+    QTest::keyClick(&name, Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(name.selectedText(), QStringLiteral("Kestrel II")) << "no invisible blanks";
+    Press("description", Qt::Key_Return);
+    EXPECT_EQ(design().ShipName(), "Kestrel II" + std::string(40, ' '));
+}
+
 TEST_F(HullEditorViewTest, QuestionMarkExplainsTheHouseRule) {
     view_->Open();
     Find<QPushButton>("free_armour_help").click();

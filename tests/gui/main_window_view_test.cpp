@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <filesystem>
+
 #include "engine/status_summary.h"
 #include "files/design_file.h"
 #include "gui/batch_window_view.h"
@@ -172,6 +174,43 @@ TEST_F(MainWindowViewTest, LastEditsOffersTheRememberedFilesInTheChoiceDialog) {
     EXPECT_EQ(options[2], QStringLiteral("Abandon"));
     EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1 - b.k2d"));
     EXPECT_TRUE(TotalsText("Name").startsWith(QStringLiteral("Bravo")));
+}
+
+TEST_F(MainWindowViewTest, AnOpenerThatFailsIsReportedAndTheProfileShownInTheTextWindow) {
+    ASSERT_TRUE(Start());
+    // An opener that finds no terminal for the desktop's text editor.
+    const std::filesystem::path bin = home_ / "bin";
+    std::filesystem::create_directory(bin);
+    testing::WriteText(bin / "xdg-open",
+                       "#!/bin/sh\necho 'x-terminal-emulator: not found' >&2\nexit 3\n");
+    std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+    const std::string saved_path = std::getenv("PATH");
+    ::setenv("PATH", (bin.string() + ":" + saved_path).c_str(), 1);
+    const std::string profile = (home_ / "scout.k2p").string();
+    testing::WriteText(profile, "SCOUT\r\nJ-2 M-2\r\n");
+
+    QString message;
+    QString text;
+    bool read_only = false;
+    watchdog_.Expect(ChoosePath(QString::fromStdString(profile)));
+    watchdog_.Expect([&message](QWidget& dialog) {
+        message = dynamic_cast<QMessageBox&>(dialog).text();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    watchdog_.Expect([&](QWidget& dialog) {
+        auto* shown = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Text"));
+        text = shown->toPlainText();
+        read_only = shown->isReadOnly();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Button(MainWindowCommand::ViewProfile)->click();
+    EXPECT_TRUE(WaitUntil([this] { return watchdog_.Answered() == 3; }));
+    ::setenv("PATH", saved_path.c_str(), 1);
+    EXPECT_TRUE(message.contains(QString::fromStdString(profile))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("x-terminal-emulator: not found")))
+        << message.toStdString();
+    EXPECT_EQ(text, QStringLiteral("SCOUT\nJ-2 M-2\n"));
+    EXPECT_TRUE(read_only);
 }
 
 TEST_F(MainWindowViewTest, FastResaveWithoutAFileSaysSo) {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/choice_dialog_view.h"
 #include "gui/file_dialog.h"
 #include "gui/modal_watchdog.h"
 #include "gui/qt_text.h"
@@ -47,6 +48,21 @@ TEST_F(QtPrompterTest, YesNoHasNoAsItsDefaultAndEscapeAnswersNo) {
     EXPECT_FALSE(prompter_.AskYesNo("Korvane v1.1", "Are you sure?", MessageIcon::Critical));
     watchdog_.Expect(ClickButton(QStringLiteral("Yes")));
     EXPECT_TRUE(prompter_.AskYesNo("Korvane v1.1", "Are you sure?", MessageIcon::Critical));
+}
+
+TEST_F(QtPrompterTest, AQuestionWithYesAsItsDefaultAnswersYesOnEnterAndEscape) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        watchdog_.Expect([key](QWidget& dialog) {
+            auto& box = dynamic_cast<QMessageBox&>(dialog);
+            EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Yes));
+            QTest::keyClick(&box, key);
+        });
+        EXPECT_TRUE(prompter_.AskYesNo("Korvane v1.1", "Fix value?", MessageIcon::Information,
+                                       DefaultAnswer::Yes));
+    }
+    watchdog_.Expect(ClickButton(QStringLiteral("No")));
+    EXPECT_FALSE(prompter_.AskYesNo("Korvane v1.1", "Fix value?", MessageIcon::Information,
+                                    DefaultAnswer::Yes));
 }
 
 TEST_F(QtPrompterTest, MessagesShowWindowsTextAsItStands) {
@@ -90,6 +106,44 @@ TEST_F(QtPrompterTest, TheChoiceDialogShowsTheOptionsAndReturnsTheClickedOne) {
     });
     EXPECT_EQ(prompter_.Choose("How many?", {"1"}), 1);
     EXPECT_EQ(shown, QStringList{"1"});
+}
+
+TEST_F(QtPrompterTest, DigitKeysAnswerACountQuestionAndEnterTakesItsDefault) {
+    std::vector<std::string> counts;
+    for (int count = 1; count <= 10; ++count) {
+        counts.push_back(std::to_string(count));
+    }
+    const std::pair<int, std::optional<int>> keys[] = {
+        {Qt::Key_7, 7}, {Qt::Key_0, 10}, {Qt::Key_Return, 1}, {Qt::Key_Escape, std::nullopt}};
+    for (const auto& [key, chosen] : keys) {
+        watchdog_.Expect(PressKey(key));
+        EXPECT_EQ(prompter_.Choose("Install how many?", counts, 1), chosen) << key;
+    }
+    // Without a default, Enter chooses nothing; a key then still answers.
+    watchdog_.Expect([](QWidget& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_2);
+    });
+    EXPECT_EQ(prompter_.Choose("Modify Accommodation", {"Remove", "2"}), 2);
+}
+
+TEST_F(QtPrompterTest, TheChoiceDialogShowsItsWholeTitleCentredOverTheAskingWindow) {
+    QWidget asking;
+    asking.setGeometry(100, 120, 700, 500);
+    asking.show();
+    ui::ChoiceDialog logic;
+    gui::ChoiceDialogView view(logic);
+    QRect placed;
+    watchdog_.Expect([&placed](QWidget& dialog) {
+        placed = dialog.geometry();
+        dialog.findChildren<QPushButton*>().at(0)->click();
+    });
+    EXPECT_EQ(view.Ask("Modify Accommodation", {"1", "2"}, 1, &asking), 1);
+    EXPECT_GT(placed.width(), view.fontMetrics().horizontalAdvance(view.windowTitle()) * 3 / 2)
+        << "room for the title beside the title bar's buttons";
+    EXPECT_LE(std::abs(placed.center().x() - asking.geometry().center().x()), 2);
+    EXPECT_LE(std::abs(placed.center().y() - asking.geometry().center().y()), 2);
 }
 
 TEST_F(QtPrompterTest, ClosingTheChoiceDialogIsNoChoice) {

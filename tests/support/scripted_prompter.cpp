@@ -28,6 +28,14 @@ const char* KindName(QuestionKind kind) {
     return "a question";
 }
 
+Question Asked(QuestionKind kind, const std::string& title, const std::string& text = {}) {
+    Question question;
+    question.kind = kind;
+    question.title = title;
+    question.text = text;
+    return question;
+}
+
 }  // namespace
 
 ScriptedPrompter::~ScriptedPrompter() {
@@ -82,46 +90,57 @@ std::optional<ScriptedPrompter::Answer> ScriptedPrompter::Take(Question question
     return answer;
 }
 
-bool ScriptedPrompter::AskYesNo(const std::string& title, const std::string& text,
-                                MessageIcon icon) {
-    const auto answer = Take({QuestionKind::YesNo, title, text, "", icon, {}, {}});
-    return answer && answer->yes;
+bool ScriptedPrompter::AskYesNo(const std::string& title, const std::string& text, MessageIcon icon,
+                                DefaultAnswer default_answer) {
+    Question question = Asked(QuestionKind::YesNo, title, text);
+    question.icon = icon;
+    question.default_answer = default_answer;
+    const auto answer = Take(std::move(question));
+    return answer ? answer->yes : default_answer == DefaultAnswer::Yes;
 }
 
 void ScriptedPrompter::ShowMessage(const std::string& title, const std::string& text,
                                    MessageIcon icon) {
-    questions_.push_back({QuestionKind::Message, title, text, "", icon, {}, {}});
+    Question question = Asked(QuestionKind::Message, title, text);
+    question.icon = icon;
+    questions_.push_back(std::move(question));
 }
 
 std::optional<int> ScriptedPrompter::Choose(const std::string& caption,
-                                            const std::vector<std::string>& options) {
-    const auto answer =
-        Take({QuestionKind::Choice, caption, "", "", MessageIcon::None, options, {}});
+                                            const std::vector<std::string>& options,
+                                            std::optional<int> default_option) {
+    Question question = Asked(QuestionKind::Choice, caption);
+    question.options = options;
+    question.default_option = default_option;
+    const auto answer = Take(std::move(question));
     return answer ? answer->position : std::nullopt;
 }
 
 std::optional<std::string> ScriptedPrompter::AskText(const std::string& title,
                                                      const std::string& prompt,
                                                      const std::string& initial) {
-    const auto answer =
-        Take({QuestionKind::Text, title, prompt, initial, MessageIcon::None, {}, {}});
+    Question question = Asked(QuestionKind::Text, title, prompt);
+    question.initial = initial;
+    const auto answer = Take(std::move(question));
     return answer ? answer->text : std::nullopt;
 }
 
 std::optional<std::string> ScriptedPrompter::AskOpenFile(const FileDialogRequest& request) {
-    const auto answer =
-        Take({QuestionKind::OpenFile, request.title, "", "", MessageIcon::None, {}, request});
+    Question question = Asked(QuestionKind::OpenFile, request.title);
+    question.file = request;
+    const auto answer = Take(std::move(question));
     return answer ? answer->text : std::nullopt;
 }
 
 std::optional<std::string> ScriptedPrompter::AskSaveFile(const FileDialogRequest& request) {
-    const auto answer =
-        Take({QuestionKind::SaveFile, request.title, "", "", MessageIcon::None, {}, request});
+    Question question = Asked(QuestionKind::SaveFile, request.title);
+    question.file = request;
+    const auto answer = Take(std::move(question));
     return answer ? answer->text : std::nullopt;
 }
 
 std::optional<std::string> ScriptedPrompter::ChooseDirectory(const std::string& start) {
-    const auto answer = Take({QuestionKind::Directory, start, "", "", MessageIcon::None, {}, {}});
+    const auto answer = Take(Asked(QuestionKind::Directory, start));
     return answer ? answer->text : std::nullopt;
 }
 

@@ -18,7 +18,9 @@ struct Question {
     std::string text;   // message text or input prompt
     std::string initial;
     MessageIcon icon = MessageIcon::None;
+    DefaultAnswer default_answer = DefaultAnswer::No;  // of a Yes/No question
     std::vector<std::string> options;
+    std::optional<int> default_option;  // of the choice dialog, counted from 1
     FileDialogRequest file;
 };
 
@@ -42,10 +44,13 @@ public:
     const std::vector<Question>& questions() const { return questions_; }
     int beeps() const { return beeps_; }
 
-    bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) override;
+    using Prompter::AskYesNo;
+    bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon,
+                  DefaultAnswer default_answer) override;
     void ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) override;
-    std::optional<int> Choose(const std::string& caption,
-                              const std::vector<std::string>& options) override;
+    using Prompter::Choose;
+    std::optional<int> Choose(const std::string& caption, const std::vector<std::string>& options,
+                              std::optional<int> default_option) override;
     std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override;
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;

@@ -219,6 +219,59 @@ TEST_F(MainWindowTest, EditNotesCreatesTheNotesFileOnlyWhenTheUserTakesIt) {
     EXPECT_EQ(desktop_.opened_in_editor, std::vector<std::string>{notes.string()});
 }
 
+TEST_F(MainWindowTest, AProfileNoEditorTakesIsReportedAndShownReadOnly) {
+    const std::string profile = (dir_ / "Scout.K2P").string();
+    WriteText(profile, "SCOUT\r\nJ-2 M-2\r\n");
+    for (const bool fails_at_once : {true, false}) {
+        SCOPED_TRACE(fails_at_once ? "the opener cannot start" : "the opener ends in failure");
+        desktop_.editor_fails = fails_at_once;
+        std::vector<MainWindowRequest> late;
+        main_window_.SetLateRequestHandler(
+            [&late](MainWindowRequest request) { late.push_back(request); });
+        prompter_.AnswerOpenFile(profile);
+        MainWindowRequest request = main_window_.Click(MainWindowCommand::ViewProfile);
+        if (!fails_at_once) {
+            EXPECT_EQ(request, MainWindowRequest::None) << "the opener is still running";
+            desktop_.editor_failed_later(Error{"xdg-open: x-terminal-emulator: not found"});
+            ASSERT_EQ(late.size(), 1u);
+            request = late.front();
+        }
+        EXPECT_EQ(request, MainWindowRequest::ShowTextWindow);
+        EXPECT_EQ(LastQuestion().kind, QuestionKind::Message);
+        EXPECT_NE(LastQuestion().text.find(profile), std::string::npos) << LastQuestion().text;
+        EXPECT_EQ(text_window_.text.text, "SCOUT\r\nJ-2 M-2\r\n");
+        EXPECT_TRUE(text_window_.text.read_only);
+        text_window_.Ok();
+        main_window_.TextWindowClosed();
+        EXPECT_EQ(testing::ReadText(profile), "SCOUT\r\nJ-2 M-2\r\n");
+    }
+}
+
+TEST_F(MainWindowTest, NotesNoEditorTakesAreEditedInTheTextWindowAndSavedByItsOk) {
+    session_.CurrentDesignPath = SavedShip("Scout.k2d");
+    const std::string notes = (dir_ / "Scout.K2N").string();
+    WriteText(notes, "Built at Regina.");
+    desktop_.editor_fails = true;
+    for (const bool ok : {false, true}) {
+        prompter_.AnswerOpenFile(notes);
+        EXPECT_EQ(main_window_.Click(MainWindowCommand::EditNotes),
+                  MainWindowRequest::ShowTextWindow);
+        EXPECT_FALSE(text_window_.text.read_only);
+        EXPECT_EQ(text_window_.text.text, "Built at Regina.");
+        text_window_.text.text += " Refitted 1105.";
+        ok ? text_window_.Ok() : text_window_.Cancel();
+        main_window_.TextWindowClosed();
+        EXPECT_EQ(testing::ReadText(notes),
+                  ok ? "Built at Regina. Refitted 1105." : "Built at Regina.");
+    }
+    // The text window's next use (the feature list) saves no notes.
+    EXPECT_EQ(main_window_.Click(MainWindowCommand::ListFeatures),
+              MainWindowRequest::ShowTextWindow);
+    text_window_.Ok();
+    main_window_.TextWindowClosed();
+    EXPECT_EQ(testing::ReadText(notes), "Built at Regina. Refitted 1105.");
+}
+
 TEST_F(MainWindowTest, FastResaveNeedsAFileAndWritesTheDesignAndItsCompanions) {
     main_window_.FastResaveCommand();
     EXPECT_EQ(LastQuestion().text, "No file to resave");

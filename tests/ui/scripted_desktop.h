@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -78,9 +79,11 @@ private:
 
 class ScriptedDesktop final : public ui::Desktop {
 public:
-    Status OpenInTextEditor(const std::string& path) override {
+    Status OpenInTextEditor(const std::string& path,
+                            std::function<void(const Status&)> failed_later) override {
         opened_in_editor.push_back(path);
-        return {};
+        editor_failed_later = std::move(failed_later);
+        return editor_fails ? Status(Error{path + ": no text editor could be started"}) : Status();
     }
     std::optional<std::string> FindProgram(const std::string& name) override {
         const auto found = installed.find(name);
@@ -115,6 +118,7 @@ public:
     // Answers.
     std::map<std::string, std::string> installed;  // program name → its path
     std::set<std::string> failing_programs;        // paths that fail to start
+    bool editor_fails = false;                     // the text editor's opener cannot start
     bool printer = true;
     double printable_width = 10000;
     double char_width = 100;
@@ -125,6 +129,7 @@ public:
 
     // What the windows asked.
     std::vector<std::string> opened_in_editor;
+    std::function<void(const Status&)> editor_failed_later;  // of the last file opened
     std::vector<std::string> started;
     int new_copies = 0;
     std::list<PrintedJob> jobs;

@@ -53,7 +53,8 @@ bool AntiHijackEditor::AskCount(ComponentRecord& entry) {
         return ListEditor::AskCount(entry);
     }
     const std::string suggested = PlainNumber(SuggestedCount(entry));
-    const std::optional<int> choice = prompter().Choose("Install how many?", {suggested, "Enter"});
+    const std::optional<int> choice =
+        prompter().Choose("Install how many?", {suggested, "Enter"}, 1);  // Enter: the suggestion
     if (!choice) {
         return false;
     }

@@ -84,8 +84,12 @@ void CrewEditor::SetPosition(int position) {
     }
     Actual(position) = LeadingNumber(*answer);  // an empty answer clears the position
     if (position <= kFixablePositions) {
+        // Enter keeps the position as it is: only a position marked "N" has No
+        // as its default, a fixed or never-set one Yes.
+        const DefaultAnswer keep =
+            FixFlag(position) == 'N' ? DefaultAnswer::No : DefaultAnswer::Yes;
         SetFixFlag(position,
-                   prompter_.AskYesNo(AppTitle(), "Fix value?", MessageIcon::Information));
+                   prompter_.AskYesNo(AppTitle(), "Fix value?", MessageIcon::Information, keep));
     }
     AfterCrewChange();
 }
@@ -212,10 +216,8 @@ char CrewEditor::FixFlag(int position) const {
 }
 
 void CrewEditor::SetFixFlag(int position, bool fixed) {
+    // Only this position's flag: the others, set or never set, stay as the file had them.
     auto& flags = design().Slots[Slot::PassengersAndCrewTotal].MISCSTR[kFixFlagsField];
-    if (flags.never_assigned()) {
-        flags = std::string(kFixablePositions, 'N');
-    }
     flags[static_cast<std::size_t>(position - 1)] = fixed ? 'Y' : 'N';
 }
 

@@ -79,7 +79,10 @@ void HullEditor::ShowDesign() {
     configuration.Select(PositionOf(LeadingNumber(slots[Slot::Configuration].USP.view())));
     streamlining.Select(PositionOf(slots[Slot::Configuration].MISCNUM[6] - 1));
     armour_type.Select(LastRowStartingWith(armour_type, armour.MISCSTR[1].first()));
-    description.text = design().ShipName();
+    // The stored name is padded to its 50 characters; the box shows it without
+    // the padding, so that a click lands after the name and typing extends it.
+    shown_name_ = TrimmedEnd(design().ShipName(), kSpacesAndNuls);
+    description.text = shown_name_;
     classification.Select(LastRowStartingWith(classification, slots[Slot::ShipType].USP.first()));
     // An armour value that is no digit code ("0", blank, never set) shows as "0".
     const std::string value = armour.MISCSTR[2].trimmed();
@@ -99,7 +102,10 @@ bool HullEditor::StoreControls() {
     Design& ship = design();
     auto& slots = ship.Slots;
 
-    ship.SetShipName(description.text.substr(0, kDescriptionWidth));
+    // A name left as shown keeps its stored bytes, padding and never-set parts alike.
+    if (description.text != shown_name_) {
+        ship.SetShipName(description.text.substr(0, kDescriptionWidth));
+    }
 
     slots[Slot::Hull].KL = NumberIn(displacement) * kKlPerTon;
     // A hull of no size, or a negative one, has no airlocks (not a negative count).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ui/editors/form_editor.h"
 
 namespace korvane::ui {
@@ -26,7 +28,7 @@ public:
     CheckBox free_armour{"'&Free' armour"};
     Button free_armour_help{"?"};
     Label description_caption{"D&escription:"};
-    TextBox description;  // the ship's name, 50 characters
+    TextBox description;  // the ship's name, up to 50 characters, without its trailing blanks
     Label classification_caption{"Cla&ssification:"};
     ListBox classification;  // "A Merchant" …; item data the type letter decoded
     Label tech_level_caption{"Tech &Level"};
@@ -37,6 +39,8 @@ private:
     void ShowDesign() override;
     std::vector<NumberField> NumberFields() const override;
     bool StoreControls() override;
+
+    std::string shown_name_;  // the name as ShowDesign put it in the box
 };
 
 }  // namespace korvane::ui

@@ -17,7 +17,8 @@ constexpr std::size_t kCodeBlanks = 100;
 constexpr std::size_t kCodeReadFrom = 94;
 constexpr const char* kDetailsPattern = "#,###,##0.0";
 
-// "1" … "9", then `last`.
+// "1" … "9", then `last`; Enter chooses one unit.
+constexpr int kOneUnit = 1;
 std::vector<std::string> CountOptions(const char* last) {
     std::vector<std::string> options;
     for (int count = 1; count <= 9; ++count) {
@@ -186,12 +187,12 @@ std::vector<std::string> ListEditor::ModifyOptions() const {
 void ListEditor::ModifyFurther(int, ComponentRecord&) {}
 
 std::optional<int> ListEditor::AskUpToTen(const std::string& caption) {
-    return prompter_.Choose(caption, CountOptions("10"));
+    return prompter_.Choose(caption, CountOptions("10"), kOneUnit);
 }
 
 std::optional<std::string> ListEditor::AskNineOrEnter(const std::string& caption,
                                                       const std::string& input_prompt) {
-    const std::optional<int> position = prompter_.Choose(caption, CountOptions("Enter"));
+    const std::optional<int> position = prompter_.Choose(caption, CountOptions("Enter"), kOneUnit);
     if (!position) {
         return std::nullopt;
     }

@@ -92,7 +92,8 @@ TEST_F(CrewEditorTest, AFixedPositionBelowItsDefaultStaysRedThroughAcceptDefault
     EXPECT_EQ(prompter_.questions()[1].kind, QuestionKind::YesNo);
     EXPECT_EQ(prompter_.questions()[1].text, "Fix value?");
     EXPECT_EQ(Actual(kMaintenance), 1);
-    EXPECT_EQ(Flags(), "NNNNNNYNNN");
+    EXPECT_EQ(Flags(), std::string(6, '\0') + "Y" + std::string(3, '\0'))
+        << "the never-set flags of the other positions stay as the file had them";
     EXPECT_EQ(editor_.values[kMaintenance].colour, kRed);
     EXPECT_EQ(FlagColumn(editor_.values[kMaintenance]), 'Y');
     EXPECT_TRUE(design().DesignChanged);
@@ -107,10 +108,39 @@ TEST_F(CrewEditorTest, AFixedPositionBelowItsDefaultStaysRedThroughAcceptDefault
     // Unfixed, it takes its default again.
     prompter_.AnswerText("1").AnswerYesNo(false);
     editor_.SetPosition(kMaintenance);
-    EXPECT_EQ(Flags(), "NNNNNNNNNN");
+    EXPECT_EQ(Flags(), std::string(6, '\0') + "N" + std::string(3, '\0'));
     editor_.AcceptDefaults();
     EXPECT_EQ(Actual(kMaintenance), maintenance_default);
     EXPECT_EQ(editor_.values[kMaintenance].colour, 0);
+}
+
+TEST_F(CrewEditorTest, FixValueDefaultsToTheAnswerThatKeepsTheFlagAndSetsThatFlagAlone) {
+    struct Case {
+        std::string flags;
+        int position;
+        DefaultAnswer expected_default;
+        bool answer;
+        std::string flags_after;
+    };
+    const std::string never_set(10, '\0');
+    const Case cases[] = {
+        {never_set, kBridge, DefaultAnswer::Yes, false, "N" + std::string(9, '\0')},
+        {"NNNNNNYNNN", kMaintenance, DefaultAnswer::Yes, true, "NNNNNNYNNN"},
+        {"NNNNNNYNNN", kCommand, DefaultAnswer::No, true, "NNNNNNYYNN"},
+        {"YYYYYYYYYN", 10, DefaultAnswer::No, false, "YYYYYYYYYN"},
+        {"YYYYYYYYYY", 3, DefaultAnswer::Yes, false, "YYNYYYYYYY"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("flags \"" + c.flags + "\", position " + std::to_string(c.position));
+        design().Slots[Slot::PassengersAndCrewTotal].MISCSTR[9] = c.flags;
+        editor_.Fill();
+        const std::size_t asked = prompter_.questions().size();
+        prompter_.AnswerText("2").AnswerYesNo(c.answer);
+        editor_.SetPosition(c.position);
+        ASSERT_EQ(prompter_.questions().size(), asked + 2);
+        EXPECT_EQ(prompter_.questions().back().default_answer, c.expected_default);
+        EXPECT_EQ(Flags(), c.flags_after);
+    }
 }
 
 TEST_F(CrewEditorTest, AcceptDefaultsLeavesTroopsAndPassengersAndStoresTheActualTotal) {

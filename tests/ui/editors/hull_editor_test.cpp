@@ -98,7 +98,7 @@ TEST_F(HullEditorTest, DisplacementsBeyondReasonAreReportedNotStored) {
     }
 }
 
-TEST_F(HullEditorTest, DescriptionIsCutAtFiftyCharactersAndShownPadded) {
+TEST_F(HullEditorTest, DescriptionIsCutAtFiftyCharactersAndShownWithoutItsPadding) {
     const std::string sixty = "Imperial Scout Courier of the Far Frontier, Mark II Variant";
     editor_.description.text = sixty + "X";
     editor_.Accept();
@@ -107,8 +107,23 @@ TEST_F(HullEditorTest, DescriptionIsCutAtFiftyCharactersAndShownPadded) {
 
     editor_.description.text = "Kestrel";
     editor_.Accept();
+    EXPECT_EQ(design().ShipName(), "Kestrel" + std::string(43, ' ')) << "stored padded";
     editor_.Fill();
-    EXPECT_EQ(editor_.description.text, "Kestrel" + std::string(43, ' '));
+    EXPECT_EQ(editor_.description.text, "Kestrel");
+    editor_.description.text += " II";
+    editor_.Accept();
+    EXPECT_EQ(design().ShipName(), "Kestrel II" + std::string(40, ' '));
+}
+
+TEST_F(HullEditorTest, ANameLeftAsShownKeepsItsStoredBytes) {
+    // A name set in its first part only: the other three parts were never set.
+    design().ShipName1() = "Kestrel";
+    const std::string stored = design().ShipName();
+    ASSERT_EQ(stored.back(), '\0');
+    editor_.Fill();
+    EXPECT_EQ(editor_.description.text, "Kestrel") << "neither blanks nor NULs in the box";
+    editor_.Accept();
+    EXPECT_EQ(design().ShipName(), stored);
 }
 
 TEST_F(HullEditorTest, TechLevelRunsFromNineToTwentyOne) {
