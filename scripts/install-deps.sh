@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev fonts-liberation poppler-utils
     clang libclang-rt-14-dev
     chromium nodejs
+    librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file man-db
 )
 # Some Node.js builds carry their own npm and conflict with Debian's package.
 if ! command -v npm >/dev/null 2>&1; then

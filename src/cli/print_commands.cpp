@@ -18,8 +18,9 @@ namespace korvane::cli {
 
 namespace {
 
-// The PDF module beside this program's own file. It stays loaded until the
-// program ends: Qt does not expect to be unloaded.
+// The PDF module in its folder relative to this program's own file (the same in
+// the build tree as installed). It stays loaded until the program ends: Qt does
+// not expect to be unloaded.
 Result<WriteProfilePdfEntry> LoadPdfModule() {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -29,7 +30,8 @@ Result<WriteProfilePdfEntry> LoadPdfModule() {
             "unknown (" +
             error.message() + ")"};
     }
-    const std::filesystem::path module = program.parent_path() / kPdfModuleFile;
+    const std::filesystem::path module =
+        (program.parent_path() / KORVANE_PDF_MODULE_DIR / kPdfModuleFile).lexically_normal();
     void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         return Error{module.string() + ": the PDF printing module cannot be loaded (" +

@@ -6,6 +6,7 @@
 #include "gui/about_box_view.h"
 #include "gui/batch_window_view.h"
 #include "gui/main_window_view.h"
+#include "gui/program_icon.h"
 #include "gui/section_editor_host.h"
 #include "gui/splash_window.h"
 #include "gui/text_window_view.h"
@@ -29,6 +30,7 @@ KorvaneProgram::KorvaneProgram(std::function<void()> end)
 KorvaneProgram::~KorvaneProgram() = default;
 
 bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
+    QApplication::setWindowIcon(ProgramIcon());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const ui::Splash splash_logic;
     SplashWindow splash(splash_logic);

@@ -60,6 +60,14 @@ TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
     EXPECT_EQ(Button(MainWindowCommand::LoadDesign)->toolTip(),
               QStringLiteral("Load Design (Ctrl+O)"));
     EXPECT_FALSE(Button(MainWindowCommand::LoadDesign)->icon().isNull());
+
+    // The windows carry the program's own icon, from the menu's size to the largest.
+    for (const QWidget* window :
+         {static_cast<QWidget*>(&Main()), static_cast<QWidget*>(&Totals())}) {
+        const QList<QSize> sizes = window->windowIcon().availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)))
+            << sizes.size() << " sizes";
+    }
 }
 
 TEST_F(MainWindowViewTest, ASectionButtonOpensTheEditorAddedForIt) {

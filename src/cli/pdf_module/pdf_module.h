@@ -9,7 +9,7 @@ namespace korvane::cli {
 
 // `print --pdf` draws its pages with Qt. So that the tool's other commands
 // start without loading Qt's libraries, the drawing lives in a module of its
-// own beside the tool, which that command alone loads.
+// own, in a private library folder, which that command alone loads.
 inline constexpr const char* kPdfModuleFile = "korvane-cli-pdf.so";
 inline constexpr const char* kPdfModuleEntry = "korvane_write_profile_pdf";
 

@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane"));
+    // Ties the windows to the desktop entry, whose icon and name the desktop shows.
+    QApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
     // Icons come from the desktop's theme, Adwaita's filling its gaps. A
     // platform without a desktop theme (offscreen, a framebuffer) looks for
     // them where the desktop keeps them.
