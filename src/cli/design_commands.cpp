@@ -2,7 +2,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <ostream>
 #include <sstream>
 
@@ -12,29 +11,19 @@
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
 #include "cli/terminal_text.h"
+#include "engine/breakdown.h"
 #include "engine/profile_code.h"
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "files/companion_files.h"
 #include "model/record_fields.h"
+#include "reports/breakdown_text.h"
 #include "reports/report_context.h"
 #include "reports/utilization.h"
 
 namespace korvane::cli {
 
 namespace {
-
-// A Windows-1252 text for JSON: NULs dropped, trailing blanks removed, and
-// control characters shown as "?" as on the terminal it is printed to.
-std::string JsonText(const std::string& bytes) {
-    std::string text;
-    std::copy_if(bytes.begin(), bytes.end(), std::back_inserter(text),
-                 [](char c) { return c != '\0'; });
-    while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
-    }
-    return TerminalLine(text);
-}
 
 // The caption's lines; a red caption says so after its last line.
 void PrintCaption(std::ostream& out, const std::string& caption, int colour = kColourBlack) {
@@ -77,6 +66,7 @@ void PrintSummary(Session& session, std::ostream& out) {
     out << "Lamp: " << (summary.lamp_colour == kColourGreen ? "green" : "red") << '\n';
     out << "Profile code: " << TerminalText(BuildProfileCode(design)) << "\n\n";
     PrintCaption(out, UtilizationMessage(design));
+    out << '\n' << BreakdownTable(DesignBreakdown(design));
     if (!design.Problems.empty()) {
         out << '\n';
         PrintProblems(design, out);
@@ -101,6 +91,25 @@ nlohmann::json SlotJson(const ComponentRecord& slot) {
         }
     }
     return object;
+}
+
+nlohmann::json FiguresJson(const SectionFigures& figures) {
+    nlohmann::json object = nlohmann::json::object();
+    for (const BreakdownQuantity quantity : kBreakdownQuantities) {
+        object[std::string(QuantityUnit(quantity))] = FigureOf(figures, quantity);
+    }
+    return object;
+}
+
+// The sections in their order, each with its figures in KL, MW and MCr, and the total.
+nlohmann::json BreakdownJson(const Breakdown& breakdown) {
+    nlohmann::json sections = nlohmann::json::array();
+    for (std::size_t s = 0; s < kBreakdownSectionCount; ++s) {
+        nlohmann::json section = FiguresJson(breakdown.sections[s]);
+        section["Section"] = BreakdownSectionName(static_cast<BreakdownSection>(s));
+        sections.push_back(std::move(section));
+    }
+    return {{"Sections", std::move(sections)}, {"Total", FiguresJson(breakdown.total)}};
 }
 
 nlohmann::json DesignJson(Design& design) {
@@ -143,6 +152,7 @@ nlohmann::json DesignJson(Design& design) {
     for (const std::string& problem : design.Problems) {
         json["Problems"].push_back(JsonText(problem));
     }
+    json["Breakdown"] = BreakdownJson(DesignBreakdown(design));
     json["Slots"] = nlohmann::json::array();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         json["Slots"].push_back(SlotJson(design.Slots.ByNumber(slot)));

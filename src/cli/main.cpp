@@ -10,6 +10,7 @@
 #include "cli/batch_commands.h"
 #include "cli/catalog_commands.h"
 #include "cli/design_commands.h"
+#include "cli/diff_command.h"
 #include "cli/exit_codes.h"
 #include "cli/print_commands.h"
 #include "cli/report_commands.h"
@@ -57,6 +58,17 @@ int Run(int argc, char** argv) {
         app.add_subcommand("show", "Load a design and print its totals, profile code and problems");
     show->add_flag("--json", show_json, "Print one JSON object instead");
     show->add_option("FILE", show_file, "Design file (.k2d)")->required();
+
+    std::string diff_first;
+    std::string diff_second;
+    bool diff_json = false;
+    auto* diff = app.add_subcommand(
+        "diff",
+        "Load two designs and print what differs: totals, profile codes, problems and every "
+        "slot and entry, field by field (exit 0 when the same, 1 when they differ)");
+    diff->add_flag("--json", diff_json, "Print one JSON object instead");
+    diff->add_option("A", diff_first, "First design file (.k2d)")->required();
+    diff->add_option("B", diff_second, "Second design file (.k2d)")->required();
 
     std::string design_file;
     auto* profile = app.add_subcommand("profile", "Load a design and print its profile text");
@@ -111,6 +123,9 @@ int Run(int argc, char** argv) {
     }
     if (show->parsed()) {
         return RunShow(show_file, show_json, std::cout, std::cerr);
+    }
+    if (diff->parsed()) {
+        return RunDiff(diff_first, diff_second, diff_json, std::cout, std::cerr);
     }
     if (profile->parsed()) {
         return RunProfile(design_file, std::cout, std::cerr);

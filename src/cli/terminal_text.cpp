@@ -1,5 +1,8 @@
 #include "cli/terminal_text.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "model/cp1252.h"
 
 namespace korvane::cli {
@@ -73,6 +76,16 @@ std::string TerminalMessage(std::string_view text) {
         }
     }
     return shown;
+}
+
+std::string JsonText(std::string_view cp1252) {
+    std::string text;
+    std::copy_if(cp1252.begin(), cp1252.end(), std::back_inserter(text),
+                 [](char c) { return c != '\0'; });
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return TerminalLine(text);
 }
 
 }  // namespace korvane::cli

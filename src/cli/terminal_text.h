@@ -19,6 +19,10 @@ std::string TerminalText(std::string_view cp1252);
 // that it stays one line.
 std::string TerminalLine(std::string_view cp1252);
 
+// A Windows-1252 field for JSON or a one-line listing: NULs dropped, trailing
+// blanks removed, otherwise as TerminalLine.
+std::string JsonText(std::string_view cp1252);
+
 // A message of the program, which may name paths: UTF-8 when it is
 // well-formed, otherwise read as Windows-1252; line ends kept.
 std::string TerminalMessage(std::string_view text);

@@ -94,11 +94,10 @@ void RecalculateTotals(Design& design) {
     for (int number = 1; number <= kSlotCount; ++number) {
         const auto slot = static_cast<Slot>(number);
         const ComponentRecord& record = slots[slot];
-        // MISCNUM10 = 1 leaves a slot out; the purifier's MISCNUM10 is its purification time.
-        if (slot != Slot::Purifiers && record.MISCNUM[10] == 1) {
+        if (!CountsInTotals(slot, record)) {
             continue;
         }
-        if (slot != Slot::Hull) {
+        if (CountsInUsedVolume(slot)) {
             design.UsedKL() += record.KL;
         }
         design.TotalTons() += record.TONS;

@@ -37,13 +37,14 @@ TEST(DesignCli, ShowJsonHasTheAgreedKeys) {
     const auto shown = RunCli(home.path(), "show --json ship.k2d");
     ASSERT_EQ(shown.exit_code, 0) << shown.err;
     const auto json = nlohmann::json::parse(shown.out);
-    for (const char* key : {"ShipName", "DesignTL", "HullKL", "UsedKL", "TotalTons", "TotalCr",
-                            "UsedMW", "AvailableMW", "UsedHardpoints", "Hardpoints", "DesignValid",
-                            "ProfileCode", "SensorCodes", "WeaponFactors", "WeaponCounts",
-                            "ControlPoints", "ControlTotal", "Problems", "Slots"}) {
+    for (const char* key :
+         {"ShipName",      "DesignTL",     "HullKL",      "UsedKL",         "TotalTons",
+          "TotalCr",       "UsedMW",       "AvailableMW", "UsedHardpoints", "Hardpoints",
+          "DesignValid",   "ProfileCode",  "SensorCodes", "WeaponFactors",  "WeaponCounts",
+          "ControlPoints", "ControlTotal", "Problems",    "Breakdown",      "Slots"}) {
         EXPECT_TRUE(json.contains(key)) << key;
     }
-    EXPECT_EQ(json.size(), 19u);
+    EXPECT_EQ(json.size(), 20u);
     EXPECT_EQ(json["HullKL"], 1350);
     EXPECT_EQ(json["DesignTL"], 15);
     EXPECT_EQ(json["ProfileCode"].get<std::string>().size(), 22u);
