@@ -4,10 +4,11 @@
 # (/tmp/korvane-demo), and clicks its way to the choice dialog and the batch
 # window; then the crew, craft and other-features windows on a ship the
 # keyboard fills, and the other section editors on a warship with sensors and
-# communicators fitted (vigilant.k2d, beside this script). The click
+# communicators fitted (vigilant.k2d, beside this script), its totals window
+# with the breakdown open and its comparison with a refit. The click
 # positions suit the Fusion style at 96 dpi; LAST_EDITS_X/_Y, BULK_X/_Y,
 # RUN_X/_Y and SECTION_X with HULL_Y, POWER_Y, DRIVES_Y, ELECTRONICS_Y,
-# WEAPONS_Y and CONTROL_Y move them.
+# WEAPONS_Y, CONTROL_Y and COMPARE_X/_Y move them.
 # Needs xvfb, xauth, openbox, xdotool and imagemagick (for the screenshots only).
 # Usage: docs/screenshots/take_screenshots.sh BUILD_DIR
 set -euo pipefail
@@ -241,3 +242,24 @@ weapons=$(open_editor "${WEAPONS_Y:-297}")
 shoot_led_on "$weapons" "u turrets-editor.png" "b bays-editor.png" "n screens-editor.png"
 import -frame -window "$weapons" "$shots/weapons-editor.png"
 xdotool key Escape
+sleep 0.5
+
+# --- The totals window with its breakdown open (Alt+B there), and the compare
+# window: the escort beside a refit that trades two of its laser turrets for
+# missile racks, opened by "Compare with..." (COMPARE_X/_Y move its button).
+printf -v name '%-20s' "Vigilant refit"
+sed -e "3s/.*/$name\r/" -e '1868s/.*/ 2 \r/' -e '1928s/.*/ 4 \r/' \
+    "$shots/vigilant.k2d" >"$home/fleet/vigilant-refit.k2d"
+xdotool windowactivate --sync "$totals"
+sleep 0.5
+xdotool key alt+b
+sleep 1
+import -frame -window "$totals" "$shots/totals-breakdown.png"
+click "$main" "${COMPARE_X:-260}" "${COMPARE_Y:-502}"
+window '^Compare with\.\.\.$' >/dev/null
+sleep 0.5
+xdotool type "$home/fleet/vigilant-refit.k2d"
+xdotool key Return
+compare=$(window '^Compare with vigilant-refit\.k2d$')
+sleep 1
+import -frame -window "$compare" "$shots/compare-window.png"

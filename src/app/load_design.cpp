@@ -1,5 +1,6 @@
 #include "app/load_design.h"
 
+#include "app/new_design.h"
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
@@ -24,6 +25,19 @@ Status LoadDesign(Session& session, const std::string& path) {
     }
     Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
     MarkSaved(session.design);
+    return {};
+}
+
+Status LoadDesignCopy(Catalog& catalog, const std::string& path, Design& design) {
+    Design loaded;
+    NewDesign(loaded, catalog);
+    const Status read = ReadDesignFile(path, loaded);
+    if (!read) {
+        return read;
+    }
+    Recalculate(loaded, catalog, RecalcSection::All);
+    MarkSaved(loaded);
+    design = std::move(loaded);
     return {};
 }
 

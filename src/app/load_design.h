@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/session.h"
+#include "model/catalog.h"
 #include "model/result.h"
 
 namespace korvane {
@@ -13,5 +14,12 @@ namespace korvane {
 // changes nothing, neither the design nor the path nor the recent files. Asks
 // nothing: the caller has chosen the file and asked about unsaved changes.
 Status LoadDesign(Session& session, const std::string& path);
+
+// Reads the design file at `path` into `design` as the program's start and
+// load give it (the new design, the file read over it, one recalculation),
+// for a design shown beside the open one. The session is left as it is: its
+// design, its current path and the recent files. A file that cannot be read
+// leaves `design` as it was.
+Status LoadDesignCopy(Catalog& catalog, const std::string& path, Design& design);
 
 }  // namespace korvane

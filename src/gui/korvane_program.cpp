@@ -5,6 +5,7 @@
 #include "app/configuration.h"
 #include "gui/about_box_view.h"
 #include "gui/batch_window_view.h"
+#include "gui/compare_window_view.h"
 #include "gui/main_window_view.h"
 #include "gui/program_icon.h"
 #include "gui/section_editor_host.h"
@@ -92,6 +93,8 @@ void KorvaneProgram::WireMainWindow() {
                      [this] { ShowBatchWindow(); });
     QObject::connect(main_view_.get(), &MainWindowView::aboutRequested, main_view_.get(),
                      [this] { ShowAbout(); });
+    QObject::connect(main_view_.get(), &MainWindowView::compareWindowRequested, main_view_.get(),
+                     [this] { ShowCompareWindow(); });
     QObject::connect(main_view_.get(), &MainWindowView::quitRequested, main_view_.get(),
                      [this] { end_(); });
 }
@@ -127,6 +130,16 @@ void KorvaneProgram::ShowBatchWindow() {
     main_view_->hide();
     batch_.Show();
     BatchWindow().Refresh();
+}
+
+// Each comparison has a window of its own: the one of an earlier comparison goes.
+void KorvaneProgram::ShowCompareWindow() {
+    compare_view_.reset();
+    if (ui::CompareWindow* logic = main_window_.CompareWindowLogic()) {
+        compare_view_ = std::make_unique<CompareWindowView>(*logic, events_);
+        compare_view_->show();
+        compare_view_->raise();
+    }
 }
 
 void KorvaneProgram::ShowAbout() {

@@ -26,6 +26,7 @@ class SectionEditorHost;
 class TotalsWindowView;
 class BatchWindowView;
 class TextWindowView;
+class CompareWindowView;
 
 // The desktop program: the session with its one design, the window logic
 // and the views over it, wired together.
@@ -56,6 +57,8 @@ public:
     TotalsWindowView& TotalsWindow() { return *totals_view_; }
     // Made on first use, as the text window is.
     BatchWindowView& BatchWindow();
+    // The window of the last "Compare with..."; none before the first.
+    CompareWindowView* CompareWindow() { return compare_view_.get(); }
 
 private:
     void WireMainWindow();
@@ -64,6 +67,7 @@ private:
     void ShowTextWindow();
     void ShowBatchWindow();
     void ShowAbout();
+    void ShowCompareWindow();
 
     std::function<void()> end_;
     std::map<ui::Section, std::function<void()>> section_editors_;
@@ -83,6 +87,7 @@ private:
     std::unique_ptr<SectionEditorHost> section_editors_host_;
     std::unique_ptr<TextWindowView> text_window_view_;
     std::unique_ptr<BatchWindowView> batch_view_;
+    std::unique_ptr<CompareWindowView> compare_view_;
 };
 
 }  // namespace korvane::gui

@@ -56,7 +56,7 @@ constexpr std::array<Placed, 11> kDesignOptions = {{
 }};
 
 // The file commands in the order of their use.
-constexpr std::array<Placed, 10> kPostDesignOptions = {{
+constexpr std::array<Placed, 11> kPostDesignOptions = {{
     {ui::MainWindowCommand::LoadDesign,
      "LoadDesign",
      {"document-open", QStyle::SP_DialogOpenButton}},
@@ -78,6 +78,9 @@ constexpr std::array<Placed, 10> kPostDesignOptions = {{
     {ui::MainWindowCommand::ListFeatures,
      "ListFeatures",
      {"format-justify-fill", QStyle::SP_FileDialogListView}},
+    {ui::MainWindowCommand::CompareWith,
+     "CompareWith",
+     {"view-split-left-right", QStyle::SP_FileDialogContentsView}},
     {ui::MainWindowCommand::Reset, "Reset", {"system-run", QStyle::SP_BrowserReload}},
 }};
 
@@ -240,6 +243,9 @@ void MainWindowView::Carry(ui::MainWindowRequest request) {
             break;
         case ui::MainWindowRequest::ShowAbout:
             emit aboutRequested();
+            break;
+        case ui::MainWindowRequest::ShowCompareWindow:
+            emit compareWindowRequested();
             break;
         case ui::MainWindowRequest::Quit:
             emit quitRequested();

@@ -20,7 +20,7 @@ class TotalsWindowView;
 // "Design Options" and "Post-design Options", each button with its label
 // beside it and its shortcut, and "About". A click runs the main window's
 // logic; what the logic asks for next (the text window, the batch window,
-// the about box, the end of the program) is signalled. After every command
+// the about box, the compare window, the end of the program) is signalled. After every command
 // and every design-changed notice the title and the totals window show the
 // design as it now stands.
 class MainWindowView final : public QWidget, public ui::DesignObserver {
@@ -42,6 +42,7 @@ signals:
     void textWindowRequested();
     void batchWindowRequested();
     void aboutRequested();
+    void compareWindowRequested();
     void quitRequested();
 
 protected:

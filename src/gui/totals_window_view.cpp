@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/breakdown_chart_view.h"
 #include "gui/control_binding.h"
 #include "gui/qt_text.h"
 #include "gui/screen_placement.h"
@@ -64,12 +65,17 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
       changed_(NewLabel(frame_, "ChangedMark")),
       lamp_(new Lamp(frame_)),
       problems_(NewLabel(frame_, "ProblemLine")),
-      utilization_(new QPushButton(frame_)) {
+      utilization_(new QPushButton(frame_)),
+      breakdown_button_(new QPushButton(frame_)),
+      breakdown_(new BreakdownChartView(this)) {
     setObjectName(QStringLiteral("TotalsWindow"));
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     lamp_->setObjectName(QStringLiteral("Lamp"));
     utilization_->setObjectName(QStringLiteral("Utilization"));
     utilization_->setToolTip(QStringLiteral("Utilization of volume, power and hardpoints"));
+    breakdown_button_->setObjectName(QStringLiteral("BreakdownButton"));
+    breakdown_button_->setToolTip(
+        QStringLiteral("Where the volume, power and cost go, section by section"));
     problems_->setWordWrap(true);
     // The problems wrap within the width the totals take, rather than widen the window.
     problems_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -96,6 +102,7 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
     mark->addWidget(lamp_);
     mark->addWidget(changed_);
     mark->addStretch();
+    mark->addWidget(breakdown_button_);
     mark->addWidget(utilization_);
     grid->addLayout(mark, 5, 0, 1, 3);
     grid->addWidget(problems_, 6, 0, 1, 3);
@@ -105,9 +112,15 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame_);
+    layout->addWidget(breakdown_);
 
     bindings_.Bind(*utilization_, logic_.utilization,
                    [this] { logic_.ShowUtilization(design_, prompter_); });
+    bindings_.Bind(*breakdown_button_, logic_.breakdown_button, [this] {
+        logic_.ToggleBreakdown();
+        Refresh();
+        adjustSize();  // hiding the breakdown gives its room back
+    });
     bindings_.Bind(*name_, logic_.name);
     bindings_.Bind(*volume_, logic_.volume);
     bindings_.Bind(*power_, logic_.power);
@@ -145,6 +158,9 @@ void TotalsWindowView::Refresh() {
     lamp_->setPalette(lamp_colours);
     lamp_->setToolTip(PlainToolTip(QtText(logic_.lamp_tooltip)));
     lamp_->update();
+
+    breakdown_->SetChart(logic_.breakdown);
+    breakdown_->setVisible(logic_.breakdown_shown);
 
     if (isVisible() != logic_.Visible) {
         setVisible(logic_.Visible);

@@ -16,9 +16,12 @@ class QPushButton;
 
 namespace korvane::gui {
 
+class BreakdownChartView;
+
 // The totals window: the status summary of the current design in a frame,
 // the validity lamp with the design's problems as its tooltip and on a line
-// under the totals, the changed mark and "%" for the utilization message. It
+// under the totals, the changed mark, "%" for the utilization message and the
+// breakdown chart under the totals, behind its button. It
 // stands at the top right of the screen and follows the main window's
 // minimise state; its own close box does nothing.
 class TotalsWindowView final : public QWidget {
@@ -58,6 +61,8 @@ private:
     QWidget* lamp_;
     QLabel* problems_;
     QPushButton* utilization_;
+    QPushButton* breakdown_button_;
+    BreakdownChartView* breakdown_;
     ControlBindings bindings_;
     std::optional<QPoint> placed_at_;  // where the window was put, until it is moved
 };

@@ -26,9 +26,9 @@ std::optional<std::string> AskSaveDesignFile(const std::string& current_path, Pr
     return chosen;
 }
 
-std::optional<std::string> AskLoadDesignFile(Prompter& prompter) {
+std::optional<std::string> AskLoadDesignFile(Prompter& prompter, const std::string& title) {
     std::error_code error;
-    const FileDialogRequest request{"Load Design", "Design files", "*.k2d", "*.k2d",
+    const FileDialogRequest request{title, "Design files", "*.k2d", "*.k2d",
                                     std::filesystem::current_path(error).string()};
     std::optional<std::string> chosen = prompter.AskOpenFile(request);
     if (!chosen || chosen->empty()) {

@@ -12,8 +12,9 @@ namespace korvane::ui {
 // when the user backs out (cancel, an empty name, "No").
 std::optional<std::string> AskSaveDesignFile(const std::string& current_path, Prompter& prompter);
 
-// The file "Load Design" reads: the open dialog in the current working folder.
-// No value on a cancel or an empty name.
-std::optional<std::string> AskLoadDesignFile(Prompter& prompter);
+// The file "Load Design" reads: the open dialog, titled `title`, in the current
+// working folder. No value on a cancel or an empty name.
+std::optional<std::string> AskLoadDesignFile(Prompter& prompter,
+                                             const std::string& title = "Load Design");
 
 }  // namespace korvane::ui

@@ -144,6 +144,8 @@ MainWindowRequest MainWindow::Click(MainWindowCommand command) {
             break;
         case MainWindowCommand::ListFeatures:
             return ListFeaturesCommand();
+        case MainWindowCommand::CompareWith:
+            return CompareWithCommand();
         case MainWindowCommand::About:
             return AboutCommand();
     }
@@ -219,6 +221,22 @@ void MainWindow::LoadDesignCommand() {
         ShowRecentFileProblem();
     }
     events_.DesignChanged();
+}
+
+MainWindowRequest MainWindow::CompareWithCommand() {
+    const std::optional<std::string> file = AskLoadDesignFile(prompter_, "Compare with...");
+    if (!file) {
+        return MainWindowRequest::None;
+    }
+    Design other;
+    const Status loaded = LoadDesignCopy(session_.catalog->Features(), *file, other);
+    if (!loaded) {
+        ShowFailure(loaded);
+        return MainWindowRequest::None;
+    }
+    compare_window_ =
+        std::make_unique<CompareWindow>(events_, session_.design, std::move(other), *file);
+    return MainWindowRequest::ShowCompareWindow;
 }
 
 void MainWindow::SaveAsCommand() {

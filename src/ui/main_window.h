@@ -2,9 +2,11 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/session.h"
+#include "ui/compare_window.h"
 #include "ui/controls.h"
 #include "ui/design_events.h"
 #include "ui/desktop.h"
@@ -23,6 +25,7 @@ struct MainWindowRequest {
         ShowTextWindow,     // show the text window modally; its heading and text are set
         ShowBatchWindow,    // hide the main window and show the batch window
         ShowAbout,          // show the about box modally
+        ShowCompareWindow,  // show the compare window (CompareWindowLogic()), not modally
         Quit,               // end the program
     };
 
@@ -82,6 +85,12 @@ public:
     MainWindowRequest ExitCommand();
     void FastResaveCommand();
     MainWindowRequest AboutCommand() { return MainWindowRequest::ShowAbout; }
+    // Asks for a design file and compares the open design with it in the
+    // compare window, which replaces the one of an earlier comparison. A file
+    // that cannot be read is reported and opens nothing.
+    MainWindowRequest CompareWithCommand();
+    // The comparison "Compare with..." opened last; none before the first.
+    CompareWindow* CompareWindowLogic() const { return compare_window_.get(); }
     // The title bar's close box ends the program as "Exit" does.
     MainWindowRequest CloseRequested() { return ExitCommand(); }
 
@@ -125,6 +134,7 @@ private:
     Desktop& desktop_;
     TotalsWindow& totals_;
     TextWindow& text_window_;
+    std::unique_ptr<CompareWindow> compare_window_;
     bool ending_ = false;  // "Exit" or "Reset" has ended the program
     std::function<void(MainWindowRequest)> carry_late_request_;
     std::string notes_in_text_window_;  // the notes file the text window edits, if any

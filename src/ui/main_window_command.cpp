@@ -46,6 +46,8 @@ std::string_view CommandCaption(MainWindowCommand command) {
             return "Posh Print!";
         case MainWindowCommand::ListFeatures:
             return "List features";
+        case MainWindowCommand::CompareWith:
+            return "Compare with...";
         case MainWindowCommand::About:
             return "About";
     }

@@ -34,6 +34,7 @@ enum class MainWindowCommand {
     BulkSave,
     PoshPrint,
     ListFeatures,
+    CompareWith,
     About,
 };
 

@@ -1,6 +1,7 @@
 #include "ui/totals_window.h"
 
 #include "app/session.h"
+#include "engine/breakdown.h"
 #include "engine/status_summary.h"
 #include "reports/utilization.h"
 
@@ -40,6 +41,12 @@ void TotalsWindow::ShowStatusSummary(Design& design) {
     lamp_colour = summary.lamp_colour;
     lamp_tooltip = Joined(summary.problems, NewLine);
     problem_line = {Joined(summary.problems, "; "), kColourRed, !summary.problems.empty()};
+    breakdown = ChartOf(DesignBreakdown(design));
+}
+
+void TotalsWindow::ToggleBreakdown() {
+    breakdown_shown = !breakdown_shown;
+    breakdown_button.caption = breakdown_shown ? "&Breakdown <<" : "&Breakdown >>";
 }
 
 void TotalsWindow::ShowUtilization(const Design& design, Prompter& prompter) const {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/design.h"
+#include "ui/breakdown_chart.h"
 #include "ui/controls.h"
 #include "ui/design_events.h"
 #include "ui/prompter.h"
@@ -11,8 +12,9 @@ namespace korvane::ui {
 
 // The totals window beside the main window: the status summary of the
 // design with its limits in red, the validity lamp, the changed mark, the
-// design's problems, and the "%" button with the utilization message. It
-// shows the design anew at every design-changed notice.
+// design's problems, the "%" button with the utilization message, and the
+// breakdown of volume, power and cost by section, shown and hidden by its
+// button. It shows the design anew at every design-changed notice.
 class TotalsWindow final : public DesignObserver {
 public:
     // The window with its design-time captions, titled with AppTitle().
@@ -26,6 +28,9 @@ public:
 
     // "%": the utilization message, titled with the program's name.
     void ShowUtilization(const Design& design, Prompter& prompter) const;
+
+    // The breakdown button: shows the breakdown under the totals, or hides it again.
+    void ToggleBreakdown();
 
     // The window stands at the top of the screen against its right edge.
     struct Position {
@@ -57,6 +62,9 @@ public:
     int lamp_colour = 0;               // the validity lamp
     std::string lamp_tooltip;          // the design's problems, one per line
     Label problem_line{"", 0, false};  // the problems under the totals; hidden when there are none
+    Button breakdown_button{"&Breakdown >>"};
+    bool breakdown_shown = false;  // hidden at first, so that the window stays small
+    BreakdownChart breakdown;
     bool Visible = false;
 
 private:

@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, SectionButtonsAreDisabledAndShortcutsClickTheirCommands) 
     }
     EXPECT_EQ(enabled,
               "Reset;Exit;Recalculate;Fast resave;Load Design;Save As...;Edit notes;View Profile;"
-              "Last x edits...;Bulk save options;Posh Print!;List features;About;");
+              "Last x edits...;Bulk save options;Posh Print!;List features;Compare with...;About;");
     EXPECT_EQ(main_window_.Click(MainWindowCommand::Hull), MainWindowRequest::None);
 
     main_window_.EnableSectionEditor(Section::Crew);
@@ -349,6 +349,38 @@ TEST_F(MainWindowTest, ExitAndTheCloseBoxAskAboutChangesThenCloseTheCatalog) {
     EXPECT_EQ(main_window_.Click(MainWindowCommand::Exit), MainWindowRequest::Quit);
     EXPECT_FALSE(session_.catalog->SetFilespec(1, "closed").ok());
     EXPECT_EQ(main_window_.CloseRequested(), MainWindowRequest::Quit) << "no second question";
+}
+
+TEST_F(MainWindowTest, CompareWithOpensTheComparisonOfAReadableFileOnly) {
+    const std::string other = SavedShip("Raider");
+    const std::string broken = (dir_ / "broken.k2d").string();
+    WriteText(broken, "not a design\r\n");
+    const std::string path_before = session_.CurrentDesignPath;
+
+    prompter_.AnswerOpenFile(broken);
+    EXPECT_EQ(main_window_.Click(MainWindowCommand::CompareWith), MainWindowRequest::None);
+    EXPECT_EQ(main_window_.CompareWindowLogic(), nullptr);
+    EXPECT_EQ(LastQuestion().kind, QuestionKind::Message);
+    EXPECT_NE(LastQuestion().text.find("broken.k2d"), std::string::npos);
+
+    prompter_.AnswerOpenFile(std::nullopt);
+    EXPECT_EQ(main_window_.Click(MainWindowCommand::CompareWith), MainWindowRequest::None);
+
+    prompter_.AnswerOpenFile(other);
+    EXPECT_EQ(main_window_.Click(MainWindowCommand::CompareWith),
+              MainWindowRequest::ShowCompareWindow);
+    ASSERT_NE(main_window_.CompareWindowLogic(), nullptr);
+    const CompareWindow& compare = *main_window_.CompareWindowLogic();
+    EXPECT_EQ(compare.Caption, "Compare with Raider");
+    EXPECT_EQ(compare.verdict.colour, kColourRed) << "the ship names differ";
+    // Comparing reads the file beside the open design and changes nothing of the session.
+    EXPECT_EQ(session_.CurrentDesignPath, path_before);
+    EXPECT_FALSE(session_.design.DesignChanged);
+    EXPECT_NE(ShipName(), "Raider   ");
+
+    session_.design.SetShipName("Raider");
+    events_.DesignChanged();
+    EXPECT_EQ(compare.verdict.caption, "The designs are the same.");
 }
 
 }  // namespace
