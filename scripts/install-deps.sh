@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build and the tests need, when any is missing
+# (with --screenshots, also those the README's screenshots are taken with).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,11 @@ packages=(
     chromium nodejs
     librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file man-db
 )
+# docs/screenshots/take_screenshots.sh also needs a virtual display, a window
+# manager, xdotool and ImageMagick: `scripts/install-deps.sh --screenshots`.
+if [ "${1:-}" = "--screenshots" ]; then
+    packages+=(xvfb xauth openbox xdotool imagemagick x11-utils)
+fi
 # Some Node.js builds carry their own npm and conflict with Debian's package.
 if ! command -v npm >/dev/null 2>&1; then
     packages+=(npm)
