@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
 #include <array>
 
 #include "gui/qt_text.h"
@@ -74,14 +75,25 @@ int BreakdownChartView::LegendTop() const {
 }
 
 QSize BreakdownChartView::sizeHint() const {
-    return {fontMetrics().averageCharWidth() * 48, minimumSizeHint().height()};
+    return minimumSizeHint();
+}
+
+// A legend column: the swatch, a gap and the longest section name.
+int BreakdownChartView::LegendColumnWidth() const {
+    int widest = 0;
+    for (std::size_t s = 0; s < kBreakdownSectionCount; ++s) {
+        const auto section = static_cast<BreakdownSection>(s);
+        widest = std::max(widest,
+                          fontMetrics().horizontalAdvance(QtText(BreakdownSectionName(section))));
+    }
+    return fontMetrics().height() * 2 + 4 + widest + fontMetrics().averageCharWidth() * 2;
 }
 
 QSize BreakdownChartView::minimumSizeHint() const {
     const int line = fontMetrics().height();
     const int legend_rows =
         (static_cast<int>(kBreakdownSectionCount) + kLegendColumns - 1) / kLegendColumns;
-    return {fontMetrics().averageCharWidth() * 36, LegendTop() + legend_rows * (line + 2)};
+    return {LegendColumnWidth() * kLegendColumns, LegendTop() + legend_rows * (line + 2)};
 }
 
 void BreakdownChartView::Lay() {
@@ -172,7 +184,7 @@ void BreakdownChartView::paintEvent(QPaintEvent*) {
     }
 
     // The legend: every section, so that colours and hatchings read the same everywhere.
-    const int column_width = width() / kLegendColumns;
+    const int column_width = std::max(width() / kLegendColumns, LegendColumnWidth());
     const int swatch = line;
     for (std::size_t s = 0; s < kBreakdownSectionCount; ++s) {
         const auto section = static_cast<BreakdownSection>(s);

@@ -50,6 +50,7 @@ private:
     void Lay();
     int BarHeight() const;
     int LegendTop() const;
+    int LegendColumnWidth() const;
 
     ui::BreakdownChart chart_;
     std::vector<Segment> segments_;

@@ -77,9 +77,15 @@ CompareWindowView::CompareWindowView(ui::CompareWindow& logic, ui::DesignEvents&
 
     auto* lists = new QHBoxLayout;
     auto* sections = NewGroup(this, QStringLiteral("Changed sections"), changed_sections_);
-    lists->addWidget(sections, 1);
-    lists->addWidget(NewGroup(this, QStringLiteral("Differences"), differences_), 3);
+    lists->addWidget(sections);
+    lists->addWidget(NewGroup(this, QStringLiteral("Differences"), differences_), 1);
     differences_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Room for the longest section name and for a screen of differences.
+    changed_sections_->setMinimumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("Crew and accommodation")) +
+        fontMetrics().averageCharWidth() * 6);
+    differences_->setMinimumSize(QFontMetrics(differences_->font()).averageCharWidth() * 60,
+                                 fontMetrics().height() * 12);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::hide);
