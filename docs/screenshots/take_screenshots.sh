@@ -4,8 +4,9 @@
 # (/tmp/korvane-demo), and clicks its way to the choice dialog and the batch
 # window; then the crew, craft and other-features windows on a ship the
 # keyboard fills, and the other section editors on a warship with sensors and
-# communicators fitted (vigilant.k2d, beside this script), its totals window
-# with the breakdown open and its comparison with a refit. The click
+# communicators fitted (vigilant.k2d, beside this script), the sensors editor
+# also with its "Available:" table filtered, its totals window with the
+# breakdown open and its comparison with a refit. The click
 # positions suit the Fusion style at 96 dpi; LAST_EDITS_X/_Y, BULK_X/_Y,
 # RUN_X/_Y and SECTION_X with HULL_Y, POWER_Y, DRIVES_Y, ELECTRONICS_Y,
 # WEAPONS_Y, CONTROL_Y and COMPARE_X/_Y move them.
@@ -232,6 +233,20 @@ shoot_led_on() {  # from the editor $1, each "key file" of $2...: Alt+key, Space
 electronics=$(open_editor "${ELECTRONICS_Y:-256}")
 import -frame -window "$electronics" "$shots/electronics-editor.png"
 shoot_led_on "$electronics" "s sensors-editor.png" "m communicators-editor.png"
+# The sensors editor once more, its "Available:" table narrowed by the filter
+# box (Ctrl+F) to the rows holding "ems", Down on to the first of them.
+xdotool key alt+s space
+sensors=$(window '^Korvane v[0-9.]*$' "$totals")
+xdotool windowactivate --sync "$sensors"
+sleep 0.5
+xdotool key ctrl+f
+xdotool type --delay 50 "ems"
+xdotool key Down
+sleep 0.5
+import -frame -window "$sensors" "$shots/filtered-list-editor.png"
+xdotool key alt+d
+sleep 0.5
+xdotool windowactivate --sync "$electronics"
 xdotool key Escape
 sleep 0.5
 

@@ -51,7 +51,8 @@ bool SameRows(const QListWidget& widget, const ui::ListBox& list,
     for (int row = 0; row < list.Count(); ++row) {
         const QListWidgetItem& item = *widget.item(row);
         if (item.text() != shown(list.Text(row)) ||
-            item.data(Qt::UserRole).toInt() != list.ItemData(row)) {
+            item.data(Qt::UserRole).toInt() != list.ItemData(row) ||
+            item.toolTip() != PlainToolTip(QtText(list.ToolTip(row)))) {
             return false;
         }
     }
@@ -173,6 +174,7 @@ void ControlBindings::Bind(QListWidget& widget, ui::ListBox& list, Handler click
             for (int row = 0; row < list.Count(); ++row) {
                 auto* item = new QListWidgetItem(shown(list.Text(row)), &widget);
                 item->setData(Qt::UserRole, list.ItemData(row));
+                item->setToolTip(PlainToolTip(QtText(list.ToolTip(row))));
             }
         }
         widget.setCurrentRow(list.Selected().value_or(-1));

@@ -54,7 +54,7 @@ public:
     void Bind(QComboBox& widget, ui::ListBox& list, Handler picked = {});
     // Moving to a row (mouse or keys) selects it, then `clicked` runs; a
     // double-click selects its row and runs `double_clicked`. A row shows
-    // `shown` of its text (the whole text by default).
+    // `shown` of its text (the whole text by default) and its tooltip.
     using RowText = std::function<QString(const std::string& row)>;
     void Bind(QListWidget& widget, ui::ListBox& list, Handler clicked = {},
               Handler double_clicked = {}, RowText shown = {});

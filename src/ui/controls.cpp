@@ -13,8 +13,8 @@ std::string DisplayText(std::string_view caption) {
     return text;
 }
 
-void ListBox::AddItem(std::string text, int item_data) {
-    rows_.push_back({std::move(text), item_data});
+void ListBox::AddItem(std::string text, int item_data, std::string tooltip) {
+    rows_.push_back({std::move(text), item_data, std::move(tooltip)});
 }
 
 void ListBox::RemoveItem(int row) {

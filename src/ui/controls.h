@@ -55,17 +55,20 @@ struct ProgressBar {
     int maximum = 0;
 };
 
-// A list or combo box: rows of text, each with an integer of item data, and
-// the selected row (none when empty or unselected).
+// A list or combo box: rows of text, each with an integer of item data and a
+// tooltip (none when empty), and the selected row (none when empty or unselected).
 class ListBox {
 public:
-    void AddItem(std::string text, int item_data = 0);
+    void AddItem(std::string text, int item_data = 0, std::string tooltip = {});
     void RemoveItem(int row);
     void Clear();
 
     int Count() const { return static_cast<int>(rows_.size()); }
     const std::string& Text(int row) const { return rows_.at(static_cast<std::size_t>(row)).text; }
     int ItemData(int row) const { return rows_.at(static_cast<std::size_t>(row)).item_data; }
+    const std::string& ToolTip(int row) const {
+        return rows_.at(static_cast<std::size_t>(row)).tooltip;
+    }
 
     std::optional<int> Selected() const { return selected_; }
     // Selects `row` when it exists; anything else clears the selection.
@@ -75,6 +78,7 @@ private:
     struct Row {
         std::string text;
         int item_data;
+        std::string tooltip;
     };
     std::vector<Row> rows_;
     std::optional<int> selected_;

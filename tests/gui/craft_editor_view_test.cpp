@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "gui/child_widget.h"
+#include "gui/item_view_rows.h"
 #include "gui/modal_watchdog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -28,11 +30,10 @@ TEST(CraftEditorView, InstallsACraftAndSetsTheLaunchTubes) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-    auto& available = Child<QListWidget>(window, "Available");
-    ASSERT_EQ(available.count(), 12);
-    EXPECT_EQ(available.item(3)->text(), QStringLiteral("Ship's Launch, 20 tons"))
-        << "the whole name, without the hidden code";
-    available.setCurrentRow(3);
+    auto& available = Child<QTableView>(window, "Available");
+    ASSERT_EQ(RowCount(available), 12);
+    EXPECT_EQ(RowText(available, 3), QStringLiteral("Ship's Launch, 20 tons")) << "the whole name";
+    SelectRow(available, 3);
     EXPECT_EQ(Child<QLabel>(window, "AvailableDetails").text(),
               QStringLiteral("270 KL  15 Tons   KCr14,000.0 TL 9"));
     prompter.AnswerChoice(2);

@@ -7,11 +7,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "gui/child_widget.h"
+#include "gui/item_view_rows.h"
 #include "gui/modal_watchdog.h"
 #include "gui/qt_prompter.h"
 #include "support/temp_dir.h"
@@ -85,11 +87,10 @@ TEST_F(CrewEditorViewTest, APositionButtonAsksTheValueAndWhetherToFixIt) {
 TEST_F(CrewEditorViewTest, TheAccommodationListInstallsAndDoneStoresTheEnvironment) {
     auto& frame = Child<QWidget>(window(), QStringLiteral("Accommodation"));
     EXPECT_FALSE(frame.isWindow());
-    auto& available = Child<QListWidget>(frame, QStringLiteral("Available"));
-    ASSERT_GT(available.count(), 0);
+    auto& available = Child<QTableView>(frame, QStringLiteral("Available"));
+    ASSERT_GT(RowCount(available), 0);
     watchdog_.Expect(ClickButton(QStringLiteral("2")));
-    available.setCurrentRow(0);
-    QTest::keyClick(&available, Qt::Key_Return);
+    PressEnterOn(available, 0);
     EXPECT_EQ(Child<QListWidget>(frame, QStringLiteral("Installed")).count(), 1);
     EXPECT_EQ(session_.design.Accommodations[1].NUMBER, 2);
 

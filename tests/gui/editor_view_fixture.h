@@ -4,22 +4,20 @@
 // watchdog for modal dialogs, a count of the times it closed and of the
 // design-changed notices.
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 
 #include "app/session.h"
+#include "gui/access_keys.h"
 #include "gui/form_editor_view.h"
 #include "gui/modal_watchdog.h"
 #include "support/scripted_prompter.h"
@@ -85,32 +83,9 @@ protected:
         return names;
     }
 
-    // The access keys of the window's captions that have one, each once:
-    // a key that two controls share reaches only the first.
+    // The access keys of the window's captions, each once, and at least four.
     ::testing::AssertionResult DistinctAccessKeys() {
-        std::map<QChar, QString> keys;
-        for (QWidget* widget : view_->template findChildren<QWidget*>()) {
-            QString text;
-            if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy()) {
-                text = label->text();
-            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-                text = button->text();
-            }
-            const QString key = QKeySequence::mnemonic(text).toString();
-            if (key.isEmpty()) {
-                continue;
-            }
-            const QChar letter = key.back().toLower();
-            if (keys.contains(letter)) {
-                return ::testing::AssertionFailure() << "\"" << text.toStdString() << "\" and \""
-                                                     << keys[letter].toStdString() << "\"";
-            }
-            keys[letter] = text;
-        }
-        if (keys.size() < 4) {
-            return ::testing::AssertionFailure() << "only " << keys.size() << " access keys";
-        }
-        return ::testing::AssertionSuccess();
+        return gui_test::DistinctAccessKeys(*view_, 4);
     }
 
     ModalWatchdog watchdog_;

@@ -4,6 +4,7 @@
 // its questions with Qt dialogs under the modal watchdog.
 
 #include <QListWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "gui/child_widget.h"
+#include "gui/item_view_rows.h"
 #include "gui/list_editor_view.h"
 #include "gui/modal_watchdog.h"
 #include "gui/qt_prompter.h"
@@ -32,14 +34,8 @@ protected:
     }
 
     View& window() { return *view_; }
-    QListWidget& Available() { return Child<QListWidget>(window(), "Available"); }
+    QTableView& Available() { return Child<QTableView>(window(), "Available"); }
     QListWidget& Installed() { return Child<QListWidget>(window(), "Installed"); }
-
-    // Enter on `row` of `list`.
-    void PressEnterOn(QListWidget& list, int row) {
-        list.setCurrentRow(row);
-        QTest::keyClick(&list, Qt::Key_Return);
-    }
 
     ModalWatchdog watchdog_;
     testing::TempDir home_;

@@ -1,10 +1,13 @@
 #include "gui/list_editor_view.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -19,6 +22,13 @@
 namespace korvane::gui_test {
 namespace {
 
+// The catalog key a table row carries as its item data.
+ui::CatalogKey KeyOf(const QAbstractItemModel& rows, int row) {
+    const QModelIndex index = rows.index(row, 0);
+    return {index.data(Qt::UserRole + 1).toString().toStdString(),
+            index.data(Qt::UserRole).toInt()};
+}
+
 QStringList Rows(QListWidget& list) {
     QStringList rows;
     for (int row = 0; row < list.count(); ++row) {
@@ -29,16 +39,83 @@ QStringList Rows(QListWidget& list) {
 
 using SensorsEditorViewTest = ListEditorViewTest<ui::SensorsEditor, gui::SensorsEditorView>;
 
-TEST_F(SensorsEditorViewTest, ShowsTheCatalogsSensorsWithoutTheirHiddenCodes) {
+TEST_F(SensorsEditorViewTest, ShowsTheCatalogsSensorsAsATableWithTheirFigures) {
     EXPECT_EQ(window().windowTitle(), QString::fromStdString(AppTitle()));
     EXPECT_EQ(Child<QGroupBox>(window(), "Frame").title(), QStringLiteral("Sensors"));
-    ASSERT_GT(Available().count(), 20);
-    const QString first = Available().item(0)->text();
-    EXPECT_FALSE(first.endsWith(QLatin1Char(' ')));
-    EXPECT_FALSE(first.endsWith(QStringLiteral("SA")));
-    EXPECT_GE(Available().minimumWidth(), Available().sizeHintForColumn(0))
-        << "every label is seen whole";
+    ASSERT_GT(RowCount(Available()), 20);
+    const QAbstractItemModel& rows = *Available().model();
+    QStringList headings;
+    for (int column = 0; column < rows.columnCount(); ++column) {
+        headings << rows.headerData(column, Qt::Horizontal).toString();
+        EXPECT_GE(Available().columnWidth(column),
+                  static_cast<QAbstractItemView&>(Available()).sizeHintForColumn(column))
+            << "every cell is seen whole";
+    }
+    EXPECT_EQ(headings, QStringList({"Label", "TL", "KL", "Tons", "MW", "Cr"}));
+    EXPECT_FALSE(RowText(Available(), 0).endsWith(QLatin1Char(' ')));
+    EXPECT_EQ(KeyOf(rows, 0), (ui::CatalogKey{"SA", 1}));
+    EXPECT_TRUE(
+        rows.index(0, 3).data(Qt::ToolTipRole).toString().contains(QStringLiteral(" KL  ")));
     EXPECT_EQ(Installed().count(), 0);
+}
+
+TEST_F(SensorsEditorViewTest, TheFilterNarrowsTheTableAsYouTypeAndEscapeEmptiesIt) {
+    const int all = RowCount(Available());
+    auto& filter = Child<QLineEdit>(window(), "AvailableFilter");
+    QTest::keyClick(&window(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(filter.hasFocus()) << "Ctrl+F reaches the filter box";
+    QTest::keyClicks(&filter, QStringLiteral("neu"));
+    ASSERT_GT(RowCount(Available()), 0);
+    ASSERT_LT(RowCount(Available()), all);
+    for (int row = 0; row < RowCount(Available()); ++row) {
+        EXPECT_TRUE(RowText(Available(), row).contains(QStringLiteral("neu"), Qt::CaseInsensitive));
+    }
+
+    // Down moves on to the first row; Enter installs it.
+    const QString first = RowText(Available(), 0);
+    QTest::keyClick(&filter, Qt::Key_Down);
+    EXPECT_TRUE(Available().hasFocus());
+    EXPECT_FALSE(Child<QLabel>(window(), "AvailableDetails").text().isEmpty());
+    watchdog_.Expect(ClickButton(QStringLiteral("1")));
+    QTest::keyClick(&Available(), Qt::Key_Return);
+    ASSERT_EQ(Installed().count(), 1);
+    EXPECT_TRUE(Installed().item(0)->text().startsWith(first.trimmed()));
+    EXPECT_FALSE(Installed().item(0)->toolTip().isEmpty());
+
+    filter.setFocus();
+    QTest::keyClick(&filter, Qt::Key_Escape);
+    EXPECT_TRUE(filter.text().isEmpty());
+    EXPECT_EQ(RowCount(Available()), all);
+    EXPECT_TRUE(window().isVisible());
+}
+
+TEST_F(SensorsEditorViewTest, AClickOnAHeadingSortsAndTheRowClickedIsInstalled) {
+    QHeaderView& header = *Available().horizontalHeader();
+    const int cost = 5;
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                      QPoint(header.sectionViewportPosition(cost) + 5, header.height() / 2));
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                      QPoint(header.sectionViewportPosition(cost) + 5, header.height() / 2));
+    EXPECT_TRUE(header.isSortIndicatorShown());
+    EXPECT_EQ(header.sortIndicatorSection(), cost);
+    EXPECT_EQ(header.sortIndicatorOrder(), Qt::DescendingOrder);
+    const QAbstractItemModel& rows = *Available().model();
+    const auto cost_of = [&](int row) {
+        const ui::CatalogKey key = KeyOf(rows, row);
+        return session_.catalog->Features().LookupComponent(key.code, key.id).CR;
+    };
+    for (int row = 1; row < rows.rowCount(); ++row) {
+        EXPECT_LE(cost_of(row), cost_of(row - 1)) << "dearest first";
+    }
+
+    const QPoint second = Available().visualRect(rows.index(1, 0)).center();
+    watchdog_.Expect(ClickButton(QStringLiteral("1")));
+    QTest::mouseClick(Available().viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(Available().viewport(), Qt::LeftButton, {}, second);
+    ASSERT_EQ(Installed().count(), 1);
+    const ui::CatalogKey clicked = KeyOf(rows, 1);
+    EXPECT_EQ(session_.design.Sensors[1].TABLE.str(), clicked.code);
+    EXPECT_EQ(session_.design.Sensors[1].IDNUM, clicked.id);
 }
 
 TEST_F(SensorsEditorViewTest, EnterOnARowInstallsAndModifiesIt) {
@@ -61,7 +138,7 @@ TEST_F(SensorsEditorViewTest, EnterOnARowInstallsAndModifiesIt) {
 
 TEST_F(SensorsEditorViewTest, ADialogClosedWithoutAChoiceInstallsNothing) {
     watchdog_.Expect(CloseDialog());
-    const QPoint row = Available().visualItemRect(Available().item(1)).center();
+    const QPoint row = Available().visualRect(Available().model()->index(1, 0)).center();
     QTest::mouseClick(Available().viewport(), Qt::LeftButton, {}, row);
     QTest::mouseDClick(Available().viewport(), Qt::LeftButton, {}, row);
     EXPECT_EQ(Installed().count(), 0);
@@ -86,7 +163,7 @@ TEST_F(SensorsEditorViewTest, DoneHidesTheWindowAndNamesTheElectronicsEditor) {
 }
 
 TEST_F(SensorsEditorViewTest, EveryControlIsReachedByTabAndTheListsByTheirMnemonics) {
-    for (const char* name : {"Available", "Installed", "Defaults", "Done"}) {
+    for (const char* name : {"AvailableFilter", "Available", "Installed", "Defaults", "Done"}) {
         EXPECT_TRUE(Child<QWidget>(window(), name).focusPolicy() & Qt::TabFocus) << name;
     }
     QLabel& caption = Child<QLabel>(window(), "AvailableCaption");
@@ -111,8 +188,8 @@ TEST(CommunicatorsEditorView, InstallsACommunicatorWithTheListEditorAlone) {
     EXPECT_EQ(Child<QGroupBox>(window, "Frame").title(), QStringLiteral("Communicators"));
 
     prompter.AnswerChoice(3);
-    auto& available = Child<QListWidget>(window, "Available");
-    available.setCurrentRow(1);
+    auto& available = Child<QTableView>(window, "Available");
+    SelectRow(available, 1);
     QTest::keyClick(&available, Qt::Key_Enter);
     EXPECT_EQ(Rows(Child<QListWidget>(window, "Installed")).size(), 1);
     EXPECT_EQ(session.design.Communicators[1].NUMBER, 3);

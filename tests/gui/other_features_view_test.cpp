@@ -1,7 +1,9 @@
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -68,7 +70,8 @@ TEST_F(OtherFeaturesViewTest, CustomFeaturesShowTheInstalledListAloneAndAddOne) 
     gui::CustomFeaturesEditorView window{logic};
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_FALSE(Child<QListWidget>(window, "Available").isVisible());
+    EXPECT_FALSE(Child<QTableView>(window, "Available").isVisible());
+    EXPECT_FALSE(Child<QLineEdit>(window, "AvailableFilter").isVisible());
     EXPECT_FALSE(Child<QLabel>(window, "AvailableCaption").isVisible());
     EXPECT_TRUE(Child<QListWidget>(window, "Installed").isVisible());
 

@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
 #include "gui/electronics_editor_view.h"
 #include "gui/hull_editor_view.h"
+#include "gui/item_view_rows.h"
 #include "gui/list_editor_view.h"
 #include "gui/power_editor_view.h"
 #include "gui/sensors_editor_view.h"
@@ -113,9 +115,7 @@ TEST_F(SectionEditorHostTest, WeaponsLeadOnToTheirListEditorsAndBack) {
     EXPECT_FALSE(weapons.isVisible());
     watchdog_.Expect(ClickButton(QStringLiteral("2")));
     watchdog_.Expect(ClickButton(QStringLiteral("1")));
-    auto& available = In<QListWidget>(turrets, "Available");
-    available.setCurrentRow(0);
-    QTest::keyClick(&available, Qt::Key_Return);
+    PressEnterOn(In<QTableView>(turrets, "Available"), 0);
     In<QPushButton>(turrets, "Done").click();
     EXPECT_FALSE(turrets.isVisible());
     EXPECT_TRUE(weapons.isVisible());

@@ -44,10 +44,6 @@ void AntiHijackEditor::InstallDefaults() {
     AfterChange();
 }
 
-std::optional<std::string> AntiHijackEditor::AvailableDetailsOf(const ComponentRecord& row) const {
-    return DetailsLine(row.KL, row.TONS, row.MW, " Mw  Cr", row.CR);
-}
-
 bool AntiHijackEditor::AskCount(ComponentRecord& entry) {
     if (entry.MISCNUM[1] == kNotScaledWithHull || entry.IDNUM <= 1) {
         return ListEditor::AskCount(entry);

@@ -23,7 +23,6 @@ public:
 protected:
     std::span<ComponentRecord> Entries() override { return design().AntiHijack; }
 
-    std::optional<std::string> AvailableDetailsOf(const ComponentRecord& row) const override;
     // A row scaled with the hull (other than row 1) offers the suggested count
     // and "Enter"; the others the usual "1" … "9" and "Enter".
     bool AskCount(ComponentRecord& entry) override;

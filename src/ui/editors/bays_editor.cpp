@@ -6,7 +6,6 @@ BaysEditor::BaysEditor(Session& session, DesignEvents& events, Prompter& prompte
     : ListEditor(session, events, prompter,
                  {.frame_caption = "Bay Weapons",
                   .catalog_codes = {"BY"},
-                  .code_in_row_text = true,
                   .count_prompt = CountPrompt::NineOrEnter,
                   .zero_count = ZeroCount::KeepCatalogNumber,
                   .modify_caption = "Modify Bays",

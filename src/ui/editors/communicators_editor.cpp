@@ -6,7 +6,6 @@ CommunicatorsEditor::CommunicatorsEditor(Session& session, DesignEvents& events,
     : ListEditor(session, events, prompter,
                  {.frame_caption = "Communicators",
                   .catalog_codes = {"CM"},
-                  .code_in_row_text = true,
                   .modify_caption = "Modify Communicators",
                   .parent = ParentWindow::ElectronicsEditor}) {}
 

@@ -9,7 +9,6 @@ namespace korvane::ui {
 namespace {
 
 constexpr int kEditOption = 3;
-constexpr std::size_t kCodeBlanks = 100;
 
 // Tubes and tonnage below 0 would give the launch tube a negative volume and cost.
 double NotBelowZero(double value) {
@@ -56,11 +55,10 @@ void CraftEditor::SetLaunchTubes() {
 }
 
 std::string CraftEditor::AvailableRowText(const ComponentRecord& row) const {
-    return row.LABEL.str() + row.MISCSTR[1].str() + row.MISCSTR[2].str() + row.MISCSTR[3].str() +
-           std::string(kCodeBlanks, ' ') + row.TABLE.str();
+    return row.LABEL.str() + row.MISCSTR[1].str() + row.MISCSTR[2].str() + row.MISCSTR[3].str();
 }
 
-std::optional<std::string> CraftEditor::AvailableDetailsOf(const ComponentRecord& row) const {
+std::string CraftEditor::AvailableDetailsOf(const ComponentRecord& row) const {
     return FormatPattern(row.KL, "#,###,##0") + " KL  " + FormatPattern(row.TONS, "#,###,##0") +
            " Tons  " + " KCr" + FormatPattern(row.CR / 1000, "#,###,##0.0") + " TL " +
            std::to_string(row.TL);

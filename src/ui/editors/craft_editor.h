@@ -24,7 +24,7 @@ protected:
     std::span<ComponentRecord> Entries() override { return design().Craft; }
 
     std::string AvailableRowText(const ComponentRecord& row) const override;
-    std::optional<std::string> AvailableDetailsOf(const ComponentRecord& row) const override;
+    std::string AvailableDetailsOf(const ComponentRecord& row) const override;
     std::string InstalledRowText(const ComponentRecord& entry) const override;
     std::string InstalledDetailsOf(const ComponentRecord& entry) override;
     std::vector<std::string> ModifyOptions() const override;

@@ -1,5 +1,6 @@
 #include "ui/editors/list_editor.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/recalculate.h"
@@ -12,9 +13,6 @@ namespace korvane::ui {
 
 namespace {
 
-constexpr std::size_t kCodeBlanks = 100;
-// The table code is read back from this character of an available row on.
-constexpr std::size_t kCodeReadFrom = 94;
 constexpr const char* kDetailsPattern = "#,###,##0.0";
 
 // "1" … "9", then `last`; Enter chooses one unit.
@@ -26,6 +24,13 @@ std::vector<std::string> CountOptions(const char* last) {
     }
     options.push_back(last);
     return options;
+}
+
+// A row's tooltip: its text whole, without trailing blanks (a never-set text
+// field shows as blanks), then its details line.
+std::string ToolTip(std::string text, const std::string& details) {
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    return std::string(TrimmedEnd(text)) + "\n" + details;
 }
 
 }  // namespace
@@ -54,7 +59,9 @@ void ListEditor::Load() {
             if (IsEmptyEntry(row)) {
                 break;
             }
-            available.AddItem(AvailableRowText(row), row.IDNUM);
+            std::string text = AvailableRowText(row);
+            std::string tooltip = ToolTip(text, AvailableDetailsOf(row));
+            available.AddRow(row, std::move(text), std::move(tooltip));
         }
     }
 }
@@ -65,21 +72,36 @@ void ListEditor::Activate() {
     const std::span<ComponentRecord> entries = Entries();
     for (std::size_t i = 1; i < entries.size(); ++i) {
         if (entries[i].NUMBER > 0) {
-            installed.AddItem(InstalledRowText(entries[i]), static_cast<int>(i));
+            std::string text = InstalledRowText(entries[i]);
+            std::string tooltip = ToolTip(text, InstalledDetailsOf(entries[i]));
+            installed.AddItem(std::move(text), static_cast<int>(i), std::move(tooltip));
         }
     }
 }
 
+void ListEditor::FilterAvailable() {
+    available.SetFilter(available_filter.text);
+}
+
+bool ListEditor::ClearAvailableFilter() {
+    if (available_filter.text.empty()) {
+        return false;
+    }
+    available_filter.text.clear();
+    FilterAvailable();
+    return true;
+}
+
 void ListEditor::ShowAvailableDetails() {
-    if (const ComponentRecord* row = SelectedCatalogRow()) {
-        if (auto details = AvailableDetailsOf(*row)) {
-            available_details.caption = std::move(*details);
-        }
+    const ComponentRecord* row = SelectedCatalogRow();
+    if (row && !IsEmptyEntry(*row)) {
+        available_details.caption = AvailableDetailsOf(*row);
     }
 }
 
 void ListEditor::InstallSelected() {
-    if (!available.Selected()) {
+    const ComponentRecord* row = SelectedCatalogRow();
+    if (!row) {
         return;
     }
     const std::optional<int> free = NextFreeEntry();
@@ -87,9 +109,8 @@ void ListEditor::InstallSelected() {
         ShowMaximumMessage();
         return;
     }
-    const ComponentRecord* row = SelectedCatalogRow();
     if (IsEmptyEntry(*row)) {
-        return;  // a row whose code does not read back names nothing to install
+        return;  // the catalog has lost the row since the list was filled
     }
     ComponentRecord& entry = Entries()[static_cast<std::size_t>(*free)];
     const ComponentRecord before = entry;
@@ -131,15 +152,12 @@ void ListEditor::ModifySelected() {
 }
 
 std::string ListEditor::AvailableRowText(const ComponentRecord& row) const {
-    std::string text = row.LABEL.str();
-    if (shape_.code_in_row_text) {
-        text += std::string(kCodeBlanks, ' ') + row.TABLE.str();
-    }
-    return text;
+    return row.LABEL.str();
 }
 
-std::optional<std::string> ListEditor::AvailableDetailsOf(const ComponentRecord&) const {
-    return std::nullopt;
+std::string ListEditor::AvailableDetailsOf(const ComponentRecord& row) const {
+    return DetailsLine(row.KL, row.TONS, row.MW, " Mw  Cr", row.CR) + "  TL " +
+           std::to_string(row.TL);
 }
 
 std::string ListEditor::InstalledRowText(const ComponentRecord& entry) const {
@@ -237,17 +255,8 @@ std::optional<int> ListEditor::SelectedEntry() {
 }
 
 const ComponentRecord* ListEditor::SelectedCatalogRow() {
-    const std::optional<int> row = available.Selected();
-    if (!row) {
-        return nullptr;
-    }
-    const std::string& text = available.Text(*row);
-    const std::string code =
-        shape_.code_in_row_text
-            ? std::string(Trimmed(text.size() > kCodeReadFrom ? text.substr(kCodeReadFrom) : "",
-                                  kSpacesAndNuls))
-            : shape_.catalog_codes.front();
-    return &catalog().LookupComponent(code, available.ItemData(*row));
+    const CatalogKey* key = available.SelectedKey();
+    return key ? &catalog().LookupComponent(key->code, key->id) : nullptr;
 }
 
 void ListEditor::ChangeNumber(ComponentRecord& entry) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "ui/catalog_table.h"
 #include "ui/controls.h"
 #include "ui/design_events.h"
 #include "ui/editors/parent_window.h"
@@ -31,10 +32,7 @@ enum class ZeroCount {
 struct ListEditorShape {
     std::string frame_caption;               // "Sensors"
     std::vector<std::string> catalog_codes;  // listed in "Available:" in this order
-    // The table code of an available row stands at its end, after 100 blanks,
-    // and is read back from there on install; otherwise the first code is used.
-    bool code_in_row_text = false;
-    int last_catalog_id = 1000;  // the id walk of each code stops here at the latest
+    int last_catalog_id = 1000;              // the id walk of each code stops here at the latest
     CountPrompt count_prompt = CountPrompt::UpToTen;
     std::string count_caption = "Install how many?";
     ZeroCount zero_count = ZeroCount::KeepCatalogNumber;
@@ -43,10 +41,12 @@ struct ListEditorShape {
     ParentWindow parent = ParentWindow::MainWindow;
 };
 
-// The logic every list editor shares: an "Available:" list of catalog rows on
-// the left, an "Installed:" list of the design table's entries in use on the
-// right, a details line under each, and "Done". An entry is in use while its
-// NUMBER is above 0; every other entry is free, whatever it still holds.
+// The logic every list editor shares: an "Available:" table of catalog rows on
+// the left with a filter box above it, an "Installed:" list of the design
+// table's entries in use on the right, a details line under each, and "Done".
+// An available row is known by its catalog key, an installed row by its entry.
+// An entry is in use while its NUMBER is above 0; every other entry is free,
+// whatever it still holds. Every row's tooltip is its whole text and its details.
 //
 // After every change the design is marked changed, wholly recalculated (a
 // section alone would leave the figures of other sections stale), the
@@ -70,9 +70,14 @@ public:
     // time the window is shown.
     virtual void Activate();
 
-    // The events of the lists: a click shows details, a double-click (or
-    // Enter) installs the available row or modifies the installed entry.
-    // Without a selected row they do nothing.
+    // The filter box was edited: "Available:" shows the rows whose label holds its text.
+    void FilterAvailable();
+    // Escape in the filter box empties it; false when it was empty already.
+    bool ClearAvailableFilter();
+
+    // The events of the lists: a click shows details (for one unit of an
+    // available row), a double-click (or Enter) installs the available row or
+    // modifies the installed entry. Without a selected row they do nothing.
     void ShowAvailableDetails();
     void InstallSelected();
     void ShowInstalledDetails();
@@ -83,7 +88,8 @@ public:
     std::string Caption;  // the title bar
     Label frame;
     Label available_caption{"&Available:"};
-    ListBox available;
+    TextBox available_filter;
+    CatalogTable available;
     Label available_details;
     Label installed_caption{"&Installed:"};
     ListBox installed;
@@ -95,11 +101,11 @@ protected:
     // entry and is never shown or filled.
     virtual std::span<ComponentRecord> Entries() = 0;
 
-    // An available row: the label, then 100 blanks and the table code where
-    // the code is read back.
+    // The label column of an available row: the label by default.
     virtual std::string AvailableRowText(const ComponentRecord& row) const;
-    // What a click on an available row shows; nothing by default.
-    virtual std::optional<std::string> AvailableDetailsOf(const ComponentRecord& row) const;
+    // What a click on an available row shows: the figures of one unit and its
+    // tech level by default.
+    virtual std::string AvailableDetailsOf(const ComponentRecord& row) const;
     // An installed row: the label, " x" and the number, then InstalledRowTail.
     virtual std::string InstalledRowText(const ComponentRecord& entry) const;
     virtual std::string InstalledRowTail(const ComponentRecord& entry) const;

@@ -11,12 +11,12 @@ namespace {
 constexpr int kGradedDensitometers = 10;
 constexpr int kBasicDensitometerTechLevel = 10;
 
-struct CatalogKey {
+struct DefaultSensor {
     const char* code;
     int id;
 };
 // The active EMS, the passive EMS and the visual suite of the defaults.
-constexpr CatalogKey kDefaultSuite[] = {{"SA", 6}, {"SA", 12}, {"SV", 5}};
+constexpr DefaultSensor kDefaultSuite[] = {{"SA", 6}, {"SA", 12}, {"SV", 5}};
 
 constexpr const char* kScanPositions[] = {"AOS", "AOP", "POS", "POP", "PES", "PEP"};
 
@@ -26,7 +26,6 @@ SensorsEditor::SensorsEditor(Session& session, DesignEvents& events, Prompter& p
     : ListEditor(session, events, prompter,
                  {.frame_caption = "Sensors",
                   .catalog_codes = {"SA", "SV", "SD", "SN", "SM"},
-                  .code_in_row_text = true,
                   .modify_caption = "Modify Sensors",
                   .parent = ParentWindow::ElectronicsEditor}) {}
 
@@ -50,7 +49,7 @@ void SensorsEditor::InstallDefaults() {
         ShowMaximumMessage();
         return;
     }
-    for (const CatalogKey& key : kDefaultSuite) {
+    for (const DefaultSensor& key : kDefaultSuite) {
         const ComponentRecord& row = catalog().LookupComponent(key.code, key.id);
         if (IsEmptyEntry(row)) {
             continue;  // a catalog without this row: nothing to install

@@ -91,7 +91,7 @@ TEST_F(AntiHijackEditorTest, AClosedCountQuestionInstallsNothing) {
 TEST_F(AntiHijackEditorTest, DetailsOfAnAvailableRow) {
     SelectAvailable(kSecureBridgeDoor);
     editor_.ShowAvailableDetails();
-    EXPECT_EQ(editor_.available_details.caption, "0.5 KL  0.4 Tons  0.0 Mw  Cr20,000.0");
+    EXPECT_EQ(editor_.available_details.caption, "0.5 KL  0.4 Tons  0.0 Mw  Cr20,000.0  TL 6");
 }
 
 TEST_F(AntiHijackEditorTest, DefaultsInstallTheDefaultSetScaledWithTheHull) {

@@ -90,11 +90,46 @@ protected:
 
 TEST_F(ListEditorTest, AvailableListsEachCodeUpToItsFirstMissingId) {
     ASSERT_EQ(editor_.available.Count(), 2) << "CM 4 stands behind the gap at id 3";
-    EXPECT_EQ(editor_.available.Text(1),
-              Padded("Laser Comm, System") + std::string(100, ' ') + "CM");
-    EXPECT_EQ(editor_.available.ItemData(1), 2);
+    EXPECT_EQ(editor_.available.Text(1), Padded("Laser Comm, System"));
+    EXPECT_EQ(editor_.available.Key(1), (ui::CatalogKey{"CM", 2}));
     EXPECT_EQ(editor_.Caption, AppTitle());
     EXPECT_EQ(editor_.frame.caption, "Communicators");
+}
+
+TEST_F(ListEditorTest, TheFilteredAndSortedRowClickedIsTheOneInstalled) {
+    editor_.available_filter.text = "comm";
+    editor_.FilterAvailable();
+    ASSERT_EQ(editor_.available.Count(), 1);
+    editor_.available.SortBy(ui::CatalogColumn::Cost);
+    editor_.available.SortBy(ui::CatalogColumn::Cost);  // dearest first
+    editor_.available_filter.text.clear();
+    editor_.FilterAvailable();
+    ASSERT_EQ(editor_.available.Count(), 2);
+    EXPECT_EQ(editor_.available.Text(0), Padded("Laser Comm, System"));
+
+    Install(1, 2);  // the radio, shown second
+    EXPECT_EQ(design().Communicators[1].LABEL, Padded("Radio, Short Range"));
+    EXPECT_EQ(design().Communicators[1].IDNUM, 1);
+
+    editor_.available_filter.text = "LASER";
+    editor_.FilterAvailable();
+    Install(0, 1);
+    EXPECT_EQ(design().Communicators[2].LABEL, Padded("Laser Comm, System"));
+    EXPECT_TRUE(editor_.ClearAvailableFilter());
+    EXPECT_EQ(editor_.available.Count(), 2);
+    EXPECT_FALSE(editor_.ClearAvailableFilter()) << "Escape in an empty box is the window's";
+}
+
+TEST_F(ListEditorTest, AvailableRowsShowTheDetailsOfOneUnitAndEveryRowATooltip) {
+    editor_.available.Select(1);
+    editor_.ShowAvailableDetails();
+    const std::string laser = "1.0 KL  0.5 Tons  0.5 Mw  Cr150,000.0  TL 10";
+    EXPECT_EQ(editor_.available_details.caption, laser);
+    EXPECT_EQ(editor_.available.ToolTip(1), "Laser Comm, System\n" + laser);
+
+    Install(1, 3);
+    EXPECT_EQ(editor_.installed.ToolTip(0),
+              Padded("Laser Comm, System") + " x3\n3.0 KL  1.5 Tons  1.5 Mw  Cr450,000.0");
 }
 
 TEST_F(ListEditorTest, InstallCopiesTheRowWithTheChosenCountAndRecalculates) {

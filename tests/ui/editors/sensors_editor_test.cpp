@@ -68,15 +68,15 @@ protected:
     ui::SensorsEditor editor_{session_, events_, prompter_};
 };
 
-TEST_F(SensorsEditorTest, AvailableListsTheFiveCodesInTheirOrderWithTheCodeAtTheEnd) {
+TEST_F(SensorsEditorTest, AvailableListsTheFiveCodesInTheirOrderEachRowWithItsKey) {
     Open(12);
     ASSERT_EQ(editor_.available.Count(), 12 + 5 + 12 + 3 + 1);
-    EXPECT_EQ(editor_.available.Text(12).substr(120), "SV");
-    EXPECT_EQ(editor_.available.Text(29).substr(120), "SN");
-    EXPECT_EQ(editor_.available.Text(32).substr(120), "SM");
+    EXPECT_EQ(editor_.available.Key(12), (ui::CatalogKey{"SV", 1}));
+    EXPECT_EQ(editor_.available.Key(29), (ui::CatalogKey{"SN", 1}));
+    EXPECT_EQ(editor_.available.Key(32), (ui::CatalogKey{"SM", 1}));
 
     prompter_.AnswerChoice(1);
-    editor_.available.Select(29);  // SN 1: the code is read back from the row
+    editor_.available.Select(29);  // SN 1: not SA 1, whose id it shares
     editor_.InstallSelected();
     EXPECT_EQ(Entry(1), "SN 1 x1 TL10");
 }
