@@ -98,11 +98,12 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
     grid->addWidget(cost_, 3, 2);
     grid->addWidget(agility_, 4, 0);
     grid->addWidget(cargo_, 4, 1);
+    // Beside the cargo, where the grid has room, so that the window keeps its width.
+    grid->addWidget(breakdown_button_, 4, 2);
     auto* mark = new QHBoxLayout;
     mark->addWidget(lamp_);
     mark->addWidget(changed_);
     mark->addStretch();
-    mark->addWidget(breakdown_button_);
     mark->addWidget(utilization_);
     grid->addLayout(mark, 5, 0, 1, 3);
     grid->addWidget(problems_, 6, 0, 1, 3);
