@@ -9,11 +9,13 @@
 namespace korvane {
 
 Status LoadDesign(Session& session, const std::string& path) {
-    const Status read = ReadDesignFile(path, session.design);
+    FileStamp stamp;
+    const Status read = ReadDesignFile(path, session.design, &stamp);
     if (!read) {
         return read;
     }
     session.CurrentDesignPath = path;
+    session.CurrentDesignStamp = stamp;
     session.RecentFileProblem.clear();
     if (!session.RecentListFrozen) {
         // The design is loaded even when the catalog cannot record it among the

@@ -23,6 +23,14 @@ bool IsOwnCompanion(const std::string& file) {
 
 }  // namespace
 
+bool ChangedSinceRead(const Session& session, const std::string& file) {
+    if (!session.CurrentDesignStamp || file != session.CurrentDesignPath) {
+        return false;
+    }
+    const std::optional<FileStamp> now = StampOf(file);
+    return now && *now != *session.CurrentDesignStamp;
+}
+
 Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_days today) {
     if (file.empty()) {
         return Error{"No file to save the design to"};
@@ -43,11 +51,15 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
     // The validity the summary settles is stored in the design file.
     ShowStatusSummary(session.design);
     const ReportFiles reports = MakeReportFiles(session.design, file, today);
+    if (ChangedSinceRead(session, file)) {
+        return Error{file + ": " + std::string(kChangedSinceRead)};
+    }
     const Status design_written = WriteDesignFile(file, session.design, session.SaveDurability);
     if (!design_written) {
         return design_written;
     }
     session.CurrentDesignPath = file;
+    session.CurrentDesignStamp = StampOf(file);
     session.RecentFileProblem.clear();
     if (!session.RecentListFrozen) {
         // The design is saved even when the catalog cannot record it among the

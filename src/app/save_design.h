@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 
 #include "app/session.h"
 #include "model/result.h"
@@ -15,6 +16,19 @@ namespace korvane {
 // The file becomes CurrentDesignPath and the most recent file (unless the list
 // is frozen) once the design file is written. A failure is returned with the
 // path: the old files stay as they were and the design stays marked as changed.
+//
+// A save over the current design file refuses, with nothing written, when
+// another program has written that file since this one read or saved it
+// (ChangedSinceRead); a caller that means to overwrite it clears
+// CurrentDesignStamp first.
 Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_days today);
+
+// How a save refused for that reason says so, after the file's path.
+inline constexpr std::string_view kChangedSinceRead = "changed since it was read; not saved";
+
+// Whether `file` is the current design file and is no longer as this program
+// last read or wrote it: replaced, rewritten, grown or touched meanwhile. A
+// file that is gone has nothing to lose and counts as unchanged.
+bool ChangedSinceRead(const Session& session, const std::string& file);
 
 }  // namespace korvane

@@ -12,6 +12,7 @@ std::filesystem::path Session::CatalogPath() const {
 }
 
 Status OpenCatalog(Session& session, const ConfigurationPlaces& places) {
+    session.CatalogInUse = false;
     auto folder = ResolveCatalogDir(places);
     if (!folder) {
         return folder.status();
@@ -23,8 +24,11 @@ Status OpenCatalog(Session& session, const ConfigurationPlaces& places) {
     if (!std::filesystem::exists(file, error)) {
         return RecreateStandardCatalog(session);
     }
-    auto store = CatalogStore::Open(file);
+    auto store = CatalogStore::Open(file, &session.CatalogInUse);
     if (!store) {
+        if (session.CatalogInUse) {
+            return store.status();
+        }
         return Error{store.message() +
                      ".\nMove the file aside or recreate the standard catalog there."};
     }
@@ -40,6 +44,12 @@ Status RecreateStandardCatalog(Session& session) {
     const std::filesystem::path file = session.CatalogPath();
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
+    if (CatalogLeftoversPresent(file)) {
+        const Status moved = MoveCatalogAside(file, CatalogAsidePath(file));
+        if (!moved) {
+            return moved;
+        }
+    }
     const Status created = CreateCatalogFile(file, StandardCatalogRows());
     if (!created) {
         return created;

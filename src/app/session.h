@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/configuration.h"
 #include "files/atomic_write.h"
+#include "files/regular_file.h"
 #include "model/catalog_store.h"
 #include "model/design.h"
 #include "model/program_identity.h"
@@ -18,8 +20,14 @@ struct Session {
     std::string CatalogDir;        // ends in a separator
     std::string CatalogDirNotice;  // why CatalogDir is not the configured folder, when it is not
     std::unique_ptr<CatalogStore> catalog;
+    // Set when the last OpenCatalog failed because another program holds the
+    // catalog locked: a sound file, to be tried again, never recreated.
+    bool CatalogInUse = false;
     Design design;
     std::string CurrentDesignPath;  // the design file last loaded or saved
+    // That file as it was when this program last read or wrote it: a save over
+    // it checks that nobody else has written it since.
+    std::optional<FileStamp> CurrentDesignStamp;
     std::string NotesFileName;      // the notes file of the design last saved
     std::string LastPagePath;       // the HTML page of the design last saved
     bool RecentListFrozen = false;  // set while a batch run loads and saves many files
@@ -37,8 +45,10 @@ struct Session {
 // reported with its path and the way out.
 Status OpenCatalog(Session& session, const ConfigurationPlaces& places);
 
-// Writes the standard catalog over the catalog file of the session's folder,
-// keeping nothing of the old file, and opens it.
+// Writes the standard catalog as the catalog file of the session's folder and
+// opens it. Whatever of an old catalog is still there (the file, its journal
+// or log) is moved aside first (CatalogAsidePath), so that nothing of it is
+// replayed into the new one.
 Status RecreateStandardCatalog(Session& session);
 
 }  // namespace korvane

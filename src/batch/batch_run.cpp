@@ -144,9 +144,13 @@ DesignOutcome ProcessDesign(Session& session, const RunSettings& run, const std:
             outcome.errors.push_back(kProblemIndent + problem);
         }
     }
+    // Another program's save since the read is kept, and listed.
+    const bool changed = ChangedSinceRead(session, path);
     const Status written = SaveDesign(session, path, run.today);
     if (!written) {
-        outcome.errors.push_back(Shown(path) + " - not saved: " + Shown(written.message()));
+        outcome.errors.push_back(Shown(path) + (changed
+                                                    ? " - " + std::string(kChangedSinceRead)
+                                                    : " - not saved: " + Shown(written.message())));
         if (run.Web()) {
             KeepOldEntry(run, design, path, outcome);
         }

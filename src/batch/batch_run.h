@@ -53,11 +53,11 @@ std::string ErrorListText(const std::vector<std::string>& errors);
 // Only a folder that cannot be listed, or a catalog that cannot be opened
 // again for a worker, fails the run, before any design is processed.
 // With one worker the session is left holding the last design loaded. With
-// more, designs are processed on that many threads, each with a copy of the
-// session's catalog and a design of its own, and the session is left as it
-// was; `progress` is then called from those threads, one call at a time, in
-// the order the designs are done. The files, the error list and the index are
-// the same whatever the number of workers.
+// more, designs are processed on that many threads, each with its own handle
+// on the session's catalog (sharing its rows) and a design of its own, and the session is left as
+// it was; `progress` is then called from those threads, one call at a time, in the order the
+// designs are done. The files, the error list and the index are the same whatever the number of
+// workers.
 Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind kind,
                               std::chrono::sys_days today, const BatchProgressCallback& progress,
                               int workers = 1);

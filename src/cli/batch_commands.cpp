@@ -28,7 +28,7 @@ int RunBatchCommand(const std::string& folder, bool web, int jobs, bool progress
                     std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     NewDesign(session.design, session.catalog->Features());
     BatchProgressCallback show_progress;

@@ -70,7 +70,7 @@ int ReportProblems(const std::vector<std::string>& problems, const std::string& 
 int RunCatalogSummary(std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     const auto& rows = session.catalog->Features().Rows();
     std::map<std::string, int> counts;
@@ -92,7 +92,7 @@ int RunCatalogCheck(const std::string& file, std::ostream& out, std::ostream& er
     if (file.empty()) {
         Session session;
         if (!OpenConfiguredCatalog(session, err)) {
-            return kFileError;
+            return OpenFailureCode(session);
         }
         return ReportProblems(CheckCatalog(session.catalog->Features().Rows()),
                               session.CatalogPath().string(), out);
@@ -108,7 +108,7 @@ int RunCatalogCheck(const std::string& file, std::ostream& out, std::ostream& er
 int RunCatalogList(const std::string& family, std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     const std::string table = Cp1252FromUtf8(family);
     int listed = 0;
@@ -140,7 +140,7 @@ int RunCatalogList(const std::string& family, std::ostream& out, std::ostream& e
 int RunCatalogExport(const std::string& file, std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     const auto& rows = session.catalog->Features().Rows();
     const Status written = WriteCatalogCsvFile(file, rows);
@@ -166,7 +166,7 @@ int RunCatalogImport(const std::string& file, std::ostream& out, std::ostream& e
     }
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     const Status replaced = session.catalog->ReplaceFeatures(*rows);
     if (!replaced) {

@@ -6,6 +6,7 @@
 
 #include "app/load_design.h"
 #include "app/new_design.h"
+#include "cli/exit_codes.h"
 #include "cli/terminal_text.h"
 
 namespace korvane::cli {
@@ -22,10 +23,14 @@ bool OpenConfiguredCatalog(Session& session, std::ostream& err) {
     return true;
 }
 
+int OpenFailureCode(const Session& session) {
+    return session.CatalogInUse ? kCatalogInUse : kFileError;
+}
+
 std::string AbsolutePath(const std::string& file) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(file, error);
-    return error ? file : absolute.lexically_normal().string();
+    return error ? file : absolute.string();
 }
 
 bool OpenDesign(Session& session, const std::string& file, std::ostream& err) {

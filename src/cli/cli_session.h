@@ -11,8 +11,14 @@ namespace korvane::cli {
 // message goes to `err` and the result is false.
 bool OpenConfiguredCatalog(Session& session, std::ostream& err);
 
+// The exit code after OpenConfiguredCatalog or OpenDesign failed: the catalog
+// in use by another program, or a file that could not be read.
+int OpenFailureCode(const Session& session);
+
 // `file` as the recent-files list keeps it: absolute, so that the program finds
-// it again from any folder.
+// it again from any folder. The current folder is put before it and nothing is
+// taken out: "link/../x.k2d" goes on naming the file the system opens, which a
+// textual removal of "link/.." would change.
 std::string AbsolutePath(const std::string& file);
 
 // Starts as the program does (the configured catalog, the new design) and loads

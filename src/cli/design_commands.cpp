@@ -165,7 +165,7 @@ nlohmann::json DesignJson(Design& design) {
 int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     NewDesign(session.design, session.catalog->Features());
     const Status saved = SaveDesign(session, AbsolutePath(file), Today());
@@ -185,7 +185,7 @@ int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
 int RunShow(const std::string& file, bool json, std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenDesign(session, file, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     if (json) {
         out << DesignJson(session.design).dump(2) << '\n';
@@ -198,7 +198,7 @@ int RunShow(const std::string& file, bool json, std::ostream& out, std::ostream&
 int RunResave(const std::string& file, std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     NewDesign(session.design, session.catalog->Features());
     // As in a batch run, the recent files stay as they are.

@@ -50,7 +50,7 @@ int RunPrintPdf(const std::string& pdf_file, const std::string& design_file, std
                 std::ostream& err) {
     Session session;
     if (!OpenDesign(session, design_file, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     const Result<WriteProfilePdfEntry> write_profile_pdf = LoadPdfModule();
     if (!write_profile_pdf) {

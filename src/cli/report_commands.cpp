@@ -21,7 +21,7 @@ using ReportWriter = void (*)(std::ostream&, const Design&, const ReportContext&
 int PrintReport(const std::string& file, ReportWriter write, std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenDesign(session, file, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     std::ostringstream report;
     write(report, session.design, ReportContextFor(session.CurrentDesignPath, Today()));
@@ -42,7 +42,7 @@ int RunHtml(const std::string& file, std::ostream& out, std::ostream& err) {
 int RunFeatures(const std::string& file, std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenDesign(session, file, err)) {
-        return kFileError;
+        return OpenFailureCode(session);
     }
     out << TerminalText(FeatureList(session.design));
     return kDone;

@@ -414,12 +414,18 @@ Status ReadDesign(std::istream& in, std::string_view source_name, Design& design
     return ParseDesign(buffer.view(), source_name, design);
 }
 
-Status ReadDesignFile(const std::filesystem::path& path, Design& design) {
-    const Result<std::string> content = ReadRegularFile(path, "design file", kLargestDesignFile);
+Status ReadDesignFile(const std::filesystem::path& path, Design& design, FileStamp* stamp) {
+    FileStamp read;
+    const Result<std::string> content =
+        ReadRegularFile(path, "design file", kLargestDesignFile, &read);
     if (!content) {
         return content.status();
     }
-    return ParseDesign(content.value(), path.string(), design);
+    const Status parsed = ParseDesign(content.value(), path.string(), design);
+    if (parsed && stamp != nullptr) {
+        *stamp = read;
+    }
+    return parsed;
 }
 
 }  // namespace korvane

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "files/atomic_write.h"
+#include "files/regular_file.h"
 #include "model/design.h"
 #include "model/result.h"
 
@@ -30,6 +31,8 @@ Status WriteDesignFile(const std::filesystem::path& path, const Design& design,
 // line and what was expected there. Entries above a table's count line, and
 // the fields the file does not store, keep their values. LF line ends read too.
 Status ReadDesign(std::istream& in, std::string_view source_name, Design& design);
-Status ReadDesignFile(const std::filesystem::path& path, Design& design);
+// `stamp`, when given, receives the stamp of the file read (see FileStamp).
+Status ReadDesignFile(const std::filesystem::path& path, Design& design,
+                      FileStamp* stamp = nullptr);
 
 }  // namespace korvane

@@ -45,10 +45,25 @@ private:
     int fd_;
 };
 
+FileStamp StampFrom(const struct stat& status) {
+    return {
+        static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+        static_cast<std::int64_t>(status.st_size),
+        static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
+}
+
 }  // namespace
 
+std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    return StampFrom(status);
+}
+
 Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::string_view what,
-                                    std::uintmax_t largest) {
+                                    std::uintmax_t largest, FileStamp* stamp) {
     const std::string name = path.string();
     const std::string expected(what);
     // Opening a named pipe for reading waits for a writer unless it is told not to.
@@ -93,6 +108,11 @@ Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::stri
         return Error{name + ": is too large to be a " + expected};
     }
     content.resize(filled);
+    // Taken before the read: a write during it leaves the file unlike the
+    // stamp, so it counts as a change since the file was read.
+    if (stamp != nullptr) {
+        *stamp = StampFrom(status);
+    }
     return content;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,12 +10,28 @@
 
 namespace korvane {
 
+// Which file a path named and what it held: the same device and inode, size
+// and modification time mean that nobody has replaced or rewritten it since.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modified_ns = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file `path` names now (links followed); none when there is
+// no file.
+std::optional<FileStamp> StampOf(const std::filesystem::path& path);
+
 // The whole content of a regular file of at most `largest` bytes. Anything
 // else named like one (a folder, a named pipe, a device, a socket) is refused
 // before it is read, so that a pipe without a writer cannot hold the program
 // up. Messages name the path and call the file what the caller expects it to
 // be (`what`, as in "design file").
+// `stamp`, when given, receives the stamp of the file that was read.
 Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::string_view what,
-                                    std::uintmax_t largest);
+                                    std::uintmax_t largest, FileStamp* stamp = nullptr);
 
 }  // namespace korvane

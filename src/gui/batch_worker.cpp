@@ -27,7 +27,7 @@ void BatchWorker::Start(const ui::BatchJob& job, Progressed progressed, Ended en
     if (run_) {
         return;
     }
-    Result<std::unique_ptr<CatalogStore>> catalog = CatalogStore::Open(session_.catalog->Path());
+    Result<std::unique_ptr<CatalogStore>> catalog = session_.catalog->OpenAgain();
     if (!catalog) {
         ended(Error{catalog.message()});
         return;
@@ -38,6 +38,7 @@ void BatchWorker::Start(const ui::BatchJob& job, Progressed progressed, Ended en
     copy.catalog = std::move(catalog.value());
     copy.design = session_.design;
     copy.CurrentDesignPath = session_.CurrentDesignPath;
+    copy.CurrentDesignStamp = session_.CurrentDesignStamp;
     copy.NotesFileName = session_.NotesFileName;
     copy.LastPagePath = session_.LastPagePath;
     copy.RecentListFrozen = session_.RecentListFrozen;
@@ -70,6 +71,7 @@ void BatchWorker::Finish() {
     const std::unique_ptr<Run> run = std::move(run_);
     session_.design = std::move(run->session.design);
     session_.CurrentDesignPath = std::move(run->session.CurrentDesignPath);
+    session_.CurrentDesignStamp = run->session.CurrentDesignStamp;
     session_.NotesFileName = std::move(run->session.NotesFileName);
     session_.LastPagePath = std::move(run->session.LastPagePath);
     run->ended(*run->outcome);

@@ -22,32 +22,41 @@ bool KeyLess(const ComponentRecord& a, const ComponentRecord& b) {
     return SortKey(a.TABLE, a.IDNUM) < SortKey(b.TABLE, b.IDNUM);
 }
 
-Catalog::Catalog(std::vector<ComponentRecord> rows)
-    : rows_(std::move(rows)), cursor_(rows_.size()) {
-    std::stable_sort(rows_.begin(), rows_.end(), KeyLess);
+namespace {
+
+std::vector<ComponentRecord> InKeyOrder(std::vector<ComponentRecord> rows) {
+    std::stable_sort(rows.begin(), rows.end(), KeyLess);
+    return rows;
 }
+
+}  // namespace
+
+Catalog::Catalog(std::vector<ComponentRecord> rows)
+    : rows_(std::make_shared<const std::vector<ComponentRecord>>(InKeyOrder(std::move(rows)))),
+      cursor_(rows_->size()) {}
 
 const ComponentRecord& Catalog::LookupComponent(std::string_view table, int id) {
     const FixedText<2> family(table);
     const auto key_id = static_cast<std::int16_t>(id);
     const std::uint32_t key = SortKey(family, key_id);
-    const auto found = std::lower_bound(rows_.begin(), rows_.end(), key,
+    const std::vector<ComponentRecord>& rows = *rows_;
+    const auto found = std::lower_bound(rows.begin(), rows.end(), key,
                                         [](const ComponentRecord& row, std::uint32_t k) {
                                             return SortKey(row.TABLE, row.IDNUM) < k;
                                         });
     const bool match =
-        found != rows_.end() && found->TABLE == family && found->IDNUM == id && id == key_id;
-    cursor_ = match ? static_cast<std::size_t>(found - rows_.begin()) : rows_.size();
+        found != rows.end() && found->TABLE == family && found->IDNUM == id && id == key_id;
+    cursor_ = match ? static_cast<std::size_t>(found - rows.begin()) : rows.size();
     return ReadCatalogRecord();
 }
 
 const ComponentRecord& Catalog::ReadCatalogRecord() {
-    work_ = NoMatch() ? BlankRecord : rows_[cursor_];
+    work_ = NoMatch() ? BlankRecord : (*rows_)[cursor_];
     return work_;
 }
 
 void Catalog::MoveNext() {
-    if (cursor_ < rows_.size()) {
+    if (cursor_ < rows_->size()) {
         ++cursor_;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,10 @@ public:
 };
 
 // The rows of "Features" in key order (TABLE, IDNUM), with a cursor: a seek by
-// key, the signal that a key was not found, and the walk to the next row.
+// key, the signal that a key was not found, and the walk to the next row. The
+// rows never change once read, so copies share them and only the cursor is
+// each copy's own: the batch run's workers walk one set of rows, each at its
+// own place.
 class Catalog {
 public:
     Catalog() = default;
@@ -40,12 +44,13 @@ public:
     // Moves to the next row in key order; past the last row there is no current row.
     void MoveNext();
 
-    bool NoMatch() const { return cursor_ >= rows_.size(); }
+    bool NoMatch() const { return cursor_ >= rows_->size(); }
     const ComponentRecord& WorkRecord() const { return work_; }
-    const std::vector<ComponentRecord>& Rows() const { return rows_; }
+    const std::vector<ComponentRecord>& Rows() const { return *rows_; }
 
 private:
-    std::vector<ComponentRecord> rows_;
+    std::shared_ptr<const std::vector<ComponentRecord>> rows_ =
+        std::make_shared<const std::vector<ComponentRecord>>();
     std::size_t cursor_ = 0;
     ComponentRecord work_{};
 };

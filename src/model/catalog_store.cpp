@@ -40,6 +40,17 @@ std::string SqliteMessage(sqlite3* db) {
     return db ? sqlite3_errmsg(db) : "out of memory";
 }
 
+// The last failure on `db` was another program's lock, not the file's content.
+bool Locked(sqlite3* db) {
+    const int code = sqlite3_errcode(db);
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
+std::string InUseMessage(const std::filesystem::path& file) {
+    return file.string() +
+           ": is in use by another program, which holds it locked; try again when it is done";
+}
+
 Status Execute(sqlite3* db, const std::string& sql, const std::filesystem::path& file) {
     char* message = nullptr;
     if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
@@ -153,9 +164,14 @@ Result<ComponentRecord> ReadRow(sqlite3_stmt* stmt,
     return row;
 }
 
-Result<std::vector<ComponentRecord>> ReadFeatures(sqlite3* db, const std::filesystem::path& file) {
+Result<std::vector<ComponentRecord>> ReadFeatures(sqlite3* db, const std::filesystem::path& file,
+                                                  bool& in_use) {
     Statement select(db, "SELECT * FROM \"Features\"");
     if (!select.ok()) {
+        if (Locked(db)) {
+            in_use = true;
+            return Error{InUseMessage(file)};
+        }
         const std::string message = SqliteMessage(db);
         if (message.find("no such table") != std::string::npos) {
             return Error{file.string() + ": the catalog lacks the table \"Features\""};
@@ -189,14 +205,22 @@ Result<std::vector<ComponentRecord>> ReadFeatures(sqlite3* db, const std::filesy
         rows.push_back(*row);
     }
     if (step != SQLITE_DONE) {
+        if (Locked(db)) {
+            in_use = true;
+            return Error{InUseMessage(file)};
+        }
         return Error{file.string() + ": cannot read \"Features\" (" + SqliteMessage(db) + ")"};
     }
     return rows;
 }
 
-Status CheckRecentEdits(sqlite3* db, const std::filesystem::path& file) {
+Status CheckRecentEdits(sqlite3* db, const std::filesystem::path& file, bool& in_use) {
     Statement select(db, "SELECT \"IDNUM\", \"FILESPEC\" FROM \"Recent Edits\" LIMIT 1");
     if (!select.ok()) {
+        if (Locked(db)) {
+            in_use = true;
+            return Error{InUseMessage(file)};
+        }
         const std::string message = SqliteMessage(db);
         if (message.find("no such table") != std::string::npos) {
             return Error{file.string() + ": the catalog lacks the table \"Recent Edits\""};
@@ -236,7 +260,11 @@ void CatalogStore::Close() {
     }
 }
 
-Result<std::unique_ptr<CatalogStore>> CatalogStore::Open(const std::filesystem::path& file) {
+Result<std::unique_ptr<CatalogStore>> CatalogStore::Open(const std::filesystem::path& file,
+                                                         bool* in_use) {
+    if (in_use) {
+        *in_use = false;
+    }
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
         return Error{file.string() + ": no catalog file there"};
@@ -248,10 +276,14 @@ Result<std::unique_ptr<CatalogStore>> CatalogStore::Open(const std::filesystem::
     if (!db) {
         return Error{db.message()};
     }
-    auto rows = ReadFeatures(*db, file);
-    Status recent = rows ? CheckRecentEdits(*db, file) : rows.status();
+    bool locked = false;
+    auto rows = ReadFeatures(*db, file, locked);
+    Status recent = rows ? CheckRecentEdits(*db, file, locked) : rows.status();
     if (!recent) {
         sqlite3_close(*db);
+        if (in_use) {
+            *in_use = locked;
+        }
         return Error{recent.message()};
     }
     return std::unique_ptr<CatalogStore>(new CatalogStore(*db, file, Catalog(std::move(*rows))));

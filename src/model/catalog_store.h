@@ -21,11 +21,15 @@ class CatalogStore final : public RecentEdits {
 public:
     // Opens an existing catalog file; a file that is not a catalog, lacks a
     // table or column, or holds an unreadable row is refused with a message
-    // naming the file and what is wrong.
-    static Result<std::unique_ptr<CatalogStore>> Open(const std::filesystem::path& file);
+    // naming the file and what is wrong. A catalog that another program holds
+    // locked for longer than the busy timeout is refused too, with `in_use`
+    // set when given: that passes, and the file is sound.
+    static Result<std::unique_ptr<CatalogStore>> Open(const std::filesystem::path& file,
+                                                      bool* in_use = nullptr);
 
     // A second handle on the same catalog file, for another thread: its
-    // features are a copy of this one's rather than read from the file again.
+    // features share this one's rows (nothing changes them while the handle
+    // lives) rather than reading or copying them, and keep a cursor of their own.
     Result<std::unique_ptr<CatalogStore>> OpenAgain() const;
     ~CatalogStore() override;
     CatalogStore(const CatalogStore&) = delete;

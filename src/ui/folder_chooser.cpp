@@ -11,12 +11,14 @@ namespace {
 
 // The folder as the directory list shows it: absolute, without a trailing
 // separator except for the root itself. No value when it is not a folder.
+// ".." is left for the system to resolve: behind a linked folder it leads to
+// the target's parent, not back to where the link stands.
 std::optional<std::string> ListedFolder(const std::string& path) {
     std::error_code error;
     if (path.empty() || !std::filesystem::is_directory(path, error)) {
         return std::nullopt;
     }
-    std::string folder = std::filesystem::absolute(path, error).lexically_normal().string();
+    std::string folder = std::filesystem::absolute(path, error).string();
     while (folder.size() > 1 && folder.back() == kSeparator) {
         folder.pop_back();
     }

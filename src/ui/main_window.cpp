@@ -239,10 +239,24 @@ MainWindowRequest MainWindow::CompareWithCommand() {
     return MainWindowRequest::ShowCompareWindow;
 }
 
+bool MainWindow::MayOverwriteChangedFile(const std::string& file) {
+    if (!ChangedSinceRead(session_, file)) {
+        return true;
+    }
+    const std::string question = file +
+                                 " has changed since it was read: another program has saved it "
+                                 "meanwhile. Overwrite it with this design?";
+    if (!prompter_.AskYesNo(AppTitle(), Cp1252FromUtf8(question), MessageIcon::Warning)) {
+        return false;
+    }
+    session_.CurrentDesignStamp.reset();
+    return true;
+}
+
 void MainWindow::SaveAsCommand() {
     const std::optional<std::string> file =
         AskSaveDesignFile(session_.CurrentDesignPath, prompter_);
-    if (!file) {
+    if (!file || !MayOverwriteChangedFile(*file)) {
         return;
     }
     const Status saved = SaveDesign(session_, *file, desktop_.Today());
@@ -257,6 +271,9 @@ void MainWindow::SaveAsCommand() {
 void MainWindow::FastResaveCommand() {
     if (session_.CurrentDesignPath.empty()) {
         prompter_.ShowMessage(kProgramName, "No file to resave", MessageIcon::None);
+        return;
+    }
+    if (!MayOverwriteChangedFile(session_.CurrentDesignPath)) {
         return;
     }
     const auto today = desktop_.Today();

@@ -115,6 +115,10 @@ private:
     // The unsaved-changes question, asked only while the design has unsaved
     // changes; true when the command may go on.
     bool MayDropChanges();
+    // Asked before a save over the current design file that another program
+    // has written since it was read: true when the user chose to overwrite it
+    // (No, the default, saves nothing).
+    bool MayOverwriteChangedFile(const std::string& file);
     // Loads `path` as the current design; a file that cannot be read is
     // reported and changes nothing.
     void LoadRecentFile(const std::string& path);

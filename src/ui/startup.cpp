@@ -5,6 +5,7 @@
 
 #include "app/load_design.h"
 #include "app/new_design.h"
+#include "files/catalog_files.h"
 #include "model/cp1252.h"
 #include "model/rule_tables.h"
 #include "model/text_helpers.h"
@@ -13,38 +14,21 @@ namespace korvane::ui {
 
 namespace {
 
-// A free name beside the catalog file for keeping an unreadable one:
-// "korva.db.broken", "korva.db.broken2", …
-std::filesystem::path KeepAsidePath(const std::filesystem::path& file) {
-    std::filesystem::path kept = file.string() + ".broken";
-    std::error_code error;
-    for (int n = 2; std::filesystem::exists(kept, error); ++n) {
-        kept = file.string() + ".broken" + std::to_string(n);
-    }
-    return kept;
-}
-
 // Offers to replace an unreadable catalog with the standard one; true when the
 // session has an open catalog afterwards.
 bool OfferStandardCatalog(Session& session, Prompter& prompter, const std::string& failure) {
     const std::filesystem::path file = session.CatalogPath();
-    const std::filesystem::path kept = KeepAsidePath(file);
+    const std::filesystem::path kept = CatalogAsidePath(file);
     const std::string question = failure + NewLine + NewLine + "Recreate the standard catalog as " +
                                  file.string() + "? The unreadable file is kept as " +
                                  kept.string() + ". No ends the program.";
     if (!prompter.AskYesNo(AppTitle(), Cp1252FromUtf8(question), MessageIcon::Critical)) {
         return false;
     }
-    std::error_code error;
-    if (std::filesystem::exists(file, error)) {
-        std::filesystem::rename(file, kept, error);
-        if (error) {
-            prompter.ShowMessage(
-                AppTitle(),
-                Cp1252FromUtf8(file.string() + ": cannot be moved aside: " + error.message()),
-                MessageIcon::Critical);
-            return false;
-        }
+    const Status moved = MoveCatalogAside(file, kept);
+    if (!moved) {
+        prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(moved.message()), MessageIcon::Critical);
+        return false;
     }
     const Status recreated = RecreateStandardCatalog(session);
     if (!recreated) {
@@ -59,7 +43,17 @@ bool OfferStandardCatalog(Session& session, Prompter& prompter, const std::strin
 
 bool StartSession(Session& session, Prompter& prompter, DesignEvents& events,
                   const ConfigurationPlaces& places) {
-    const Status opened = OpenCatalog(session, places);
+    Status opened = OpenCatalog(session, places);
+    // Another program's write holds the catalog for a moment: wait for it as
+    // long as the user likes, but never take the file for a broken one.
+    while (!opened && session.CatalogInUse) {
+        const std::string question =
+            opened.message() + NewLine + NewLine + "Retry? No ends the program.";
+        if (!prompter.AskYesNo(AppTitle(), Cp1252FromUtf8(question), MessageIcon::Warning)) {
+            return false;
+        }
+        opened = OpenCatalog(session, places);
+    }
     if (!session.CatalogDirNotice.empty()) {
         prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(session.CatalogDirNotice),
                              MessageIcon::Warning);

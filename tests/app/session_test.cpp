@@ -39,5 +39,20 @@ TEST_F(OpenCatalogTest, AnUnreadableCatalogIsReportedAndCanBeRecreated) {
     EXPECT_EQ(session_.catalog->Features().Rows(), StandardCatalogRows());
 }
 
+TEST_F(OpenCatalogTest, ANewCatalogTakesNothingAnOldOneLeftBeside) {
+    // SQLite replays a journal or log it finds beside a database into it.
+    const std::filesystem::path file = dir_ / "data" / "korva.db";
+    std::filesystem::create_directories(dir_ / "data");
+    for (const char* ending : {"-journal", "-wal", "-shm"}) {
+        testing::WriteText(file.string() + ending, std::string("an old ") + ending);
+    }
+    ASSERT_TRUE(Open().ok());
+    EXPECT_EQ(session_.catalog->Features().Rows(), StandardCatalogRows());
+    for (const char* ending : {"-journal", "-wal", "-shm"}) {
+        EXPECT_EQ(testing::ReadText(file.string() + ".broken" + ending),
+                  std::string("an old ") + ending);
+    }
+}
+
 }  // namespace
 }  // namespace korvane

@@ -2,6 +2,7 @@
 
 #include "model/standard_catalog.h"
 #include "support/cli_runner.h"
+#include "support/run_sql.h"
 #include "support/temp_dir.h"
 
 namespace korvane {
@@ -61,6 +62,17 @@ TEST(CatalogCli, AnEmptyOrBlankFolderInTheConfigurationNeverMeansTheCurrentFolde
     EXPECT_TRUE(Contains(blank.err, "names no catalog folder")) << blank.err;
     EXPECT_FALSE(std::filesystem::exists(home / "korva.db"));
     EXPECT_FALSE(std::filesystem::exists(home / " "));
+}
+
+TEST(CatalogCli, ACatalogLockedByAnotherProgramIsReportedInUseWithItsOwnExitCode) {
+    TempDir home;
+    ASSERT_EQ(RunCli(home.path(), "").exit_code, 0);
+    const std::filesystem::path catalog = home / "data" / "korvane" / "korva.db";
+    const testing::HeldWriteLock other_program(catalog);
+    const auto run = RunCli(home.path(), "catalog list TY");
+    EXPECT_EQ(run.exit_code, 4);
+    EXPECT_TRUE(Contains(run.err, "in use by another program")) << run.err;
+    EXPECT_FALSE(Contains(run.err, "not a catalog")) << run.err;
 }
 
 TEST(CatalogCli, UsageErrorsExitWithTwo) {

@@ -62,6 +62,22 @@ TEST(DesignCli, ShowJsonHasTheAgreedKeys) {
     EXPECT_EQ(json["Slots"][39]["LABEL"], "") << "NULs of a never-set text are dropped";
 }
 
+TEST(DesignCli, APathIsUsedAsTheSystemResolvesItNotSimplifiedAsText) {
+    // "sublink/.." is the folder above the link's target, not the current one.
+    TempDir home;
+    std::filesystem::create_directories(home / "elsewhere" / "sub");
+    std::filesystem::create_directory_symlink(home / "elsewhere" / "sub", home / "sublink");
+    ASSERT_EQ(RunCli(home.path(), "new x.k2d").exit_code, 0);
+    ASSERT_EQ(RunCli(home.path(), "new elsewhere/x.k2d").exit_code, 0);
+    std::filesystem::remove(home / "x.K2P");
+    std::filesystem::remove(home / "elsewhere" / "x.K2P");
+
+    const auto resaved = RunCli(home.path(), "resave sublink/../x.k2d");
+    ASSERT_LE(resaved.exit_code, 1) << resaved.err;  // 1: the new design breaks a limit
+    EXPECT_TRUE(std::filesystem::exists(home / "elsewhere" / "x.K2P"));
+    EXPECT_FALSE(std::filesystem::exists(home / "x.K2P"));
+}
+
 TEST(DesignCli, AnUnreadableDesignIsReportedWithItsLine) {
     TempDir home;
     ASSERT_EQ(RunCli(home.path(), "new ship.k2d").exit_code, 0);

@@ -15,4 +15,18 @@ void RunSql(const std::filesystem::path& file, const std::string& sql) {
     sqlite3_close(db);
 }
 
+HeldWriteLock::HeldWriteLock(const std::filesystem::path& file) {
+    EXPECT_EQ(sqlite3_open(file.c_str(), &db_), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db_,
+                           "BEGIN EXCLUSIVE; UPDATE \"Recent Edits\" SET \"FILESPEC\" = "
+                           "'/elsewhere/ship.k2d' WHERE \"IDNUM\" = 1;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+}
+
+HeldWriteLock::~HeldWriteLock() {
+    sqlite3_exec(db_, "ROLLBACK;", nullptr, nullptr, nullptr);
+    sqlite3_close(db_);
+}
+
 }  // namespace korvane::testing

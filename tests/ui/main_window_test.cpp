@@ -286,6 +286,38 @@ TEST_F(MainWindowTest, FastResaveNeedsAFileAndWritesTheDesignAndItsCompanions) {
     EXPECT_EQ(totals_.changed_mark.caption, "Saved");
 }
 
+TEST_F(MainWindowTest, ASaveOverAFileAnotherProgramSavedMeanwhileAsksFirst) {
+    // Fast resave and "Save As..." over the file that was loaded; No keeps the
+    // other program's save, Yes overwrites it.
+    struct Case {
+        MainWindowCommand command;
+        bool overwrite;
+    };
+    for (const Case& c :
+         {Case{MainWindowCommand::FastResave, false}, Case{MainWindowCommand::FastResave, true},
+          Case{MainWindowCommand::SaveAs, false}, Case{MainWindowCommand::SaveAs, true}}) {
+        SCOPED_TRACE(std::string(CommandCaption(c.command)) + (c.overwrite ? " Yes" : " No"));
+        const std::string path = SavedShip("Ours");
+        ASSERT_TRUE(LoadDesign(session_, path).ok());
+        Design theirs = session_.design;
+        theirs.SetShipName("Them");  // as long as ours: the same size
+        ASSERT_TRUE(WriteDesignFile(path, theirs).ok());
+        if (c.command == MainWindowCommand::SaveAs) {
+            prompter_.AnswerSaveFile(path).AnswerYesNo(true);  // "File exists; overwrite?"
+        }
+        prompter_.AnswerYesNo(c.overwrite);
+        main_window_.Click(c.command);
+
+        ASSERT_FALSE(prompter_.questions().empty());
+        EXPECT_NE(LastQuestion().text.find("has changed since it was read"), std::string::npos);
+        Design on_disk = session_.design;
+        ASSERT_TRUE(ReadDesignFile(path, on_disk).ok());
+        EXPECT_EQ(on_disk.ShipName().substr(0, 4), c.overwrite ? "Ours" : "Them");
+        EXPECT_EQ(std::filesystem::exists(dir_ / "Ours.K2P"), c.overwrite);
+        std::filesystem::remove(dir_ / "Ours.K2P");
+    }
+}
+
 TEST_F(MainWindowTest, RecalculateAndListFeaturesShowTheCurrentFigures) {
     session_.design.Slots[Slot::Hull].KL = 2700;
     main_window_.Click(MainWindowCommand::Recalculate);

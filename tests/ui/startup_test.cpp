@@ -4,8 +4,10 @@
 
 #include <filesystem>
 
+#include "files/catalog_files.h"
 #include "files/design_file.h"
 #include "model/standard_catalog.h"
+#include "support/run_sql.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "ui/totals_window.h"
@@ -52,6 +54,22 @@ TEST_F(StartupTest, YesRecreatesTheStandardCatalogAndKeepsTheUnreadableFile) {
     EXPECT_EQ(ReadText(file.string() + ".broken"), "an older one");
     EXPECT_EQ(ReadText(file.string() + ".broken2"), "somebody's notes");
     EXPECT_EQ(totals_.displacement.caption.substr(0, 6), "D: 100") << "the new design is shown";
+}
+
+TEST_F(StartupTest, ACatalogLockedByAnotherProgramIsInUseAndNeverOfferedForRecreation) {
+    const std::filesystem::path file = places_.data_folder / "korva.db";
+    std::filesystem::create_directories(places_.data_folder);
+    ASSERT_TRUE(CreateCatalogFile(file, StandardCatalogRows()).ok());
+    const testing::HeldWriteLock other_program(file);
+    prompter_.AnswerYesNo(true).AnswerYesNo(false);  // retry once, then end
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(prompter_.questions().size(), 2u);
+    for (const testing::Question& question : prompter_.questions()) {
+        EXPECT_NE(question.text.find("in use by another program"), std::string::npos);
+        EXPECT_EQ(question.text.find("Recreate"), std::string::npos);
+    }
+    EXPECT_TRUE(std::filesystem::exists(file.string() + "-journal"));
+    EXPECT_FALSE(std::filesystem::exists(file.string() + ".broken"));
 }
 
 TEST_F(StartupTest, AConfigurationWithoutAFolderIsToldAboutAndTheDataFolderServes) {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "gui/korvane_program.h"
-#include "gui/qt_text.h"
 
 // KORVANE_EXIT_WHEN_SHOWN=1 ends the program as soon as its main window has
 // been shown, for measuring the start-up (bench/startup_bench.sh).
@@ -32,10 +31,10 @@ int main(int argc, char** argv) {
     }
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 
-    std::vector<std::string> arguments;
-    for (const QString& argument : QApplication::arguments().mid(1)) {
-        arguments.push_back(korvane::gui::NativePath(argument));
-    }
+    // The file name as the system gave it: QApplication has taken its own
+    // options out of argv, and a name in no valid encoding (bytes that are not
+    // UTF-8) would not survive a trip through QString.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
     korvane::gui::KorvaneProgram program;
     if (!program.Start(arguments)) {
         return 1;
