@@ -6,6 +6,7 @@
 
 #include <set>
 #include <sstream>
+#include <vector>
 
 #include "engine/status_summary.h"
 #include "files/design_file.h"
@@ -192,23 +193,32 @@ TEST_F(SaveDesignTest, AFailedSaveLeavesTheOldFilesThePathAndTheChangedMark) {
 TEST_F(SaveDesignTest, AReadOnlyDesignOrCompanionIsNotOverwrittenAndNothingIsWritten) {
     const std::string first = PathOf("first.k2d");
     ASSERT_TRUE(Save(first).ok());
-    for (const char* frozen : {"frozen.k2d", "frozen.htm"}) {
+    const std::vector<std::string> files = {"frozen.k2d", "frozen.K2P", "frozen.htm"};
+    for (const std::string& frozen : files) {
+        SCOPED_TRACE(frozen);
         const std::string target = PathOf("frozen.k2d");
         WriteText(target, "the old design");
-        WriteText(PathOf(frozen), std::string("kept: ") + frozen);
+        WriteText(PathOf(frozen), "kept: " + frozen);
         ASSERT_EQ(::chmod(PathOf(frozen).c_str(), 0444), 0);
         MarkChanged(session_.design);
 
         const Status saved = Save(target);
-        ASSERT_FALSE(saved.ok()) << frozen;
+        ASSERT_FALSE(saved.ok());
         EXPECT_EQ(saved.message(), PathOf(frozen) + ": the file is read-only; nothing was written");
-        EXPECT_EQ(ReadText(target),
-                  frozen == std::string("frozen.k2d") ? "kept: frozen.k2d" : "the old design");
-        EXPECT_FALSE(fs::exists(PathOf("frozen.K2P"))) << frozen;
+        for (const std::string& file : files) {
+            if (file == frozen) {
+                EXPECT_EQ(ReadText(PathOf(file)), "kept: " + frozen);
+            } else if (file == "frozen.k2d") {
+                EXPECT_EQ(ReadText(target), "the old design");
+            } else {
+                EXPECT_FALSE(fs::exists(PathOf(file))) << file;
+            }
+        }
         EXPECT_TRUE(session_.design.DesignChanged);
         EXPECT_EQ(session_.CurrentDesignPath, first);
         EXPECT_EQ(Recent(1), first);
         fs::remove(PathOf(frozen));
+        fs::remove(target);
     }
 }
 

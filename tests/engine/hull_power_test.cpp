@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/recalculate.h"
 #include "engine_test_support.h"
 
@@ -186,6 +188,49 @@ TEST_F(EnginePower, EnduranceFlagsLeaveOutTheirSystemsAndPartOfTheManeuverDrive)
     Recalculate(design, catalog, RecalcSection::Power);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1],
                      1200);  // 200 × 720 / (200 − 70 − 10)
+}
+
+TEST_F(EnginePower, EachExclusionFlagLeavesOutThePowerOfItsSystems) {
+    // Every system draws a power of its own, so each position of the exclusion
+    // string shows which power it took off the 10,000 MW in use.
+    design.Slots[Slot::PlantFuel].MISCSTR[1] = "1";
+    design.Slots[Slot::PlantFuel].MISCNUM[2] = 1;  // cruising at 1 G of a 4 G drive
+    design.Slots[Slot::ManeuverDrive].USP = "4";
+    design.Slots[Slot::ManeuverDrive].MW = 64;
+    design.Slots[Slot::Sensors].MW = 1;
+    design.Slots[Slot::Communicators].MW = 2;
+    design.Slots[Slot::EmMask].MW = 4;
+    design.Slots[Slot::SpinalMount].MW = 8;
+    design.Slots[Slot::Weapons].MW = 16;
+    design.Slots[Slot::Screens].MW = 32;
+    design.Slots[Slot::BackupComputer].MW = 128;
+    design.Slots[Slot::AuxiliaryBridge].MW = 256;
+    design.Slots[Slot::Environment].MW = 512;
+    design.Slots[Slot::Accommodation].MW = 1024;
+    design.Slots[Slot::CustomFeatures].MW = 2048;
+    const double left_out[] = {
+        48,    // 1: three quarters of the maneuver drive
+        1,     // 2: sensors
+        2,     // 3: communicators
+        4,     // 4: EM mask
+        56,    // 5: spinal mount, weapons and screens
+        128,   // 6: backup computer
+        256,   // 7: auxiliary bridge
+        1536,  // 8: environment and accommodation
+        2048,  // 9: custom features
+        0,     // 10: nothing
+    };
+    for (std::size_t position = 0; position < 10; ++position) {
+        design.UsedMW() = 10000;
+        design.Slots[Slot::PlantFuel].NUMBER = 720;
+        std::string flags(10, '0');
+        flags[position] = '1';
+        design.Slots[Slot::PlantFuel].MISCSTR[2] = flags;
+        Recalculate(design, catalog, RecalcSection::Power);
+        EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1],
+                         720 * 10000 / (10000 - left_out[position]))
+            << "position " << position + 1;
+    }
 }
 
 TEST_F(EnginePower, EnduranceWithoutPowerLeftKeepsItsValue) {

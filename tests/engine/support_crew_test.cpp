@@ -1,4 +1,6 @@
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +19,11 @@ protected:
     Catalog catalog;
     Design design;
 
-    EngineFeatures() {
+    EngineFeatures() { Reset(); }
+
+    // A 1,350 kl hull at TL 15 with a main computer, and nothing else.
+    void Reset() {
+        design = Design();
         design.DesignTL() = 15;
         design.Slots[Slot::Hull].KL = 1350;
         design.Slots[Slot::MainComputer].MISCNUM[1] = 1;
@@ -53,6 +59,46 @@ TEST_F(EngineFeatures, PerKlEnvironmentServesTheVolumeLeftByPlantFuelAndDrives) 
     EXPECT_EQ(grav.NUMBER, 0);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Environment].CR, 12000 + 25000);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Environment].KL, 13.5);
+}
+
+TEST_F(EngineFeatures, PerKlEnvironmentServesTheHullLessEachSubtractedVolume) {
+    // The 1,350 kl hull less the one volume set (or all six together).
+    struct Case {
+        const char* name;
+        std::vector<std::pair<Slot, double>> volumes;
+        double served;
+    };
+    const std::vector<Case> cases = {
+        {"plant fuel", {{Slot::PlantFuel, 75}}, 1275},
+        {"power plant", {{Slot::PowerPlant, 50}}, 1300},
+        {"jump drive", {{Slot::JumpDrive, 100}}, 1250},
+        {"jump fuel", {{Slot::JumpFuel, 270}}, 1080},
+        {"maneuver drive", {{Slot::ManeuverDrive, 30}}, 1320},
+        {"spinal mount", {{Slot::SpinalMount, 500}}, 850},
+        {"all six",
+         {{Slot::PlantFuel, 75},
+          {Slot::PowerPlant, 50},
+          {Slot::JumpDrive, 100},
+          {Slot::JumpFuel, 270},
+          {Slot::ManeuverDrive, 30},
+          {Slot::SpinalMount, 500}},
+         325},
+        // Volumes that are not subtracted: the hull serves them too.
+        {"others", {{Slot::Sensors, 40}, {Slot::Weapons, 60}, {Slot::Accommodation, 80}}, 1350},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        ComponentRecord& heat = design.Environment[1];
+        heat = Entry("Heat and Light", 1, 0, 0.0001, 10, 0.0001);
+        heat.MISCNUM[2] = 1;
+        for (const auto& [slot, kl] : c.volumes) {
+            design.Slots[slot].KL = kl;
+        }
+        Section8();
+        EXPECT_DOUBLE_EQ(heat.NUMBER, c.served);
+        EXPECT_DOUBLE_EQ(design.Slots[Slot::Environment].CR, 10 * c.served);
+    }
 }
 
 TEST_F(EngineFeatures, PerKlEnvironmentWithoutVolumeKeepsItsCountUntilThereIsRoom) {

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace korvane {
 namespace {
@@ -52,6 +57,51 @@ TEST(BitwiseEqual, DesignsDifferInEveryKindOfValue) {
     EXPECT_TRUE(differs([](Design& d) { d.SensorCodes[6] = "A"; }));
     EXPECT_TRUE(differs([](Design& d) { d.Problems.clear(); }));
     EXPECT_TRUE(differs([](Design& d) { d.BlockProblems[0].push_back("Hull volume is 0"); }));
+}
+
+TEST(BitwiseEqual, DesignsDifferInAnyFieldOfAnyEntryOfEveryTable) {
+    // The settled recalculation stops when a pass leaves the design equal: a
+    // change anywhere that the comparison misses would stop it early.
+    using Change = std::function<void(ComponentRecord&)>;
+    const auto last_byte = [](auto& text) { text[text.kWidth - 1] = 'x'; };
+    const auto smallest_step = [](double& value) { value = std::nextafter(value, 1.0); };
+    std::vector<std::pair<std::string, Change>> changes = {
+        {"TABLE", [&](ComponentRecord& r) { last_byte(r.TABLE); }},
+        {"IDNUM", [](ComponentRecord& r) { r.IDNUM = 1; }},
+        {"LABEL", [&](ComponentRecord& r) { last_byte(r.LABEL); }},
+        {"NUMBER", [&](ComponentRecord& r) { smallest_step(r.NUMBER); }},
+        {"KL", [&](ComponentRecord& r) { smallest_step(r.KL); }},
+        {"TONS", [&](ComponentRecord& r) { smallest_step(r.TONS); }},
+        {"CR", [&](ComponentRecord& r) { smallest_step(r.CR); }},
+        {"MW", [&](ComponentRecord& r) { smallest_step(r.MW); }},
+        {"USP", [&](ComponentRecord& r) { last_byte(r.USP); }},
+        {"TL", [](ComponentRecord& r) { r.TL = 1; }},
+        {"custom", [](ComponentRecord& r) { r.custom = 1; }},
+    };
+    for (std::size_t k = 0; k < 11; ++k) {
+        changes.emplace_back("MISCNUM" + std::to_string(k),
+                             [&, k](ComponentRecord& r) { smallest_step(r.MISCNUM[k]); });
+        changes.emplace_back("MISCSTR" + std::to_string(k),
+                             [&, k](ComponentRecord& r) { last_byte(r.MISCSTR[k]); });
+    }
+
+    const Design original;
+    Design changed = original;
+    int missed = 0;
+    for (std::size_t table = 0; table < Design::kTableCount; ++table) {
+        for (std::size_t entry = 0; entry < original.Table(table).size(); ++entry) {
+            for (const auto& [field, change] : changes) {
+                ComponentRecord& record = changed.Table(table)[entry];
+                change(record);
+                if (BitwiseEqual(original, changed) && ++missed <= 10) {
+                    ADD_FAILURE() << "table " << table << ", entry " << entry << ", " << field;
+                }
+                record = original.Table(table)[entry];
+            }
+        }
+    }
+    EXPECT_EQ(missed, 0);
+    ASSERT_TRUE(BitwiseEqual(original, changed));
 }
 
 }  // namespace
