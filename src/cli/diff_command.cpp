@@ -104,8 +104,11 @@ int RunDiff(const std::string& first, const std::string& second, bool json, std:
             std::ostream& err) {
     Session before;
     Session after;
-    if (!OpenDesign(before, first, err) || !OpenDesign(after, second, err)) {
-        return kFileError;
+    if (!OpenDesign(before, first, err)) {
+        return OpenFailureCode(before);
+    }
+    if (!OpenDesign(after, second, err)) {
+        return OpenFailureCode(after);
     }
     const DesignDifferences differences = CompareDesigns(before.design, after.design);
     if (json) {
