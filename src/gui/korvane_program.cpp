@@ -20,8 +20,8 @@ namespace korvane::gui {
 
 KorvaneProgram::KorvaneProgram(std::function<void()> end)
     : end_(std::move(end)),
-      desktop_([this](const std::string& failure) {
-          prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(failure), MessageIcon::Critical);
+      desktop_([this](const std::string& message, MessageIcon icon) {
+          prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(message), icon);
       }),
       totals_(events_),
       text_window_(desktop_),

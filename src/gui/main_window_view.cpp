@@ -1,18 +1,23 @@
 #include "gui/main_window_view.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
+
+#include <optional>
 
 #include "gui/control_binding.h"
 #include "gui/qt_text.h"
@@ -97,6 +102,8 @@ QString ShortcutOf(ui::MainWindowCommand command) {
     return {};
 }
 
+// A command's whole row, its picture and its caption, is one button, which
+// shows itself raised under the pointer.
 QToolButton* NewPictureButton(QWidget* parent, const Picture& picture) {
     auto* button = new QToolButton(parent);
     QIcon icon = QIcon::fromTheme(QString::fromLatin1(picture.theme_name));
@@ -106,6 +113,8 @@ QToolButton* NewPictureButton(QWidget* parent, const Picture& picture) {
     button->setIcon(icon);
     const int size = parent->style()->pixelMetric(QStyle::PM_LargeIconSize);
     button->setIconSize(QSize(size, size));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
     return button;
 }
 
@@ -140,23 +149,17 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
     post_design_options->setObjectName(QStringLiteral("PostDesignOptions"));
 
     const auto add_frame = [this](QGroupBox* frame, const auto& placed_buttons) {
-        auto* grid = new QGridLayout(frame);
+        auto* rows = new QVBoxLayout(frame);
         for (const Placed& placed : placed_buttons) {
             QToolButton* button = NewPictureButton(frame, placed.picture);
             button->setObjectName(QString::fromLatin1(placed.name));
-            auto* label = new QLabel(frame);
-            label->setTextFormat(Qt::PlainText);
-            label->setBuddy(button);
-            const int row = grid->rowCount();
-            grid->addWidget(button, row, 0);
-            grid->addWidget(label, row, 1);
+            rows->addWidget(button, 0, Qt::AlignLeft);
             const ui::MainWindowCommand command = placed.command;
             connect(button, &QToolButton::clicked, this, [this, command] { Click(command); });
-            picture_buttons_[static_cast<std::size_t>(command)] = {button, label};
+            picture_buttons_[static_cast<std::size_t>(command)] = button;
         }
-        grid->setRowStretch(grid->rowCount(), 1);
-        grid->setColumnStretch(1, 1);
-        grid->setVerticalSpacing(2);
+        rows->addStretch(1);
+        rows->setSpacing(2);
     };
     add_frame(design_options, kDesignOptions);
     add_frame(post_design_options, kPostDesignOptions);
@@ -179,6 +182,7 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
     layout->addLayout(frames, 1);
     layout->addLayout(bottom);
 
+    setAcceptDrops(true);
     logic_.SetLateRequestHandler([this](ui::MainWindowRequest request) { Carry(request); });
     for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
         const ui::MainWindowCommand command = shortcut.command;
@@ -192,31 +196,26 @@ QAbstractButton* MainWindowView::Button(ui::MainWindowCommand command) const {
     if (command == ui::MainWindowCommand::About) {
         return about_;
     }
-    return picture_buttons_[static_cast<std::size_t>(command)].button;
+    return picture_buttons_[static_cast<std::size_t>(command)];
 }
 
 void MainWindowView::Refresh() {
     setWindowTitle(QtText(logic_.Caption()));
-    const auto show = [](QToolButton* button, QLabel* label, const ui::Button& state,
-                         const QString& shortcut) {
-        // The label is the button's buddy, so it reads "&&" as one "&" itself.
-        label->setText(QtText(state.caption));
-        const QString caption = LabelText(state.caption);
+    for (std::size_t i = 0; i < picture_buttons_.size(); ++i) {
+        const auto command = static_cast<ui::MainWindowCommand>(i);
+        QToolButton* button = picture_buttons_[i];
+        if (button == nullptr) {
+            continue;
+        }
+        const ui::Button& state = logic_.ButtonOf(command);
+        ShowButton(*button, state);
+        const QString caption = QtText(ui::DisplayText(state.caption));
+        const QString shortcut = ShortcutOf(command);
         button->setToolTip(shortcut.isEmpty()
                                ? caption
                                : caption + QStringLiteral(" (") +
                                      QKeySequence(shortcut).toString(QKeySequence::NativeText) +
                                      QLatin1Char(')'));
-        for (QWidget* widget : {static_cast<QWidget*>(button), static_cast<QWidget*>(label)}) {
-            widget->setEnabled(state.enabled);
-            widget->setVisible(state.visible);
-        }
-    };
-    for (std::size_t i = 0; i < picture_buttons_.size(); ++i) {
-        const auto command = static_cast<ui::MainWindowCommand>(i);
-        if (const PictureButton& picture = picture_buttons_[i]; picture.button) {
-            show(picture.button, picture.label, logic_.ButtonOf(command), ShortcutOf(command));
-        }
     }
     ShowButton(*about_, logic_.ButtonOf(ui::MainWindowCommand::About));
     totals_.Refresh();
@@ -279,6 +278,38 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     emit quitRequested();
+}
+
+namespace {
+
+// The one local file a drop carries, if it is a design file.
+std::optional<QString> DroppedDesignFile(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile()) {
+        return std::nullopt;
+    }
+    const QString path = data->urls().front().toLocalFile();
+    if (!path.endsWith(QStringLiteral(".k2d"), Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+}  // namespace
+
+void MainWindowView::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedDesignFile(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindowView::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = DroppedDesignFile(event->mimeData());
+    if (!path) {
+        return;
+    }
+    event->acceptProposedAction();
+    logic_.LoadDroppedFile(NativePath(*path));
+    Refresh();
 }
 
 // The window is centred on the screen when it is first shown.

@@ -50,6 +50,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A design file dropped on the window is loaded.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Click(ui::MainWindowCommand command);
@@ -58,12 +61,8 @@ private:
 
     ui::MainWindow& logic_;
     TotalsWindowView& totals_;
-    // A picture button with its label, for every command but "About".
-    struct PictureButton {
-        QToolButton* button = nullptr;
-        QLabel* label = nullptr;
-    };
-    std::array<PictureButton, ui::kMainWindowCommandCount> picture_buttons_{};
+    // A picture button with its caption beside it, for every command but "About".
+    std::array<QToolButton*, ui::kMainWindowCommandCount> picture_buttons_{};
     QPushButton* about_;
     bool placed_ = false;
     ui::DesignSubscription subscription_;

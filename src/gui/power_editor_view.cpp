@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <string>
 
@@ -27,9 +28,23 @@ PowerEditorView::PowerEditorView(ui::PowerEditor& logic) : FormEditorView(logic)
                                             [&logic] { logic.EnduranceChanged(); });
     auto* suggested_caption = new QLabel(LabelText(logic.suggested_caption.caption), &Frame());
 
-    AddField(logic.plant_caption, NewComboBox(logic.plant, "plant"));
-    AddField(logic.plant_size_caption, plant_size,
-             {suggested_caption, NewValueLabel(logic.suggested_size, "suggested_size")});
+    QComboBox* plant = NewComboBox(logic.plant, "plant");
+    connect(plant, &QComboBox::currentIndexChanged, this, [this, &logic] {
+        logic.PlantChosen();
+        Refresh();
+    });
+    auto* use_suggested = new QPushButton(&Frame());
+    use_suggested->setObjectName(QStringLiteral("use_suggested"));
+    use_suggested->setAutoDefault(false);
+    bindings().Bind(*use_suggested, logic.use_suggested, [this, &logic] {
+        logic.UseSuggestedSize();
+        Refresh();
+    });
+
+    AddField(logic.plant_caption, plant);
+    AddField(
+        logic.plant_size_caption, plant_size,
+        {suggested_caption, NewValueLabel(logic.suggested_size, "suggested_size"), use_suggested});
     AddField(logic.endurance_caption, endurance_hours,
              {NewValueLabel(logic.endurance_days, "endurance_days")});
     AddField(logic.extended_caption, NewValueLabel(logic.extended_hours, "extended_hours"),

@@ -39,8 +39,10 @@ struct PrintTarget {
 
 // The printer chosen in the print dialog. A PDF file is painted in memory and
 // written in one piece once complete, as every file of the program is.
-std::optional<PrintTarget> ChoosePrintTarget(
-    const std::function<void(const std::string&)>& report_failure) {
+std::optional<PrintTarget> ChoosePrintTarget(const QtDesktop::Report& report) {
+    const auto report_failure = [report](const std::string& message) {
+        report(message, MessageIcon::Critical);
+    };
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(QString::fromStdString(AppTitle()));
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
@@ -51,14 +53,20 @@ std::optional<PrintTarget> ChoosePrintTarget(
     if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
         const std::filesystem::path target = NativePath(printer->outputFileName());
         auto document = std::make_shared<pdf::PdfDocument>();
-        auto writer = document->NewWriter(printer->pageLayout(), printer->docName());
+        // The page the dialog chose, with the margins of every PDF the program
+        // writes (those of `korvane-cli print --pdf`), not the printer's.
+        auto writer = document->NewWriter(
+            pdf::PdfDocument::WithDefaultMargins(printer->pageLayout()), printer->docName());
         return PrintTarget{
-            std::move(writer), [document, target, report_failure, busy](bool printed) {
+            std::move(writer), [document, target, report, report_failure, busy](bool printed) {
                 const Status saved =
                     printed ? document->Save(target)
                             : Status(Error{target.string() + ": the document could not be made"});
                 if (!saved) {
                     report_failure(saved.message());
+                } else {
+                    report("The printed profile was written to " + target.string() + ".",
+                           MessageIcon::Information);
                 }
             }};
     }
@@ -105,8 +113,7 @@ std::string LastComplaint(const QByteArray& error_output) {
 
 }  // namespace
 
-QtDesktop::QtDesktop(std::function<void(const std::string&)> report_failure)
-    : report_failure_(std::move(report_failure)) {}
+QtDesktop::QtDesktop(Report report) : report_(std::move(report)) {}
 
 // The opener runs as a child of the program so that its end is seen: an
 // opener that finds no editor (no terminal for a terminal editor, no
@@ -179,7 +186,7 @@ Status QtDesktop::StartNewCopy() {
 }
 
 std::unique_ptr<PrintSurface> QtDesktop::StartProfilePrint() {
-    std::optional<PrintTarget> target = ChoosePrintTarget(report_failure_);
+    std::optional<PrintTarget> target = ChoosePrintTarget(report_);
     if (!target) {
         return nullptr;
     }
@@ -188,7 +195,7 @@ std::unique_ptr<PrintSurface> QtDesktop::StartProfilePrint() {
 }
 
 std::unique_ptr<ui::TextFlowSurface> QtDesktop::StartTextPrint() {
-    std::optional<PrintTarget> target = ChoosePrintTarget(report_failure_);
+    std::optional<PrintTarget> target = ChoosePrintTarget(report_);
     if (!target) {
         return nullptr;
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/desktop.h"
+#include "ui/prompter.h"
 
 namespace korvane::gui {
 
@@ -15,10 +16,11 @@ namespace korvane::gui {
 // of this executable, the print dialog, and the clock.
 class QtDesktop final : public ui::Desktop {
 public:
-    // `report_failure` tells the user, in UTF-8, of a print job that came to
-    // nothing after the print dialog was closed (the PDF file could not be
-    // written, the printer refused the document).
-    explicit QtDesktop(std::function<void(const std::string&)> report_failure);
+    // Tells the user, in UTF-8, how a print job ended after the print dialog
+    // was closed: a PDF file written, or a job that came to nothing (the PDF
+    // file could not be written, the printer refused the document).
+    using Report = std::function<void(const std::string& message, MessageIcon icon)>;
+    explicit QtDesktop(Report report);
 
     Status OpenInTextEditor(const std::string& path,
                             std::function<void(const Status&)> failed_later) override;
@@ -36,7 +38,7 @@ public:
     std::chrono::local_seconds Now() override;
 
 private:
-    std::function<void(const std::string&)> report_failure_;
+    Report report_;
 };
 
 }  // namespace korvane::gui

@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "gui/breakdown_chart_view.h"
 #include "gui/control_binding.h"
@@ -65,6 +68,7 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
       changed_(NewLabel(frame_, "ChangedMark")),
       lamp_(new Lamp(frame_)),
       problems_(NewLabel(frame_, "ProblemLine")),
+      problems_area_(new QScrollArea(frame_)),
       utilization_(new QPushButton(frame_)),
       breakdown_button_(new QPushButton(frame_)),
       breakdown_(new BreakdownChartView(this)) {
@@ -106,7 +110,14 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
     mark->addStretch();
     mark->addWidget(utilization_);
     grid->addLayout(mark, 5, 0, 1, 3);
-    grid->addWidget(problems_, 6, 0, 1, 3);
+    problems_area_->setObjectName(QStringLiteral("ProblemList"));
+    problems_area_->setWidget(problems_);
+    problems_area_->setWidgetResizable(true);
+    problems_area_->setFrameShape(QFrame::NoFrame);
+    problems_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    problems_area_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    problems_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(problems_area_, 6, 0, 1, 3);
     for (QLabel* label : {legend_[0], legend_[1], volume_, power_, hardpoints_, displacement_}) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -163,8 +174,27 @@ void TotalsWindowView::Refresh() {
     breakdown_->SetChart(logic_.breakdown);
     breakdown_->setVisible(logic_.breakdown_shown);
 
+    FitProblems();
     if (isVisible() != logic_.Visible) {
         setVisible(logic_.Visible);
+    }
+}
+
+void TotalsWindowView::FitProblems() {
+    problems_area_->setVisible(!problems_->isHidden());
+    if (problems_->isHidden()) {
+        return;
+    }
+    // Before the window has its width, the totals above set it.
+    const int width = problems_area_->isVisible() && problems_area_->viewport()->width() > 0
+                          ? problems_area_->viewport()->width()
+                          : frame_->sizeHint().width();
+    const int needed = problems_->heightForWidth(width);
+    const int highest = std::max(fontMetrics().lineSpacing(), AvailableScreenArea().height() / 3);
+    const int height = std::min(needed, highest);
+    if (problems_area_->height() != height || problems_area_->minimumHeight() != height) {
+        problems_area_->setFixedHeight(height);
+        resize(this->width(), sizeHint().height());
     }
 }
 
@@ -191,6 +221,7 @@ void TotalsWindowView::showEvent(QShowEvent* event) {
 // when a longer problem line widens it; one the user has moved stays there.
 void TotalsWindowView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    FitProblems();
     if (placed_at_ && frameGeometry().topLeft() == *placed_at_) {
         PlaceAtTopRight();
     }

@@ -13,6 +13,7 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace korvane::gui {
 
@@ -39,6 +40,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Gives the problem list the height its lines take at the window's width,
+    // and the window the height that needs; beyond a third of the screen the
+    // list scrolls.
+    void FitProblems();
     // Puts the window at the top of the screen against its right edge.
     void PlaceAtTopRight();
 
@@ -60,6 +65,7 @@ private:
     QLabel* changed_;
     QWidget* lamp_;
     QLabel* problems_;
+    QScrollArea* problems_area_;  // as tall as every problem takes, within a third of the screen
     QPushButton* utilization_;
     QPushButton* breakdown_button_;
     BreakdownChartView* breakdown_;

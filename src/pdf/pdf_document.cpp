@@ -25,6 +25,11 @@ QPageLayout PdfDocument::DefaultPageLayout() {
                        QPageLayout::Millimeter);
 }
 
+QPageLayout PdfDocument::WithDefaultMargins(const QPageLayout& chosen) {
+    return QPageLayout(chosen.pageSize(), chosen.orientation(), kMarginsMm,
+                       QPageLayout::Millimeter);
+}
+
 PdfDocument::PdfDocument() : buffer_(&bytes_) {}
 
 std::unique_ptr<QPdfWriter> PdfDocument::NewWriter(const QPageLayout& layout,

@@ -22,6 +22,9 @@ public:
     // another: A4 with margins that leave room for a body line of the printed
     // profile beside its headings.
     static QPageLayout DefaultPageLayout();
+    // The page size and orientation of `chosen` (a print dialog's) with the
+    // margins of the default page.
+    static QPageLayout WithDefaultMargins(const QPageLayout& chosen);
 
     PdfDocument();
 

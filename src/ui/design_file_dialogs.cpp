@@ -4,14 +4,28 @@
 #include <system_error>
 
 #include "files/path_utils.h"
+#include "model/text_helpers.h"
 
 namespace korvane::ui {
 
-std::optional<std::string> AskSaveDesignFile(const std::string& current_path, Prompter& prompter) {
+std::string FileNameOfShip(std::string_view ship_name) {
+    std::string name;
+    for (const char c : Trimmed(ship_name, kSpacesAndNuls)) {
+        if (c != '/' && static_cast<unsigned char>(c) >= 0x20 && c != '\x7f') {
+            name += c;
+        }
+    }
+    return std::string(Trimmed(name));
+}
+
+std::optional<std::string> AskSaveDesignFile(const std::string& current_path, Prompter& prompter,
+                                             std::string_view ship_name) {
     FileDialogRequest request{"Save As...", "Ship design files", "*.k2d", "*.k2d", ""};
     if (!current_path.empty()) {
         request.initial_name = current_path;
         request.initial_folder = current_path.substr(0, LastSeparatorPos(current_path));
+    } else if (const std::string name = FileNameOfShip(ship_name); !name.empty()) {
+        request.initial_name = name + ".k2d";
     }
     std::optional<std::string> chosen = prompter.AskSaveFile(request);
     if (!chosen || chosen->empty()) {

@@ -2,15 +2,23 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ui/prompter.h"
 
 namespace korvane::ui {
 
 // The file "Save As..." writes to: the save dialog, proposing `current_path`
-// in its folder, then the overwrite question for a file that exists. No value
-// when the user backs out (cancel, an empty name, "No").
-std::optional<std::string> AskSaveDesignFile(const std::string& current_path, Prompter& prompter);
+// in its folder (a design without a file proposes its ship's name), then the
+// overwrite question for a file that exists. No value when the user backs out
+// (cancel, an empty name, "No").
+std::optional<std::string> AskSaveDesignFile(const std::string& current_path, Prompter& prompter,
+                                             std::string_view ship_name = {});
+
+// A file name made of a ship's name: its blanks at either end and a "/" or a
+// control character, which no file name can hold, left out; empty for an
+// empty name.
+std::string FileNameOfShip(std::string_view ship_name);
 
 // The file "Load Design" reads: the open dialog, titled `title`, in the current
 // working folder. No value on a cancel or an empty name.

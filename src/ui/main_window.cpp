@@ -255,7 +255,7 @@ bool MainWindow::MayOverwriteChangedFile(const std::string& file) {
 
 void MainWindow::SaveAsCommand() {
     const std::optional<std::string> file =
-        AskSaveDesignFile(session_.CurrentDesignPath, prompter_);
+        AskSaveDesignFile(session_.CurrentDesignPath, prompter_, session_.design.ShipName());
     if (!file || !MayOverwriteChangedFile(*file)) {
         return;
     }
@@ -363,6 +363,10 @@ void MainWindow::LastEditsCommand() {
         }
     }
     if (paths.empty()) {
+        prompter_.ShowMessage(AppTitle(),
+                              "No design has been loaded or saved yet, so there is no earlier "
+                              "edit to go back to.",
+                              MessageIcon::Information);
         return;
     }
     // The options go to the dialog as a list: a "/"-joined text would cut
@@ -373,6 +377,12 @@ void MainWindow::LastEditsCommand() {
         return;
     }
     LoadRecentFile(paths[static_cast<std::size_t>(*choice - 1)]);
+}
+
+void MainWindow::LoadDroppedFile(const std::string& path) {
+    if (MayDropChanges()) {
+        LoadRecentFile(path);
+    }
 }
 
 void MainWindow::LoadRecentFile(const std::string& path) {

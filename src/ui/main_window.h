@@ -77,6 +77,9 @@ public:
     MainWindowRequest EditNotesCommand();
     MainWindowRequest ViewProfileCommand();
     void LastEditsCommand();
+    // A design file dropped on the window: the unsaved-changes question, then
+    // the file is loaded as "Load Design" loads it.
+    void LoadDroppedFile(const std::string& path);
     MainWindowRequest BulkSaveCommand();
     void PoshPrintCommand();
     MainWindowRequest ListFeaturesCommand();

@@ -5,51 +5,51 @@ namespace korvane::ui {
 std::string_view CommandCaption(MainWindowCommand command) {
     switch (command) {
         case MainWindowCommand::Hull:
-            return "Hull && basic data";
+            return "&Hull && basic data";
         case MainWindowCommand::Power:
-            return "Power";
+            return "&Power";
         case MainWindowCommand::Drives:
-            return "Drives";
+            return "&Drives";
         case MainWindowCommand::Electronics:
-            return "Electronics";
+            return "&Electronics";
         case MainWindowCommand::Weapons:
-            return "Weapons && screens";
+            return "&Weapons && screens";
         case MainWindowCommand::Control:
-            return "Control && computers";
+            return "Control && co&mputers";
         case MainWindowCommand::Crew:
-            return "Crew && accomodation";
+            return "&Crew && accomodation";
         case MainWindowCommand::Craft:
-            return "Subordinate craft";
+            return "Su&bordinate craft";
         case MainWindowCommand::Other:
-            return "Other";
+            return "O&ther";
         case MainWindowCommand::Reset:
-            return "Reset";
+            return "&Reset";
         case MainWindowCommand::Exit:
-            return "Exit";
+            return "Ex&it";
         case MainWindowCommand::Recalculate:
-            return "Recalculate";
+            return "Recalc&ulate";
         case MainWindowCommand::FastResave:
-            return "Fast resave";
+            return "&Fast resave";
         case MainWindowCommand::LoadDesign:
-            return "Load Design";
+            return "Load Desi&gn";
         case MainWindowCommand::SaveAs:
-            return "Save As...";
+            return "&Save As...";
         case MainWindowCommand::EditNotes:
-            return "Edit notes";
+            return "Edit &notes";
         case MainWindowCommand::ViewProfile:
-            return "View Profile";
+            return "&View Profile";
         case MainWindowCommand::LastEdits:
-            return "Last x edits...";
+            return "Last &x edits...";
         case MainWindowCommand::BulkSave:
-            return "Bulk save options";
+            return "Bul&k save options";
         case MainWindowCommand::PoshPrint:
-            return "Posh Print!";
+            return "P&osh Print!";
         case MainWindowCommand::ListFeatures:
-            return "List features";
+            return "&List features";
         case MainWindowCommand::CompareWith:
-            return "Compare with...";
+            return "Comp&are with...";
         case MainWindowCommand::About:
-            return "About";
+            return "About";  // the letters run out; "About" is reached by Tab
     }
     return {};
 }

@@ -41,8 +41,8 @@ enum class MainWindowCommand {
 inline constexpr std::size_t kMainWindowCommandCount =
     static_cast<std::size_t>(MainWindowCommand::About) + 1;
 
-// The caption of the command's button, which its label beside it shows ("&&"
-// shows as one "&").
+// The caption of the command's button: "&" marks its access key, unique in
+// the window, and "&&" shows as one "&".
 std::string_view CommandCaption(MainWindowCommand command);
 
 // The section whose editor the command opens; none for the other commands.

@@ -1,10 +1,15 @@
 #include "gui/main_window_view.h"
 
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 #include <filesystem>
 
@@ -160,6 +165,33 @@ TEST_F(MainWindowViewTest, ListFeaturesShowsTheTextWindowModally) {
     EXPECT_FALSE(text.contains(QLatin1Char('\r')));
 }
 
+TEST_F(MainWindowViewTest, ACommandsCaptionAndItsAccessKeyRunItAsItsPictureDoes) {
+    ASSERT_TRUE(Start());
+    QAbstractButton* list_features = Button(MainWindowCommand::ListFeatures);
+    EXPECT_EQ(list_features->text(), QStringLiteral("&List features"));
+    const QFontMetrics metrics(list_features->font());
+    ASSERT_GT(list_features->width(),
+              list_features->iconSize().width() + metrics.horizontalAdvance("List features"))
+        << "the caption is part of the button";
+    int shown = 0;
+    watchdog_.Expect([&shown](QWidget& dialog) {
+        ++shown;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    // Near the right end of the row, on the caption, not the picture.
+    QTest::mouseClick(list_features, Qt::LeftButton, {},
+                      QPoint(list_features->width() - 8, list_features->height() / 2));
+    EXPECT_EQ(shown, 1);
+
+    watchdog_.Expect([&shown](QWidget& dialog) {
+        ++shown;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Press(QKeySequence(QStringLiteral("Alt+L")));
+    EXPECT_TRUE(WaitUntil([&shown] { return shown == 2; }))
+        << "an access key clicks a moment later";
+}
+
 TEST_F(MainWindowViewTest, LastEditsOffersTheRememberedFilesInTheChoiceDialog) {
     ASSERT_TRUE(Start({SavedShip("b.k2d", "Bravo")}));
     const std::string alpha = SavedShip("a.k2d", "Alpha");
@@ -219,6 +251,20 @@ TEST_F(MainWindowViewTest, AnOpenerThatFailsIsReportedAndTheProfileShownInTheTex
         << message.toStdString();
     EXPECT_EQ(text, QStringLiteral("SCOUT\nJ-2 M-2\n"));
     EXPECT_TRUE(read_only);
+}
+
+TEST_F(MainWindowViewTest, ADesignFileDroppedOnTheWindowIsLoaded) {
+    ASSERT_TRUE(Start());
+    const std::string dropped = SavedShip("Dropped.K2D", "Dropped");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Main(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Main(), &drop);
+    EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1 - Dropped.K2D"));
+    EXPECT_TRUE(TotalsText("Name").startsWith(QStringLiteral("Dropped")));
 }
 
 TEST_F(MainWindowViewTest, FastResaveWithoutAFileSaysSo) {

@@ -77,7 +77,8 @@ TEST_F(PowerEditorViewTest, TabReachesEveryControlRowByRowAndAccessKeysAreDistin
     view_->Open();
     EXPECT_TRUE(DistinctAccessKeys());
     EXPECT_EQ(TabChain("plant"),
-              "plant plant_size endurance_hours cruise_g exclusion_0 exclusion_1 exclusion_2 "
+              "plant plant_size use_suggested endurance_hours cruise_g exclusion_0 exclusion_1 "
+              "exclusion_2 "
               "exclusion_3 exclusion_4 exclusion_5 exclusion_6 exclusion_7 exclusion_8 check "
               "defaults help accept cancel ");
 }

@@ -1,3 +1,6 @@
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPdfWriter>
 
 #include <gtest/gtest.h>
@@ -52,6 +55,17 @@ TEST_F(PrintPagesTest, TextFlowsAlongTheLineAndALineBreakStartsANewOne) {
     EXPECT_TRUE(printed_);
     page.EndDocument();
     EXPECT_EQ(finished_, 1) << "a document ends once";
+}
+
+TEST(PdfPageLayout, APrintDialogsPageKeepsItsSizeAndTakesTheProgramsMargins) {
+    const QPageLayout chosen(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                             QMarginsF(3.5, 3.5, 3.5, 3.5), QPageLayout::Millimeter);
+    const QPageLayout used = pdf::PdfDocument::WithDefaultMargins(chosen);
+    EXPECT_EQ(used.pageSize().id(), QPageSize::Letter);
+    EXPECT_EQ(used.orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(used.margins(QPageLayout::Millimeter),
+              pdf::PdfDocument::DefaultPageLayout().margins(QPageLayout::Millimeter))
+        << "the margins of korvane-cli print --pdf";
 }
 
 TEST_F(PrintPagesTest, ALongDocumentTurnsItsPagesWithoutAnEmptyOneAtTheEnd) {

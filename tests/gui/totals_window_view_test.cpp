@@ -3,11 +3,15 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "engine/status_summary.h"
 #include "gui/modal_watchdog.h"
+#include "gui/screen_placement.h"
 #include "support/scripted_prompter.h"
 
 namespace korvane::gui_test {
@@ -63,6 +67,33 @@ TEST_F(TotalsWindowViewTest, TheLabelsShowTheSummaryWithItsColours) {
     EXPECT_EQ(Lamp().palette().color(QPalette::Window), QColor(0, 255, 0));
     EXPECT_TRUE(Lamp().toolTip().isEmpty());
     EXPECT_TRUE(Label("ProblemLine").isHidden());
+}
+
+TEST_F(TotalsWindowViewTest, EveryProblemIsShownWholeOrTheListScrolls) {
+    const QRect screen = gui::AvailableScreenArea();
+    for (const int problems : {1, 4, 12, 80}) {
+        SCOPED_TRACE(std::to_string(problems) + " problems");
+        std::string line;
+        for (int i = 1; i <= problems; ++i) {
+            line += (i > 1 ? "; " : "") + std::string("Problem number ") + std::to_string(i) +
+                    " of the design";
+        }
+        logic_.problem_line = {line, kColourRed, true};
+        logic_.Visible = true;
+        window_.Refresh();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        QTest::qWait(20);
+        auto& area = *window_.findChild<QScrollArea*>(QStringLiteral("ProblemList"));
+        QLabel& shown = Label("ProblemLine");
+        const int needed = shown.heightForWidth(area.viewport()->width());
+        if (needed <= screen.height() / 3) {
+            EXPECT_GE(area.viewport()->height(), needed) << "no line cut";
+        } else {
+            EXPECT_TRUE(area.verticalScrollBar()->isVisible());
+            EXPECT_GE(shown.height(), needed) << "the list scrolls over every problem";
+        }
+        EXPECT_LE(window_.frameGeometry().height(), screen.height());
+    }
 }
 
 TEST_F(TotalsWindowViewTest, TextsThatLookLikeMarkupAreShownAsTheyStand) {

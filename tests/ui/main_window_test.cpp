@@ -3,16 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/load_design.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
+#include "model/text_helpers.h"
 #include "support/run_sql.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
+#include "ui/design_file_dialogs.h"
 #include "ui/scripted_desktop.h"
 
 namespace korvane::ui {
@@ -55,7 +59,7 @@ TEST_F(MainWindowTest, SectionButtonsAreDisabledAndShortcutsClickTheirCommands) 
     for (std::size_t i = 0; i < kMainWindowCommandCount; ++i) {
         const Button& button = main_window_.ButtonOf(static_cast<MainWindowCommand>(i));
         if (button.enabled) {
-            enabled += button.caption + ";";
+            enabled += DisplayText(button.caption) + ";";
         }
     }
     EXPECT_EQ(enabled,
@@ -74,11 +78,35 @@ TEST_F(MainWindowTest, SectionButtonsAreDisabledAndShortcutsClickTheirCommands) 
     std::string clicked;
     for (const Shortcut& shortcut : kMainWindowShortcuts) {
         clicked += std::string(shortcut.keys) + "=" +
-                   main_window_.ButtonOf(shortcut.command).caption + ";";
+                   DisplayText(main_window_.ButtonOf(shortcut.command).caption) + ";";
     }
     EXPECT_EQ(clicked,
               "Ctrl+O=Load Design;Ctrl+S=Fast resave;Ctrl+Shift+S=Save As...;"
               "Ctrl+P=Posh Print!;F5=Recalculate;Ctrl+Q=Exit;");
+}
+
+TEST_F(MainWindowTest, EveryCommandHasAnAccessKeyOfItsOwn) {
+    std::map<char, std::string> keys;
+    for (std::size_t i = 0; i < kMainWindowCommandCount; ++i) {
+        const std::string& caption =
+            main_window_.ButtonOf(static_cast<MainWindowCommand>(i)).caption;
+        std::optional<char> key;
+        for (std::size_t at = 0; at + 1 < caption.size(); ++at) {
+            if (caption[at] == '&') {
+                if (caption[at + 1] != '&') {
+                    key = LowerCase(caption[at + 1]);
+                }
+                ++at;
+            }
+        }
+        if (static_cast<MainWindowCommand>(i) == MainWindowCommand::About) {
+            EXPECT_FALSE(key.has_value()) << "no letter of \"About\" is left";
+            continue;
+        }
+        ASSERT_TRUE(key.has_value()) << caption;
+        EXPECT_TRUE(keys.emplace(*key, caption).second)
+            << "\"" << caption << "\" and \"" << keys[*key] << "\"";
+    }
 }
 
 TEST_F(MainWindowTest, TitleNamesTheDesignFileAndMarksUnsavedChanges) {
@@ -118,8 +146,10 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutAndNoKeepsTheDesign) {
 }
 
 TEST_F(MainWindowTest, LastEditsOffersTheRememberedFilesAndLoadsTheChosenOne) {
-    main_window_.LastEditsCommand();  // none remembered: no dialog at all
-    EXPECT_TRUE(prompter_.questions().empty());
+    main_window_.LastEditsCommand();  // none remembered: no dialog, a word why
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_EQ(LastQuestion().kind, QuestionKind::Message);
+    EXPECT_NE(LastQuestion().text.find("No design"), std::string::npos);
 
     const std::string a = SavedShip("Alpha.k2d");
     const std::string b = SavedShip("Beta.k2d");
@@ -143,6 +173,32 @@ TEST_F(MainWindowTest, LastEditsOffersTheRememberedFilesAndLoadsTheChosenOne) {
     main_window_.LastEditsCommand();
     main_window_.LastEditsCommand();
     EXPECT_EQ(session_.CurrentDesignPath, b);
+}
+
+TEST_F(MainWindowTest, ADroppedDesignFileIsLoadedAfterTheUnsavedChangesQuestion) {
+    const std::string dropped = SavedShip("Dropped.k2d");
+    MarkChanged(session_.design);
+    prompter_.AnswerYesNo(false).AnswerYesNo(true);
+    main_window_.LoadDroppedFile(dropped);
+    EXPECT_TRUE(session_.CurrentDesignPath.empty()) << "No keeps the changed design";
+    main_window_.LoadDroppedFile(dropped);
+    EXPECT_EQ(session_.CurrentDesignPath, dropped);
+    EXPECT_EQ(ShipName(), "Dropped.k");
+}
+
+TEST_F(MainWindowTest, SaveAsProposesTheShipsNameForADesignWithoutAFile) {
+    session_.design.SetShipName("Far Trader Kestrel/2");
+    prompter_.AnswerSaveFile(std::nullopt);
+    main_window_.SaveAsCommand();
+    EXPECT_EQ(LastQuestion().file.initial_name, "Far Trader Kestrel2.k2d");
+
+    session_.CurrentDesignPath = SavedShip("Old.k2d");
+    prompter_.AnswerSaveFile(std::nullopt);
+    main_window_.SaveAsCommand();
+    EXPECT_EQ(LastQuestion().file.initial_name, session_.CurrentDesignPath) << "its file wins";
+
+    EXPECT_EQ(FileNameOfShip(std::string(50, '\0')), "");
+    EXPECT_EQ(FileNameOfShip("  Bad\tName\x7f  "), "BadName");
 }
 
 TEST_F(MainWindowTest, ARememberedFileThatCannotBeReadIsReportedAndChangesNothing) {

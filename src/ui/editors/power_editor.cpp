@@ -94,12 +94,29 @@ void PowerEditor::ShowDesign() {
     cruise_g.Select(PositionOf(fuel.MISCNUM[2]));
 }
 
-// The suggestion depends on the stored plant and power use, not on the text.
+// The suggestion is the chosen plant's for the power in use, whatever the size typed.
+double PowerEditor::SuggestedSize() {
+    const std::optional<int> row = plant.Selected();
+    const ComponentRecord& chosen =
+        row ? catalog().LookupComponent("PP", *row + 1) : design().Slots[Slot::PowerPlant];
+    const double mw_per_kl = chosen.MISCNUM[3];
+    return mw_per_kl > 0 ? design().UsedMW() / (3 * mw_per_kl) : 0;
+}
+
 void PowerEditor::PlantSizeChanged() {
-    const ComponentRecord& stored_plant = design().Slots[Slot::PowerPlant];
-    const double mw_per_kl = stored_plant.MISCNUM[3];
-    suggested_size.caption =
-        mw_per_kl > 0 ? FormatPattern(design().UsedMW() / (3 * mw_per_kl), "##,###,###.#") : "0";
+    const double size = SuggestedSize();
+    suggested_size.caption = size > 0 ? FormatPattern(size, "##,###,###.#") : "0";
+}
+
+// The size as the suggestion shows it, a tenth of a kl at most, without the
+// thousands separators that a typed number would stop at.
+void PowerEditor::UseSuggestedSize() {
+    std::string size = FormatPattern(SuggestedSize(), "0.0");
+    if (size.ends_with(".0")) {
+        size.resize(size.size() - 2);
+    }
+    plant_size.text = size;
+    PlantSizeChanged();
 }
 
 void PowerEditor::EnduranceChanged() {

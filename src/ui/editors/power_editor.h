@@ -30,6 +30,10 @@ public:
     // The texts changed: their read-only figures follow.
     void PlantSizeChanged();
     void EnduranceChanged();
+    // Another plant was chosen: the suggested size is that plant's.
+    void PlantChosen() { PlantSizeChanged(); }
+    // "Use suggested": the suggested size goes into "Size in KL:".
+    void UseSuggestedSize();
 
     using FormEditor::Check;
     // "Defaults": only "EM Mask" and "Weapons && Screens" left out; the design
@@ -44,6 +48,7 @@ public:
     TextBox plant_size;
     Label suggested_caption{"Suggested:"};
     Label suggested_size;
+    Button use_suggested{"Use su&ggested"};
     Label endurance_caption{"&Hours of endurance:"};
     TextBox endurance_hours;
     Label endurance_days;
@@ -69,6 +74,10 @@ public:
     Button help{"He&lp on ExtEnd!"};
 
 private:
+    // The size the chosen plant needs for the power the design uses, in kl;
+    // 0 for a plant without an output.
+    double SuggestedSize();
+
     void FillLists() override;
     void ShowDesign() override;
     std::vector<NumberField> NumberFields() const override;

@@ -6,6 +6,7 @@
 
 #include "form_editor_test_support.h"
 #include "model/number_format.h"
+#include "model/text_helpers.h"
 
 namespace korvane::ui {
 namespace {
@@ -45,16 +46,30 @@ TEST_F(PowerEditorTest, ShowsThePlantTheEnduranceAndItsDaysAndWeeks) {
     EXPECT_EQ(editor_.endurance_days.caption, "0 days, 0 weeks");
 }
 
-TEST_F(PowerEditorTest, SuggestsAPlantSizeFromThePowerInUse) {
-    const double mw_per_kl = design().Slots[Slot::PowerPlant].MISCNUM[3];
+TEST_F(PowerEditorTest, SuggestsASizeForTheChosenPlantAndCopiesItIntoTheSize) {
     ASSERT_GT(design().UsedMW(), 0);
-    const double suggested = design().UsedMW() / (3 * mw_per_kl);
-    EXPECT_EQ(editor_.suggested_size.caption, FormatPattern(suggested, "##,###,###.#"));
-    EXPECT_NE(editor_.suggested_size.caption, "0");
+    const auto suggestion_for = [this](int row) {
+        const double mw_per_kl = catalog().LookupComponent("PP", row + 1).MISCNUM[3];
+        return design().UsedMW() / (3 * mw_per_kl);
+    };
+    const int stored = *editor_.plant.Selected();
+    EXPECT_EQ(editor_.suggested_size.caption, FormatPattern(suggestion_for(stored), "##,###,###.#"))
+        << "shown as the window opens, before any Check";
 
-    design().Slots[Slot::PowerPlant].MISCNUM[3] = 0;  // a plant row without an output
-    editor_.PlantSizeChanged();
-    EXPECT_EQ(editor_.suggested_size.caption, "0");
+    for (const int row : {0, 8}) {
+        SCOPED_TRACE("plant row " + std::to_string(row));
+        editor_.plant.Select(row);
+        editor_.PlantChosen();
+        EXPECT_EQ(editor_.suggested_size.caption,
+                  FormatPattern(suggestion_for(row), "##,###,###.#"));
+        editor_.UseSuggestedSize();
+        EXPECT_NEAR(LeadingNumber(editor_.plant_size.text), suggestion_for(row), 0.05);
+        EXPECT_EQ(editor_.plant_size.text.find(','), std::string::npos);
+    }
+    const Design before = design();
+    EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
+    EXPECT_NEAR(design().Slots[Slot::PowerPlant].KL, LeadingNumber(editor_.plant_size.text), 1e-9);
+    EXPECT_EQ(before.Slots[Slot::PowerPlant].IDNUM, stored + 1) << "nothing stored before Accept";
 }
 
 TEST_F(PowerEditorTest, AcceptStoresThePlantSizeEnduranceCruiseAndExclusions) {
