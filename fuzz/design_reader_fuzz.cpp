@@ -156,7 +156,7 @@ void LoadAndReport(const std::string& bytes) {
     }
     ExpectNoNonFiniteText(korvane::UtilizationMessage(design), "the utilization");
     ExpectNoNonFiniteText(korvane::FeatureList(design), "the feature list");
-    const korvane::ReportContext context{std::chrono::sys_days{}, std::nullopt};
+    const korvane::ReportContext context{std::chrono::sys_days{}, std::nullopt, {}};
     ExpectNoNonFiniteText(korvane::ProfileText(design, context), "the profile text");
     ExpectNoNonFiniteText(korvane::HtmlPageText(design, context), "the page");
 }

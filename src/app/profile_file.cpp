@@ -22,12 +22,13 @@ std::pair<std::string, ReportContext> NotesAndContext(std::string_view design_pa
                                                       std::chrono::sys_days today) {
     const std::optional<std::filesystem::path> found = FindNotesFile(design_path);
     return {found ? found->string() : NotesFilePath(design_path),
-            ReportContext{today, found ? ReadNotes(*found) : std::nullopt}};
+            ReportContextFor(design_path, today)};
 }
 
 Status WritePage(Session& session, const std::string& page_text) {
     const std::string page = HtmlPagePath(session.CurrentDesignPath);
-    const Status written = WriteFileAtomically(page, page_text, session.SaveDurability);
+    const Status written =
+        WriteFileAtomically(page, page_text, session.SaveDurability, session.CurrentDesignPath);
     if (written) {
         session.LastPagePath = page;
     }
@@ -39,13 +40,14 @@ Status WritePage(Session& session, const std::string& page_text) {
 ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
                             std::chrono::sys_days today) {
     auto [notes_file, context] = NotesAndContext(design_path, today);
-    return {std::move(notes_file), ProfileText(design, context), HtmlPageText(design, context)};
+    return {std::move(notes_file), ProfileText(design, context), HtmlPageText(design, context),
+            context.notes_problem};
 }
 
 Status WriteProfileFile(Session& session, const ReportFiles& reports) {
     session.NotesFileName = reports.notes_file;
     return WriteFileAtomically(ProfileFilePath(session.CurrentDesignPath), reports.profile,
-                               session.SaveDurability);
+                               session.SaveDurability, session.CurrentDesignPath);
 }
 
 Status WriteHtmlPageFile(Session& session, const ReportFiles& reports) {

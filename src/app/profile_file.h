@@ -14,10 +14,12 @@ struct ReportFiles {
     std::string notes_file;  // the notes file copied in, or the name a new one gets
     std::string profile;
     std::string page;
+    std::string notes_problem;  // why the notes file was left out, when it was
 };
 
 // The reports of the design to be saved at `design_path`, with its notes file
-// (found whatever the case of ".K2N"). Reads the design only.
+// (found whatever the case of ".K2N"; left out when it is a link out of the
+// design's folder). Reads the design only.
 ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
                             std::chrono::sys_days today);
 

@@ -13,6 +13,11 @@ namespace korvane {
 // then the profile file and the HTML page beside it, and marks the design as
 // saved. Asks nothing: the window that saves has chosen the file.
 //
+// Every file is checked before the first is written: each must be absent or a
+// regular file that may be written, the profile file and the page must not
+// be links out of the design's folder, and no two may be one file. A notes
+// file that is such a link is left out, and NotesProblem says why.
+//
 // The file becomes CurrentDesignPath and the most recent file (unless the list
 // is frozen) once the design file is written. A failure is returned with the
 // path: the old files stay as they were and the design stays marked as changed.

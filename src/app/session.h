@@ -34,6 +34,9 @@ struct Session {
     // Why the last load or save could not record its file among the recent
     // files; empty when it could. The file itself was loaded or saved.
     std::string RecentFileProblem;
+    // Why the last save left the notes file out of the profile and the page
+    // (a link out of the design's folder); empty when it did not.
+    std::string NotesProblem;
     // How saves reach the disk; a batch run syncs its folder once at its end instead.
     Durability SaveDurability = Durability::EachFile;
 

@@ -16,6 +16,7 @@
 #include "batch/web_index.h"
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
+#include "files/folder_links.h"
 #include "files/path_utils.h"
 #include "model/cp1252.h"
 #include "model/text_helpers.h"
@@ -117,7 +118,7 @@ void KeepOldEntry(const RunSettings& run, const Design& design, const std::strin
                   DesignOutcome& outcome) {
     const std::filesystem::path page = HtmlPagePath(path);
     std::error_code error;
-    if (std::filesystem::is_regular_file(page, error)) {
+    if (CheckLinkStaysInFolder(page) && std::filesystem::is_regular_file(page, error)) {
         FileUnderType(run, design, path, page.filename().string(), outcome);
     }
 }
@@ -126,8 +127,10 @@ void KeepOldEntry(const RunSettings& run, const Design& design, const std::strin
 // processed before it (entries above a short count line) reaches its file.
 DesignOutcome ProcessDesign(Session& session, const RunSettings& run, const std::string& path) {
     DesignOutcome outcome;
+    // The run found the design by its name: a link may not lead it out of the folder.
+    const Status inside = CheckLinkStaysInFolder(path);
     Design before = std::exchange(session.design, run.start);
-    const Status loaded = LoadDesign(session, path);
+    const Status loaded = inside ? LoadDesign(session, path) : inside;
     if (!loaded) {
         session.design = std::move(before);  // the session still holds the design it names
         outcome.errors.push_back(Shown(path) +
@@ -157,6 +160,9 @@ DesignOutcome ProcessDesign(Session& session, const RunSettings& run, const std:
         return outcome;
     }
     outcome.saved = true;
+    if (!session.NotesProblem.empty()) {
+        outcome.errors.push_back(Shown(path) + " - " + Shown(session.NotesProblem));
+    }
     if (run.Web()) {
         FileUnderType(run, design, path,
                       std::filesystem::path(session.LastPagePath).filename().string(), outcome);
@@ -238,9 +244,8 @@ Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& fo
     std::filesystem::directory_iterator entry(folder, error);
     for (const std::filesystem::directory_iterator end; !error && entry != end;
          entry.increment(error)) {
-        std::error_code kind_error;
         const std::string name = entry->path().filename().string();
-        if (IsDesignFileName(name) && entry->is_regular_file(kind_error)) {
+        if (IsDesignFileName(name)) {
             names.push_back(name);
         }
     }

@@ -29,7 +29,8 @@ std::string ProgressText(const BatchProgress& progress);
 
 // The names of the design files in `folder` ("*.k2d" whatever the case of
 // the extension), sorted alphabetically ignoring case; names that differ only
-// in case in byte order.
+// in case in byte order. Every entry so named is listed, whatever it is (a
+// folder, a dangling link), so that the run can say why it was skipped.
 Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& folder);
 
 struct BatchOutcome {
@@ -46,7 +47,10 @@ std::string ErrorListText(const std::vector<std::string>& errors);
 // anything from the one processed before it.
 // The error list names each design that breaks a limit, with its problems; a
 // file that cannot be read or saved is skipped with its reason, and the run
-// goes on. With the web kind each saved design is filed under its ship type
+// goes on. Every file of the run is reached through a symbolic link only when
+// the link stays in the folder; a design that is such a link is skipped, and a
+// notes file that is one is left out of its reports, each with a line.
+// With the web kind each saved design is filed under its ship type
 // and the index pages are written at the end; a design that could not be
 // saved stays listed while its old page exists, and when no design could be
 // saved the old index pages are left as they were.

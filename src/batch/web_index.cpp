@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "files/atomic_write.h"
+#include "files/folder_links.h"
 #include "model/text_helpers.h"
 
 namespace korvane {
@@ -97,6 +98,12 @@ void WriteFramesetPage(std::ostream& out, std::string_view first_page) {
 
 Status WriteWebIndex(const std::filesystem::path& folder, const std::vector<ShipType>& types,
                      const std::vector<IndexedDesign>& designs, Durability durability) {
+    for (const char* page : {kContentsPageName, kFramesetPageName}) {
+        const Status inside = CheckLinkStaysInFolder(folder / page);
+        if (!inside) {
+            return inside;
+        }
+    }
     const Status contents_written = WriteFileAtomically(
         folder / kContentsPageName,
         [&](std::ostream& out) { WriteContentsPage(out, types, designs); }, durability);

@@ -55,6 +55,7 @@ void WriteContentsPage(std::ostream& out, const std::vector<ShipType>& types,
 void WriteFramesetPage(std::ostream& out, std::string_view first_page);
 
 // Writes both pages into `folder`; the right-hand frame opens the first design.
+// Neither is written when either is a link that leads out of the folder.
 Status WriteWebIndex(const std::filesystem::path& folder, const std::vector<ShipType>& types,
                      const std::vector<IndexedDesign>& designs,
                      Durability durability = Durability::EachFile);

@@ -9,6 +9,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
+#include "cli/output_checks.h"
 #include "cli/terminal_text.h"
 #include "files/catalog_files.h"
 #include "files/regular_file.h"
@@ -63,6 +64,20 @@ int ReportProblems(const std::vector<std::string>& problems, const std::string& 
         out << "  " << TerminalMessage(problem) << '\n';
     }
     return kProblemsFound;
+}
+
+// An earlier export, which a new one may replace: it starts with the header
+// an export writes (after the byte-order mark a spreadsheet may add).
+bool IsCatalogExport(const std::string& content) {
+    std::ostringstream header;
+    WriteCatalogCsv(header, {});
+    std::string_view text(content);
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    std::string_view expected = header.view();
+    expected.remove_suffix(1);  // the line end, which an editor may have changed
+    return text.starts_with(expected);
 }
 
 }  // namespace
@@ -137,10 +152,18 @@ int RunCatalogList(const std::string& family, std::ostream& out, std::ostream& e
     return kDone;
 }
 
-int RunCatalogExport(const std::string& file, std::ostream& out, std::ostream& err) {
+int RunCatalogExport(const std::string& file, bool force, std::ostream& out, std::ostream& err) {
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
         return OpenFailureCode(session);
+    }
+    std::optional<std::string> refused = SameFileAsInput(file, {session.CatalogPath()});
+    if (!refused && !force) {
+        refused = ExistingOfAnotherKind(file, IsCatalogExport);
+    }
+    if (refused) {
+        err << TerminalMessage(*refused) << '\n';
+        return kUsageError;
     }
     const auto& rows = session.catalog->Features().Rows();
     const Status written = WriteCatalogCsvFile(file, rows);

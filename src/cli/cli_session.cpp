@@ -33,6 +33,12 @@ std::string AbsolutePath(const std::string& file) {
     return error ? file : absolute.string();
 }
 
+void PrintWarning(const std::string& warning, std::ostream& err) {
+    if (!warning.empty()) {
+        err << TerminalMessage(warning) << '\n';
+    }
+}
+
 bool OpenDesign(Session& session, const std::string& file, std::ostream& err) {
     if (!OpenConfiguredCatalog(session, err)) {
         return false;

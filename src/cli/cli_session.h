@@ -21,6 +21,10 @@ int OpenFailureCode(const Session& session);
 // textual removal of "link/.." would change.
 std::string AbsolutePath(const std::string& file);
 
+// A warning that does not stop the command (a notes file left out, a recent
+// list not updated), on a line of its own; nothing when it is empty.
+void PrintWarning(const std::string& warning, std::ostream& err);
+
 // Starts as the program does (the configured catalog, the new design) and loads
 // `file` as the main window's load does: one recalculation, nothing more; the
 // absolute path becomes the current design path. On failure the message goes

@@ -10,6 +10,7 @@
 #include "app/save_design.h"
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
+#include "cli/output_checks.h"
 #include "cli/terminal_text.h"
 #include "engine/breakdown.h"
 #include "engine/profile_code.h"
@@ -162,7 +163,14 @@ nlohmann::json DesignJson(Design& design) {
 
 }  // namespace
 
-int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
+int RunNew(const std::string& file, bool force, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> refused =
+        force ? std::nullopt
+              : ExistingOfAnotherKind(file, [](const std::string&) { return false; });
+    if (refused) {
+        err << TerminalMessage(*refused) << '\n';
+        return kUsageError;
+    }
     Session session;
     if (!OpenConfiguredCatalog(session, err)) {
         return OpenFailureCode(session);
@@ -173,9 +181,8 @@ int RunNew(const std::string& file, std::ostream& out, std::ostream& err) {
         err << TerminalMessage(saved.message()) << '\n';
         return kFileError;
     }
-    if (!session.RecentFileProblem.empty()) {
-        err << TerminalMessage(session.RecentFileProblem) << '\n';
-    }
+    PrintWarning(session.NotesProblem, err);
+    PrintWarning(session.RecentFileProblem, err);
     out << "Wrote the new design to " << TerminalMessage(session.CurrentDesignPath)
         << ", its profile file " << TerminalMessage(ProfileFilePath(session.CurrentDesignPath))
         << " and its page " << TerminalMessage(session.LastPagePath) << '\n';
@@ -215,6 +222,7 @@ int RunResave(const std::string& file, std::ostream& out, std::ostream& err) {
         err << TerminalMessage(saved.message()) << '\n';
         return kFileError;
     }
+    PrintWarning(session.NotesProblem, err);
     out << "Saved " << TerminalMessage(session.CurrentDesignPath) << ", its profile file "
         << TerminalMessage(ProfileFilePath(session.CurrentDesignPath)) << " and its page "
         << TerminalMessage(session.LastPagePath) << '\n';

@@ -6,7 +6,9 @@
 namespace korvane::cli {
 
 // Saves the default new design as a design file, with its profile file and page.
-int RunNew(const std::string& file, std::ostream& out, std::ostream& err);
+// An existing `file` is replaced only with `force` (kUsageError otherwise): a
+// new design is worth less than any design it could replace.
+int RunNew(const std::string& file, bool force, std::ostream& out, std::ostream& err);
 
 // Starts as the program does, loads the design file as the main window's load
 // does (one recalculation, nothing more) and prints what the totals window shows:

@@ -9,8 +9,10 @@
 #include "app/session.h"
 #include "cli/cli_session.h"
 #include "cli/exit_codes.h"
+#include "cli/output_checks.h"
 #include "cli/pdf_module/pdf_module.h"
 #include "cli/terminal_text.h"
+#include "files/companion_files.h"
 #include "model/result.h"
 #include "reports/report_context.h"
 
@@ -57,7 +59,15 @@ int RunPrintPdf(const std::string& pdf_file, const std::string& design_file, std
         err << TerminalMessage(write_profile_pdf.message()) << '\n';
         return kFileError;
     }
+    const std::optional<std::filesystem::path> notes = FindNotesFile(session.CurrentDesignPath);
+    const std::optional<std::string> refused = SameFileAsInput(
+        pdf_file, {session.CurrentDesignPath, notes.value_or(""), session.CatalogPath()});
+    if (refused) {
+        err << TerminalMessage(*refused) << '\n';
+        return kUsageError;
+    }
     const ReportContext context = ReportContextFor(session.CurrentDesignPath, Today());
+    PrintWarning(context.notes_problem, err);
     std::string message;
     if (!write_profile_pdf.value()(pdf_file.c_str(), &session.design, &context, &message)) {
         err << TerminalMessage(message) << '\n';

@@ -24,7 +24,9 @@ int PrintReport(const std::string& file, ReportWriter write, std::ostream& out, 
         return OpenFailureCode(session);
     }
     std::ostringstream report;
-    write(report, session.design, ReportContextFor(session.CurrentDesignPath, Today()));
+    const ReportContext context = ReportContextFor(session.CurrentDesignPath, Today());
+    PrintWarning(context.notes_problem, err);
+    write(report, session.design, context);
     out << TerminalText(report.str());
     return kDone;
 }

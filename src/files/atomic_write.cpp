@@ -12,11 +12,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/folder_links.h"
+#include "files/regular_file.h"
+
 namespace korvane {
 
 namespace {
 
-constexpr int kMostLinksFollowed = 40;
 constexpr int kMostNamesTried = 100;  // temporary names taken by files of an earlier process
 
 // Closes a descriptor when it goes out of scope.
@@ -42,24 +44,6 @@ public:
 private:
     int fd_;
 };
-
-// The file a path names: a symbolic link is followed to its final target, which
-// need not exist yet.
-Result<std::filesystem::path> FinalTarget(const std::filesystem::path& target) {
-    std::filesystem::path current = target;
-    for (int followed = 0; followed <= kMostLinksFollowed; ++followed) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) {
-            return current;
-        }
-        const std::filesystem::path next = std::filesystem::read_symlink(current, error);
-        if (error) {
-            return Error{target.string() + ": the link cannot be read (" + error.message() + ")"};
-        }
-        current = next.is_absolute() ? next : current.parent_path() / next;
-    }
-    return Error{target.string() + ": too many symbolic links in a row"};
-}
 
 bool InGroup(gid_t group) {
     if (group == ::getegid()) {
@@ -102,6 +86,14 @@ bool TakeOver(int fd, const struct stat& old) {
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+// A new companion takes the group, where the process may set it, and the read
+// and write bits of the file it stands beside: a private design gets a
+// private profile and page.
+bool TakeLike(int fd, const struct stat& like) {
+    [[maybe_unused]] const int group_kept = ::fchown(fd, static_cast<uid_t>(-1), like.st_gid);
+    return ::fchmod(fd, like.st_mode & 0666) == 0;
+}
+
 enum class WriteFailure {
     None,
     NameTaken,  // a file of the temporary's name is there already
@@ -109,35 +101,49 @@ enum class WriteFailure {
     NotWritten,
 };
 
+struct WriteOutcome {
+    WriteFailure failure = WriteFailure::None;
+    int error = 0;  // the system's reason, kept across the cleanup that follows
+};
+
+WriteOutcome Failed(WriteFailure failure) {
+    return {failure, errno};
+}
+
 // Writes all of `content` to the new file `path`, with the attributes of the
-// file it will replace (`old`, when there is one), flushed to disk when asked.
-WriteFailure WriteNewFile(const std::filesystem::path& path, std::string_view content,
-                          const std::optional<struct stat>& old, Durability durability) {
+// file it will replace (`old`, when there is one) or else of `like`, flushed
+// to disk when asked.
+WriteOutcome WriteNewFile(const std::filesystem::path& path, std::string_view content,
+                          const std::optional<struct stat>& old,
+                          const std::optional<struct stat>& like, Durability durability) {
     // A new file gets 0666 less the user's umask; a replacement starts private
     // and takes the old file's bits before anything is written to it.
-    const mode_t mode = old ? 0600 : 0666;
+    const mode_t mode = old || like ? 0600 : 0666;
     // Never through a file or link that is there already (O_EXCL).
     Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
     if (file.get() < 0) {
-        return errno == EEXIST ? WriteFailure::NameTaken : WriteFailure::NotCreated;
+        return Failed(errno == EEXIST ? WriteFailure::NameTaken : WriteFailure::NotCreated);
     }
-    if (old && !TakeOver(file.get(), *old)) {
-        return WriteFailure::NotWritten;
+    if (old ? !TakeOver(file.get(), *old) : like && !TakeLike(file.get(), *like)) {
+        return Failed(WriteFailure::NotWritten);
     }
     while (!content.empty()) {
         const ssize_t written = ::write(file.get(), content.data(), content.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }
-        if (written <= 0) {
-            return WriteFailure::NotWritten;
+        if (written < 0) {
+            return Failed(WriteFailure::NotWritten);
+        }
+        if (written == 0) {
+            return {WriteFailure::NotWritten, ENOSPC};
         }
         content.remove_prefix(static_cast<std::size_t>(written));
     }
     if (durability == Durability::EachFile && ::fsync(file.get()) != 0) {
-        return WriteFailure::NotWritten;
+        return Failed(WriteFailure::NotWritten);
     }
-    return file.Close() ? WriteFailure::None : WriteFailure::NotWritten;
+    return file.Close() ? WriteOutcome{} : Failed(WriteFailure::NotWritten);
 }
 
 Status SyncDirectory(const std::filesystem::path& folder, const std::filesystem::path& named) {
@@ -157,7 +163,8 @@ Status RenameOver(const std::filesystem::path& temporary, const std::filesystem:
     std::error_code error;
     std::filesystem::rename(temporary, target, error);
     if (error) {
-        std::filesystem::remove(temporary, error);
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
         return Error{named.string() + ": cannot be replaced (" + error.message() + ")"};
     }
     return {};
@@ -175,12 +182,19 @@ std::optional<struct stat> OldFile(const std::filesystem::path& target) {
 }  // namespace
 
 Status CheckReplaceable(const std::filesystem::path& target) {
-    const std::optional<struct stat> old = OldFile(target);
-    if (!old || !S_ISREG(old->st_mode)) {
-        return {};
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0) {
+        // Absent, or a dangling link: the write creates the file.
+        return errno == ENOENT
+                   ? Status()
+                   : Error{target.string() + ": cannot be written (" + std::strerror(errno) + ")"};
+    }
+    if (!S_ISREG(old.st_mode)) {
+        return Error{target.string() + ": is " + std::string(KindOfFile(old.st_mode)) +
+                     ", not a file the program may replace; nothing was written"};
     }
     const bool allowed = ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
-    if (!allowed || !WriteBitFor(*old)) {
+    if (!allowed || !WriteBitFor(old)) {
         return Error{target.string() + ": the file is read-only; nothing was written"};
     }
     return {};
@@ -204,7 +218,7 @@ Status SyncFolder(const std::filesystem::path& folder) {
 }
 
 Status WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
-                           Durability durability) {
+                           Durability durability, const std::filesystem::path& new_file_like) {
     const Result<std::filesystem::path> final_target = FinalTarget(target);
     if (!final_target) {
         return final_target.status();
@@ -218,25 +232,27 @@ Status WriteFileAtomically(const std::filesystem::path& target, std::string_view
         RemoveStaleTemporaries(file);
     }
     const std::optional<struct stat> old = OldFile(file);
+    const std::optional<struct stat> like =
+        new_file_like.empty() ? std::nullopt : OldFile(new_file_like);
     std::filesystem::path temporary;
-    WriteFailure failure = WriteFailure::NameTaken;
-    for (int attempt = 0; attempt < kMostNamesTried && failure == WriteFailure::NameTaken;
+    WriteOutcome outcome{WriteFailure::NameTaken};
+    for (int attempt = 0; attempt < kMostNamesTried && outcome.failure == WriteFailure::NameTaken;
          ++attempt) {
         temporary = TemporarySibling(file);
-        failure = WriteNewFile(temporary, content, old, durability);
+        outcome = WriteNewFile(temporary, content, old, like, durability);
     }
-    switch (failure) {
+    const std::string reason = std::strerror(outcome.error);
+    switch (outcome.failure) {
         case WriteFailure::None:
             break;
         case WriteFailure::NameTaken:
         case WriteFailure::NotCreated:
-            return Error{target.string() +
-                         ": cannot be written (the folder is missing or read-only)"};
+            return Error{target.string() + ": cannot be written (" + reason + ")"};
         case WriteFailure::NotWritten: {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
-            return Error{target.string() +
-                         ": writing failed (is the disk full?); the old file is unchanged"};
+            return Error{target.string() + ": writing failed (" + reason +
+                         "); the old file is unchanged"};
         }
     }
     const Status renamed = RenameOver(temporary, file, target);

@@ -26,16 +26,21 @@ enum class Durability {
 // disk) leaves the old file as it was. The replaced file keeps its permission
 // bits, and its owner and group where the process may set them. A symbolic
 // link is followed: its final target is replaced and the link stays a link. A
-// file without write permission is not replaced (see CheckReplaceable). The
-// message names the path.
+// file without write permission, or anything but a regular file, is not
+// replaced (see CheckReplaceable). A file created new gets the permission bits
+// less the umask, or, when `new_file_like` is given, the group (where the
+// process may set it) and the read and write bits of that file. The message
+// names the path and the system's reason.
 Status WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
-                           Durability durability = Durability::EachFile);
+                           Durability durability = Durability::EachFile,
+                           const std::filesystem::path& new_file_like = {});
 // The same for content written to a stream.
 Status WriteFileAtomically(const std::filesystem::path& target,
                            const std::function<void(std::ostream&)>& write,
                            Durability durability = Durability::EachFile);
 
-// Refuses a file that exists without write permission for this process. The
+// Refuses a file that exists and is not a regular file (a device, a named
+// pipe, a socket, a folder), and one without write permission for this process. The
 // permission bits decide, for the class the process falls in (owner, group or
 // others), so that a file made read-only is not replaced even for root, whom
 // the system would let write anything: for root the owner's bit decides.

@@ -12,23 +12,6 @@ namespace korvane {
 
 namespace {
 
-// What a file that is not a regular one is, for the message.
-std::string_view KindOf(mode_t mode) {
-    if (S_ISDIR(mode)) {
-        return "a folder";
-    }
-    if (S_ISFIFO(mode)) {
-        return "a named pipe";
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return "a device";
-    }
-    if (S_ISSOCK(mode)) {
-        return "a socket";
-    }
-    return "not a regular file";
-}
-
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -53,6 +36,25 @@ FileStamp StampFrom(const struct stat& status) {
 }
 
 }  // namespace
+
+std::string_view KindOfFile(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return "a regular file";
+    }
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a named pipe";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "a device";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    return "not a regular file";
+}
 
 std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
     struct stat status {};
@@ -79,7 +81,8 @@ Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::stri
         return Error{name + ": cannot be opened for reading (" + std::strerror(errno) + ")"};
     }
     if (!S_ISREG(status.st_mode)) {
-        return Error{name + ": is " + std::string(KindOf(status.st_mode)) + ", not a " + expected};
+        return Error{name + ": is " + std::string(KindOfFile(status.st_mode)) + ", not a " +
+                     expected};
     }
     if (static_cast<std::uintmax_t>(status.st_size) > largest) {
         return Error{name + ": is too large to be a " + expected};

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include <sys/types.h>
+
 #include "model/result.h"
 
 namespace korvane {
@@ -33,5 +35,9 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path);
 // `stamp`, when given, receives the stamp of the file that was read.
 Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::string_view what,
                                     std::uintmax_t largest, FileStamp* stamp = nullptr);
+
+// What a file of the mode `mode` is, for a message: "a folder", "a named
+// pipe", "a device", "a socket", "a regular file".
+std::string_view KindOfFile(mode_t mode);
 
 }  // namespace korvane

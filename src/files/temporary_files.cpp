@@ -16,9 +16,31 @@ namespace korvane {
 namespace {
 
 constexpr std::string_view kMarker = ".tmp-";
+// Room for the marker, a process id and a counter, and for the "-journal"
+// SQLite adds beside a catalog temporary, within a file name's 255 bytes.
+constexpr std::size_t kLongestStem = 255 - 1 - kMarker.size() - 10 - 1 - 10 - 8;
+// What SQLite leaves beside a catalog temporary that was being written.
+constexpr std::string_view kSqliteLeftovers[] = {"-journal", "-wal", "-shm"};
 
-// The process id in a temporary's name ".NAME.tmp-PID-N", when `name` is one;
-// with `of` given, only a temporary of the file named `of`.
+// The part of a file's name its temporaries carry: all of it unless that
+// would make the temporary's name too long for the file system.
+std::string_view TemporaryStem(std::string_view name) {
+    return name.substr(0, kLongestStem);
+}
+
+// `numbers` without the ending SQLite gave a file beside a catalog temporary.
+std::string_view WithoutSqliteLeftover(std::string_view numbers) {
+    for (const std::string_view ending : kSqliteLeftovers) {
+        if (numbers.ends_with(ending)) {
+            return numbers.substr(0, numbers.size() - ending.size());
+        }
+    }
+    return numbers;
+}
+
+// The process id in a temporary's name ".NAME.tmp-PID-N" (or SQLite's
+// ".NAME.tmp-PID-N-journal" beside it), when `name` is one; with `of` given,
+// only a temporary of the file named `of`.
 std::optional<pid_t> TemporaryOwner(std::string_view name, std::string_view of = {}) {
     if (name.size() < 2 || name.front() != '.') {
         return std::nullopt;
@@ -27,10 +49,10 @@ std::optional<pid_t> TemporaryOwner(std::string_view name, std::string_view of =
     if (marker == std::string_view::npos || marker < 2) {
         return std::nullopt;
     }
-    if (!of.empty() && name.substr(1, marker - 1) != of) {
+    if (!of.empty() && name.substr(1, marker - 1) != TemporaryStem(of)) {
         return std::nullopt;
     }
-    const std::string_view numbers = name.substr(marker + kMarker.size());
+    const std::string_view numbers = WithoutSqliteLeftover(name.substr(marker + kMarker.size()));
     const std::size_t dash = numbers.find('-');
     if (dash == std::string_view::npos || dash + 1 == numbers.size()) {
         return std::nullopt;
@@ -71,7 +93,8 @@ void RemoveStale(const std::filesystem::path& folder, std::string_view of) {
 std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
     static const std::string process = std::to_string(::getpid());
     static std::atomic<unsigned> counter{0};
-    return target.parent_path() / ("." + target.filename().string() + std::string(kMarker) +
+    const std::string name = target.filename().string();
+    return target.parent_path() / ("." + std::string(TemporaryStem(name)) + std::string(kMarker) +
                                    process + "-" + std::to_string(counter++));
 }
 

@@ -5,12 +5,13 @@
 namespace korvane {
 
 // A hidden temporary name beside `target` for a file that will replace it:
-// "." + its name + ".tmp-" + process id + "-" + a counter.
+// "." + its name + ".tmp-" + process id + "-" + a counter; a name too long
+// for that is cut, so that the temporary's name fits the file system's limit.
 std::filesystem::path TemporarySibling(const std::filesystem::path& target);
 
 // Removes what interrupted saves of `target` left beside it: its temporaries
-// whose process has ended. Temporaries of a running process are kept, since
-// that process may still be writing them.
+// whose process has ended, and the journal SQLite left beside a catalog one. Temporaries of a
+// running process are kept, since that process may still be writing them.
 void RemoveStaleTemporaries(const std::filesystem::path& target);
 
 // The same for every file of `folder` (a batch run clears its folder once).

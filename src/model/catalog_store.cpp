@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -32,12 +33,29 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
+constexpr const char* kRecentListNotUpdated =
+    "the list of recently used designs could not be updated (";
+
 std::string Quoted(std::string_view name) {
     return "\"" + std::string(name) + "\"";
 }
 
+// SQLite's words, or plainer ones where its own hide the reason, with the
+// system's reason when a system call failed under them: a file-size limit
+// reads "disk I/O error" otherwise.
 std::string SqliteMessage(sqlite3* db) {
-    return db ? sqlite3_errmsg(db) : "out of memory";
+    if (db == nullptr) {
+        return "out of memory";
+    }
+    const int code = sqlite3_errcode(db);
+    if (code != SQLITE_IOERR && code != SQLITE_FULL && code != SQLITE_CANTOPEN) {
+        return sqlite3_errmsg(db);
+    }
+    const std::string words = code == SQLITE_FULL    ? "the disk is full"
+                              : code == SQLITE_IOERR ? "the file could not be written or read"
+                                                     : "the file cannot be opened";
+    const int system_error = sqlite3_system_errno(db);
+    return system_error == 0 ? words : words + ": " + std::strerror(system_error);
 }
 
 // The last failure on `db` was another program's lock, not the file's content.
@@ -54,7 +72,7 @@ std::string InUseMessage(const std::filesystem::path& file) {
 Status Execute(sqlite3* db, const std::string& sql, const std::filesystem::path& file) {
     char* message = nullptr;
     if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-        std::string text = message ? message : SqliteMessage(db);
+        std::string text = SqliteMessage(db);
         sqlite3_free(message);
         return Error{file.string() + ": " + text};
     }
@@ -317,13 +335,13 @@ Status CatalogStore::SetFilespec(int position, std::string_view path) {
     Statement update(
         db_, "INSERT OR REPLACE INTO \"Recent Edits\" (\"IDNUM\", \"FILESPEC\") VALUES (?, ?)");
     if (!update.ok()) {
-        return Error{path_.string() + ": cannot record a recent file (" + SqliteMessage(db_) + ")"};
+        return Error{path_.string() + ": " + kRecentListNotUpdated + SqliteMessage(db_) + ")"};
     }
     sqlite3_bind_int(update.get(), 1, position);
     sqlite3_bind_text(update.get(), 2, path.data(), static_cast<int>(path.size()),
                       SQLITE_TRANSIENT);
     if (sqlite3_step(update.get()) != SQLITE_DONE) {
-        return Error{path_.string() + ": cannot record a recent file (" + SqliteMessage(db_) + ")"};
+        return Error{path_.string() + ": " + kRecentListNotUpdated + SqliteMessage(db_) + ")"};
     }
     return {};
 }
@@ -331,7 +349,7 @@ Status CatalogStore::SetFilespec(int position, std::string_view path) {
 Status CatalogStore::InOneTransaction(const std::function<Status()>& change) {
     const Status begun = Execute(db_, "BEGIN IMMEDIATE;", path_);
     if (!begun) {
-        return Error{begun.message() + " (cannot record a recent file)"};
+        return Error{path_.string() + ": " + kRecentListNotUpdated + SqliteMessage(db_) + ")"};
     }
     Status status = change();
     if (status) {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "files/companion_files.h"
+#include "files/folder_links.h"
 #include "files/regular_file.h"
 #include "model/cp1252.h"
 
@@ -49,7 +50,13 @@ ReportContext ReportContextFor(std::string_view design_path, std::chrono::sys_da
     ReportContext context;
     context.today = today;
     if (const auto notes_file = FindNotesFile(design_path)) {
-        context.notes = ReadNotes(*notes_file);
+        const Status inside = CheckLinkStaysInFolder(*notes_file);
+        if (inside) {
+            context.notes = ReadNotes(*notes_file);
+        } else {
+            context.notes_problem =
+                inside.message() + "; the notes are left out of the profile and the page";
+        }
     }
     return context;
 }

@@ -14,6 +14,9 @@ namespace korvane {
 struct ReportContext {
     std::chrono::sys_days today{};
     std::optional<std::vector<std::string>> notes;  // Windows-1252 lines, line ends removed
+    // Why a notes file that is there was left out (a link leading out of the
+    // design's folder); empty when it was not.
+    std::string notes_problem;
 };
 
 // Today: the day of SOURCE_DATE_EPOCH when that is set (reproducible output),
@@ -24,7 +27,8 @@ std::chrono::sys_days Today();
 std::optional<std::vector<std::string>> ReadNotes(const std::filesystem::path& notes_file);
 
 // The context of the design saved at `design_path`: its notes file (found
-// whatever the case of its extension) is read when it exists.
+// whatever the case of its extension) is read when it exists, unless it is a
+// link that leads out of the design's folder.
 ReportContext ReportContextFor(std::string_view design_path, std::chrono::sys_days today);
 
 }  // namespace korvane

@@ -169,6 +169,14 @@ void MainWindow::ShowRecentFileProblem() {
     }
 }
 
+void MainWindow::ShowSaveWarnings() {
+    if (!session_.NotesProblem.empty()) {
+        prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(session_.NotesProblem),
+                              MessageIcon::Warning);
+    }
+    ShowRecentFileProblem();
+}
+
 MainWindowRequest MainWindow::OpenInTextEditor(const std::string& path, TextFileUse use) {
     const Status opened = desktop_.OpenInTextEditor(path, [this, path, use](const Status& failure) {
         const MainWindowRequest request = ShowInTextWindow(path, use, failure);
@@ -263,7 +271,7 @@ void MainWindow::SaveAsCommand() {
     if (!saved) {
         ShowFailure(saved);
     } else {
-        ShowRecentFileProblem();
+        ShowSaveWarnings();
     }
     events_.DesignChanged();
 }
@@ -283,6 +291,8 @@ void MainWindow::FastResaveCommand() {
     }
     if (!saved) {
         ShowFailure(saved);
+    } else {
+        ShowSaveWarnings();
     }
     events_.DesignChanged();
 }
@@ -406,9 +416,14 @@ void MainWindow::PoshPrintCommand() {
     if (!surface) {
         return;
     }
-    ReportContext context{desktop_.Today(), std::nullopt};
+    ReportContext context;
+    context.today = desktop_.Today();
     if (!session_.CurrentDesignPath.empty()) {
         context = ReportContextFor(session_.CurrentDesignPath, context.today);
+    }
+    if (!context.notes_problem.empty()) {
+        prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(context.notes_problem),
+                              MessageIcon::Warning);
     }
     ShowProfile(*surface, session_.design, context);
     prompter_.Beep();

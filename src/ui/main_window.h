@@ -133,6 +133,8 @@ private:
     void ShowFailure(const Status& status);
     // A load or save that could not record its file among the recent files says so.
     void ShowRecentFileProblem();
+    // After a save: a notes file left out of the reports, a recent list not updated.
+    void ShowSaveWarnings();
 
     std::array<Button, kMainWindowCommandCount> buttons_;
     Session& session_;

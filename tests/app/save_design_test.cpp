@@ -263,14 +263,15 @@ TEST_F(SaveDesignTest, ASaveRemovesWhatAnInterruptedSaveOfTheSameFileLeft) {
               (std::set<std::string>{"korva.db", "ship.k2d", "ship.K2P", "ship.htm", elsewhere}));
 }
 
-TEST_F(SaveDesignTest, AFailedCompanionIsReportedAndTheDesignStaysChanged) {
+TEST_F(SaveDesignTest, ACompanionThatCannotBeWrittenStopsTheSaveBeforeTheDesignFile) {
     fs::create_directories(dir_ / "c.K2P" / "in-the-way");
     const std::string path = PathOf("c.k2d");
     const Status saved = Save(path);
     ASSERT_FALSE(saved.ok());
-    EXPECT_TRUE(Contains(saved.message(), PathOf("c.K2P"))) << saved.message();
+    EXPECT_TRUE(Contains(saved.message(), PathOf("c.K2P") + ": is a folder")) << saved.message();
     EXPECT_TRUE(session_.design.DesignChanged) << "the save is not complete";
-    EXPECT_EQ(session_.CurrentDesignPath, path) << "the design file itself was written";
+    EXPECT_EQ(session_.CurrentDesignPath, "");
+    EXPECT_FALSE(fs::exists(path));
     EXPECT_FALSE(fs::exists(PathOf("c.htm")));
 }
 

@@ -9,6 +9,7 @@
 #include "app/new_design.h"
 #include "batch/batch_test_support.h"
 #include "files/design_file.h"
+#include "support/archive_folder.h"
 #include "support/file_size_limit.h"
 #include "support/stale_temporary.h"
 #include "support/temp_dir.h"
@@ -61,7 +62,7 @@ TEST_F(BatchRunTest, ListsDesignFilesOfAnyExtensionCaseSortedIgnoringCase) {
     std::filesystem::create_directory(fleet_ / "folder.k2d");
     const auto names = ListDesignFiles(fleet_);
     ASSERT_TRUE(names.ok()) << names.message();
-    EXPECT_EQ(names.value(), (std::vector<std::string>{"A.K2D", "b.k2d", "c.K2d"}));
+    EXPECT_EQ(names.value(), (std::vector<std::string>{"A.K2D", "b.k2d", "c.K2d", "folder.k2d"}));
 
     const auto missing = ListDesignFiles(home_ / "nowhere");
     ASSERT_FALSE(missing.ok());
@@ -261,6 +262,38 @@ TEST_F(BatchRunTest, AReadOnlyDesignIsNamedAndLeftAsItWas) {
     EXPECT_EQ(ReadText(fleet_ / "a.k2d"), before);
     EXPECT_FALSE(std::filesystem::exists(fleet_ / "a.K2P"));
     EXPECT_TRUE(std::filesystem::exists(fleet_ / "b.K2P"));
+}
+
+// Nothing outside a folder from someone else is written or read through a
+// link; each refused file is listed, and a link inside the folder keeps working.
+TEST_F(BatchRunTest, AFolderFromSomeoneElseIsNeverLeftThroughALink) {
+    Write("model.k2d", {"Model"});
+    const std::string design = ReadText(fleet_ / "model.k2d");
+    const std::filesystem::path archive = home_ / "archive";
+    testing::BuildArchiveFolder(archive, design);
+    const auto outside_before = testing::FilesBelow(archive / "outside");
+
+    const Result<BatchOutcome> outcome =
+        RunBatch(session_, (archive / "fleet").string(), BatchKind::ResaveAndWeb, kToday, {}, 2);
+
+    ASSERT_TRUE(outcome.ok()) << outcome.message();
+    const std::string errors = ErrorListText(outcome.value().errors);
+    EXPECT_EQ(testing::FilesBelow(archive / "outside"), outside_before);
+    for (const testing::ArchiveDesign& row : testing::ArchiveDesigns()) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(Contains(errors, row.batch_says)) << errors;
+        if (std::filesystem::is_regular_file(
+                std::filesystem::symlink_status(archive / "fleet" / row.name))) {
+            EXPECT_EQ(ReadText(archive / "fleet" / row.name) != design, row.batch_saves);
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(archive / "fleet/kept.K2P"));
+    EXPECT_TRUE(Contains(ReadText(archive / "fleet/kept-profile.txt"), "Model"));
+    for (const char* report : {"notes.K2P", "notes.htm"}) {
+        EXPECT_FALSE(Contains(ReadText(archive / "fleet" / report), "PRIVATE KEY")) << report;
+    }
+    EXPECT_TRUE(Contains(errors, "index.htm: is a symbolic link to")) << errors;
+    EXPECT_FALSE(std::filesystem::exists(archive / "fleet/index1.htm"));
 }
 
 TEST_F(BatchRunTest, ARunClearsItsFolderOfWhatInterruptedSavesLeft) {

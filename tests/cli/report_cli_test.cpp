@@ -106,7 +106,9 @@ TEST_F(ReportCli, ADesignThatCannotBeRecordedAmongTheRecentFilesIsSavedAndSaysSo
     const auto created = RunCli(home_.path(), "new second.k2d");
     EXPECT_EQ(created.exit_code, 0);
     EXPECT_TRUE(fs::exists(home_ / "second.k2d"));
-    EXPECT_TRUE(Contains(created.err, "korva.db: cannot record a recent file (disk I/O error)"))
+    EXPECT_TRUE(Contains(
+        created.err,
+        "korva.db: the list of recently used designs could not be updated (disk I/O error)"))
         << created.err;
     EXPECT_EQ(RecentFile(home_, 1), (home_ / "first.k2d").string());
 }

@@ -39,6 +39,7 @@ TEST(CatalogFiles, CreatingClearsWhatAnInterruptedCreationLeft) {
     TempDir dir;
     const std::string stale = testing::StaleTemporaryName("korva.db");
     testing::WriteText(dir / stale, "an interrupted creation");
+    testing::WriteText(dir / (stale + "-journal"), "its SQLite journal");
     ASSERT_TRUE(CreateCatalogFile(dir / "korva.db", StandardCatalogRows()).ok());
     EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"korva.db"});
 }

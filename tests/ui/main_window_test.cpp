@@ -12,6 +12,7 @@
 #include "engine/status_summary.h"
 #include "files/design_file.h"
 #include "model/text_helpers.h"
+#include "support/archive_folder.h"
 #include "support/run_sql.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -224,7 +225,8 @@ TEST_F(MainWindowTest, AFileThatCannotBeRecordedAmongTheRecentFilesIsKeptWithAWa
     const auto expect_warning = [this] {
         EXPECT_EQ(LastQuestion().kind, QuestionKind::Message);
         EXPECT_EQ(LastQuestion().icon, MessageIcon::Warning);
-        EXPECT_NE(LastQuestion().text.find("cannot record a recent file (disk I/O error)"),
+        EXPECT_NE(LastQuestion().text.find(
+                      "the list of recently used designs could not be updated (disk I/O error)"),
                   std::string::npos)
             << LastQuestion().text;
     };
@@ -242,6 +244,40 @@ TEST_F(MainWindowTest, AFileThatCannotBeRecordedAmongTheRecentFilesIsKeptWithAWa
     EXPECT_TRUE(std::filesystem::exists(saved));
     EXPECT_EQ(session_.CurrentDesignPath, saved);
     EXPECT_EQ(session_.catalog->Filespec(1), "");
+}
+
+// Saving over a design of a folder from someone else never writes or reads
+// outside it through a companion's link: the save is refused and named, a
+// notes file leading out is left out with a warning.
+TEST_F(MainWindowTest, SaveAsNeverLeavesTheFolderThroughACompanionsLink) {
+    const std::filesystem::path archive = dir_ / "archive";
+    testing::BuildArchiveFolder(archive, testing::ReadText(SavedShip("Model.k2d")));
+    const auto outside_before = testing::FilesBelow(archive / "outside");
+    session_.design.SetShipName("Saved by the program");
+
+    for (const testing::ArchiveDesign& row : testing::ArchiveDesigns()) {
+        const std::filesystem::path design = archive / "fleet" / row.name;
+        if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(design))) {
+            continue;  // the design file itself is the user's choice
+        }
+        SCOPED_TRACE(row.name);
+        const std::string before = testing::ReadText(design);
+        const std::size_t asked = prompter_.questions().size();
+        prompter_.AnswerSaveFile(design.string()).AnswerYesNo(true);  // overwrite it
+        main_window_.SaveAsCommand();
+        const bool refused = row.resave_exit != 0;
+        EXPECT_EQ(testing::ReadText(design) == before, refused);
+        if (row.resave_says.empty()) {
+            EXPECT_EQ(prompter_.questions().size(), asked + 2) << "the file dialog and overwrite";
+        } else {
+            EXPECT_EQ(LastQuestion().icon, refused ? MessageIcon::Critical : MessageIcon::Warning);
+            EXPECT_NE(LastQuestion().text.find(row.resave_says), std::string::npos)
+                << LastQuestion().text;
+        }
+    }
+    EXPECT_EQ(testing::FilesBelow(archive / "outside"), outside_before);
+    EXPECT_EQ(testing::ReadText(archive / "fleet/notes.K2P").find("PRIVATE KEY"),
+              std::string::npos);
 }
 
 TEST_F(MainWindowTest, ViewProfileProposesTheProfileOfTheCurrentDesign) {
