@@ -3,6 +3,7 @@
 #include "engine/drives.h"
 #include "engine/electronics.h"
 #include "engine/hull_power.h"
+#include "engine/plain_passes.h"
 #include "engine/status_summary.h"
 #include "engine/support_crew.h"
 #include "engine/totals.h"
@@ -13,7 +14,7 @@ namespace korvane {
 
 namespace {
 
-void RunPass(Design& design, Catalog& catalog, RecalcSection section) {
+void RunPass(Design& design, Catalog& catalog, RecalcSection section, engine::PanelSizing panels) {
     auto runs = [section](RecalcSection block) {
         return section == RecalcSection::All || section == block;
     };
@@ -44,7 +45,8 @@ void RunPass(Design& design, Catalog& catalog, RecalcSection section) {
     if (runs(RecalcSection::Craft)) {
         engine::RecalculateCraft(design);
     }
-    engine::RecalculateControl(design, catalog);  // always; section 7 has no block of its own
+    // Always; section 7 has no block of its own.
+    engine::RecalculateControl(design, catalog, panels);
     if (runs(RecalcSection::Crew)) {
         engine::RecalculateCrew(design);
     }
@@ -53,18 +55,13 @@ void RunPass(Design& design, Catalog& catalog, RecalcSection section) {
     CheckDesignLimits(design);
 }
 
-}  // namespace
-
-int Recalculate(Design& design, Catalog& catalog, RecalcSection section) {
-    if (section != RecalcSection::All) {
-        RunPass(design, catalog, section);
-        return 1;
-    }
+// Repeats the whole pass until it changes nothing, at most kMaxSettlingPasses times.
+int Settle(Design& design, Catalog& catalog, engine::PanelSizing panels) {
     int passes = 0;
     Design before;
     while (passes < kMaxSettlingPasses) {
         before = design;
-        RunPass(design, catalog, RecalcSection::All);
+        RunPass(design, catalog, RecalcSection::All, panels);
         ++passes;
         if (BitwiseEqual(before, design)) {
             break;
@@ -72,5 +69,23 @@ int Recalculate(Design& design, Catalog& catalog, RecalcSection section) {
     }
     return passes;
 }
+
+}  // namespace
+
+int Recalculate(Design& design, Catalog& catalog, RecalcSection section) {
+    if (section != RecalcSection::All) {
+        RunPass(design, catalog, section, engine::PanelSizing::FromPreviousRun);
+        return 1;
+    }
+    return Settle(design, catalog, engine::PanelSizing::Settled);
+}
+
+namespace engine {
+
+int RecalculateByPlainPasses(Design& design, Catalog& catalog) {
+    return Settle(design, catalog, PanelSizing::FromPreviousRun);
+}
+
+}  // namespace engine
 
 }  // namespace korvane

@@ -31,8 +31,13 @@ inline constexpr int kMaxSettlingPasses = 20;
 // pass until a pass leaves the whole design exactly as it found it (every
 // record, table entry and working value, doubles bit for bit), at most
 // kMaxSettlingPasses times: the same design always gives the same figures, and
-// on a settled design it is one pass that changes nothing. Any other section is
-// one pass of its own blocks plus the always-run ones (control and totals),
+// on a settled design it is one pass that changes nothing. Within each pass the
+// control block solves the one loop that would otherwise close in over many
+// passes (the panels are sized by a control total that holds their own cost),
+// so a design settles in a few passes; a panel row whose loop does not close
+// is left to the passes and named among the problems if it never settles.
+// Any other section is one pass of its own blocks plus the always-run ones
+// (control and totals, the panels sized from the cost the previous run left),
 // which keeps the other sections' figures as they were.
 //
 // Each pass ends with CheckDesignLimits, so Design::Problems and DesignValid

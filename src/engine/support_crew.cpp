@@ -1,7 +1,9 @@
 #include "engine/support_crew.h"
 
 #include <array>
+#include <cmath>
 #include <initializer_list>
+#include <optional>
 
 #include "engine/block_support.h"
 #include "engine/digit_codes.h"
@@ -22,6 +24,87 @@ void AddVolumeAsMass(ComponentRecord& slot, const ComponentRecord& entry) {
 constexpr const char* kNoMainComputer = "No main computer";
 constexpr const char* kNoControlPanel = "No control panel";
 constexpr const char* kCrewWithoutComputer = "Default crew was computed without a main computer";
+constexpr const char* kPanelsDoNotSettle = "Control panels do not settle";
+constexpr const char* kPanelsOutgrowTheirControl =
+    "Control panels do not settle: each panel's cost needs as much control as the panel provides";
+
+// Sets the control points of each area, their total and what remains of it
+// from the slots' costs as they stand, the panels' own cost included, and
+// returns the panels' count.
+double SizeControl(Design& design, BlockProblems& problems) {
+    auto& slots = design.Slots;
+    static const std::array<std::initializer_list<Slot>, 9> kAreaSlots = {{
+        {},
+        {Slot::Configuration, Slot::Hull, Slot::Armour},
+        {Slot::PowerPlant},
+        {Slot::ManeuverDrive, Slot::JumpDrive, Slot::FuelScoops, Slot::Purifiers},
+        {Slot::Communicators},
+        {Slot::EmMask, Slot::Sensors},
+        {Slot::SpinalMount, Slot::Weapons},
+        {Slot::Screens},
+        {Slot::BackupComputer, Slot::MainComputer, Slot::Panels, Slot::PanelAddOns,
+         Slot::Accommodation, Slot::LaunchTube, Slot::SubordinateCraft, Slot::Environment,
+         Slot::AntiHijack},
+    }};
+
+    design.ControlTotal = 0;
+    for (std::size_t area = 1; area <= 8; ++area) {
+        double cost = 0;
+        for (Slot slot : kAreaSlots[area]) {
+            cost += slots[slot].CR;
+        }
+        design.ControlPoints[area] = cost / 100000 * design.DesignTL();
+        design.ControlTotal += design.ControlPoints[area];
+    }
+
+    const ComponentRecord& addOns = slots[Slot::PanelAddOns];
+    design.ControlRemaining = design.ControlTotal - addOns.MISCNUM[1] * 50 -
+                              addOns.MISCNUM[2] * 1500 - addOns.MISCNUM[3] * 200;
+    design.ControlRemaining = problems.Divide(
+        design.ControlRemaining, slots[Slot::MainComputer].MISCNUM[1], kNoMainComputer);
+    return problems.Divide(design.ControlRemaining, slots[Slot::Panels].MISCNUM[1],
+                           kNoControlPanel);
+}
+
+// The control one panel's cost adds per point of control a panel provides:
+// the gain of the loop from the panels' count through their cost in the
+// control total back to the count. Without a computer or a panel row the count
+// is 0 whatever the cost, and the gain 0.
+double PanelCostGain(const Design& design, const ComponentRecord& row) {
+    const double C = design.Slots[Slot::MainComputer].MISCNUM[1];
+    const double perPanel = design.Slots[Slot::Panels].MISCNUM[1];
+    if (C == 0 || perPanel == 0) {
+        return 0;
+    }
+    return row.CR / 100000 * design.DesignTL() / C / perPanel;
+}
+
+// The panels' count that their own cost gives again. Sized from the cost the
+// previous run left, the count only closes in on it run by run; but it is
+// linear in that cost, count = count without panels + gain × count, so it is
+// solved directly, then sized from the solution's cost until the sizing gives
+// back the cost it was given, bit for bit. Nothing when the loop does not close
+// (a gain of 1 or more, or no such cost within a few steps).
+std::optional<double> SettledPanelCount(Design& design, BlockProblems& problems,
+                                        const ComponentRecord& row) {
+    constexpr int kMaxSteps = 8;
+    const double gain = PanelCostGain(design, row);
+    if (!(std::abs(gain) < 1)) {
+        return std::nullopt;
+    }
+    ComponentRecord& panels = design.Slots[Slot::Panels];
+    panels.CR = 0;
+    double cost = row.CR * (SizeControl(design, problems) / (1 - gain));
+    for (int step = 0; step < kMaxSteps; ++step) {
+        panels.CR = cost;
+        const double count = SizeControl(design, problems);
+        if (row.CR * count == cost) {
+            return count;
+        }
+        cost = row.CR * count;
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -119,46 +202,29 @@ void RecalculateCraft(Design& design) {
     }
 }
 
-void RecalculateControl(Design& design, Catalog& catalog) {
+void RecalculateControl(Design& design, Catalog& catalog, PanelSizing sizing) {
     BlockProblems problems(design, ProblemSource::Control);
-    auto& slots = design.Slots;
-    static const std::array<std::initializer_list<Slot>, 9> kAreaSlots = {{
-        {},
-        {Slot::Configuration, Slot::Hull, Slot::Armour},
-        {Slot::PowerPlant},
-        {Slot::ManeuverDrive, Slot::JumpDrive, Slot::FuelScoops, Slot::Purifiers},
-        {Slot::Communicators},
-        {Slot::EmMask, Slot::Sensors},
-        {Slot::SpinalMount, Slot::Weapons},
-        {Slot::Screens},
-        {Slot::BackupComputer, Slot::MainComputer, Slot::Panels, Slot::PanelAddOns,
-         Slot::Accommodation, Slot::LaunchTube, Slot::SubordinateCraft, Slot::Environment,
-         Slot::AntiHijack},
-    }};
+    ComponentRecord& panels = design.Slots[Slot::Panels];
+    const ComponentRecord& row = catalog.LookupComponent(panels.TABLE.view(), panels.IDNUM);
 
-    design.ControlTotal = 0;
-    for (std::size_t area = 1; area <= 8; ++area) {
-        double cost = 0;
-        for (Slot slot : kAreaSlots[area]) {
-            cost += slots[slot].CR;
+    const double previousCost = panels.CR;  // what the previous run left
+    double count = SizeControl(design, problems);
+    if (sizing == PanelSizing::Settled && row.CR * count != previousCost) {
+        if (const auto settled = SettledPanelCount(design, problems, row)) {
+            count = *settled;
+        } else {
+            panels.CR = previousCost;  // the one step, as the plain runs take it
+            count = SizeControl(design, problems);
+            problems.Add(std::abs(PanelCostGain(design, row)) >= 1 ? kPanelsOutgrowTheirControl
+                                                                   : kPanelsDoNotSettle);
         }
-        design.ControlPoints[area] = cost / 100000 * design.DesignTL();
-        design.ControlTotal += design.ControlPoints[area];
     }
 
-    const ComponentRecord& addOns = slots[Slot::PanelAddOns];
-    design.ControlRemaining = design.ControlTotal - addOns.MISCNUM[1] * 50 -
-                              addOns.MISCNUM[2] * 1500 - addOns.MISCNUM[3] * 200;
-    design.ControlRemaining = problems.Divide(
-        design.ControlRemaining, slots[Slot::MainComputer].MISCNUM[1], kNoMainComputer);
-
-    ComponentRecord& panels = slots[Slot::Panels];
-    panels.NUMBER = problems.Divide(design.ControlRemaining, panels.MISCNUM[1], kNoControlPanel);
-    const ComponentRecord& row = catalog.LookupComponent(panels.TABLE.view(), panels.IDNUM);
-    panels.KL = row.KL * panels.NUMBER;
-    panels.MW = row.MW * panels.NUMBER;
-    panels.CR = row.CR * panels.NUMBER;
-    panels.TONS = row.TONS * panels.NUMBER;
+    panels.NUMBER = count;
+    panels.KL = row.KL * count;
+    panels.MW = row.MW * count;
+    panels.CR = row.CR * count;
+    panels.TONS = row.TONS * count;
 }
 
 void RecalculateCrew(Design& design) {

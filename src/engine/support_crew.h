@@ -12,8 +12,15 @@ void RecalculateFeatures(Design& design);
 // Section 9: subordinate craft and launch tube.
 void RecalculateCraft(Design& design);
 
+// How the control block sizes the panels, whose own cost counts in the
+// control total that sizes them.
+enum class PanelSizing {
+    FromPreviousRun,  // one step from the cost the previous run left
+    Settled,          // the count whose cost gives that count again, where there is one
+};
+
 // Always: control points per area and the control panels.
-void RecalculateControl(Design& design, Catalog& catalog);
+void RecalculateControl(Design& design, Catalog& catalog, PanelSizing sizing);
 
 // Section 8: the default crew of the thirteen categories.
 void RecalculateCrew(Design& design);

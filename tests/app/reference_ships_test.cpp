@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/new_design.h"
+#include "engine/engine_test_support.h"
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "model/standard_catalog.h"
@@ -115,8 +116,8 @@ public:
     // The control editor: main and backup computers (CO ids, 0 none, each
     // installed three times), panels (PN id) and the auxiliary bridge.
     ShipBuilder& Control(int main_computer, int backup_computer, int panels, bool aux_bridge) {
-        InstallComputer(design_.Slots[Slot::MainComputer], main_computer);
-        InstallComputer(design_.Slots[Slot::BackupComputer], backup_computer);
+        engine_test::FitComputer(catalog_, design_.Slots[Slot::MainComputer], main_computer);
+        engine_test::FitComputer(catalog_, design_.Slots[Slot::BackupComputer], backup_computer);
         design_.Slots[Slot::Panels] = catalog_.LookupComponent("PN", panels);
         design_.Slots[Slot::AuxiliaryBridge].NUMBER = aux_bridge ? 1 : 0;
         return Recalculated();
@@ -182,19 +183,6 @@ private:
         EXPECT_EQ(entry.IDNUM, id) << family << " " << id << " is in the standard catalog";
         entry.NUMBER = count;
         return Recalculated();
-    }
-
-    void InstallComputer(ComponentRecord& slot, int id) {
-        if (id == 0) {
-            slot = ComponentRecord{};
-            return;
-        }
-        slot = catalog_.LookupComponent("CO", id);
-        slot.NUMBER = 3;
-        slot.KL *= 3;
-        slot.TONS *= 3;
-        slot.MW *= 3;
-        slot.CR *= 3;
     }
 
     ShipBuilder& Recalculated() {

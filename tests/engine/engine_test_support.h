@@ -117,6 +117,21 @@ inline std::vector<ComponentRecord> BasicRows() {
     return rows;
 }
 
+// A computer as the control editor fits it, a triple-redundant set of the CO
+// row `id`; id 0 is none.
+inline void FitComputer(Catalog& catalog, ComponentRecord& slot, int id) {
+    if (id == 0) {
+        slot = ComponentRecord{};
+        return;
+    }
+    slot = catalog.LookupComponent("CO", id);
+    slot.NUMBER = 3;
+    slot.KL *= 3;
+    slot.TONS *= 3;
+    slot.MW *= 3;
+    slot.CR *= 3;
+}
+
 // The design the program starts with, built on the given catalog.
 inline Design NewDesignOn(Catalog& catalog) {
     Design design;

@@ -1,14 +1,18 @@
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "engine/plain_passes.h"
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "engine_test_support.h"
+#include "files/design_file.h"
 #include "model/bitwise_equal.h"
 #include "model/standard_catalog.h"
+#include "random_designs.h"
 
 namespace korvane {
 namespace {
@@ -136,6 +140,147 @@ TEST(RecalcSettling, FiguresLeftByAnEarlierRunDoNotReachTheSettledOnes) {
     EXPECT_TRUE(BitwiseEqual(design, stale));
     EXPECT_GT(design.Slots[Slot::AuxiliaryBridge].KL, 0);
     EXPECT_EQ(Recalculate(design, catalog, RecalcSection::All), 1);
+}
+
+// Every figure of two designs agrees to 15 significant digits, every text and
+// problem exactly; `what` names the first that does not.
+bool SameFigures(const Design& a, const Design& b, std::string& what) {
+    auto close = [](double x, double y) {
+        return x == y || std::abs(x - y) <= 5e-15 * std::max(std::abs(x), std::abs(y));
+    };
+    auto record = [&](const ComponentRecord& x, const ComponentRecord& y,
+                      const std::string& where) {
+        what = where;
+        if (!close(x.NUMBER, y.NUMBER) || !close(x.KL, y.KL) || !close(x.TONS, y.TONS) ||
+            !close(x.CR, y.CR) || !close(x.MW, y.MW) || !(x.USP == y.USP) ||
+            !(x.LABEL == y.LABEL)) {
+            return false;
+        }
+        for (std::size_t k = 0; k < x.MISCNUM.size(); ++k) {
+            if (!close(x.MISCNUM[k], y.MISCNUM[k]) || !(x.MISCSTR[k] == y.MISCSTR[k])) {
+                what += " MISCNUM/MISCSTR " + std::to_string(k);
+                return false;
+            }
+        }
+        return true;
+    };
+    for (std::size_t table = 0; table < Design::kTableCount; ++table) {
+        for (std::size_t i = 0; i < a.Table(table).size(); ++i) {
+            if (!record(a.Table(table)[i], b.Table(table)[i],
+                        "table " + std::to_string(table) + " entry " + std::to_string(i))) {
+                return false;
+            }
+        }
+    }
+    if (!record(a.DesignRecord, b.DesignRecord, "design record") ||
+        !record(a.CapacityRecord, b.CapacityRecord, "capacity record")) {
+        return false;
+    }
+    what = "control points, problems or sensor codes";
+    for (std::size_t area = 1; area <= 8; ++area) {
+        if (!close(a.ControlPoints[area], b.ControlPoints[area])) {
+            return false;
+        }
+    }
+    return close(a.ControlTotal, b.ControlTotal) && close(a.ControlRemaining, b.ControlRemaining) &&
+           a.WeaponFactors == b.WeaponFactors && a.WeaponCounts == b.WeaponCounts &&
+           a.SensorCodes == b.SensorCodes && a.Problems == b.Problems;
+}
+
+TEST(RecalcSettling, SolvingThePanelsGivesThePlainPassesFiguresInAFewPasses) {
+    Catalog catalog(StandardCatalogRows());
+    engine_test::RandomDesigns designs(catalog, 22);
+    for (int n = 1; n <= 1000; ++n) {
+        SCOPED_TRACE("random design " + std::to_string(n));
+        Design solved = designs.Next();
+        Design plain = solved;
+        const int passes = Recalculate(solved, catalog, RecalcSection::All);
+        ASSERT_LT(engine::RecalculateByPlainPasses(plain, catalog), kMaxSettlingPasses);
+        EXPECT_LE(passes, 4);
+        std::string what;
+        EXPECT_TRUE(SameFigures(solved, plain, what)) << what;
+
+        // The solved figures are settled for the plain pass as well.
+        Design again = solved;
+        EXPECT_EQ(engine::RecalculateByPlainPasses(again, catalog), 1);
+        EXPECT_TRUE(BitwiseEqual(again, solved));
+    }
+}
+
+std::string FileBytes(const Design& design) {
+    std::ostringstream out;
+    WriteDesign(out, design);
+    return out.str();
+}
+
+// Loading recalculates, so a file written by the plain passes (as earlier
+// versions settled it) or by Recalculate must load and write back unchanged.
+TEST(RecalcSettling, ResavingADesignWritesTheSameBytes) {
+    Catalog catalog(StandardCatalogRows());
+    engine_test::RandomDesigns designs(catalog, 2022);
+    for (int n = 1; n <= 300; ++n) {
+        SCOPED_TRACE("random design " + std::to_string(n));
+        const Design fresh = designs.Next();
+        Design solved = fresh;
+        Design plain = fresh;
+        Recalculate(solved, catalog, RecalcSection::All);
+        engine::RecalculateByPlainPasses(plain, catalog);
+        for (const Design* saved : {&solved, &plain}) {
+            const std::string bytes = FileBytes(*saved);
+            std::istringstream in(bytes);
+            Design loaded;
+            ASSERT_TRUE(ReadDesign(in, "saved.k2d", loaded).ok());
+            Recalculate(loaded, catalog, RecalcSection::All);
+            EXPECT_EQ(FileBytes(loaded), bytes) << (saved == &plain ? "plain" : "solved");
+        }
+    }
+}
+
+// Panel rows of a given gain: the control one panel's cost adds per point of
+// control a panel provides (here cost × TL 10 / 100,000 / computer divisor 2
+// / 50 points per panel). The plain passes close in by the gain on every pass,
+// too slowly to settle within their limit from 0.5 on.
+TEST(RecalcSettling, APanelRowWhoseLoopDoesNotCloseIsReported) {
+    const struct {
+        double gain;
+        bool settles;
+    } cases[] = {{0, true}, {0.5, true}, {0.95, true}, {1, false}, {2.5, false}, {-1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("gain " + std::to_string(c.gain));
+        std::vector<ComponentRecord> rows = BasicRows();
+        for (ComponentRecord& row : rows) {
+            if (row.TABLE == "PN") {
+                row.CR = c.gain * 100000 / 10 * 2 * 50;
+            }
+        }
+        Catalog catalog(rows);
+        Design design = NewDesignOn(catalog);
+        design.DesignTL() = 10;
+
+        const int passes = Recalculate(design, catalog, RecalcSection::All);
+        ExpectAllFinite(design);
+        const bool reported = HasProblem(
+            design,
+            "Control panels do not settle: each panel's cost needs as much control as the panel "
+            "provides");
+        if (c.settles) {
+            EXPECT_LE(passes, 4);
+            EXPECT_FALSE(reported);
+            Design again = design;
+            EXPECT_EQ(engine::RecalculateByPlainPasses(again, catalog), 1);
+            // count = count without panels / (1 − gain)
+            Design without = design;
+            without.Slots[Slot::Panels].CR = 0;
+            Recalculate(without, catalog, RecalcSection::Control);
+            EXPECT_NEAR(design.Slots[Slot::Panels].NUMBER,
+                        without.Slots[Slot::Panels].NUMBER / (1 - c.gain),
+                        1e-12 * design.Slots[Slot::Panels].NUMBER);
+        } else {
+            EXPECT_EQ(passes, kMaxSettlingPasses);
+            EXPECT_TRUE(reported);
+            EXPECT_EQ(design.DesignValid(), 0);
+        }
+    }
 }
 
 TEST(RecalcFrame, EachBlockReplacesItsOwnProblemsWhenItRuns) {
