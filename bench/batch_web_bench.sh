@@ -6,7 +6,7 @@
 # (safe_rewrite_floor: each design file read, then it and its two companions
 # written back through a temporary file and a rename), which shows how much of
 # the run the file system takes and how much the program adds (target: at
-# most 1.3). The run works on as many designs at once as the machine has
+# most 1.15). The run works on as many designs at once as the machine has
 # processors, as korvane-cli does by default; the file work alone is one
 # thread. The work folder is made under TMPDIR: a tmpfs such as /dev/shm,
 # where files cost least, shows the program's share most plainly.
@@ -138,6 +138,6 @@ if [ -n "$best_rerun" ]; then
         "$rounds" "$best_rerun" "$best_floor"
     printf '  file work alone / copy: %.2f (what the file system takes)\n' \
         "$(calc "$best_floor / $best_copy")"
-    printf '  batch / file work alone: %.2f (what the program adds; target: at most 1.3)\n' \
+    printf '  batch / file work alone: %.2f (what the program adds; target: at most 1.15)\n' \
         "$(calc "$best_rerun / $best_floor")"
 fi
