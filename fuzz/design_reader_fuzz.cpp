@@ -24,6 +24,7 @@
 #include "reports/html_page.h"
 #include "reports/profile_text.h"
 #include "reports/report_context.h"
+#include "reports/status_captions.h"
 #include "reports/utilization.h"
 
 namespace {
@@ -144,7 +145,7 @@ void LoadAndReport(const std::string& bytes) {
     ExpectFiniteDesign(design);
 
     RaiseLowerCaseN(design);
-    const korvane::StatusSummary summary = korvane::ShowStatusSummary(design);
+    const korvane::StatusCaptions summary = korvane::CaptionsOf(korvane::ShowStatusSummary(design));
     for (const std::string* caption :
          {&summary.ship_name, &summary.volume, &summary.power, &summary.hardpoints,
           &summary.displacement, &summary.tech_level, &summary.mass, &summary.cost,

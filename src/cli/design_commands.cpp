@@ -20,6 +20,7 @@
 #include "model/record_fields.h"
 #include "reports/breakdown_text.h"
 #include "reports/report_context.h"
+#include "reports/status_captions.h"
 #include "reports/utilization.h"
 
 namespace korvane::cli {
@@ -27,7 +28,7 @@ namespace korvane::cli {
 namespace {
 
 // The caption's lines; a red caption says so after its last line.
-void PrintCaption(std::ostream& out, const std::string& caption, int colour = kColourBlack) {
+void PrintCaption(std::ostream& out, const std::string& caption, bool over_the_limit = false) {
     std::istringstream lines(caption);
     std::string line;
     std::string text;
@@ -37,7 +38,7 @@ void PrintCaption(std::ostream& out, const std::string& caption, int colour = kC
         }
         text += TerminalText(line) + '\n';
     }
-    if (colour == kColourRed && !text.empty()) {
+    if (over_the_limit && !text.empty()) {
         text.insert(text.size() - 1, "   (over the limit)");
     }
     out << text;
@@ -53,18 +54,19 @@ void PrintProblems(const Design& design, std::ostream& out) {
 void PrintSummary(Session& session, std::ostream& out) {
     Design& design = session.design;
     const StatusSummary summary = ShowStatusSummary(design);
-    PrintCaption(out, summary.ship_name);
-    PrintCaption(out, summary.tech_level);
-    PrintCaption(out, summary.volume, summary.volume_colour);
-    PrintCaption(out, summary.displacement);
-    PrintCaption(out, summary.power, summary.power_colour);
-    PrintCaption(out, summary.hardpoints, summary.hardpoints_colour);
-    PrintCaption(out, summary.mass);
-    PrintCaption(out, summary.cost);
-    PrintCaption(out, summary.agility);
-    PrintCaption(out, summary.cargo);
-    out << "Status: " << summary.changed_mark << '\n';
-    out << "Lamp: " << (summary.lamp_colour == kColourGreen ? "green" : "red") << '\n';
+    const StatusCaptions captions = CaptionsOf(summary);
+    PrintCaption(out, captions.ship_name);
+    PrintCaption(out, captions.tech_level);
+    PrintCaption(out, captions.volume, summary.volume_over);
+    PrintCaption(out, captions.displacement);
+    PrintCaption(out, captions.power, summary.power_over);
+    PrintCaption(out, captions.hardpoints, summary.hardpoints_over);
+    PrintCaption(out, captions.mass);
+    PrintCaption(out, captions.cost);
+    PrintCaption(out, captions.agility);
+    PrintCaption(out, captions.cargo);
+    out << "Status: " << captions.changed_mark << '\n';
+    out << "Lamp: " << (summary.valid ? "green" : "red") << '\n';
     out << "Profile code: " << TerminalText(BuildProfileCode(design)) << "\n\n";
     PrintCaption(out, UtilizationMessage(design));
     out << '\n' << BreakdownTable(DesignBreakdown(design));

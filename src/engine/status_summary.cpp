@@ -1,7 +1,6 @@
 #include "engine/status_summary.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string_view>
 
 #include "model/number_format.h"
@@ -9,14 +8,6 @@
 namespace korvane {
 
 namespace {
-
-constexpr std::string_view kNewLine = "\r\n";
-
-// A never-set text field is written with blanks for its NULs.
-std::string Shown(std::string text) {
-    std::replace(text.begin(), text.end(), '\0', ' ');
-    return text;
-}
 
 // "Volume used exceeds the hull" style texts for each broken limit.
 std::string LimitText(std::string_view what, double used, double available, std::string_view unit,
@@ -68,45 +59,25 @@ void CheckDesignLimits(Design& design) {
 StatusSummary ShowStatusSummary(Design& design) {
     CheckDesignLimits(design);
     StatusSummary summary;
-    const auto colour = [](bool broken) { return broken ? kColourRed : kColourBlack; };
-    const std::string newline(kNewLine);
-
-    const std::string slot31 = design.Slots[Slot::ShipType].LABEL.trimmed();
-    summary.ship_name = Shown(design.ShipName() + " (" + slot31 + ")");
-    summary.tech_level = "TL: " + PlainNumber(design.DesignTL());
-
-    const double hullKL = design.HullKL();
-    const double usedKL = design.UsedKL();
-    summary.volume_colour = colour(usedKL > hullKL);
-    summary.volume = "KL: " + FormatPattern(hullKL, "##,###,###") + newline +
-                     "KL: " + FormatPattern(usedKL, "##,###,###") + newline;
-    summary.displacement = "D: " + FormatPattern(hullKL / 13.5, "##,###,###") + newline +
-                           "D: " + FormatPattern(usedKL / 13.5, "##,###,###") + newline;
-
-    summary.power_colour = colour(design.UsedMW() > design.AvailableMW());
-    summary.power = "MW: " + FormatPattern(design.AvailableMW(), "##,###,###") + newline +
-                    "MW: " + FormatPattern(design.UsedMW(), "##,###,###") + newline;
-
-    summary.hardpoints_colour = colour(design.UsedHardpoints() > design.Hardpoints());
-    summary.hardpoints = "H'pts: " + FormatPattern(design.Hardpoints(), "#,###") + newline +
-                         "H'pts: " + FormatPattern(design.UsedHardpoints(), "#,###") + newline;
-
-    summary.mass = "Mass: " + FormatPattern(design.TotalTons(), "##,###,###");
-    summary.cost = "MCr: " + FormatPattern(design.TotalCr() / 1000000, "###,###");
-    summary.agility = "Ag: " + PlainNumber(design.Slots[Slot::ManeuverDrive].MISCNUM[1]);
-    summary.cargo = "Cargo: " + FormatPattern(std::floor(hullKL / 13.5 - usedKL / 13.5), "###,###");
-
+    summary.ship_name = design.ShipName();
+    summary.ship_type = design.Slots[Slot::ShipType].LABEL.trimmed();
+    summary.tech_level = design.DesignTL();
+    summary.hull_kl = design.HullKL();
+    summary.used_kl = design.UsedKL();
+    summary.available_mw = design.AvailableMW();
+    summary.used_mw = design.UsedMW();
+    summary.hardpoints = design.Hardpoints();
+    summary.used_hardpoints = design.UsedHardpoints();
+    summary.total_tons = design.TotalTons();
+    summary.total_cr = design.TotalCr();
+    summary.agility = design.Slots[Slot::ManeuverDrive].MISCNUM[1];
+    summary.volume_over = summary.used_kl > summary.hull_kl;
+    summary.power_over = summary.used_mw > summary.available_mw;
+    summary.hardpoints_over = summary.used_hardpoints > summary.hardpoints;
+    summary.valid = design.DesignValid() != 0;
+    summary.changed = design.DesignChanged;
     summary.problems = design.Problems;
-    summary.lamp_colour = design.DesignValid() != 0 ? kColourGreen : kColourRed;
-    const ChangedMark mark = ChangedMarkOf(design);
-    summary.changed_mark = mark.caption;
-    summary.changed_mark_colour = mark.colour;
     return summary;
-}
-
-ChangedMark ChangedMarkOf(const Design& design) {
-    return design.DesignChanged ? ChangedMark{"Changed", kColourRed}
-                                : ChangedMark{"Saved", kColourGreen};
 }
 
 void MarkChanged(Design& design) {

@@ -7,36 +7,31 @@
 
 namespace korvane {
 
-// Colours of the totals window (colour values as RGB in one number: 255 red, 65280 green).
-inline constexpr int kColourBlack = 0;
-inline constexpr int kColourRed = 255;
-inline constexpr int kColourGreen = 65280;
-
-// The captions and colours of the totals window after a status summary.
-// Texts are Windows-1252 bytes like the design's text fields (a
-// NUL of a never-set field is written as a blank); multi-line captions use
-// carriage return + line feed. The view converts them at the edge.
+// What the status summary tells about a design: its figures, which limits
+// are broken, whether it is valid and changed, and its problems. The windows
+// and reports turn these facts into their captions and colours.
 struct StatusSummary {
-    std::string ship_name;  // ship name and type
-    std::string volume;     // "KL: hull" CRLF "KL: used" CRLF
-    std::string power;
-    std::string hardpoints;
-    std::string displacement;
-    std::string tech_level;
-    std::string mass;
-    std::string cost;  // in MCr
-    std::string agility;
-    std::string cargo;
-    int volume_colour = kColourBlack;  // red while a limit is broken
-    int power_colour = kColourBlack;
-    int hardpoints_colour = kColourBlack;
-    int lamp_colour = kColourGreen;  // the validity lamp
-    std::string changed_mark;        // "Changed" / "Saved"
-    int changed_mark_colour = kColourGreen;
+    std::string ship_name;  // the stored name: Windows-1252 bytes, NULs of a never-set field kept
+    std::string ship_type;  // the ship type's label, trimmed
+    double tech_level = 0;
+    double hull_kl = 0;
+    double used_kl = 0;
+    double available_mw = 0;
+    double used_mw = 0;
+    double hardpoints = 0;
+    double used_hardpoints = 0;
+    double total_tons = 0;
+    double total_cr = 0;
+    double agility = 0;
+    bool volume_over = false;  // each limit that is broken
+    bool power_over = false;
+    bool hardpoints_over = false;
+    bool valid = true;
+    bool changed = false;
     std::vector<std::string> problems;  // the same list as Design::Problems
 };
 
-// Writes the status summary: sets DesignValid (1 only when volume, power and
+// The status summary: sets DesignValid (1 only when volume, power and
 // hardpoints are within their limits and no block of the recalculation found
 // a problem) and rebuilds Design::Problems from the blocks' lists plus the
 // limit breaks. Safe to call any number of times.
@@ -45,13 +40,6 @@ StatusSummary ShowStatusSummary(Design& design);
 // What the status summary decides about the design, without its captions:
 // DesignValid and Design::Problems. The recalculation ends with this.
 void CheckDesignLimits(Design& design);
-
-// The changed mark: "Changed" in red while DesignChanged, "Saved" in green otherwise.
-struct ChangedMark {
-    std::string caption;
-    int colour = kColourGreen;
-};
-ChangedMark ChangedMarkOf(const Design& design);
 
 // Sets / clears DesignChanged (shown as the changed mark).
 void MarkChanged(Design& design);

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/status_summary.h"
 #include "gui/breakdown_chart_view.h"
 #include "gui/qt_text.h"
+#include "ui/controls.h"
 
 namespace korvane::gui {
 
@@ -109,7 +109,7 @@ CompareWindowView::CompareWindowView(ui::CompareWindow& logic, ui::DesignEvents&
 void CompareWindowView::Refresh() {
     setWindowTitle(QtText(logic_.Caption));
     bindings_.Show();
-    const QColor marked = TextColour(kColourRed);
+    const QColor marked = TextColour(ui::kColourRed);
     for (std::size_t r = 0; r < totals_rows_.size() && r < logic_.totals.size(); ++r) {
         const ui::CompareWindow::TotalsRow& row = logic_.totals[r];
         const std::array<QLabel*, 4>& labels = totals_rows_[r];

@@ -13,8 +13,8 @@
 #include <optional>
 #include <utility>
 
-#include "engine/status_summary.h"
 #include "gui/qt_text.h"
+#include "ui/controls.h"
 
 namespace korvane::gui {
 
@@ -65,7 +65,7 @@ void ShowLabel(QLabel& widget, const ui::Label& label) {
     widget.setTextFormat(Qt::PlainText);
     widget.setText(QtText(label.caption));
     QPalette palette;  // no colour of its own: the window's
-    if (label.colour != kColourBlack) {
+    if (label.colour != ui::kColourBlack) {
         palette.setColor(QPalette::WindowText, TextColour(label.colour));
     }
     widget.setPalette(palette);

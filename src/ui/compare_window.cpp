@@ -3,11 +3,11 @@
 #include "engine/breakdown.h"
 #include "engine/design_diff.h"
 #include "engine/profile_code.h"
-#include "engine/status_summary.h"
 #include "files/path_utils.h"
 #include "model/cp1252.h"
 #include "model/number_format.h"
 #include "reports/difference_text.h"
+#include "ui/controls.h"
 
 namespace korvane::ui {
 

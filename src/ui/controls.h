@@ -26,9 +26,13 @@ constexpr int Centred(int outer, int inner) {
     return (outer - inner) / 2;
 }
 
+inline constexpr int kColourBlack = 0;
+inline constexpr int kColourRed = 255;
+inline constexpr int kColourGreen = 65280;
+
 struct Label {
     std::string caption;
-    int colour = 0;
+    int colour = kColourBlack;
     bool visible = true;
 };
 

@@ -3,6 +3,7 @@
 #include "app/session.h"
 #include "engine/breakdown.h"
 #include "engine/status_summary.h"
+#include "reports/status_captions.h"
 #include "reports/utilization.h"
 
 namespace korvane::ui {
@@ -27,18 +28,20 @@ TotalsWindow::TotalsWindow(DesignEvents& events)
 
 void TotalsWindow::ShowStatusSummary(Design& design) {
     const StatusSummary summary = korvane::ShowStatusSummary(design);
-    name.caption = summary.ship_name;
-    volume = {summary.volume, summary.volume_colour};
-    power = {summary.power, summary.power_colour};
-    hardpoints = {summary.hardpoints, summary.hardpoints_colour};
-    displacement.caption = summary.displacement;
-    tech_level.caption = summary.tech_level;
-    mass.caption = summary.mass;
-    cost.caption = summary.cost;
-    agility.caption = summary.agility;
-    cargo.caption = summary.cargo;
-    changed_mark = {summary.changed_mark, summary.changed_mark_colour};
-    lamp_colour = summary.lamp_colour;
+    const StatusCaptions captions = CaptionsOf(summary);
+    const auto colour = [](bool over) { return over ? kColourRed : kColourBlack; };
+    name.caption = captions.ship_name;
+    volume = {captions.volume, colour(summary.volume_over)};
+    power = {captions.power, colour(summary.power_over)};
+    hardpoints = {captions.hardpoints, colour(summary.hardpoints_over)};
+    displacement.caption = captions.displacement;
+    tech_level.caption = captions.tech_level;
+    mass.caption = captions.mass;
+    cost.caption = captions.cost;
+    agility.caption = captions.agility;
+    cargo.caption = captions.cargo;
+    changed_mark = {captions.changed_mark, summary.changed ? kColourRed : kColourGreen};
+    lamp_colour = summary.valid ? kColourGreen : kColourRed;
     lamp_tooltip = Joined(summary.problems, NewLine);
     problem_line = {Joined(summary.problems, "; "), kColourRed, !summary.problems.empty()};
     breakdown = ChartOf(DesignBreakdown(design));

@@ -15,6 +15,7 @@
 #include "engine/status_summary.h"
 #include "model/standard_catalog.h"
 #include "model/text_helpers.h"
+#include "reports/status_captions.h"
 
 namespace korvane {
 namespace {
@@ -149,7 +150,7 @@ public:
 
     // What a failing check shows: the totals and the problems.
     std::string Figures() {
-        const StatusSummary summary = ShowStatusSummary(design_);
+        const StatusCaptions summary = CaptionsOf(ShowStatusSummary(design_));
         std::ostringstream text;
         text << summary.volume << summary.power << summary.hardpoints << summary.mass << " "
              << summary.cost << " crew " << Crew() << " (";

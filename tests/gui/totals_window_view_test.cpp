@@ -9,13 +9,17 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/status_summary.h"
 #include "gui/modal_watchdog.h"
 #include "gui/screen_placement.h"
 #include "support/scripted_prompter.h"
+#include "ui/controls.h"
 
 namespace korvane::gui_test {
 namespace {
+
+using ui::kColourBlack;
+using ui::kColourGreen;
+using ui::kColourRed;
 
 class TotalsWindowViewTest : public ::testing::Test {
 protected:
