@@ -1,8 +1,9 @@
 #include "engine/digit_codes.h"
 
-#include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "model/text_helpers.h"
@@ -28,28 +29,54 @@ std::string EncodeDigit(double n) {
     return std::string(1, kDigitAlphabet[static_cast<std::size_t>(rounded) - 1]);
 }
 
-int WeaponTypeCode(std::string_view label) {
-    static constexpr std::array<std::string_view, 12> kKeywords = {
-        "LASER", "MISS",     "SAND",  "PLASMA", "FUSION", "PARTICLE",
-        "MESON", "REPULSOR", "TRACT", "DAMP",   "PROJ",   "DISIN"};
-    // The upper-case copy stays on the stack for a label (20 characters): every
-    // pass of the recalculation asks this of each turret and bay.
-    std::array<char, 32> buffer;
-    std::string longer;
-    char* upper = buffer.data();
-    if (label.size() > buffer.size()) {
-        longer.resize(label.size());
-        upper = longer.data();
+namespace {
+
+// The weapon keywords, in type order.
+constexpr std::array<std::string_view, 12> kWeaponKeywords = {
+    "LASER", "MISS",     "SAND",  "PLASMA", "FUSION", "PARTICLE",
+    "MESON", "REPULSOR", "TRACT", "DAMP",   "PROJ",   "DISIN"};
+
+// For each byte, the keywords (a bit each, type 1 in bit 0) that begin with it.
+constexpr std::array<std::uint16_t, 256> kKeywordsByFirstLetter = [] {
+    std::array<std::uint16_t, 256> keywords{};
+    for (std::size_t k = 0; k < kWeaponKeywords.size(); ++k) {
+        keywords[static_cast<unsigned char>(kWeaponKeywords[k][0])] |= 1U << k;
     }
-    std::transform(label.begin(), label.end(), upper, [](char c) { return UpperCase(c); });
-    const std::string_view text(upper, label.size());
-    // The last keyword found gives the type.
-    for (std::size_t k = kKeywords.size(); k > 0; --k) {
-        if (text.find(kKeywords[k - 1]) != std::string_view::npos) {
-            return static_cast<int>(k);
+    return keywords;
+}();
+
+bool KeywordAt(std::string_view text, std::size_t at, std::string_view keyword) {
+    if (text.size() - at < keyword.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < keyword.size(); ++k) {
+        if (UpperCase(text[at + k]) != keyword[k]) {
+            return false;
         }
     }
-    return 0;
+    return true;
+}
+
+}  // namespace
+
+// Every pass of the recalculation asks this of each turret and bay, so the
+// label is read once, in place, trying at each character only the keywords
+// that begin with it.
+int WeaponTypeCode(std::string_view label) {
+    unsigned found = 0;
+    for (std::size_t at = 0; at < label.size(); ++at) {
+        unsigned candidates =
+            kKeywordsByFirstLetter[static_cast<unsigned char>(UpperCase(label[at]))];
+        while (candidates != 0) {
+            const int k = std::countr_zero(candidates);
+            candidates &= candidates - 1;
+            if (KeywordAt(label, at, kWeaponKeywords[static_cast<std::size_t>(k)])) {
+                found |= 1U << k;
+            }
+        }
+    }
+    // The last keyword found gives the type.
+    return static_cast<int>(std::bit_width(found));
 }
 
 }  // namespace korvane

@@ -1,6 +1,8 @@
 #include "engine/totals.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -37,8 +39,26 @@ inline void Guard(double& value, BlockProblems& problems, std::string_view what,
     }
 }
 
+// Whether every figure of a record is finite, asked of all at once: the guard
+// runs twice a pass over every slot, and naming a figure is seldom needed.
+bool AllFinite(const ComponentRecord& record) {
+    constexpr std::uint64_t kExponent = 0x7ff0000000000000;  // all ones: infinite or not a number
+    const auto bad = [](double value) {
+        return (std::bit_cast<std::uint64_t>(value) & kExponent) == kExponent;
+    };
+    bool any =
+        bad(record.NUMBER) | bad(record.KL) | bad(record.TONS) | bad(record.CR) | bad(record.MW);
+    for (double value : record.MISCNUM) {
+        any |= bad(value);
+    }
+    return !any;
+}
+
 void GuardRecord(ComponentRecord& record, BlockProblems& problems, std::string_view what,
                  int index = -1) {
+    if (AllFinite(record)) [[likely]] {
+        return;
+    }
     Guard(record.NUMBER, problems, what, index, "NUMBER");
     Guard(record.KL, problems, what, index, "KL");
     Guard(record.TONS, problems, what, index, "TONS");

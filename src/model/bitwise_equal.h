@@ -15,4 +15,9 @@ bool BitwiseEqual(const ComponentRecord& a, const ComponentRecord& b);
 // text, and the changed mark.
 bool BitwiseEqual(const Design& a, const Design& b);
 
+// Makes `copy` bitwise equal to `design` and returns whether it was not: one
+// walk over both that writes only the entries and values that differ, so
+// keeping up with a design that changes little costs about a comparison.
+bool CopyDifferences(Design& copy, const Design& design);
+
 }  // namespace korvane

@@ -19,14 +19,6 @@ std::string_view TrimmedEnd(std::string_view text, std::string_view blanks) {
     return text.substr(0, last == std::string_view::npos ? 0 : last + 1);
 }
 
-char LowerCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-char UpperCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 std::string LowerCase(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](char c) { return LowerCase(c); });

@@ -17,8 +17,12 @@ std::string_view Trimmed(std::string_view text, std::string_view blanks = kSpace
 std::string_view TrimmedEnd(std::string_view text, std::string_view blanks = kSpaces);
 
 // Case folding of the ASCII letters; other bytes stay as they are.
-char LowerCase(char c);
-char UpperCase(char c);
+inline char LowerCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+inline char UpperCase(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string LowerCase(std::string_view text);
 std::string UpperCase(std::string_view text);
 bool SameIgnoringCase(std::string_view a, std::string_view b);

@@ -59,6 +59,8 @@ TEST(EngineDigitCodes, WeaponTypeTakesTheLastKeywordFound) {
     EXPECT_EQ(WeaponTypeCode("Jump Damper"), 10);
     EXPECT_EQ(WeaponTypeCode("Jump Projector"), 11);
     EXPECT_EQ(WeaponTypeCode("Disintegrator"), 12);
+    EXPECT_EQ(WeaponTypeCode("pLaSmA/dIsInT"), 12) << "any case, the keyword at the very end";
+    EXPECT_EQ(WeaponTypeCode("MISSILE         LASE"), 2) << "a keyword cut off by the width";
     EXPECT_EQ(WeaponTypeCode("Cargo Crane"), 0);
     EXPECT_EQ(WeaponTypeCode(""), 0);
 }

@@ -45,7 +45,8 @@ TEST(BitwiseEqual, DesignsDifferInEveryKindOfValue) {
     auto differs = [&b](auto change) {
         Design c = b;
         change(c);
-        return !BitwiseEqual(b, c);
+        Design kept = b;
+        return !BitwiseEqual(b, c) && CopyDifferences(kept, c) && BitwiseEqual(kept, c);
     };
     EXPECT_TRUE(differs([](Design& d) { d.Slots.ByNumber(40).KL = 1; }));
     EXPECT_TRUE(differs([](Design& d) { d.CustomFeatures[10].LABEL = "x"; }));
@@ -85,23 +86,31 @@ TEST(BitwiseEqual, DesignsDifferInAnyFieldOfAnyEntryOfEveryTable) {
                              [&, k](ComponentRecord& r) { last_byte(r.MISCSTR[k]); });
     }
 
+    // The recalculation keeps up with the design by CopyDifferences, which must
+    // see the same changes and leave its copy equal.
     const Design original;
     Design changed = original;
+    Design kept = original;
     int missed = 0;
     for (std::size_t table = 0; table < Design::kTableCount; ++table) {
         for (std::size_t entry = 0; entry < original.Table(table).size(); ++entry) {
             for (const auto& [field, change] : changes) {
                 ComponentRecord& record = changed.Table(table)[entry];
                 change(record);
-                if (BitwiseEqual(original, changed) && ++missed <= 10) {
+                const bool copied = CopyDifferences(kept, changed);
+                if ((BitwiseEqual(original, changed) || !copied || !BitwiseEqual(kept, changed)) &&
+                    ++missed <= 10) {
                     ADD_FAILURE() << "table " << table << ", entry " << entry << ", " << field;
                 }
                 record = original.Table(table)[entry];
+                EXPECT_TRUE(CopyDifferences(kept, changed));
             }
         }
     }
     EXPECT_EQ(missed, 0);
     ASSERT_TRUE(BitwiseEqual(original, changed));
+    EXPECT_FALSE(CopyDifferences(kept, changed));
+    EXPECT_TRUE(BitwiseEqual(kept, original));
 }
 
 }  // namespace
