@@ -59,6 +59,19 @@ void WrapLongLine(ReportText& text, std::size_t limit, std::string_view continua
     }
 }
 
+void WriteRunningList(ReportText& text, std::span<const ComponentRecord> entries) {
+    for (const ComponentRecord& entry : entries.subspan(1)) {
+        WrapLongLine(text, 60, kListContinuation);
+        if (Counts(entry)) {
+            text.Text(TrimmedEnd(entry.LABEL.view(), kSpacesAndNuls))
+                .Text(" x ")
+                .Plain(entry.NUMBER)
+                .Text(" ");
+        }
+    }
+    text.EndLine();
+}
+
 SectionOpening HeadingField(std::string_view heading) {
     return [heading](ReportText& text) { text.Heading(heading); };
 }
@@ -330,17 +343,7 @@ void WriteOtherLines(ReportText& text, const Design& design, const ProfileFigure
     }
 
     text.BlankHeading().Text("Anti-hijack: ");
-    for (std::size_t i = 1; i <= kAntiHijackMax; ++i) {
-        WrapLongLine(text, 60, kListContinuation);
-        const ComponentRecord& entry = design.AntiHijack[i];
-        if (Counts(entry)) {
-            text.Text(TrimmedEnd(entry.LABEL.view(), kSpacesAndNuls))
-                .Text(" x ")
-                .Plain(entry.NUMBER)
-                .Text(" ");
-        }
-    }
-    text.EndLine();
+    WriteRunningList(text, design.AntiHijack);
 
     bool first = true;
     for (std::size_t i = 1; i <= kCustomFeaturesMax; ++i) {

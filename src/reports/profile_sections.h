@@ -94,6 +94,10 @@ std::string FullName(const ComponentRecord& entry);
 // the list goes on on a new line after `continuation`.
 void WrapLongLine(ReportText& text, std::size_t limit, std::string_view continuation);
 
+// A running list of a table's counting entries (from entry 1), "LABEL x
+// NUMBER " each, wrapped after 60 characters; the line ends after the list.
+void WriteRunningList(ReportText& text, std::span<const ComponentRecord> entries);
+
 // B, the blank heading field, and where a running list goes on: B and two blanks.
 inline constexpr std::string_view kListContinuation = "                  ";
 inline constexpr std::string_view kBlankHeading = kListContinuation.substr(0, kHeadingWidth);

@@ -134,17 +134,7 @@ void WriteScreens(ReportText& text, const Design& design) {
 // The heading is written even when no entry counts.
 void WriteAccommodation(ReportText& text, const Design& design) {
     text.Heading("ACCOMMODATION:");
-    for (std::size_t i = 1; i <= kAccommodationsMax; ++i) {
-        WrapLongLine(text, 60, kListContinuation);
-        const ComponentRecord& entry = design.Accommodations[i];
-        if (Counts(entry)) {
-            text.Text(TrimmedEnd(entry.LABEL.view(), kSpacesAndNuls))
-                .Text(" x ")
-                .Plain(entry.NUMBER)
-                .Text(" ");
-        }
-    }
-    text.EndLine();
+    WriteRunningList(text, design.Accommodations);
 }
 
 void WriteSubCraft(ReportText& text, const Design& design) {
