@@ -36,7 +36,7 @@ void BM_DiffFullDesigns(benchmark::State& state) {
         std::reverse(entries.begin() + 1, entries.end());
     }
     other.Turrets[3].NUMBER += 1;
-    Recalculate(other, catalog, RecalcSection::All);
+    Recalculate(other, catalog);
     std::size_t found = 0;
     for (auto _ : state) {
         DesignDifferences differences = CompareDesigns(design, other);

@@ -86,9 +86,9 @@ BENCHMARK(BM_KeystrokeBudget)->UseManualTime()->Iterations(1);
 void MeasureLogic(benchmark::State& state, bool sorted) {
     Session session;
     OpenFamilySession(session);
-    ui::DesignEvents events{session.design};
+    ui::DesignDocument document{session};
     bench::NoQuestions prompter;
-    ui::CommunicatorsEditor editor{session, events, prompter};
+    ui::CommunicatorsEditor editor{session, document, prompter};
     editor.Load();
     if (sorted) {
         editor.available.SortBy(ui::CatalogColumn::Cost);
@@ -122,9 +122,9 @@ BENCHMARK(BM_FilterLogicSorted);
 void BM_FilterWindow(benchmark::State& state) {
     Session session;
     OpenFamilySession(session);
-    ui::DesignEvents events{session.design};
+    ui::DesignDocument document{session};
     bench::NoQuestions prompter;
-    ui::CommunicatorsEditor editor{session, events, prompter};
+    ui::CommunicatorsEditor editor{session, document, prompter};
     gui::ListEditorView window{editor};
     window.show();
     QApplication::processEvents();
@@ -145,9 +145,9 @@ BENCHMARK(BM_FilterWindow);
 void BM_PaintWindow(benchmark::State& state) {
     Session session;
     OpenFamilySession(session);
-    ui::DesignEvents events{session.design};
+    ui::DesignDocument document{session};
     bench::NoQuestions prompter;
-    ui::CommunicatorsEditor editor{session, events, prompter};
+    ui::CommunicatorsEditor editor{session, document, prompter};
     gui::ListEditorView window{editor};
     window.show();
     QApplication::processEvents();

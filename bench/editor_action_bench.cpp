@@ -56,12 +56,12 @@ void MeasureInstall(benchmark::State& state, Table Design::*table) {
                                  std::filesystem::temp_directory_path() / "korvane-bench-editor");
     ComponentRecord& last = (session.design.*table).back();
     last.NUMBER = 0;
-    Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
+    Recalculate(session.design, session.catalog->Features());
     const Design before = session.design;
 
-    ui::DesignEvents events{session.design};
+    ui::DesignDocument document{session};
     FirstOptionPrompter prompter;
-    Editor editor{session, events, prompter};
+    Editor editor{session, document, prompter};
     editor.Load();
     editor.Activate();
     for (auto _ : state) {
@@ -92,9 +92,9 @@ void BM_CrewAccept(benchmark::State& state) {
     Session session;
     bench::OpenFullDesignSession(session,
                                  std::filesystem::temp_directory_path() / "korvane-bench-editor");
-    ui::DesignEvents events{session.design};
+    ui::DesignDocument document{session};
     bench::NoQuestions prompter;  // "Accept defaults" asks nothing
-    ui::CrewEditor editor{session, events, prompter};
+    ui::CrewEditor editor{session, document, prompter};
     editor.Fill();
     const Design before = session.design;
     for (auto _ : state) {
@@ -114,9 +114,9 @@ void BM_PowerEditorAccept(benchmark::State& state) {
     Session session;
     bench::OpenFullDesignSession(session,
                                  std::filesystem::temp_directory_path() / "korvane-bench-editor");
-    ui::DesignEvents events{session.design};
+    ui::DesignDocument document{session};
     bench::NoQuestions prompter;  // an accepted cruise G asks nothing
-    ui::PowerEditor editor{session, events, prompter};
+    ui::PowerEditor editor{session, document, prompter};
     editor.Fill();
     editor.plant_size.text = "2500";
     const Design before = session.design;

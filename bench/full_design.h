@@ -76,7 +76,7 @@ inline Design FilledDesign(Catalog& catalog) {
 // The filled design with its settled figures.
 inline Design FullDesign(Catalog& catalog) {
     Design design = FilledDesign(catalog);
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     return design;
 }
 

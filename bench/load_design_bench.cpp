@@ -37,7 +37,7 @@ void BM_LoadDesign(benchmark::State& state) {
             state.SkipWithError("the design file did not read");
             break;
         }
-        Recalculate(design, catalog, RecalcSection::All);
+        Recalculate(design, catalog);
         benchmark::DoNotOptimize(design.UsedKL());
     }
 }

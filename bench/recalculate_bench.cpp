@@ -21,7 +21,7 @@ void BM_RecalculateDefaultDesign(benchmark::State& state) {
     Design design;
     NewDesign(design, catalog);
     for (auto _ : state) {
-        Recalculate(design, catalog, RecalcSection::All);
+        Recalculate(design, catalog);
         benchmark::DoNotOptimize(design.UsedKL());
     }
 }
@@ -31,7 +31,7 @@ void BM_RecalculateFullDesign(benchmark::State& state) {
     Catalog catalog(StandardCatalogRows());
     Design design = bench::FullDesign(catalog);
     for (auto _ : state) {
-        Recalculate(design, catalog, RecalcSection::All);
+        Recalculate(design, catalog);
         benchmark::DoNotOptimize(design.UsedKL());
     }
 }
@@ -53,9 +53,8 @@ void MeasureSettling(benchmark::State& state, Settle settle) {
 }
 
 void BM_SettleFilledDesign(benchmark::State& state) {
-    MeasureSettling(state, [](Design& design, Catalog& catalog) {
-        return Recalculate(design, catalog, RecalcSection::All);
-    });
+    MeasureSettling(state,
+                    [](Design& design, Catalog& catalog) { return Recalculate(design, catalog); });
 }
 BENCHMARK(BM_SettleFilledDesign);
 

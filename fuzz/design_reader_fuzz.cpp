@@ -141,7 +141,7 @@ void LoadAndReport(const std::string& bytes) {
     if (!korvane::ReadDesign(in, "fuzz.k2d", design)) {
         Fail("a design that was read once is refused the second time");
     }
-    korvane::Recalculate(design, StandardCatalog(), korvane::RecalcSection::All);
+    korvane::Recalculate(design, StandardCatalog());
     ExpectFiniteDesign(design);
 
     RaiseLowerCaseN(design);

@@ -25,7 +25,7 @@ Status LoadDesign(Session& session, const std::string& path) {
             session.RecentFileProblem = recorded.message();
         }
     }
-    Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
+    Recalculate(session.design, session.catalog->Features());
     MarkSaved(session.design);
     return {};
 }
@@ -37,7 +37,7 @@ Status LoadDesignCopy(Catalog& catalog, const std::string& path, Design& design)
     if (!read) {
         return read;
     }
-    Recalculate(loaded, catalog, RecalcSection::All);
+    Recalculate(loaded, catalog);
     MarkSaved(loaded);
     design = std::move(loaded);
     return {};

@@ -47,7 +47,7 @@ void NewDesign(Design& design, Catalog& catalog) {
         slots[Slot::ShipType].LABEL = "Merchant";
     }
 
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     ShowStatusSummary(design);
     MarkSaved(design);
 }

@@ -218,7 +218,7 @@ int RunResave(const std::string& file, std::ostream& out, std::ostream& err) {
         err << TerminalMessage(loaded.message()) << '\n';
         return kFileError;
     }
-    Recalculate(session.design, session.catalog->Features(), RecalcSection::All);
+    Recalculate(session.design, session.catalog->Features());
     const Status saved = SaveDesign(session, path, Today());
     if (!saved) {
         err << TerminalMessage(saved.message()) << '\n';

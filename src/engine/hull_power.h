@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/recalculate.h"
+#include "engine/plain_passes.h"
 #include "model/catalog.h"
 #include "model/design.h"
 

@@ -75,15 +75,19 @@ int Settle(Design& design, Catalog& catalog, engine::PanelSizing panels) {
 
 }  // namespace
 
-int Recalculate(Design& design, Catalog& catalog, RecalcSection section) {
-    if (section != RecalcSection::All) {
-        RunPass(design, catalog, section, engine::PanelSizing::FromPreviousRun);
-        return 1;
-    }
+int Recalculate(Design& design, Catalog& catalog) {
     return Settle(design, catalog, engine::PanelSizing::Settled);
 }
 
 namespace engine {
+
+int RecalculateSection(Design& design, Catalog& catalog, RecalcSection section) {
+    if (section == RecalcSection::All) {
+        return Recalculate(design, catalog);
+    }
+    RunPass(design, catalog, section, PanelSizing::FromPreviousRun);
+    return 1;
+}
 
 int RecalculateByPlainPasses(Design& design, Catalog& catalog) {
     return Settle(design, catalog, PanelSizing::FromPreviousRun);

@@ -5,20 +5,6 @@
 
 namespace korvane {
 
-// Sections of Recalculate: All runs every block, any other one its own blocks.
-enum class RecalcSection : int {
-    All = 0,
-    Hull = 1,
-    Power = 2,
-    Drives = 3,
-    Electronics = 4,
-    Weapons = 5,
-    Screens = 6,
-    Control = 7,
-    Crew = 8,  // crew, accommodation, environment, anti-hijack, custom features
-    Craft = 9,
-};
-
 // Most passes of a whole recalculation (see Recalculate).
 inline constexpr int kMaxSettlingPasses = 20;
 
@@ -27,7 +13,7 @@ inline constexpr int kMaxSettlingPasses = 20;
 //
 // One pass runs the blocks in order; a block reads what the previous pass left
 // in later blocks' fields (UsedMW, the bridge crew text, the panel cost), so one
-// pass alone does not give a design's figures. Section All therefore repeats the
+// pass alone does not give a design's figures. The recalculation therefore repeats the
 // pass until a pass leaves the whole design exactly as it found it (every
 // record, table entry and working value, doubles bit for bit), at most
 // kMaxSettlingPasses times: the same design always gives the same figures, and
@@ -36,9 +22,8 @@ inline constexpr int kMaxSettlingPasses = 20;
 // passes (the panels are sized by a control total that holds their own cost),
 // so a design settles in a few passes; a panel row whose loop does not close
 // is left to the passes and named among the problems if it never settles.
-// Any other section is one pass of its own blocks plus the always-run ones
-// (control and totals, the panels sized from the cost the previous run left),
-// which keeps the other sections' figures as they were.
+// This is the only recalculation outside the engine: a single section's pass
+// (engine/plain_passes.h) would leave the figures of the others stale.
 //
 // Each pass ends with CheckDesignLimits, so Design::Problems and DesignValid
 // describe the design. Each block keeps its own list in Design::BlockProblems
@@ -46,6 +31,6 @@ inline constexpr int kMaxSettlingPasses = 20;
 // the block last computed, also after partial runs. CheckDesignLimits joins
 // those lists (in block order, without repeats) and the limit breaks (volume,
 // power, hardpoints) into Design::Problems; any problem makes the design invalid.
-int Recalculate(Design& design, Catalog& catalog, RecalcSection section);
+int Recalculate(Design& design, Catalog& catalog);
 
 }  // namespace korvane

@@ -13,8 +13,7 @@ AntiHijackEditorView::AntiHijackEditorView(ui::AntiHijackEditor& logic)
     defaults_->setObjectName(QStringLiteral("Defaults"));
     defaults_->setToolTip(QStringLiteral("The standard anti-hijack fittings for the hull's size"));
     ExtraControls().addWidget(defaults_);
-    connect(defaults_, &QPushButton::clicked, this,
-            [this] { Edit([this] { logic_.InstallDefaults(); }); });
+    connect(defaults_, &QPushButton::clicked, this, [this] { logic_.InstallDefaults(); });
     Refresh();
 }
 

@@ -34,7 +34,7 @@ QGroupBox* NewGroup(QWidget* parent, const QString& title, QWidget* content) {
 
 }  // namespace
 
-CompareWindowView::CompareWindowView(ui::CompareWindow& logic, ui::DesignEvents& events)
+CompareWindowView::CompareWindowView(ui::CompareWindow& logic, ui::DesignDocument& document)
     : QWidget(nullptr, Qt::Window),
       logic_(logic),
       a_heading_(NewLabel(this, QStringLiteral("AHeading"))),
@@ -102,7 +102,7 @@ CompareWindowView::CompareWindowView(ui::CompareWindow& logic, ui::DesignEvents&
     bindings_.Bind(*verdict_, logic_.verdict);
     bindings_.Bind(*changed_sections_, logic_.changed_sections);
     bindings_.Bind(*differences_, logic_.differences);
-    subscription_ = events.Subscribe(*this);
+    subscription_ = document.Subscribe(*this);
     Refresh();
 }
 

@@ -7,7 +7,7 @@
 
 #include "gui/control_binding.h"
 #include "ui/compare_window.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 
 class QGridLayout;
 class QLabel;
@@ -24,7 +24,7 @@ class BreakdownChartView;
 // design-changed notice, after its logic has compared.
 class CompareWindowView final : public QWidget, public ui::DesignObserver {
 public:
-    CompareWindowView(ui::CompareWindow& logic, ui::DesignEvents& events);
+    CompareWindowView(ui::CompareWindow& logic, ui::DesignDocument& document);
 
     void DesignUpdated(Design&) override { Refresh(); }
     void Refresh();

@@ -18,10 +18,7 @@ ControlEditorView::ControlEditorView(ui::ControlEditor& logic) : FormEditorView(
     AddField(logic.head_up_holodisplays_caption,
              NewTextBox(logic.head_up_holodisplays, "head_up_holodisplays"));
     AddWide(NewCheckBox(logic.auxiliary_bridge, "auxiliary_bridge"));
-    AddButton(logic.check, "check", [this, &logic] {
-        logic.Check();
-        Refresh();
-    });
+    AddButton(logic.check, "check", [&logic] { logic.Check(); });
     Refresh();
 }
 

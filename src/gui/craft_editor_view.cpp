@@ -14,8 +14,7 @@ CraftEditorView::CraftEditorView(ui::CraftEditor& logic)
     launch_tubes_->setToolTip(
         QStringLiteral("How many launch tubes, for craft up to what tonnage"));
     ExtraControls().addWidget(launch_tubes_);
-    connect(launch_tubes_, &QPushButton::clicked, this,
-            [this] { Edit([this] { logic_.SetLaunchTubes(); }); });
+    connect(launch_tubes_, &QPushButton::clicked, this, [this] { logic_.SetLaunchTubes(); });
     Refresh();
 }
 

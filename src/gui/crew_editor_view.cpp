@@ -64,9 +64,8 @@ QWidget* CrewEditorView::NewCrewFrame() {
     for (int position = 1; position <= ui::kCrewPositions; ++position) {
         auto* button = new QPushButton(frame);
         button->setObjectName(QStringLiteral("Position%1").arg(position));
-        bindings_.Bind(*button, logic_.positions[position], [this, position] {
-            Edit([this, position] { logic_.SetPosition(position); });
-        });
+        bindings_.Bind(*button, logic_.positions[position],
+                       [this, position] { logic_.SetPosition(position); });
         auto* value = NewLineLabel(frame, QStringLiteral("Value%1").arg(position));
         bindings_.Bind(*value, logic_.values[position]);
         grid->addWidget(button, position, 0);
@@ -77,8 +76,7 @@ QWidget* CrewEditorView::NewCrewFrame() {
     grid->addWidget(total, ui::kCrewPositions + 1, 1);
     auto* accept_defaults = new QPushButton(frame);
     accept_defaults->setObjectName(QStringLiteral("AcceptDefaults"));
-    bindings_.Bind(*accept_defaults, logic_.accept_defaults,
-                   [this] { Edit([this] { logic_.AcceptDefaults(); }); });
+    bindings_.Bind(*accept_defaults, logic_.accept_defaults, [this] { logic_.AcceptDefaults(); });
     grid->addWidget(accept_defaults, ui::kCrewPositions + 2, 0, 1, 2);
     grid->setRowStretch(ui::kCrewPositions + 3, 1);
     return frame;
@@ -128,11 +126,6 @@ void CrewEditorView::Open() {
 void CrewEditorView::Refresh() {
     bindings_.Show();
     accommodation_->Refresh();
-}
-
-void CrewEditorView::Edit(const std::function<void()>& action) {
-    action();
-    Refresh();
 }
 
 void CrewEditorView::Done() {

@@ -38,14 +38,13 @@ protected:
 private:
     QWidget* NewCrewFrame();
     QWidget* NewEnvironmentFrame();
-    // Runs an action of the logic, then shows its outcome.
-    void Edit(const std::function<void()>& action);
     void Done();
 
     ui::CrewEditor& logic_;
     ControlBindings bindings_;
     ListPairFrame* accommodation_;
     bool placed_ = false;  // centred on the screen when first shown
+    ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
 };
 
 }  // namespace korvane::gui

@@ -12,7 +12,7 @@ CustomFeaturesEditorView::CustomFeaturesEditorView(ui::CustomFeaturesEditor& log
     setObjectName(QStringLiteral("CustomFeaturesEditor"));
     add_one_->setObjectName(QStringLiteral("AddOne"));
     ExtraControls().addWidget(add_one_);
-    connect(add_one_, &QPushButton::clicked, this, [this] { Edit([this] { logic_.AddOne(); }); });
+    connect(add_one_, &QPushButton::clicked, this, [this] { logic_.AddOne(); });
     Refresh();
 }
 

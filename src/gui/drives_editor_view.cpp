@@ -47,10 +47,7 @@ DrivesEditorView::DrivesEditorView(ui::DrivesEditor& logic) : FormEditorView(log
     grid->setColumnStretch(2, 1);
     AddWide(options);
 
-    AddButton(logic.check, "check", [this, &logic] {
-        logic.Check();
-        Refresh();
-    });
+    AddButton(logic.check, "check", [&logic] { logic.Check(); });
     Refresh();
 }
 

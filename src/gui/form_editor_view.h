@@ -89,6 +89,7 @@ private:
     QPushButton* cancel_;
     std::vector<QWidget*> tab_order_;
     bool placed_ = false;  // opened once: the tab order is set, the window centred
+    ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
 };
 
 }  // namespace korvane::gui

@@ -23,9 +23,9 @@ KorvaneProgram::KorvaneProgram(std::function<void()> end)
       desktop_([this](const std::string& message, MessageIcon icon) {
           prompter_.ShowMessage(AppTitle(), Cp1252FromUtf8(message), icon);
       }),
-      totals_(events_),
+      totals_(document_),
       text_window_(desktop_),
-      main_window_(session_, events_, prompter_, desktop_, totals_, text_window_),
+      main_window_(session_, document_, prompter_, desktop_, totals_, text_window_),
       batch_(session_, prompter_) {}
 
 KorvaneProgram::~KorvaneProgram() = default;
@@ -38,17 +38,17 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     splash.ShowNow();
 
     totals_view_ = std::make_unique<TotalsWindowView>(totals_, session_.design, prompter_);
-    main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, events_);
+    main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, document_);
     WireMainWindow();
     AddSectionEditors();
 
-    if (!ui::StartSession(session_, prompter_, events_, ConfigurationPlacesFromEnvironment())) {
+    if (!ui::StartSession(session_, prompter_, document_, ConfigurationPlacesFromEnvironment())) {
         QApplication::restoreOverrideCursor();
         return false;
     }
     main_view_->show();
     splash.close();
-    ui::LoadCommandLineDesign(session_, prompter_, events_, arguments);
+    ui::LoadCommandLineDesign(prompter_, document_, arguments);
     QApplication::restoreOverrideCursor();
     return true;
 }
@@ -63,7 +63,7 @@ void KorvaneProgram::AddSectionEditor(ui::Section section, std::function<void()>
 
 void KorvaneProgram::AddSectionEditors() {
     section_editors_host_ = std::make_unique<SectionEditorHost>(
-        session_, events_, prompter_, *main_view_, [this](bool minimised) {
+        session_, document_, prompter_, *main_view_, [this](bool minimised) {
             totals_.MainWindowResized(minimised);
             totals_view_->Refresh();
         });
@@ -105,13 +105,9 @@ BatchWindowView& KorvaneProgram::BatchWindow() {
     }
     batch_view_ = std::make_unique<BatchWindowView>(batch_, session_);
     BatchWindowView* window = batch_view_.get();
-    QObject::connect(window, &BatchWindowView::done, window, [this] {
-        main_view_->show();
-        main_view_->Refresh();
-    });
+    QObject::connect(window, &BatchWindowView::done, window, [this] { main_view_->show(); });
     // The totals window shows the design a run leaves loaded.
-    QObject::connect(window, &BatchWindowView::runEnded, window,
-                     [this] { events_.DesignChanged(); });
+    QObject::connect(window, &BatchWindowView::runEnded, window, [this] { document_.Replaced(); });
     QObject::connect(window, &BatchWindowView::errorListReady, window, [this] {
         text_window_.Show(ui::BatchWindow::kErrorListHeading, batch_.ErrorListText());
         ShowTextWindow();
@@ -136,7 +132,7 @@ void KorvaneProgram::ShowBatchWindow() {
 void KorvaneProgram::ShowCompareWindow() {
     compare_view_.reset();
     if (ui::CompareWindow* logic = main_window_.CompareWindowLogic()) {
-        compare_view_ = std::make_unique<CompareWindowView>(*logic, events_);
+        compare_view_ = std::make_unique<CompareWindowView>(*logic, document_);
         compare_view_->show();
         compare_view_->raise();
     }

@@ -13,7 +13,7 @@
 #include "gui/qt_prompter.h"
 #include "ui/about_box.h"
 #include "ui/batch_window.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/disclaimer.h"
 #include "ui/main_window.h"
 #include "ui/text_window.h"
@@ -72,7 +72,7 @@ private:
     std::function<void()> end_;
     std::map<ui::Section, std::function<void()>> section_editors_;
     Session session_;
-    ui::DesignEvents events_{session_.design};
+    ui::DesignDocument document_{session_};
     QtPrompter prompter_;
     QtDesktop desktop_;
     ui::TotalsWindow totals_;

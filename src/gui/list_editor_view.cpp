@@ -43,11 +43,6 @@ void ListEditorView::Refresh() {
     ShowButton(*done_, logic_.done);
 }
 
-void ListEditorView::Edit(const std::function<void()>& action) {
-    action();
-    Refresh();
-}
-
 void ListEditorView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {

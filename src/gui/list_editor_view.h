@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 #include "ui/editors/list_editor.h"
 
 class QBoxLayout;
@@ -35,9 +33,6 @@ signals:
 protected:
     // Where an editor puts its own buttons and labels, left of "Done".
     QBoxLayout& ExtraControls() { return *extras_; }
-    // Runs an action of the logic, then shows its outcome.
-    void Edit(const std::function<void()>& action);
-
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -48,6 +43,7 @@ private:
     QBoxLayout* extras_;
     QPushButton* done_;
     bool placed_ = false;
+    ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
 };
 
 }  // namespace korvane::gui

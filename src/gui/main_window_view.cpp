@@ -140,8 +140,8 @@ QWidget* NewTitlePanel(QWidget* parent) {
 }  // namespace
 
 MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
-                               ui::DesignEvents& events)
-    : logic_(logic), totals_(totals), subscription_(events.Subscribe(*this)) {
+                               ui::DesignDocument& document)
+    : logic_(logic), totals_(totals), subscription_(document.Subscribe(*this)) {
     setObjectName(QStringLiteral("MainWindow"));
     auto* design_options = new QGroupBox(this);
     design_options->setObjectName(QStringLiteral("DesignOptions"));
@@ -226,7 +226,6 @@ void MainWindowView::Click(ui::MainWindowCommand command) {
 }
 
 void MainWindowView::Carry(ui::MainWindowRequest request) {
-    Refresh();
     switch (request.kind) {
         case ui::MainWindowRequest::None:
             break;
@@ -271,7 +270,6 @@ void MainWindowView::resizeEvent(QResizeEvent* event) {
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
     const ui::MainWindowRequest request = logic_.CloseRequested();
-    Refresh();
     if (request != ui::MainWindowRequest::Quit) {
         event->ignore();
         return;
@@ -309,7 +307,6 @@ void MainWindowView::dropEvent(QDropEvent* event) {
     }
     event->acceptProposedAction();
     logic_.LoadDroppedFile(NativePath(*path));
-    Refresh();
 }
 
 // The window is centred on the screen when it is first shown.

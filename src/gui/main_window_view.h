@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/main_window.h"
 
 class QAbstractButton;
@@ -27,7 +27,7 @@ class MainWindowView final : public QWidget, public ui::DesignObserver {
     Q_OBJECT
 
 public:
-    MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals, ui::DesignEvents& events);
+    MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals, ui::DesignDocument& document);
     ~MainWindowView() override { logic_.SetLateRequestHandler(nullptr); }
 
     void DesignUpdated(Design&) override { Refresh(); }

@@ -61,10 +61,7 @@ PowerEditorView::PowerEditorView(ui::PowerEditor& logic) : FormEditorView(logic)
     }
     AddWide(exclusions);
 
-    AddButton(logic.check, "check", [this, &logic] {
-        logic.Check();
-        Refresh();
-    });
+    AddButton(logic.check, "check", [&logic] { logic.Check(); });
     AddButton(logic.defaults, "defaults", [this, &logic] {
         logic.Defaults();
         Refresh();

@@ -20,11 +20,11 @@
 
 namespace korvane::gui {
 
-SectionEditorHost::SectionEditorHost(Session& session, ui::DesignEvents& events, Prompter& prompter,
-                                     QWidget& main_window,
+SectionEditorHost::SectionEditorHost(Session& session, ui::DesignDocument& document,
+                                     Prompter& prompter, QWidget& main_window,
                                      std::function<void(bool)> follow_minimised)
     : session_(session),
-      events_(events),
+      document_(document),
       prompter_(prompter),
       main_window_(main_window),
       follow_minimised_(std::move(follow_minimised)) {}
@@ -34,7 +34,7 @@ SectionEditorHost::~SectionEditorHost() = default;
 template <typename Logic, typename View>
 View& SectionEditorHost::Made(Window<Logic, View>& window) {
     if (!window.view) {
-        window.logic = std::make_unique<Logic>(session_, events_, prompter_);
+        window.logic = std::make_unique<Logic>(session_, document_, prompter_);
         window.view = std::make_unique<View>(*window.logic);
         QObject::connect(window.view.get(), &View::minimisedChanged, &context_, follow_minimised_);
         GoBackFrom(*window.view);

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/session.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/editors/anti_hijack_editor.h"
 #include "ui/editors/bays_editor.h"
 #include "ui/editors/communicators_editor.h"
@@ -52,7 +52,7 @@ class WeaponsEditorView;
 class SectionEditorHost {
 public:
     // `follow_minimised` hides (true) or shows (false) the totals window.
-    SectionEditorHost(Session& session, ui::DesignEvents& events, Prompter& prompter,
+    SectionEditorHost(Session& session, ui::DesignDocument& document, Prompter& prompter,
                       QWidget& main_window, std::function<void(bool)> follow_minimised);
     ~SectionEditorHost();
     SectionEditorHost(const SectionEditorHost&) = delete;
@@ -110,7 +110,7 @@ private:
     void LeadOn(QWidget& window);
 
     Session& session_;
-    ui::DesignEvents& events_;
+    ui::DesignDocument& document_;
     Prompter& prompter_;
     QWidget& main_window_;
     std::function<void(bool)> follow_minimised_;

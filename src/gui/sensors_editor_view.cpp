@@ -19,8 +19,7 @@ SensorsEditorView::SensorsEditorView(ui::SensorsEditor& logic)
     defaults_->setToolTip(QStringLiteral("A standard sensor suite for the design's tech level"));
     ExtraControls().addWidget(defaults_);
     ExtraControls().addWidget(scan_results_);
-    connect(defaults_, &QPushButton::clicked, this,
-            [this] { Edit([this] { logic_.InstallDefaults(); }); });
+    connect(defaults_, &QPushButton::clicked, this, [this] { logic_.InstallDefaults(); });
     Refresh();
 }
 

@@ -60,10 +60,7 @@ WeaponsEditorView::WeaponsEditorView(ui::WeaponsEditor& logic)
     AddWide(NewFactorsPanel(
         &Frame(), logic.factors,
         [this](const ui::Label& label, const char* name) { return NewValueLabel(label, name); }));
-    AddButton(logic.check, "check", [this, &logic] {
-        logic.Check();
-        Refresh();
-    });
+    AddButton(logic.check, "check", [&logic] { logic.Check(); });
     Refresh();
 }
 

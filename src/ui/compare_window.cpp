@@ -54,7 +54,7 @@ const TotalsLine kTotalsLines[] = {
 
 }  // namespace
 
-CompareWindow::CompareWindow(DesignEvents& events, Design& open_design, Design other,
+CompareWindow::CompareWindow(DesignDocument& document, Design& open_design, Design other,
                              const std::string& other_path)
     : other_(std::move(other)) {
     const std::string file_name =
@@ -63,7 +63,7 @@ CompareWindow::CompareWindow(DesignEvents& events, Design& open_design, Design o
     b_heading.caption = "B: " + file_name + "\r\n" + Trimmed(other_.ShipName());
     b_breakdown = ChartOf(DesignBreakdown(other_));
     Compare(open_design);
-    subscription_ = events.Subscribe(*this);
+    subscription_ = document.Subscribe(*this);
 }
 
 void CompareWindow::Compare(const Design& open_design) {

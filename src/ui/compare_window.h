@@ -6,7 +6,7 @@
 #include "model/design.h"
 #include "ui/breakdown_chart.h"
 #include "ui/controls.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 
 namespace korvane::ui {
 
@@ -16,7 +16,7 @@ namespace korvane::ui {
 // design-changed notice; design B stays as it was read.
 class CompareWindow final : public DesignObserver {
 public:
-    CompareWindow(DesignEvents& events, Design& open_design, Design other,
+    CompareWindow(DesignDocument& document, Design& open_design, Design other,
                   const std::string& other_path);
 
     void DesignUpdated(Design& design) override { Compare(design); }

@@ -44,12 +44,10 @@ private:
     DesignObserver* observer_ = nullptr;
 };
 
-// The design-changed notice, owned next to the session's design: whatever
-// changes the design (the main window's commands, the start, a batch run, an
-// editor) calls DesignChanged() afterwards, and every window that shows the
-// design refreshes from it. Observers are told in the order they subscribed,
-// so the window logic, made before its views, is up to date when a view
-// copies it.
+// The design-changed notice of the design document (DesignDocument), which
+// alone sends it; every window that shows the design refreshes from it.
+// Observers are told in the order they subscribed, so the window logic, made
+// before its views, is up to date when a view copies it.
 class DesignEvents {
 public:
     explicit DesignEvents(Design& design) : design_(design) {}

@@ -11,7 +11,6 @@
 #include "app/load_design.h"
 #include "app/profile_file.h"
 #include "app/save_design.h"
-#include "engine/recalculate.h"
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
 #include "files/path_utils.h"
@@ -62,10 +61,10 @@ std::string WorkingFolder() {
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session, DesignEvents& events, Prompter& prompter, Desktop& desktop,
-                       TotalsWindow& totals, TextWindow& text_window)
+MainWindow::MainWindow(Session& session, DesignDocument& document, Prompter& prompter,
+                       Desktop& desktop, TotalsWindow& totals, TextWindow& text_window)
     : session_(session),
-      events_(events),
+      document_(document),
       prompter_(prompter),
       desktop_(desktop),
       totals_(totals),
@@ -90,7 +89,7 @@ std::string MainWindow::Caption() const {
     if (!session_.CurrentDesignPath.empty()) {
         caption += " - " + FileNameOf(session_.CurrentDesignPath);
     }
-    if (session_.design.DesignChanged) {
+    if (document_.HasUnsavedChanges()) {
         caption += " *";
     }
     return caption;
@@ -153,7 +152,7 @@ MainWindowRequest MainWindow::Click(MainWindowCommand command) {
 }
 
 bool MainWindow::MayDropChanges() {
-    return !session_.design.DesignChanged ||
+    return !document_.HasUnsavedChanges() ||
            prompter_.AskYesNo(AppTitle(), kUnsavedChangesQuestion, MessageIcon::Critical);
 }
 
@@ -222,13 +221,12 @@ void MainWindow::LoadDesignCommand() {
     if (!file) {
         return;
     }
-    const Status loaded = LoadDesign(session_, *file);
+    const Status loaded = document_.Load(*file);
     if (!loaded) {
         ShowFailure(loaded);
     } else {
         ShowRecentFileProblem();
     }
-    events_.DesignChanged();
 }
 
 MainWindowRequest MainWindow::CompareWithCommand() {
@@ -243,7 +241,7 @@ MainWindowRequest MainWindow::CompareWithCommand() {
         return MainWindowRequest::None;
     }
     compare_window_ =
-        std::make_unique<CompareWindow>(events_, session_.design, std::move(other), *file);
+        std::make_unique<CompareWindow>(document_, session_.design, std::move(other), *file);
     return MainWindowRequest::ShowCompareWindow;
 }
 
@@ -267,13 +265,12 @@ void MainWindow::SaveAsCommand() {
     if (!file || !MayOverwriteChangedFile(*file)) {
         return;
     }
-    const Status saved = SaveDesign(session_, *file, desktop_.Today());
+    const Status saved = document_.Save(*file, desktop_.Today());
     if (!saved) {
         ShowFailure(saved);
     } else {
         ShowSaveWarnings();
     }
-    events_.DesignChanged();
 }
 
 void MainWindow::FastResaveCommand() {
@@ -285,7 +282,7 @@ void MainWindow::FastResaveCommand() {
         return;
     }
     const auto today = desktop_.Today();
-    Status saved = SaveDesign(session_, session_.CurrentDesignPath, today);
+    Status saved = document_.Save(session_.CurrentDesignPath, today);
     if (saved) {
         saved = WriteHtmlPageFile(session_, today);
     }
@@ -294,7 +291,6 @@ void MainWindow::FastResaveCommand() {
     } else {
         ShowSaveWarnings();
     }
-    events_.DesignChanged();
 }
 
 // The current design's notes file is created (empty) when it does not exist
@@ -398,13 +394,12 @@ void MainWindow::LoadDroppedFile(const std::string& path) {
 void MainWindow::LoadRecentFile(const std::string& path) {
     // A file that fails leaves the current path as it was, so that a later
     // "Fast resave" cannot write the old design over it.
-    const Status loaded = LoadDesign(session_, path);
+    const Status loaded = document_.Load(path);
     if (!loaded) {
         ShowFailure(loaded);
     } else {
         ShowRecentFileProblem();
     }
-    events_.DesignChanged();
 }
 
 MainWindowRequest MainWindow::BulkSaveCommand() {
@@ -435,8 +430,7 @@ MainWindowRequest MainWindow::ListFeaturesCommand() {
 }
 
 void MainWindow::RecalculateCommand() {
-    Recalculate(session_.design, session_.catalog->Features(), RecalcSection::All);
-    events_.DesignChanged();
+    document_.Change("Recalculate", [](Design&) {});
 }
 
 // Reset starts a new copy of the program and ends this one at once, without

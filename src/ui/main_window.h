@@ -8,7 +8,7 @@
 #include "app/session.h"
 #include "ui/compare_window.h"
 #include "ui/controls.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/desktop.h"
 #include "ui/main_window_command.h"
 #include "ui/prompter.h"
@@ -49,7 +49,7 @@ struct MainWindowRequest {
 // program has an editor for it.
 class MainWindow {
 public:
-    MainWindow(Session& session, DesignEvents& events, Prompter& prompter, Desktop& desktop,
+    MainWindow(Session& session, DesignDocument& document, Prompter& prompter, Desktop& desktop,
                TotalsWindow& totals, TextWindow& text_window);
 
     // AppTitle(), then the design's file name and a "*" while it has unsaved changes.
@@ -138,7 +138,7 @@ private:
 
     std::array<Button, kMainWindowCommandCount> buttons_;
     Session& session_;
-    DesignEvents& events_;
+    DesignDocument& document_;
     Prompter& prompter_;
     Desktop& desktop_;
     TotalsWindow& totals_;

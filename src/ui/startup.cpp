@@ -3,8 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/load_design.h"
-#include "app/new_design.h"
 #include "files/catalog_files.h"
 #include "model/cp1252.h"
 #include "model/rule_tables.h"
@@ -41,7 +39,7 @@ bool OfferStandardCatalog(Session& session, Prompter& prompter, const std::strin
 
 }  // namespace
 
-bool StartSession(Session& session, Prompter& prompter, DesignEvents& events,
+bool StartSession(Session& session, Prompter& prompter, DesignDocument& document,
                   const ConfigurationPlaces& places) {
     Status opened = OpenCatalog(session, places);
     // Another program's write holds the catalog for a moment: wait for it as
@@ -71,12 +69,11 @@ bool StartSession(Session& session, Prompter& prompter, DesignEvents& events,
         }
     }
     InitRuleTables();
-    NewDesign(session.design, session.catalog->Features());
-    events.DesignChanged();
+    document.MakeNew();
     return true;
 }
 
-void LoadCommandLineDesign(Session& session, Prompter& prompter, DesignEvents& events,
+void LoadCommandLineDesign(Prompter& prompter, DesignDocument& document,
                            const std::vector<std::string>& arguments) {
     std::string command_line;
     for (const std::string& argument : arguments) {
@@ -91,11 +88,10 @@ void LoadCommandLineDesign(Session& session, Prompter& prompter, DesignEvents& e
     // Made absolute at once: the recent files must name it from any folder.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(command_line, error);
-    const Status loaded = LoadDesign(session, error ? command_line : absolute.string());
+    const Status loaded = document.Load(error ? command_line : absolute.string());
     if (!loaded) {
         prompter.ShowMessage(AppTitle(), Cp1252FromUtf8(loaded.message()), MessageIcon::Critical);
     }
-    events.DesignChanged();
 }
 
 }  // namespace korvane::ui

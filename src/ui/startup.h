@@ -6,7 +6,7 @@
 
 #include "app/configuration.h"
 #include "app/session.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/prompter.h"
 
 namespace korvane::ui {
@@ -23,14 +23,14 @@ namespace korvane::ui {
 // reported with its path, with the offer to recreate the standard catalog in
 // its place (the unreadable file is kept beside it); false when the program
 // has to end there.
-bool StartSession(Session& session, Prompter& prompter, DesignEvents& events,
+bool StartSession(Session& session, Prompter& prompter, DesignDocument& document,
                   const ConfigurationPlaces& places);
 
 // The design named on the command line (the arguments after the program's
 // name, joined by blanks and trimmed) is loaded as the current design. A file
 // that cannot be read is reported with the reader's message and the new
 // design stays, with no current design path.
-void LoadCommandLineDesign(Session& session, Prompter& prompter, DesignEvents& events,
+void LoadCommandLineDesign(Prompter& prompter, DesignDocument& document,
                            const std::vector<std::string>& arguments);
 
 }  // namespace korvane::ui

@@ -23,8 +23,8 @@ std::string Joined(const std::vector<std::string>& lines, std::string_view separ
 
 }  // namespace
 
-TotalsWindow::TotalsWindow(DesignEvents& events)
-    : Caption(AppTitle()), subscription_(events.Subscribe(*this)) {}
+TotalsWindow::TotalsWindow(DesignDocument& document)
+    : Caption(AppTitle()), subscription_(document.Subscribe(*this)) {}
 
 void TotalsWindow::ShowStatusSummary(Design& design) {
     const StatusSummary summary = korvane::ShowStatusSummary(design);

@@ -5,7 +5,7 @@
 #include "model/design.h"
 #include "ui/breakdown_chart.h"
 #include "ui/controls.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/prompter.h"
 
 namespace korvane::ui {
@@ -18,7 +18,7 @@ namespace korvane::ui {
 class TotalsWindow final : public DesignObserver {
 public:
     // The window with its design-time captions, titled with AppTitle().
-    explicit TotalsWindow(DesignEvents& events);
+    explicit TotalsWindow(DesignDocument& document);
 
     void DesignUpdated(Design& design) override { ShowStatusSummary(design); }
 

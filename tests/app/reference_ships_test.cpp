@@ -187,7 +187,7 @@ private:
     }
 
     ShipBuilder& Recalculated() {
-        Recalculate(design_, catalog_, RecalcSection::All);
+        Recalculate(design_, catalog_);
         return *this;
     }
 

@@ -49,7 +49,7 @@ inline void WriteShip(const std::filesystem::path& file, Catalog& catalog, const
         design.Slots[Slot::PowerPlant] = catalog.LookupComponent("PP", 5);
         design.Slots[Slot::PowerPlant].KL = 20;
     }
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     ASSERT_EQ(design.DesignValid() != 0, ship.within_limits) << ship.name;
     design.UsedKL() = 99999;
     ASSERT_TRUE(WriteDesignFile(file, design).ok());

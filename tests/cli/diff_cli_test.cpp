@@ -36,7 +36,7 @@ protected:
         }
         design.Turrets[2] = catalog.LookupComponent("TR", 3);
         design.Turrets[2].NUMBER = 2;
-        Recalculate(design, catalog, RecalcSection::All);
+        Recalculate(design, catalog);
         ASSERT_TRUE(WriteDesignFile(home_ / "a.k2d", design));
 
         const Design reversed = testing::WithEntriesReversed(design);

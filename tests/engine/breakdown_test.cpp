@@ -96,12 +96,12 @@ TEST(Breakdown, ASlotLeftOutOfTheTotalsIsLeftOutOfItsSection) {
     spare.KL = 100;
     spare.MW = 5;
     spare.CR = 1e6;
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     const double counted = DesignBreakdown(design)[BreakdownSection::Other].CR;
     EXPECT_GE(counted, 1e6);
 
     spare.MISCNUM[10] = 1;
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     const Breakdown breakdown = DesignBreakdown(design);
     ExpectSum(breakdown[BreakdownSection::Other].CR, counted - 1e6, "cost without the slot");
     EXPECT_EQ(breakdown.total.CR, design.TotalCr());

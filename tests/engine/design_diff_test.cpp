@@ -24,7 +24,7 @@ TEST(DesignDiff, DesignsWithTheSameEntriesInAnyOrderAreTheSame) {
         const Design design = testing::RandomDesign(catalog, random);
         EXPECT_TRUE(CompareDesigns(design, design).Same());
         Design reordered = testing::WithEntriesReversed(design);
-        Recalculate(reordered, catalog, RecalcSection::All);
+        Recalculate(reordered, catalog);
         const DesignDifferences differences = CompareDesigns(design, reordered);
         EXPECT_TRUE(differences.Same())
             << (differences.entries.empty() ? std::string("the totals")
@@ -75,7 +75,7 @@ Design BaseDesign(Catalog& catalog) {
         feature.KL = 27;
         feature.CR = 250000 * i;
     }
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     return design;
 }
 
@@ -131,7 +131,7 @@ TEST(DesignDiff, ListsEachChangedEntryFieldByFieldInTheProfilesUnits) {
         SCOPED_TRACE(c.name);
         Design changed = base;
         c.change(catalog, changed);
-        Recalculate(changed, catalog, RecalcSection::All);
+        Recalculate(changed, catalog);
         const DesignDifferences differences = CompareDesigns(base, changed);
         EXPECT_FALSE(differences.Same());
         const auto entry = std::find_if(
@@ -170,7 +170,7 @@ TEST(DesignDiff, TotalsProfileCodeAndProblemsAreCompared) {
     Design changed = base;
     changed.Slots[Slot::Hull].KL = 1350 * 20;
     changed.Slots[Slot::MainComputer] = BlankRecord;
-    Recalculate(changed, catalog, RecalcSection::All);
+    Recalculate(changed, catalog);
 
     const DesignDifferences differences = CompareDesigns(base, changed);
     const auto total = [&](std::string_view name) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/plain_passes.h"
 #include "engine/recalculate.h"
 #include "engine_test_support.h"
 
@@ -16,10 +17,10 @@ protected:
     EngineDrives() {
         design.DesignTL() = 15;
         design.Slots[Slot::Hull].KL = 1350;  // 100 tons
-        Recalculate(design, catalog, RecalcSection::Hull);
+        engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     }
 
-    void Drives() { Recalculate(design, catalog, RecalcSection::Drives); }
+    void Drives() { engine::RecalculateSection(design, catalog, RecalcSection::Drives); }
 };
 
 TEST_F(EngineDrives, JumpOneOnAHundredTons) {
@@ -53,7 +54,7 @@ TEST_F(EngineDrives, ExtraJumpsAddFuelPerJumpNumber) {
 TEST_F(EngineDrives, JumpZeroAndCodesOutside0To6GiveNoDrive) {
     design.Slots[Slot::Armour].MISCSTR[2] =
         "5";  // an armour digit must not leak into the jump factor
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     design.Slots[Slot::JumpDrive].MISCNUM[1] = 2;  // extra jumps with no drive: still nothing
     for (const char* code : {"0", "7", "A", " "}) {
         design.Slots[Slot::JumpDrive].USP = code;
@@ -107,7 +108,7 @@ TEST_F(EngineDrives, TowedLoadSizesTheDrivesAndGivesTheRatingsOfTheShipAlone) {
 
 TEST_F(EngineDrives, TowedLoadOnAHullOfNoVolumeIsAProblem) {
     design.Slots[Slot::Hull].KL = 0;
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     design.Slots[Slot::JumpDrive].USP = "2";
     design.Slots[Slot::DriveOptions].MISCNUM[4] = 100;
     Drives();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/plain_passes.h"
 #include "engine/recalculate.h"
 #include "engine_test_support.h"
 
@@ -19,7 +20,7 @@ protected:
     EngineElectronics() {
         design.DesignTL() = 15;
         design.Slots[Slot::Hull].KL = 1350;
-        Recalculate(design, catalog, RecalcSection::Hull);
+        engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     }
 
     ComponentRecord& Sensor(int i, std::string_view label, std::string_view letters,
@@ -31,7 +32,7 @@ protected:
     }
 
     std::string Codes() {
-        Recalculate(design, catalog, RecalcSection::Electronics);
+        engine::RecalculateSection(design, catalog, RecalcSection::Electronics);
         std::string codes;
         for (int j = 1; j <= 6; ++j) {
             codes += design.SensorCodes[j];

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/plain_passes.h"
 #include "engine/recalculate.h"
 #include "engine_test_support.h"
 
@@ -19,7 +20,7 @@ protected:
 
     void Rehull(double kl, RecalcSection section = RecalcSection::All) {
         design.Slots[Slot::Hull].KL = kl;
-        Recalculate(design, catalog, section);
+        engine::RecalculateSection(design, catalog, section);
     }
 };
 
@@ -59,7 +60,7 @@ TEST_F(EngineHull, HullSectionKeepsASetSizeCodeButRederivesABlankOne) {
         << "the rest of the hull is recalculated";
 
     design.Slots[Slot::Hull].USP = " ";
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     EXPECT_EQ(design.Slots[Slot::Hull].USP.first(), '5');
 
     Rehull(13.5 * 250, RecalcSection::All);
@@ -72,10 +73,10 @@ TEST_F(EngineHull, StreamliningChoosesTheConfigurationFactor) {
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Configuration].TONS, 60);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Configuration].CR, 270000);
     design.Slots[Slot::Configuration].MISCNUM[6] = 3;
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Configuration].TONS, 90);
     design.Slots[Slot::Configuration].MISCNUM[6] = 20;  // no such choice: no factor, and said so
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Configuration].TONS, 0);
     EXPECT_TRUE(HasProblem(design, "Hull configuration has an unknown streamlining choice"));
 }
@@ -87,18 +88,18 @@ TEST_F(EngineHull, ArmourScaleIsTheLastScalingRowReachedAndStopsAtTheNextFamily)
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].CR, 16200);
 
     design.Slots[Slot::Armour].MISCSTR[2] = "1";  // 43: scale 3
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     EXPECT_EQ(design.Slots[Slot::Armour].NUMBER, 43);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].TONS, 13.5);
 
     design.Slots[Slot::Armour].MISCSTR[2] =
         "9";  // 67: the last row (46, scale 5), not the armour row after it
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     EXPECT_EQ(design.Slots[Slot::Armour].NUMBER, 67);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].TONS, 22.5);
 
     design.Slots[Slot::Armour].MISCNUM[3] = 0;  // not scaled by the armour table
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].TONS, 45);
 }
 
@@ -108,7 +109,7 @@ TEST(EngineHullCatalog, WithoutScalingRowsTheArmourScaleIs1) {
     design.Slots[Slot::Hull].KL = 1350;
     design.Slots[Slot::Armour].MISCNUM[1] = 1;
     design.Slots[Slot::Armour].MISCNUM[3] = 1;
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Armour].TONS, 3);  // 1 × 30 × 1 × 0.1
 }
 
@@ -121,7 +122,7 @@ protected:
         design.Slots[Slot::PowerPlant].KL = kl;
         design.Slots[Slot::PowerPlant].MISCNUM[2] = fuelType;
         design.Slots[Slot::PowerPlant].MISCNUM[3] = mwPerKl;
-        Recalculate(design, catalog, RecalcSection::Power);
+        engine::RecalculateSection(design, catalog, RecalcSection::Power);
     }
 };
 
@@ -171,7 +172,7 @@ TEST_F(EnginePower, EnduranceLeavesOutWeaponsMaskingSpinalAndScreensByDefault) {
     design.Slots[Slot::Weapons].MW = 20;
     design.Slots[Slot::EmMask].MW = 10;
     design.Slots[Slot::Sensors].MW = 7;  // sensors are not left out
-    Recalculate(design, catalog, RecalcSection::Power);
+    engine::RecalculateSection(design, catalog, RecalcSection::Power);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 100.0 * 720 / 70);
 }
 
@@ -185,7 +186,7 @@ TEST_F(EnginePower, EnduranceFlagsLeaveOutTheirSystemsAndPartOfTheManeuverDrive)
     design.Slots[Slot::ManeuverDrive].MW = 140;
     design.Slots[Slot::Sensors].MW = 10;
     design.Slots[Slot::Weapons].MW = 50;  // weapons not flagged: counted
-    Recalculate(design, catalog, RecalcSection::Power);
+    engine::RecalculateSection(design, catalog, RecalcSection::Power);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1],
                      1200);  // 200 × 720 / (200 − 70 − 10)
 }
@@ -226,7 +227,7 @@ TEST_F(EnginePower, EachExclusionFlagLeavesOutThePowerOfItsSystems) {
         std::string flags(10, '0');
         flags[position] = '1';
         design.Slots[Slot::PlantFuel].MISCSTR[2] = flags;
-        Recalculate(design, catalog, RecalcSection::Power);
+        engine::RecalculateSection(design, catalog, RecalcSection::Power);
         EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1],
                          720 * 10000 / (10000 - left_out[position]))
             << "position " << position + 1;
@@ -238,7 +239,7 @@ TEST_F(EnginePower, EnduranceWithoutPowerLeftKeepsItsValue) {
     design.Slots[Slot::PlantFuel].MISCNUM[1] = 5;
     design.Slots[Slot::Weapons].MW = 20;
     design.UsedMW() = 20;
-    Recalculate(design, catalog, RecalcSection::Power);
+    engine::RecalculateSection(design, catalog, RecalcSection::Power);
     EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 5);
 }
 
@@ -250,14 +251,14 @@ TEST_F(EnginePower, ManeuverFlagWithADriveRatedZeroIsAProblemNotADivisionByZero)
     design.Slots[Slot::PlantFuel].MISCNUM[2] = 1;
     design.Slots[Slot::ManeuverDrive].USP = "0";
     design.Slots[Slot::ManeuverDrive].MW = 140;
-    Recalculate(design, catalog, RecalcSection::Power);
+    engine::RecalculateSection(design, catalog, RecalcSection::Power);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1],
                      200.0 * 720 / 60);  // the whole drive left out
     EXPECT_TRUE(HasProblem(design, "Endurance leaves out the maneuver drive, but its rating is 0"));
     EXPECT_EQ(design.DesignValid(), 0);
 
     design.Slots[Slot::ManeuverDrive].USP = "2";
-    Recalculate(design, catalog, RecalcSection::Power);
+    engine::RecalculateSection(design, catalog, RecalcSection::Power);
     EXPECT_FALSE(
         HasProblem(design, "Endurance leaves out the maneuver drive, but its rating is 0"));
 }

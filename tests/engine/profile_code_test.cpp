@@ -49,7 +49,7 @@ TEST(EngineProfileCode, KnownDesignThroughARecalculation) {
     design.Screens[1] = Entry("Nuclear Damper 2", 1, 1, 1, 1, 0);
     design.Screens[2] = Entry("Meson Screen 4", 0, 1, 1, 1, 0);  // not fitted
     design.Screens[3] = Entry("Meson Screen 3", 1, 1, 1, 1, 0);
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     EXPECT_EQ(BuildProfileCode(design), "1324472-C53200-9A0K3-0");
 }
 

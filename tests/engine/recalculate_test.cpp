@@ -51,7 +51,7 @@ void ExpectAllFinite(const Design& design) {
 TEST(RecalcFrame, AnEmptyDesignGivesFiguresAndAListOfProblemsButNoNaN) {
     Catalog catalog;
     Design design;
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     ExpectAllFinite(design);
     EXPECT_TRUE(HasProblem(design, "Hull volume is 0"));
     EXPECT_TRUE(HasProblem(design, "No main computer"));
@@ -66,11 +66,11 @@ TEST(RecalcFrame, APartialRunKeepsTheOtherSectionsFigures) {
     Design design = NewDesignOn(catalog);
     design.Slots[Slot::JumpDrive].USP = "1";
     design.Slots[Slot::Hull].KL = 2700;
-    Recalculate(design, catalog, RecalcSection::Weapons);
+    engine::RecalculateSection(design, catalog, RecalcSection::Weapons);
     EXPECT_EQ(design.Slots[Slot::JumpDrive].KL, 0) << "drives not recalculated";
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Hull].TONS, 30) << "hull not recalculated";
 
-    Recalculate(design, catalog, RecalcSection::Drives);
+    engine::RecalculateSection(design, catalog, RecalcSection::Drives);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::JumpDrive].KL, 27)
         << "sized on the hull of the last hull run";
     EXPECT_DOUBLE_EQ(design.UsedKL(), 27 + 135 + design.Slots[Slot::MainComputer].KL +
@@ -94,30 +94,31 @@ Design PoweredDesign() {
 TEST(RecalcSettling, AWholeRunGivesTheSettledFiguresAtOnce) {
     Catalog catalog(BasicRows());
     Design design = PoweredDesign();
-    EXPECT_GT(Recalculate(design, catalog, RecalcSection::All), 1)
+    EXPECT_GT(Recalculate(design, catalog), 1)
         << "the endurance needs the power used that a pass leaves";
     EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 720)
         << "nothing left out: exactly the fuel hours";
 
     const Design settled = design;
-    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::All), 1);
+    EXPECT_EQ(Recalculate(design, catalog), 1);
     EXPECT_TRUE(BitwiseEqual(design, settled));
 }
 
 TEST(RecalcSettling, OtherSectionsStaySinglePassesThatReadThePreviousRun) {
     Catalog catalog(BasicRows());
     Design design = PoweredDesign();
-    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::Hull), 1);
-    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::Drives), 1);
+    EXPECT_EQ(engine::RecalculateSection(design, catalog, RecalcSection::Hull), 1);
+    EXPECT_EQ(engine::RecalculateSection(design, catalog, RecalcSection::Drives), 1);
     EXPECT_GT(design.UsedMW(), 0) << "the maneuver drive draws power";
     EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 0) << "the power block did not run";
-    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::Power), 1);
+    EXPECT_EQ(engine::RecalculateSection(design, catalog, RecalcSection::Power), 1);
     EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 720);
 
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     const Design settled = design;
     for (int section = 1; section <= 9; ++section) {
-        EXPECT_EQ(Recalculate(design, catalog, static_cast<RecalcSection>(section)), 1);
+        EXPECT_EQ(engine::RecalculateSection(design, catalog, static_cast<RecalcSection>(section)),
+                  1);
         EXPECT_TRUE(BitwiseEqual(design, settled)) << "section " << section;
     }
 }
@@ -135,11 +136,11 @@ TEST(RecalcSettling, FiguresLeftByAnEarlierRunDoNotReachTheSettledOnes) {
     stale.Slots[Slot::Crew].MISCSTR[1] = "9";
     stale.Slots[Slot::PlantFuel].MISCNUM[1] = 3;
 
-    Recalculate(design, catalog, RecalcSection::All);
-    Recalculate(stale, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
+    Recalculate(stale, catalog);
     EXPECT_TRUE(BitwiseEqual(design, stale));
     EXPECT_GT(design.Slots[Slot::AuxiliaryBridge].KL, 0);
-    EXPECT_EQ(Recalculate(design, catalog, RecalcSection::All), 1);
+    EXPECT_EQ(Recalculate(design, catalog), 1);
 }
 
 // Every figure of two designs agrees to 15 significant digits, every text and
@@ -194,7 +195,7 @@ TEST(RecalcSettling, SolvingThePanelsGivesThePlainPassesFiguresInAFewPasses) {
         SCOPED_TRACE("random design " + std::to_string(n));
         Design solved = designs.Next();
         Design plain = solved;
-        const int passes = Recalculate(solved, catalog, RecalcSection::All);
+        const int passes = Recalculate(solved, catalog);
         ASSERT_LT(engine::RecalculateByPlainPasses(plain, catalog), kMaxSettlingPasses);
         EXPECT_LE(passes, 4);
         std::string what;
@@ -223,14 +224,14 @@ TEST(RecalcSettling, ResavingADesignWritesTheSameBytes) {
         const Design fresh = designs.Next();
         Design solved = fresh;
         Design plain = fresh;
-        Recalculate(solved, catalog, RecalcSection::All);
+        Recalculate(solved, catalog);
         engine::RecalculateByPlainPasses(plain, catalog);
         for (const Design* saved : {&solved, &plain}) {
             const std::string bytes = FileBytes(*saved);
             std::istringstream in(bytes);
             Design loaded;
             ASSERT_TRUE(ReadDesign(in, "saved.k2d", loaded).ok());
-            Recalculate(loaded, catalog, RecalcSection::All);
+            Recalculate(loaded, catalog);
             EXPECT_EQ(FileBytes(loaded), bytes) << (saved == &plain ? "plain" : "solved");
         }
     }
@@ -257,7 +258,7 @@ TEST(RecalcSettling, APanelRowWhoseLoopDoesNotCloseIsReported) {
         Design design = NewDesignOn(catalog);
         design.DesignTL() = 10;
 
-        const int passes = Recalculate(design, catalog, RecalcSection::All);
+        const int passes = Recalculate(design, catalog);
         ExpectAllFinite(design);
         const bool reported = HasProblem(
             design,
@@ -271,7 +272,7 @@ TEST(RecalcSettling, APanelRowWhoseLoopDoesNotCloseIsReported) {
             // count = count without panels / (1 − gain)
             Design without = design;
             without.Slots[Slot::Panels].CR = 0;
-            Recalculate(without, catalog, RecalcSection::Control);
+            engine::RecalculateSection(without, catalog, RecalcSection::Control);
             EXPECT_NEAR(design.Slots[Slot::Panels].NUMBER,
                         without.Slots[Slot::Panels].NUMBER / (1 - c.gain),
                         1e-12 * design.Slots[Slot::Panels].NUMBER);
@@ -287,17 +288,17 @@ TEST(RecalcFrame, EachBlockReplacesItsOwnProblemsWhenItRuns) {
     Catalog catalog(BasicRows());
     Design design = NewDesignOn(catalog);
     design.Slots[Slot::Hull].KL = 0;
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     EXPECT_TRUE(HasProblem(design, "Hull volume is 0"));
     EXPECT_EQ(design.DesignValid(), 0);
 
     design.Slots[Slot::Hull].KL = 1350;
-    Recalculate(design, catalog, RecalcSection::Weapons);
+    engine::RecalculateSection(design, catalog, RecalcSection::Weapons);
     EXPECT_TRUE(HasProblem(design, "Hull volume is 0")) << "the hull figures are still those of 0";
-    Recalculate(design, catalog, RecalcSection::Weapons);
+    engine::RecalculateSection(design, catalog, RecalcSection::Weapons);
     EXPECT_EQ(std::count(design.Problems.begin(), design.Problems.end(), "Hull volume is 0"), 1);
 
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     EXPECT_FALSE(HasProblem(design, "Hull volume is 0"));
 }
 
@@ -308,7 +309,7 @@ TEST(RecalcFrame, ProblemsAfterARunAreTheDesignsWholeList) {
     design.Slots[Slot::PowerPlant].MISCNUM[3] = 1000;  // enough power
     design.Slots[Slot::MainComputer].MISCNUM[1] = 0;   // but no computer
     design.Slots.ByNumber(40).KL = 5000;               // and too much volume
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     ASSERT_GE(design.Problems.size(), 2u);
     EXPECT_TRUE(HasProblem(design, "No main computer"));
     EXPECT_EQ(design.Problems.back().rfind("Volume used exceeds the hull", 0), 0u)
@@ -316,7 +317,7 @@ TEST(RecalcFrame, ProblemsAfterARunAreTheDesignsWholeList) {
 
     design.Slots[Slot::MainComputer].MISCNUM[1] = 2;
     design.Slots.ByNumber(40).KL = 0;
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     EXPECT_TRUE(design.Problems.empty()) << design.Problems.front();
     EXPECT_EQ(design.DesignValid(), 1);
 }
@@ -333,7 +334,7 @@ TEST(RecalcStandardCatalog, NewDesignOnTheStandardCatalog) {
     for (int run = 1; run <= 3; ++run) {
         EXPECT_EQ(design.Slots[Slot::PlantFuel].MISCNUM[1], 720)
             << "the fuel hours, nothing left out";
-        EXPECT_EQ(Recalculate(design, catalog, RecalcSection::All), 1) << "settled already";
+        EXPECT_EQ(Recalculate(design, catalog), 1) << "settled already";
     }
     const StatusSummary summary = ShowStatusSummary(design);
     EXPECT_EQ(summary.hull_kl, 1350);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/plain_passes.h"
 #include "engine/recalculate.h"
 #include "engine_test_support.h"
 
@@ -27,10 +28,10 @@ protected:
         design.DesignTL() = 15;
         design.Slots[Slot::Hull].KL = 1350;
         design.Slots[Slot::MainComputer].MISCNUM[1] = 1;
-        Recalculate(design, catalog, RecalcSection::Hull);
+        engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     }
 
-    void Section8() { Recalculate(design, catalog, RecalcSection::Crew); }
+    void Section8() { engine::RecalculateSection(design, catalog, RecalcSection::Crew); }
 };
 
 TEST_F(EngineFeatures, AccommodationCountsItsVolumeAsMass) {
@@ -159,25 +160,25 @@ TEST_F(EngineCraft, CraftAddTheirOwnDockingVolumeOncePerEntry) {
     design.Craft[1].MISCNUM[2] = 20;
     design.Craft[2] = Entry("Gig", 0, 50, 20, 1000000, 1);
     design.Craft[2].MISCNUM[2] = 10;
-    Recalculate(design, catalog, RecalcSection::Craft);
-    Recalculate(design, catalog, RecalcSection::Craft);
+    engine::RecalculateSection(design, catalog, RecalcSection::Craft);
+    engine::RecalculateSection(design, catalog, RecalcSection::Craft);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::SubordinateCraft].KL, 220);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::SubordinateCraft].TONS, 200);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::SubordinateCraft].CR, 10000000);
 
     design.Slots[Slot::Configuration].USP = "7";  // this configuration docks without extra volume
-    Recalculate(design, catalog, RecalcSection::Craft);
+    engine::RecalculateSection(design, catalog, RecalcSection::Craft);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::SubordinateCraft].KL, 200);
 }
 
 TEST_F(EngineCraft, LaunchTubeIsSizedByTheCraftItLaunches) {
     design.Slots[Slot::LaunchTube].NUMBER = 1;
     design.Slots[Slot::LaunchTube].MISCNUM[1] = 10;
-    Recalculate(design, catalog, RecalcSection::Craft);
+    engine::RecalculateSection(design, catalog, RecalcSection::Craft);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::LaunchTube].KL, 3375);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::LaunchTube].CR, 506250);
     design.Slots[Slot::LaunchTube].NUMBER = 0;
-    Recalculate(design, catalog, RecalcSection::Craft);
+    engine::RecalculateSection(design, catalog, RecalcSection::Craft);
     EXPECT_EQ(design.Slots[Slot::LaunchTube].KL, 0);
     EXPECT_EQ(design.Slots[Slot::LaunchTube].CR, 0);
 }
@@ -201,7 +202,7 @@ TEST_F(EngineControl, ControlPointsByAreaAndPanelsFromTheRemainder) {
     design.Slots[Slot::PowerPlant].CR = 1000000;      // area 2
     design.Slots[Slot::BackupComputer].CR = 1000000;  // area 8
     design.Slots[Slot::PanelAddOns].MISCNUM[1] = 1;
-    Recalculate(design, catalog, RecalcSection::Control);
+    engine::RecalculateSection(design, catalog, RecalcSection::Control);
     EXPECT_DOUBLE_EQ(design.ControlPoints[2], 100);
     EXPECT_DOUBLE_EQ(design.ControlPoints[8], 100);
     EXPECT_DOUBLE_EQ(design.ControlTotal, 200);
@@ -211,21 +212,21 @@ TEST_F(EngineControl, ControlPointsByAreaAndPanelsFromTheRemainder) {
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Panels].KL, 0.225);
 
     // The panels' own cost counts in area 8 from the next run on.
-    Recalculate(design, catalog, RecalcSection::Control);
+    engine::RecalculateSection(design, catalog, RecalcSection::Control);
     EXPECT_DOUBLE_EQ(design.ControlPoints[8], 101.5);
 }
 
 TEST_F(EngineControl, NoComputerOrPanelIsAProblemAndGivesNoPanels) {
     design.Slots[Slot::PowerPlant].CR = 1000000;
     design.Slots[Slot::MainComputer].MISCNUM[1] = 0;
-    Recalculate(design, catalog, RecalcSection::Control);
+    engine::RecalculateSection(design, catalog, RecalcSection::Control);
     EXPECT_EQ(design.ControlRemaining, 0);
     EXPECT_EQ(design.Slots[Slot::Panels].NUMBER, 0);
     EXPECT_TRUE(HasProblem(design, "No main computer"));
 
     design.Slots[Slot::MainComputer].MISCNUM[1] = 2;
     design.Slots[Slot::Panels] = ComponentRecord{};
-    Recalculate(design, catalog, RecalcSection::Control);
+    engine::RecalculateSection(design, catalog, RecalcSection::Control);
     EXPECT_FALSE(HasProblem(design, "No main computer"));
     EXPECT_TRUE(HasProblem(design, "No control panel"));
     EXPECT_EQ(design.Slots[Slot::Panels].NUMBER, 0);
@@ -245,7 +246,7 @@ protected:
     }
 
     std::string Crew(int category) {
-        Recalculate(design, catalog, RecalcSection::Crew);
+        engine::RecalculateSection(design, catalog, RecalcSection::Crew);
         return category <= 10
                    ? design.Slots[Slot::Crew].MISCSTR[category].trimmed()
                    : design.Slots[Slot::PassengersAndCrewTotal].MISCSTR[category - 10].trimmed();
@@ -266,7 +267,7 @@ TEST_F(EngineCrew, DefaultCrewOfEveryCategory) {
     design.Slots[Slot::PassengersAndCrewTotal].MISCNUM[1] = 13;  // high passengers
     design.Slots[Slot::PassengersAndCrewTotal].MISCNUM[2] = 20;  // middle passengers
     design.Slots[Slot::PassengersAndCrewTotal].MISCNUM[3] = 40;  // low passengers
-    Recalculate(design, catalog, RecalcSection::Crew);
+    engine::RecalculateSection(design, catalog, RecalcSection::Crew);
 
     const char* expected[] = {"", "3", "1", "53", "10", "6", "0", "4", "12", "2", "5"};
     for (int category = 1; category <= 10; ++category) {

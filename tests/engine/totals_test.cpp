@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/plain_passes.h"
 #include "engine/recalculate.h"
 #include "engine_test_support.h"
 
@@ -22,7 +23,7 @@ protected:
         design.Slots[Slot::Panels].MISCNUM[1] = 50;
     }
 
-    void Totals() { Recalculate(design, catalog, RecalcSection::Control); }
+    void Totals() { engine::RecalculateSection(design, catalog, RecalcSection::Control); }
 
     void Mass(double tons, double usedMW, double availableMW) {
         design.Slots[Slot::BackupComputer].TONS = tons;

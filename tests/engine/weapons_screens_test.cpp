@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/plain_passes.h"
 #include "engine/recalculate.h"
 #include "engine_test_support.h"
 
@@ -19,7 +20,7 @@ protected:
     EngineWeapons() {
         design.DesignTL() = 15;
         design.Slots[Slot::Hull].KL = 1350;
-        Recalculate(design, catalog, RecalcSection::Hull);
+        engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     }
 
     // A turret row: per turret 1 kl, 2 tons, Cr 100, 5 MW; thresholds for factors 1–10.
@@ -48,7 +49,7 @@ protected:
         return bay;
     }
 
-    void Weapons() { Recalculate(design, catalog, RecalcSection::Weapons); }
+    void Weapons() { engine::RecalculateSection(design, catalog, RecalcSection::Weapons); }
 };
 
 TEST_F(EngineWeapons, TripleTurretFactorFromItsBatteries) {
@@ -206,12 +207,12 @@ TEST(EngineScreens, ScreensPerKlNeedPowerForTheWholeHull) {
     Catalog catalog;
     Design design;
     design.Slots[Slot::Hull].KL = 1350;
-    Recalculate(design, catalog, RecalcSection::Hull);
+    engine::RecalculateSection(design, catalog, RecalcSection::Hull);
     design.Screens[1] = Entry("Nuclear Damper 2", 2, 10, 5, 1000000, 0.01);
     design.Screens[1].MISCNUM[1] = 1;
     design.Screens[2] = Entry("Meson Screen 1", 1, 20, 10, 2000000, 5);
     design.Screens[3] = Entry("Black Globe 4", 0, 100, 100, 9000000, 9);
-    Recalculate(design, catalog, RecalcSection::Screens);
+    engine::RecalculateSection(design, catalog, RecalcSection::Screens);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Screens].MW, 2 * 0.01 * 1350 + 5);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Screens].KL, 40);
     EXPECT_DOUBLE_EQ(design.Slots[Slot::Screens].TONS, 20);

@@ -36,7 +36,7 @@ Design ArmedDesign(Catalog& catalog, double turrets) {
     design.Turrets[1].NUMBER = turrets;
     design.Accommodations[1] = catalog.LookupComponent("AC", 1);
     design.Accommodations[1].NUMBER = 4;
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     return design;
 }
 
@@ -103,13 +103,15 @@ TEST(BreakdownChartView, SectionsAreToldApartByColourAndByPattern) {
 TEST(TotalsWindowBreakdown, TheButtonShowsAndHidesTheBreakdownUnderTheTotals) {
     ModalWatchdog watchdog;
     Catalog catalog(StandardCatalogRows());
-    Design design = ArmedDesign(catalog, 2);
+    Session session;
+    session.design = ArmedDesign(catalog, 2);
+    Design& design = session.design;
     testing::ScriptedPrompter prompter;
-    ui::DesignEvents events{design};
-    ui::TotalsWindow logic{events};
+    ui::DesignDocument document{session};
+    ui::TotalsWindow logic{document};
     TotalsWindowView window{logic, design, prompter};
     logic.Visible = true;
-    events.DesignChanged();
+    document.Replaced();
     window.Refresh();
     window.adjustSize();
 
@@ -131,8 +133,8 @@ TEST(TotalsWindowBreakdown, TheButtonShowsAndHidesTheBreakdownUnderTheTotals) {
     // The chart follows the design.
     const QString before = chart.Segments().back().tooltip;
     design.Turrets[1].NUMBER = 8;
-    Recalculate(design, catalog, RecalcSection::All);
-    events.DesignChanged();
+    Recalculate(design, catalog);
+    document.Replaced();
     window.Refresh();
     EXPECT_NE(chart.Segments().back().tooltip, before);
 
@@ -145,10 +147,12 @@ TEST(TotalsWindowBreakdown, TheButtonShowsAndHidesTheBreakdownUnderTheTotals) {
 TEST(CompareWindowView, ShowsBothDesignsMarksTheDifferencesAndFollowsTheOpenDesign) {
     ModalWatchdog watchdog;
     Catalog catalog(StandardCatalogRows());
-    Design open = ArmedDesign(catalog, 2);
-    ui::DesignEvents events{open};
-    ui::CompareWindow logic(events, open, ArmedDesign(catalog, 5), "/ships/Raider.k2d");
-    CompareWindowView window(logic, events);
+    Session session;
+    session.design = ArmedDesign(catalog, 2);
+    Design& open = session.design;
+    ui::DesignDocument document{session};
+    ui::CompareWindow logic(document, open, ArmedDesign(catalog, 5), "/ships/Raider.k2d");
+    CompareWindowView window(logic, document);
     window.show();
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Compare with Raider.k2d"));
@@ -180,8 +184,8 @@ TEST(CompareWindowView, ShowsBothDesignsMarksTheDifferencesAndFollowsTheOpenDesi
 
     // The open design is made like B: the window says so at the next notice.
     open.Turrets[1].NUMBER = 5;
-    Recalculate(open, catalog, RecalcSection::All);
-    events.DesignChanged();
+    Recalculate(open, catalog);
+    document.Replaced();
     EXPECT_TRUE(marked_rows().isEmpty());
     EXPECT_EQ(Child<QLabel>(window, "Verdict").text(), QStringLiteral("The designs are the same."));
     EXPECT_EQ(sections.count(), 0);

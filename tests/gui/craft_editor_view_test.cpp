@@ -23,9 +23,9 @@ TEST(CraftEditorView, InstallsACraftAndSetsTheLaunchTubes) {
     testing::TempDir home;
     Session session;
     testing::StartTestSession(session, home.path());
-    ui::DesignEvents events{session.design};
+    ui::DesignDocument document{session};
     testing::ScriptedPrompter prompter;
-    ui::CraftEditor logic{session, events, prompter};
+    ui::CraftEditor logic{session, document, prompter};
     gui::CraftEditorView window{logic};
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -45,9 +45,9 @@ protected:
     ModalWatchdog watchdog_;
     testing::TempDir home_;
     Session session_;
-    ui::DesignEvents events_{session_.design};
+    ui::DesignDocument document_{session_};
     gui::QtPrompter prompter_;
-    ui::CrewEditor logic_{session_, events_, prompter_};
+    ui::CrewEditor logic_{session_, document_, prompter_};
     std::unique_ptr<gui::CrewEditorView> view_;
 };
 

@@ -32,7 +32,7 @@ class EditorViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         testing::StartTestSession(session_, dir_.path());
-        logic_ = std::make_unique<Logic>(session_, events_, prompter_);
+        logic_ = std::make_unique<Logic>(session_, document_, prompter_);
         view_ = std::make_unique<View>(*logic_);
         QObject::connect(view_.get(), &gui::FormEditorView::closed, [this] { ++closed_; });
     }
@@ -92,8 +92,8 @@ protected:
     testing::TempDir dir_;
     Session session_;
     testing::ScriptedPrompter prompter_;
-    ui::DesignEvents events_{session_.design};
-    ui_test::NoticeCounter notices_{events_};
+    ui::DesignDocument document_{session_};
+    ui_test::NoticeCounter notices_{document_};
     std::unique_ptr<Logic> logic_;
     std::unique_ptr<View> view_;
     int closed_ = 0;

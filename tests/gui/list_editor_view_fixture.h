@@ -27,7 +27,7 @@ protected:
     // The window is made once the session has its catalog, as the program makes it.
     void SetUp() override {
         testing::StartTestSession(session_, home_.path());
-        logic_ = std::make_unique<Editor>(session_, events_, prompter_);
+        logic_ = std::make_unique<Editor>(session_, document_, prompter_);
         view_ = std::make_unique<View>(*logic_);
         view_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
@@ -40,7 +40,7 @@ protected:
     ModalWatchdog watchdog_;
     testing::TempDir home_;
     Session session_;
-    ui::DesignEvents events_{session_.design};
+    ui::DesignDocument document_{session_};
     gui::QtPrompter prompter_;
     std::unique_ptr<Editor> logic_;
     std::unique_ptr<View> view_;

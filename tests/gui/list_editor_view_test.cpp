@@ -180,9 +180,9 @@ TEST(CommunicatorsEditorView, InstallsACommunicatorWithTheListEditorAlone) {
     testing::TempDir home;
     Session session;
     testing::StartTestSession(session, home.path());
-    ui::DesignEvents events{session.design};
+    ui::DesignDocument document{session};
     testing::ScriptedPrompter prompter;
-    ui::CommunicatorsEditor logic{session, events, prompter};
+    ui::CommunicatorsEditor logic{session, document, prompter};
     gui::ListEditorView window{logic};
     window.show();
     EXPECT_EQ(Child<QGroupBox>(window, "Frame").title(), QStringLiteral("Communicators"));

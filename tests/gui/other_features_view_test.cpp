@@ -27,7 +27,7 @@ protected:
     ModalWatchdog watchdog_;
     testing::TempDir home_;
     Session session_;
-    ui::DesignEvents events_{session_.design};
+    ui::DesignDocument document_{session_};
     testing::ScriptedPrompter prompter_;
 };
 
@@ -54,7 +54,7 @@ TEST_F(OtherFeaturesViewTest, TheMenuLeadsToItsEditorsAndBack) {
 }
 
 TEST_F(OtherFeaturesViewTest, AntiHijackDefaultsFillTheInstalledList) {
-    ui::AntiHijackEditor logic{session_, events_, prompter_};
+    ui::AntiHijackEditor logic{session_, document_, prompter_};
     gui::AntiHijackEditorView window{logic};
     window.show();
     Child<QPushButton>(window, "Defaults").click();
@@ -66,7 +66,7 @@ TEST_F(OtherFeaturesViewTest, AntiHijackDefaultsFillTheInstalledList) {
 }
 
 TEST_F(OtherFeaturesViewTest, CustomFeaturesShowTheInstalledListAloneAndAddOne) {
-    ui::CustomFeaturesEditor logic{session_, events_, prompter_};
+    ui::CustomFeaturesEditor logic{session_, document_, prompter_};
     gui::CustomFeaturesEditorView window{logic};
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -32,10 +32,11 @@ protected:
     QWidget& Lamp() { return *window_.findChild<QWidget*>(QStringLiteral("Lamp")); }
 
     ModalWatchdog watchdog_;
-    Design design_;
+    Session session_;
+    Design& design_ = session_.design;
     testing::ScriptedPrompter prompter_;
-    ui::DesignEvents events_{design_};
-    ui::TotalsWindow logic_{events_};
+    ui::DesignDocument document_{session_};
+    ui::TotalsWindow logic_{document_};
     gui::TotalsWindowView window_{logic_, design_, prompter_};
 };
 

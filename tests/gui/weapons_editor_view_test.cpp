@@ -20,7 +20,7 @@ protected:
         turrets = catalog.LookupComponent("TR", id);
         turrets.NUMBER = number;
         turrets.MISCSTR[2] = batteries;
-        Recalculate(design(), catalog, RecalcSection::All);
+        Recalculate(design(), catalog);
     }
 };
 

@@ -87,7 +87,7 @@ Design RandomDesign(Catalog& catalog, std::mt19937& random) {
         feature.CR = Between(random, 0, 1000000);
         feature.MW = Between(random, 0, 50) / 10.0;
     }
-    Recalculate(design, catalog, RecalcSection::All);
+    Recalculate(design, catalog);
     return design;
 }
 

@@ -7,11 +7,6 @@
 #include <string>
 #include <utility>
 
-#include "app/new_design.h"
-#include "engine/recalculate.h"
-#include "model/standard_catalog.h"
-#include "ui/totals_window.h"
-
 namespace korvane::ui {
 namespace {
 
@@ -40,22 +35,6 @@ protected:
     DesignEvents events_{design_};
     std::string log_;
 };
-
-TEST_F(DesignEventsTest, ANoticeReachesTheTotalsWindow) {
-    Catalog catalog{StandardCatalogRows()};
-    NewDesign(design_, catalog);
-    TotalsWindow totals{events_};
-    events_.DesignChanged();
-    EXPECT_EQ(totals.displacement.caption.substr(0, 6), "D: 100");
-
-    design_.Slots[Slot::Hull].KL = 2700;
-    Recalculate(design_, catalog, RecalcSection::All);
-    design_.DesignChanged = true;
-    EXPECT_EQ(totals.displacement.caption.substr(0, 6), "D: 100") << "nothing told yet";
-    events_.DesignChanged();
-    EXPECT_EQ(totals.displacement.caption.substr(0, 6), "D: 200");
-    EXPECT_EQ(totals.changed_mark.caption, "Changed");
-}
 
 TEST_F(DesignEventsTest, ObserversAreToldInTheOrderTheySubscribedUntilTheyLeave) {
     LoggingObserver logic("logic", log_);

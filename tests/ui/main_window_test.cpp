@@ -41,16 +41,20 @@ protected:
     }
 
     std::string ShipName() const { return session_.design.ShipName().substr(0, 9); }
+    // An unsaved change, made as every change is made.
+    void ChangeTheDesign() {
+        document_.Change("Rename", [](Design& design) { design.SetShipName("Renamed"); });
+    }
     const testing::Question& LastQuestion() const { return prompter_.questions().back(); }
 
     TempDir dir_;
     Session session_;
     testing::ScriptedPrompter prompter_;
     ui_test::ScriptedDesktop desktop_;
-    DesignEvents events_{session_.design};
-    TotalsWindow totals_{events_};
+    DesignDocument document_{session_};
+    TotalsWindow totals_{document_};
     TextWindow text_window_{desktop_};
-    MainWindow main_window_{session_, events_, prompter_, desktop_, totals_, text_window_};
+    MainWindow main_window_{session_, document_, prompter_, desktop_, totals_, text_window_};
 };
 
 TEST_F(MainWindowTest, SectionButtonsAreDisabledAndShortcutsClickTheirCommands) {
@@ -113,7 +117,7 @@ TEST_F(MainWindowTest, EveryCommandHasAnAccessKeyOfItsOwn) {
 TEST_F(MainWindowTest, TitleNamesTheDesignFileAndMarksUnsavedChanges) {
     EXPECT_EQ(main_window_.Caption(), AppTitle());
     session_.CurrentDesignPath = "/fleet/Scout.K2D";
-    MarkChanged(session_.design);
+    ChangeTheDesign();
     EXPECT_EQ(main_window_.Caption(), AppTitle() + " - Scout.K2D *");
 }
 
@@ -131,7 +135,7 @@ TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutAndNoKeepsTheDesign) {
     main_window_.LoadDesignCommand();
     EXPECT_EQ(LastQuestion().kind, QuestionKind::OpenFile) << "nothing changed, nothing asked";
 
-    MarkChanged(session_.design);
+    ChangeTheDesign();
     prompter_.AnswerYesNo(false).AnswerYesNo(false);
     main_window_.LoadDesignCommand();
     EXPECT_EQ(LastQuestion().title, AppTitle());
@@ -158,7 +162,7 @@ TEST_F(MainWindowTest, LastEditsOffersTheRememberedFilesAndLoadsTheChosenOne) {
     for (const std::string& path : {a, b, c}) {
         ASSERT_TRUE(LoadDesign(session_, path).ok());
     }
-    MarkChanged(session_.design);
+    ChangeTheDesign();
     prompter_.AnswerYesNo(true).AnswerChoice(2);
     main_window_.LastEditsCommand();
     EXPECT_EQ(LastQuestion().title, "Previous Edits");
@@ -178,7 +182,7 @@ TEST_F(MainWindowTest, LastEditsOffersTheRememberedFilesAndLoadsTheChosenOne) {
 
 TEST_F(MainWindowTest, ADroppedDesignFileIsLoadedAfterTheUnsavedChangesQuestion) {
     const std::string dropped = SavedShip("Dropped.k2d");
-    MarkChanged(session_.design);
+    ChangeTheDesign();
     prompter_.AnswerYesNo(false).AnswerYesNo(true);
     main_window_.LoadDroppedFile(dropped);
     EXPECT_TRUE(session_.CurrentDesignPath.empty()) << "No keeps the changed design";
@@ -369,7 +373,7 @@ TEST_F(MainWindowTest, FastResaveNeedsAFileAndWritesTheDesignAndItsCompanions) {
     EXPECT_EQ(LastQuestion().text, "No file to resave");
 
     session_.CurrentDesignPath = (dir_ / "Scout.k2d").string();
-    MarkChanged(session_.design);
+    ChangeTheDesign();
     main_window_.FastResaveCommand();
     EXPECT_EQ(prompter_.questions().size(), 1u) << "no question and no failure";
     for (const char* file : {"Scout.k2d", "Scout.K2P", "Scout.htm"}) {
@@ -465,7 +469,7 @@ TEST_F(MainWindowTest, ResetStartsANewCopyWithoutClosingTheCatalog) {
 }
 
 TEST_F(MainWindowTest, ExitAndTheCloseBoxAskAboutChangesThenCloseTheCatalog) {
-    MarkChanged(session_.design);
+    ChangeTheDesign();
     prompter_.AnswerYesNo(false).AnswerYesNo(true);
     EXPECT_EQ(main_window_.CloseRequested(), MainWindowRequest::None);
     EXPECT_TRUE(session_.catalog->SetFilespec(1, "still open").ok());
@@ -502,8 +506,7 @@ TEST_F(MainWindowTest, CompareWithOpensTheComparisonOfAReadableFileOnly) {
     EXPECT_FALSE(session_.design.DesignChanged);
     EXPECT_NE(ShipName(), "Raider   ");
 
-    session_.design.SetShipName("Raider");
-    events_.DesignChanged();
+    document_.Change("Rename", [](Design& design) { design.SetShipName("Raider"); });
     EXPECT_EQ(compare.verdict.caption, "The designs are the same.");
 }
 

@@ -20,7 +20,7 @@ using testing::WriteText;
 
 class StartupTest : public ::testing::Test {
 protected:
-    bool Start() { return StartSession(session_, prompter_, events_, places_); }
+    bool Start() { return StartSession(session_, prompter_, document_, places_); }
 
     std::filesystem::path UnreadableCatalog() {
         const std::filesystem::path file = places_.data_folder / "korva.db";
@@ -33,8 +33,8 @@ protected:
     ConfigurationPlaces places_{dir_ / "config", dir_ / "data"};
     Session session_;
     testing::ScriptedPrompter prompter_;
-    DesignEvents events_{session_.design};
-    TotalsWindow totals_{events_};
+    DesignDocument document_{session_};
+    TotalsWindow totals_{document_};
 };
 
 TEST_F(StartupTest, AnUnreadableCatalogIsNamedAndNoEndsTheProgram) {
@@ -93,7 +93,7 @@ TEST_F(StartupTest, TheCommandLineDesignIsLoaded) {
 
     // A path with a blank arrives as two arguments.
     const auto blank = path.rfind(' ');
-    LoadCommandLineDesign(session_, prompter_, events_,
+    LoadCommandLineDesign(prompter_, document_,
                           {path.substr(0, blank), path.substr(blank + 1) + " "});
     EXPECT_EQ(session_.CurrentDesignPath, path);
     EXPECT_FALSE(session_.design.DesignChanged);
@@ -105,7 +105,7 @@ TEST_F(StartupTest, ARelativeCommandLineDesignIsRememberedByItsAbsolutePath) {
     ASSERT_TRUE(WriteDesignFile(dir_ / "scout.k2d", session_.design).ok());
     const std::filesystem::path caller = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path());
-    LoadCommandLineDesign(session_, prompter_, events_, {"scout.k2d"});
+    LoadCommandLineDesign(prompter_, document_, {"scout.k2d"});
     std::filesystem::current_path(caller);
     EXPECT_EQ(session_.CurrentDesignPath, (dir_ / "scout.k2d").string());
     EXPECT_EQ(session_.catalog->Filespec(1), (dir_ / "scout.k2d").string());
@@ -115,7 +115,7 @@ TEST_F(StartupTest, ACommandLineDesignThatCannotBeReadIsReportedAndTheNewDesignS
     ASSERT_TRUE(Start());
     const std::string path = (dir_ / "broken.k2d").string();
     WriteText(path, "1.1\r\nnot a number\r\n");
-    LoadCommandLineDesign(session_, prompter_, events_, {path});
+    LoadCommandLineDesign(prompter_, document_, {path});
     ASSERT_EQ(prompter_.questions().size(), 1u);
     EXPECT_NE(prompter_.questions()[0].text.find(path), std::string::npos);
     EXPECT_EQ(session_.CurrentDesignPath, "") << "a resave must not overwrite the file";

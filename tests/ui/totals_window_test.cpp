@@ -16,9 +16,10 @@ protected:
     void SetUp() override { NewDesign(design_, catalog_); }
 
     Catalog catalog_{StandardCatalogRows()};
-    Design design_;
-    DesignEvents events_{design_};
-    TotalsWindow totals_{events_};
+    Session session_;
+    Design& design_ = session_.design;
+    DesignDocument document_{session_};
+    TotalsWindow totals_{document_};
 };
 
 TEST_F(TotalsWindowTest, ShowsBrokenLimitsAndTheProblemsInRed) {
@@ -31,7 +32,7 @@ TEST_F(TotalsWindowTest, ShowsBrokenLimitsAndTheProblemsInRed) {
     EXPECT_EQ(totals_.lamp_tooltip, "");
 
     design_.Slots[Slot::Hull].KL = 1;  // a hull far too small for what is fitted
-    Recalculate(design_, catalog_, RecalcSection::All);
+    Recalculate(design_, catalog_);
     MarkChanged(design_);
     totals_.ShowStatusSummary(design_);
     EXPECT_EQ(totals_.volume.colour, kColourRed);

@@ -2,8 +2,8 @@
 
 namespace korvane::ui {
 
-AccommodationList::AccommodationList(Session& session, DesignEvents& events, Prompter& prompter)
-    : ListEditor(session, events, prompter,
+AccommodationList::AccommodationList(Session& session, DesignDocument& document, Prompter& prompter)
+    : ListEditor(session, document, prompter,
                  {.frame_caption = "Accommodation",
                   .catalog_codes = {"AC"},
                   .last_catalog_id = 9999,

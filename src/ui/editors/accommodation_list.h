@@ -8,7 +8,7 @@ namespace korvane::ui {
 // design's Accommodations entries 1–50.
 class AccommodationList final : public ListEditor {
 public:
-    AccommodationList(Session& session, DesignEvents& events, Prompter& prompter);
+    AccommodationList(Session& session, DesignDocument& document, Prompter& prompter);
 
 protected:
     std::span<ComponentRecord> Entries() override { return design().Accommodations; }

@@ -16,8 +16,8 @@ constexpr double kDefaultSet = 1;
 
 }  // namespace
 
-AntiHijackEditor::AntiHijackEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : ListEditor(session, events, prompter,
+AntiHijackEditor::AntiHijackEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : ListEditor(session, document, prompter,
                  {.frame_caption = "Anti-Hijack",
                   .catalog_codes = {"AH"},
                   .count_prompt = CountPrompt::NineOrEnter,
@@ -25,6 +25,10 @@ AntiHijackEditor::AntiHijackEditor(Session& session, DesignEvents& events, Promp
                   .parent = ParentWindow::OtherFeaturesMenu}) {}
 
 void AntiHijackEditor::InstallDefaults() {
+    Apply("Anti-hijack defaults", [this] { InstallDefaultSet(); });
+}
+
+void AntiHijackEditor::InstallDefaultSet() {
     auto& entries = design().AntiHijack;
     const ComponentRecord& first = catalog().LookupComponent("AH", 1);
     if (!IsEmptyEntry(first)) {
@@ -41,7 +45,6 @@ void AntiHijackEditor::InstallDefaults() {
         entries[last] = row;
         entries[last].NUMBER = row.MISCNUM[1] != kNotScaledWithHull ? SuggestedCount(row) : 1;
     }
-    AfterChange();
 }
 
 bool AntiHijackEditor::AskCount(ComponentRecord& entry) {

@@ -10,7 +10,7 @@ namespace korvane::ui {
 // catalog's default set.
 class AntiHijackEditor final : public ListEditor {
 public:
-    AntiHijackEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    AntiHijackEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     // "Defaults": AH row 1 into entry 1, then each row of the default set into
     // the entries after it, one each, or as many as suit the hull where the row
@@ -28,6 +28,7 @@ protected:
     bool AskCount(ComponentRecord& entry) override;
 
 private:
+    void InstallDefaultSet();
     // The fittings a row scaled with the hull suggests: its MISCNUM1 per full
     // 25 displacement tons.
     double SuggestedCount(const ComponentRecord& row);

@@ -2,8 +2,8 @@
 
 namespace korvane::ui {
 
-BaysEditor::BaysEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : ListEditor(session, events, prompter,
+BaysEditor::BaysEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : ListEditor(session, document, prompter,
                  {.frame_caption = "Bay Weapons",
                   .catalog_codes = {"BY"},
                   .count_prompt = CountPrompt::NineOrEnter,

@@ -10,7 +10,7 @@ namespace korvane::ui {
 // factor the recalculation gave each bay for the design's tech level.
 class BaysEditor final : public ListEditor {
 public:
-    BaysEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    BaysEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
 protected:
     std::span<ComponentRecord> Entries() override { return design().Bays; }

@@ -2,8 +2,9 @@
 
 namespace korvane::ui {
 
-CommunicatorsEditor::CommunicatorsEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : ListEditor(session, events, prompter,
+CommunicatorsEditor::CommunicatorsEditor(Session& session, DesignDocument& document,
+                                         Prompter& prompter)
+    : ListEditor(session, document, prompter,
                  {.frame_caption = "Communicators",
                   .catalog_codes = {"CM"},
                   .modify_caption = "Modify Communicators",

@@ -8,7 +8,7 @@ namespace korvane::ui {
 // catalog rows into the design's Communicators entries 1–10.
 class CommunicatorsEditor final : public ListEditor {
 public:
-    CommunicatorsEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    CommunicatorsEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
 protected:
     std::span<ComponentRecord> Entries() override { return design().Communicators; }

@@ -20,8 +20,8 @@ std::string RowWithTechLevel(const ComponentRecord& row) {
 
 }  // namespace
 
-ControlEditor::ControlEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : FormEditor(session, events, prompter, "Control && Computers") {}
+ControlEditor::ControlEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : FormEditor(session, document, prompter, "Control && Computers", "control") {}
 
 void ControlEditor::FillLists() {
     main_computer.AddItem("No computer", 0);

@@ -9,7 +9,7 @@ namespace korvane::ui {
 // three units, three times the catalog's volume, mass, cost and power.
 class ControlEditor final : public FormEditor {
 public:
-    ControlEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    ControlEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     using FormEditor::Check;
 

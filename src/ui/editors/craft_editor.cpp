@@ -17,8 +17,8 @@ double NotBelowZero(double value) {
 
 }  // namespace
 
-CraftEditor::CraftEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : ListEditor(session, events, prompter,
+CraftEditor::CraftEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : ListEditor(session, document, prompter,
                  {.frame_caption = "Subordinate Craft",
                   .catalog_codes = {"CR"},
                   .last_catalog_id = 5000,
@@ -50,8 +50,7 @@ void CraftEditor::SetLaunchTubes() {
     } else {
         tube.NUMBER = 0;
     }
-    design().Slots[Slot::LaunchTube] = tube;
-    AfterChange();
+    Apply(LaunchTubeCaption(tube), [&] { design().Slots[Slot::LaunchTube] = tube; });
 }
 
 std::string CraftEditor::AvailableRowText(const ComponentRecord& row) const {

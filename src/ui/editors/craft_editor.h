@@ -9,7 +9,7 @@ namespace korvane::ui {
 // may edit, and the launch tubes (slot 26), whose state the button shows.
 class CraftEditor final : public ListEditor {
 public:
-    CraftEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    CraftEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     // Rebuilds the installed list and the launch tube caption.
     void Activate() override;

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "engine/recalculate.h"
-#include "engine/status_summary.h"
 #include "model/number_format.h"
 #include "model/rule_tables.h"
 #include "model/text_helpers.h"
@@ -42,11 +40,11 @@ std::string CrewLine(std::string_view default_text, double actual, char flag) {
 
 }  // namespace
 
-CrewEditor::CrewEditor(Session& session, DesignEvents& events, Prompter& prompter)
+CrewEditor::CrewEditor(Session& session, DesignDocument& document, Prompter& prompter)
     : Caption(AppTitle()),
-      accommodation(session, events, prompter),
+      accommodation(session, document, prompter),
       session_(session),
-      events_(events),
+      document_(document),
       prompter_(prompter) {
     const RuleTables& rules = InitRuleTables();
     for (int position = 1; position <= kCrewPositions; ++position) {
@@ -55,13 +53,13 @@ CrewEditor::CrewEditor(Session& session, DesignEvents& events, Prompter& prompte
 }
 
 void CrewEditor::Fill() {
-    Recalculate(design(), session_.catalog->Features(), RecalcSection::All);
     if (!catalog_listed_) {
         accommodation.Load();
         catalog_listed_ = true;
     }
     ShowCrew();
     accommodation.Activate();
+    shown_airlocks_.reset();
     ShowEnvironment();
 }
 
@@ -82,33 +80,53 @@ void CrewEditor::SetPosition(int position) {
                               MessageIcon::Warning);
         return;
     }
-    Actual(position) = LeadingNumber(*answer);  // an empty answer clears the position
+    const double value = LeadingNumber(*answer);  // an empty answer clears the position
+    std::optional<bool> fixed;
     if (position <= kFixablePositions) {
         // Enter keeps the position as it is: only a position marked "N" has No
         // as its default, a fixed or never-set one Yes.
         const DefaultAnswer keep =
             FixFlag(position) == 'N' ? DefaultAnswer::No : DefaultAnswer::Yes;
-        SetFixFlag(position,
-                   prompter_.AskYesNo(AppTitle(), "Fix value?", MessageIcon::Information, keep));
+        fixed = prompter_.AskYesNo(AppTitle(), "Fix value?", MessageIcon::Information, keep);
     }
-    AfterCrewChange();
+    ChangeCrew("Set " + positions[position].caption + " to " + PlainNumber(value), [&] {
+        Actual(position) = value;
+        if (fixed) {
+            SetFixFlag(position, *fixed);
+        }
+    });
 }
 
 void CrewEditor::AcceptDefaults() {
-    for (int position = 1; position <= kFixablePositions; ++position) {
-        if (position != kTroopsPosition && FixFlag(position) != 'Y') {
-            Actual(position) = LeadingNumber(DefaultText(position));
+    ChangeCrew("Crew defaults", [this] {
+        for (int position = 1; position <= kFixablePositions; ++position) {
+            if (position != kTroopsPosition && FixFlag(position) != 'Y') {
+                Actual(position) = LeadingNumber(DefaultText(position));
+            }
         }
-    }
-    AfterCrewChange();
+    });
 }
 
 void CrewEditor::EnvironmentEdited() {
-    MarkChanged(design());
-    events_.DesignChanged();  // the "Changed" mark and the title's "*" show at once
+    document_.Change("Environment", [this](Design&) { StoreFittings(); });
 }
 
 ParentWindow CrewEditor::Done() {
+    document_.Change("Environment", [this](Design&) {
+        StoreFittings();
+        StoreAirlocks();
+    });
+    return ParentWindow::MainWindow;
+}
+
+void CrewEditor::DesignUpdated(Design&) {
+    if (catalog_listed_) {
+        ShowCrew();
+        ShowEnvironment();
+    }
+}
+
+void CrewEditor::StoreFittings() {
     const std::array<std::pair<int, const CheckBox*>, 5> fitted = {{{1, &heat_and_light},
                                                                     {2, &air_and_water},
                                                                     {3, &food_and_recycling},
@@ -131,10 +149,6 @@ ParentWindow CrewEditor::Done() {
             item.NUMBER = 1;
         }
     }
-    StoreAirlocks();
-    Recalculate(design(), session_.catalog->Features(), RecalcSection::All);
-    events_.DesignChanged();
-    return ParentWindow::MainWindow;
 }
 
 // Airlocks typed as text that is no number keep their count, with a word why.
@@ -177,19 +191,23 @@ void CrewEditor::ShowEnvironment() {
     food_and_recycling.checked = environment[3].NUMBER != 0;
     grav_plates.checked = environment[5].NUMBER != 0;
     inertial_compensation.checked = environment[6].NUMBER != 0;
-    airlocks.text = PlainNumber(environment[kAirlocksEntry].NUMBER);
+    // A count typed but not yet stored stays while the design's own is unchanged.
+    const double locks = environment[kAirlocksEntry].NUMBER;
+    if (shown_airlocks_ != locks) {
+        airlocks.text = PlainNumber(locks);
+        shown_airlocks_ = locks;
+    }
 }
 
-void CrewEditor::AfterCrewChange() {
-    double actual_total = 0;
-    for (int position = 1; position <= kFixablePositions; ++position) {
-        actual_total += Actual(position);
-    }
-    design().Slots[Slot::PassengersAndCrewTotal].MISCNUM[kTotalField] = actual_total;
-    MarkChanged(design());
-    Recalculate(design(), session_.catalog->Features(), RecalcSection::All);
-    ShowCrew();
-    events_.DesignChanged();
+void CrewEditor::ChangeCrew(std::string step, const std::function<void()>& change) {
+    document_.Change(std::move(step), [this, &change](Design&) {
+        change();
+        double actual_total = 0;
+        for (int position = 1; position <= kFixablePositions; ++position) {
+            actual_total += Actual(position);
+        }
+        design().Slots[Slot::PassengersAndCrewTotal].MISCNUM[kTotalField] = actual_total;
+    });
 }
 
 double& CrewEditor::Actual(int position) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "app/session.h"
 #include "ui/controls.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/editors/accommodation_list.h"
 #include "ui/editors/parent_window.h"
 #include "ui/prompter.h"
@@ -20,20 +22,21 @@ inline constexpr int kRed = 255;
 // The crew window: the crew positions and passengers, each with the default
 // the recalculation computes and the actual figure the user sets (and may fix
 // against "Accept defaults"); the accommodation list; and the environment
-// (life support, gravity, inertial compensation, airlocks), stored by "Done".
+// (life support, gravity, inertial compensation, airlocks): a tick is stored
+// at once, the typed airlocks by "Done". Each is a step of the design
+// document; the window shows the design after every change (an undo too).
 //
 // The actual crew total, which the profile code and the printed profile read,
 // is the sum of the ten crew positions and is stored with every change of them.
-class CrewEditor {
+class CrewEditor : public DesignObserver {
 public:
-    CrewEditor(Session& session, DesignEvents& events, Prompter& prompter);
-    CrewEditor(const CrewEditor&) = delete;
-    CrewEditor& operator=(const CrewEditor&) = delete;
+    CrewEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
-    // Recalculates the design, so that the defaults are those of the design as
-    // it stands, and fills the window from it; the accommodation catalog is
-    // listed on the first filling only.
+    // Fills the window from the design; the accommodation catalog is listed
+    // on the first filling only.
     void Fill();
+    void DesignUpdated(Design& design) override;
+    DesignDocument& Document() { return document_; }
 
     // The button of position 1–13: asks the new actual value and, for the crew
     // positions, whether to fix it. A closed input box changes nothing.
@@ -41,9 +44,9 @@ public:
     // "Accept defaults": every crew position but "Troops" that is not fixed
     // takes its default. Passengers are not touched.
     void AcceptDefaults();
-    // A tick or a typed airlock count; stored only by "Done".
+    // A tick or a typed airlock count: the ticks are stored at once.
     void EnvironmentEdited();
-    // "Done": stores the environment, recalculates and sends the design-changed notice.
+    // "Done": stores the ticks and the airlocks.
     ParentWindow Done();
 
     std::string Caption;  // the title bar
@@ -70,10 +73,11 @@ public:
 private:
     void ShowCrew();
     void ShowEnvironment();
+    void StoreFittings();
     void StoreAirlocks();
-    // Marks the design changed, stores the actual crew total, recalculates
-    // wholly, shows the new crew lines and sends the design-changed notice.
-    void AfterCrewChange();
+    // Applies `change` to the crew positions as the document's step `step`,
+    // with the actual crew total that follows from them.
+    void ChangeCrew(std::string step, const std::function<void()>& change);
 
     double& Actual(int position);
     std::string_view DefaultText(int position) const;
@@ -84,9 +88,11 @@ private:
     const Design& design() const { return session_.design; }
 
     Session& session_;
-    DesignEvents& events_;
+    DesignDocument& document_;
     Prompter& prompter_;
     bool catalog_listed_ = false;
+    std::optional<double> shown_airlocks_;  // the design's airlocks when the box was last filled
+    DesignSubscription subscription_ = document_.Subscribe(*this);
 };
 
 }  // namespace korvane::ui

@@ -10,9 +10,9 @@ constexpr int kEditOption = 3;
 
 }  // namespace
 
-CustomFeaturesEditor::CustomFeaturesEditor(Session& session, DesignEvents& events,
+CustomFeaturesEditor::CustomFeaturesEditor(Session& session, DesignDocument& document,
                                            Prompter& prompter)
-    : ListEditor(session, events, prompter,
+    : ListEditor(session, document, prompter,
                  {.frame_caption = "Custom Features",
                   .catalog_codes = {},
                   .count_prompt = CountPrompt::NineOrEnter,
@@ -33,8 +33,8 @@ void CustomFeaturesEditor::AddOne() {
     if (!EditFeature(feature) || feature.NUMBER <= 0) {
         return;
     }
-    Entries()[static_cast<std::size_t>(*free)] = feature;
-    AfterChange();
+    Apply("Add " + StepLabel(feature),
+          [&] { Entries()[static_cast<std::size_t>(*free)] = feature; });
 }
 
 std::string CustomFeaturesEditor::InstalledDetailsOf(const ComponentRecord& entry) {

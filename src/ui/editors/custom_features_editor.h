@@ -9,7 +9,7 @@ namespace korvane::ui {
 // the catalog, so it has an installed list only.
 class CustomFeaturesEditor final : public ListEditor {
 public:
-    CustomFeaturesEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    CustomFeaturesEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     // "Add One": the custom feature dialog on the first free entry. A dialog
     // closed without an answer, or a count that reads 0, adds nothing.

@@ -44,8 +44,8 @@ double OverdriveTonnage(const CheckBox& fitted, const TextBox& tonnage_text) {
 
 }  // namespace
 
-DrivesEditor::DrivesEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : FormEditor(session, events, prompter, "Drives") {}
+DrivesEditor::DrivesEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : FormEditor(session, document, prompter, "Drives", "drives") {}
 
 void DrivesEditor::FillLists() {
     for (int rating = 0; rating <= kHighestRating; ++rating) {

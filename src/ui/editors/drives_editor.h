@@ -9,7 +9,7 @@ namespace korvane::ui {
 // the recalculation sizes the drives and the fuel from them.
 class DrivesEditor final : public FormEditor {
 public:
-    DrivesEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    DrivesEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     using FormEditor::Check;
 

@@ -14,8 +14,8 @@ constexpr int kAvionicsRows = 999;
 
 }  // namespace
 
-ElectronicsEditor::ElectronicsEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : FormEditor(session, events, prompter, "Electronics") {}
+ElectronicsEditor::ElectronicsEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : FormEditor(session, document, prompter, "Electronics", "electronics") {}
 
 void ElectronicsEditor::FillLists() {
     avionics.AddItem("No avionics", 0);

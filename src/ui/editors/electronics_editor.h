@@ -9,7 +9,7 @@ namespace korvane::ui {
 // them is stored only by "Accept".
 class ElectronicsEditor final : public FormEditor {
 public:
-    ElectronicsEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    ElectronicsEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     Label avionics_caption{"A&vionics:"};
     ListBox avionics;  // "No avionics", then AV rows; row k is AV id k

@@ -2,16 +2,18 @@
 
 #include <utility>
 
-#include "engine/recalculate.h"
-#include "engine/status_summary.h"
 #include "model/text_helpers.h"
 #include "ui/editors/typed_number.h"
 
 namespace korvane::ui {
 
-FormEditor::FormEditor(Session& session, DesignEvents& events, Prompter& prompter,
-                       std::string frame_caption)
-    : session_(session), events_(events), prompter_(prompter), frame_{std::move(frame_caption)} {}
+FormEditor::FormEditor(Session& session, DesignDocument& document, Prompter& prompter,
+                       std::string frame_caption, std::string subject)
+    : session_(session),
+      document_(document),
+      prompter_(prompter),
+      frame_{std::move(frame_caption)},
+      subject_(std::move(subject)) {}
 
 std::string FormEditor::Title() const {
     return AppTitle();
@@ -26,13 +28,11 @@ void FormEditor::Fill() {
 }
 
 EditorWindow FormEditor::Accept() {
-    return Store() ? EditorWindow::Closes : EditorWindow::StaysOpen;
+    return Store(DisplayText(accept.caption)) ? EditorWindow::Closes : EditorWindow::StaysOpen;
 }
 
 void FormEditor::Check() {
-    if (Store()) {
-        Fill();
-    }
+    Store("Check");
 }
 
 bool FormEditor::NumbersReadable() {
@@ -49,14 +49,20 @@ bool FormEditor::NumbersReadable() {
     return true;
 }
 
-bool FormEditor::Store() {
-    if (!NumbersReadable() || !StoreControls()) {
+bool FormEditor::Store(const std::string& action) {
+    if (!NumbersReadable()) {
         return false;
     }
-    MarkChanged(design());
-    Recalculate(design(), catalog(), RecalcSection::All);
-    events_.DesignChanged();
-    return true;
+    bool stored = false;
+    document_.Change(action + " " + subject_,
+                     [this, &stored](Design&) { stored = StoreControls(); });
+    return stored;
+}
+
+void FormEditor::DesignUpdated(Design&) {
+    if (lists_filled_) {
+        ShowDesign();
+    }
 }
 
 }  // namespace korvane::ui

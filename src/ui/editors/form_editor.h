@@ -7,7 +7,7 @@
 #include "model/catalog.h"
 #include "model/design.h"
 #include "ui/controls.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/prompter.h"
 
 namespace korvane::ui {
@@ -17,16 +17,14 @@ enum class EditorWindow { StaysOpen, Closes };
 
 // A section editor for the one-of-a-kind parts of the design (hull, power,
 // drives, electronics, control): its controls are filled from the design each
-// time it opens and written back only by "Accept" (or "Check", which stays
-// open); "Cancel" writes nothing. Every change is followed by the whole,
-// settled recalculation, whatever section the editor covers: a single section
-// would leave the figures of the others stale; then the design-changed
-// notice tells every window that shows the design.
-class FormEditor {
+// time it opens and after every change of the design, and written back only
+// by "Accept" (or "Check", which stays open) as one step of the design
+// document ("Accept hull", "Check power"); "Cancel" writes nothing.
+class FormEditor : public DesignObserver {
 public:
-    virtual ~FormEditor() = default;
-    FormEditor(const FormEditor&) = delete;
-    FormEditor& operator=(const FormEditor&) = delete;
+    // The design changed (a step, an undo): the open window shows it.
+    void DesignUpdated(Design& design) override;
+    DesignDocument& Document() { return document_; }
 
     // The title bar shows AppTitle(); the frame that fills the window carries
     // the section's name.
@@ -47,12 +45,13 @@ public:
     Button cancel{"&Cancel"};
 
 protected:
-    FormEditor(Session& session, DesignEvents& events, Prompter& prompter,
-               std::string frame_caption);
+    // `subject` names the section in the editor's steps ("hull").
+    FormEditor(Session& session, DesignDocument& document, Prompter& prompter,
+               std::string frame_caption, std::string subject);
 
-    // "Check", for the editors that have it: stores and recalculates without
-    // closing, then fills the window again. A refused check leaves the window
-    // as the user left it, so that the values can be put right.
+    // "Check", for the editors that have it: stores without closing; the
+    // window shows the design as the change left it. A refused check leaves
+    // the window as the user left it, so that the values can be put right.
     void Check();
 
     // A text box read as a number when the controls are stored, with the
@@ -79,14 +78,17 @@ protected:
     Prompter& prompter() { return prompter_; }
 
 private:
-    bool Store();
+    // Stores the controls as the step `action` ("Accept") of the editor's subject.
+    bool Store(const std::string& action);
     bool NumbersReadable();
 
     Session& session_;
-    DesignEvents& events_;
+    DesignDocument& document_;
     Prompter& prompter_;
     Label frame_;
+    std::string subject_;
     bool lists_filled_ = false;
+    DesignSubscription subscription_ = document_.Subscribe(*this);
 };
 
 }  // namespace korvane::ui

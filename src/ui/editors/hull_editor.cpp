@@ -44,8 +44,8 @@ std::optional<int> LastRowStartingWith(const ListBox& list, char first) {
 
 }  // namespace
 
-HullEditor::HullEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : FormEditor(session, events, prompter, "Hull && Basic Data") {}
+HullEditor::HullEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : FormEditor(session, document, prompter, "Hull && Basic Data", "hull") {}
 
 void HullEditor::ExplainFreeArmour() {
     prompter().ShowMessage(Title(), kFreeArmourExplained, MessageIcon::Information);

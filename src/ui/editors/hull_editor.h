@@ -11,7 +11,7 @@ namespace korvane::ui {
 // ship's description, classification and tech level.
 class HullEditor final : public FormEditor {
 public:
-    HullEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    HullEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     // "?": explains the "'Free' armour" house rule.
     void ExplainFreeArmour();

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/recalculate.h"
-#include "engine/status_summary.h"
 #include "model/number_format.h"
 #include "model/text_helpers.h"
 #include "ui/editors/typed_number.h"
@@ -42,12 +40,12 @@ std::string DetailsLine(double kl, double tons, double third, std::string_view t
            FormatPattern(cr, kDetailsPattern);
 }
 
-ListEditor::ListEditor(Session& session, DesignEvents& events, Prompter& prompter,
+ListEditor::ListEditor(Session& session, DesignDocument& document, Prompter& prompter,
                        ListEditorShape shape)
     : Caption(AppTitle()),
       frame{shape.frame_caption},
       session_(session),
-      events_(events),
+      document_(document),
       prompter_(prompter),
       shape_(std::move(shape)) {}
 
@@ -112,14 +110,12 @@ void ListEditor::InstallSelected() {
     if (IsEmptyEntry(*row)) {
         return;  // the catalog has lost the row since the list was filled
     }
-    ComponentRecord& entry = Entries()[static_cast<std::size_t>(*free)];
-    const ComponentRecord before = entry;
-    entry = *row;
+    ComponentRecord entry = *row;
     if (!AskCount(entry) || entry.NUMBER <= 0) {
-        entry = before;
         return;
     }
-    AfterChange();
+    Apply("Install " + PlainNumber(entry.NUMBER) + " " + StepLabel(entry),
+          [&] { Entries()[static_cast<std::size_t>(*free)] = entry; });
 }
 
 void ListEditor::ShowInstalledDetails() {
@@ -137,17 +133,21 @@ void ListEditor::ModifySelected() {
     if (!option) {
         return;
     }
-    ComponentRecord& entry = Entries()[static_cast<std::size_t>(*index)];
-    const ComponentRecord before = entry;
+    const ComponentRecord before = Entries()[static_cast<std::size_t>(*index)];
+    ComponentRecord entry = before;
+    std::string step;
     if (*option == 1) {
         entry = BlankRecord;
+        step = "Remove " + StepLabel(before);
     } else if (*option == 2) {
         ChangeNumber(entry);
+        step = "Change number of " + StepLabel(before) + " to " + PlainNumber(entry.NUMBER);
     } else {
         ModifyFurther(*option, entry);
+        step = ModifyStepName(*option, before, entry);
     }
     if (entry != before) {
-        AfterChange();
+        Apply(std::move(step), [&] { Entries()[static_cast<std::size_t>(*index)] = entry; });
     }
 }
 
@@ -204,6 +204,17 @@ std::vector<std::string> ListEditor::ModifyOptions() const {
 
 void ListEditor::ModifyFurther(int, ComponentRecord&) {}
 
+std::string ListEditor::ModifyStepName(int option, const ComponentRecord& before,
+                                       const ComponentRecord&) const {
+    const std::vector<std::string> options = ModifyOptions();
+    const auto chosen = static_cast<std::size_t>(option - 1);
+    return (chosen < options.size() ? options[chosen] + " " : std::string()) + StepLabel(before);
+}
+
+std::string ListEditor::StepLabel(const ComponentRecord& entry) {
+    return std::string(Trimmed(entry.LABEL.view(), kSpacesAndNuls));
+}
+
 std::optional<int> ListEditor::AskUpToTen(const std::string& caption) {
     return prompter_.Choose(caption, CountOptions("10"), kOneUnit);
 }
@@ -235,11 +246,12 @@ void ListEditor::ShowMaximumMessage() {
                           MessageIcon::Warning);
 }
 
-void ListEditor::AfterChange() {
-    MarkChanged(design());
-    Recalculate(design(), catalog(), RecalcSection::All);
+void ListEditor::Apply(std::string step, const std::function<void()>& change) {
+    document_.Change(std::move(step), [&change](Design&) { change(); });
+}
+
+void ListEditor::DesignUpdated(Design&) {
     Activate();
-    events_.DesignChanged();
 }
 
 std::optional<int> ListEditor::SelectedEntry() {

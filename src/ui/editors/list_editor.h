@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -9,7 +10,7 @@
 #include "app/session.h"
 #include "ui/catalog_table.h"
 #include "ui/controls.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/editors/parent_window.h"
 #include "ui/prompter.h"
 
@@ -48,20 +49,22 @@ struct ListEditorShape {
 // An entry is in use while its NUMBER is above 0; every other entry is free,
 // whatever it still holds. Every row's tooltip is its whole text and its details.
 //
-// After every change the design is marked changed, wholly recalculated (a
-// section alone would leave the figures of other sections stale), the
-// installed list is rebuilt and the design-changed notice is sent. A question closed without an
-// answer changes nothing, also when the same action had already copied a row into an entry.
+// Every change is one step of the design document ("Install 2 Triple Beam
+// Laser", "Change number of Stateroom to 31", "Remove Stateroom"), and the
+// installed list is rebuilt after every change of the design (an undo too).
+// A question closed without an answer changes nothing.
 //
 // An editor gives its shape and its design table, and overrides the steps
 // that are its own: the texts of its rows, the details lines, how it asks
 // for a count, and further modify options.
-class ListEditor {
+class ListEditor : public DesignObserver {
 public:
-    ListEditor(Session& session, DesignEvents& events, Prompter& prompter, ListEditorShape shape);
-    virtual ~ListEditor() = default;
-    ListEditor(const ListEditor&) = delete;
-    ListEditor& operator=(const ListEditor&) = delete;
+    ListEditor(Session& session, DesignDocument& document, Prompter& prompter,
+               ListEditorShape shape);
+
+    // The design changed (a step, an undo): "Installed:" shows it.
+    void DesignUpdated(Design& design) override;
+    DesignDocument& Document() { return document_; }
 
     // Fills "Available:" from the catalog, once per program run: each code's
     // rows by id from 1 up to the first id the catalog does not have.
@@ -120,6 +123,11 @@ protected:
     virtual std::vector<std::string> ModifyOptions() const;
     // An option after the first two, chosen for `entry`.
     virtual void ModifyFurther(int option, ComponentRecord& entry);
+    // The step's name of such an option: the option and the entry's label by default.
+    virtual std::string ModifyStepName(int option, const ComponentRecord& before,
+                                       const ComponentRecord& after) const;
+    // An entry's label as a step names it, without trailing blanks.
+    static std::string StepLabel(const ComponentRecord& entry);
 
     // The count questions: options "1" … "10", giving the chosen position;
     // or "1" … "9" and "Enter", giving the chosen position as text or, after
@@ -131,9 +139,9 @@ protected:
     // The first free entry after `after`, if any.
     std::optional<int> NextFreeEntry(int after = 0);
     void ShowMaximumMessage();
-    // Marks the design changed, recalculates it wholly, rebuilds the
-    // installed list and sends the design-changed notice.
-    void AfterChange();
+    // Applies `change` (which writes into the design's tables) as the
+    // document's step `step`.
+    void Apply(std::string step, const std::function<void()>& change);
 
     Design& design() { return session_.design; }
     Catalog& catalog() { return session_.catalog->Features(); }
@@ -147,9 +155,10 @@ private:
     void ChangeNumber(ComponentRecord& entry);
 
     Session& session_;
-    DesignEvents& events_;
+    DesignDocument& document_;
     Prompter& prompter_;
     ListEditorShape shape_;
+    DesignSubscription subscription_ = document_.Subscribe(*this);
 };
 
 // The figures of a details line: "1,234.6 KL  2.0 Tons  0.5 Mw  Cr25,000.0",

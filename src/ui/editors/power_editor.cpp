@@ -50,8 +50,8 @@ bool HasLowBerths(const Design& design) {
 
 }  // namespace
 
-PowerEditor::PowerEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : FormEditor(session, events, prompter, "Power") {}
+PowerEditor::PowerEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : FormEditor(session, document, prompter, "Power", "power") {}
 
 void PowerEditor::FillLists() {
     ForEachCatalogRow(catalog(), "PP", kPlantRows, [this](const ComponentRecord& row) {

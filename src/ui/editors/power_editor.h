@@ -25,7 +25,7 @@ public:
         kExclusionCount
     };
 
-    PowerEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    PowerEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     // The texts changed: their read-only figures follow.
     void PlantSizeChanged();

@@ -4,8 +4,8 @@
 
 namespace korvane::ui {
 
-ScreensEditor::ScreensEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : ListEditor(session, events, prompter,
+ScreensEditor::ScreensEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : ListEditor(session, document, prompter,
                  {.frame_caption = "Screens",
                   .catalog_codes = {"SC"},
                   .count_prompt = CountPrompt::NineOrEnter,

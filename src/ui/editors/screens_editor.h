@@ -9,7 +9,7 @@ namespace korvane::ui {
 // An install without a count takes the catalog row's own number.
 class ScreensEditor final : public ListEditor {
 public:
-    ScreensEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    ScreensEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
 protected:
     std::span<ComponentRecord> Entries() override { return design().Screens; }

@@ -22,8 +22,8 @@ constexpr const char* kScanPositions[] = {"AOS", "AOP", "POS", "POP", "PES", "PE
 
 }  // namespace
 
-SensorsEditor::SensorsEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : ListEditor(session, events, prompter,
+SensorsEditor::SensorsEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : ListEditor(session, document, prompter,
                  {.frame_caption = "Sensors",
                   .catalog_codes = {"SA", "SV", "SD", "SN", "SM"},
                   .modify_caption = "Modify Sensors",
@@ -43,12 +43,16 @@ void SensorsEditor::InstallDefaults() {
     if (!count) {
         return;
     }
-    const double n = *count;
-    std::optional<int> entry = NextFreeEntry();
-    if (!entry) {
+    const std::optional<int> first = NextFreeEntry();
+    if (!first) {
         ShowMaximumMessage();
         return;
     }
+    Apply("Sensor defaults", [&] { InstallDefaultSuite(*first, *count); });
+}
+
+void SensorsEditor::InstallDefaultSuite(int first, double n) {
+    std::optional<int> entry = first;
     for (const DefaultSensor& key : kDefaultSuite) {
         const ComponentRecord& row = catalog().LookupComponent(key.code, key.id);
         if (IsEmptyEntry(row)) {
@@ -57,7 +61,6 @@ void SensorsEditor::InstallDefaults() {
         InstallInto(*entry, row, n);
         entry = NextFreeEntry(*entry);
         if (!entry) {
-            AfterChange();
             return;
         }
     }
@@ -78,7 +81,6 @@ void SensorsEditor::InstallDefaults() {
         Entries()[static_cast<std::size_t>(*entry)].LABEL = "No Neutrino";
         InstallBestUpToTechLevel(*entry, "SN", 1, n);
     }
-    AfterChange();
 }
 
 void SensorsEditor::InstallInto(int entry, const ComponentRecord& row, double count) {

@@ -13,7 +13,7 @@ namespace korvane::ui {
 // design's tech level.
 class SensorsEditor final : public ListEditor {
 public:
-    SensorsEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    SensorsEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     // Rebuilds the installed list and the scan results.
     void Activate() override;
@@ -31,6 +31,8 @@ protected:
     std::span<ComponentRecord> Entries() override { return design().Sensors; }
 
 private:
+    // The default suite from entry `first` on, `count` of each.
+    void InstallDefaultSuite(int first, double count);
     // Copies `row` into `entry` with the count and the design's tech level.
     void InstallInto(int entry, const ComponentRecord& row, double count);
     // Installs into `entry`, each replacing the one before, the rows of `code`

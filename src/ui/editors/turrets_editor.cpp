@@ -33,8 +33,8 @@ bool IsMixed(const ComponentRecord& turret) {
 
 }  // namespace
 
-TurretsEditor::TurretsEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : ListEditor(session, events, prompter,
+TurretsEditor::TurretsEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : ListEditor(session, document, prompter,
                  {.frame_caption = "Turrets",
                   .catalog_codes = {"TR"},
                   .count_prompt = CountPrompt::NineOrEnter,
@@ -85,6 +85,18 @@ void TurretsEditor::ModifyFurther(int option, ComponentRecord& entry) {
     }
 }
 
+std::string TurretsEditor::ModifyStepName(int option, const ComponentRecord& before,
+                                          const ComponentRecord& after) const {
+    if (option == kMaxFactor) {
+        return "MaxFactor " + chosen_factor_;
+    }
+    if (option == kChangeBatteries) {
+        return "Change batteries of " + StepLabel(before) + " to " +
+               ShownTrimmed(after.MISCSTR[2].view());
+    }
+    return ListEditor::ModifyStepName(option, before, after);
+}
+
 void TurretsEditor::ChangeBatteries(ComponentRecord& entry) {
     const auto answer = prompter().AskText(AppTitle(), "New number of batteries",
                                            ShownTrimmed(entry.MISCSTR[2].view()));
@@ -114,6 +126,7 @@ void TurretsEditor::SetBatteriesForMaxFactor(ComponentRecord& entry) {
         return;
     }
     const int factor = factors[static_cast<std::size_t>(*chosen - 1)];
+    chosen_factor_ = EncodeDigit(factor);
     entry.MISCSTR[2] = PlainNumber(MaxBatteries(entry, factor));
 }
 

@@ -12,7 +12,7 @@ namespace korvane::ui {
 // weapons form at a chosen factor.
 class TurretsEditor final : public ListEditor {
 public:
-    TurretsEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    TurretsEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
 protected:
     std::span<ComponentRecord> Entries() override { return design().Turrets; }
@@ -20,10 +20,15 @@ protected:
     bool AskCount(ComponentRecord& entry) override;
     std::vector<std::string> ModifyOptions() const override;
     void ModifyFurther(int option, ComponentRecord& entry) override;
+    // "MaxFactor 6", "Change batteries of Triple Turret to 2".
+    std::string ModifyStepName(int option, const ComponentRecord& before,
+                               const ComponentRecord& after) const override;
 
 private:
     void ChangeBatteries(ComponentRecord& entry);
     void SetBatteriesForMaxFactor(ComponentRecord& entry);
+
+    std::string chosen_factor_;  // the factor the last "MaxFactor" formed batteries for
 };
 
 }  // namespace korvane::ui

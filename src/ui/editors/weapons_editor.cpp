@@ -21,8 +21,8 @@ std::string SpinalMountRowText(const ComponentRecord& row) {
 
 }  // namespace
 
-WeaponsEditor::WeaponsEditor(Session& session, DesignEvents& events, Prompter& prompter)
-    : FormEditor(session, events, prompter, "Weapon Systems") {
+WeaponsEditor::WeaponsEditor(Session& session, DesignDocument& document, Prompter& prompter)
+    : FormEditor(session, document, prompter, "Weapon Systems", "weapons") {
     // The hub has no "Cancel": what it shows is stored by "Done".
     accept.caption = "&Done";
     cancel.visible = false;

@@ -12,7 +12,7 @@ namespace korvane::ui {
 // spinal mount and the rounds, "Check" stores them and stays open.
 class WeaponsEditor final : public FormEditor {
 public:
-    WeaponsEditor(Session& session, DesignEvents& events, Prompter& prompter);
+    WeaponsEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     // The window comes to the front (again after a list editor): the factors
     // and the magazine total show the design as it stands.

@@ -35,7 +35,7 @@ protected:
 
     void SelectAvailable(int id) { editor_.available.Select(id - 1); }
 
-    AntiHijackEditor editor_{session_, events_, prompter_};
+    AntiHijackEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(AntiHijackEditorTest, AFittingScaledWithTheHullSuggestsItsCount) {
@@ -131,7 +131,7 @@ TEST_F(AntiHijackEditorTest, DefaultsFromACatalogWithoutAntiHijackRowsFitNothing
     session_.catalog = std::move(*store);
     NewDesign(design(), catalog());
 
-    AntiHijackEditor editor(session_, events_, prompter_);
+    AntiHijackEditor editor(session_, document_, prompter_);
     editor.Load();
     editor.InstallDefaults();
     for (const ComponentRecord& entry : design().AntiHijack) {
@@ -163,7 +163,7 @@ TEST_F(AntiHijackEditorTest, DefaultsBeyondTheLastEntryAreLeftOut) {
     NewDesign(design(), catalog());
     const ComponentRecord custom_before = design().CustomFeatures[0];
 
-    AntiHijackEditor editor(session_, events_, prompter_);
+    AntiHijackEditor editor(session_, document_, prompter_);
     editor.Load();
     editor.InstallDefaults();
     for (int entry = 1; entry <= kAntiHijackMax; ++entry) {

@@ -39,7 +39,7 @@ protected:
         editor_.InstallSelected();
     }
 
-    ui::BaysEditor editor_{session_, events_, prompter_};
+    ui::BaysEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(BaysEditorTest, InstallShowsTheFactor) {
@@ -94,7 +94,7 @@ TEST_F(BaysEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     InstallTyped(kMesonBay, "1");
     MarkSaved(design());
     EXPECT_TRUE(ReopeningChangesNothing<ui::BaysEditor>(
-        session_, events_, prompter_, 1, "675.0 KL  100.0 Tons  10.0 Mw  Cr30,000,000.0"));
+        session_, document_, prompter_, 1, "675.0 KL  100.0 Tons  10.0 Mw  Cr30,000,000.0"));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ protected:
         editor_.Fill();
     }
 
-    ControlEditor editor_{session_, events_, prompter_};
+    ControlEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(ControlEditorTest, ListsComputersAndPanelsWithTheirTechLevels) {
@@ -84,7 +84,7 @@ TEST_F(ControlEditorTest, PanelsDisplaysAndTheAuxiliaryBridgeAreStored) {
 TEST_F(ControlEditorTest, NoBackupComputerRulesOutItsEnduranceExclusion) {
     editor_.backup_computer.Select(3);
     editor_.Accept();
-    PowerEditor power{session_, events_, prompter_};
+    PowerEditor power{session_, document_, prompter_};
     power.Fill();
     EXPECT_TRUE(power.exclusions[PowerEditor::kBackupComputer].enabled);
 

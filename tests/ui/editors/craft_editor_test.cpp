@@ -53,7 +53,7 @@ protected:
 
     const ComponentRecord& Launch() { return catalog().LookupComponent("CR", kLaunchId); }
 
-    CraftEditor editor_{session_, events_, prompter_};
+    CraftEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(CraftEditorTest, AvailableRowsCarryTheWholeNameAndShowTheirDetails) {

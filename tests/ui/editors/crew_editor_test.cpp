@@ -59,7 +59,7 @@ protected:
     }
     std::string Flags() { return design().Slots[Slot::PassengersAndCrewTotal].MISCSTR[9].str(); }
 
-    CrewEditor editor_{session_, events_, prompter_};
+    CrewEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(CrewEditorTest, ShowsEachPositionWithItsDefaultActualAndFlag) {
@@ -274,7 +274,12 @@ TEST_F(CrewEditorTest, FillAndDoneLeaveTheDesignAsItWas) {
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
 
+    // A tick is stored at once, and marks the design only when it changes it.
     const int notices = notices_.notices;
+    editor_.EnvironmentEdited();
+    EXPECT_FALSE(design().DesignChanged);
+    EXPECT_EQ(notices_.notices, notices);
+    editor_.grav_plates.checked = !editor_.grav_plates.checked;
     editor_.EnvironmentEdited();
     EXPECT_TRUE(design().DesignChanged);
     EXPECT_EQ(notices_.notices, notices + 1);

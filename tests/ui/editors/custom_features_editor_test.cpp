@@ -30,7 +30,7 @@ protected:
         prompter_.AnswerChoice(position);
     }
 
-    CustomFeaturesEditor editor_{session_, events_, prompter_};
+    CustomFeaturesEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(CustomFeaturesEditorTest, AddOneStoresTheTypedFeature) {

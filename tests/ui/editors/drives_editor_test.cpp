@@ -20,7 +20,7 @@ protected:
 
     ComponentRecord& purifier() { return design().Slots[Slot::Purifiers]; }
 
-    DrivesEditor editor_{session_, events_, prompter_};
+    DrivesEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(DrivesEditorTest, ListsTheRatingsAndThePurifiers) {

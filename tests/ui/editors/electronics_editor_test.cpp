@@ -19,7 +19,7 @@ protected:
         editor_.Fill();
     }
 
-    ElectronicsEditor editor_{session_, events_, prompter_};
+    ElectronicsEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(ElectronicsEditorTest, ListsTheAvionicsAfterNoAvionics) {
@@ -95,7 +95,7 @@ TEST_F(ElectronicsCatalogTest, TheAvionicsListEndsAtTheFirstRowWithoutADash) {
         }
     }
     OpenCatalog(rows);
-    ElectronicsEditor editor{session_, events_, prompter_};
+    ElectronicsEditor editor{session_, document_, prompter_};
     editor.Fill();
     ASSERT_EQ(editor.avionics.Count(), 3);
     EXPECT_EQ(editor.avionics.Text(2), "Avionics-Standard   ");

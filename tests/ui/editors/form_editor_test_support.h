@@ -18,19 +18,19 @@ protected:
     Design& design() { return session_.design; }
     Catalog& catalog() { return session_.catalog->Features(); }
     // Recalculates after the test changed the design behind the editor's back.
-    void Settle() { Recalculate(design(), catalog(), RecalcSection::All); }
+    void Settle() { Recalculate(design(), catalog()); }
     // Whether a further whole recalculation would change nothing: the editor
     // left every section's figures up to date.
     ::testing::AssertionResult Settled() {
         Design again = design();
-        Recalculate(again, catalog(), RecalcSection::All);
+        Recalculate(again, catalog());
         return SameDesignFile(design(), again);
     }
 
     testing::TempDir dir_;
     Session session_;
-    ui::DesignEvents events_{session_.design};
-    NoticeCounter notices_{events_};
+    ui::DesignDocument document_{session_};
+    NoticeCounter notices_{document_};
     testing::ScriptedPrompter prompter_;
 };
 

@@ -26,7 +26,7 @@ protected:
         ASSERT_EQ(editor_.Accept(), EditorWindow::Closes);
     }
 
-    HullEditor editor_{session_, events_, prompter_};
+    HullEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(HullEditorTest, ShowsTheDesignInItsControls) {
@@ -197,11 +197,13 @@ TEST_F(HullEditorTest, ListsWithoutASelectionKeepTheDesignsValues) {
     EXPECT_TRUE(SameDesignFile(design(), before));
 }
 
-TEST_F(HullEditorTest, AcceptWithoutChangesKeepsTheDesignFileButSetsTheAirlocks) {
+// An Accept that changes nothing leaves the design saved and no step to undo.
+TEST_F(HullEditorTest, AcceptWithoutChangesKeepsTheDesignAndItsMarkButSetsTheAirlocks) {
     const Design before = design();
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
     EXPECT_TRUE(SameDesignFile(design(), before));
-    EXPECT_TRUE(design().DesignChanged);
+    EXPECT_FALSE(design().DesignChanged);
+    EXPECT_FALSE(document_.UndoStep());
 
     design().Environment[4].NUMBER = 4;  // as the crew editor may leave it
     Settle();
@@ -209,6 +211,8 @@ TEST_F(HullEditorTest, AcceptWithoutChangesKeepsTheDesignFileButSetsTheAirlocks)
     editor_.Accept();
     EXPECT_EQ(design().Environment[4].NUMBER, 1);
     EXPECT_TRUE(SameDesignFile(design(), before));
+    EXPECT_TRUE(design().DesignChanged);
+    EXPECT_EQ(document_.UndoStep(), "Accept hull");
 }
 
 // The hull's own section alone would leave the drives sized for the old hull.

@@ -20,9 +20,9 @@ using ui::ZeroCount;
 // An editor that asks with "Enter" for a typed count, on the design's bays.
 class TypedCountEditor final : public ui::ListEditor {
 public:
-    TypedCountEditor(Session& session, ui::DesignEvents& events, Prompter& prompter,
+    TypedCountEditor(Session& session, ui::DesignDocument& document, Prompter& prompter,
                      ZeroCount zero_count)
-        : ListEditor(session, events, prompter,
+        : ListEditor(session, document, prompter,
                      {.frame_caption = "Bay Weapons",
                       .catalog_codes = {"BY"},
                       .count_prompt = CountPrompt::NineOrEnter,
@@ -85,7 +85,7 @@ protected:
 
     void ChangeNumber(int entry, std::optional<std::string> typed) { Modify(entry, 2, typed); }
 
-    CommunicatorsEditor editor_{session_, events_, prompter_};
+    CommunicatorsEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(ListEditorTest, AvailableListsEachCodeUpToItsFirstMissingId) {
@@ -157,7 +157,7 @@ TEST_F(ListEditorTest, EveryChangeRecalculatesTheWholeDesign) {
     design().Slots[Slot::JumpDrive].USP = "2";
     Install(0, 1);
     Design recalculated = design();
-    Recalculate(recalculated, session_.catalog->Features(), RecalcSection::All);
+    Recalculate(recalculated, session_.catalog->Features());
     EXPECT_GT(design().Slots[Slot::JumpDrive].KL, 0) << "the drives are sized for the new hull";
     EXPECT_TRUE(SameDesignFile(design(), recalculated)) << "the figures are settled";
 }
@@ -284,7 +284,7 @@ TEST_F(ListEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     Install(1, 1);
     MarkSaved(design());
     const Design before = design();
-    CommunicatorsEditor reopened{session_, events_, prompter_};
+    CommunicatorsEditor reopened{session_, document_, prompter_};
     reopened.Load();
     reopened.Activate();
     reopened.installed.Select(1);
@@ -297,7 +297,7 @@ TEST_F(ListEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
 class TypedCountTest : public ListEditorTest {
 protected:
     void InstallBay(ZeroCount zero_count, std::optional<std::string> typed) {
-        TypedCountEditor bays{session_, events_, prompter_, zero_count};
+        TypedCountEditor bays{session_, document_, prompter_, zero_count};
         bays.Load();
         prompter_.AnswerChoice(10).AnswerText(std::move(typed));
         bays.available.Select(0);

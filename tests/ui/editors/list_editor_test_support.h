@@ -18,7 +18,7 @@
 #include "model/catalog_store.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 
 namespace korvane::ui_test {
 
@@ -61,7 +61,8 @@ inline ::testing::AssertionResult SameDesignFile(const Design& actual, const Des
 // Counts the design-changed notices.
 class NoticeCounter final : public ui::DesignObserver {
 public:
-    explicit NoticeCounter(ui::DesignEvents& events) : subscription_(events.Subscribe(*this)) {}
+    explicit NoticeCounter(ui::DesignDocument& document)
+        : subscription_(document.Subscribe(*this)) {}
     void DesignUpdated(Design&) override { ++notices; }
     int notices = 0;
 
@@ -87,8 +88,8 @@ protected:
 
     testing::TempDir dir_;
     Session session_;
-    ui::DesignEvents events_{session_.design};
-    NoticeCounter notices_{events_};
+    ui::DesignDocument document_{session_};
+    NoticeCounter notices_{document_};
     testing::ScriptedPrompter prompter_;
 };
 

@@ -26,7 +26,7 @@ protected:
 
     std::string ExclusionString() { return design().Slots[Slot::PlantFuel].MISCSTR[2].str(); }
 
-    PowerEditor editor_{session_, events_, prompter_};
+    PowerEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(PowerEditorTest, ShowsThePlantTheEnduranceAndItsDaysAndWeeks) {

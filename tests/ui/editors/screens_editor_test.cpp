@@ -29,7 +29,7 @@ protected:
         editor_.InstallSelected();
     }
 
-    ui::ScreensEditor editor_{session_, events_, prompter_};
+    ui::ScreensEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(ScreensEditorTest, AvailableRowsShowTheTechLevel) {
@@ -76,7 +76,7 @@ TEST_F(ScreensEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     Install(kNuclearDamper, 2);
     MarkSaved(design());
     EXPECT_TRUE(ReopeningChangesNothing<ui::ScreensEditor>(
-        session_, events_, prompter_, 0, "27.0 KL  10.0 Tons  4.0 Mw  Cr2,000,000.0"));
+        session_, document_, prompter_, 0, "27.0 KL  10.0 Tons  4.0 Mw  Cr2,000,000.0"));
 }
 
 }  // namespace

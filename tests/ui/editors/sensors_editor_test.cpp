@@ -65,7 +65,7 @@ protected:
                std::to_string(static_cast<int>(e.NUMBER)) + " TL" + std::to_string(e.TL);
     }
 
-    ui::SensorsEditor editor_{session_, events_, prompter_};
+    ui::SensorsEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(SensorsEditorTest, AvailableListsTheFiveCodesInTheirOrderEachRowWithItsKey) {
@@ -165,9 +165,9 @@ TEST(SensorsEditorRoundTrip, OpeningAndClosingOnALoadedDesignLeavesItsFileAsItWa
     testing::TempDir dir;
     Session session;
     testing::StartTestSession(session, dir.path());
-    ui::DesignEvents events{session.design};
+    ui::DesignDocument document{session};
     testing::ScriptedPrompter prompter;
-    ui::SensorsEditor editor{session, events, prompter};
+    ui::SensorsEditor editor{session, document, prompter};
     editor.Load();
     prompter.AnswerChoice(2);
     editor.InstallDefaults();
@@ -177,7 +177,7 @@ TEST(SensorsEditorRoundTrip, OpeningAndClosingOnALoadedDesignLeavesItsFileAsItWa
     ASSERT_TRUE(WriteDesignFile(path, session.design).ok());
     const std::string saved = testing::ReadText(path);
 
-    ui::SensorsEditor reopened{session, events, prompter};
+    ui::SensorsEditor reopened{session, document, prompter};
     reopened.Load();
     reopened.Activate();
     ASSERT_GE(reopened.installed.Count(), 3);

@@ -27,26 +27,26 @@ constexpr int kFusionPlantRow = 6;  // PP id 7, "Fusion Plant", TL 12
 class ShipFromTheEditorsTest : public ui_test::FormEditorFixture {};
 
 TEST_F(ShipFromTheEditorsTest, ASmallTraderComesOutSound) {
-    HullEditor hull{session_, events_, prompter_};
+    HullEditor hull{session_, document_, prompter_};
     hull.Fill();
     hull.displacement.text = "400";
     ASSERT_EQ(hull.Accept(), EditorWindow::Closes);
 
-    DrivesEditor drives{session_, events_, prompter_};
+    DrivesEditor drives{session_, document_, prompter_};
     drives.Fill();
     drives.jump_drive.Select(2);
     drives.maneuver_drive.Select(2);
     drives.scoops.checked = true;
     ASSERT_EQ(drives.Accept(), EditorWindow::Closes);
 
-    ElectronicsEditor electronics{session_, events_, prompter_};
+    ElectronicsEditor electronics{session_, document_, prompter_};
     electronics.Fill();
     electronics.avionics.Select(1);
     ASSERT_EQ(electronics.Accept(), EditorWindow::Closes);
 
-    WeaponsEditor weapons{session_, events_, prompter_};
+    WeaponsEditor weapons{session_, document_, prompter_};
     weapons.Fill();
-    TurretsEditor turrets{session_, events_, prompter_};
+    TurretsEditor turrets{session_, document_, prompter_};
     turrets.Load();
     turrets.Activate();
     prompter_.AnswerChoice(2).AnswerChoice(1);  // two turrets, one battery
@@ -56,7 +56,7 @@ TEST_F(ShipFromTheEditorsTest, ASmallTraderComesOutSound) {
     weapons.Fill();
     ASSERT_EQ(weapons.Accept(), EditorWindow::Closes);
 
-    CrewEditor crew{session_, events_, prompter_};
+    CrewEditor crew{session_, document_, prompter_};
     crew.Fill();
     prompter_.AnswerChoice(4);  // four staterooms
     crew.accommodation.available.Select(0);
@@ -64,7 +64,7 @@ TEST_F(ShipFromTheEditorsTest, ASmallTraderComesOutSound) {
     crew.airlocks.text = "2";
     crew.Done();
 
-    PowerEditor power{session_, events_, prompter_};
+    PowerEditor power{session_, document_, prompter_};
     power.Fill();
     power.plant.Select(kFusionPlantRow);
     power.plant_size.text = "1";

@@ -62,7 +62,7 @@ protected:
 
     const ComponentRecord& Entry(int i) { return design().Turrets[static_cast<std::size_t>(i)]; }
 
-    ui::TurretsEditor editor_{session_, events_, prompter_};
+    ui::TurretsEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(TurretsEditorTest, InstallAsksForTurretsThenBatteriesAndShowsTheFactor) {
@@ -253,7 +253,7 @@ TEST_F(TurretsEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     Install(kSingle, 1, 1);
     MarkSaved(design());
     EXPECT_TRUE(ReopeningChangesNothing<ui::TurretsEditor>(
-        session_, events_, prompter_, 0, "27.0 KL  4.0 Tons  2.0 Mw  Cr400,000.0"));
+        session_, document_, prompter_, 0, "27.0 KL  4.0 Tons  2.0 Mw  Cr400,000.0"));
 }
 
 }  // namespace

@@ -33,11 +33,11 @@ protected:
         racks.MISCNUM[1] = 1;
         racks.MISCNUM[2] = 9999;
         design().Turrets[1] = racks;
-        Recalculate(design(), session_.catalog->Features(), RecalcSection::All);
+        Recalculate(design(), session_.catalog->Features());
         design().DesignChanged = false;
     }
 
-    ui::WeaponsEditor editor_{session_, events_, prompter_};
+    ui::WeaponsEditor editor_{session_, document_, prompter_};
 };
 
 TEST_F(WeaponsEditorTest, FillListsTheSpinalMountsAndShowsTheDesign) {
@@ -152,7 +152,7 @@ TEST_F(WeaponsEditorTest, CheckStoresStaysOpenAndShowsTheNewFactors) {
 TEST_F(WeaponsEditorTest, ActivateShowsWhatAListEditorChanged) {
     editor_.Fill();
     design().Turrets[1].NUMBER = 24;  // as the turrets editor leaves it
-    Recalculate(design(), session_.catalog->Features(), RecalcSection::All);
+    Recalculate(design(), session_.catalog->Features());
     editor_.he_rounds.text = "1";
     editor_.Activate();
     EXPECT_EQ(editor_.factors.turrets.caption, "1/4");
@@ -165,7 +165,7 @@ TEST_F(WeaponsEditorTest, DoneWithoutChangesLeavesTheDesignFileAsItWas) {
     design().Slots[Slot::SpinalMount].NUMBER = 1;
     design().Slots[Slot::Magazine].MISCNUM[1] = 7;
     design().Slots[Slot::Magazine].MISCNUM[2] = 0.25;
-    Recalculate(design(), session_.catalog->Features(), RecalcSection::All);
+    Recalculate(design(), session_.catalog->Features());
     const Design before = design();
     editor_.Fill();
     EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);

@@ -23,11 +23,11 @@ inline std::string Padded(std::string_view label) {
 // whether the details line reads `details`, "Done" leads back to the weapon
 // systems editor, and the design file and its changed mark stayed as they were.
 template <typename Editor>
-::testing::AssertionResult ReopeningChangesNothing(Session& session, ui::DesignEvents& events,
+::testing::AssertionResult ReopeningChangesNothing(Session& session, ui::DesignDocument& document,
                                                    Prompter& prompter, int row,
                                                    const std::string& details) {
     const Design before = session.design;
-    Editor reopened{session, events, prompter};
+    Editor reopened{session, document, prompter};
     reopened.Load();
     reopened.Activate();
     reopened.installed.Select(row);

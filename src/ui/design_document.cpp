@@ -1,0 +1,111 @@
+#include "ui/design_document.h"
+
+#include <utility>
+
+#include "app/load_design.h"
+#include "app/new_design.h"
+#include "app/save_design.h"
+#include "engine/recalculate.h"
+#include "model/bitwise_equal.h"
+
+namespace korvane::ui {
+
+bool DesignDocument::Change(std::string step, const std::function<void(Design&)>& apply) {
+    Design before = session_.design;
+    apply(session_.design);
+    Recalculate(session_.design, session_.catalog->Features());
+    if (BitwiseEqual(before, session_.design)) {
+        return false;
+    }
+    if (saved_position_ && *saved_position_ > position_) {
+        saved_position_.reset();  // the saved design was among the redo steps
+    }
+    redo_.clear();
+    undo_.push_back({std::move(step), std::move(before)});
+    if (undo_.size() > kKeptSteps) {
+        undo_.pop_front();
+    }
+    ++position_;
+    session_.design.DesignChanged = position_ != saved_position_;
+    Announce(DesignNotice::Edited);
+    return true;
+}
+
+std::optional<std::string> DesignDocument::UndoStep() const {
+    return undo_.empty() ? std::nullopt : std::optional(undo_.back().name);
+}
+
+std::optional<std::string> DesignDocument::RedoStep() const {
+    return redo_.empty() ? std::nullopt : std::optional(redo_.back().name);
+}
+
+bool DesignDocument::Undo() {
+    if (undo_.empty()) {
+        return false;
+    }
+    Cross(undo_, redo_, -1);
+    Announce(DesignNotice::Undone);
+    return true;
+}
+
+bool DesignDocument::Redo() {
+    if (redo_.empty()) {
+        return false;
+    }
+    Cross(redo_, undo_, +1);
+    Announce(DesignNotice::Redone);
+    return true;
+}
+
+void DesignDocument::Cross(std::deque<Step>& from, std::deque<Step>& to, long direction) {
+    Step step = std::move(from.back());
+    from.pop_back();
+    std::swap(step.design, session_.design);
+    to.push_back(std::move(step));
+    position_ += direction;
+    session_.design.DesignChanged = position_ != saved_position_;
+}
+
+void DesignDocument::MakeNew() {
+    session_.design = Design{};
+    NewDesign(session_.design, session_.catalog->Features());
+    session_.CurrentDesignPath.clear();
+    session_.CurrentDesignStamp.reset();
+    StartHistory(DesignNotice::New);
+}
+
+Status DesignDocument::Load(const std::string& path) {
+    const Status loaded = LoadDesign(session_, path);
+    if (loaded) {
+        StartHistory(DesignNotice::Loaded);
+    }
+    return loaded;
+}
+
+Status DesignDocument::Save(const std::string& path, std::chrono::sys_days today) {
+    const Status saved = SaveDesign(session_, path, today);
+    if (saved) {
+        saved_position_ = position_;
+        Announce(DesignNotice::Saved);
+    }
+    return saved;
+}
+
+void DesignDocument::Replaced() {
+    StartHistory(DesignNotice::Loaded);
+}
+
+void DesignDocument::StartHistory(DesignNotice notice) {
+    undo_.clear();
+    redo_.clear();
+    position_ = 0;
+    saved_position_ = session_.design.DesignChanged ? std::nullopt : std::optional(0L);
+    Announce(notice);
+}
+
+void DesignDocument::Announce(DesignNotice notice) {
+    last_notice_ = notice;
+    events_.DesignChanged();
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "app/session.h"
+#include "model/design.h"
+#include "model/result.h"
+#include "ui/design_events.h"
+
+namespace korvane::ui {
+
+// What the last design-changed notice announced.
+enum class DesignNotice {
+    Edited,  // a change step was applied
+    Undone,  // the last step was taken back
+    Redone,  // a step taken back was applied again
+    New,     // a new design was made; its history is empty
+    Loaded,  // another design was loaded (or a batch run left one loaded); its history is empty
+    Saved,   // the design was saved as Path()
+};
+
+// The open design as a document: the session's one design, the file it was
+// last loaded from or saved to, whether it has unsaved changes, and the
+// history of its changes.
+//
+// Every change of the design goes through Change() as a named step: the step
+// is applied, the design is wholly recalculated (a single section would leave
+// the others' figures stale), and only when the design then differs from
+// before in any byte is it marked changed, the step kept for Undo() and the
+// design-changed notice sent, once. A step that changes nothing leaves no
+// trace. Views refresh themselves from the notice.
+class DesignDocument {
+public:
+    // At least this many steps can be undone; older ones are forgotten.
+    static constexpr std::size_t kKeptSteps = 100;
+
+    explicit DesignDocument(Session& session) : session_(session), events_(session.design) {}
+    DesignDocument(const DesignDocument&) = delete;
+    DesignDocument& operator=(const DesignDocument&) = delete;
+
+    const Design& design() const { return session_.design; }
+    // The design file last loaded or saved; empty for a design never saved.
+    const std::string& Path() const { return session_.CurrentDesignPath; }
+    bool HasUnsavedChanges() const { return session_.design.DesignChanged; }
+    DesignNotice LastNotice() const { return last_notice_; }
+
+    // Observers are told after every change, undo, redo, new design, load and save.
+    [[nodiscard]] DesignSubscription Subscribe(DesignObserver& observer) {
+        return events_.Subscribe(observer);
+    }
+
+    // The one change path: `apply` writes the change into the design, named
+    // `step` as the user would name it ("Install 2 Triple Beam Laser").
+    // True when the design changed.
+    bool Change(std::string step, const std::function<void(Design&)>& apply);
+
+    // The name of the step Undo() / Redo() would take; none when there is none.
+    std::optional<std::string> UndoStep() const;
+    std::optional<std::string> RedoStep() const;
+    // Back to the design as it was before the last step, or forward again.
+    // Undoing back to the saved design shows it as saved. False when there
+    // was nothing to undo or redo.
+    bool Undo();
+    bool Redo();
+
+    // A new design (NewDesign) with an empty history.
+    void MakeNew();
+    // Loads `path` as the current design (LoadDesign) with an empty history.
+    // A file that cannot be read changes nothing and sends no notice.
+    Status Load(const std::string& path);
+    // Saves the design as `path` (SaveDesign) and remembers this state as the
+    // saved one. A failed save changes nothing and sends no notice.
+    Status Save(const std::string& path, std::chrono::sys_days today);
+    // The session's design was replaced outside the document (a batch run
+    // loads and saves designs through the session): the history starts again.
+    void Replaced();
+
+private:
+    // The design on the other side of a step: before it on the undo list,
+    // after it on the redo list.
+    struct Step {
+        std::string name;
+        Design design;
+    };
+
+    void StartHistory(DesignNotice notice);
+    // Swaps the design with the step's and moves the step to the other list.
+    void Cross(std::deque<Step>& from, std::deque<Step>& to, long direction);
+    void Announce(DesignNotice notice);
+
+    Session& session_;
+    DesignEvents events_;
+    std::deque<Step> undo_;
+    std::deque<Step> redo_;
+    // Steps applied since the history started (undone ones not counted), and
+    // that count when the design was last saved or loaded; none when that
+    // state can no longer be reached (a new change dropped it with the redo steps).
+    long position_ = 0;
+    std::optional<long> saved_position_ = 0;
+    DesignNotice last_notice_ = DesignNotice::New;
+};
+
+// Runs `follow` at every design-changed notice for as long as it lives: how a
+// view refreshes itself from the notice.
+class DesignFollower final : public DesignObserver {
+public:
+    DesignFollower(DesignDocument& document, std::function<void()> follow)
+        : follow_(std::move(follow)), subscription_(document.Subscribe(*this)) {}
+
+    void DesignUpdated(Design&) override { follow_(); }
+
+private:
+    std::function<void()> follow_;
+    DesignSubscription subscription_;
+};
+
+}  // namespace korvane::ui
