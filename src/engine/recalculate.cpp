@@ -55,16 +55,33 @@ void RunPass(Design& design, Catalog& catalog, RecalcSection section, engine::Pa
     CheckDesignLimits(design);
 }
 
-// Repeats the whole pass until it changes nothing, at most kMaxSettlingPasses
-// times. What each pass found is kept in `seen`, brought up to date entry by
-// entry after each pass: a pass changes few entries, and a whole copy of the
-// design before every pass was a large share of the pass's time.
-int Settle(Design& design, Catalog& catalog, engine::PanelSizing panels) {
+// The whole pass, then the two blocks that read figures found later in the
+// pass run again with them: the features block, whose auxiliary bridge follows
+// the bridge crew of the crew block, and the power block, whose endurance
+// follows the power used of the totals, each followed by the totals. Without
+// this each waits a pass for its figure, and a design takes two passes more to
+// settle. Run on settled figures, both give what they gave within the pass, so
+// the figures a design settles on are those of the plain pass.
+void RunWholePass(Design& design, Catalog& catalog) {
+    RunPass(design, catalog, RecalcSection::All, engine::PanelSizing::Settled);
+    engine::RecalculateFeatures(design);
+    engine::RecalculateTotals(design);
+    engine::RecalculatePower(design);
+    engine::RecalculateTotals(design);
+    CheckDesignLimits(design);
+}
+
+// Repeats `pass` until it changes nothing, at most kMaxSettlingPasses times.
+// What each pass found is kept in `seen`, brought up to date entry by entry
+// after each pass: a pass changes few entries, and a whole copy of the design
+// before every pass was a large share of the pass's time.
+template <typename Pass>
+int Settle(Design& design, Pass pass) {
     int passes = 0;
     Design seen;
     CopyDifferences(seen, design);
     while (passes < kMaxSettlingPasses) {
-        RunPass(design, catalog, RecalcSection::All, panels);
+        pass(design);
         ++passes;
         if (!CopyDifferences(seen, design)) {
             break;
@@ -76,7 +93,7 @@ int Settle(Design& design, Catalog& catalog, engine::PanelSizing panels) {
 }  // namespace
 
 int Recalculate(Design& design, Catalog& catalog) {
-    return Settle(design, catalog, engine::PanelSizing::Settled);
+    return Settle(design, [&catalog](Design& d) { RunWholePass(d, catalog); });
 }
 
 namespace engine {
@@ -90,7 +107,9 @@ int RecalculateSection(Design& design, Catalog& catalog, RecalcSection section) 
 }
 
 int RecalculateByPlainPasses(Design& design, Catalog& catalog) {
-    return Settle(design, catalog, PanelSizing::FromPreviousRun);
+    return Settle(design, [&catalog](Design& d) {
+        RunPass(d, catalog, RecalcSection::All, PanelSizing::FromPreviousRun);
+    });
 }
 
 }  // namespace engine

@@ -20,8 +20,11 @@ inline constexpr int kMaxSettlingPasses = 20;
 // on a settled design it is one pass that changes nothing. Within each pass the
 // control block solves the one loop that would otherwise close in over many
 // passes (the panels are sized by a control total that holds their own cost),
-// so a design settles in a few passes; a panel row whose loop does not close
-// is left to the passes and named among the problems if it never settles.
+// and the two blocks that read a figure found later in the pass (the
+// auxiliary bridge follows the bridge crew, the endurance the power used) run
+// again at its end, so one pass finds a design's figures and a second finds
+// nothing changed; a panel row whose loop does not close is left to the passes
+// and named among the problems if it never settles.
 // This is the only recalculation outside the engine: a single section's pass
 // (engine/plain_passes.h) would leave the figures of the others stale.
 //
