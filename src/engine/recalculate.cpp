@@ -1,5 +1,8 @@
 #include "engine/recalculate.h"
 
+#include <bit>
+#include <cstdint>
+
 #include "engine/drives.h"
 #include "engine/electronics.h"
 #include "engine/hull_power.h"
@@ -55,20 +58,32 @@ void RunPass(Design& design, Catalog& catalog, RecalcSection section, engine::Pa
     CheckDesignLimits(design);
 }
 
-// The whole pass, then the two blocks that read figures found later in the
-// pass run again with them: the features block, whose auxiliary bridge follows
-// the bridge crew of the crew block, and the power block, whose endurance
-// follows the power used of the totals, each followed by the totals. Without
-// this each waits a pass for its figure, and a design takes two passes more to
-// settle. Run on settled figures, both give what they gave within the pass, so
-// the figures a design settles on are those of the plain pass.
+// The whole pass, then the two blocks that read a figure found later in the
+// pass run again when the pass changed it: the features block, whose
+// auxiliary bridge follows the bridge crew of the crew block, and the power
+// block, whose endurance follows the power used of the totals, each followed by
+// the totals. Without this each waits a pass for its figure, and a design takes
+// two passes more to settle. On settled figures neither runs again, so the
+// figures a design settles on are those of the plain pass.
 void RunWholePass(Design& design, Catalog& catalog) {
+    const FixedText<10> bridgeCrew = design.Slots[Slot::Crew].MISCSTR[1];
+    const double usedMW = design.UsedMW();
     RunPass(design, catalog, RecalcSection::All, engine::PanelSizing::Settled);
-    engine::RecalculateFeatures(design);
-    engine::RecalculateTotals(design);
-    engine::RecalculatePower(design);
-    engine::RecalculateTotals(design);
-    CheckDesignLimits(design);
+
+    const bool newBridgeCrew = !(design.Slots[Slot::Crew].MISCSTR[1] == bridgeCrew);
+    if (newBridgeCrew) {
+        engine::RecalculateFeatures(design);
+        engine::RecalculateTotals(design);
+    }
+    const bool newUsedMW =
+        std::bit_cast<std::uint64_t>(design.UsedMW()) != std::bit_cast<std::uint64_t>(usedMW);
+    if (newUsedMW) {
+        engine::RecalculatePower(design);
+        engine::RecalculateTotals(design);
+    }
+    if (newBridgeCrew || newUsedMW) {
+        CheckDesignLimits(design);
+    }
 }
 
 // Repeats `pass` until it changes nothing, at most kMaxSettlingPasses times.

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -40,18 +41,23 @@ inline void Guard(double& value, BlockProblems& problems, std::string_view what,
 }
 
 // Whether every figure of a record is finite, asked of all at once: the guard
-// runs twice a pass over every slot, and naming a figure is seldom needed.
+// runs twice a pass over every slot, and naming a figure is seldom needed. A
+// figure is infinite or not a number when its exponent bits are all ones, and
+// then adding one to its exponent carries into the sign bit.
 bool AllFinite(const ComponentRecord& record) {
-    constexpr std::uint64_t kExponent = 0x7ff0000000000000;  // all ones: infinite or not a number
-    const auto bad = [](double value) {
-        return (std::bit_cast<std::uint64_t>(value) & kExponent) == kExponent;
+    constexpr std::uint64_t kExponent = 0x7ff0000000000000;
+    constexpr std::uint64_t kExponentOne = 0x0010000000000000;
+    std::uint64_t carries = 0;
+    const auto add = [&carries](double value) {
+        carries |= (std::bit_cast<std::uint64_t>(value) & kExponent) + kExponentOne;
     };
-    bool any =
-        bad(record.NUMBER) | bad(record.KL) | bad(record.TONS) | bad(record.CR) | bad(record.MW);
-    for (double value : record.MISCNUM) {
-        any |= bad(value);
+    for (double value : {record.NUMBER, record.KL, record.TONS, record.CR, record.MW}) {
+        add(value);
     }
-    return !any;
+    for (double value : record.MISCNUM) {
+        add(value);
+    }
+    return (carries >> 63) == 0;
 }
 
 void GuardRecord(ComponentRecord& record, BlockProblems& problems, std::string_view what,
