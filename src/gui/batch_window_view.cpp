@@ -13,7 +13,6 @@
 
 #include "gui/control_binding.h"
 #include "gui/qt_text.h"
-#include "gui/screen_placement.h"
 
 namespace korvane::gui {
 
@@ -118,15 +117,6 @@ void BatchWindowView::RunEnded(const Result<BatchOutcome>& outcome) {
 void BatchWindowView::closeEvent(QCloseEvent* event) {
     event->ignore();
     logic_.DoneClick();
-}
-
-// The window is centred on the screen when it is first shown.
-void BatchWindowView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        CentreOnScreen(*this);
-    }
 }
 
 }  // namespace korvane::gui

@@ -40,7 +40,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void RunEnded(const Result<BatchOutcome>& outcome);
@@ -54,7 +53,6 @@ private:
     ControlBindings bindings_;
     BatchWorker worker_;
     bool busy_pointer_ = false;
-    bool placed_ = false;
 };
 
 }  // namespace korvane::gui

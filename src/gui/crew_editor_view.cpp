@@ -14,7 +14,6 @@
 
 #include "gui/list_pair_frame.h"
 #include "gui/qt_text.h"
-#include "gui/screen_placement.h"
 
 namespace korvane::gui {
 
@@ -117,10 +116,6 @@ void CrewEditorView::Open() {
     show();
     raise();
     activateWindow();
-    if (!placed_) {
-        placed_ = true;
-        CentreOnScreen(*this);
-    }
 }
 
 void CrewEditorView::Refresh() {

@@ -43,7 +43,6 @@ private:
     ui::CrewEditor& logic_;
     ControlBindings bindings_;
     ListPairFrame* accommodation_;
-    bool placed_ = false;  // centred on the screen when first shown
     ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
 };
 

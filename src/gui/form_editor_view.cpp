@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
-#include "gui/screen_placement.h"
 
 namespace korvane::gui {
 
@@ -57,16 +56,13 @@ FormEditorView::FormEditorView(ui::FormEditor& logic)
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
-// The first opening also sets the tab order and centres the window on the
-// screen; later ones show it where the user left it.
+// The first opening also sets the tab order.
 void FormEditorView::Open() {
     logic_.Fill();
     Refresh();
-    if (!placed_) {
+    if (!opened_) {
         SetTabOrder();
-        show();
-        CentreOnScreen(*this);
-        placed_ = true;
+        opened_ = true;
     }
     show();
     raise();

@@ -88,7 +88,7 @@ private:
     QPushButton* accept_;
     QPushButton* cancel_;
     std::vector<QWidget*> tab_order_;
-    bool placed_ = false;  // opened once: the tab order is set, the window centred
+    bool opened_ = false;  // opened once: the tab order is set
     ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
 };
 

@@ -12,6 +12,7 @@
 #include "gui/splash_window.h"
 #include "gui/text_window_view.h"
 #include "gui/totals_window_view.h"
+#include "gui/window_placer.h"
 #include "model/cp1252.h"
 #include "ui/splash.h"
 #include "ui/startup.h"
@@ -37,12 +38,14 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     SplashWindow splash(splash_logic);
     splash.ShowNow();
 
+    const ConfigurationPlaces places = ConfigurationPlacesFromEnvironment();
     totals_view_ = std::make_unique<TotalsWindowView>(totals_, session_.design, prompter_);
+    placer_ = std::make_unique<WindowPlacer>(places, *totals_view_);
     main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, document_);
     WireMainWindow();
     AddSectionEditors();
 
-    if (!ui::StartSession(session_, prompter_, document_, ConfigurationPlacesFromEnvironment())) {
+    if (!ui::StartSession(session_, prompter_, document_, places)) {
         QApplication::restoreOverrideCursor();
         return false;
     }

@@ -27,6 +27,7 @@ class TotalsWindowView;
 class BatchWindowView;
 class TextWindowView;
 class CompareWindowView;
+class WindowPlacer;
 
 // The desktop program: the session with its one design, the window logic
 // and the views over it, wired together.
@@ -88,6 +89,8 @@ private:
     std::unique_ptr<TextWindowView> text_window_view_;
     std::unique_ptr<BatchWindowView> batch_view_;
     std::unique_ptr<CompareWindowView> compare_view_;
+    // Last, so that it keeps where the windows were left before they go.
+    std::unique_ptr<WindowPlacer> placer_;
 };
 
 }  // namespace korvane::gui

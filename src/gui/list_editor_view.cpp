@@ -8,7 +8,6 @@
 #include "gui/control_binding.h"
 #include "gui/list_pair_frame.h"
 #include "gui/qt_text.h"
-#include "gui/screen_placement.h"
 
 namespace korvane::gui {
 
@@ -56,16 +55,11 @@ void ListEditorView::closeEvent(QCloseEvent* event) {
     emit done(logic_.Done());
 }
 
-// Each showing rebuilds the installed list; the window is centred on the
-// screen when it is first shown.
+// Each showing rebuilds the installed list.
 void ListEditorView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     logic_.Activate();
     Refresh();
-    if (!placed_) {
-        placed_ = true;
-        CentreOnScreen(*this);
-    }
 }
 
 }  // namespace korvane::gui

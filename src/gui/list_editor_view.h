@@ -42,7 +42,6 @@ private:
     ListPairFrame* lists_;
     QBoxLayout* extras_;
     QPushButton* done_;
-    bool placed_ = false;
     ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
 };
 

@@ -190,6 +190,23 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
         connect(key, &QShortcut::activated, this, [this, command] { Click(command); });
     }
     Refresh();
+    FitPicturesToScreen();
+}
+
+// A screen too low for the window with its large pictures (a small screen at
+// a large scale) gets it with small ones.
+void MainWindowView::FitPicturesToScreen() {
+    const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    if (sizeHint().height() + title_bar <= AvailableScreenArea().height()) {
+        return;
+    }
+    const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    for (QToolButton* button : picture_buttons_) {
+        if (button != nullptr) {
+            button->setIconSize(QSize(size, size));
+            button->parentWidget()->updateGeometry();  // the frame's height, once shown
+        }
+    }
 }
 
 QAbstractButton* MainWindowView::Button(ui::MainWindowCommand command) const {
@@ -307,21 +324,6 @@ void MainWindowView::dropEvent(QDropEvent* event) {
     }
     event->acceptProposedAction();
     logic_.LoadDroppedFile(NativePath(*path));
-}
-
-// The window is centred on the screen when it is first shown.
-void MainWindowView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (placed_) {
-        return;
-    }
-    placed_ = true;
-    PlaceNowAndWhenFramed(*this, [this] {
-        const QRect area = AvailableScreenArea();
-        MoveFrameTo(
-            *this, QPoint(area.left() + ui::MainWindow::Left(area.width(), frameGeometry().width()),
-                          area.top() + ui::Centred(area.height(), frameGeometry().height())));
-    });
 }
 
 }  // namespace korvane::gui

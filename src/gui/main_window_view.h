@@ -49,7 +49,6 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     // A design file dropped on the window is loaded.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -58,13 +57,13 @@ private:
     void Click(ui::MainWindowCommand command);
     void Carry(ui::MainWindowRequest request);
     void FollowWindowState();
+    void FitPicturesToScreen();
 
     ui::MainWindow& logic_;
     TotalsWindowView& totals_;
     // A picture button with its caption beside it, for every command but "About".
     std::array<QToolButton*, ui::kMainWindowCommandCount> picture_buttons_{};
     QPushButton* about_;
-    bool placed_ = false;
     ui::DesignSubscription subscription_;
 };
 

@@ -26,12 +26,9 @@ QRect AvailableScreenArea() {
     return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
+// A window's position is that of its frame (QWidget::pos).
 void MoveFrameTo(QWidget& window, const QPoint& position) {
-    if (QWindow* handle = window.windowHandle()) {
-        handle->setFramePosition(position);
-    } else {
-        window.move(position);
-    }
+    window.move(position);
 }
 
 void CentreOnScreen(QWidget& window) {

@@ -81,6 +81,9 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
     breakdown_button_->setToolTip(
         QStringLiteral("Where the volume, power and cost go, section by section"));
     problems_->setWordWrap(true);
+    // A long ship name wraps too.
+    name_->setWordWrap(true);
+    name_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // The problems wrap within the width the totals take, rather than widen the window.
     problems_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     QFont bold = name_->font();
@@ -131,6 +134,7 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
     bindings_.Bind(*breakdown_button_, logic_.breakdown_button, [this] {
         logic_.ToggleBreakdown();
         Refresh();
+        FitWidth();
         adjustSize();  // hiding the breakdown gives its room back
     });
     bindings_.Bind(*name_, logic_.name);
@@ -149,6 +153,18 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
         bindings_.Bind(*legend, logic_.legend);
     }
     Refresh();
+    // As wide as the longest figures take (the labels' first captions),
+    // whatever the design: the window does not widen as the design grows.
+    totals_width_ = sizeHint().width();
+    FitWidth();
+}
+
+void TotalsWindowView::FitWidth() {
+    const QMargins margins = layout()->contentsMargins();
+    const int breakdown_width =
+        breakdown_->isHidden() ? 0
+                               : breakdown_->sizeHint().width() + margins.left() + margins.right();
+    setFixedWidth(std::max(totals_width_, breakdown_width));
 }
 
 void TotalsWindowView::Refresh() {
@@ -202,29 +218,9 @@ void TotalsWindowView::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-void TotalsWindowView::PlaceAtTopRight() {
-    const QRect area = AvailableScreenArea();
-    const ui::TotalsWindow::Position position =
-        ui::TotalsWindow::Placement(area.width(), frameGeometry().width());
-    placed_at_ = QPoint(area.left() + position.left, area.top() + position.top);
-    MoveFrameTo(*this, *placed_at_);
-}
-
-void TotalsWindowView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!placed_at_) {
-        PlaceNowAndWhenFramed(*this, [this] { PlaceAtTopRight(); });
-    }
-}
-
-// A window that stands where it was put keeps against the screen's right edge
-// when a longer problem line widens it; one the user has moved stays there.
 void TotalsWindowView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FitProblems();
-    if (placed_at_ && frameGeometry().topLeft() == *placed_at_) {
-        PlaceAtTopRight();
-    }
 }
 
 }  // namespace korvane::gui

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QPoint>
 #include <QWidget>
-
-#include <optional>
 
 #include "gui/control_binding.h"
 #include "model/design.h"
@@ -22,9 +19,9 @@ class BreakdownChartView;
 // The totals window: the status summary of the current design in a frame,
 // the validity lamp with the design's problems as its tooltip and on a line
 // under the totals, the changed mark, "%" for the utilization message and the
-// breakdown chart under the totals, behind its button. It
-// stands at the top right of the screen and follows the main window's
-// minimise state; its own close box does nothing.
+// breakdown chart under the totals, behind its button. It stands beside the
+// window in use (see WindowPlacer) and follows the main window's minimise
+// state; its own close box does nothing.
 class TotalsWindowView final : public QWidget {
     Q_OBJECT
 
@@ -37,15 +34,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // Gives the problem list the height its lines take at the window's width,
     // and the window the height that needs; beyond a third of the screen the
     // list scrolls.
     void FitProblems();
-    // Puts the window at the top of the screen against its right edge.
-    void PlaceAtTopRight();
+    // The width of the totals, or of the breakdown while it is shown.
+    void FitWidth();
 
     ui::TotalsWindow& logic_;
     const Design& design_;
@@ -70,7 +66,7 @@ private:
     QPushButton* breakdown_button_;
     BreakdownChartView* breakdown_;
     ControlBindings bindings_;
-    std::optional<QPoint> placed_at_;  // where the window was put, until it is moved
+    int totals_width_ = 0;
 };
 
 }  // namespace korvane::gui

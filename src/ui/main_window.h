@@ -55,10 +55,6 @@ public:
     // AppTitle(), then the design's file name and a "*" while it has unsaved changes.
     std::string Caption() const;
 
-    // The window is centred horizontally on the screen.
-    static int Left(int screen_width, int window_width) {
-        return Centred(screen_width, window_width);
-    }
     // Minimising the main window hides the totals window; restoring shows it.
     void Resized(bool minimised) { totals_.MainWindowResized(minimised); }
 

@@ -32,15 +32,6 @@ public:
     // The breakdown button: shows the breakdown under the totals, or hides it again.
     void ToggleBreakdown();
 
-    // The window stands at the top of the screen against its right edge.
-    struct Position {
-        int left = 0;
-        int top = 0;
-    };
-    static Position Placement(int screen_width, int window_width) {
-        return {screen_width - window_width, 0};
-    }
-
     // The main window was resized: minimised hides this window, anything else shows it.
     void MainWindowResized(bool minimised) { Visible = !minimised; }
 

@@ -3,16 +3,20 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QUrl>
 
 #include <filesystem>
+#include <fstream>
 
+#include "app/window_places.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
 #include "gui/batch_window_view.h"
@@ -42,15 +46,20 @@ protected:
     }
 };
 
-TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
+TEST_F(MainWindowViewTest, StartShowsTheMainWindowWithTheTotalsBesideItWhollyOnScreen) {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(Main().isVisible());
     EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1"));
     ASSERT_TRUE(Totals().isVisible());
+    QTest::qWait(300);
     const QRect area = gui::AvailableScreenArea();
-    EXPECT_EQ(Totals().frameGeometry().right(), area.right());
-    EXPECT_EQ(Totals().frameGeometry().top(), area.top());
-    EXPECT_NEAR(Main().frameGeometry().center().x(), area.center().x(), 1);
+    const QRect main = Main().frameGeometry();
+    const QRect totals = Totals().frameGeometry();
+    EXPECT_TRUE(area.contains(main)) << main.height() << " high";
+    EXPECT_TRUE(area.contains(totals));
+    EXPECT_EQ(totals.left(), main.right() + 1);
+    EXPECT_EQ(totals.top(), main.top());
+    EXPECT_NEAR(main.left() - area.left(), area.right() - totals.right(), 1) << "the pair centred";
     EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 100")));
 
     // Every section has its editor.
@@ -73,6 +82,30 @@ TEST_F(MainWindowViewTest, StartShowsTheMainWindowAndTheTotalsAtTheTopRight) {
         EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)))
             << sizes.size() << " sizes";
     }
+}
+
+TEST_F(MainWindowViewTest, TheMainWindowReturnsWhereItWasLeftWhileTheScreenIsTheSame) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    std::filesystem::create_directories(home_ / "config" / "korvane");
+    std::ofstream(home_ / "config" / "korvane" / kWindowPlacesFileName)
+        << "MainWindow=7,9,300,200," << screen.left() << ',' << screen.top() << ','
+        << screen.width() << ',' << screen.height() << '\n'
+        << "BatchWindow=7,9,300,200,0,0," << screen.width() + 1 << ',' << screen.height() << '\n';
+    ASSERT_TRUE(Start());
+    QTest::qWait(300);
+    EXPECT_EQ(Main().frameGeometry().topLeft(), QPoint(7, 9));
+    // At its right, as near as the screen lets it.
+    const QRect area = gui::AvailableScreenArea();
+    EXPECT_EQ(Totals().frameGeometry().left(),
+              std::min(Main().frameGeometry().right() + 1,
+                       area.right() + 1 - Totals().frameGeometry().width()));
+
+    // Saved on a screen of another size: placed as on a first run.
+    Button(MainWindowCommand::BulkSave)->click();
+    const QWidget& batch = program_.BatchWindow();
+    ASSERT_TRUE(batch.isVisible());
+    EXPECT_NE(batch.frameGeometry().topLeft(), QPoint(7, 9));
+    EXPECT_TRUE(area.contains(batch.frameGeometry()));
 }
 
 TEST_F(MainWindowViewTest, ASectionButtonOpensTheEditorAddedForIt) {

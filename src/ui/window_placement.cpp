@@ -1,0 +1,50 @@
+#include "ui/window_placement.h"
+
+#include <algorithm>
+
+#include "ui/controls.h"
+
+namespace korvane::ui {
+
+FrameSize FittedSize(FrameSize frame, const ScreenRect& area) {
+    return {std::min(frame.width, area.width), std::min(frame.height, area.height)};
+}
+
+ScreenRect WithinArea(ScreenRect frame, const ScreenRect& area) {
+    frame.left = std::max(area.left, std::min(frame.left, area.Right() - frame.width));
+    frame.top = std::max(area.top, std::min(frame.top, area.Bottom() - frame.height));
+    return frame;
+}
+
+ScreenRect FirstPlace(const ScreenRect& area, FrameSize window, FrameSize totals) {
+    const int pair_width = window.width + totals.width;
+    const int width = pair_width <= area.width ? pair_width : window.width;
+    const ScreenRect place{area.left + Centred(area.width, width),
+                           area.top + Centred(area.height, window.height), window.width,
+                           window.height};
+    return WithinArea(place, area);
+}
+
+ScreenRect TotalsBeside(const ScreenRect& area, const ScreenRect& in_use, FrameSize totals) {
+    const int room_right = area.Right() - in_use.Right();
+    const int room_left = in_use.left - area.left;
+    const bool right = room_right >= totals.width || room_right >= room_left;
+    const ScreenRect beside{right ? in_use.Right() : in_use.left - totals.width, in_use.top,
+                            totals.width, totals.height};
+    return WithinArea(beside, area);
+}
+
+std::optional<ScreenRect> RestoredPlace(const WindowPlace& saved,
+                                        const std::vector<Screen>& screens) {
+    for (const Screen& screen : screens) {
+        if (screen.whole == saved.screen && saved.window.Overlaps(screen.available)) {
+            const FrameSize size =
+                FittedSize({saved.window.width, saved.window.height}, screen.available);
+            return WithinArea({saved.window.left, saved.window.top, size.width, size.height},
+                              screen.available);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "app/window_places.h"
+
+namespace korvane::ui {
+
+// Where the program's windows go on the desktop. Rectangles are windows'
+// frames (title bar included) and screens' areas, in device-independent
+// pixels; the desktop program measures them and moves its windows there.
+
+struct FrameSize {
+    int width = 0;
+    int height = 0;
+};
+
+// A screen: all of it, and the part windows may take (without panels).
+struct Screen {
+    ScreenRect whole;
+    ScreenRect available;
+};
+
+// A frame no larger than the area, side by side.
+FrameSize FittedSize(FrameSize frame, const ScreenRect& area);
+
+// The frame moved as little as it takes to lie wholly within the area; a
+// frame larger than the area keeps its top left corner (with the title bar)
+// on screen.
+ScreenRect WithinArea(ScreenRect frame, const ScreenRect& area);
+
+// The first place of a window in use: centred on the area together with the
+// totals window at its right; centred alone when the two do not fit side by
+// side.
+ScreenRect FirstPlace(const ScreenRect& area, FrameSize window, FrameSize totals);
+
+// The totals window beside the window in use, level with its top: at its
+// right when there is room, else at its left, else on the side with more
+// room, covering as little of it as the area allows.
+ScreenRect TotalsBeside(const ScreenRect& area, const ScreenRect& in_use, FrameSize totals);
+
+// Where a window left in `saved` goes again: there, wholly within the
+// screen's available area, while a screen stands where and as large as the
+// one it was left on and the window is on it. No place when the screens
+// changed (the window would be off every screen, or the screen has another
+// size): the window is placed as on a first run.
+std::optional<ScreenRect> RestoredPlace(const WindowPlace& saved,
+                                        const std::vector<Screen>& screens);
+
+}  // namespace korvane::ui
