@@ -166,12 +166,18 @@ std::optional<double> ParseNumber(std::string_view line) {
     return value + 0.0;  // "-0" reads as 0
 }
 
-// An offending line as a message shows it: quoted, control bytes as "?", cut short.
+// A control character, or one of the five bytes the code page leaves
+// without a character.
+constexpr bool IsUnprintable(unsigned char byte) {
+    return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
+           byte == 0x90 || byte == 0x9D;
+}
+
+// An offending line as a message shows it: quoted, unprintable bytes as "?", cut short.
 std::string Quoted(std::string_view line) {
     std::string shown(line.substr(0, kQuotedLength));
     for (char& c : shown) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
+        if (IsUnprintable(static_cast<unsigned char>(c))) {
             c = '?';
         }
     }

@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "gui/breakdown_chart_view.h"
 #include "gui/qt_text.h"
+#include "gui/screen_placement.h"
 #include "ui/controls.h"
 
 namespace korvane::gui {
@@ -90,11 +92,15 @@ CompareWindowView::CompareWindowView(ui::CompareWindow& logic, ui::DesignDocumen
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::hide);
 
+    QScrollArea* scroll = NewScreenSizedScrollArea(this);
+    auto* contents = new QVBoxLayout(scroll->widget());
+    contents->setContentsMargins(QMargins());
+    contents->addWidget(NewGroup(this, QStringLiteral("Totals"), totals));
+    contents->addLayout(charts);
+    contents->addWidget(verdict_);
+    contents->addLayout(lists, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(NewGroup(this, QStringLiteral("Totals"), totals));
-    layout->addLayout(charts);
-    layout->addWidget(verdict_);
-    layout->addLayout(lists, 1);
+    layout->addWidget(scroll, 1);
     layout->addWidget(buttons);
 
     bindings_.Bind(*a_heading_, logic_.a_heading);

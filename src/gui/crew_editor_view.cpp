@@ -10,10 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "gui/list_pair_frame.h"
 #include "gui/qt_text.h"
+#include "gui/screen_placement.h"
 
 namespace korvane::gui {
 
@@ -44,11 +46,13 @@ CrewEditorView::CrewEditorView(ui::CrewEditor& logic)
     auto* right = new QVBoxLayout;
     right->addWidget(accommodation_, 1);
     right->addWidget(NewEnvironmentFrame());
-    auto* frames = new QHBoxLayout;
+    QScrollArea* scroll = NewScreenSizedScrollArea(this);
+    auto* frames = new QHBoxLayout(scroll->widget());
+    frames->setContentsMargins(QMargins());
     frames->addWidget(NewCrewFrame());
     frames->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(frames, 1);
+    layout->addWidget(scroll, 1);
     layout->addWidget(done, 0, Qt::AlignRight);
     Refresh();
 }

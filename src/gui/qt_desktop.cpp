@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -39,13 +41,20 @@ struct PrintTarget {
 
 // The printer chosen in the print dialog. A PDF file is painted in memory and
 // written in one piece once complete, as every file of the program is.
-std::optional<PrintTarget> ChoosePrintTarget(const QtDesktop::Report& report) {
+// `pdf_file`, when not empty, is proposed in the dialog's box for the PDF file
+// (which the dialog otherwise fills with the program's name in the home folder).
+std::optional<PrintTarget> ChoosePrintTarget(const QtDesktop::Report& report,
+                                             const std::string& pdf_file = {}) {
     const auto report_failure = [report](const std::string& message) {
         report(message, MessageIcon::Critical);
     };
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(QString::fromStdString(AppTitle()));
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+    auto* const file_box = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (file_box != nullptr && !pdf_file.empty()) {
+        file_box->setText(QDir::current().absoluteFilePath(QtPath(pdf_file)));
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -185,8 +194,8 @@ Status QtDesktop::StartNewCopy() {
     return {};
 }
 
-std::unique_ptr<PrintSurface> QtDesktop::StartProfilePrint() {
-    std::optional<PrintTarget> target = ChoosePrintTarget(report_);
+std::unique_ptr<PrintSurface> QtDesktop::StartProfilePrint(const std::string& pdf_file) {
+    std::optional<PrintTarget> target = ChoosePrintTarget(report_, pdf_file);
     if (!target) {
         return nullptr;
     }

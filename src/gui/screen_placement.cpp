@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -53,6 +55,32 @@ void CentreOver(QWidget& window, const QWidget* over) {
     const QPoint centred(target.left() + ui::Centred(target.width(), frame.width()),
                          target.top() + ui::Centred(target.height(), frame.height()));
     MoveFrameTo(window, WithinArea(centred, frame, area));
+}
+
+namespace {
+
+class ScreenSizedScrollArea final : public QScrollArea {
+public:
+    explicit ScreenSizedScrollArea(QWidget* parent) : QScrollArea(parent) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setWidget(new QWidget(this));
+    }
+
+    // The whole contents, within the screen less room for the window's frame
+    // and the rest of the window.
+    QSize sizeHint() const override {
+        const QSize screen = AvailableScreenArea().size();
+        const int room = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        return widget()->sizeHint().boundedTo(
+            QSize(screen.width() - room / 2, screen.height() - room));
+    }
+};
+
+}  // namespace
+
+QScrollArea* NewScreenSizedScrollArea(QWidget* parent) {
+    return new ScreenSizedScrollArea(parent);
 }
 
 void PlaceNowAndWhenFramed(QWidget& window, const std::function<void()>& place) {

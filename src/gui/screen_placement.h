@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QScrollArea;
 class QWidget;
 
 namespace korvane::gui {
@@ -33,5 +34,11 @@ void CentreOver(QWidget& window, const QWidget* over);
 // once the window manager has framed it (which it tells a little later), so
 // that the frame with the title bar is placed too.
 void PlaceNowAndWhenFramed(QWidget& window, const std::function<void()>& place);
+
+// A scroll area for a window's contents (laid out on the returned area's
+// widget): as large as the contents where the screen has room, so that
+// nothing scrolls, and scrolling on a screen too small for them (a small
+// screen at a large scale).
+QScrollArea* NewScreenSizedScrollArea(QWidget* parent);
 
 }  // namespace korvane::gui

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/companion_files.h"
 #include "files/path_utils.h"
 #include "model/text_helpers.h"
 
@@ -16,6 +17,14 @@ std::string FileNameOfShip(std::string_view ship_name) {
         }
     }
     return std::string(Trimmed(name));
+}
+
+std::string ProposedPdfFile(const std::string& design_path, std::string_view ship_name) {
+    if (!design_path.empty()) {
+        return CompanionBase(design_path) + ".pdf";
+    }
+    const std::string name = FileNameOfShip(ship_name);
+    return name.empty() ? name : name + ".pdf";
 }
 
 std::optional<std::string> AskSaveDesignFile(const std::string& current_path, Prompter& prompter,

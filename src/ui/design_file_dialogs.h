@@ -20,6 +20,12 @@ std::optional<std::string> AskSaveDesignFile(const std::string& current_path, Pr
 // empty name.
 std::string FileNameOfShip(std::string_view ship_name);
 
+// The PDF file the print dialog proposes for a design's printed profile: the
+// design's name with ".pdf" in the design's folder, or, for a design without
+// a file, its ship's name with ".pdf" (in the working folder); empty when the
+// ship has no name either.
+std::string ProposedPdfFile(const std::string& design_path, std::string_view ship_name);
+
 // The file "Load Design" reads: the open dialog, titled `title`, in the current
 // working folder. No value on a cancel or an empty name.
 std::optional<std::string> AskLoadDesignFile(Prompter& prompter,

@@ -407,7 +407,8 @@ MainWindowRequest MainWindow::BulkSaveCommand() {
 }
 
 void MainWindow::PoshPrintCommand() {
-    const std::unique_ptr<PrintSurface> surface = desktop_.StartProfilePrint();
+    const std::unique_ptr<PrintSurface> surface = desktop_.StartProfilePrint(
+        ProposedPdfFile(session_.CurrentDesignPath, session_.design.ShipName()));
     if (!surface) {
         return;
     }

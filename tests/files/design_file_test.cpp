@@ -277,6 +277,8 @@ TEST(DesignFileRead, BadFileLeavesTheDesignAndSaysWhereAndWhat) {
          "expected the number of Sensors entries (0 to 10), found \" 11 \""},
         {CountLineIndex(10), "-1", "the number of CustomFeatures entries (0 to 10)"},
         {CountLineIndex(9) + 1 + 14 * 30 + 3, "\x01\x02", "of AntiHijack entry 15, found \"??\""},
+        {CountLineIndex(9) + 1 + 14 * 30 + 3, "1\x81\x8d\x8f\x90\x9d\x1b[2J\x80",
+         "found \"1??????[2J\xe2\x82\xac\""},
     };
     for (const auto& bad : cases) {
         auto lines = LinesOf(good);

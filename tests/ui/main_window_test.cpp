@@ -446,14 +446,22 @@ TEST_F(MainWindowTest, RecalculatingTwiceShowsTheSameTotals) {
 }
 
 TEST_F(MainWindowTest, PoshPrintPrintsTheProfileAndBeeps) {
+    session_.design.SetShipName("Kestrel");
+    main_window_.PoshPrintCommand();
+    session_.CurrentDesignPath = "/ships/korvane.v1/kestrel.k2d";
+    main_window_.PoshPrintCommand();
+    EXPECT_EQ(desktop_.proposed_pdf_files,
+              (std::vector<std::string>{"Kestrel.pdf", "/ships/korvane.v1/kestrel.pdf"}))
+        << "the PDF proposed beside the design, named as it";
+    desktop_.jobs.clear();
     main_window_.PoshPrintCommand();
     ASSERT_EQ(desktop_.jobs.size(), 1u);
     EXPECT_TRUE(desktop_.jobs.front().ended);
-    EXPECT_EQ(prompter_.beeps(), 1);
+    EXPECT_EQ(prompter_.beeps(), 3);
 
     desktop_.printer = false;
     main_window_.PoshPrintCommand();
-    EXPECT_EQ(prompter_.beeps(), 1) << "no print job, no beep";
+    EXPECT_EQ(prompter_.beeps(), 3) << "no print job, no beep";
 }
 
 TEST_F(MainWindowTest, ResetStartsANewCopyWithoutClosingTheCatalog) {

@@ -98,7 +98,8 @@ public:
         ++new_copies;
         return {};
     }
-    std::unique_ptr<PrintSurface> StartProfilePrint() override {
+    std::unique_ptr<PrintSurface> StartProfilePrint(const std::string& pdf_file) override {
+        proposed_pdf_files.push_back(pdf_file);
         return printer ? std::make_unique<RecordingProfilePage>(jobs.emplace_back()) : nullptr;
     }
     std::unique_ptr<ui::TextFlowSurface> StartTextPrint() override {
@@ -132,6 +133,7 @@ public:
     std::function<void(const Status&)> editor_failed_later;  // of the last file opened
     std::vector<std::string> started;
     int new_copies = 0;
+    std::vector<std::string> proposed_pdf_files;  // by each profile print, in turn
     std::list<PrintedJob> jobs;
 };
 
