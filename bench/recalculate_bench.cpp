@@ -1,10 +1,12 @@
-// Recalculate(All) on the default new design and on a design with every table
+// Recalculate on the default new design and on a design with every table
 // full, against copying the same design (the floor any recalculation pays to
 // touch the tables). The settled designs take one pass; the freshly filled
 // design is recalculated from the tables an editor left to its settled figures,
 // copy included, and counts the passes that took: once as Recalculate settles
-// it (the control panels' loop solved within the pass) and once by the plain
-// passes that only close in on the panels pass by pass, for comparison.
+// it (the control panels' loop solved within the pass, the auxiliary bridge and
+// the endurance sized again at its end: one pass and one that confirms) and
+// once by the plain passes that only close in on the panels pass by pass, for
+// comparison.
 #include <benchmark/benchmark.h>
 
 #include "bench/full_design.h"
