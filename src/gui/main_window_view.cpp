@@ -89,8 +89,16 @@ constexpr std::array<Placed, 11> kPostDesignOptions = {{
     {ui::MainWindowCommand::Reset, "Reset", {"system-run", QStyle::SP_BrowserReload}},
 }};
 
-// Every command has its button: a picture button in one of the frames, or "About".
-static_assert(kDesignOptions.size() + kPostDesignOptions.size() + 1 == ui::kMainWindowCommandCount);
+// "Undo" and "Redo" at the bottom left, "About" at the bottom right.
+constexpr std::array<Placed, 3> kPlainButtons = {{
+    {ui::MainWindowCommand::Undo, "Undo", {"edit-undo", QStyle::SP_ArrowBack}},
+    {ui::MainWindowCommand::Redo, "Redo", {"edit-redo", QStyle::SP_ArrowForward}},
+    {ui::MainWindowCommand::About, "About", {"help-about", QStyle::SP_MessageBoxQuestion}},
+}};
+
+// Every command has its button: a picture button in one of the frames, or a plain one.
+static_assert(kDesignOptions.size() + kPostDesignOptions.size() + kPlainButtons.size() ==
+              ui::kMainWindowCommandCount);
 
 QString ShortcutOf(ui::MainWindowCommand command) {
     for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
@@ -156,7 +164,7 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
             rows->addWidget(button, 0, Qt::AlignLeft);
             const ui::MainWindowCommand command = placed.command;
             connect(button, &QToolButton::clicked, this, [this, command] { Click(command); });
-            picture_buttons_[static_cast<std::size_t>(command)] = button;
+            buttons_[static_cast<std::size_t>(command)] = button;
         }
         rows->addStretch(1);
         rows->setSpacing(2);
@@ -166,17 +174,22 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
     design_options->setTitle(QtText(logic_.design_options.caption));
     post_design_options->setTitle(QtText(logic_.post_design_options.caption));
 
-    about_ = new QPushButton(this);
-    about_->setObjectName(QStringLiteral("About"));
-    about_->setIcon(QIcon::fromTheme(QStringLiteral("help-about")));
-    connect(about_, &QPushButton::clicked, this, [this] { Click(ui::MainWindowCommand::About); });
-
     auto* frames = new QHBoxLayout;
     frames->addWidget(design_options);
     frames->addWidget(post_design_options);
     auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(about_);
+    for (const Placed& placed : kPlainButtons) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QString::fromLatin1(placed.name));
+        button->setIcon(QIcon::fromTheme(QString::fromLatin1(placed.picture.theme_name)));
+        const ui::MainWindowCommand command = placed.command;
+        connect(button, &QPushButton::clicked, this, [this, command] { Click(command); });
+        buttons_[static_cast<std::size_t>(command)] = button;
+        if (command == ui::MainWindowCommand::About) {
+            bottom->addStretch();
+        }
+        bottom->addWidget(button);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(NewTitlePanel(this));
     layout->addLayout(frames, 1);
@@ -201,40 +214,32 @@ void MainWindowView::FitPicturesToScreen() {
         return;
     }
     const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    for (QToolButton* button : picture_buttons_) {
-        if (button != nullptr) {
-            button->setIconSize(QSize(size, size));
-            button->parentWidget()->updateGeometry();  // the frame's height, once shown
+    for (QAbstractButton* button : buttons_) {
+        if (auto* picture = qobject_cast<QToolButton*>(button)) {
+            picture->setIconSize(QSize(size, size));
+            picture->parentWidget()->updateGeometry();  // the frame's height, once shown
         }
     }
 }
 
 QAbstractButton* MainWindowView::Button(ui::MainWindowCommand command) const {
-    if (command == ui::MainWindowCommand::About) {
-        return about_;
-    }
-    return picture_buttons_[static_cast<std::size_t>(command)];
+    return buttons_[static_cast<std::size_t>(command)];
 }
 
 void MainWindowView::Refresh() {
     setWindowTitle(QtText(logic_.Caption()));
-    for (std::size_t i = 0; i < picture_buttons_.size(); ++i) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const auto command = static_cast<ui::MainWindowCommand>(i);
-        QToolButton* button = picture_buttons_[i];
-        if (button == nullptr) {
-            continue;
-        }
-        const ui::Button& state = logic_.ButtonOf(command);
-        ShowButton(*button, state);
-        const QString caption = QtText(ui::DisplayText(state.caption));
+        QAbstractButton* button = buttons_[i];
+        ShowButton(*button, logic_.ButtonOf(command));
+        const QString tooltip = QtText(logic_.ToolTipOf(command));
         const QString shortcut = ShortcutOf(command);
         button->setToolTip(shortcut.isEmpty()
-                               ? caption
-                               : caption + QStringLiteral(" (") +
+                               ? tooltip
+                               : tooltip + QStringLiteral(" (") +
                                      QKeySequence(shortcut).toString(QKeySequence::NativeText) +
                                      QLatin1Char(')'));
     }
-    ShowButton(*about_, logic_.ButtonOf(ui::MainWindowCommand::About));
     totals_.Refresh();
 }
 

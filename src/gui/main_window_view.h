@@ -18,7 +18,8 @@ class TotalsWindowView;
 
 // The main window: the program's title over two frames of picture buttons,
 // "Design Options" and "Post-design Options", each button with its label
-// beside it and its shortcut, and "About". A click runs the main window's
+// beside it and its shortcut, then "Undo" and "Redo" (their tooltips name the
+// step) and "About". A click runs the main window's
 // logic; what the logic asks for next (the text window, the batch window,
 // the about box, the compare window, the end of the program) is signalled. After every command
 // and every design-changed notice the title and the totals window show the
@@ -61,9 +62,9 @@ private:
 
     ui::MainWindow& logic_;
     TotalsWindowView& totals_;
-    // A picture button with its caption beside it, for every command but "About".
-    std::array<QToolButton*, ui::kMainWindowCommandCount> picture_buttons_{};
-    QPushButton* about_;
+    // Every command's button: a picture button with its caption beside it, or
+    // a plain one ("Undo", "Redo", "About").
+    std::array<QAbstractButton*, ui::kMainWindowCommandCount> buttons_{};
     ui::DesignSubscription subscription_;
 };
 

@@ -1,5 +1,7 @@
 #include "gui/section_editor_host.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QWidget>
 
 #include <utility>
@@ -38,8 +40,25 @@ View& SectionEditorHost::Made(Window<Logic, View>& window) {
         window.view = std::make_unique<View>(*window.logic);
         QObject::connect(window.view.get(), &View::minimisedChanged, &context_, follow_minimised_);
         GoBackFrom(*window.view);
+        AddHistoryKeys(*window.view);
     }
     return *window.view;
+}
+
+void SectionEditorHost::AddHistoryKeys(QWidget& window) {
+    for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
+        if (shortcut.command != ui::MainWindowCommand::Undo &&
+            shortcut.command != ui::MainWindowCommand::Redo) {
+            continue;
+        }
+        auto* key =
+            new QShortcut(QKeySequence(QString::fromLatin1(
+                              shortcut.keys.data(), static_cast<qsizetype>(shortcut.keys.size()))),
+                          &window);
+        const bool undo = shortcut.command == ui::MainWindowCommand::Undo;
+        QObject::connect(key, &QShortcut::activated, &context_,
+                         [this, undo] { undo ? document_.Undo() : document_.Redo(); });
+    }
 }
 
 void SectionEditorHost::GoBackFrom(FormEditorView& editor) {
@@ -149,6 +168,7 @@ OtherFeaturesMenuView& SectionEditorHost::OtherFeaturesMenu() {
         OtherFeaturesMenuView& view = *other_features_.view;
         QObject::connect(&view, &OtherFeaturesMenuView::minimisedChanged, &context_,
                          follow_minimised_);
+        AddHistoryKeys(view);
         QObject::connect(&view, &OtherFeaturesMenuView::done, &context_,
                          [this](ui::ParentWindow back_to) { ShowAgain(back_to); });
         QObject::connect(&view, &OtherFeaturesMenuView::antiHijack, &context_,

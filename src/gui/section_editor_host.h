@@ -22,6 +22,7 @@
 #include "ui/editors/sensors_editor.h"
 #include "ui/editors/turrets_editor.h"
 #include "ui/editors/weapons_editor.h"
+#include "ui/main_window_command.h"
 #include "ui/prompter.h"
 
 class QWidget;
@@ -103,6 +104,9 @@ private:
     void GoBackFrom(ListEditorView& editor);
     void GoBackFrom(CrewEditorView& editor);
     void ShowAgain(ui::ParentWindow window);
+    // Ctrl+Z undoes the design's last step in the window, Ctrl+Shift+Z and
+    // Ctrl+Y redo it, as in the main window.
+    void AddHistoryKeys(QWidget& window);
     // Hides the main window and shows the editor, filled from the design.
     void Open(FormEditorView& editor);
     // Shows a window another led on to (or the main window, which is hidden

@@ -74,6 +74,23 @@ MainWindow::MainWindow(Session& session, DesignDocument& document, Prompter& pro
         buttons_[i].caption = CommandCaption(command);
         buttons_[i].enabled = !SectionOf(command);
     }
+    DesignUpdated(session_.design);
+}
+
+void MainWindow::DesignUpdated(Design&) {
+    ButtonOf(MainWindowCommand::Undo).enabled = document_.UndoStep().has_value();
+    ButtonOf(MainWindowCommand::Redo).enabled = document_.RedoStep().has_value();
+}
+
+std::string MainWindow::ToolTipOf(MainWindowCommand command) const {
+    const std::string caption = DisplayText(ButtonOf(command).caption);
+    std::optional<std::string> step;
+    if (command == MainWindowCommand::Undo) {
+        step = document_.UndoStep();
+    } else if (command == MainWindowCommand::Redo) {
+        step = document_.RedoStep();
+    }
+    return step ? caption + " " + *step : caption;
 }
 
 void MainWindow::EnableSectionEditor(Section section) {
@@ -145,6 +162,12 @@ MainWindowRequest MainWindow::Click(MainWindowCommand command) {
             return ListFeaturesCommand();
         case MainWindowCommand::CompareWith:
             return CompareWithCommand();
+        case MainWindowCommand::Undo:
+            document_.Undo();
+            break;
+        case MainWindowCommand::Redo:
+            document_.Redo();
+            break;
         case MainWindowCommand::About:
             return AboutCommand();
     }

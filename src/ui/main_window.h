@@ -44,16 +44,22 @@ struct MainWindowRequest {
 };
 
 // The main window: the section buttons that open the editors and the
-// file and post-design commands, over the session's one design. Each button's
+// file and post-design commands, over the session's one design, and "Undo"
+// and "Redo", enabled while there is a step to undo or redo. Each button's
 // caption is the label beside it. A section's button stays disabled until the
 // program has an editor for it.
-class MainWindow {
+class MainWindow final : public DesignObserver {
 public:
     MainWindow(Session& session, DesignDocument& document, Prompter& prompter, Desktop& desktop,
                TotalsWindow& totals, TextWindow& text_window);
 
     // AppTitle(), then the design's file name and a "*" while it has unsaved changes.
     std::string Caption() const;
+    // A button's caption as plain text; "Undo <step>" and "Redo <step>" name
+    // the step they would undo or redo.
+    std::string ToolTipOf(MainWindowCommand command) const;
+
+    void DesignUpdated(Design& design) override;
 
     // Minimising the main window hides the totals window; restoring shows it.
     void Resized(bool minimised) { totals_.MainWindowResized(minimised); }
@@ -143,6 +149,7 @@ private:
     bool ending_ = false;  // "Exit" or "Reset" has ended the program
     std::function<void(MainWindowRequest)> carry_late_request_;
     std::string notes_in_text_window_;  // the notes file the text window edits, if any
+    DesignSubscription subscription_ = document_.Subscribe(*this);
 };
 
 }  // namespace korvane::ui

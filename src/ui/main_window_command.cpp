@@ -48,8 +48,13 @@ std::string_view CommandCaption(MainWindowCommand command) {
             return "&List features";
         case MainWindowCommand::CompareWith:
             return "Comp&are with...";
+        // The letters run out: these are reached by Tab, Undo and Redo by their keys.
+        case MainWindowCommand::Undo:
+            return "Undo";
+        case MainWindowCommand::Redo:
+            return "Redo";
         case MainWindowCommand::About:
-            return "About";  // the letters run out; "About" is reached by Tab
+            return "About";
     }
     return {};
 }

@@ -35,6 +35,9 @@ enum class MainWindowCommand {
     PoshPrint,
     ListFeatures,
     CompareWith,
+    // The design's history.
+    Undo,
+    Redo,
     About,
 };
 
@@ -55,13 +58,16 @@ struct Shortcut {
     MainWindowCommand command;
 };
 
-inline constexpr std::array<Shortcut, 6> kMainWindowShortcuts{{
+inline constexpr std::array<Shortcut, 9> kMainWindowShortcuts{{
     {"Ctrl+O", MainWindowCommand::LoadDesign},
     {"Ctrl+S", MainWindowCommand::FastResave},
     {"Ctrl+Shift+S", MainWindowCommand::SaveAs},
     {"Ctrl+P", MainWindowCommand::PoshPrint},
     {"F5", MainWindowCommand::Recalculate},
     {"Ctrl+Q", MainWindowCommand::Exit},
+    {"Ctrl+Z", MainWindowCommand::Undo},
+    {"Ctrl+Shift+Z", MainWindowCommand::Redo},
+    {"Ctrl+Y", MainWindowCommand::Redo},
 }};
 
 }  // namespace korvane::ui
