@@ -42,8 +42,12 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     totals_view_ = std::make_unique<TotalsWindowView>(totals_, session_.design, prompter_);
     placer_ = std::make_unique<WindowPlacer>(places, *totals_view_);
     main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, document_);
+    section_editors_host_ = std::make_unique<SectionEditorHost>(
+        session_, document_, prompter_, *main_view_, [this](bool minimised) {
+            totals_.MainWindowResized(minimised);
+            totals_view_->Refresh();
+        });
     WireMainWindow();
-    AddSectionEditors();
 
     if (!ui::StartSession(session_, prompter_, document_, places)) {
         QApplication::restoreOverrideCursor();
@@ -56,40 +60,9 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     return true;
 }
 
-void KorvaneProgram::AddSectionEditor(ui::Section section, std::function<void()> open) {
-    section_editors_[section] = std::move(open);
-    main_window_.EnableSectionEditor(section);
-    if (main_view_) {
-        main_view_->Refresh();
-    }
-}
-
-void KorvaneProgram::AddSectionEditors() {
-    section_editors_host_ = std::make_unique<SectionEditorHost>(
-        session_, document_, prompter_, *main_view_, [this](bool minimised) {
-            totals_.MainWindowResized(minimised);
-            totals_view_->Refresh();
-        });
-    SectionEditorHost& host = *section_editors_host_;
-    AddSectionEditor(ui::Section::Hull, [&host] { host.OpenHullEditor(); });
-    AddSectionEditor(ui::Section::Power, [&host] { host.OpenPowerEditor(); });
-    AddSectionEditor(ui::Section::Drives, [&host] { host.OpenDrivesEditor(); });
-    AddSectionEditor(ui::Section::Electronics, [&host] { host.OpenElectronicsEditor(); });
-    AddSectionEditor(ui::Section::Weapons, [&host] { host.OpenWeaponsEditor(); });
-    AddSectionEditor(ui::Section::Control, [&host] { host.OpenControlEditor(); });
-    AddSectionEditor(ui::Section::Crew, [&host] { host.OpenCrewEditor(); });
-    AddSectionEditor(ui::Section::Craft, [&host] { host.OpenCraftEditor(); });
-    AddSectionEditor(ui::Section::Other, [&host] { host.OpenOtherFeaturesMenu(); });
-}
-
 void KorvaneProgram::WireMainWindow() {
     QObject::connect(main_view_.get(), &MainWindowView::sectionEditorRequested, main_view_.get(),
-                     [this](ui::Section section) {
-                         if (const auto editor = section_editors_.find(section);
-                             editor != section_editors_.end()) {
-                             editor->second();
-                         }
-                     });
+                     [this](ui::Section section) { section_editors_host_->Open(section); });
     QObject::connect(main_view_.get(), &MainWindowView::textWindowRequested, main_view_.get(),
                      [this] { ShowTextWindow(); });
     QObject::connect(main_view_.get(), &MainWindowView::batchWindowRequested, main_view_.get(),

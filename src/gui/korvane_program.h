@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,10 +47,6 @@ public:
     bool Start(const std::vector<std::string>& arguments);
 
     Session& session() { return session_; }
-    // Gives `section` its editor: the section's button in the main window is
-    // enabled and opens it through `open`, which shows the editor (and hides
-    // what it replaces).
-    void AddSectionEditor(ui::Section section, std::function<void()> open);
 
     MainWindowView& MainWindow() { return *main_view_; }
     SectionEditorHost& SectionEditors() { return *section_editors_host_; }
@@ -63,15 +58,12 @@ public:
 
 private:
     void WireMainWindow();
-    // The hull, power, drives, electronics and control sections' editors.
-    void AddSectionEditors();
     void ShowTextWindow();
     void ShowBatchWindow();
     void ShowAbout();
     void ShowCompareWindow();
 
     std::function<void()> end_;
-    std::map<ui::Section, std::function<void()>> section_editors_;
     Session session_;
     ui::DesignDocument document_{session_};
     QtPrompter prompter_;

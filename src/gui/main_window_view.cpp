@@ -41,21 +41,22 @@ struct Placed {
     Picture picture;
 };
 
-// The section editors first, then the commands.
-constexpr std::array<Placed, 11> kDesignOptions = {{
-    {ui::MainWindowCommand::Hull,
-     "Hull",
-     {"document-properties", QStyle::SP_FileDialogDetailedView}},
-    {ui::MainWindowCommand::Power, "Power", {"battery", QStyle::SP_DriveHDIcon}},
-    {ui::MainWindowCommand::Drives, "Drives", {"go-jump", QStyle::SP_ArrowForward}},
-    {ui::MainWindowCommand::Electronics,
-     "Electronics",
-     {"network-wireless", QStyle::SP_DriveNetIcon}},
-    {ui::MainWindowCommand::Weapons, "Weapons", {"security-high", QStyle::SP_MessageBoxWarning}},
-    {ui::MainWindowCommand::Control, "Control", {"computer", QStyle::SP_ComputerIcon}},
-    {ui::MainWindowCommand::Crew, "Crew", {"system-users", QStyle::SP_DirHomeIcon}},
-    {ui::MainWindowCommand::Craft, "Craft", {"applications-engineering", QStyle::SP_DesktopIcon}},
-    {ui::MainWindowCommand::Other, "Other", {"list-add", QStyle::SP_FileDialogNewFolder}},
+// The section editors' buttons (ui::kSections names them and their icons):
+// the style's pictures where the desktop theme has none.
+constexpr std::array<QStyle::StandardPixmap, ui::kSectionCount> kSectionFallbacks = {
+    QStyle::SP_FileDialogDetailedView,
+    QStyle::SP_DriveHDIcon,
+    QStyle::SP_ArrowForward,
+    QStyle::SP_DriveNetIcon,
+    QStyle::SP_MessageBoxWarning,
+    QStyle::SP_ComputerIcon,
+    QStyle::SP_DirHomeIcon,
+    QStyle::SP_DesktopIcon,
+    QStyle::SP_FileDialogNewFolder,
+};
+
+// Under the section editors, the commands of the design as a whole.
+constexpr std::array<Placed, 2> kDesignCommands = {{
     {ui::MainWindowCommand::Recalculate, "Recalculate", {"view-refresh", QStyle::SP_BrowserReload}},
     {ui::MainWindowCommand::Exit, "Exit", {"application-exit", QStyle::SP_DialogCloseButton}},
 }};
@@ -97,7 +98,23 @@ constexpr std::array<Placed, 3> kPlainButtons = {{
 }};
 
 // Every command has its button: a picture button in one of the frames, or a plain one.
-static_assert(kDesignOptions.size() + kPostDesignOptions.size() + kPlainButtons.size() ==
+// The section editors first, then the commands.
+constexpr std::array<Placed, ui::kSectionCount + kDesignCommands.size()> DesignOptions() {
+    std::array<Placed, ui::kSectionCount + kDesignCommands.size()> placed{};
+    for (std::size_t i = 0; i < ui::kSectionCount; ++i) {
+        const ui::SectionName& section = ui::kSections[i];
+        placed[i] = {ui::CommandOf(section.section),
+                     section.name.data(),
+                     {section.icon.data(), kSectionFallbacks[i]}};
+    }
+    for (std::size_t i = 0; i < kDesignCommands.size(); ++i) {
+        placed[ui::kSectionCount + i] = kDesignCommands[i];
+    }
+    return placed;
+}
+
+static_assert(ui::kSectionCount + kDesignCommands.size() + kPostDesignOptions.size() +
+                  kPlainButtons.size() ==
               ui::kMainWindowCommandCount);
 
 QString ShortcutOf(ui::MainWindowCommand command) {
@@ -169,7 +186,7 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
         rows->addStretch(1);
         rows->setSpacing(2);
     };
-    add_frame(design_options, kDesignOptions);
+    add_frame(design_options, DesignOptions());
     add_frame(post_design_options, kPostDesignOptions);
     design_options->setTitle(QtText(logic_.design_options.caption));
     post_design_options->setTitle(QtText(logic_.post_design_options.caption));

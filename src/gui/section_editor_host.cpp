@@ -4,6 +4,7 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <array>
 #include <utility>
 
 #include "gui/anti_hijack_editor_view.h"
@@ -185,6 +186,18 @@ AntiHijackEditorView& SectionEditorHost::AntiHijackEditor() {
 
 CustomFeaturesEditorView& SectionEditorHost::CustomFeaturesEditor() {
     return Made(custom_features_);
+}
+
+void SectionEditorHost::Open(ui::Section section) {
+    // The editor of each section, in the order of ui::kSections.
+    static constexpr std::array<void (SectionEditorHost::*)(), ui::kSectionCount> kOpen = {
+        &SectionEditorHost::OpenHullEditor,        &SectionEditorHost::OpenPowerEditor,
+        &SectionEditorHost::OpenDrivesEditor,      &SectionEditorHost::OpenElectronicsEditor,
+        &SectionEditorHost::OpenWeaponsEditor,     &SectionEditorHost::OpenControlEditor,
+        &SectionEditorHost::OpenCrewEditor,        &SectionEditorHost::OpenCraftEditor,
+        &SectionEditorHost::OpenOtherFeaturesMenu,
+    };
+    (this->*kOpen[static_cast<std::size_t>(section)])();
 }
 
 void SectionEditorHost::OpenHullEditor() {

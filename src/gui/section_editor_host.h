@@ -59,7 +59,8 @@ public:
     SectionEditorHost(const SectionEditorHost&) = delete;
     SectionEditorHost& operator=(const SectionEditorHost&) = delete;
 
-    // The main window's section buttons: the editor, filled from the design.
+    // The main window's section button: the section's editor, filled from the design.
+    void Open(ui::Section section);
     void OpenHullEditor();
     void OpenPowerEditor();
     void OpenDrivesEditor();

@@ -72,7 +72,6 @@ MainWindow::MainWindow(Session& session, DesignDocument& document, Prompter& pro
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const auto command = static_cast<MainWindowCommand>(i);
         buttons_[i].caption = CommandCaption(command);
-        buttons_[i].enabled = !SectionOf(command);
     }
     DesignUpdated(session_.design);
 }
@@ -91,14 +90,6 @@ std::string MainWindow::ToolTipOf(MainWindowCommand command) const {
         step = document_.RedoStep();
     }
     return step ? caption + " " + *step : caption;
-}
-
-void MainWindow::EnableSectionEditor(Section section) {
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        if (SectionOf(static_cast<MainWindowCommand>(i)) == section) {
-            buttons_[i].enabled = true;
-        }
-    }
 }
 
 std::string MainWindow::Caption() const {

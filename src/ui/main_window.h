@@ -46,8 +46,7 @@ struct MainWindowRequest {
 // The main window: the section buttons that open the editors and the
 // file and post-design commands, over the session's one design, and "Undo"
 // and "Redo", enabled while there is a step to undo or redo. Each button's
-// caption is the label beside it. A section's button stays disabled until the
-// program has an editor for it.
+// caption is the label beside it.
 class MainWindow final : public DesignObserver {
 public:
     MainWindow(Session& session, DesignDocument& document, Prompter& prompter, Desktop& desktop,
@@ -66,9 +65,6 @@ public:
 
     // A click on the command's button; a disabled button does nothing.
     MainWindowRequest Click(MainWindowCommand command);
-
-    // The program has an editor for `section`: its button is enabled.
-    void EnableSectionEditor(Section section);
 
     // The commands.
     void LoadDesignCommand();

@@ -3,25 +3,20 @@
 namespace korvane::ui {
 
 std::string_view CommandCaption(MainWindowCommand command) {
+    if (const std::optional<Section> section = SectionOf(command)) {
+        return NameOf(*section).caption;
+    }
     switch (command) {
         case MainWindowCommand::Hull:
-            return "&Hull && basic data";
         case MainWindowCommand::Power:
-            return "&Power";
         case MainWindowCommand::Drives:
-            return "&Drives";
         case MainWindowCommand::Electronics:
-            return "&Electronics";
         case MainWindowCommand::Weapons:
-            return "&Weapons && screens";
         case MainWindowCommand::Control:
-            return "Control && co&mputers";
         case MainWindowCommand::Crew:
-            return "&Crew && accomodation";
         case MainWindowCommand::Craft:
-            return "Su&bordinate craft";
         case MainWindowCommand::Other:
-            return "O&ther";
+            break;  // named by kSections, above
         case MainWindowCommand::Reset:
             return "&Reset";
         case MainWindowCommand::Exit:
@@ -57,31 +52,6 @@ std::string_view CommandCaption(MainWindowCommand command) {
             return "About";
     }
     return {};
-}
-
-std::optional<Section> SectionOf(MainWindowCommand command) {
-    switch (command) {
-        case MainWindowCommand::Hull:
-            return Section::Hull;
-        case MainWindowCommand::Power:
-            return Section::Power;
-        case MainWindowCommand::Drives:
-            return Section::Drives;
-        case MainWindowCommand::Electronics:
-            return Section::Electronics;
-        case MainWindowCommand::Weapons:
-            return Section::Weapons;
-        case MainWindowCommand::Control:
-            return Section::Control;
-        case MainWindowCommand::Crew:
-            return Section::Crew;
-        case MainWindowCommand::Craft:
-            return Section::Craft;
-        case MainWindowCommand::Other:
-            return Section::Other;
-        default:
-            return std::nullopt;
-    }
 }
 
 }  // namespace korvane::ui

@@ -11,7 +11,7 @@ namespace korvane::ui {
 
 // The main window's commands, one for each of its buttons.
 enum class MainWindowCommand {
-    // The section editors.
+    // The section editors, in the order of kSections.
     Hull,
     Power,
     Drives,
@@ -49,7 +49,15 @@ inline constexpr std::size_t kMainWindowCommandCount =
 std::string_view CommandCaption(MainWindowCommand command);
 
 // The section whose editor the command opens; none for the other commands.
-std::optional<Section> SectionOf(MainWindowCommand command);
+constexpr std::optional<Section> SectionOf(MainWindowCommand command) {
+    const auto index = static_cast<std::size_t>(command);
+    return index < kSectionCount ? std::optional(kSections[index].section) : std::nullopt;
+}
+constexpr MainWindowCommand CommandOf(Section section) {
+    return static_cast<MainWindowCommand>(section);
+}
+static_assert(SectionOf(MainWindowCommand::Other) == Section::Other &&
+              !SectionOf(MainWindowCommand::Reset));
 
 // A keyboard shortcut of the main window: the keys as a key sequence reads
 // ("Ctrl+Shift+S") and the command it runs.
