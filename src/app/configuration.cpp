@@ -1,5 +1,6 @@
 #include "app/configuration.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <sstream>
 #include <system_error>
@@ -46,6 +47,7 @@ ConfigurationPlaces ConfigurationPlacesFromEnvironment() {
     places.config_folder = windows_folder.empty() ? XdgFolder("XDG_CONFIG_HOME", ".config")
                                                   : std::filesystem::path(windows_folder);
     places.data_folder = XdgFolder("XDG_DATA_HOME", ".local/share");
+    places.state_folder = XdgFolder("XDG_STATE_HOME", ".local/state");
     return places;
 }
 
@@ -99,6 +101,44 @@ Result<CatalogFolder> ResolveCatalogDir(const ConfigurationPlaces& places) {
                                               data_folder + " instead."};
     }
     return CatalogFolder{WithTrailingSeparator(folder), ""};
+}
+
+AutosaveInterval ReadAutosaveInterval(std::istream& configuration) {
+    constexpr std::string_view kKey = "AUTOSAVESECONDS";
+    std::string line;
+    while (std::getline(configuration, line)) {
+        const std::string_view text = Trimmed(line, " \t\r");
+        const std::size_t equals = text.find('=');
+        if (equals == std::string_view::npos ||
+            UpperCase(std::string(Trimmed(text.substr(0, equals), kSpacesAndTabs))) != kKey) {
+            continue;
+        }
+        const std::string_view value = Trimmed(text.substr(equals + 1), kSpacesAndTabs);
+        int seconds = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), seconds);
+        if (error != std::errc() || end != value.data() + value.size() || seconds < 1 ||
+            seconds > 3600) {
+            return {kDefaultAutosaveInterval,
+                    std::string(kConfigurationFileName) +
+                        ": AutosaveSeconds=" + std::string(value) +
+                        " is not a number of seconds from 1 to 3600; the recovery copy of "
+                        "unsaved changes is written every " +
+                        std::to_string(kDefaultAutosaveInterval.count()) + " seconds."};
+        }
+        return {std::chrono::seconds(seconds), ""};
+    }
+    return {};
+}
+
+AutosaveInterval ReadAutosaveInterval(const ConfigurationPlaces& places) {
+    const Result<std::string> text = ReadRegularFile(places.config_folder / kConfigurationFileName,
+                                                     "configuration file", kLargestFile);
+    if (!text) {
+        return {};  // the catalog's start has said what is wrong with the file
+    }
+    std::istringstream in(text.value());
+    return ReadAutosaveInterval(in);
 }
 
 }  // namespace korvane

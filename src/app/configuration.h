@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <istream>
 #include <optional>
@@ -16,9 +17,11 @@ inline constexpr const char* kCatalogFileName = "korva.db";
 struct ConfigurationPlaces {
     std::filesystem::path config_folder;  // WINDIR when set, else $XDG_CONFIG_HOME/korvane
     std::filesystem::path data_folder;    // $XDG_DATA_HOME/korvane
+    std::filesystem::path state_folder;   // $XDG_STATE_HOME/korvane: the recovery copies
 };
 
-// Reads the places from the environment (WINDIR, XDG_CONFIG_HOME, XDG_DATA_HOME, HOME).
+// Reads the places from the environment (WINDIR, XDG_CONFIG_HOME, XDG_DATA_HOME,
+// XDG_STATE_HOME, HOME).
 ConfigurationPlaces ConfigurationPlacesFromEnvironment();
 
 // The catalog folder named by the configuration text: the first line whose first
@@ -38,5 +41,18 @@ struct CatalogFolder {
 // empty, or a configuration file that is not a regular file, gives the data
 // folder and a notice.
 Result<CatalogFolder> ResolveCatalogDir(const ConfigurationPlaces& places);
+
+// How often at most the recovery copy of a design with unsaved changes is
+// written: the key "AutosaveSeconds=" of the configuration file, a whole number
+// of seconds from 1 to 3600, 60 when the key or the file is missing. A value
+// out of that range, or no number, gives 60 and a notice saying so.
+inline constexpr std::chrono::seconds kDefaultAutosaveInterval{60};
+struct AutosaveInterval {
+    std::chrono::seconds interval = kDefaultAutosaveInterval;
+    std::string notice;
+};
+AutosaveInterval ReadAutosaveInterval(const ConfigurationPlaces& places);
+// The same from the configuration text.
+AutosaveInterval ReadAutosaveInterval(std::istream& configuration);
 
 }  // namespace korvane

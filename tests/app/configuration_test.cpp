@@ -40,10 +40,34 @@ TEST(Configuration, TheValueLosesTheBlanksAndQuotesAroundIt) {
     EXPECT_EQ(Key("DBLoc=\"\"\n"), "");
 }
 
+TEST(Configuration, TheAutosaveIntervalIsAWholeNumberOfSecondsFromOneTo3600) {
+    const struct {
+        std::string text;
+        int seconds;
+        bool notice;
+    } cases[] = {
+        {"[Database]\r\nDBLoc=/ships/\r\n", 60, false},
+        {"[Database]\r\nDBLoc=/ships/\r\n[Recovery]\r\nAutosaveSeconds=5\r\n", 5, false},
+        {"autosaveseconds = 3600\n", 3600, false},
+        {"AutosaveSeconds=0\n", 60, true},
+        {"AutosaveSeconds=3601\n", 60, true},
+        {"AutosaveSeconds=1.5\n", 60, true},
+        {"AutosaveSeconds=\n", 60, true},
+        {"AutosaveSecondsX=5\n", 60, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::istringstream in(c.text);
+        const AutosaveInterval read = ReadAutosaveInterval(in);
+        EXPECT_EQ(read.interval, std::chrono::seconds(c.seconds));
+        EXPECT_EQ(read.notice.empty(), !c.notice) << read.notice;
+    }
+}
+
 class ResolveCatalogDirTest : public ::testing::Test {
 protected:
     TempDir dir_;
-    ConfigurationPlaces places_{dir_ / "config", dir_ / "data"};
+    ConfigurationPlaces places_{dir_ / "config", dir_ / "data", dir_ / "state"};
     std::filesystem::path ini_ = dir_ / "config" / kConfigurationFileName;
     std::string data_ = (dir_ / "data").string() + "/";
 };

@@ -15,7 +15,7 @@ protected:
     Status Open() { return OpenCatalog(session_, places_); }
 
     TempDir dir_;
-    ConfigurationPlaces places_{dir_ / "config", dir_ / "data"};
+    ConfigurationPlaces places_{dir_ / "config", dir_ / "data", dir_ / "state"};
     Session session_;
 };
 

@@ -30,7 +30,7 @@ protected:
     }
 
     testing::TempDir dir_;
-    ConfigurationPlaces places_{dir_ / "config", dir_ / "data"};
+    ConfigurationPlaces places_{dir_ / "config", dir_ / "data", dir_ / "state"};
     Session session_;
     testing::ScriptedPrompter prompter_;
     DesignDocument document_{session_};

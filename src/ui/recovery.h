@@ -1,0 +1,82 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/configuration.h"
+#include "app/session.h"
+#include "files/process_identity.h"
+#include "files/recovery_copy.h"
+#include "ui/autosave_schedule.h"
+#include "ui/design_events.h"
+#include "ui/prompter.h"
+
+namespace korvane::ui {
+
+// The recovery folder: "recovery" in the state folder.
+std::filesystem::path RecoveryFolder(const ConfigurationPlaces& places);
+
+// Keeps a recovery copy of the open design while it has unsaved changes, and
+// offers at the start what a program that ended without saving (killed, crashed,
+// a power cut) left behind.
+//
+// The copy is written when the schedule says (the view runs a timer to Due()
+// and calls WriteDueCopy()) and removed when the design has no unsaved changes
+// any more (saved, another design loaded) and when the program ends cleanly
+// (DropCopy()). Each program keeps its own copy, named after its process, and
+// offers only copies whose program no longer runs, so two programs at once
+// never take each other's.
+class Recovery final : public DesignObserver {
+public:
+    using Clock = AutosaveSchedule::Clock;
+
+    Recovery(Session& session, DesignEvents& events, Prompter& prompter,
+             ProcessIdentity self = ThisProcess(),
+             std::function<Clock::time_point()> now = Clock::now);
+
+    // Starts keeping copies in `folder`, at most one per `interval`, after
+    // offering the copies left there: each in turn, the newest first, with
+    // "Unsaved changes to NAME from TIME were recovered. Restore them?". Yes
+    // (the default, which loses nothing) makes that copy the open design,
+    // changed and under its own file's name, and leaves any others for the next
+    // start; No deletes it. A copy that cannot be read is reported and kept
+    // aside under another name in the same folder.
+    void Start(const std::filesystem::path& folder, Clock::duration interval);
+
+    void DesignUpdated(Design& design) override;
+
+    // When the next copy is due; none while nothing waits.
+    std::optional<Clock::time_point> Due() const { return schedule_.Due(); }
+    // Writes the copy if it is due. A failure is reported once, and tried
+    // again an interval later.
+    void WriteDueCopy();
+    // The program ends cleanly (Exit, Reset): its copy is removed.
+    void DropCopy();
+
+    // The files of this program's copy (none before Start).
+    const std::optional<RecoveryCopy>& OwnCopy() const { return own_; }
+
+private:
+    struct LeftCopy;
+    std::optional<LeftCopy> ReadLeftCopy(const RecoveryCopy& copy);
+    void Restore(LeftCopy& left);
+    Status WriteCopy();
+    void RemoveOwnCopy();
+    void Warn(const std::string& message);
+
+    Session& session_;
+    DesignEvents& events_;
+    Prompter& prompter_;
+    ProcessIdentity self_;
+    std::function<Clock::time_point()> now_;
+    AutosaveSchedule schedule_{kDefaultAutosaveInterval};
+    std::optional<RecoveryCopy> own_;
+    bool copy_written_ = false;  // this program's copy is on disk
+    bool failure_told_ = false;  // a failed write was reported and none has succeeded since
+    DesignSubscription subscription_;
+};
+
+}  // namespace korvane::ui
