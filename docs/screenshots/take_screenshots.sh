@@ -26,7 +26,7 @@ home=${SCREENSHOT_HOME:-/tmp/korvane-demo}
 rm -rf "$home"
 mkdir "$home"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_STATE_HOME=$home/state
 mkdir -p "$home/fleet"
 
 # Three designs: the new design under three names (the name is the third line).

@@ -27,7 +27,8 @@ KorvaneProgram::KorvaneProgram(std::function<void()> end)
       totals_(document_),
       text_window_(desktop_),
       main_window_(session_, document_, prompter_, desktop_, totals_, text_window_),
-      batch_(session_, prompter_) {}
+      batch_(session_, prompter_),
+      recovery_(session_, document_, prompter_) {}
 
 KorvaneProgram::~KorvaneProgram() = default;
 
@@ -57,6 +58,7 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     splash.close();
     ui::LoadCommandLineDesign(prompter_, document_, arguments);
     QApplication::restoreOverrideCursor();
+    recovery_.Start(places);
     return true;
 }
 
@@ -71,8 +73,10 @@ void KorvaneProgram::WireMainWindow() {
                      [this] { ShowAbout(); });
     QObject::connect(main_view_.get(), &MainWindowView::compareWindowRequested, main_view_.get(),
                      [this] { ShowCompareWindow(); });
-    QObject::connect(main_view_.get(), &MainWindowView::quitRequested, main_view_.get(),
-                     [this] { end_(); });
+    QObject::connect(main_view_.get(), &MainWindowView::quitRequested, main_view_.get(), [this] {
+        recovery_.DropCopy();
+        end_();
+    });
 }
 
 BatchWindowView& KorvaneProgram::BatchWindow() {

@@ -10,11 +10,13 @@
 #include "app/session.h"
 #include "gui/qt_desktop.h"
 #include "gui/qt_prompter.h"
+#include "gui/recovery_timer.h"
 #include "ui/about_box.h"
 #include "ui/batch_window.h"
 #include "ui/design_document.h"
 #include "ui/disclaimer.h"
 #include "ui/main_window.h"
+#include "ui/recovery.h"
 #include "ui/text_window.h"
 #include "ui/totals_window.h"
 
@@ -43,7 +45,8 @@ public:
     // The start: the splash window and the busy pointer while the catalog
     // opens and the new design is built, then the main window and the totals
     // window, then the design named by the arguments. False when the program
-    // has to end at once (no catalog could be opened).
+    // has to end at once (no catalog could be opened). Last, the recovery
+    // copies that programs ended without saving left are offered.
     bool Start(const std::vector<std::string>& arguments);
 
     Session& session() { return session_; }
@@ -74,6 +77,8 @@ private:
     ui::BatchWindow batch_;
     ui::AboutBox about_;
     ui::Disclaimer disclaimer_;
+    ui::Recovery recovery_;
+    RecoveryTimer recovery_timer_{recovery_, document_};
 
     std::unique_ptr<TotalsWindowView> totals_view_;
     std::unique_ptr<MainWindowView> main_view_;

@@ -52,14 +52,14 @@ struct Recovery::LeftCopy {
     Design design;
 };
 
-Recovery::Recovery(Session& session, DesignEvents& events, Prompter& prompter, ProcessIdentity self,
-                   std::function<Clock::time_point()> now)
+Recovery::Recovery(Session& session, DesignDocument& document, Prompter& prompter,
+                   ProcessIdentity self, std::function<Clock::time_point()> now)
     : session_(session),
-      events_(events),
+      document_(document),
       prompter_(prompter),
       self_(self),
       now_(std::move(now)),
-      subscription_(events.Subscribe(*this)) {}
+      subscription_(document.Subscribe(*this)) {}
 
 void Recovery::Start(const std::filesystem::path& folder, Clock::duration interval) {
     schedule_ = AutosaveSchedule(interval);
@@ -86,6 +86,14 @@ void Recovery::Start(const std::filesystem::path& folder, Clock::duration interv
             Warn(removed.message());
         }
     }
+}
+
+void Recovery::Start(const ConfigurationPlaces& places) {
+    const AutosaveInterval autosave = ReadAutosaveInterval(places);
+    if (!autosave.notice.empty()) {
+        Warn(autosave.notice);
+    }
+    Start(RecoveryFolder(places), autosave.interval);
 }
 
 // A copy whose description is there but whose design file is not was left by
@@ -116,14 +124,17 @@ std::optional<Recovery::LeftCopy> Recovery::ReadLeftCopy(const RecoveryCopy& cop
     return std::nullopt;
 }
 
-// The restored design gets this program's copy before the one it came from is
-// deleted, so that a crash in between still leaves one of them.
+// The restored design replaces the open one with a history of its own, and
+// gets this program's copy before the one it came from is deleted, so that a
+// crash in between still leaves one of them. Its file stays as it was until
+// the user saves; a save over it asks first when another program has written
+// it since the copy's program read it.
 void Recovery::Restore(LeftCopy& left) {
     session_.design = std::move(left.design);
     session_.design.DesignChanged = true;
     session_.CurrentDesignPath = left.info.design_path;
     session_.CurrentDesignStamp = left.info.design_stamp;
-    events_.DesignChanged();
+    document_.Replaced();
     const Status written = WriteCopy();
     const Status removed = written ? RemoveRecoveryCopy(left.copy) : written;
     if (!removed) {
@@ -132,11 +143,11 @@ void Recovery::Restore(LeftCopy& left) {
     }
 }
 
-void Recovery::DesignUpdated(Design& design) {
+void Recovery::DesignUpdated(Design&) {
     if (!own_) {
         return;
     }
-    if (design.DesignChanged) {
+    if (document_.HasUnsavedChanges()) {
         schedule_.Changed(now_());
     } else {
         schedule_.Cleared();
@@ -146,7 +157,7 @@ void Recovery::DesignUpdated(Design& design) {
 
 void Recovery::WriteDueCopy() {
     const std::optional<Clock::time_point> due = schedule_.Due();
-    if (!due || now_() < *due || !session_.design.DesignChanged) {
+    if (!due || now_() < *due || !document_.HasUnsavedChanges()) {
         return;
     }
     const Status written = WriteCopy();
@@ -164,9 +175,9 @@ void Recovery::DropCopy() {
 
 Status Recovery::WriteCopy() {
     const RecoveryInfo info{
-        session_.CurrentDesignPath, session_.CurrentDesignStamp,
+        document_.Path(), session_.CurrentDesignStamp,
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), self_};
-    const Status written = WriteRecoveryCopy(*own_, session_.design, info);
+    const Status written = WriteRecoveryCopy(*own_, document_.design(), info);
     if (written) {
         copy_written_ = true;
         failure_told_ = false;

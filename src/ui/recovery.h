@@ -11,7 +11,7 @@
 #include "files/process_identity.h"
 #include "files/recovery_copy.h"
 #include "ui/autosave_schedule.h"
-#include "ui/design_events.h"
+#include "ui/design_document.h"
 #include "ui/prompter.h"
 
 namespace korvane::ui {
@@ -33,7 +33,9 @@ class Recovery final : public DesignObserver {
 public:
     using Clock = AutosaveSchedule::Clock;
 
-    Recovery(Session& session, DesignEvents& events, Prompter& prompter,
+    // The session gives the catalog a copy is read with; the design, its
+    // file and its unsaved changes are the document's.
+    Recovery(Session& session, DesignDocument& document, Prompter& prompter,
              ProcessIdentity self = ThisProcess(),
              std::function<Clock::time_point()> now = Clock::now);
 
@@ -45,6 +47,9 @@ public:
     // start; No deletes it. A copy that cannot be read is reported and kept
     // aside under another name in the same folder.
     void Start(const std::filesystem::path& folder, Clock::duration interval);
+    // The same in the recovery folder, at the configured interval (a
+    // configured value that is no interval is reported).
+    void Start(const ConfigurationPlaces& places);
 
     void DesignUpdated(Design& design) override;
 
@@ -68,7 +73,7 @@ private:
     void Warn(const std::string& message);
 
     Session& session_;
-    DesignEvents& events_;
+    DesignDocument& document_;
     Prompter& prompter_;
     ProcessIdentity self_;
     std::function<Clock::time_point()> now_;

@@ -15,7 +15,8 @@ namespace korvane::ui {
 // (AppTitle), the splash window with the busy pointer, the main window and the
 // totals window created without showing them, then StartSession; the main
 // window and the totals window are shown, then LoadCommandLineDesign, and the
-// pointer is normal again.
+// pointer is normal again; last, Recovery::Start offers what a program that
+// ended without saving left.
 
 // Opens the configured catalog, fills the rule tables and builds the new
 // design, announced to the windows that show it. A configuration that names no

@@ -9,7 +9,7 @@ korvane=$1
 cli=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_STATE_HOME=$work/state XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$work/runtime"
 unset WINDIR
 export QT_QPA_PLATFORM=offscreen KORVANE_EXIT_WHEN_SHOWN=1 LC_ALL=C.UTF-8

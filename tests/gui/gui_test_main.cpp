@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     ::setenv("HOME", home.path().c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    ::setenv("XDG_STATE_HOME", (home / "state").c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     ::unsetenv("WINDIR");
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);

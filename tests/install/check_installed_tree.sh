@@ -150,7 +150,7 @@ done < <(grep -E '^ +korvane-cli( |$)' <<<"$commands_section")
 home=$work/home
 mkdir -p "$home/runtime"
 chmod 700 "$home/runtime"
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/runtime
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_STATE_HOME=$home/state XDG_RUNTIME_DIR=$home/runtime
 unset WINDIR
 cd "$home"
 "$cli" --version | grep -q '^Korvane v' || fail "the installed korvane-cli --version"

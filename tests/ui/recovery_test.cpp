@@ -39,9 +39,7 @@ protected:
 
     // A change as an editor makes it.
     void Change(const std::string& ship) {
-        session_.design.SetShipName(ship);
-        session_.design.DesignChanged = true;
-        events_.DesignChanged();
+        document_.Change("Accept hull", [&ship](Design& design) { design.SetShipName(ship); });
     }
 
     // A copy that a program which has ended left: the same process id as
@@ -64,10 +62,10 @@ protected:
     fs::path folder_ = dir_ / "state" / "recovery";
     Session session_;
     testing::ScriptedPrompter prompter_;
-    DesignEvents events_{session_.design};
+    DesignDocument document_{session_};
     Clock::time_point now_{};
     const ProcessIdentity self_ = ThisProcess();
-    Recovery recovery_{session_, events_, prompter_, self_, [this] { return now_; }};
+    Recovery recovery_{session_, document_, prompter_, self_, [this] { return now_; }};
 };
 
 TEST_F(RecoveryTest, ChangesAreCopiedWithinAnIntervalAndTheCopyGoesOnSaveAndOnExit) {
@@ -95,8 +93,7 @@ TEST_F(RecoveryTest, ChangesAreCopiedWithinAnIntervalAndTheCopyGoesOnSaveAndOnEx
     ASSERT_TRUE(ReadDesignFile(own.design_file, copied).ok());
     EXPECT_EQ(Bytes(copied), Bytes(session_.design));
 
-    ASSERT_TRUE(SaveDesign(session_, (dir_ / "ship.k2d").string(), kDay).ok());
-    events_.DesignChanged();
+    ASSERT_TRUE(document_.Save((dir_ / "ship.k2d").string(), kDay).ok());
     EXPECT_FALSE(fs::exists(own.design_file)) << "saved: nothing to recover";
     EXPECT_FALSE(fs::exists(own.info_file));
     EXPECT_EQ(recovery_.Due(), std::nullopt);
@@ -165,9 +162,9 @@ TEST_F(RecoveryTest, TheNewestIsOfferedFirstNoDeletesAndYesLeavesTheRestForLater
     Session next;
     fs::create_directory(dir_ / "next");
     testing::StartTestSession(next, dir_ / "next");
-    DesignEvents next_events{next.design};
+    DesignDocument next_document{next};
     testing::ScriptedPrompter next_prompter;
-    Recovery next_start(next, next_events, next_prompter, {self_.pid, self_.start_ticks + 99});
+    Recovery next_start(next, next_document, next_prompter, {self_.pid, self_.start_ticks + 99});
     next_prompter.AnswerYesNo(false);
     next_start.Start(folder_, std::chrono::seconds(60));
     ASSERT_EQ(next_prompter.questions().size(), 1u) << "this program still runs";
@@ -199,7 +196,7 @@ TEST_F(RecoveryTest, ACopyThatCannotBeReadIsReportedAndKeptAside) {
         const std::string design_bytes = ReadText(copy.design_file);
 
         testing::ScriptedPrompter prompter;
-        Recovery start(session_, events_, prompter, self_, [this] { return now_; });
+        Recovery start(session_, document_, prompter, self_, [this] { return now_; });
         start.Start(folder_, std::chrono::seconds(60));
         ASSERT_EQ(prompter.questions().size(), 1u);
         const fs::path kept = folder_ / ("broken-" + copy.design_file.filename().string());
