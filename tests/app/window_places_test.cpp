@@ -13,7 +13,8 @@ namespace {
 
 TEST(WindowPlaces, KeptInTheConfigurationFolderAndReadBack) {
     testing::TempDir dir;
-    const ConfigurationPlaces places{dir.path() / "config", dir.path() / "data"};
+    const ConfigurationPlaces places{dir.path() / "config", dir.path() / "data",
+                                     dir.path() / "state"};
     EXPECT_TRUE(LoadWindowPlaces(places).empty()) << "no file yet";
     const WindowPlaces windows = {
         {"MainWindow", {{-5, 20, 418, 616}, {0, 0, 1920, 1080}}},
