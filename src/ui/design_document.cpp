@@ -11,10 +11,12 @@
 namespace korvane::ui {
 
 bool DesignDocument::Change(std::string step, const std::function<void(Design&)>& apply) {
-    Design before = session_.design;
+    std::unique_ptr<Design> before = spare_ ? std::move(spare_) : std::make_unique<Design>();
+    *before = session_.design;
     apply(session_.design);
     Recalculate(session_.design, session_.catalog->Features());
-    if (BitwiseEqual(before, session_.design)) {
+    if (BitwiseEqual(*before, session_.design)) {
+        spare_ = std::move(before);
         return false;
     }
     if (saved_position_ && *saved_position_ > position_) {
@@ -23,6 +25,7 @@ bool DesignDocument::Change(std::string step, const std::function<void(Design&)>
     redo_.clear();
     undo_.push_back({std::move(step), std::move(before)});
     if (undo_.size() > kKeptSteps) {
+        spare_ = std::move(undo_.front().design);
         undo_.pop_front();
     }
     ++position_;
@@ -60,7 +63,7 @@ bool DesignDocument::Redo() {
 void DesignDocument::Cross(std::deque<Step>& from, std::deque<Step>& to, long direction) {
     Step step = std::move(from.back());
     from.pop_back();
-    std::swap(step.design, session_.design);
+    std::swap(*step.design, session_.design);
     to.push_back(std::move(step));
     position_ += direction;
     session_.design.DesignChanged = position_ != saved_position_;

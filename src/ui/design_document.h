@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -84,20 +85,24 @@ public:
 private:
     // The design on the other side of a step: before it on the undo list,
     // after it on the redo list.
+    // On the heap, so that the lists move a pointer and not a whole design.
     struct Step {
         std::string name;
-        Design design;
+        std::unique_ptr<Design> design;
     };
 
     void StartHistory(DesignNotice notice);
     // Swaps the design with the step's and moves the step to the other list.
     void Cross(std::deque<Step>& from, std::deque<Step>& to, long direction);
     void Announce(DesignNotice notice);
-
     Session& session_;
     DesignEvents events_;
     std::deque<Step> undo_;
     std::deque<Step> redo_;
+    // A design to copy the next change's design into (the oldest step's once
+    // the history is full, or that of a change that changed nothing), so that
+    // its room is used again.
+    std::unique_ptr<Design> spare_;
     // Steps applied since the history started (undone ones not counted), and
     // that count when the design was last saved or loaded; none when that
     // state can no longer be reached (a new change dropped it with the redo steps).
