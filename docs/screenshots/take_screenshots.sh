@@ -10,16 +10,89 @@
 # positions suit the Fusion style at 96 dpi; LAST_EDITS_X/_Y, BULK_X/_Y,
 # RUN_X/_Y and SECTION_X with HULL_Y, POWER_Y, DRIVES_Y, ELECTRONICS_Y,
 # WEAPONS_Y, CONTROL_Y and COMPARE_X/_Y move them.
+# Last, on a 1600x1000 screen at QT_SCALE_FACTOR 1, 1.5 and 2 in turn, it
+# checks that every window of the program stands wholly on the screen: the
+# main window and the totals window, then each section editor opened from the
+# main window by its access key beside the totals window (KORVANE_SCALES
+# chooses other scales). With --check-only it makes that check alone.
 # Needs xvfb, xauth, openbox, xdotool and imagemagick (for the screenshots only).
-# Usage: docs/screenshots/take_screenshots.sh BUILD_DIR
+# Usage: docs/screenshots/take_screenshots.sh [--check-only] BUILD_DIR
 set -euo pipefail
 
+check_only=
+if [ "${1:-}" = --check-only ]; then
+    check_only=1
+    shift
+fi
 build=$(realpath "${1:?the build folder, with src/korvane and src/korvane-cli}")
 shots=$(realpath "$(dirname "$0")")
 
+# --- Every window wholly on screen (run under an Xvfb of its own, 1600x1000).
+if [ -n "${KORVANE_ON_SCREEN_CHECK:-}" ]; then
+    home=$(mktemp -d)
+    trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
+    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
+    openbox >/dev/null 2>&1 &
+    sleep 1
+    read -r screen_width screen_height < <(xdpyinfo | awk '/dimensions:/ {sub("x", " ", $2); print $2}')
+    failures=0
+    on_screen() {  # every visible window of the program ($1) within the screen; $2 names the step
+        local id x y w h left right top bottom
+        for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+            eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "x=" $NF}
+                /Absolute upper-left Y/ {print "y=" $NF} /Width:/ {print "w=" $NF}
+                /Height:/ {print "h=" $NF}')"
+            read -r left right top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS |
+                sed 's/.*= //; s/,//g')
+            if ((x - left < 0 || y - top < 0 || x + w + right > screen_width ||
+                y + h + bottom > screen_height)); then
+                echo "off screen at scale $scale, $2: $(xdotool getwindowname "$id")" \
+                    "$((x - left)),$((y - top)) $((w + left + right))x$((h + top + bottom))" >&2
+                failures=$((failures + 1))
+            fi
+        done
+    }
+    for scale in ${KORVANE_SCALES:-1 1.5 2}; do
+        rm -rf "$home/config" "$home/data"
+        QT_SCALE_FACTOR=$scale "$build/src/korvane" >/dev/null 2>&1 &
+        pid=$!
+        sleep 4
+        on_screen "$pid" "the main window"
+        main=
+        for id in $(xdotool search --onlyvisible --pid "$pid"); do
+            xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q NORMAL && main=$id
+        done
+        # Hull, power, drives, electronics, weapons, control, crew, craft, other.
+        for key in h p d e w m c b t; do
+            xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+            xdotool key "alt+$key"
+            sleep 2
+            on_screen "$pid" "alt+$key"
+            # Escape closes a form editor; the crew, craft and other windows
+            # close with their "Done" (Alt+D).
+            xdotool key Escape
+            sleep 0.5
+            if ! xwininfo -id "$main" | grep -q IsViewable; then
+                xdotool key alt+d
+                sleep 0.5
+            fi
+        done
+        kill "$pid"
+        wait "$pid" 2>/dev/null || true
+    done
+    [ "$failures" -eq 0 ] && echo "Every window stood wholly on the screen at 1x, 1.5x and 2x."
+    exit $((failures > 0))
+fi
+
+if [ -n "$check_only" ]; then
+    exec xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" \
+        env KORVANE_ON_SCREEN_CHECK=1 "$0" "$build"
+fi
+
 if [ -z "${KORVANE_SCREENSHOT_DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" \
+    xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" \
         env KORVANE_SCREENSHOT_DISPLAY=1 "$0" "$@"
+    exec "$0" --check-only "$@"
 fi
 
 home=${SCREENSHOT_HOME:-/tmp/korvane-demo}

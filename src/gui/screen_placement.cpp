@@ -16,10 +16,13 @@ namespace korvane::gui {
 
 namespace {
 
-// A window manager frames a window within a fraction of a second; without one
-// there is no frame to wait for.
+// A window manager frames a window within a fraction of a second, a busy
+// machine's within seconds; without one there is no frame to wait for.
 constexpr int kFrameWatchIntervalMs = 50;
-constexpr int kFrameWatchChecks = 40;
+constexpr int kFrameWatchChecks = 100;
+// Some window managers still move a window they have just framed to a place
+// of their own: it is put back for half a second more.
+constexpr int kSettlingChecks = 10;
 
 }  // namespace
 
@@ -88,9 +91,12 @@ void PlaceNowAndWhenFramed(QWidget& window, const std::function<void()>& place) 
     auto* frame_watch = new QTimer(&window);
     frame_watch->setInterval(kFrameWatchIntervalMs);
     QObject::connect(frame_watch, &QTimer::timeout, &window,
-                     [&window, place, frame_watch, checks = 0]() mutable {
+                     [&window, place, frame_watch, checks = 0, settling = 0]() mutable {
                          if (window.frameGeometry() != window.geometry()) {
                              place();
+                             if (++settling < kSettlingChecks) {
+                                 return;
+                             }
                          } else if (++checks < kFrameWatchChecks) {
                              return;
                          }

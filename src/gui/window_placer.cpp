@@ -50,18 +50,15 @@ std::vector<ui::Screen> Screens() {
     return screens;
 }
 
-QRect AreaOf(const QWidget& window) {
-    const QScreen* screen = window.screen();
-    return screen != nullptr ? screen->availableGeometry() : AvailableScreenArea();
+// The area windows are placed in: a pixel within the screen's free area, as
+// a frame's width is rounded to whole pixels at a scale such as 1.5.
+QRect Inset(const QRect& area) {
+    return area.adjusted(1, 1, -1, -1);
 }
 
-// Makes the window's frame no larger than the area, as far as its contents let it.
-void FitWithin(QWidget& window, const QRect& area) {
-    const QSize frame = window.frameGeometry().size();
-    const ui::FrameSize fitted = ui::FittedSize({frame.width(), frame.height()}, RectOf(area));
-    if (fitted.width < frame.width() || fitted.height < frame.height()) {
-        window.resize(window.size() - (frame - QSize(fitted.width, fitted.height)));
-    }
+QRect AreaOf(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    return Inset(screen != nullptr ? screen->availableGeometry() : AvailableScreenArea());
 }
 
 }  // namespace
@@ -135,10 +132,15 @@ void WindowPlacer::PlaceFirst(QWidget& window) {
             window.resize(restored->width, restored->height);
             MoveFrameTo(window, QPoint(restored->left, restored->top));
         } else {
-            const QRect area = AvailableScreenArea();
-            FitWithin(window, area);
-            const ScreenRect place =
-                ui::FirstPlace(RectOf(area), FrameSizeOf(window), FrameSizeOf(totals_));
+            // The size the contents ask for (a window's first size stops at
+            // two thirds of the screen), within the screen.
+            const QSize margins = window.frameGeometry().size() - window.size();
+            const QSize wanted = window.sizeHint().expandedTo(window.size()) + margins;
+            const QSize least = window.minimumSizeHint() + margins;
+            const ScreenRect place = ui::FirstPlace(
+                RectOf(Inset(AvailableScreenArea())), {wanted.width(), wanted.height()},
+                {least.width(), least.height()}, FrameSizeOf(totals_));
+            window.resize(QSize(place.width, place.height) - margins);
             MoveFrameTo(window, QPoint(place.left, place.top));
         }
         KeepOnScreen(window);

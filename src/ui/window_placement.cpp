@@ -16,12 +16,16 @@ ScreenRect WithinArea(ScreenRect frame, const ScreenRect& area) {
     return frame;
 }
 
-ScreenRect FirstPlace(const ScreenRect& area, FrameSize window, FrameSize totals) {
-    const int pair_width = window.width + totals.width;
-    const int width = pair_width <= area.width ? pair_width : window.width;
+ScreenRect FirstPlace(const ScreenRect& area, FrameSize window, FrameSize least, FrameSize totals) {
+    FrameSize size = FittedSize(window, area);
+    const int beside_totals = area.width - totals.width;
+    if (size.width > beside_totals && least.width <= beside_totals) {
+        size.width = beside_totals;
+    }
+    const int pair_width = size.width + totals.width;
+    const int width = pair_width <= area.width ? pair_width : size.width;
     const ScreenRect place{area.left + Centred(area.width, width),
-                           area.top + Centred(area.height, window.height), window.width,
-                           window.height};
+                           area.top + Centred(area.height, size.height), size.width, size.height};
     return WithinArea(place, area);
 }
 

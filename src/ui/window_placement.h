@@ -30,10 +30,12 @@ FrameSize FittedSize(FrameSize frame, const ScreenRect& area);
 // on screen.
 ScreenRect WithinArea(ScreenRect frame, const ScreenRect& area);
 
-// The first place of a window in use: centred on the area together with the
-// totals window at its right; centred alone when the two do not fit side by
-// side.
-ScreenRect FirstPlace(const ScreenRect& area, FrameSize window, FrameSize totals);
+// The first place and size of a window in use: centred on the area together
+// with the totals window at its right, the window narrowed to leave the
+// totals room where it can be as narrow as that (no narrower than `least`,
+// it scrolls); centred alone, within the area, when the two cannot stand
+// side by side.
+ScreenRect FirstPlace(const ScreenRect& area, FrameSize window, FrameSize least, FrameSize totals);
 
 // The totals window beside the window in use, level with its top: at its
 // right when there is room, else at its left, else on the side with more

@@ -27,28 +27,40 @@ const std::vector<ScaledScreen> kScreens = {
 };
 
 TEST(WindowPlacement, TheWindowInUseAndTheTotalsStandSideBySideWhollyOnScreen) {
-    // Frames of the main window, the crew window and a small editor beside
-    // the totals window, as the program has them at 1x.
+    // The main window, the crew window (which scrolls) and a small editor
+    // beside the totals window, as large as the program has them at 1x, and
+    // as small as they can be.
     const FrameSize totals{372, 255};
-    const std::vector<FrameSize> windows = {{418, 640}, {1086, 542}, {437, 410}};
+    struct Window {
+        FrameSize wanted;
+        FrameSize least;
+    };
+    const std::vector<Window> windows = {
+        {{418, 480}, {418, 480}}, {{1086, 542}, {200, 150}}, {{437, 410}, {437, 410}}};
     for (const ScaledScreen& screen : kScreens) {
-        for (const FrameSize& window : windows) {
-            SCOPED_TRACE(std::string(screen.name) + ", window " + std::to_string(window.width) +
-                         "x" + std::to_string(window.height));
-            const FrameSize fitted = FittedSize(window, screen.area);
-            const ScreenRect in_use = FirstPlace(screen.area, fitted, totals);
+        for (const Window& window : windows) {
+            SCOPED_TRACE(std::string(screen.name) + ", window " +
+                         std::to_string(window.wanted.width));
+            const ScreenRect in_use = FirstPlace(screen.area, window.wanted, window.least, totals);
             const ScreenRect beside = TotalsBeside(screen.area, in_use, totals);
             EXPECT_TRUE(Within(in_use, screen.area));
             EXPECT_TRUE(Within(beside, screen.area));
-            EXPECT_EQ(beside.top, std::max(in_use.top, screen.area.top));
-            if (fitted.width + totals.width <= screen.area.width) {
-                EXPECT_FALSE(beside.Overlaps(in_use)) << "the totals cover the window in use";
-                EXPECT_EQ(beside.left, in_use.Right()) << "at its right";
-                EXPECT_NEAR(in_use.left - screen.area.left, screen.area.Right() - beside.Right(), 1)
-                    << "the pair centred";
+            EXPECT_EQ(beside.top, in_use.top);
+            if (window.least.width + totals.width > screen.area.width) {
+                continue;  // too wide to leave room (below)
             }
+            EXPECT_GE(in_use.width, std::min(window.wanted.width, screen.area.width - totals.width))
+                << "as wide as it asks where there is room";
+            EXPECT_FALSE(beside.Overlaps(in_use)) << "the totals cover the window in use";
+            EXPECT_EQ(beside.left, in_use.Right()) << "at its right";
+            EXPECT_NEAR(in_use.left - screen.area.left, screen.area.Right() - beside.Right(), 1)
+                << "the pair centred";
         }
     }
+    // A window that cannot be narrowed enough stands alone in the middle.
+    const ScreenRect area = kScreens.back().area;
+    const ScreenRect wide = FirstPlace(area, {700, 400}, {700, 400}, totals);
+    EXPECT_EQ(wide, (ScreenRect{50, 57, 700, 400}));
 }
 
 TEST(WindowPlacement, TheTotalsGoWhereThereIsRoomAndCoverAsLittleAsTheyMust) {
