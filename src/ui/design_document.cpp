@@ -12,7 +12,7 @@ namespace korvane::ui {
 
 bool DesignDocument::Change(std::string step, const std::function<void(Design&)>& apply) {
     std::unique_ptr<Design> before = spare_ ? std::move(spare_) : std::make_unique<Design>();
-    *before = session_.design;
+    CopyDifferences(*before, session_.design);  // entry by entry: see CopyDifferences
     apply(session_.design);
     Recalculate(session_.design, session_.catalog->Features());
     if (BitwiseEqual(*before, session_.design)) {
