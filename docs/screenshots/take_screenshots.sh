@@ -140,6 +140,15 @@ click() {  # clicks the widget at x,y of a window
     sleep 0.5
 }
 
+# Ends the running program as a logout would. A program ended so leaves its
+# recovery copy behind, and the next start would offer to restore it in place
+# of the design it is given: the copies go with it.
+stop_korvane() {
+    kill "$korvane_pid"
+    wait "$korvane_pid" 2>/dev/null || true
+    rm -rf "$XDG_STATE_HOME/korvane/recovery"
+}
+
 "$build/src/korvane" "$home/fleet/kestrel.k2d" &
 korvane_pid=$!
 main=$(window '^Korvane v[0-9.]* - kestrel.k2d$')
@@ -181,8 +190,7 @@ import -frame -window "$batch" "$shots/batch-window.png"
 # feature and the anti-hijack defaults. The crew window is taken last, when the
 # launches' flight crew stands above the crew taken before: its lines in red.
 # CREW_X/_Y, CRAFT_X/_Y and OTHER_X/_Y move the section buttons.
-kill "$korvane_pid"
-wait "$korvane_pid" 2>/dev/null || true
+stop_korvane
 "$build/src/korvane-cli" new "$home/fleet/corsair.k2d" >/dev/null
 printf -v name '%-20s' "Corsair"
 sed -i "3s/.*/$name\r/" "$home/fleet/corsair.k2d"
@@ -255,8 +263,7 @@ keys alt+d
 # --- The hull, power, drives, electronics and control editors on a warship
 # with sensors and communicators fitted, each opened by its button in "Design Options" and
 # closed again with Escape.
-kill "$korvane_pid"
-wait "$korvane_pid" 2>/dev/null || true
+stop_korvane
 cp "$shots/vigilant.k2d" "$home/fleet/"
 "$build/src/korvane" "$home/fleet/vigilant.k2d" &
 korvane_pid=$!
