@@ -5,9 +5,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "gui/choice_dialog_view.h"
 #include "gui/directory_chooser.h"
 #include "gui/file_dialog.h"
+#include "gui/option_question_view.h"
 #include "gui/qt_text.h"
 
 namespace korvane::gui {
@@ -71,10 +71,10 @@ std::optional<int> QtPrompter::Choose(const std::string& caption,
                                       const std::vector<std::string>& options,
                                       std::optional<int> default_option) {
     const NormalPointer pointer;
-    if (!choice_dialog_view_) {
-        choice_dialog_view_ = std::make_unique<ChoiceDialogView>(choice_dialog_);
+    if (!option_question_view_) {
+        option_question_view_ = std::make_unique<OptionQuestionView>(option_question_);
     }
-    return choice_dialog_view_->Ask(caption, options, default_option, ActiveWindow());
+    return option_question_view_->Ask(caption, options, default_option, ActiveWindow());
 }
 
 std::optional<std::string> QtPrompter::AskText(const std::string& title, const std::string& prompt,

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "ui/choice_dialog.h"
 #include "ui/folder_chooser.h"
+#include "ui/option_question.h"
 #include "ui/prompter.h"
 
 class QWidget;
 
 namespace korvane::gui {
 
-class ChoiceDialogView;
+class OptionQuestionView;
 
 // The program's questions as Qt dialogs, each over the window that is active
 // when it is asked: message boxes (Yes/No with Escape giving the default
@@ -39,9 +39,9 @@ public:
     void Beep() override;
 
 private:
-    ui::ChoiceDialog choice_dialog_;
+    ui::OptionQuestion option_question_;
     // Made on first use and kept; it has no parent window, which could take it along when closed.
-    std::unique_ptr<ChoiceDialogView> choice_dialog_view_;
+    std::unique_ptr<OptionQuestionView> option_question_view_;
     ui::FolderChooser folder_chooser_;
 };
 

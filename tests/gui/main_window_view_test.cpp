@@ -226,7 +226,7 @@ TEST_F(MainWindowViewTest, ACommandsCaptionAndItsAccessKeyRunItAsItsPictureDoes)
         << "an access key clicks a moment later";
 }
 
-TEST_F(MainWindowViewTest, LastEditsOffersTheRememberedFilesInTheChoiceDialog) {
+TEST_F(MainWindowViewTest, LastEditsOffersTheRememberedFilesInTheOptionQuestion) {
     ASSERT_TRUE(Start({SavedShip("b.k2d", "Bravo")}));
     const std::string alpha = SavedShip("a.k2d", "Alpha");
     watchdog_.Expect(ChoosePath(QString::fromStdString(alpha)));

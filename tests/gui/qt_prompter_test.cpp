@@ -9,12 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include "gui/choice_dialog_view.h"
 #include "gui/file_dialog.h"
 #include "gui/modal_watchdog.h"
+#include "gui/option_question_view.h"
 #include "gui/qt_text.h"
 #include "support/temp_dir.h"
-#include "ui/choice_dialog.h"
+#include "ui/option_question.h"
 
 namespace korvane::gui_test {
 namespace {
@@ -78,7 +78,7 @@ TEST_F(QtPrompterTest, MessagesShowWindowsTextAsItStands) {
     EXPECT_EQ(text, QStringLiteral("Caf\u00E9 <b>Nova</b>\nline two"));
 }
 
-TEST_F(QtPrompterTest, TheChoiceDialogShowsTheOptionsAndReturnsTheClickedOne) {
+TEST_F(QtPrompterTest, TheOptionQuestionShowsTheOptionsAndReturnsTheClickedOne) {
     QStringList shown;
     QString title;
     QSize size;
@@ -93,7 +93,7 @@ TEST_F(QtPrompterTest, TheChoiceDialogShowsTheOptionsAndReturnsTheClickedOne) {
     EXPECT_EQ(shown, (QStringList{"Remove", "Change number", "R&&D"})) << "\"&\" is shown as it is";
 
     // The dialog's rules in twips are the least it takes on the screen.
-    ui::ChoiceDialog rules;
+    ui::OptionQuestion rules;
     rules.Ask("Installed item", {"Remove", "Change number", "R&D"});
     QWidget screen;
     EXPECT_GE(size.width(), gui::PixelsFromTwips(rules.WindowWidth, screen));
@@ -128,12 +128,12 @@ TEST_F(QtPrompterTest, DigitKeysAnswerACountQuestionAndEnterTakesItsDefault) {
     EXPECT_EQ(prompter_.Choose("Modify Accommodation", {"Remove", "2"}), 2);
 }
 
-TEST_F(QtPrompterTest, TheChoiceDialogShowsItsWholeTitleCentredOverTheAskingWindow) {
+TEST_F(QtPrompterTest, TheOptionQuestionShowsItsWholeTitleCentredOverTheAskingWindow) {
     QWidget asking;
     asking.setGeometry(100, 120, 700, 500);
     asking.show();
-    ui::ChoiceDialog logic;
-    gui::ChoiceDialogView view(logic);
+    ui::OptionQuestion logic;
+    gui::OptionQuestionView view(logic);
     QRect placed;
     watchdog_.Expect([&placed](QWidget& dialog) {
         placed = dialog.geometry();
@@ -146,7 +146,7 @@ TEST_F(QtPrompterTest, TheChoiceDialogShowsItsWholeTitleCentredOverTheAskingWind
     EXPECT_LE(std::abs(placed.center().y() - asking.geometry().center().y()), 2);
 }
 
-TEST_F(QtPrompterTest, ClosingTheChoiceDialogIsNoChoice) {
+TEST_F(QtPrompterTest, ClosingTheOptionQuestionIsNoChoice) {
     watchdog_.Expect(CloseDialog());
     EXPECT_EQ(prompter_.Choose("Previous Edits", {"a.k2d", "Abandon"}), std::nullopt);
     watchdog_.Expect(PressKey(Qt::Key_Escape));

@@ -14,11 +14,11 @@ namespace korvane::ui {
 // "Remove/Change number" gives two options, a text without "/" one.
 std::vector<std::string> SplitOptions(std::string_view options);
 
-// The choice dialog: the question as its caption and one button per
-// option, sized to the longest text. Lengths are in twips (1/1440 inch); the
-// view converts them. The dialog is created once and each question lays it
-// out anew.
-class ChoiceDialog {
+// The choice dialog, a question answered by one of its option buttons: the
+// question as its caption and one button per option, sized to the longest
+// text. Lengths are in twips (1/1440 inch); the view converts them. The dialog
+// is created once and each question lays it out anew.
+class OptionQuestion {
 public:
     static constexpr int kButtonCount = 15;
     static constexpr int kButtonLeft = 360;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/choice_dialog.h"
+#include "ui/option_question.h"
 
 class QKeyEvent;
 class QLabel;
@@ -18,11 +18,11 @@ namespace korvane::gui {
 // The choice dialog: the question over one button per option, sized by the
 // choice dialog's rules in twips converted at the screen's resolution and
 // never smaller than its texts need, its title included. Created once and reused.
-class ChoiceDialogView final : public QDialog {
+class OptionQuestionView final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ChoiceDialogView(ui::ChoiceDialog& logic, QWidget* parent = nullptr);
+    explicit OptionQuestionView(ui::OptionQuestion& logic, QWidget* parent = nullptr);
 
     // Asks the question modally, centred over the window that asks; the
     // chosen option counted from 1, or no value when the dialog is closed
@@ -41,9 +41,9 @@ private:
     void Choose(int index);
     void Lay(const QWidget* asking_window);
 
-    ui::ChoiceDialog& logic_;
+    ui::OptionQuestion& logic_;
     QLabel* question_;
-    std::array<QPushButton*, ui::ChoiceDialog::kButtonCount> buttons_{};
+    std::array<QPushButton*, ui::OptionQuestion::kButtonCount> buttons_{};
 };
 
 }  // namespace korvane::gui

@@ -1,4 +1,4 @@
-#include "ui/choice_dialog.h"
+#include "ui/option_question.h"
 
 #include <algorithm>
 
@@ -17,8 +17,8 @@ std::vector<std::string> SplitOptions(std::string_view options) {
     return split;
 }
 
-void ChoiceDialog::Ask(std::string question, const std::vector<std::string>& options,
-                       std::optional<int> default_option) {
+void OptionQuestion::Ask(std::string question, const std::vector<std::string>& options,
+                         std::optional<int> default_option) {
     Caption = std::move(question);
     default_button_.reset();
     if (default_option) {
@@ -41,7 +41,7 @@ void ChoiceDialog::Ask(std::string question, const std::vector<std::string>& opt
     Visible = true;
 }
 
-std::optional<int> ChoiceDialog::DefaultButton() const {
+std::optional<int> OptionQuestion::DefaultButton() const {
     if (default_button_ && *default_button_ >= 0 && *default_button_ < kButtonCount &&
         option_buttons[static_cast<std::size_t>(*default_button_)].visible) {
         return default_button_;
@@ -49,7 +49,7 @@ std::optional<int> ChoiceDialog::DefaultButton() const {
     return std::nullopt;
 }
 
-void ChoiceDialog::Click(int index) {
+void OptionQuestion::Click(int index) {
     if (index < 0 || index >= kButtonCount ||
         !option_buttons[static_cast<std::size_t>(index)].visible) {
         return;
@@ -59,7 +59,7 @@ void ChoiceDialog::Click(int index) {
     Visible = false;
 }
 
-bool ChoiceDialog::Type(char key) {
+bool OptionQuestion::Type(char key) {
     const auto choose_reading = [this](std::string_view text) {
         for (int i = 0; i < kButtonCount; ++i) {
             const Button& button = option_buttons[static_cast<std::size_t>(i)];
@@ -73,7 +73,7 @@ bool ChoiceDialog::Type(char key) {
     return choose_reading(std::string_view(&key, 1)) || (key == '0' && choose_reading("10"));
 }
 
-bool ChoiceDialog::Enter() {
+bool OptionQuestion::Enter() {
     const std::optional<int> button = DefaultButton();
     if (button) {
         Click(*button);
@@ -81,7 +81,7 @@ bool ChoiceDialog::Enter() {
     return button.has_value();
 }
 
-void ChoiceDialog::Close() {
+void OptionQuestion::Close() {
     choice_.reset();
     choice_text_.clear();
     Visible = false;

@@ -1,11 +1,11 @@
-#include "ui/choice_dialog.h"
+#include "ui/option_question.h"
 
 #include <gtest/gtest.h>
 
 namespace korvane::ui {
 namespace {
 
-int VisibleButtons(const ChoiceDialog& dialog) {
+int VisibleButtons(const OptionQuestion& dialog) {
     int count = 0;
     for (const Button& button : dialog.option_buttons) {
         count += button.visible ? 1 : 0;
@@ -13,8 +13,8 @@ int VisibleButtons(const ChoiceDialog& dialog) {
     return count;
 }
 
-TEST(ChoiceDialog, SizesItselfToTheLongestTextAndTheNumberOfOptions) {
-    ChoiceDialog dialog;
+TEST(OptionQuestion, SizesItselfToTheLongestTextAndTheNumberOfOptions) {
+    OptionQuestion dialog;
     dialog.Ask(std::string(30, 'Q'), SplitOptions("Yes/No"));
     EXPECT_EQ(dialog.ButtonWidth, 3150) << "the caption is the longest text";
     EXPECT_EQ(dialog.WindowWidth, 3800);
@@ -30,8 +30,8 @@ TEST(ChoiceDialog, SizesItselfToTheLongestTextAndTheNumberOfOptions) {
     EXPECT_EQ(VisibleButtons(dialog), 1) << "the last question's buttons are hidden again";
 }
 
-TEST(ChoiceDialog, AClickChoosesAndACloseChoosesNothing) {
-    ChoiceDialog dialog;
+TEST(OptionQuestion, AClickChoosesAndACloseChoosesNothing) {
+    OptionQuestion dialog;
     dialog.Ask("Installed item", SplitOptions("Remove/Change number"), 2);
     EXPECT_EQ(dialog.DefaultButton(), 1);
     dialog.Click(1);
@@ -49,7 +49,7 @@ TEST(ChoiceDialog, AClickChoosesAndACloseChoosesNothing) {
     EXPECT_EQ(dialog.Choice(), std::nullopt) << "neither the last answer nor a close chooses";
 }
 
-TEST(ChoiceDialog, KeysChooseTheOptionThatReadsAsThemAndEnterTheDefault) {
+TEST(OptionQuestion, KeysChooseTheOptionThatReadsAsThemAndEnterTheDefault) {
     struct Case {
         const char* options;
         std::optional<int> default_option;
@@ -70,7 +70,7 @@ TEST(ChoiceDialog, KeysChooseTheOptionThatReadsAsThemAndEnterTheDefault) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.options) + ", key " + c.key);
-        ChoiceDialog dialog;
+        OptionQuestion dialog;
         dialog.Ask("Install how many?", SplitOptions(c.options), c.default_option);
         const bool chosen = c.key == '\n' ? dialog.Enter() : dialog.Type(c.key);
         EXPECT_EQ(chosen, c.chosen.has_value());

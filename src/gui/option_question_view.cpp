@@ -1,4 +1,4 @@
-#include "gui/choice_dialog_view.h"
+#include "gui/option_question_view.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,11 +31,11 @@ int TitleBarWidth(const QWidget& window) {
 
 }  // namespace
 
-ChoiceDialogView::ChoiceDialogView(ui::ChoiceDialog& logic, QWidget* parent)
+OptionQuestionView::OptionQuestionView(ui::OptionQuestion& logic, QWidget* parent)
     : QDialog(parent), logic_(logic), question_(new QLabel(this)) {
-    setObjectName(QStringLiteral("ChoiceDialog"));
+    setObjectName(QStringLiteral("OptionQuestion"));
     auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(PixelsFromTwips(kStepTwips - ui::ChoiceDialog::kButtonHeight, *this));
+    layout->setSpacing(PixelsFromTwips(kStepTwips - ui::OptionQuestion::kButtonHeight, *this));
     QFont bold = question_->font();
     bold.setBold(true);
     question_->setFont(bold);
@@ -43,7 +43,7 @@ ChoiceDialogView::ChoiceDialogView(ui::ChoiceDialog& logic, QWidget* parent)
     question_->setTextFormat(Qt::PlainText);
     layout->addWidget(question_);
     layout->addSpacing(PixelsFromTwips(kTopTwips, *this));
-    for (int i = 0; i < ui::ChoiceDialog::kButtonCount; ++i) {
+    for (int i = 0; i < ui::OptionQuestion::kButtonCount; ++i) {
         auto* button = new QPushButton(this);
         button->setAutoDefault(false);
         button->setObjectName(QStringLiteral("Option_%1").arg(i));
@@ -54,20 +54,20 @@ ChoiceDialogView::ChoiceDialogView(ui::ChoiceDialog& logic, QWidget* parent)
     layout->addStretch();
 }
 
-std::optional<int> ChoiceDialogView::Ask(const std::string& question,
-                                         const std::vector<std::string>& options,
-                                         std::optional<int> default_option,
-                                         const QWidget* asking_window) {
+std::optional<int> OptionQuestionView::Ask(const std::string& question,
+                                           const std::vector<std::string>& options,
+                                           std::optional<int> default_option,
+                                           const QWidget* asking_window) {
     logic_.Ask(question, options, default_option);
     Lay(asking_window);
     exec();
     return logic_.Choice();
 }
 
-void ChoiceDialogView::Lay(const QWidget* asking_window) {
+void OptionQuestionView::Lay(const QWidget* asking_window) {
     setWindowTitle(QtText(logic_.Caption));
     question_->setText(QtText(logic_.Caption));
-    const int button_height = PixelsFromTwips(ui::ChoiceDialog::kButtonHeight, *this);
+    const int button_height = PixelsFromTwips(ui::OptionQuestion::kButtonHeight, *this);
     int button_width = PixelsFromTwips(logic_.ButtonWidth, *this);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i]->setText(LiteralButtonText(QtText(logic_.option_buttons[i].caption)));
@@ -98,7 +98,7 @@ void ChoiceDialogView::Lay(const QWidget* asking_window) {
     }
 }
 
-void ChoiceDialogView::keyPressEvent(QKeyEvent* event) {
+void OptionQuestionView::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     const bool is_enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!is_enter && typed.size() == 1 && typed.front().unicode() < 0x80 &&
@@ -109,12 +109,12 @@ void ChoiceDialogView::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void ChoiceDialogView::Choose(int index) {
+void OptionQuestionView::Choose(int index) {
     logic_.Click(index);
     accept();
 }
 
-void ChoiceDialogView::reject() {
+void OptionQuestionView::reject() {
     logic_.Close();
     QDialog::reject();
 }
