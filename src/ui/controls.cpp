@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include <utility>
+
 namespace korvane::ui {
 
 std::string DisplayText(std::string_view caption) {
@@ -15,6 +17,14 @@ std::string DisplayText(std::string_view caption) {
 
 void ListBox::AddItem(std::string text, int item_data, std::string tooltip) {
     rows_.push_back({std::move(text), item_data, std::move(tooltip)});
+}
+
+void ListBox::SetItem(int row, std::string text, int item_data, std::string tooltip) {
+    if (row == Count()) {
+        AddItem(std::move(text), item_data, std::move(tooltip));
+    } else {
+        rows_.at(static_cast<std::size_t>(row)) = {std::move(text), item_data, std::move(tooltip)};
+    }
 }
 
 void ListBox::RemoveItem(int row) {

@@ -64,6 +64,8 @@ struct ProgressBar {
 class ListBox {
 public:
     void AddItem(std::string text, int item_data = 0, std::string tooltip = {});
+    // Replaces row `row`, or adds it when `row` is Count(); the selection stays.
+    void SetItem(int row, std::string text, int item_data, std::string tooltip);
     void RemoveItem(int row);
     void Clear();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/bitwise_equal.h"
 #include "model/number_format.h"
 #include "model/text_helpers.h"
 #include "ui/editors/typed_number.h"
@@ -65,15 +66,38 @@ void ListEditor::Load() {
 }
 
 void ListEditor::Activate() {
-    installed.Clear();
+    installed.Select(std::nullopt);
     installed_details.caption.clear();
+    if (static_cast<std::size_t>(installed.Count()) != listed_.size()) {
+        installed.Clear();  // rows not made here: none is kept
+        listed_.clear();
+    }
     const std::span<ComponentRecord> entries = Entries();
+    int rows = 0;
     for (std::size_t i = 1; i < entries.size(); ++i) {
         if (entries[i].NUMBER > 0) {
-            std::string text = InstalledRowText(entries[i]);
-            std::string tooltip = ToolTip(text, InstalledDetailsOf(entries[i]));
-            installed.AddItem(std::move(text), static_cast<int>(i), std::move(tooltip));
+            ShowInstalledRow(rows++, static_cast<int>(i), entries[i]);
         }
+    }
+    while (installed.Count() > rows) {
+        installed.RemoveItem(installed.Count() - 1);
+    }
+    listed_.resize(static_cast<std::size_t>(rows));
+}
+
+void ListEditor::ShowInstalledRow(int row, int index, const ComponentRecord& entry) {
+    const auto at = static_cast<std::size_t>(row);
+    if (at < listed_.size() && installed.ItemData(row) == index &&
+        BitwiseEqual(listed_[at], entry)) {
+        return;
+    }
+    std::string text = InstalledRowText(entry);
+    std::string tooltip = ToolTip(text, InstalledDetailsOf(entry));
+    installed.SetItem(row, std::move(text), index, std::move(tooltip));
+    if (at == listed_.size()) {
+        listed_.push_back(entry);
+    } else {
+        listed_[at] = entry;
     }
 }
 

@@ -51,8 +51,12 @@ struct ListEditorShape {
 //
 // Every change is one step of the design document ("Install 2 Triple Beam
 // Laser", "Change number of Stateroom to 31", "Remove Stateroom"), and the
-// installed list is rebuilt after every change of the design (an undo too).
-// A question closed without an answer changes nothing.
+// installed list is brought up to date after every change of the design (an
+// undo too). A question closed without an answer changes nothing.
+//
+// An installed row's text and details are made from its entry alone (and the
+// catalog, which stays as it is while the program runs), so a row that shows
+// the same entry, bit for bit, as when its texts were made keeps them.
 //
 // An editor gives its shape and its design table, and overrides the steps
 // that are its own: the texts of its rows, the details lines, how it asks
@@ -69,8 +73,8 @@ public:
     // Fills "Available:" from the catalog, once per program run: each code's
     // rows by id from 1 up to the first id the catalog does not have.
     void Load();
-    // Rebuilds "Installed:" from the entries in use; the view calls it each
-    // time the window is shown.
+    // Lists the entries in use in "Installed:", without a selection or a
+    // details line; the view calls it each time the window is shown.
     virtual void Activate();
 
     // The filter box was edited: "Available:" shows the rows whose label holds its text.
@@ -153,11 +157,14 @@ private:
     // The catalog row of the selected available row.
     const ComponentRecord* SelectedCatalogRow();
     void ChangeNumber(ComponentRecord& entry);
+    // Makes installed row `row` show design entry `index`.
+    void ShowInstalledRow(int row, int index, const ComponentRecord& entry);
 
     Session& session_;
     DesignDocument& document_;
     Prompter& prompter_;
     ListEditorShape shape_;
+    std::vector<ComponentRecord> listed_;  // the entry each installed row's texts were made from
     DesignSubscription subscription_ = document_.Subscribe(*this);
 };
 

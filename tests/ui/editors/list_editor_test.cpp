@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "ui/editors/communicators_editor.h"
@@ -292,6 +297,50 @@ TEST_F(ListEditorTest, OpeningAndClosingLeavesTheDesignFileAsItWas) {
     EXPECT_EQ(reopened.Done(), ui::ParentWindow::ElectronicsEditor);
     EXPECT_TRUE(SameDesignFile(design(), before));
     EXPECT_FALSE(design().DesignChanged);
+}
+
+// Every installed row as text, entry and tooltip.
+std::vector<std::string> InstalledRows(const ui::ListBox& installed) {
+    std::vector<std::string> rows;
+    for (int row = 0; row < installed.Count(); ++row) {
+        rows.push_back(installed.Text(row) + " | " + std::to_string(installed.ItemData(row)) +
+                       " | " + installed.ToolTip(row));
+    }
+    return rows;
+}
+
+// A row keeps its texts only while its entry is what they were made from:
+// after every kind of change the list is the one a window opened afresh shows.
+TEST_F(ListEditorTest, TheInstalledListAlwaysShowsTheEntriesAsTheyAre) {
+    const std::vector<std::pair<std::string, std::function<void()>>> steps = {
+        {"install radios", [&] { Install(0, 3); }},
+        {"install a laser comm", [&] { Install(1, 2); }},
+        {"install one more radio", [&] { Install(0, 1); }},
+        {"change the laser comm's number", [&] { ChangeNumber(2, "5"); }},
+        {"remove the first row", [&] { Modify(1, 1); }},
+        {"install into the freed first entry", [&] { Install(1, 4); }},
+        {"undo", [&] { document_.Undo(); }},
+        {"redo", [&] { document_.Redo(); }},
+        {"another catalog row in an entry, the window shown again",
+         [&] {
+             design().Communicators[2].IDNUM = 4;
+             editor_.Activate();
+         }},
+        {"an entry freed below zero, the window shown again",
+         [&] {
+             design().Communicators[1].NUMBER = -1;
+             editor_.Activate();
+         }},
+    };
+    for (const auto& [name, step] : steps) {
+        editor_.installed.Select(0);
+        step();
+        CommunicatorsEditor afresh{session_, document_, prompter_};
+        afresh.Activate();
+        EXPECT_EQ(InstalledRows(editor_.installed), InstalledRows(afresh.installed)) << name;
+        EXPECT_FALSE(editor_.installed.Selected()) << name;
+    }
+    EXPECT_EQ(editor_.installed.Count(), 2) << "the steps ran";
 }
 
 class TypedCountTest : public ListEditorTest {
