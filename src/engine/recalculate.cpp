@@ -12,6 +12,7 @@
 #include "engine/totals.h"
 #include "engine/weapons_screens.h"
 #include "model/bitwise_equal.h"
+#include "model/design_changes.h"
 
 namespace korvane {
 
@@ -89,26 +90,44 @@ void RunWholePass(Design& design, Catalog& catalog) {
 // Repeats `pass` until it changes nothing, at most kMaxSettlingPasses times.
 // What each pass found is kept in `seen`, brought up to date entry by entry
 // after each pass: a pass changes few entries, and a whole copy of the design
-// before every pass was a large share of the pass's time.
+// before every pass was a large share of the pass's time. Each part that
+// `seen` loses is kept in `changes`, when given.
+//
+// `seen` starts as the design the first pass finds, or as a design the first
+// pass may lead back to: the design before a change, which ends the settling
+// there only if it was settled itself (`seenSettled`).
 template <typename Pass>
-int Settle(Design& design, Pass pass) {
-    int passes = 0;
-    Design seen;
-    CopyDifferences(seen, design);
-    while (passes < kMaxSettlingPasses) {
+Settling Settle(Design& design, Design& seen, bool seenSettled, DesignChanges* changes, Pass pass) {
+    Settling settling;
+    while (settling.passes < kMaxSettlingPasses) {
         pass(design);
-        ++passes;
-        if (!CopyDifferences(seen, design)) {
+        ++settling.passes;
+        const bool changed = CopyDifferences(seen, design, changes);
+        if (!changed && (seenSettled || settling.passes > 1)) {
+            settling.settled = true;
             break;
         }
     }
-    return passes;
+    return settling;
+}
+
+Settling SettleWhole(Design& design, Design& seen, bool seenSettled, DesignChanges* changes,
+                     Catalog& catalog) {
+    return Settle(design, seen, seenSettled, changes,
+                  [&catalog](Design& d) { RunWholePass(d, catalog); });
 }
 
 }  // namespace
 
 int Recalculate(Design& design, Catalog& catalog) {
-    return Settle(design, [&catalog](Design& d) { RunWholePass(d, catalog); });
+    Design seen;
+    CopyDifferences(seen, design);
+    return SettleWhole(design, seen, true, nullptr, catalog).passes;
+}
+
+Settling RecalculateChange(Design& design, Catalog& catalog, Design& before, bool beforeSettled,
+                           DesignChanges& changes) {
+    return SettleWhole(design, before, beforeSettled, &changes, catalog);
 }
 
 namespace engine {
@@ -122,9 +141,13 @@ int RecalculateSection(Design& design, Catalog& catalog, RecalcSection section) 
 }
 
 int RecalculateByPlainPasses(Design& design, Catalog& catalog) {
-    return Settle(design, [&catalog](Design& d) {
-        RunPass(d, catalog, RecalcSection::All, PanelSizing::FromPreviousRun);
-    });
+    Design seen;
+    CopyDifferences(seen, design);
+    return Settle(design, seen, true, nullptr,
+                  [&catalog](Design& d) {
+                      RunPass(d, catalog, RecalcSection::All, PanelSizing::FromPreviousRun);
+                  })
+        .passes;
 }
 
 }  // namespace engine

@@ -2,6 +2,7 @@
 
 #include "model/catalog.h"
 #include "model/design.h"
+#include "model/design_changes.h"
 
 namespace korvane {
 
@@ -35,5 +36,21 @@ inline constexpr int kMaxSettlingPasses = 20;
 // those lists (in block order, without repeats) and the limit breaks (volume,
 // power, hardpoints) into Design::Problems; any problem makes the design invalid.
 int Recalculate(Design& design, Catalog& catalog);
+
+// How a whole recalculation ended.
+struct Settling {
+    int passes = 0;
+    bool settled = false;  // its last pass changed nothing
+};
+
+// The whole recalculation after a change, for the design document: the design
+// settles on the same figures as by Recalculate. `before` is the design as it
+// was before the change and `beforeSettled` whether that design was settled;
+// `before` ends equal to the design, and `changes` keeps each part that
+// differed from it as it was. Starting from the design before the change
+// spares the copy of the design that Recalculate starts from, and the
+// comparisons that settle the design also find what the change touched.
+Settling RecalculateChange(Design& design, Catalog& catalog, Design& before, bool beforeSettled,
+                           DesignChanges& changes);
 
 }  // namespace korvane

@@ -1,12 +1,11 @@
 #include "model/bitwise_equal.h"
 
-#include <algorithm>
-#include <array>
-#include <bit>
+#include "model/design_changes.h"
+#include "model/design_parts.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <span>
 #include <type_traits>
 
 namespace korvane {
@@ -29,23 +28,6 @@ static_assert(offsetof(Record, MISCSTR) == kTailBegin + sizeof(Record::MISCNUM) 
               offsetof(Record, custom) == offsetof(Record, MISCSTR) + sizeof(Record::MISCSTR) &&
               sizeof(Record) == offsetof(Record, custom) + sizeof(Record::custom));
 static_assert(sizeof(FixedText<10>) == 10 && sizeof(FixedText<20>) == 20);
-
-bool SameBits(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-
-template <typename Range>
-bool SameBitsEach(const Range& a, const Range& b) {
-    return std::equal(std::begin(a), std::end(a), std::begin(b),
-                      [](double x, double y) { return SameBits(x, y); });
-}
-
-template <std::size_t N>
-bool SameBitsEachRow(const std::array<std::array<double, 4>, N>& a,
-                     const std::array<std::array<double, 4>, N>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(),
-                      [](const auto& x, const auto& y) { return SameBitsEach(x, y); });
-}
 
 // Bytes [begin, end) of two records, compared a word at a time: every pass of
 // the recalculation compares the whole design, and a library call per run
@@ -80,31 +62,6 @@ void CopyRecord(ComponentRecord& to, const ComponentRecord& from) {
     }
 }
 
-// Calls part(x, y, same) for each part of two designs in turn: each table
-// entry, both records, each working value, the problem lists and the changed
-// mark, with whether the two are bitwise the same.
-template <typename DesignA, typename Part>
-void ForEachPart(DesignA& a, const Design& b, Part part) {
-    for (std::size_t table = 0; table < Design::kTableCount; ++table) {
-        const auto entries = a.Table(table);
-        const auto others = b.Table(table);
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            part(entries[i], others[i], BitwiseEqual(entries[i], others[i]));
-        }
-    }
-    part(a.DesignRecord, b.DesignRecord, BitwiseEqual(a.DesignRecord, b.DesignRecord));
-    part(a.CapacityRecord, b.CapacityRecord, BitwiseEqual(a.CapacityRecord, b.CapacityRecord));
-    part(a.ControlPoints, b.ControlPoints, SameBitsEach(a.ControlPoints, b.ControlPoints));
-    part(a.ControlTotal, b.ControlTotal, SameBits(a.ControlTotal, b.ControlTotal));
-    part(a.ControlRemaining, b.ControlRemaining, SameBits(a.ControlRemaining, b.ControlRemaining));
-    part(a.WeaponFactors, b.WeaponFactors, SameBitsEachRow(a.WeaponFactors, b.WeaponFactors));
-    part(a.WeaponCounts, b.WeaponCounts, SameBitsEachRow(a.WeaponCounts, b.WeaponCounts));
-    part(a.SensorCodes, b.SensorCodes, a.SensorCodes == b.SensorCodes);
-    part(a.Problems, b.Problems, a.Problems == b.Problems);
-    part(a.BlockProblems, b.BlockProblems, a.BlockProblems == b.BlockProblems);
-    part(a.DesignChanged, b.DesignChanged, a.DesignChanged == b.DesignChanged);
-}
-
 }  // namespace
 
 bool BitwiseEqual(const ComponentRecord& a, const ComponentRecord& b) {
@@ -115,23 +72,29 @@ bool BitwiseEqual(const ComponentRecord& a, const ComponentRecord& b) {
 
 bool BitwiseEqual(const Design& a, const Design& b) {
     bool equal = true;
-    ForEachPart(a, b, [&equal](const auto&, const auto&, bool same) { equal = equal && same; });
+    design_parts::ForEachPart(a, b, [&equal](std::size_t, const auto& x, const auto& y) {
+        equal = equal && design_parts::Same(x, y);
+    });
     return equal;
 }
 
-bool CopyDifferences(Design& copy, const Design& design) {
+bool CopyDifferences(Design& copy, const Design& design, DesignChanges* kept) {
     bool changed = false;
-    ForEachPart(copy, design, [&changed]<typename Part>(Part& to, const Part& from, bool same) {
-        if (same) {
-            return;
-        }
-        if constexpr (std::is_same_v<Part, ComponentRecord>) {
-            CopyRecord(to, from);
-        } else {
-            to = from;
-        }
-        changed = true;
-    });
+    design_parts::ForEachPart(copy, design,
+                              [&]<typename Part>(std::size_t number, Part& to, const Part& from) {
+                                  if (design_parts::Same(to, from)) {
+                                      return;
+                                  }
+                                  if (kept) {
+                                      kept->Keep(number, to);
+                                  }
+                                  if constexpr (std::is_same_v<Part, ComponentRecord>) {
+                                      CopyRecord(to, from);
+                                  } else {
+                                      to = from;
+                                  }
+                                  changed = true;
+                              });
     return changed;
 }
 

@@ -7,29 +7,34 @@
 #include "app/save_design.h"
 #include "engine/recalculate.h"
 #include "model/bitwise_equal.h"
+#include "model/design_changes.h"
 
 namespace korvane::ui {
 
 bool DesignDocument::Change(std::string step, const std::function<void(Design&)>& apply) {
-    std::unique_ptr<Design> before = spare_ ? std::move(spare_) : std::make_unique<Design>();
-    CopyDifferences(*before, session_.design);  // entry by entry: see CopyDifferences
-    apply(session_.design);
-    Recalculate(session_.design, session_.catalog->Features());
-    if (BitwiseEqual(*before, session_.design)) {
-        spare_ = std::move(before);
+    Design& design = session_.design;
+    // `before_` was left equal to the design the last change settled on, so
+    // this copies nothing unless the design was changed another way since.
+    const bool beforeSettled = !CopyDifferences(before_, design) && lastChangeSettled_;
+    apply(design);
+    DesignChanges changes;
+    lastChangeSettled_ =
+        RecalculateChange(design, session_.catalog->Features(), before_, beforeSettled, changes)
+            .settled;
+    if (!changes.DiffersFrom(design)) {
         return false;
     }
     if (saved_position_ && *saved_position_ > position_) {
         saved_position_.reset();  // the saved design was among the redo steps
     }
     redo_.clear();
-    undo_.push_back({std::move(step), std::move(before)});
+    undo_.push_back({std::move(step), std::move(changes)});
     if (undo_.size() > kKeptSteps) {
-        spare_ = std::move(undo_.front().design);
         undo_.pop_front();
     }
     ++position_;
-    session_.design.DesignChanged = position_ != saved_position_;
+    design.DesignChanged = position_ != saved_position_;
+    before_.DesignChanged = design.DesignChanged;
     Announce(DesignNotice::Edited);
     return true;
 }
@@ -60,10 +65,20 @@ bool DesignDocument::Redo() {
     return true;
 }
 
+std::size_t DesignDocument::HistoryBytes() const {
+    std::size_t bytes = 0;
+    for (const auto* steps : {&undo_, &redo_}) {
+        for (const Step& step : *steps) {
+            bytes += sizeof step + step.name.capacity() + step.changes.HeldBytes();
+        }
+    }
+    return bytes;
+}
+
 void DesignDocument::Cross(std::deque<Step>& from, std::deque<Step>& to, long direction) {
     Step step = std::move(from.back());
     from.pop_back();
-    std::swap(*step.design, session_.design);
+    step.changes.SwapWith(session_.design);
     to.push_back(std::move(step));
     position_ += direction;
     session_.design.DesignChanged = position_ != saved_position_;

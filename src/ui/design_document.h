@@ -4,13 +4,13 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "app/session.h"
 #include "model/design.h"
+#include "model/design_changes.h"
 #include "model/result.h"
 #include "ui/design_events.h"
 
@@ -70,6 +70,9 @@ public:
     bool Undo();
     bool Redo();
 
+    // The memory the kept steps hold.
+    std::size_t HistoryBytes() const;
+
     // A new design (NewDesign) with an empty history.
     void MakeNew();
     // Loads `path` as the current design (LoadDesign) with an empty history.
@@ -83,12 +86,11 @@ public:
     void Replaced();
 
 private:
-    // The design on the other side of a step: before it on the undo list,
-    // after it on the redo list.
-    // On the heap, so that the lists move a pointer and not a whole design.
+    // What a step changed, as it was on its other side: before the step on
+    // the undo list, after it on the redo list.
     struct Step {
         std::string name;
-        std::unique_ptr<Design> design;
+        DesignChanges changes;
     };
 
     void StartHistory(DesignNotice notice);
@@ -99,10 +101,10 @@ private:
     DesignEvents events_;
     std::deque<Step> undo_;
     std::deque<Step> redo_;
-    // A design to copy the next change's design into (the oldest step's once
-    // the history is full, or that of a change that changed nothing), so that
-    // its room is used again.
-    std::unique_ptr<Design> spare_;
+    // The design as the last change left it, which the next change starts
+    // from (see RecalculateChange), and whether it was settled.
+    Design before_;
+    bool lastChangeSettled_ = false;
     // Steps applied since the history started (undone ones not counted), and
     // that count when the design was last saved or loaded; none when that
     // state can no longer be reached (a new change dropped it with the redo steps).

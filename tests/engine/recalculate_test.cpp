@@ -11,6 +11,7 @@
 #include "engine_test_support.h"
 #include "files/design_file.h"
 #include "model/bitwise_equal.h"
+#include "model/design_changes.h"
 #include "model/standard_catalog.h"
 #include "random_designs.h"
 
@@ -206,6 +207,53 @@ TEST(RecalcSettling, SolvingThePanelsGivesThePlainPassesFiguresInAFewPasses) {
         Design again = solved;
         EXPECT_EQ(engine::RecalculateByPlainPasses(again, catalog), 1);
         EXPECT_TRUE(BitwiseEqual(again, solved));
+    }
+}
+
+// The design document settles a change from the design before it: the figures
+// must be those of Recalculate, and the parts it keeps must take the change
+// back exactly and make it again.
+TEST(RecalcSettling, AChangeSettlesOnTheWholeRecalculationsFiguresAndKeepsWhatItTouched) {
+    Catalog catalog(StandardCatalogRows());
+    engine_test::RandomDesigns designs(catalog, 17);
+    using Apply = void (*)(Design&, const Design& other);
+    const struct {
+        const char* change;
+        Apply apply;
+    } changes[] = {
+        {"nothing", [](Design&, const Design&) {}},
+        {"one count", [](Design& d, const Design&) { d.Slots[Slot::Hull].KL += kKlPerTon; }},
+        {"a label", [](Design& d, const Design&) { d.DesignRecord.LABEL = "Renamed"; }},
+        {"every table", [](Design& d, const Design& other) { d = other; }},
+    };
+    for (int n = 1; n <= 100; ++n) {
+        Design settled = designs.Next();
+        Recalculate(settled, catalog);
+        const Design other = designs.Next();
+        for (const auto& c : changes) {
+            SCOPED_TRACE("random design " + std::to_string(n) + ", changed " + c.change);
+            Design expected = settled;
+            c.apply(expected, other);
+            Design design = expected;
+            Recalculate(expected, catalog);
+
+            // Whether the design before was known to be settled decides only
+            // whether a first pass back to it may end the settling.
+            for (const bool beforeSettled : {true, false}) {
+                Design changed = design;
+                Design before = settled;
+                DesignChanges kept;
+                EXPECT_TRUE(
+                    RecalculateChange(changed, catalog, before, beforeSettled, kept).settled);
+                ASSERT_TRUE(BitwiseEqual(changed, expected));
+                EXPECT_TRUE(BitwiseEqual(before, changed));
+                EXPECT_EQ(kept.DiffersFrom(changed), !BitwiseEqual(settled, changed));
+                kept.SwapWith(changed);
+                EXPECT_TRUE(BitwiseEqual(changed, settled)) << "undone";
+                kept.SwapWith(changed);
+                EXPECT_TRUE(BitwiseEqual(changed, expected)) << "redone";
+            }
+        }
     }
 }
 

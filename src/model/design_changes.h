@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "model/design.h"
+#include "model/design_parts.h"
+
+namespace korvane {
+
+// The parts of a design that one change touched, each as it was before the
+// change: what an undo step keeps instead of the whole design. Swapping them
+// with the design's takes the change back, and swapping again makes it again.
+class DesignChanges {
+public:
+    // Keeps part `number` (see design_parts) as `before`, unless it is kept
+    // already: a part keeps the value it had before its first change.
+    template <typename Part>
+    void Keep(std::size_t number, const Part& before) {
+        if (!kept_.test(number)) {
+            kept_.set(number);
+            parts_.emplace_back(number, Value(std::in_place_type<Part>, before));
+        }
+    }
+
+    // Whether any kept part differs from the design's: a part may have changed
+    // and come back.
+    bool DiffersFrom(const Design& design) const;
+
+    // Exchanges the kept parts with the design's.
+    void SwapWith(Design& design);
+
+    // The memory the kept parts hold.
+    std::size_t HeldBytes() const;
+
+private:
+    using Value = std::variant<ComponentRecord, double, bool, std::array<double, 9>,
+                               std::array<std::array<double, 4>, 13>, std::array<std::string, 7>,
+                               std::vector<std::string>,
+                               std::array<std::vector<std::string>, kProblemSourceCount>>;
+
+    Value& ValueOf(std::size_t number);
+    const Value& ValueOf(std::size_t number) const;
+
+    std::bitset<design_parts::kPartCount> kept_;
+    std::vector<std::pair<std::size_t, Value>> parts_;
+};
+
+}  // namespace korvane
