@@ -22,7 +22,7 @@ std::pair<std::string, ReportContext> NotesAndContext(std::string_view design_pa
                                                       std::chrono::sys_days today) {
     const std::optional<std::filesystem::path> found = FindNotesFile(design_path);
     return {found ? found->string() : NotesFilePath(design_path),
-            ReportContextFor(design_path, today)};
+            ReportContextWithNotes(found, today)};
 }
 
 Status WritePage(Session& session, const std::string& page_text) {

@@ -1,8 +1,8 @@
 #include "app/save_design.h"
 
-#include <filesystem>
+#include <array>
+#include <optional>
 #include <string>
-#include <system_error>
 #include <utility>
 
 #include "app/profile_file.h"
@@ -10,7 +10,6 @@
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
 #include "files/design_file.h"
-#include "files/folder_links.h"
 #include "files/recent_files.h"
 
 namespace korvane {
@@ -25,37 +24,30 @@ bool IsOwnCompanion(const std::string& file) {
            file == HtmlPagePath(file);
 }
 
-// Two names of one file: a save would write one of its files over another.
-Status CheckDistinct(const std::string& file, const std::string& other) {
-    std::error_code error;
-    if (std::filesystem::equivalent(file, other, error)) {
-        return Error{file + ": is the same file as " + other + "; nothing was written"};
-    }
-    return {};
-}
-
 // Every file of the save is checked before the first is written, so that a
 // companion that cannot be replaced leaves the design file as it was too. The
 // profile file and the page are found by name beside the design, so a link
 // among them must stay in the design's folder; the design file the user named
-// may lead anywhere.
+// may lead anywhere. No two may be one file, or the save would write one of
+// its files over another. Each file's status is taken once for all of that.
 Status CheckSaveTargets(const std::string& file) {
-    Status status = CheckReplaceable(file);
-    const std::string profile = ProfileFilePath(file);
-    const std::string page = HtmlPagePath(file);
-    for (const std::string& companion : {profile, page}) {
-        for (const auto& check : {CheckLinkStaysInFolder, CheckReplaceable}) {
-            if (status) {
-                status = check(companion);
-            }
+    const std::array<std::string, 3> files = {file, ProfileFilePath(file), HtmlPagePath(file)};
+    std::array<std::optional<FileStamp>, 3> found;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const Result<std::optional<FileStamp>> replaceable =
+            i == 0 ? CheckReplaceableFile(files[i]) : CheckReplaceableInFolder(files[i]);
+        if (!replaceable) {
+            return replaceable.status();
+        }
+        found[i] = replaceable.value();
+    }
+    for (const auto& [one, other] : {std::pair{1, 0}, {2, 0}, {2, 1}}) {
+        if (found[one] && found[other] && found[one]->SameFile(*found[other])) {
+            return Error{files[one] + ": is the same file as " + files[other] +
+                         "; nothing was written"};
         }
     }
-    for (const auto& [one, other] : {std::pair{profile, file}, {page, file}, {page, profile}}) {
-        if (status) {
-            status = CheckDistinct(one, other);
-        }
-    }
-    return status;
+    return {};
 }
 
 }  // namespace

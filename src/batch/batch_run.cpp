@@ -147,10 +147,12 @@ DesignOutcome ProcessDesign(Session& session, const RunSettings& run, const std:
             outcome.errors.push_back(kProblemIndent + problem);
         }
     }
-    // Another program's save since the read is kept, and listed.
-    const bool changed = ChangedSinceRead(session, path);
     const Status written = SaveDesign(session, path, run.today);
     if (!written) {
+        // Another program's save since the read is kept, and listed so. A
+        // failed save has not written the design file, or has taken its new
+        // stamp, so the file is asked after the save only.
+        const bool changed = ChangedSinceRead(session, path);
         outcome.errors.push_back(Shown(path) + (changed
                                                     ? " - " + std::string(kChangedSinceRead)
                                                     : " - not saved: " + Shown(written.message())));

@@ -66,7 +66,7 @@ int RunPrintPdf(const std::string& pdf_file, const std::string& design_file, std
         err << TerminalMessage(*refused) << '\n';
         return kUsageError;
     }
-    const ReportContext context = ReportContextFor(session.CurrentDesignPath, Today());
+    const ReportContext context = ReportContextWithNotes(notes, Today());
     PrintWarning(context.notes_problem, err);
     std::string message;
     if (!write_profile_pdf.value()(pdf_file.c_str(), &session.design, &context, &message)) {

@@ -179,16 +179,10 @@ std::optional<struct stat> OldFile(const std::filesystem::path& target) {
     return old;
 }
 
-}  // namespace
-
-Status CheckReplaceable(const std::filesystem::path& target) {
-    struct stat old {};
-    if (::stat(target.c_str(), &old) != 0) {
-        // Absent, or a dangling link: the write creates the file.
-        return errno == ENOENT
-                   ? Status()
-                   : Error{target.string() + ": cannot be written (" + std::strerror(errno) + ")"};
-    }
+// A file found at `target` (`old`) may be replaced when it is a regular file
+// this process may write.
+Result<std::optional<FileStamp>> JudgeReplaceable(const std::filesystem::path& target,
+                                                  const struct stat& old) {
     if (!S_ISREG(old.st_mode)) {
         return Error{target.string() + ": is " + std::string(KindOfFile(old.st_mode)) +
                      ", not a file the program may replace; nothing was written"};
@@ -197,7 +191,43 @@ Status CheckReplaceable(const std::filesystem::path& target) {
     if (!allowed || !WriteBitFor(old)) {
         return Error{target.string() + ": the file is read-only; nothing was written"};
     }
-    return {};
+    return std::optional<FileStamp>(StampFrom(old));
+}
+
+}  // namespace
+
+Status CheckReplaceable(const std::filesystem::path& target) {
+    return CheckReplaceableFile(target).status();
+}
+
+Result<std::optional<FileStamp>> CheckReplaceableFile(const std::filesystem::path& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0) {
+        // Absent, or a dangling link: the write creates the file.
+        if (errno == ENOENT) {
+            return std::optional<FileStamp>();
+        }
+        return Error{target.string() + ": cannot be written (" + std::strerror(errno) + ")"};
+    }
+    return JudgeReplaceable(target, old);
+}
+
+Result<std::optional<FileStamp>> CheckReplaceableInFolder(const std::filesystem::path& target) {
+    // A file that is no link is judged on one look.
+    struct stat own {};
+    const bool seen = ::lstat(target.c_str(), &own) == 0;
+    if (seen && !S_ISLNK(own.st_mode)) {
+        return JudgeReplaceable(target, own);
+    }
+    if (!seen && errno == ENOENT) {
+        return std::optional<FileStamp>();
+    }
+    // A link, or a name that cannot be looked at: the two checks say why.
+    const Status inside = CheckLinkStaysInFolder(target);
+    if (!inside) {
+        return Error{inside.message()};
+    }
+    return CheckReplaceableFile(target);
 }
 
 Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target) {
@@ -232,8 +262,9 @@ Status WriteFileAtomically(const std::filesystem::path& target, std::string_view
         RemoveStaleTemporaries(file);
     }
     const std::optional<struct stat> old = OldFile(file);
+    // Only a file created new takes after `new_file_like`.
     const std::optional<struct stat> like =
-        new_file_like.empty() ? std::nullopt : OldFile(new_file_like);
+        old || new_file_like.empty() ? std::nullopt : OldFile(new_file_like);
     std::filesystem::path temporary;
     WriteOutcome outcome{WriteFailure::NameTaken};
     for (int attempt = 0; attempt < kMostNamesTried && outcome.failure == WriteFailure::NameTaken;

@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string_view>
 
+#include "files/regular_file.h"
 #include "files/temporary_files.h"
 #include "model/result.h"
 
@@ -45,6 +47,13 @@ Status WriteFileAtomically(const std::filesystem::path& target,
 // others), so that a file made read-only is not replaced even for root, whom
 // the system would let write anything: for root the owner's bit decides.
 Status CheckReplaceable(const std::filesystem::path& target);
+// The same, with the stamp of the file found there (links followed), none when
+// there is none: a caller that compares the files of one save takes each
+// file's status once.
+Result<std::optional<FileStamp>> CheckReplaceableFile(const std::filesystem::path& target);
+// The same for a file found by name in a folder (a companion): a symbolic link
+// there must also stay in the folder (CheckLinkStaysInFolder).
+Result<std::optional<FileStamp>> CheckReplaceableInFolder(const std::filesystem::path& target);
 
 // Moves a finished temporary file over `target` and syncs the folder; removes
 // the temporary when the move fails.

@@ -28,13 +28,6 @@ private:
     int fd_;
 };
 
-FileStamp StampFrom(const struct stat& status) {
-    return {
-        static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
-        static_cast<std::int64_t>(status.st_size),
-        static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
-}
-
 }  // namespace
 
 std::string_view KindOfFile(mode_t mode) {
@@ -54,6 +47,13 @@ std::string_view KindOfFile(mode_t mode) {
         return "a socket";
     }
     return "not a regular file";
+}
+
+FileStamp StampFrom(const struct stat& status) {
+    return {
+        static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+        static_cast<std::int64_t>(status.st_size),
+        static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
 }
 
 std::optional<FileStamp> StampOf(const std::filesystem::path& path) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include "model/result.h"
@@ -21,7 +22,14 @@ struct FileStamp {
     std::int64_t modified_ns = 0;
 
     bool operator==(const FileStamp&) const = default;
+    // Whether both stamps are of one file, whatever it held at each.
+    bool SameFile(const FileStamp& other) const {
+        return device == other.device && inode == other.inode;
+    }
 };
+
+// The stamp of a file whose status the caller has taken.
+FileStamp StampFrom(const struct stat& status);
 
 // The stamp of the file `path` names now (links followed); none when there is
 // no file.

@@ -47,9 +47,14 @@ std::optional<std::vector<std::string>> ReadNotes(const std::filesystem::path& n
 }
 
 ReportContext ReportContextFor(std::string_view design_path, std::chrono::sys_days today) {
+    return ReportContextWithNotes(FindNotesFile(design_path), today);
+}
+
+ReportContext ReportContextWithNotes(const std::optional<std::filesystem::path>& notes_file,
+                                     std::chrono::sys_days today) {
     ReportContext context;
     context.today = today;
-    if (const auto notes_file = FindNotesFile(design_path)) {
+    if (notes_file) {
         const Status inside = CheckLinkStaysInFolder(*notes_file);
         if (inside) {
             context.notes = ReadNotes(*notes_file);

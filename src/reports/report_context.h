@@ -31,4 +31,9 @@ std::optional<std::vector<std::string>> ReadNotes(const std::filesystem::path& n
 // link that leads out of the design's folder.
 ReportContext ReportContextFor(std::string_view design_path, std::chrono::sys_days today);
 
+// The same with the notes file the caller has found already (FindNotesFile),
+// so that the file it names or reports on is the one the reports read.
+ReportContext ReportContextWithNotes(const std::optional<std::filesystem::path>& notes_file,
+                                     std::chrono::sys_days today);
+
 }  // namespace korvane

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "reports/html_page.h"
 #include "reports/profile_text.h"
 #include "reports/report_context.h"
+#include "support/archive_folder.h"
 #include "support/file_size_limit.h"
 #include "support/stale_temporary.h"
 #include "support/temp_dir.h"
@@ -273,6 +275,60 @@ TEST_F(SaveDesignTest, ACompanionThatCannotBeWrittenStopsTheSaveBeforeTheDesignF
     EXPECT_EQ(session_.CurrentDesignPath, "");
     EXPECT_FALSE(fs::exists(path));
     EXPECT_FALSE(fs::exists(PathOf("c.htm")));
+}
+
+// A companion that is another name of a file of the same save, or that is no
+// regular file, stops the save before anything is written; each file of the
+// folder, the design file included, is left as it was.
+TEST_F(SaveDesignTest, ACompanionThatIsAnotherFileOfTheSaveOrNoFileStopsTheSave) {
+    struct Case {
+        const char* name;
+        std::function<void()> lay_out;
+        std::string message;
+    };
+    const std::string design = PathOf("ship.k2d");
+    const std::string profile = PathOf("ship.K2P");
+    const std::string page = PathOf("ship.htm");
+    const std::string nothing_written = "; nothing was written";
+    const auto pipe = [this](const char* name) {
+        ASSERT_EQ(::mkfifo(PathOf(name).c_str(), 0600), 0);
+    };
+    const std::vector<Case> cases = {
+        {"the profile is a hard link to the design", [&] { fs::create_hard_link(design, profile); },
+         profile + ": is the same file as " + design + nothing_written},
+        {"the page is a link to the design", [&] { fs::create_symlink("ship.k2d", page); },
+         page + ": is the same file as " + design + nothing_written},
+        {"the page is a link to the profile",
+         [&] {
+             WriteText(profile, "the old profile");
+             fs::create_symlink("ship.K2P", page);
+         },
+         page + ": is the same file as " + profile + nothing_written},
+        {"the profile is a named pipe", [&] { pipe("ship.K2P"); },
+         profile + ": is a named pipe, not a file the program may replace" + nothing_written},
+        {"the page is a link to a named pipe",
+         [&] {
+             pipe("pipe");
+             fs::create_symlink("pipe", page);
+         },
+         page + ": is a named pipe, not a file the program may replace" + nothing_written},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        WriteText(design, "the old design");
+        row.lay_out();
+        const auto before = testing::FilesBelow(dir_.path());
+        MarkChanged(session_.design);
+
+        const Status saved = Save(design);
+        ASSERT_FALSE(saved.ok());
+        EXPECT_EQ(saved.message(), row.message);
+        EXPECT_EQ(testing::FilesBelow(dir_.path()), before);
+        EXPECT_TRUE(session_.design.DesignChanged);
+        for (const char* name : {"ship.k2d", "ship.K2P", "ship.htm", "pipe"}) {
+            fs::remove(PathOf(name));
+        }
+    }
 }
 
 TEST_F(SaveDesignTest, ADesignIsNotNamedLikeItsOwnCompanion) {
