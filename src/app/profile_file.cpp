@@ -18,9 +18,10 @@ namespace {
 
 // The notes file of the design at `design_path`, when there is one, and the
 // context the reports are made with.
-std::pair<std::string, ReportContext> NotesAndContext(std::string_view design_path,
-                                                      std::chrono::sys_days today) {
-    const std::optional<std::filesystem::path> found = FindNotesFile(design_path);
+std::pair<std::string, ReportContext> NotesAndContext(
+    std::string_view design_path, std::chrono::sys_days today,
+    const std::unordered_set<std::string>* listed = nullptr) {
+    const std::optional<std::filesystem::path> found = FindNotesFile(design_path, listed);
     return {found ? found->string() : NotesFilePath(design_path),
             ReportContextWithNotes(found, today)};
 }
@@ -38,8 +39,9 @@ Status WritePage(Session& session, const std::string& page_text) {
 }  // namespace
 
 ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
-                            std::chrono::sys_days today) {
-    auto [notes_file, context] = NotesAndContext(design_path, today);
+                            std::chrono::sys_days today,
+                            const std::unordered_set<std::string>* listed) {
+    auto [notes_file, context] = NotesAndContext(design_path, today, listed);
     return {std::move(notes_file), ProfileText(design, context), HtmlPageText(design, context),
             context.notes_problem};
 }

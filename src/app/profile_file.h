@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "app/session.h"
 #include "model/result.h"
@@ -18,10 +19,12 @@ struct ReportFiles {
 };
 
 // The reports of the design to be saved at `design_path`, with its notes file
-// (found whatever the case of ".K2N"; left out when it is a link out of the
-// design's folder). Reads the design only.
+// (found whatever the case of ".K2N", among `listed` when given: see
+// FindNotesFile; left out when it is a link out of the design's folder). Reads
+// the design only.
 ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
-                            std::chrono::sys_days today);
+                            std::chrono::sys_days today,
+                            const std::unordered_set<std::string>* listed = nullptr);
 
 // The profile text file beside the current design (its companion ".K2P"), with
 // the design's notes copied in. Records the notes file in NotesFileName.

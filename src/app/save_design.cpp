@@ -75,7 +75,8 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
     }
     // The validity the summary settles is stored in the design file.
     ShowStatusSummary(session.design);
-    const ReportFiles reports = MakeReportFiles(session.design, file, today);
+    const ReportFiles reports =
+        MakeReportFiles(session.design, file, today, session.ListedNotesFiles);
     if (ChangedSinceRead(session, file)) {
         return Error{file + ": " + std::string(kChangedSinceRead)};
     }

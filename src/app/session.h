@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 #include "app/configuration.h"
 #include "files/atomic_write.h"
@@ -39,6 +40,9 @@ struct Session {
     std::string NotesProblem;
     // How saves reach the disk; a batch run syncs its folder once at its end instead.
     Durability SaveDurability = Durability::EachFile;
+    // Set while a batch run saves: the names of the notes files its folder held
+    // when the run listed it, so that a design without one is not looked for.
+    const std::unordered_set<std::string>* ListedNotesFiles = nullptr;
 
     std::filesystem::path CatalogPath() const;
 };

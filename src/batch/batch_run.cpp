@@ -8,6 +8,7 @@
 #include <system_error>
 #include <thread>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "app/load_design.h"
@@ -60,6 +61,7 @@ struct RunSettings {
     std::chrono::sys_days today;
     std::vector<ShipType> types;  // read for a web run only
     Design start;                 // the new design, which each design file is read onto
+    std::unordered_set<std::string> notes_files;  // the notes files the folder held
 
     bool Web() const { return kind == BatchKind::ResaveAndWeb; }
 };
@@ -72,19 +74,23 @@ struct DesignOutcome {
 };
 
 // Loading and saving a folder full of designs leaves the recent files alone,
-// and its saves reach the disk with one sync of the folder at the end.
+// its saves reach the disk with one sync of the folder at the end, and they
+// look for notes files among those the run listed.
 class BatchSaving {
 public:
-    explicit BatchSaving(Session& session)
+    BatchSaving(Session& session, const RunSettings& run)
         : session_(session),
           was_frozen_(session.RecentListFrozen),
-          durability_(session.SaveDurability) {
+          durability_(session.SaveDurability),
+          listed_notes_(session.ListedNotesFiles) {
         session_.RecentListFrozen = true;
         session_.SaveDurability = Durability::FolderAtEnd;
+        session_.ListedNotesFiles = &run.notes_files;
     }
     ~BatchSaving() {
         session_.RecentListFrozen = was_frozen_;
         session_.SaveDurability = durability_;
+        session_.ListedNotesFiles = listed_notes_;
     }
     BatchSaving(const BatchSaving&) = delete;
     BatchSaving& operator=(const BatchSaving&) = delete;
@@ -93,6 +99,7 @@ private:
     Session& session_;
     bool was_frozen_;
     Durability durability_;
+    const std::unordered_set<std::string>* listed_notes_;
 };
 
 // Files the design under its ship type for the contents page, linked to `page`.
@@ -204,6 +211,7 @@ Status ProcessInParallel(const Session& session, const RunSettings& run,
         own.catalog = std::move(catalog.value());
         own.RecentListFrozen = true;
         own.SaveDurability = Durability::FolderAtEnd;
+        own.ListedNotesFiles = &run.notes_files;
     }
     const std::vector<std::vector<std::size_t>> jobs = JobsSharingCompanions(paths);
     std::atomic<std::size_t> next_job{0};
@@ -240,7 +248,8 @@ std::string ProgressText(const BatchProgress& progress) {
            std::to_string(progress.total);
 }
 
-Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& folder) {
+Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& folder,
+                                                 std::unordered_set<std::string>* notes_files) {
     std::vector<std::string> names;
     std::error_code error;
     std::filesystem::directory_iterator entry(folder, error);
@@ -249,6 +258,8 @@ Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& fo
         const std::string name = entry->path().filename().string();
         if (IsDesignFileName(name)) {
             names.push_back(name);
+        } else if (notes_files != nullptr && IsNotesFileName(name)) {
+            notes_files->insert(name);
         }
     }
     if (error) {
@@ -274,7 +285,8 @@ Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind ki
                               std::chrono::sys_days today, const BatchProgressCallback& progress,
                               int workers) {
     WithTrailingSeparator(folder);
-    const Result<std::vector<std::string>> listed = ListDesignFiles(folder);
+    RunSettings run{kind, today, {}, {}, {}};
+    const Result<std::vector<std::string>> listed = ListDesignFiles(folder, &run.notes_files);
     if (!listed) {
         return Error{listed.message()};
     }
@@ -282,7 +294,6 @@ Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind ki
     for (const std::string& name : listed.value()) {
         paths.push_back(folder + name);
     }
-    RunSettings run{kind, today, {}, {}};
     NewDesign(run.start, session.catalog->Features());
     if (run.Web()) {
         run.types = ReadShipTypes(session.catalog->Features());
@@ -291,7 +302,7 @@ Result<BatchOutcome> RunBatch(Session& session, std::string folder, BatchKind ki
     std::vector<DesignOutcome> outcomes(paths.size());
     workers = std::clamp(workers, 1, std::max(1, static_cast<int>(paths.size())));
     if (workers == 1) {
-        const BatchSaving batch_saving(session);
+        const BatchSaving batch_saving(session, run);
         const int total = static_cast<int>(paths.size());
         for (int i = 0; i < total; ++i) {
             const std::string& path = paths[static_cast<std::size_t>(i)];

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "app/session.h"
@@ -31,7 +32,10 @@ std::string ProgressText(const BatchProgress& progress);
 // the extension), sorted alphabetically ignoring case; names that differ only
 // in case in byte order. Every entry so named is listed, whatever it is (a
 // folder, a dangling link), so that the run can say why it was skipped.
-Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& folder);
+// `notes_files`, when given, receives the names of the notes files listed
+// ("*.k2n" whatever the case).
+Result<std::vector<std::string>> ListDesignFiles(
+    const std::filesystem::path& folder, std::unordered_set<std::string>* notes_files = nullptr);
 
 struct BatchOutcome {
     int files = 0;                    // design files found in the folder
@@ -43,6 +47,8 @@ std::string ErrorListText(const std::vector<std::string>& errors);
 
 // Loads, recalculates and saves every design file of `folder` in name order,
 // with the recent-files list frozen, and calls `progress` after each file.
+// The run works on the folder as it listed it at its start: the designs, and
+// the notes files their reports take.
 // Each design file is read onto the new design, so that no design takes
 // anything from the one processed before it.
 // The error list names each design that breaks a limit, with its problems; a

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "files/path_utils.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 
@@ -27,11 +28,21 @@ std::string HtmlPagePath(std::string_view design_path) {
     return CompanionBase(design_path) + ".htm";
 }
 
-std::optional<std::filesystem::path> FindNotesFile(std::string_view design_path) {
+bool IsNotesFileName(std::string_view name) {
+    constexpr std::string_view kNotesExtension = ".K2N";
+    return name.size() >= kNotesExtension.size() &&
+           SameIgnoringCase(name.substr(name.size() - kNotesExtension.size()), kNotesExtension);
+}
+
+std::optional<std::filesystem::path> FindNotesFile(std::string_view design_path,
+                                                   const std::unordered_set<std::string>* listed) {
     // Only the extension's case varies: ".K2N" first, then the other spellings.
     const std::string base = CompanionBase(design_path);
     for (const char* extension : {".K2N", ".k2n", ".K2n", ".k2N"}) {
         const std::filesystem::path candidate = base + extension;
+        if (listed != nullptr && !listed->contains(candidate.filename().string())) {
+            continue;
+        }
         std::error_code error;
         if (std::filesystem::is_regular_file(candidate, error)) {
             return candidate;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 namespace korvane {
 
@@ -18,8 +19,14 @@ std::string ProfileFilePath(std::string_view design_path);
 std::string NotesFilePath(std::string_view design_path);
 std::string HtmlPagePath(std::string_view design_path);
 
+// Whether `name` is a notes file's name (".K2N" whatever the case).
+bool IsNotesFileName(std::string_view name);
+
 // The design's notes file when one exists, whatever the case of its extension
-// ("ship.K2N", "ship.k2n", …); the exact name is preferred.
-std::optional<std::filesystem::path> FindNotesFile(std::string_view design_path);
+// ("ship.K2N", "ship.k2n", …); the exact name is preferred. With `listed`, the
+// names of the notes files the design's folder held when a run over its
+// designs listed it, a name not among them is not looked for.
+std::optional<std::filesystem::path> FindNotesFile(
+    std::string_view design_path, const std::unordered_set<std::string>* listed = nullptr);
 
 }  // namespace korvane

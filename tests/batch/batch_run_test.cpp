@@ -6,6 +6,8 @@
 #include <map>
 #include <set>
 
+#include <sys/stat.h>
+
 #include "app/new_design.h"
 #include "batch/batch_test_support.h"
 #include "files/design_file.h"
@@ -246,6 +248,55 @@ TEST_F(BatchRunTest, ManyWorkersGiveTheFilesErrorListAndIndexOfOne) {
     EXPECT_TRUE(Contains(files_of_one.at("index1.htm"), "href=\"frozen.htm\""));
     ASSERT_EQ(progress_.size(), 16u);
     EXPECT_TRUE(Contains(progress_.back(), " 16 of 16")) << progress_.back();
+}
+
+// Each design's reports carry its own notes file, found whatever the case of
+// its extension; a spelling that is no regular file (a folder, a named pipe)
+// is passed over for the next, and a design without notes gets none.
+TEST_F(BatchRunTest, EachDesignsReportsCarryItsOwnNotesInAnySpelling) {
+    struct Case {
+        const char* design;
+        std::vector<const char*> notes;  // regular files, with their names as content
+        const char* folder;              // a folder of a notes spelling, when not null
+        const char* pipe;                // a named pipe of a notes spelling, when not null
+        const char* expected;            // the notes the profile shows, when any
+    };
+    const std::vector<Case> cases = {
+        {"a", {"a.K2N"}, nullptr, nullptr, "a.K2N"},
+        {"b", {"b.k2n"}, nullptr, nullptr, "b.k2n"},
+        {"c", {"c.k2N"}, "c.K2n", nullptr, "c.k2N"},
+        {"d", {}, nullptr, nullptr, nullptr},
+        {"e", {"e.k2n"}, nullptr, "e.K2N", "e.k2n"},
+        {"f", {"f.K2N", "f.k2n"}, nullptr, nullptr, "f.K2N"},
+    };
+    for (const Case& row : cases) {
+        Write(std::string(row.design) + ".k2d", {std::string("Ship ") + row.design});
+        for (const char* notes : row.notes) {
+            testing::WriteText(fleet_ / notes, std::string("notes in ") + notes + "\r\n");
+        }
+        if (row.folder != nullptr) {
+            std::filesystem::create_directory(fleet_ / row.folder);
+        }
+        if (row.pipe != nullptr) {
+            ASSERT_EQ(::mkfifo((fleet_ / row.pipe).c_str(), 0600), 0);
+        }
+    }
+
+    const BatchOutcome outcome = Run(BatchKind::ResaveAndWeb, 2);
+
+    EXPECT_EQ(outcome.files, static_cast<int>(cases.size()));
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.design);
+        const std::string profile = ReadText(fleet_ / (std::string(row.design) + ".K2P"));
+        const std::string page = ReadText(fleet_ / (std::string(row.design) + ".htm"));
+        for (const Case& other : cases) {
+            for (const char* notes : other.notes) {
+                const bool own = row.expected != nullptr && std::string(notes) == row.expected;
+                EXPECT_EQ(Contains(profile, std::string("notes in ") + notes), own) << notes;
+                EXPECT_EQ(Contains(page, std::string("notes in ") + notes), own) << notes;
+            }
+        }
+    }
 }
 
 TEST_F(BatchRunTest, AReadOnlyDesignIsNamedAndLeftAsItWas) {
