@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace korvane {
@@ -19,6 +20,32 @@ constexpr int kSignificantDigits = 15;
 constexpr double kLargestWritable = 1.79769313486231e308;
 constexpr double kSmallestNormal = std::numeric_limits<double>::min();
 
+// Most figures are whole numbers or have a few decimals (13.5, .25). When x
+// times 10^k (k up to 4) computes to a whole number N below 1E+15, x lies
+// within 2^-53 of N / 10^k relative to it, far closer than half the step
+// between 15-digit decimals, so N / 10^k is x's 15-digit form: it is taken
+// from N's digits without the general rounding.
+struct ShortForm {
+    long long whole = 0;  // |x| times 10^decimals
+    int decimals = 0;     // no trailing zero among them
+};
+
+std::optional<ShortForm> ShortFormOf(double x) {
+    double scale = 1;
+    for (int decimals = 0; decimals <= 4; ++decimals, scale *= 10) {
+        const double scaled = x * scale;
+        if (scaled != std::trunc(scaled) || !(std::fabs(scaled) < 1e15)) {
+            continue;
+        }
+        ShortForm form{static_cast<long long>(std::fabs(scaled)), decimals};
+        for (; form.decimals > 0 && form.whole % 10 == 0; --form.decimals) {
+            form.whole /= 10;
+        }
+        return form;
+    }
+    return std::nullopt;
+}
+
 // |x| rounded to 15 significant digits: x = 0.digits × 10^(exponent + 1), that
 // is digits[0] stands at the power exponent. Trailing zeros are removed; zero
 // and values that are not finite give no digits.
@@ -31,6 +58,15 @@ struct DecimalForm {
 DecimalForm DecimalOf(double x) {
     DecimalForm form;
     if (!std::isfinite(x) || x == 0) {
+        return form;
+    }
+    form.negative = x < 0;
+    if (const std::optional<ShortForm> short_form = ShortFormOf(x)) {
+        char digits[20];
+        char* const end = std::to_chars(digits, digits + sizeof digits, short_form->whole).ptr;
+        form.digits.assign(digits, end);
+        form.exponent = static_cast<int>(end - digits) - 1 - short_form->decimals;
+        form.digits.resize(form.digits.find_last_not_of('0') + 1);
         return form;
     }
     // "d.dddddddddddddddde±x" is at most 24 characters for a double.
@@ -54,7 +90,6 @@ DecimalForm DecimalOf(double x) {
                                     first);
         e = text.find('e');
     }
-    form.negative = x < 0;
     form.digits += text[0];
     if (e > 1) {
         form.digits += text.substr(2, e - 2);
@@ -147,54 +182,43 @@ void IncrementDigits(std::string& digits) {
     digits.insert(digits.begin(), '1');
 }
 
-std::string Grouped(const std::string& digits) {
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
+// `padding` zeros and then `digits`, with a "," before each group of three
+// from the right when `grouped`.
+void AppendIntegerDigits(std::string& out, std::size_t padding, std::string_view digits,
+                         bool grouped) {
+    const std::size_t count = padding + digits.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (grouped && i > 0 && (count - i) % 3 == 0) {
             out += ',';
         }
-        out += digits[i];
+        out += i < padding ? '0' : digits[i - padding];
     }
-    return out;
 }
 
-// Most figures are whole numbers or have a few decimals (13.5, .25). When x
-// times 10^k (k up to 4) computes to a whole number N below 1E+15, x lies
-// within 2^-53 of N / 10^k relative to it, far closer than half the step
-// between 15-digit decimals, so N / 10^k is x's 15-digit form: it is written
-// from N's digits without the general rounding, into `out` (room for
-// kShortDecimalSize characters). Gives the end of the text, or nullptr when x
-// is not such a number.
+// x's 15-digit form when ShortFormOf finds one, written as n(x) into `out`
+// (room for kShortDecimalSize characters). Gives the end of the text, or
+// nullptr when x is not such a number.
 constexpr std::size_t kShortDecimalSize = 24;
 
 char* ShortDecimal(double x, char* out) {
-    double scale = 1;
-    for (int decimals = 0; decimals <= 4; ++decimals, scale *= 10) {
-        const double scaled = x * scale;
-        if (scaled != std::trunc(scaled) || !(std::fabs(scaled) < 1e15)) {
-            continue;
-        }
-        auto whole = static_cast<long long>(std::fabs(scaled));
-        int kept = decimals;
-        for (; kept > 0 && whole % 10 == 0; --kept) {
-            whole /= 10;
-        }
-        char digits[20];
-        char* const digits_end = std::to_chars(digits, digits + sizeof digits, whole).ptr;
-        const auto digit_count = static_cast<int>(digits_end - digits);
-        if (scaled < 0) {
-            *out++ = '-';
-        }
-        const int integer_count = digit_count - kept;
-        out = std::copy(digits, digits + std::max(integer_count, 0), out);
-        if (kept > 0) {
-            *out++ = '.';
-            out = std::fill_n(out, std::max(-integer_count, 0), '0');
-            out = std::copy(digits + std::max(integer_count, 0), digits_end, out);
-        }
-        return out;
+    const std::optional<ShortForm> form = ShortFormOf(x);
+    if (!form) {
+        return nullptr;
     }
-    return nullptr;
+    char digits[20];
+    char* const digits_end = std::to_chars(digits, digits + sizeof digits, form->whole).ptr;
+    const auto digit_count = static_cast<int>(digits_end - digits);
+    if (x < 0) {
+        *out++ = '-';
+    }
+    const int integer_count = digit_count - form->decimals;
+    out = std::copy(digits, digits + std::max(integer_count, 0), out);
+    if (form->decimals > 0) {
+        *out++ = '.';
+        out = std::fill_n(out, std::max(-integer_count, 0), '0');
+        out = std::copy(digits + std::max(integer_count, 0), digits_end, out);
+    }
+    return out;
 }
 
 }  // namespace
@@ -274,48 +298,42 @@ std::string FormatPattern(double x, std::string_view pattern_text) {
     const Pattern pattern = ParsePattern(pattern_text);
     const DecimalForm form = DecimalOf(x);
 
-    // Split the 15-digit form at the decimal point, then round half away from
-    // zero to the pattern's decimals.
-    std::string integer_digits;
-    std::string decimals;
-    if (!form.digits.empty()) {
-        const int point = form.exponent + 1;
-        if (point <= 0) {
-            decimals = std::string(-point, '0') + form.digits;
-        } else if (point >= static_cast<int>(form.digits.size())) {
-            integer_digits = form.digits + std::string(point - form.digits.size(), '0');
-        } else {
-            integer_digits = form.digits.substr(0, point);
-            decimals = form.digits.substr(point);
-        }
+    // The value in fixed point, its integer digits and then exactly the
+    // pattern's decimals, cut from the 15-digit form and rounded half away
+    // from zero. Around the form's digits stand zeros.
+    const auto digit_at = [&form](int index) {
+        return index >= 0 && index < static_cast<int>(form.digits.size())
+                   ? form.digits[static_cast<std::size_t>(index)]
+                   : '0';
+    };
+    const int point = form.digits.empty() ? 0 : form.exponent + 1;
+    const int integer_count = std::max(point, 0);
+    const int kept = pattern.max_decimals;
+    std::string fixed(static_cast<std::size_t>(integer_count + kept), '0');
+    for (int i = 0; i < integer_count + kept; ++i) {
+        fixed[static_cast<std::size_t>(i)] = digit_at(i + point - integer_count);
     }
-    const auto kept = static_cast<std::size_t>(pattern.max_decimals);
-    const bool round_up = decimals.size() > kept && decimals[kept] >= '5';
-    decimals.resize(kept, '0');
-    if (round_up) {
-        std::string all = integer_digits + decimals;
-        IncrementDigits(all);
-        integer_digits = all.substr(0, all.size() - kept);
-        decimals = all.substr(all.size() - kept);
+    if (digit_at(point + kept) >= '5') {
+        IncrementDigits(fixed);
     }
 
-    const bool is_zero = integer_digits.find_first_not_of('0') == std::string::npos &&
-                         decimals.find_first_not_of('0') == std::string::npos;
-    const std::size_t first_significant = integer_digits.find_first_not_of('0');
-    integer_digits.erase(
-        0, first_significant == std::string::npos ? integer_digits.size() : first_significant);
-    if (static_cast<int>(integer_digits.size()) < pattern.min_integer_digits) {
-        integer_digits.insert(0, pattern.min_integer_digits - integer_digits.size(), '0');
-    }
+    const std::string_view all = fixed;
+    const bool is_zero = all.find_first_not_of('0') == std::string_view::npos;
+    std::string_view integer_digits = all.substr(0, all.size() - static_cast<std::size_t>(kept));
+    std::string_view decimals = all.substr(integer_digits.size());
+    integer_digits.remove_prefix(
+        std::min(integer_digits.find_first_not_of('0'), integer_digits.size()));
+    const auto wanted = static_cast<std::size_t>(pattern.min_integer_digits);
+    const std::size_t padding = wanted > integer_digits.size() ? wanted - integer_digits.size() : 0;
     while (static_cast<int>(decimals.size()) > pattern.min_decimals && decimals.back() == '0') {
-        decimals.pop_back();
+        decimals.remove_suffix(1);
     }
 
     std::string out(pattern.prefix);
     if (form.negative && !is_zero) {
         out += '-';
     }
-    out += pattern.grouped ? Grouped(integer_digits) : integer_digits;
+    AppendIntegerDigits(out, padding, integer_digits, pattern.grouped);
     if (pattern.has_point) {
         out += '.';
         out += decimals;

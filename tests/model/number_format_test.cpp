@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <limits>
 #include <random>
+#include <string>
 
 namespace korvane {
 namespace {
@@ -145,6 +146,52 @@ TEST(NumberFormatPattern, LargeAndTinyMagnitudes) {
     EXPECT_EQ(FormatPattern(1.5e-7, "0.0"), "0.0");
     EXPECT_EQ(FormatPattern(0.0005, "###,###.###"), ".001");
     EXPECT_EQ(FormatPattern(-999999.95, "###,###.#"), "-1,000,000.");
+}
+
+// Awkward values under every kind of pattern, as the reports and windows have
+// always written them: a negative zero, halves on either side, whole numbers
+// past 15 digits, values below the smallest double of full precision, more
+// decimals than the 15-digit form holds.
+TEST(NumberFormatPattern, AwkwardValuesKeepTheirTexts) {
+    const struct {
+        double x;
+        const char* pattern;
+        const char* text;
+    } cases[] = {
+        {-0.0, "#,##0.0", "0.0"},
+        {-0.0, "#,###", ""},
+        {-0.049, "0.0", "0.0"},
+        {0.25, "0.0", "0.3"},
+        {-0.25, "0.0", "-0.3"},
+        {0.35, "0.0", "0.4"},
+        {2.5, "0", "3"},
+        {-2.5, "#,###", "-3"},
+        {1.005, "#,##0.00", "1.01"},
+        {1.015, "#,##0.00", "1.02"},
+        {0.125, "##,###,###.##", ".13"},
+        {999999.95, "#,###,##0.0", "1,000,000.0"},
+        {0.0005, "0.000", "0.001"},
+        {1e15, "#,###,##0.0", "1,000,000,000,000,000.0"},
+        {1.25e20, "#,###", "125,000,000,000,000,000,000"},
+        {123456789012345.6, "#,##0.0", "123,456,789,012,346.0"},
+        {-1.5e25, "0", "-15000000000000000000000000"},
+        {-2e-310, "0.0", "0.0"},
+        {1e-5, "0.0", "0.0"},
+        {5e-5, "0.0000", "0.0001"},
+        {-5e-324, "0.0", "0.0"},
+        {4.9e-5, "###,###.####", "."},
+        {1.0 / 3, "0.000000000000000000", "0.333333333333333000"},
+        {2.0 / 3, "#,##0.000000000000", "0.666666666667"},
+        {0.1 + 0.2, "0.00000000000000000", "0.30000000000000000"},
+        {90000.0 / 13.5, "#,##0.00000", "6,666.66667"},
+        {1234.56789, "Mass: #,##0.000 t", "Mass: 1,234.568 t"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatPattern(c.x, c.pattern), c.text) << c.x << " under " << c.pattern;
+    }
+    const std::string largest = FormatPattern(std::numeric_limits<double>::max(), "#,###");
+    EXPECT_EQ(largest.substr(0, 24), "179,769,313,486,231,000,");
+    EXPECT_EQ(largest.size(), 309u + 102u) << "309 digits and their commas";
 }
 
 TEST(NumberFormatLongDate, WeekdayMonthDayYear) {
