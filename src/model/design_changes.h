@@ -23,6 +23,9 @@ public:
     template <typename Part>
     void Keep(std::size_t number, const Part& before) {
         if (!kept_.test(number)) {
+            if (parts_.empty()) {
+                parts_.reserve(kUsualParts);
+            }
             kept_.set(number);
             parts_.emplace_back(number, Value(std::in_place_type<Part>, before));
         }
@@ -39,6 +42,10 @@ public:
     std::size_t HeldBytes() const;
 
 private:
+    // A change of one entry touches about a dozen parts: the entry, the slots
+    // it feeds, the totals and the working values.
+    static constexpr std::size_t kUsualParts = 16;
+
     using Value = std::variant<ComponentRecord, double, bool, std::array<double, 9>,
                                std::array<std::array<double, 4>, 13>, std::array<std::string, 7>,
                                std::vector<std::string>,

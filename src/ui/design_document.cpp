@@ -13,14 +13,18 @@ namespace korvane::ui {
 
 bool DesignDocument::Change(std::string step, const std::function<void(Design&)>& apply) {
     Design& design = session_.design;
-    // `before_` was left equal to the design the last change settled on, so
-    // this copies nothing unless the design was changed another way since.
-    const bool beforeSettled = !CopyDifferences(before_, design) && lastChangeSettled_;
+    // After an undo, a load or a save the design is no longer the one the
+    // last change left in `before_`; otherwise it is, and the comparison that
+    // would find it so is spared.
+    if (!beforeIsDesign_ && CopyDifferences(before_, design)) {
+        lastChangeSettled_ = false;
+    }
     apply(design);
     DesignChanges changes;
-    lastChangeSettled_ =
-        RecalculateChange(design, session_.catalog->Features(), before_, beforeSettled, changes)
-            .settled;
+    lastChangeSettled_ = RecalculateChange(design, session_.catalog->Features(), before_,
+                                           lastChangeSettled_, changes)
+                             .settled;
+    beforeIsDesign_ = true;
     if (!changes.DiffersFrom(design)) {
         return false;
     }
@@ -76,6 +80,7 @@ std::size_t DesignDocument::HistoryBytes() const {
 }
 
 void DesignDocument::Cross(std::deque<Step>& from, std::deque<Step>& to, long direction) {
+    beforeIsDesign_ = false;
     Step step = std::move(from.back());
     from.pop_back();
     step.changes.SwapWith(session_.design);
@@ -102,6 +107,7 @@ Status DesignDocument::Load(const std::string& path) {
 
 Status DesignDocument::Save(const std::string& path, std::chrono::sys_days today) {
     const Status saved = SaveDesign(session_, path, today);
+    beforeIsDesign_ = false;
     if (saved) {
         saved_position_ = position_;
         Announce(DesignNotice::Saved);
@@ -114,6 +120,7 @@ void DesignDocument::Replaced() {
 }
 
 void DesignDocument::StartHistory(DesignNotice notice) {
+    beforeIsDesign_ = false;
     undo_.clear();
     redo_.clear();
     position_ = 0;

@@ -102,9 +102,14 @@ private:
     std::deque<Step> undo_;
     std::deque<Step> redo_;
     // The design as the last change left it, which the next change starts
-    // from (see RecalculateChange), and whether it was settled.
+    // from (see RecalculateChange), and whether it was settled. Only the
+    // document changes the design, so while nothing but changes happened the
+    // design is still `before_` (`beforeIsDesign_`). A change made to the
+    // session's design behind the document's back would be taken back by
+    // the undo of the next change, together with it.
     Design before_;
     bool lastChangeSettled_ = false;
+    bool beforeIsDesign_ = false;
     // Steps applied since the history started (undone ones not counted), and
     // that count when the design was last saved or loaded; none when that
     // state can no longer be reached (a new change dropped it with the redo steps).

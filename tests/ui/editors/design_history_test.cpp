@@ -153,6 +153,7 @@ TEST_F(DesignHistoryTest, EveryEditorsChangeIsUndoneAndRedoneByteForByte) {
 TEST_F(DesignHistoryTest, ANewChangeAfterAnUndoDropsTheRedoSteps) {
     hull_.displacement.text = "400";
     hull_.Accept();
+    const Design afterHull = session_.design;
     prompter_.AnswerChoice(1);
     sensors_.InstallDefaults();
     ASSERT_TRUE(document_.Undo());
@@ -163,6 +164,9 @@ TEST_F(DesignHistoryTest, ANewChangeAfterAnUndoDropsTheRedoSteps) {
     EXPECT_EQ(document_.UndoStep(), "Crew defaults");
     ASSERT_TRUE(document_.Undo());
     EXPECT_EQ(document_.UndoStep(), "Accept hull");
+    // The crew step started from the design the undo restored, not from the
+    // one with the sensors.
+    EXPECT_TRUE(BitwiseEqual(session_.design, afterHull));
 }
 
 TEST_F(DesignHistoryTest, UndoingBackToTheSavedDesignShowsItSaved) {

@@ -205,8 +205,9 @@ TEST_F(HullEditorTest, AcceptWithoutChangesKeepsTheDesignAndItsMarkButSetsTheAir
     EXPECT_FALSE(design().DesignChanged);
     EXPECT_FALSE(document_.UndoStep());
 
-    design().Environment[4].NUMBER = 4;  // as the crew editor may leave it
+    design().Environment[4].NUMBER = 4;  // as a design file may hold it
     Settle();
+    document_.Replaced();
     editor_.Fill();
     editor_.Accept();
     EXPECT_EQ(design().Environment[4].NUMBER, 1);
