@@ -111,23 +111,27 @@ Settling Settle(Design& design, Design& seen, bool seenSettled, DesignChanges* c
     return settling;
 }
 
-Settling SettleWhole(Design& design, Design& seen, bool seenSettled, DesignChanges* changes,
-                     Catalog& catalog) {
-    return Settle(design, seen, seenSettled, changes,
-                  [&catalog](Design& d) { RunWholePass(d, catalog); });
+// Settles a design from a copy of itself.
+template <typename Pass>
+int SettleFromItself(Design& design, Pass pass) {
+    Design seen;
+    CopyDifferences(seen, design);
+    return Settle(design, seen, true, nullptr, pass).passes;
+}
+
+auto WholePass(Catalog& catalog) {
+    return [&catalog](Design& design) { RunWholePass(design, catalog); };
 }
 
 }  // namespace
 
 int Recalculate(Design& design, Catalog& catalog) {
-    Design seen;
-    CopyDifferences(seen, design);
-    return SettleWhole(design, seen, true, nullptr, catalog).passes;
+    return SettleFromItself(design, WholePass(catalog));
 }
 
 Settling RecalculateChange(Design& design, Catalog& catalog, Design& before, bool beforeSettled,
                            DesignChanges& changes) {
-    return SettleWhole(design, before, beforeSettled, &changes, catalog);
+    return Settle(design, before, beforeSettled, &changes, WholePass(catalog));
 }
 
 namespace engine {
@@ -141,13 +145,9 @@ int RecalculateSection(Design& design, Catalog& catalog, RecalcSection section) 
 }
 
 int RecalculateByPlainPasses(Design& design, Catalog& catalog) {
-    Design seen;
-    CopyDifferences(seen, design);
-    return Settle(design, seen, true, nullptr,
-                  [&catalog](Design& d) {
-                      RunPass(d, catalog, RecalcSection::All, PanelSizing::FromPreviousRun);
-                  })
-        .passes;
+    return SettleFromItself(design, [&catalog](Design& d) {
+        RunPass(d, catalog, RecalcSection::All, PanelSizing::FromPreviousRun);
+    });
 }
 
 }  // namespace engine
