@@ -61,7 +61,7 @@ std::optional<int> OptionQuestionView::Ask(const std::string& question,
     logic_.Ask(question, options, default_option);
     Lay(asking_window);
     exec();
-    return logic_.Choice();
+    return logic_.ChosenOption();
 }
 
 void OptionQuestionView::Lay(const QWidget* asking_window) {

@@ -15,9 +15,9 @@ class QPushButton;
 
 namespace korvane::gui {
 
-// The choice dialog: the question over one button per option, sized by the
-// choice dialog's rules in twips converted at the screen's resolution and
-// never smaller than its texts need, its title included. Created once and reused.
+// A question over one button per option, sized by OptionQuestion's rules in
+// twips converted at the screen's resolution and never smaller than its texts
+// need, its title included. Created once and reused.
 class OptionQuestionView final : public QDialog {
     Q_OBJECT
 

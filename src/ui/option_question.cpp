@@ -24,8 +24,8 @@ void OptionQuestion::Ask(std::string question, const std::vector<std::string>& o
     if (default_option) {
         default_button_ = *default_option - 1;
     }
-    choice_.reset();
-    choice_text_.clear();
+    chosen_.reset();
+    chosen_text_.clear();
 
     const int shown = std::min(static_cast<int>(options.size()), kButtonCount);
     std::size_t width = Caption.size();
@@ -54,8 +54,8 @@ void OptionQuestion::Click(int index) {
         !option_buttons[static_cast<std::size_t>(index)].visible) {
         return;
     }
-    choice_ = index + 1;
-    choice_text_ = option_buttons[static_cast<std::size_t>(index)].caption;
+    chosen_ = index + 1;
+    chosen_text_ = option_buttons[static_cast<std::size_t>(index)].caption;
     Visible = false;
 }
 
@@ -82,8 +82,8 @@ bool OptionQuestion::Enter() {
 }
 
 void OptionQuestion::Close() {
-    choice_.reset();
-    choice_text_.clear();
+    chosen_.reset();
+    chosen_text_.clear();
     Visible = false;
 }
 

@@ -14,10 +14,10 @@ namespace korvane::ui {
 // "Remove/Change number" gives two options, a text without "/" one.
 std::vector<std::string> SplitOptions(std::string_view options);
 
-// The choice dialog, a question answered by one of its option buttons: the
-// question as its caption and one button per option, sized to the longest
-// text. Lengths are in twips (1/1440 inch); the view converts them. The dialog
-// is created once and each question lays it out anew.
+// A question answered by one of its option buttons: the question as its
+// caption and one button per option, sized to the longest text. Lengths are in
+// twips (1/1440 inch); the view converts them. The window is created once and
+// each question lays it out anew.
 class OptionQuestion {
 public:
     static constexpr int kButtonCount = 15;
@@ -25,7 +25,7 @@ public:
     static constexpr int kButtonHeight = 375;
 
     // Sets the caption and the options (the first fifteen are shown), lays the
-    // dialog out and shows it; `default_option` (counted from 1) is the one
+    // window out and shows it; `default_option` (counted from 1) is the one
     // Enter chooses, and its button gets the focus.
     void Ask(std::string question, const std::vector<std::string>& options,
              std::optional<int> default_option = std::nullopt);
@@ -38,7 +38,7 @@ public:
     int ButtonLeft(int inner_width) const { return Centred(inner_width, ButtonWidth); }
     int WindowLeft(int screen_width) const { return Centred(screen_width, WindowWidth); }
 
-    // A click on option button `index` chooses that option and closes the dialog.
+    // A click on option button `index` chooses that option and closes the window.
     void Click(int index);
     // A typed character chooses the option that reads as it, whatever the
     // case ("3", "A"), and "0" the option "10" where none reads "0"; false
@@ -50,8 +50,8 @@ public:
     void Close();
 
     // The chosen option, counted from 1, and its text; no value after a close.
-    std::optional<int> Choice() const { return choice_; }
-    const std::string& ChoiceText() const { return choice_text_; }
+    std::optional<int> ChosenOption() const { return chosen_; }
+    const std::string& ChosenText() const { return chosen_text_; }
 
     std::string Caption = "Select";
     std::array<Button, kButtonCount> option_buttons{};
@@ -62,8 +62,8 @@ public:
 
 private:
     std::optional<int> default_button_;
-    std::optional<int> choice_;
-    std::string choice_text_;
+    std::optional<int> chosen_;
+    std::string chosen_text_;
 };
 
 }  // namespace korvane::ui

@@ -5,48 +5,49 @@
 namespace korvane::ui {
 namespace {
 
-int VisibleButtons(const OptionQuestion& dialog) {
+int VisibleButtons(const OptionQuestion& question) {
     int count = 0;
-    for (const Button& button : dialog.option_buttons) {
+    for (const Button& button : question.option_buttons) {
         count += button.visible ? 1 : 0;
     }
     return count;
 }
 
 TEST(OptionQuestion, SizesItselfToTheLongestTextAndTheNumberOfOptions) {
-    OptionQuestion dialog;
-    dialog.Ask(std::string(30, 'Q'), SplitOptions("Yes/No"));
-    EXPECT_EQ(dialog.ButtonWidth, 3150) << "the caption is the longest text";
-    EXPECT_EQ(dialog.WindowWidth, 3800);
+    OptionQuestion question;
+    question.Ask(std::string(30, 'Q'), SplitOptions("Yes/No"));
+    EXPECT_EQ(question.ButtonWidth, 3150) << "the caption is the longest text";
+    EXPECT_EQ(question.WindowWidth, 3800);
 
-    dialog.Ask("How many?", SplitOptions("1/2/3/A rather longer option text"));
-    EXPECT_EQ(dialog.WindowHeight, 2500);
-    EXPECT_EQ(dialog.ButtonWidth, 27 * 100 + 150) << "now an option is the longest text";
-    EXPECT_EQ(dialog.ButtonLeft(dialog.WindowWidth - 100), 275);
+    question.Ask("How many?", SplitOptions("1/2/3/A rather longer option text"));
+    EXPECT_EQ(question.WindowHeight, 2500);
+    EXPECT_EQ(question.ButtonWidth, 27 * 100 + 150) << "now an option is the longest text";
+    EXPECT_EQ(question.ButtonLeft(question.WindowWidth - 100), 275);
 
-    dialog.Ask("Pick", std::vector<std::string>(20, "x"));
-    EXPECT_EQ(VisibleButtons(dialog), 15);
-    dialog.Ask("Pick", SplitOptions("only"));
-    EXPECT_EQ(VisibleButtons(dialog), 1) << "the last question's buttons are hidden again";
+    question.Ask("Pick", std::vector<std::string>(20, "x"));
+    EXPECT_EQ(VisibleButtons(question), 15);
+    question.Ask("Pick", SplitOptions("only"));
+    EXPECT_EQ(VisibleButtons(question), 1) << "the last question's buttons are hidden again";
 }
 
 TEST(OptionQuestion, AClickChoosesAndACloseChoosesNothing) {
-    OptionQuestion dialog;
-    dialog.Ask("Installed item", SplitOptions("Remove/Change number"), 2);
-    EXPECT_EQ(dialog.DefaultButton(), 1);
-    dialog.Click(1);
-    EXPECT_FALSE(dialog.Visible);
-    EXPECT_EQ(dialog.Choice(), 2);
-    EXPECT_EQ(dialog.ChoiceText(), "Change number");
+    OptionQuestion question;
+    question.Ask("Installed item", SplitOptions("Remove/Change number"), 2);
+    EXPECT_EQ(question.DefaultButton(), 1);
+    question.Click(1);
+    EXPECT_FALSE(question.Visible);
+    EXPECT_EQ(question.ChosenOption(), 2);
+    EXPECT_EQ(question.ChosenText(), "Change number");
 
-    dialog.Ask("Installed item", SplitOptions("Remove/Change number"));
-    EXPECT_EQ(dialog.DefaultButton(), std::nullopt) << "the next question has its own default";
-    EXPECT_FALSE(dialog.Enter()) << "Enter chooses nothing in a question without a default";
-    EXPECT_TRUE(dialog.Visible);
-    dialog.Click(5);
-    EXPECT_TRUE(dialog.Visible) << "a hidden button cannot be clicked";
-    dialog.Close();
-    EXPECT_EQ(dialog.Choice(), std::nullopt) << "neither the last answer nor a close chooses";
+    question.Ask("Installed item", SplitOptions("Remove/Change number"));
+    EXPECT_EQ(question.DefaultButton(), std::nullopt) << "the next question has its own default";
+    EXPECT_FALSE(question.Enter()) << "Enter chooses nothing in a question without a default";
+    EXPECT_TRUE(question.Visible);
+    question.Click(5);
+    EXPECT_TRUE(question.Visible) << "a hidden button cannot be clicked";
+    question.Close();
+    EXPECT_EQ(question.ChosenOption(), std::nullopt)
+        << "neither the last answer nor a close chooses";
 }
 
 TEST(OptionQuestion, KeysChooseTheOptionThatReadsAsThemAndEnterTheDefault) {
@@ -70,12 +71,12 @@ TEST(OptionQuestion, KeysChooseTheOptionThatReadsAsThemAndEnterTheDefault) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.options) + ", key " + c.key);
-        OptionQuestion dialog;
-        dialog.Ask("Install how many?", SplitOptions(c.options), c.default_option);
-        const bool chosen = c.key == '\n' ? dialog.Enter() : dialog.Type(c.key);
+        OptionQuestion question;
+        question.Ask("Install how many?", SplitOptions(c.options), c.default_option);
+        const bool chosen = c.key == '\n' ? question.Enter() : question.Type(c.key);
         EXPECT_EQ(chosen, c.chosen.has_value());
-        EXPECT_EQ(dialog.Choice(), c.chosen);
-        EXPECT_EQ(dialog.Visible, !c.chosen.has_value());
+        EXPECT_EQ(question.ChosenOption(), c.chosen);
+        EXPECT_EQ(question.Visible, !c.chosen.has_value());
     }
 }
 
