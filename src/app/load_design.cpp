@@ -9,8 +9,12 @@
 namespace korvane {
 
 Status LoadDesign(Session& session, const std::string& path) {
+    return LoadDesignOnto(session, path, session.design);
+}
+
+Status LoadDesignOnto(Session& session, const std::string& path, const Design& start) {
     FileStamp stamp;
-    const Status read = ReadDesignFile(path, session.design, &stamp);
+    const Status read = ReadDesignFileOnto(path, start, session.design, &stamp);
     if (!read) {
         return read;
     }

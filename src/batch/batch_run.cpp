@@ -136,10 +136,9 @@ DesignOutcome ProcessDesign(Session& session, const RunSettings& run, const std:
     DesignOutcome outcome;
     // The run found the design by its name: a link may not lead it out of the folder.
     const Status inside = CheckLinkStaysInFolder(path);
-    Design before = std::exchange(session.design, run.start);
-    const Status loaded = inside ? LoadDesign(session, path) : inside;
+    // A design that cannot be read leaves the session with the design it names.
+    const Status loaded = inside ? LoadDesignOnto(session, path, run.start) : inside;
     if (!loaded) {
-        session.design = std::move(before);  // the session still holds the design it names
         outcome.errors.push_back(Shown(path) +
                                  " - skipped: " + Shown(ReasonAfterPath(path, loaded.message())));
         return outcome;

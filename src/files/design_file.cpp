@@ -106,10 +106,17 @@ void CopyStoredFields(const ComponentRecord& from, ComponentRecord& to) {
     }
 }
 
+// Whether the record's file lines are the blank record's: its stored numbers
+// are 0 and its stored texts never assigned. Most records in use differ at
+// their first field already.
 bool StoresBlankRecord(const ComponentRecord& record) {
-    ComponentRecord stored = BlankRecord;
-    CopyStoredFields(record, stored);
-    return stored == BlankRecord;
+    const auto zero = [](double value) { return value == 0; };
+    const auto unset = [](const auto& text) { return text.never_assigned(); };
+    return unset(record.TABLE) && record.IDNUM == 0 && unset(record.LABEL) && zero(record.NUMBER) &&
+           zero(record.KL) && zero(record.TONS) && zero(record.CR) && zero(record.MW) &&
+           unset(record.USP) && record.TL == 0 &&
+           std::all_of(record.MISCNUM.begin() + 1, record.MISCNUM.end(), zero) &&
+           std::all_of(record.MISCSTR.begin() + 1, record.MISCSTR.end(), unset);
 }
 
 // Most entries of a design are unused, so their 30 lines, all alike, are
@@ -390,8 +397,9 @@ constexpr std::uintmax_t kLargestDesignFile = kDesignFileLineCount * (kMaxLineLe
 
 // Whatever follows the last table is ignored, as a trailing empty line or an
 // end-of-file mark that an editor may add.
-Status ParseDesign(std::string_view content, std::string_view source_name, Design& design) {
-    Design scratch = design;
+Status ParseDesign(std::string_view content, std::string_view source_name, const Design& start,
+                   Design& design) {
+    Design scratch = start;
     LineReader lines(content, source_name);
     lines.SetPlace("the design record");
     ReadRecord(lines, scratch.DesignRecord);
@@ -417,17 +425,22 @@ Status ParseDesign(std::string_view content, std::string_view source_name, Desig
 Status ReadDesign(std::istream& in, std::string_view source_name, Design& design) {
     std::ostringstream buffer;
     buffer << in.rdbuf();
-    return ParseDesign(buffer.view(), source_name, design);
+    return ParseDesign(buffer.view(), source_name, design, design);
 }
 
 Status ReadDesignFile(const std::filesystem::path& path, Design& design, FileStamp* stamp) {
+    return ReadDesignFileOnto(path, design, design, stamp);
+}
+
+Status ReadDesignFileOnto(const std::filesystem::path& path, const Design& start, Design& design,
+                          FileStamp* stamp) {
     FileStamp read;
     const Result<std::string> content =
         ReadRegularFile(path, "design file", kLargestDesignFile, &read);
     if (!content) {
         return content.status();
     }
-    const Status parsed = ParseDesign(content.value(), path.string(), design);
+    const Status parsed = ParseDesign(content.value(), path.string(), start, design);
     if (parsed && stamp != nullptr) {
         *stamp = read;
     }

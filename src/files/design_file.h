@@ -34,5 +34,9 @@ Status ReadDesign(std::istream& in, std::string_view source_name, Design& design
 // `stamp`, when given, receives the stamp of the file read (see FileStamp).
 Status ReadDesignFile(const std::filesystem::path& path, Design& design,
                       FileStamp* stamp = nullptr);
+// The same, read over `start` instead of over `design` itself: a caller that
+// reads many files onto one start spares itself a copy of the design.
+Status ReadDesignFileOnto(const std::filesystem::path& path, const Design& start, Design& design,
+                          FileStamp* stamp = nullptr);
 
 }  // namespace korvane

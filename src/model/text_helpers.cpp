@@ -6,17 +6,33 @@
 
 namespace korvane {
 
-std::string_view Trimmed(std::string_view text, std::string_view blanks) {
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
+namespace {
+
+// The blanks are one or two characters: a loop over them costs less than a
+// library search for every character of the text.
+bool IsAmong(char c, std::string_view blanks) {
+    for (const char blank : blanks) {
+        if (c == blank) {
+            return true;
+        }
     }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    return false;
+}
+
+}  // namespace
+
+std::string_view Trimmed(std::string_view text, std::string_view blanks) {
+    while (!text.empty() && IsAmong(text.front(), blanks)) {
+        text.remove_prefix(1);
+    }
+    return TrimmedEnd(text, blanks);
 }
 
 std::string_view TrimmedEnd(std::string_view text, std::string_view blanks) {
-    const std::size_t last = text.find_last_not_of(blanks);
-    return text.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    while (!text.empty() && IsAmong(text.back(), blanks)) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 std::string LowerCase(std::string_view text) {

@@ -34,8 +34,9 @@ ReportText::~ReportText() {
 }
 
 ReportText& ReportText::Text(std::string_view text) {
-    // Runs of ordinary characters are appended whole; only NULs and, on the
-    // page, the characters HTML gives a meaning are written one by one.
+    // Runs of ordinary characters are appended whole, and runs of NULs as
+    // blanks; only the characters HTML gives a meaning, on the page, are
+    // written one by one.
     const bool html = escaping_ == TextEscaping::Html;
     while (!text.empty()) {
         std::size_t run = 0;
@@ -47,9 +48,19 @@ ReportText& ReportText::Text(std::string_view text) {
         if (run == text.size()) {
             break;
         }
-        const char c = text[run];
-        line_ += c == '\0' ? std::string_view(" ") : HtmlEntity(c);
-        text.remove_prefix(run + 1);
+        text.remove_prefix(run);
+        if (text.front() != '\0') {
+            line_ += HtmlEntity(text.front());
+            text.remove_prefix(1);
+            continue;
+        }
+        // A field never wholly set ends in a run of NULs.
+        std::size_t nuls = 0;
+        while (nuls < text.size() && text[nuls] == '\0') {
+            ++nuls;
+        }
+        line_.append(nuls, ' ');
+        text.remove_prefix(nuls);
     }
     return *this;
 }
