@@ -26,12 +26,11 @@ std::pair<std::string, ReportContext> NotesAndContext(
             ReportContextWithNotes(found, today)};
 }
 
-Status WritePage(Session& session, const std::string& page_text) {
-    const std::string page = HtmlPagePath(session.CurrentDesignPath);
+Status WritePage(Session& session, const std::string& page_text, const ReplaceableFile& found) {
     const Status written =
-        WriteFileAtomically(page, page_text, session.SaveDurability, session.CurrentDesignPath);
+        WriteReplaceable(found, page_text, session.SaveDurability, session.CurrentDesignPath);
     if (written) {
-        session.LastPagePath = page;
+        session.LastPagePath = found.named.string();
     }
     return written;
 }
@@ -46,21 +45,27 @@ ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
             context.notes_problem};
 }
 
-Status WriteProfileFile(Session& session, const ReportFiles& reports) {
+Status WriteProfileFile(Session& session, const ReportFiles& reports,
+                        const ReplaceableFile& found) {
     session.NotesFileName = reports.notes_file;
-    return WriteFileAtomically(ProfileFilePath(session.CurrentDesignPath), reports.profile,
-                               session.SaveDurability, session.CurrentDesignPath);
+    return WriteReplaceable(found, reports.profile, session.SaveDurability,
+                            session.CurrentDesignPath);
 }
 
-Status WriteHtmlPageFile(Session& session, const ReportFiles& reports) {
+Status WriteHtmlPageFile(Session& session, const ReportFiles& reports,
+                         const ReplaceableFile& found) {
     session.NotesFileName = reports.notes_file;
-    return WritePage(session, reports.page);
+    return WritePage(session, reports.page, found);
 }
 
 Status WriteHtmlPageFile(Session& session, std::chrono::sys_days today) {
     auto [notes_file, context] = NotesAndContext(session.CurrentDesignPath, today);
     session.NotesFileName = std::move(notes_file);
-    return WritePage(session, HtmlPageText(session.design, context));
+    const Result<ReplaceableFile> found = FindReplaceable(HtmlPagePath(session.CurrentDesignPath));
+    if (!found) {
+        return found.status();
+    }
+    return WritePage(session, HtmlPageText(session.design, context), found.value());
 }
 
 }  // namespace korvane

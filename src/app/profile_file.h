@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "app/session.h"
+#include "files/atomic_write.h"
 #include "model/result.h"
 
 namespace korvane {
@@ -26,13 +27,16 @@ ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
                             std::chrono::sys_days today,
                             const std::unordered_set<std::string>* listed = nullptr);
 
-// The profile text file beside the current design (its companion ".K2P"), with
-// the design's notes copied in. Records the notes file in NotesFileName.
-Status WriteProfileFile(Session& session, const ReportFiles& reports);
+// The profile text file beside the current design (its companion ".K2P", as
+// `found` by the save's check), with the design's notes copied in. Records the
+// notes file in NotesFileName.
+Status WriteProfileFile(Session& session, const ReportFiles& reports, const ReplaceableFile& found);
 
-// The HTML page beside the current design (its companion ".htm"). Records the
-// page in LastPagePath for the web index, and the notes file in NotesFileName.
-Status WriteHtmlPageFile(Session& session, const ReportFiles& reports);
+// The HTML page beside the current design (its companion ".htm", as `found` by
+// the save's check). Records the page in LastPagePath for the web index, and
+// the notes file in NotesFileName.
+Status WriteHtmlPageFile(Session& session, const ReportFiles& reports,
+                         const ReplaceableFile& found);
 
 // The same with the page made now from the current design.
 Status WriteHtmlPageFile(Session& session, std::chrono::sys_days today);

@@ -25,29 +25,31 @@ bool IsOwnCompanion(const std::string& file) {
 }
 
 // Every file of the save is checked before the first is written, so that a
-// companion that cannot be replaced leaves the design file as it was too. The
-// profile file and the page are found by name beside the design, so a link
-// among them must stay in the design's folder; the design file the user named
-// may lead anywhere. No two may be one file, or the save would write one of
-// its files over another. Each file's status is taken once for all of that.
-Status CheckSaveTargets(const std::string& file) {
+// companion that cannot be replaced leaves the design file as it was too; the
+// writes go by what the check found. The profile file and the page are found
+// by name beside the design, so a link among them must stay in the design's
+// folder; the design file the user named may lead anywhere. No two may be one
+// file, or the save would write one of its files over another.
+Result<std::array<ReplaceableFile, 3>> CheckSaveTargets(const std::string& file) {
     const std::array<std::string, 3> files = {file, ProfileFilePath(file), HtmlPagePath(file)};
-    std::array<std::optional<FileStamp>, 3> found;
+    std::array<ReplaceableFile, 3> found;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const Result<std::optional<FileStamp>> replaceable =
-            i == 0 ? CheckReplaceableFile(files[i]) : CheckReplaceableInFolder(files[i]);
+        Result<ReplaceableFile> replaceable =
+            i == 0 ? FindReplaceable(files[i]) : FindReplaceableInFolder(files[i]);
         if (!replaceable) {
-            return replaceable.status();
+            return Error{replaceable.message()};
         }
-        found[i] = replaceable.value();
+        found[i] = std::move(replaceable.value());
     }
     for (const auto& [one, other] : {std::pair{1, 0}, {2, 0}, {2, 1}}) {
-        if (found[one] && found[other] && found[one]->SameFile(*found[other])) {
+        const std::optional<FileStamp> one_stamp = found[one].Stamp();
+        const std::optional<FileStamp> other_stamp = found[other].Stamp();
+        if (one_stamp && other_stamp && one_stamp->SameFile(*other_stamp)) {
             return Error{files[one] + ": is the same file as " + files[other] +
                          "; nothing was written"};
         }
     }
-    return {};
+    return found;
 }
 
 }  // namespace
@@ -69,10 +71,11 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
                      ": a design file cannot take the name of its own profile file, notes "
                      "file or page (.K2P, .K2N, .htm); choose a name ending in .k2d"};
     }
-    const Status writable = CheckSaveTargets(file);
-    if (!writable) {
-        return writable;
+    const Result<std::array<ReplaceableFile, 3>> targets = CheckSaveTargets(file);
+    if (!targets) {
+        return targets.status();
     }
+    const auto& [design_target, profile_target, page_target] = targets.value();
     // The validity the summary settles is stored in the design file.
     ShowStatusSummary(session.design);
     const ReportFiles reports =
@@ -80,7 +83,8 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
     if (ChangedSinceRead(session, file)) {
         return Error{file + ": " + std::string(kChangedSinceRead)};
     }
-    const Status design_written = WriteDesignFile(file, session.design, session.SaveDurability);
+    const Status design_written =
+        WriteDesignFile(design_target, session.design, session.SaveDurability);
     if (!design_written) {
         return design_written;
     }
@@ -96,11 +100,11 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
             session.RecentFileProblem = recorded.message();
         }
     }
-    const Status profile_written = WriteProfileFile(session, reports);
+    const Status profile_written = WriteProfileFile(session, reports, profile_target);
     if (!profile_written) {
         return profile_written;
     }
-    const Status page_written = WriteHtmlPageFile(session, reports);
+    const Status page_written = WriteHtmlPageFile(session, reports, page_target);
     if (!page_written) {
         return page_written;
     }

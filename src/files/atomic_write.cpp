@@ -179,55 +179,78 @@ std::optional<struct stat> OldFile(const std::filesystem::path& target) {
     return old;
 }
 
-// A file found at `target` (`old`) may be replaced when it is a regular file
-// this process may write.
-Result<std::optional<FileStamp>> JudgeReplaceable(const std::filesystem::path& target,
-                                                  const struct stat& old) {
+// A file found at `named` (`old`, the status of `file`, where the name leads)
+// may be replaced when it is a regular file this process may write.
+Result<ReplaceableFile> JudgeReplaceable(const std::filesystem::path& named,
+                                         const std::filesystem::path& file,
+                                         const struct stat& old) {
     if (!S_ISREG(old.st_mode)) {
-        return Error{target.string() + ": is " + std::string(KindOfFile(old.st_mode)) +
+        return Error{named.string() + ": is " + std::string(KindOfFile(old.st_mode)) +
                      ", not a file the program may replace; nothing was written"};
     }
-    const bool allowed = ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+    const bool allowed = ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
     if (!allowed || !WriteBitFor(old)) {
-        return Error{target.string() + ": the file is read-only; nothing was written"};
+        return Error{named.string() + ": the file is read-only; nothing was written"};
     }
-    return std::optional<FileStamp>(StampFrom(old));
+    return ReplaceableFile{named, file, old};
+}
+
+// A name that is a link, or that cannot be looked at: the link is followed to
+// its final target, which is judged.
+Result<ReplaceableFile> FindThroughLink(const std::filesystem::path& target) {
+    const Result<std::filesystem::path> final_target = FinalTarget(target);
+    if (!final_target) {
+        return Error{final_target.message()};
+    }
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0) {
+        // A dangling link: the write creates its target.
+        if (errno == ENOENT) {
+            return ReplaceableFile{target, final_target.value(), std::nullopt};
+        }
+        return Error{target.string() + ": cannot be written (" + std::strerror(errno) + ")"};
+    }
+    return JudgeReplaceable(target, final_target.value(), old);
 }
 
 }  // namespace
 
+std::optional<FileStamp> ReplaceableFile::Stamp() const {
+    return old ? std::optional<FileStamp>(StampFrom(*old)) : std::nullopt;
+}
+
 Status CheckReplaceable(const std::filesystem::path& target) {
-    return CheckReplaceableFile(target).status();
+    return FindReplaceable(target).status();
 }
 
-Result<std::optional<FileStamp>> CheckReplaceableFile(const std::filesystem::path& target) {
-    struct stat old {};
-    if (::stat(target.c_str(), &old) != 0) {
-        // Absent, or a dangling link: the write creates the file.
-        if (errno == ENOENT) {
-            return std::optional<FileStamp>();
-        }
-        return Error{target.string() + ": cannot be written (" + std::strerror(errno) + ")"};
-    }
-    return JudgeReplaceable(target, old);
-}
-
-Result<std::optional<FileStamp>> CheckReplaceableInFolder(const std::filesystem::path& target) {
+Result<ReplaceableFile> FindReplaceable(const std::filesystem::path& target) {
     // A file that is no link is judged on one look.
+    struct stat own {};
+    if (::lstat(target.c_str(), &own) == 0) {
+        return S_ISLNK(own.st_mode) ? FindThroughLink(target)
+                                    : JudgeReplaceable(target, target, own);
+    }
+    if (errno == ENOENT) {
+        return ReplaceableFile{target, target, std::nullopt};
+    }
+    return FindThroughLink(target);
+}
+
+Result<ReplaceableFile> FindReplaceableInFolder(const std::filesystem::path& target) {
     struct stat own {};
     const bool seen = ::lstat(target.c_str(), &own) == 0;
     if (seen && !S_ISLNK(own.st_mode)) {
-        return JudgeReplaceable(target, own);
+        return JudgeReplaceable(target, target, own);
     }
     if (!seen && errno == ENOENT) {
-        return std::optional<FileStamp>();
+        return ReplaceableFile{target, target, std::nullopt};
     }
     // A link, or a name that cannot be looked at: the two checks say why.
     const Status inside = CheckLinkStaysInFolder(target);
     if (!inside) {
         return Error{inside.message()};
     }
-    return CheckReplaceableFile(target);
+    return FindThroughLink(target);
 }
 
 Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target) {
@@ -249,28 +272,29 @@ Status SyncFolder(const std::filesystem::path& folder) {
 
 Status WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
                            Durability durability, const std::filesystem::path& new_file_like) {
-    const Result<std::filesystem::path> final_target = FinalTarget(target);
-    if (!final_target) {
-        return final_target.status();
+    const Result<ReplaceableFile> found = FindReplaceable(target);
+    if (!found) {
+        return found.status();
     }
-    const std::filesystem::path& file = final_target.value();
-    const Status replaceable = CheckReplaceable(target);
-    if (!replaceable) {
-        return replaceable;
-    }
+    return WriteReplaceable(found.value(), content, durability, new_file_like);
+}
+
+Status WriteReplaceable(const ReplaceableFile& found, std::string_view content,
+                        Durability durability, const std::filesystem::path& new_file_like) {
+    const std::filesystem::path& target = found.named;
+    const std::filesystem::path& file = found.file;
     if (durability == Durability::EachFile) {
         RemoveStaleTemporaries(file);
     }
-    const std::optional<struct stat> old = OldFile(file);
     // Only a file created new takes after `new_file_like`.
     const std::optional<struct stat> like =
-        old || new_file_like.empty() ? std::nullopt : OldFile(new_file_like);
+        found.old || new_file_like.empty() ? std::nullopt : OldFile(new_file_like);
     std::filesystem::path temporary;
     WriteOutcome outcome{WriteFailure::NameTaken};
     for (int attempt = 0; attempt < kMostNamesTried && outcome.failure == WriteFailure::NameTaken;
          ++attempt) {
         temporary = TemporarySibling(file);
-        outcome = WriteNewFile(temporary, content, old, like, durability);
+        outcome = WriteNewFile(temporary, content, found.old, like, durability);
     }
     const std::string reason = std::strerror(outcome.error);
     switch (outcome.failure) {

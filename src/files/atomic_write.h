@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include <sys/stat.h>
+
 #include "files/regular_file.h"
 #include "files/temporary_files.h"
 #include "model/result.h"
@@ -41,20 +43,34 @@ Status WriteFileAtomically(const std::filesystem::path& target,
                            const std::function<void(std::ostream&)>& write,
                            Durability durability = Durability::EachFile);
 
+// What a check found at a name a write is to replace: the file the name leads
+// to (links followed) and the status of the file there, none when the write
+// creates it.
+struct ReplaceableFile {
+    std::filesystem::path named;  // as the caller named it, for messages
+    std::filesystem::path file;
+    std::optional<struct stat> old;
+
+    std::optional<FileStamp> Stamp() const;
+};
+
 // Refuses a file that exists and is not a regular file (a device, a named
 // pipe, a socket, a folder), and one without write permission for this process. The
 // permission bits decide, for the class the process falls in (owner, group or
 // others), so that a file made read-only is not replaced even for root, whom
 // the system would let write anything: for root the owner's bit decides.
 Status CheckReplaceable(const std::filesystem::path& target);
-// The same, with the stamp of the file found there (links followed), none when
-// there is none: a caller that compares the files of one save takes each
-// file's status once.
-Result<std::optional<FileStamp>> CheckReplaceableFile(const std::filesystem::path& target);
+// The same, with what was found there.
+Result<ReplaceableFile> FindReplaceable(const std::filesystem::path& target);
 // The same for a file found by name in a folder (a companion): a symbolic link
 // there must also stay in the folder (CheckLinkStaysInFolder).
-Result<std::optional<FileStamp>> CheckReplaceableInFolder(const std::filesystem::path& target);
-
+Result<ReplaceableFile> FindReplaceableInFolder(const std::filesystem::path& target);
+// Writes as WriteFileAtomically does, over what a check has just found,
+// without looking again: a save checks all of its files before it writes the
+// first.
+Status WriteReplaceable(const ReplaceableFile& found, std::string_view content,
+                        Durability durability = Durability::EachFile,
+                        const std::filesystem::path& new_file_like = {});
 // Moves a finished temporary file over `target` and syncs the folder; removes
 // the temporary when the move fails.
 Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target);

@@ -390,6 +390,10 @@ Status WriteDesignFile(const std::filesystem::path& path, const Design& design,
     return WriteFileAtomically(path, DesignFileText(design), durability);
 }
 
+Status WriteDesignFile(const ReplaceableFile& found, const Design& design, Durability durability) {
+    return WriteReplaceable(found, DesignFileText(design), durability);
+}
+
 namespace {
 
 // Every line of a design at its longest: far more than any real design holds.

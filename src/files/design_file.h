@@ -25,6 +25,8 @@ void WriteDesign(std::ostream& out, const Design& design);
 // the path.
 Status WriteDesignFile(const std::filesystem::path& path, const Design& design,
                        Durability durability = Durability::EachFile);
+// The same over a file a check has just found replaceable (WriteReplaceable).
+Status WriteDesignFile(const ReplaceableFile& found, const Design& design, Durability durability);
 
 // Reads a design file over `design`. Only a complete, valid file changes it:
 // on failure `design` is untouched and the message names `source_name`, the
