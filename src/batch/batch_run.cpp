@@ -18,6 +18,7 @@
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
 #include "files/folder_links.h"
+#include "files/folder_names.h"
 #include "files/path_utils.h"
 #include "model/cp1252.h"
 #include "model/text_helpers.h"
@@ -250,17 +251,13 @@ std::string ProgressText(const BatchProgress& progress) {
 Result<std::vector<std::string>> ListDesignFiles(const std::filesystem::path& folder,
                                                  std::unordered_set<std::string>* notes_files) {
     std::vector<std::string> names;
-    std::error_code error;
-    std::filesystem::directory_iterator entry(folder, error);
-    for (const std::filesystem::directory_iterator end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+    const std::error_code error = ForEachNameIn(folder, [&](std::string_view name) {
         if (IsDesignFileName(name)) {
-            names.push_back(name);
+            names.emplace_back(name);
         } else if (notes_files != nullptr && IsNotesFileName(name)) {
-            notes_files->insert(name);
+            notes_files->emplace(name);
         }
-    }
+    });
     if (error) {
         return Error{folder.string() + ": the folder cannot be read (" + error.message() + ")"};
     }

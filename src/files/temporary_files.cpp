@@ -7,9 +7,12 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include <signal.h>
 #include <unistd.h>
+
+#include "files/folder_names.h"
 
 namespace korvane {
 
@@ -74,16 +77,18 @@ bool HasEnded(pid_t pid) {
 }
 
 void RemoveStale(const std::filesystem::path& folder, std::string_view of) {
-    std::error_code error;
-    std::filesystem::directory_iterator entry(folder, error);
-    for (const std::filesystem::directory_iterator end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+    std::vector<std::filesystem::path> stale;
+    ForEachNameIn(folder, [&](std::string_view name) {
         const std::optional<pid_t> owner = TemporaryOwner(name, of);
-        std::error_code kind_error;
-        if (owner && HasEnded(*owner) && entry->is_regular_file(kind_error)) {
+        if (owner && HasEnded(*owner)) {
+            stale.push_back(folder / name);
+        }
+    });
+    for (const std::filesystem::path& file : stale) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error))) {
             std::error_code ignored;  // another save may have removed it first
-            std::filesystem::remove(entry->path(), ignored);
+            std::filesystem::remove(file, ignored);
         }
     }
 }
@@ -94,8 +99,13 @@ std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
     static const std::string process = std::to_string(::getpid());
     static std::atomic<unsigned> counter{0};
     const std::string name = target.filename().string();
-    return target.parent_path() / ("." + std::string(TemporaryStem(name)) + std::string(kMarker) +
-                                   process + "-" + std::to_string(counter++));
+    std::string temporary = ".";
+    temporary += TemporaryStem(name);
+    temporary += kMarker;
+    temporary += process;
+    temporary += '-';
+    temporary += std::to_string(counter++);
+    return target.parent_path() / temporary;
 }
 
 void RemoveStaleTemporaries(const std::filesystem::path& target) {
