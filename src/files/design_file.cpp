@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "files/atomic_write.h"
 #include "files/regular_file.h"
@@ -338,11 +339,40 @@ private:
     std::optional<Error> error_;
 };
 
-void ReadRecord(LineReader& lines, ComponentRecord& record) {
+// The records of a file, kept aside until the whole file has read well, so
+// that a file that fails part way leaves the design as it was without a copy
+// of the whole design to read into. Most records are blank and kept as such.
+class ReadRecords {
+public:
+    void Blank(ComponentRecord& place) { entries_.push_back({&place, kBlank}); }
+    // The record to read into, which later goes to `place`.
+    ComponentRecord& Read(ComponentRecord& place) {
+        entries_.push_back({&place, records_.size()});
+        return records_.emplace_back();
+    }
+    void PutInPlace() const {
+        for (const Entry& entry : entries_) {
+            CopyStoredFields(entry.read == kBlank ? BlankRecord : records_[entry.read],
+                             *entry.place);
+        }
+    }
+
+private:
+    static constexpr std::size_t kBlank = static_cast<std::size_t>(-1);
+    struct Entry {
+        ComponentRecord* place;
+        std::size_t read;  // in records_, or kBlank
+    };
+    std::vector<Entry> entries_;
+    std::vector<ComponentRecord> records_;
+};
+
+void ReadRecord(LineReader& lines, ReadRecords& read, ComponentRecord& place) {
     if (lines.SkipLines(BlankRecordText(), kRecordLineCount)) {
-        CopyStoredFields(BlankRecord, record);
+        read.Blank(place);
         return;
     }
+    ComponentRecord& record = read.Read(place);
     record.TABLE = lines.Code("TABLE");
     record.IDNUM = lines.Integer("IDNUM");
     record.LABEL = lines.Text("LABEL");
@@ -403,24 +433,27 @@ constexpr std::uintmax_t kLargestDesignFile = kDesignFileLineCount * (kMaxLineLe
 // end-of-file mark that an editor may add.
 Status ParseDesign(std::string_view content, std::string_view source_name, const Design& start,
                    Design& design) {
-    Design scratch = start;
     LineReader lines(content, source_name);
+    ReadRecords read;
     lines.SetPlace("the design record");
-    ReadRecord(lines, scratch.DesignRecord);
+    ReadRecord(lines, read, design.DesignRecord);
     lines.SetPlace("the capacity record");
-    ReadRecord(lines, scratch.CapacityRecord);
+    ReadRecord(lines, read, design.CapacityRecord);
     for (std::size_t t = 0; t < Design::kTableCount && !lines.failed(); ++t) {
-        const auto table = scratch.Table(t);
+        const auto table = design.Table(t);
         const int count = lines.Count(kTableNames[t].entries, static_cast<int>(table.size() - 1));
         for (int i = 1; i <= count && !lines.failed(); ++i) {
             lines.SetPlace(kTableNames[t].entry, i);
-            ReadRecord(lines, table[i]);
+            ReadRecord(lines, read, table[i]);
         }
     }
     if (lines.failed()) {
         return lines.status();
     }
-    design = std::move(scratch);
+    if (&start != &design) {
+        design = start;
+    }
+    read.PutInPlace();
     return {};
 }
 

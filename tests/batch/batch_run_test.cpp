@@ -11,6 +11,7 @@
 #include "app/new_design.h"
 #include "batch/batch_test_support.h"
 #include "files/design_file.h"
+#include "model/text_helpers.h"
 #include "support/archive_folder.h"
 #include "support/file_size_limit.h"
 #include "support/stale_temporary.h"
@@ -122,6 +123,12 @@ TEST_F(BatchRunTest, AFileThatCannotBeReadIsSkippedUntouchedAndTheRunGoesOn) {
     EXPECT_TRUE(Contains(contents, "href=\"a.htm\""));
     EXPECT_TRUE(Contains(contents, "href=\"c.htm\""));
     EXPECT_FALSE(Contains(contents, "b.htm"));
+
+    // A last file that cannot be read leaves the session with the design it names.
+    testing::WriteText(fleet_ / "d.k2d", "not a design either\r\n");
+    Run(BatchKind::Resave);
+    EXPECT_EQ(session_.CurrentDesignPath, Path("c.k2d"));
+    EXPECT_EQ(Trimmed(session_.design.ShipName()), "Charlie");
 }
 
 TEST_F(BatchRunTest, AFileThatCannotBeSavedIsNamedAndLeftOutOfTheIndex) {
