@@ -16,6 +16,7 @@
 #include "files/atomic_write.h"
 #include "files/regular_file.h"
 #include "model/cp1252.h"
+#include "model/design_parts.h"
 #include "model/number_format.h"
 #include "model/text_helpers.h"
 
@@ -344,6 +345,11 @@ private:
 // of the whole design to read into. Most records are blank and kept as such.
 class ReadRecords {
 public:
+    ReadRecords() {
+        entries_.reserve(design_parts::kRecordCount);
+        records_.reserve(design_parts::kRecordCount);
+    }
+
     void Blank(ComponentRecord& place) { entries_.push_back({&place, kBlank}); }
     // The record to read into, which later goes to `place`.
     ComponentRecord& Read(ComponentRecord& place) {

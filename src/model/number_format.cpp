@@ -272,6 +272,11 @@ std::string PlainNumber(double x) {
 }
 
 void AppendPrintedNumber(std::string& out, double x) {
+    // Most figures of a design file are 0 (and -0 prints as 0 too).
+    if (x == 0) {
+        out += " 0 ";
+        return;
+    }
     char text[kShortDecimalSize + 2] = {' '};
     if (char* end = ShortDecimal(x, text + 1)) {
         *end++ = ' ';

@@ -6,35 +6,6 @@
 
 namespace korvane {
 
-namespace {
-
-// The blanks are one or two characters: a loop over them costs less than a
-// library search for every character of the text.
-bool IsAmong(char c, std::string_view blanks) {
-    for (const char blank : blanks) {
-        if (c == blank) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
-std::string_view Trimmed(std::string_view text, std::string_view blanks) {
-    while (!text.empty() && IsAmong(text.front(), blanks)) {
-        text.remove_prefix(1);
-    }
-    return TrimmedEnd(text, blanks);
-}
-
-std::string_view TrimmedEnd(std::string_view text, std::string_view blanks) {
-    while (!text.empty() && IsAmong(text.back(), blanks)) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 std::string LowerCase(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](char c) { return LowerCase(c); });

@@ -12,9 +12,31 @@ inline constexpr std::string_view kSpaces = " ";
 inline constexpr std::string_view kSpacesAndTabs = " \t";
 inline constexpr std::string_view kSpacesAndNuls{"\0 ", 2};
 
-// The text without the blanks at either end, or at its end only.
-std::string_view Trimmed(std::string_view text, std::string_view blanks = kSpaces);
-std::string_view TrimmedEnd(std::string_view text, std::string_view blanks = kSpaces);
+// Whether `c` is one of `blanks`. The blanks are one or two characters: a loop
+// over them costs less than a library search, and inline it unrolls.
+inline bool IsAmong(char c, std::string_view blanks) {
+    for (const char blank : blanks) {
+        if (c == blank) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The text without the blanks at its end, or at either end. Inline, since a
+// design file trims every one of its values.
+inline std::string_view TrimmedEnd(std::string_view text, std::string_view blanks = kSpaces) {
+    while (!text.empty() && IsAmong(text.back(), blanks)) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+inline std::string_view Trimmed(std::string_view text, std::string_view blanks = kSpaces) {
+    while (!text.empty() && IsAmong(text.front(), blanks)) {
+        text.remove_prefix(1);
+    }
+    return TrimmedEnd(text, blanks);
+}
 
 // Case folding of the ASCII letters; other bytes stay as they are.
 inline char LowerCase(char c) {
