@@ -114,8 +114,7 @@ Settling Settle(Design& design, Design& seen, bool seenSettled, DesignChanges* c
 // Settles a design from a copy of itself.
 template <typename Pass>
 int SettleFromItself(Design& design, Pass pass) {
-    Design seen;
-    CopyDifferences(seen, design);
+    Design seen = design;
     return Settle(design, seen, true, nullptr, pass).passes;
 }
 

@@ -277,6 +277,19 @@ void AppendPrintedNumber(std::string& out, double x) {
         out += " 0 ";
         return;
     }
+    // Whole numbers, most of the others, go straight to their digits; a
+    // negative one's "-" takes the blank's place.
+    if (std::fabs(x) < 1e15) {
+        const auto whole = static_cast<long long>(x);
+        if (static_cast<double>(whole) == x) {
+            char text[20] = {' '};
+            char* const end = std::to_chars(text + 1, text + sizeof text - 1, whole).ptr;
+            *end = ' ';
+            const char* const begin = whole < 0 ? text + 1 : text;
+            out.append(begin, static_cast<std::size_t>(end + 1 - begin));
+            return;
+        }
+    }
     char text[kShortDecimalSize + 2] = {' '};
     if (char* end = ShortDecimal(x, text + 1)) {
         *end++ = ' ';
