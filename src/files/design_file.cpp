@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -58,35 +59,47 @@ constexpr std::array<std::string_view, 11> kMiscStrNames = {
     "MISCSTR0", "MISCSTR1", "MISCSTR2", "MISCSTR3", "MISCSTR4", "MISCSTR5",
     "MISCSTR6", "MISCSTR7", "MISCSTR8", "MISCSTR9", "MISCSTR10"};
 
+// The file is built in memory and written in one piece, a record at a time
+// into a buffer of its own: a stream insertion, or an append to the file's
+// text, per value would cost more than everything else a save does.
+//
+// The 30 lines of a record are at most 17 numbers and 13 texts of at most 20
+// characters, each with its CR LF.
+constexpr std::size_t kLongestRecordText = 17 * (kLongestPrintedNumber + 2) + 13 * (20 + 2);
+
 // A line feed inside a text would split its line and shift every later value,
 // so it is written as a blank. NULs and all other bytes are written as they are.
-void WriteTextLine(std::string& out, std::string_view text) {
-    const std::size_t start = out.size();
-    out += text;
-    std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\n', ' ');
-    out += "\r\n";
+char* PutTextLine(std::string_view text, char* out) {
+    for (const char c : text) {
+        *out++ = c == '\n' ? ' ' : c;
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    return out;
 }
 
-// The file is built in memory and written in one piece: a stream insertion per
-// value would cost more than everything else a save does.
-void WriteNumberLine(std::string& out, double value) {
-    AppendPrintedNumber(out, value);
-    out += "\r\n";
+char* PutNumberLine(double value, char* out) {
+    out = WritePrintedNumber(value, out);
+    *out++ = '\r';
+    *out++ = '\n';
+    return out;
 }
 
-void WriteRecord(std::string& out, const ComponentRecord& record) {
-    WriteTextLine(out, record.TABLE.view());
-    WriteNumberLine(out, record.IDNUM);
-    WriteTextLine(out, TrimmedEnd(record.LABEL.view()));
+void WriteRecord(std::string& text, const ComponentRecord& record) {
+    char lines[kLongestRecordText];
+    char* out = PutTextLine(record.TABLE.view(), lines);
+    out = PutNumberLine(record.IDNUM, out);
+    out = PutTextLine(TrimmedEnd(record.LABEL.view()), out);
     for (double value : {record.NUMBER, record.KL, record.TONS, record.CR, record.MW}) {
-        WriteNumberLine(out, value);
+        out = PutNumberLine(value, out);
     }
-    WriteTextLine(out, record.USP.view());
-    WriteNumberLine(out, record.TL);
+    out = PutTextLine(record.USP.view(), out);
+    out = PutNumberLine(record.TL, out);
     for (std::size_t k = 1; k <= 10; ++k) {
-        WriteNumberLine(out, record.MISCNUM[k]);
-        WriteTextLine(out, TrimmedEnd(record.MISCSTR[k].view()));
+        out = PutNumberLine(record.MISCNUM[k], out);
+        out = PutTextLine(TrimmedEnd(record.MISCSTR[k].view()), out);
     }
+    text.append(lines, out);
 }
 
 // The fields a design file holds, from one record into another; the others
@@ -112,6 +125,10 @@ void CopyStoredFields(const ComponentRecord& from, ComponentRecord& to) {
 // are 0 and its stored texts never assigned. Most records in use differ at
 // their first field already.
 bool StoresBlankRecord(const ComponentRecord& record) {
+    // An unused entry is mostly a copy of the blank record, byte for byte.
+    if (std::memcmp(&record, &BlankRecord, sizeof record) == 0) {
+        return true;
+    }
     const auto zero = [](double value) { return value == 0; };
     const auto unset = [](const auto& text) { return text.never_assigned(); };
     return unset(record.TABLE) && record.IDNUM == 0 && unset(record.LABEL) && zero(record.NUMBER) &&
@@ -157,7 +174,37 @@ std::optional<std::int16_t> ParseInteger(std::string_view line) {
 // As ParseInteger, and "inf", "nan" or a magnitude beyond a double are refused too.
 constexpr long long kExactWhole = 1LL << 53;  // whole numbers a double holds exactly
 
+// A line that holds a whole number of up to 15 digits between blanks, the
+// most common number line by far, read in one go; any other line is left to
+// the general reading.
+std::optional<double> PlainWholeNumber(std::string_view line) {
+    std::size_t at = 0;
+    while (at < line.size() && IsAmong(line[at], kSpacesAndTabs)) {
+        ++at;
+    }
+    const bool negative = at < line.size() && line[at] == '-';
+    at += negative ? 1 : 0;
+    const std::size_t first_digit = at;
+    long long whole = 0;
+    while (at < line.size() && at - first_digit < 15 && line[at] >= '0' && line[at] <= '9') {
+        whole = whole * 10 + (line[at++] - '0');
+    }
+    if (at == first_digit) {
+        return std::nullopt;
+    }
+    while (at < line.size() && IsAmong(line[at], kSpacesAndTabs)) {
+        ++at;
+    }
+    if (at != line.size()) {
+        return std::nullopt;
+    }
+    return static_cast<double>(negative ? -whole : whole);  // "-0" reads as 0
+}
+
 std::optional<double> ParseNumber(std::string_view line) {
+    if (const std::optional<double> whole = PlainWholeNumber(line)) {
+        return whole;
+    }
     const std::string_view text = WithoutPlus(Trimmed(line, kSpacesAndTabs));
     // Most figures are whole numbers: read those as integers, which is exact and quick.
     long long whole = 0;
@@ -358,6 +405,11 @@ public:
     }
     void PutInPlace() const {
         for (const Entry& entry : entries_) {
+            // An unused entry is mostly blank already, byte for byte.
+            if (entry.read == kBlank &&
+                std::memcmp(entry.place, &BlankRecord, sizeof BlankRecord) == 0) {
+                continue;
+            }
             CopyStoredFields(entry.read == kBlank ? BlankRecord : records_[entry.read],
                              *entry.place);
         }
@@ -402,7 +454,8 @@ std::string DesignFileText(const Design& design) {
     WriteRecord(text, design.CapacityRecord);
     for (std::size_t t = 0; t < Design::kTableCount; ++t) {
         const auto table = design.Table(t);
-        WriteNumberLine(text, static_cast<double>(table.size() - 1));
+        char count[kLongestPrintedNumber + 2];
+        text.append(count, PutNumberLine(static_cast<double>(table.size() - 1), count));
         for (std::size_t i = 1; i < table.size(); ++i) {
             if (StoresBlankRecord(table[i])) {
                 text += BlankRecordText();

@@ -271,39 +271,39 @@ std::string PlainNumber(double x) {
     return out;
 }
 
-void AppendPrintedNumber(std::string& out, double x) {
-    // Most figures of a design file are 0 (and -0 prints as 0 too).
-    if (x == 0) {
-        out += " 0 ";
-        return;
+char* WritePrintedNumber(double x, char* out) {
+    // Most figures of a design file are 0 (and -0 prints as 0 too, as does
+    // a value that is not finite).
+    if (x == 0 || !std::isfinite(x)) {
+        return std::copy_n(" 0 ", 3, out);
     }
-    // Whole numbers, most of the others, go straight to their digits; a
-    // negative one's "-" takes the blank's place.
+    // A negative number's "-" takes the place of the blank before it.
+    if (x > 0) {
+        *out++ = ' ';
+    }
+    // Whole numbers, most of the others, go straight to their digits.
     if (std::fabs(x) < 1e15) {
         const auto whole = static_cast<long long>(x);
         if (static_cast<double>(whole) == x) {
-            char text[20] = {' '};
-            char* const end = std::to_chars(text + 1, text + sizeof text - 1, whole).ptr;
-            *end = ' ';
-            const char* const begin = whole < 0 ? text + 1 : text;
-            out.append(begin, static_cast<std::size_t>(end + 1 - begin));
-            return;
+            out = std::to_chars(out, out + kLongestPrintedNumber, whole).ptr;
+            *out++ = ' ';
+            return out;
         }
     }
-    char text[kShortDecimalSize + 2] = {' '};
-    if (char* end = ShortDecimal(x, text + 1)) {
+    if (char* end = ShortDecimal(x, out)) {
         *end++ = ' ';
-        const char* const begin = text[1] == '-' ? text + 1 : text;
-        out.append(begin, static_cast<std::size_t>(end - begin));
-        return;
+        return end;
     }
-    const std::size_t start = out.size();
-    AppendPlainNumber(out, x);
-    // The sign's place holds a blank unless n(x) put a "-" there.
-    if (out[start] != '-') {
-        out.insert(start, 1, ' ');
-    }
-    out += ' ';
+    std::string plain;
+    AppendPlainNumber(plain, x);
+    out = std::copy(plain.begin(), plain.end(), out);
+    *out++ = ' ';
+    return out;
+}
+
+void AppendPrintedNumber(std::string& out, double x) {
+    char text[kLongestPrintedNumber];
+    out.append(text, static_cast<std::size_t>(WritePrintedNumber(x, text) - text));
 }
 
 std::string PrintedNumber(double x) {

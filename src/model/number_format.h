@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ void AppendPlainNumber(std::string& out, double x);
 // one) and one blank after: " 2 ", "-1.5 ". Design files write numbers this way.
 std::string PrintedNumber(double x);
 void AppendPrintedNumber(std::string& out, double x);
+// p(x) written at `out`, which has room for kLongestPrintedNumber characters;
+// gives the end of the text.
+inline constexpr std::size_t kLongestPrintedNumber = 32;
+char* WritePrintedNumber(double x, char* out);
 
 // x under a "#,##0.0"-style pattern ("##,###,###", "#,###", "###,###.#",
 // "0.0", "0" …): "#" positions print only the digits needed, "0" positions

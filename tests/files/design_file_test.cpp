@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -244,6 +246,31 @@ TEST(DesignFileRead, LenientWhereTheFormatAllows) {
     EXPECT_EQ(loaded.Slots[Slot::Hull].MISCSTR[1], "a,b,c,d,e,");
     EXPECT_EQ(loaded.ShipName1(), "A name that is longe");
     EXPECT_EQ(loaded.Slots[Slot::Configuration], FullDesign().Slots[Slot::Configuration]);
+}
+
+TEST(DesignFileRead, NumberLinesReadTheirValueExactly) {
+    const std::vector<std::pair<std::string, double>> cases = {
+        {" 0 ", 0},
+        {"-0", 0},
+        {"\t42\t", 42},
+        {"-17 ", -17},
+        {"007", 7},
+        {"123456789012345", 123456789012345.0},
+        {"1234567890123456", 1234567890123456.0},
+        {"9007199254740993", 9007199254740992.0},
+        {"+5", 5},
+        {" 2.5 ", 2.5},
+        {"-.25", -0.25},
+    };
+    for (const auto& [line, value] : cases) {
+        auto lines = LinesOf(Written(FullDesign()));
+        lines[64] = line;  // NUMBER of slot 1
+        Design loaded;
+        ASSERT_TRUE(ReadText(Joined(lines), loaded)) << line;
+        const double read = loaded.Slots[Slot::Hull].NUMBER;
+        EXPECT_EQ(read, value) << line;
+        EXPECT_FALSE(std::signbit(read) && read == 0) << line << " reads as -0";
+    }
 }
 
 TEST(DesignFileWrite, LineFeedInATextCannotShiftTheLines) {
