@@ -52,14 +52,17 @@ Result<std::array<ReplaceableFile, 3>> CheckSaveTargets(const std::string& file)
     return found;
 }
 
+// The same with the file as a look at it found it (`now`, none when it is gone).
+bool ChangedSinceRead(const Session& session, const std::string& file,
+                      const std::optional<FileStamp>& now) {
+    return session.CurrentDesignStamp && file == session.CurrentDesignPath && now &&
+           *now != *session.CurrentDesignStamp;
+}
+
 }  // namespace
 
 bool ChangedSinceRead(const Session& session, const std::string& file) {
-    if (!session.CurrentDesignStamp || file != session.CurrentDesignPath) {
-        return false;
-    }
-    const std::optional<FileStamp> now = StampOf(file);
-    return now && *now != *session.CurrentDesignStamp;
+    return ChangedSinceRead(session, file, StampOf(file));
 }
 
 Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_days today) {
@@ -80,7 +83,7 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
     ShowStatusSummary(session.design);
     const ReportFiles reports =
         MakeReportFiles(session.design, file, today, session.ListedNotesFiles);
-    if (ChangedSinceRead(session, file)) {
+    if (ChangedSinceRead(session, file, design_target.Stamp())) {
         return Error{file + ": " + std::string(kChangedSinceRead)};
     }
     const Status design_written =

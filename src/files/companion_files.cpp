@@ -38,9 +38,10 @@ std::optional<std::filesystem::path> FindNotesFile(std::string_view design_path,
                                                    const std::unordered_set<std::string>* listed) {
     // Only the extension's case varies: ".K2N" first, then the other spellings.
     const std::string base = CompanionBase(design_path);
+    const auto name_start = static_cast<std::size_t>(LastSeparatorPos(base));
     for (const char* extension : {".K2N", ".k2n", ".K2n", ".k2N"}) {
-        const std::filesystem::path candidate = base + extension;
-        if (listed != nullptr && !listed->contains(candidate.filename().string())) {
+        const std::string candidate = base + extension;
+        if (listed != nullptr && !listed->contains(candidate.substr(name_start))) {
             continue;
         }
         std::error_code error;

@@ -353,28 +353,32 @@ private:
             return false;
         }
         ++line_number_;
-        if (rest_.empty()) {
+        if (rest_.empty()) [[unlikely]] {
             Fail(expected, field, "the end of the file");
             return false;
         }
-        const std::size_t end = rest_.find('\n');
-        line_ = rest_.substr(0, end);
-        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        const std::size_t end = std::min(rest_.find('\n'), rest_.size());
+        line_ = std::string_view(rest_.data(), end);
+        rest_.remove_prefix(std::min(end + 1, rest_.size()));
         if (!line_.empty() && line_.back() == '\r') {
             line_.remove_suffix(1);
         }
-        if (line_.size() > kMaxLineLength) {
-            Fail(expected, field,
-                 "a line of more than " + std::to_string(kMaxLineLength) +
-                     " characters (is this a design file?)");
+        if (line_.size() > kMaxLineLength) [[unlikely]] {
+            FailOnLongLine(expected, field);
             return false;
         }
         return true;
     }
 
-    void Fail(Expected expected, std::string_view field, const std::string& found) {
+    void Fail(Expected expected, std::string_view field, std::string_view found) {
         error_ = Error{std::string(source_) + ", line " + std::to_string(line_number_) +
-                       ": expected " + Describe(expected, field) + ", found " + found};
+                       ": expected " + Describe(expected, field) + ", found " + std::string(found)};
+    }
+
+    void FailOnLongLine(Expected expected, std::string_view field) {
+        Fail(expected, field,
+             "a line of more than " + std::to_string(kMaxLineLength) +
+                 " characters (is this a design file?)");
     }
 
     std::string_view rest_;  // the content after the current line

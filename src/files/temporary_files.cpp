@@ -98,14 +98,17 @@ void RemoveStale(const std::filesystem::path& folder, std::string_view of) {
 std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
     static const std::string process = std::to_string(::getpid());
     static std::atomic<unsigned> counter{0};
-    const std::string name = target.filename().string();
-    std::string temporary = ".";
-    temporary += TemporaryStem(name);
+    // Made from the path's text: a batch run makes three for every design.
+    const std::string_view whole = target.native();
+    const std::size_t name_start = whole.rfind('/') + 1;  // 0 when there is no folder
+    std::string temporary(whole.substr(0, name_start));
+    temporary += '.';
+    temporary += TemporaryStem(whole.substr(name_start));
     temporary += kMarker;
     temporary += process;
     temporary += '-';
     temporary += std::to_string(counter++);
-    return target.parent_path() / temporary;
+    return temporary;
 }
 
 void RemoveStaleTemporaries(const std::filesystem::path& target) {
