@@ -1,5 +1,7 @@
 #include "reports/report_text.h"
 
+#include <array>
+
 #include "model/number_format.h"
 
 namespace korvane {
@@ -25,6 +27,23 @@ std::string_view HtmlEntity(char c) {
     }
 }
 
+// The bytes a text cannot take over as they are: a NUL, and on the page the
+// characters HTML gives a meaning. A table, since every byte of every text is
+// looked up.
+using SpecialBytes = std::array<bool, 256>;
+
+constexpr SpecialBytes MakeSpecialBytes(bool html) {
+    SpecialBytes special{};
+    special['\0'] = true;
+    for (const unsigned char c : {'&', '<', '>', '"', '\''}) {
+        special[c] = html;
+    }
+    return special;
+}
+
+constexpr SpecialBytes kSpecialInText = MakeSpecialBytes(false);
+constexpr SpecialBytes kSpecialInPage = MakeSpecialBytes(true);
+
 }  // namespace
 
 ReportText::ReportText(std::string& out, TextEscaping escaping) : out_(out), escaping_(escaping) {}
@@ -37,11 +56,10 @@ ReportText& ReportText::Text(std::string_view text) {
     // Runs of ordinary characters are appended whole, and runs of NULs as
     // blanks; only the characters HTML gives a meaning, on the page, are
     // written one by one.
-    const bool html = escaping_ == TextEscaping::Html;
+    const SpecialBytes& special = escaping_ == TextEscaping::Html ? kSpecialInPage : kSpecialInText;
     while (!text.empty()) {
         std::size_t run = 0;
-        while (run < text.size() && text[run] != '\0' &&
-               !(html && !HtmlEntity(text[run]).empty())) {
+        while (run < text.size() && !special[static_cast<unsigned char>(text[run])]) {
             ++run;
         }
         line_.append(text.data(), run);
