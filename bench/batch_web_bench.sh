@@ -6,7 +6,7 @@
 # (safe_rewrite_floor: each design file read, then it and its two companions
 # written back through a temporary file and a rename), which shows how much of
 # the run the file system takes and how much the program adds (target: at
-# most 1.15). The run works on as many designs at once as the machine has
+# most 1.15), best of the rounds against best and round by round. The run works on as many designs at once as the machine has
 # processors, as korvane-cli does by default; the file work alone is one
 # thread. The work folder is made under TMPDIR: a tmpfs such as /dev/shm,
 # where files cost least, shows the program's share most plainly.
@@ -96,6 +96,10 @@ best_batch=
 # run replaces three files per design, as the file work alone always does.
 best_rerun=
 best_floor=
+# The ratio of each round from the second on, batch and file work measured a
+# moment apart: the fairer figure when the machine's speed drifts, since the
+# best batch and the best file work may come from different rounds.
+round_ratios=()
 # Each step starts with the disk written out, so that none pays for the
 # writing-back of the one before it.
 for round in $(seq "$rounds"); do
@@ -125,6 +129,7 @@ for round in $(seq "$rounds"); do
     best_floor=$(best "$best_floor" "$floor")
     if [ "$round" -gt 1 ]; then
         best_rerun=$(best "$best_rerun" "$batch")
+        round_ratios+=("$(calc "$batch / $floor")")
     fi
 done
 
@@ -140,4 +145,8 @@ if [ -n "$best_rerun" ]; then
         "$(calc "$best_floor / $best_copy")"
     printf '  batch / file work alone: %.2f (what the program adds; target: at most 1.15)\n' \
         "$(calc "$best_rerun / $best_floor")"
+    listed=$(printf '%.2f ' "${round_ratios[@]}")
+    printf '  the same round by round: %s; median %.2f\n' "${listed% }" \
+        "$(printf '%s\n' "${round_ratios[@]}" | sort -n |
+            awk '{ r[NR] = $1 } END { print NR % 2 ? r[(NR + 1) / 2] : (r[NR / 2] + r[NR / 2 + 1]) / 2 }')"
 fi
