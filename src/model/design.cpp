@@ -49,8 +49,14 @@ std::span<const ComponentRecord> Design::Table(std::size_t index) const {
 }
 
 std::string Design::ShipName() const {
-    return DesignRecord.LABEL.str() + DesignRecord.MISCSTR[1].str() +
-           DesignRecord.MISCSTR[2].str() + DesignRecord.MISCSTR[3].str();
+    std::string name;
+    name.reserve(50);
+    for (const std::string_view part :
+         {DesignRecord.LABEL.view(), DesignRecord.MISCSTR[1].view(), DesignRecord.MISCSTR[2].view(),
+          DesignRecord.MISCSTR[3].view()}) {
+        name += part;
+    }
+    return name;
 }
 
 void Design::SetShipName(std::string_view name) {
