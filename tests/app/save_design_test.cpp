@@ -192,6 +192,26 @@ TEST_F(SaveDesignTest, AFailedSaveLeavesTheOldFilesThePathAndTheChangedMark) {
     EXPECT_EQ(Recent(2), "");
 }
 
+TEST_F(SaveDesignTest, AnotherProgramsSaveSinceTheReadIsKept) {
+    const std::string path = PathOf("ship.k2d");
+    ASSERT_TRUE(Save(path).ok());
+    const std::string profile = ReadText(PathOf("ship.K2P"));
+    WriteText(path, "another program's design, longer than before it was written");
+    session_.design.SetShipName("Ours");
+
+    const Status refused = Save(path);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.message(), path + ": " + std::string(kChangedSinceRead));
+    EXPECT_EQ(ReadText(path), "another program's design, longer than before it was written");
+    EXPECT_EQ(ReadText(PathOf("ship.K2P")), profile) << "no file of the save is written";
+
+    session_.CurrentDesignStamp.reset();  // the user chose to overwrite it
+    ASSERT_TRUE(Save(path).ok());
+    Design saved;
+    ASSERT_TRUE(ReadDesignFile(path, saved).ok());
+    EXPECT_EQ(saved.ShipName().substr(0, 4), "Ours");
+}
+
 TEST_F(SaveDesignTest, AReadOnlyDesignOrCompanionIsNotOverwrittenAndNothingIsWritten) {
     const std::string first = PathOf("first.k2d");
     ASSERT_TRUE(Save(first).ok());
