@@ -219,10 +219,6 @@ std::optional<FileStamp> ReplaceableFile::Stamp() const {
     return old ? std::optional<FileStamp>(StampFrom(*old)) : std::nullopt;
 }
 
-Status CheckReplaceable(const std::filesystem::path& target) {
-    return FindReplaceable(target).status();
-}
-
 Result<ReplaceableFile> FindReplaceable(const std::filesystem::path& target) {
     // A file that is no link is judged on one look.
     struct stat own {};

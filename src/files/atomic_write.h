@@ -31,7 +31,7 @@ enum class Durability {
 // bits, and its owner and group where the process may set them. A symbolic
 // link is followed: its final target is replaced and the link stays a link. A
 // file without write permission, or anything but a regular file, is not
-// replaced (see CheckReplaceable). A file created new gets the permission bits
+// replaced (see FindReplaceable). A file created new gets the permission bits
 // less the umask, or, when `new_file_like` is given, the group (where the
 // process may set it) and the read and write bits of that file. The message
 // names the path and the system's reason.
@@ -54,13 +54,12 @@ struct ReplaceableFile {
     std::optional<FileStamp> Stamp() const;
 };
 
-// Refuses a file that exists and is not a regular file (a device, a named
-// pipe, a socket, a folder), and one without write permission for this process. The
-// permission bits decide, for the class the process falls in (owner, group or
-// others), so that a file made read-only is not replaced even for root, whom
-// the system would let write anything: for root the owner's bit decides.
-Status CheckReplaceable(const std::filesystem::path& target);
-// The same, with what was found there.
+// What is found at `target` when a write may replace it. Refuses a file that
+// exists and is not a regular file (a device, a named pipe, a socket, a
+// folder), and one without write permission for this process. The permission
+// bits decide, for the class the process falls in (owner, group or others), so
+// that a file made read-only is not replaced even for root, whom the system
+// would let write anything: for root the owner's bit decides.
 Result<ReplaceableFile> FindReplaceable(const std::filesystem::path& target);
 // The same for a file found by name in a folder (a companion): a symbolic link
 // there must also stay in the folder (CheckLinkStaysInFolder).

@@ -100,10 +100,10 @@ TEST(AtomicWrite, AReadOnlyFileIsRefusedEvenForRoot) {
 
     // Writable by its group only: the owner's bits decide for the owner.
     ASSERT_EQ(::chmod(file.c_str(), 0464), 0);
-    EXPECT_FALSE(CheckReplaceable(file).ok());
+    EXPECT_FALSE(FindReplaceable(file).ok());
     ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
-    EXPECT_TRUE(CheckReplaceable(file).ok());
-    EXPECT_TRUE(CheckReplaceable(dir / "absent.k2d").ok()) << "a new file may be written";
+    EXPECT_TRUE(FindReplaceable(file).ok());
+    EXPECT_TRUE(FindReplaceable(dir / "absent.k2d").ok()) << "a new file may be written";
 }
 
 TEST(AtomicWrite, TemporariesAreHiddenAndStaleOnesOfTheFileAreRemoved) {
