@@ -50,7 +50,7 @@ TEST(OptionQuestion, AClickChoosesAndACloseChoosesNothing) {
         << "neither the last answer nor a close chooses";
 }
 
-TEST(OptionQuestion, KeysChooseTheOptionThatReadsAsThemAndEnterTheDefault) {
+TEST(OptionQuestion, AKeyPicksTheOptionThatReadsAsItAndEnterTheDefault) {
     struct Case {
         const char* options;
         std::optional<int> default_option;
