@@ -272,6 +272,7 @@ std::string PlainNumber(double x) {
 }
 
 char* WritePrintedNumber(double x, char* out) {
+    char* const room_end = out + kLongestPrintedNumber;
     // Most figures of a design file are 0 (and -0 prints as 0 too, as does
     // a value that is not finite).
     if (x == 0 || !std::isfinite(x)) {
@@ -285,7 +286,7 @@ char* WritePrintedNumber(double x, char* out) {
     if (std::fabs(x) < 1e15) {
         const auto whole = static_cast<long long>(x);
         if (static_cast<double>(whole) == x) {
-            out = std::to_chars(out, out + kLongestPrintedNumber, whole).ptr;
+            out = std::to_chars(out, room_end, whole).ptr;
             *out++ = ' ';
             return out;
         }
