@@ -5,6 +5,16 @@
 
 namespace korvane {
 
+void DesignChanges::Fold(DesignChanges&& later) {
+    for (auto& [number, value] : later.parts_) {
+        if (!kept_.test(number)) {
+            kept_.set(number);
+            parts_.emplace_back(number, std::move(value));
+        }
+    }
+    later = DesignChanges{};
+}
+
 bool DesignChanges::DiffersFrom(const Design& design) const {
     bool differs = false;
     design_parts::ForEachPart(

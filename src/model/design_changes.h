@@ -31,6 +31,11 @@ public:
         }
     }
 
+    // Takes over the parts `later` kept that these changes did not: the parts
+    // only a later change touched, as they were before it and so before these.
+    // The changes then take back both.
+    void Fold(DesignChanges&& later);
+
     // Whether any kept part differs from the design's: a part may have changed
     // and come back.
     bool DiffersFrom(const Design& design) const;

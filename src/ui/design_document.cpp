@@ -1,5 +1,6 @@
 #include "ui/design_document.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "app/load_design.h"
@@ -11,7 +12,8 @@
 
 namespace korvane::ui {
 
-bool DesignDocument::Change(std::string step, const std::function<void(Design&)>& apply) {
+bool DesignDocument::Change(std::string step, const std::function<void(Design&)>& apply,
+                            std::string merge_key) {
     Design& design = session_.design;
     // After an undo, a load or a save the design is no longer the one the
     // last change left in `before_`; otherwise it is, and the comparison that
@@ -28,19 +30,34 @@ bool DesignDocument::Change(std::string step, const std::function<void(Design&)>
     if (!changes.DiffersFrom(design)) {
         return false;
     }
-    if (saved_position_ && *saved_position_ > position_) {
-        saved_position_.reset();  // the saved design was among the redo steps
+    if (!merge_key.empty() && merge_key == open_merge_key_ && !undo_.empty()) {
+        FoldIntoLastStep(std::move(step), std::move(changes));
+    } else {
+        redo_.clear();
+        undo_.push_back({std::move(step), std::move(changes), position_, ++last_position_});
+        if (undo_.size() > kKeptSteps) {
+            undo_.pop_front();
+        }
+        MoveTo(last_position_);
+        open_merge_key_ = std::move(merge_key);
     }
-    redo_.clear();
-    undo_.push_back({std::move(step), std::move(changes)});
-    if (undo_.size() > kKeptSteps) {
-        undo_.pop_front();
-    }
-    ++position_;
-    design.DesignChanged = position_ != saved_position_;
     before_.DesignChanged = design.DesignChanged;
     Announce(DesignNotice::Edited);
     return true;
+}
+
+void DesignDocument::FoldIntoLastStep(std::string step, DesignChanges changes) {
+    Step& last = undo_.back();
+    last.changes.Fold(std::move(changes));
+    if (last.changes.DiffersFrom(session_.design)) {
+        last.name = std::move(step);
+        last.position_after = ++last_position_;
+        MoveTo(last.position_after);
+        return;
+    }
+    MoveTo(last.position_before);
+    undo_.pop_back();
+    open_merge_key_.clear();
 }
 
 std::optional<std::string> DesignDocument::UndoStep() const {
@@ -55,7 +72,9 @@ bool DesignDocument::Undo() {
     if (undo_.empty()) {
         return false;
     }
-    Cross(undo_, redo_, -1);
+    const long position = undo_.back().position_before;
+    Cross(undo_, redo_);
+    MoveTo(position);
     Announce(DesignNotice::Undone);
     return true;
 }
@@ -64,8 +83,20 @@ bool DesignDocument::Redo() {
     if (redo_.empty()) {
         return false;
     }
-    Cross(redo_, undo_, +1);
+    const long position = redo_.back().position_after;
+    Cross(redo_, undo_);
+    MoveTo(position);
     Announce(DesignNotice::Redone);
+    return true;
+}
+
+bool DesignDocument::UndoTo(long position) {
+    if (position != position_ &&
+        std::ranges::find(undo_, position, &Step::position_before) == undo_.end()) {
+        return false;
+    }
+    while (position_ != position && Undo()) {
+    }
     return true;
 }
 
@@ -79,13 +110,17 @@ std::size_t DesignDocument::HistoryBytes() const {
     return bytes;
 }
 
-void DesignDocument::Cross(std::deque<Step>& from, std::deque<Step>& to, long direction) {
+void DesignDocument::Cross(std::deque<Step>& from, std::deque<Step>& to) {
     beforeIsDesign_ = false;
+    open_merge_key_.clear();
     Step step = std::move(from.back());
     from.pop_back();
     step.changes.SwapWith(session_.design);
     to.push_back(std::move(step));
-    position_ += direction;
+}
+
+void DesignDocument::MoveTo(long position) {
+    position_ = position;
     session_.design.DesignChanged = position_ != saved_position_;
 }
 
@@ -108,6 +143,7 @@ Status DesignDocument::Load(const std::string& path) {
 Status DesignDocument::Save(const std::string& path, std::chrono::sys_days today) {
     const Status saved = SaveDesign(session_, path, today);
     beforeIsDesign_ = false;
+    open_merge_key_.clear();
     if (saved) {
         saved_position_ = position_;
         Announce(DesignNotice::Saved);
@@ -121,10 +157,11 @@ void DesignDocument::Replaced() {
 
 void DesignDocument::StartHistory(DesignNotice notice) {
     beforeIsDesign_ = false;
+    open_merge_key_.clear();
     undo_.clear();
     redo_.clear();
-    position_ = 0;
-    saved_position_ = session_.design.DesignChanged ? std::nullopt : std::optional(0L);
+    position_ = ++last_position_;
+    saved_position_ = session_.design.DesignChanged ? std::nullopt : std::optional(position_);
     Announce(notice);
 }
 

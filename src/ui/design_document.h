@@ -59,7 +59,15 @@ public:
     // The one change path: `apply` writes the change into the design, named
     // `step` as the user would name it ("Install 2 Triple Beam Laser").
     // True when the design changed.
-    bool Change(std::string step, const std::function<void(Design&)>& apply);
+    //
+    // A step with a `merge_key` that the last step also had, with nothing in
+    // between (no other step, undo, redo, new design, load, save or replaced
+    // design), folds into that step: one step, named by the newer name, that
+    // undoes back to the design before the first of them. Repeated edits of
+    // one field are so one step. A fold that brings the design back to where
+    // the first of them started leaves no step at all.
+    bool Change(std::string step, const std::function<void(Design&)>& apply,
+                std::string merge_key = {});
 
     // The name of the step Undo() / Redo() would take; none when there is none.
     std::optional<std::string> UndoStep() const;
@@ -69,6 +77,17 @@ public:
     // was nothing to undo or redo.
     bool Undo();
     bool Redo();
+
+    // Where the design stands in its history, to come back to by UndoTo().
+    // Each design the history reaches has a position of its own: a position
+    // is never given again, not after an undo and a new step, nor after the
+    // history started again.
+    long Position() const { return position_; }
+    // Undoes step by step (a notice each) back to the design at `position`.
+    // False, and nothing changed, when no undo reaches it: the history started
+    // again, the steps were forgotten, or the design there was undone and
+    // replaced by other steps.
+    bool UndoTo(long position);
 
     // The memory the kept steps hold.
     std::size_t HistoryBytes() const;
@@ -91,11 +110,19 @@ private:
     struct Step {
         std::string name;
         DesignChanges changes;
+        long position_before;  // the design's positions on either side of the step
+        long position_after;
     };
 
     void StartHistory(DesignNotice notice);
     // Swaps the design with the step's and moves the step to the other list.
-    void Cross(std::deque<Step>& from, std::deque<Step>& to, long direction);
+    void Cross(std::deque<Step>& from, std::deque<Step>& to);
+    // Folds `changes` into the last step, or drops that step when the design
+    // is back to where it started.
+    void FoldIntoLastStep(std::string step, DesignChanges changes);
+    // The design is now at `position`; it has unsaved changes unless that is
+    // where it was saved.
+    void MoveTo(long position);
     void Announce(DesignNotice notice);
     Session& session_;
     DesignEvents events_;
@@ -110,11 +137,13 @@ private:
     Design before_;
     bool lastChangeSettled_ = false;
     bool beforeIsDesign_ = false;
-    // Steps applied since the history started (undone ones not counted), and
-    // that count when the design was last saved or loaded; none when that
-    // state can no longer be reached (a new change dropped it with the redo steps).
+    // The design's position, the last one given, and the position of the
+    // design as last saved or loaded (none for a design never saved).
     long position_ = 0;
+    long last_position_ = 0;
     std::optional<long> saved_position_ = 0;
+    // The merge key of the last step while nothing has come after it.
+    std::string open_merge_key_;
     DesignNotice last_notice_ = DesignNotice::New;
 };
 
