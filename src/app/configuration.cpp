@@ -103,42 +103,117 @@ Result<CatalogFolder> ResolveCatalogDir(const ConfigurationPlaces& places) {
     return CatalogFolder{WithTrailingSeparator(folder), ""};
 }
 
-AutosaveInterval ReadAutosaveInterval(std::istream& configuration) {
-    constexpr std::string_view kKey = "AUTOSAVESECONDS";
+namespace {
+
+// The value of a "Key=value" line whose key reads `key` whatever its case, and
+// the line's position; none when no line has the key.
+struct KeyLine {
+    std::string value;
+    std::size_t line = 0;
+};
+
+std::optional<KeyLine> FindKeyLine(std::istream& configuration, std::string_view key) {
     std::string line;
-    while (std::getline(configuration, line)) {
+    for (std::size_t number = 0; std::getline(configuration, line); ++number) {
         const std::string_view text = Trimmed(line, " \t\r");
         const std::size_t equals = text.find('=');
-        if (equals == std::string_view::npos ||
-            UpperCase(std::string(Trimmed(text.substr(0, equals), kSpacesAndTabs))) != kKey) {
-            continue;
+        if (equals != std::string_view::npos &&
+            UpperCase(std::string(Trimmed(text.substr(0, equals), kSpacesAndTabs))) ==
+                UpperCase(std::string(key))) {
+            return KeyLine{std::string(Trimmed(text.substr(equals + 1), kSpacesAndTabs)), number};
         }
-        const std::string_view value = Trimmed(text.substr(equals + 1), kSpacesAndTabs);
-        int seconds = 0;
-        const auto [end, error] =
-            std::from_chars(value.data(), value.data() + value.size(), seconds);
-        if (error != std::errc() || end != value.data() + value.size() || seconds < 1 ||
-            seconds > 3600) {
-            return {kDefaultAutosaveInterval,
-                    std::string(kConfigurationFileName) +
-                        ": AutosaveSeconds=" + std::string(value) +
-                        " is not a number of seconds from 1 to 3600; the recovery copy of "
-                        "unsaved changes is written every " +
-                        std::to_string(kDefaultAutosaveInterval.count()) + " seconds."};
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path ConfigurationFile(const ConfigurationPlaces& places) {
+    return places.config_folder / kConfigurationFileName;
+}
+
+}  // namespace
+
+std::optional<std::string> ConfigurationValue(std::istream& configuration, std::string_view key) {
+    if (std::optional<KeyLine> found = FindKeyLine(configuration, key)) {
+        return std::move(found->value);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ConfigurationValue(const ConfigurationPlaces& places,
+                                              std::string_view key) {
+    const Result<std::string> text =
+        ReadRegularFile(ConfigurationFile(places), "configuration file", kLargestFile);
+    if (!text) {
+        return std::nullopt;  // the catalog's start has said what is wrong with the file
+    }
+    std::istringstream in(text.value());
+    return ConfigurationValue(in, key);
+}
+
+Status SetConfigurationValue(const ConfigurationPlaces& places, std::string_view key,
+                             std::string_view value) {
+    const std::filesystem::path file = ConfigurationFile(places);
+    std::error_code error;
+    std::string text;
+    if (std::filesystem::exists(file, error)) {
+        Result<std::string> read = ReadRegularFile(file, "configuration file", kLargestFile);
+        if (!read) {
+            return Error{read.message()};
         }
-        return {std::chrono::seconds(seconds), ""};
+        text = std::move(read.value());
+    }
+    std::istringstream in(text);
+    const std::optional<KeyLine> found = FindKeyLine(in, key);
+    const std::string line = std::string(key) + "=" + std::string(value) + "\r\n";
+    std::string changed;
+    std::istringstream lines(text);
+    std::string each;
+    for (std::size_t number = 0; std::getline(lines, each); ++number) {
+        changed += found && found->line == number ? line : each + "\n";
+    }
+    if (!found) {
+        if (!changed.empty() && !changed.ends_with('\n')) {
+            changed += "\r\n";
+        }
+        changed += line;
+    }
+    std::filesystem::create_directories(places.config_folder, error);
+    const Status written =
+        WriteFileAtomically(file, [&changed](std::ostream& out) { out << changed; });
+    if (!written) {
+        return Error{"The setting cannot be kept in the configuration file: " + written.message()};
     }
     return {};
 }
 
-AutosaveInterval ReadAutosaveInterval(const ConfigurationPlaces& places) {
-    const Result<std::string> text = ReadRegularFile(places.config_folder / kConfigurationFileName,
-                                                     "configuration file", kLargestFile);
-    if (!text) {
-        return {};  // the catalog's start has said what is wrong with the file
+namespace {
+
+AutosaveInterval IntervalOf(const std::optional<std::string>& value) {
+    if (!value) {
+        return {};
     }
-    std::istringstream in(text.value());
-    return ReadAutosaveInterval(in);
+    int seconds = 0;
+    const auto [end, error] =
+        std::from_chars(value->data(), value->data() + value->size(), seconds);
+    if (error != std::errc() || end != value->data() + value->size() || seconds < 1 ||
+        seconds > 3600) {
+        return {kDefaultAutosaveInterval,
+                std::string(kConfigurationFileName) + ": AutosaveSeconds=" + *value +
+                    " is not a number of seconds from 1 to 3600; the recovery copy of "
+                    "unsaved changes is written every " +
+                    std::to_string(kDefaultAutosaveInterval.count()) + " seconds."};
+    }
+    return {std::chrono::seconds(seconds), ""};
+}
+
+}  // namespace
+
+AutosaveInterval ReadAutosaveInterval(std::istream& configuration) {
+    return IntervalOf(ConfigurationValue(configuration, "AutosaveSeconds"));
+}
+
+AutosaveInterval ReadAutosaveInterval(const ConfigurationPlaces& places) {
+    return IntervalOf(ConfigurationValue(places, "AutosaveSeconds"));
 }
 
 }  // namespace korvane

@@ -5,6 +5,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/result.h"
 
@@ -41,6 +42,17 @@ struct CatalogFolder {
 // empty, or a configuration file that is not a regular file, gives the data
 // folder and a notice.
 Result<CatalogFolder> ResolveCatalogDir(const ConfigurationPlaces& places);
+
+// The value of the configuration text's "Key=value" line whose key is `key`
+// in any case, without the blanks around it; none when no line has the key.
+std::optional<std::string> ConfigurationValue(std::istream& configuration, std::string_view key);
+// The same from the configuration file; none when it cannot be read either.
+std::optional<std::string> ConfigurationValue(const ConfigurationPlaces& places,
+                                              std::string_view key);
+// Keeps `key`=`value` in the configuration file: its line is replaced, or
+// one is added at the end; every other line stays as it is.
+Status SetConfigurationValue(const ConfigurationPlaces& places, std::string_view key,
+                             std::string_view value);
 
 // How often at most the recovery copy of a design with unsaved changes is
 // written: the key "AutosaveSeconds=" of the configuration file, a whole number

@@ -7,8 +7,8 @@
 
 namespace korvane::gui {
 
-AntiHijackEditorView::AntiHijackEditorView(ui::AntiHijackEditor& logic)
-    : ListEditorView(logic), logic_(logic), defaults_(new QPushButton(this)) {
+AntiHijackEditorView::AntiHijackEditorView(ui::AntiHijackEditor& logic, EditorPlace place)
+    : ListEditorView(logic, place), logic_(logic), defaults_(new QPushButton(this)) {
     setObjectName(QStringLiteral("AntiHijackEditor"));
     defaults_->setObjectName(QStringLiteral("Defaults"));
     defaults_->setToolTip(QStringLiteral("The standard anti-hijack fittings for the hull's size"));

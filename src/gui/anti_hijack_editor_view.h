@@ -10,7 +10,8 @@ class AntiHijackEditorView final : public ListEditorView {
     Q_OBJECT
 
 public:
-    explicit AntiHijackEditorView(ui::AntiHijackEditor& logic);
+    explicit AntiHijackEditorView(ui::AntiHijackEditor& logic,
+                                  EditorPlace place = EditorPlace::Window);
 
     void Refresh() override;
 

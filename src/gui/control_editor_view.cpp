@@ -6,7 +6,8 @@
 
 namespace korvane::gui {
 
-ControlEditorView::ControlEditorView(ui::ControlEditor& logic) : FormEditorView(logic) {
+ControlEditorView::ControlEditorView(ui::ControlEditor& logic, EditorPlace place)
+    : FormEditorView(logic, place) {
     setObjectName(QStringLiteral("ControlEditor"));
     AddField(logic.main_computer_caption, NewComboBox(logic.main_computer, "main_computer"));
     AddField(logic.backup_computer_caption, NewComboBox(logic.backup_computer, "backup_computer"));
@@ -18,7 +19,7 @@ ControlEditorView::ControlEditorView(ui::ControlEditor& logic) : FormEditorView(
     AddField(logic.head_up_holodisplays_caption,
              NewTextBox(logic.head_up_holodisplays, "head_up_holodisplays"));
     AddWide(NewCheckBox(logic.auxiliary_bridge, "auxiliary_bridge"));
-    AddButton(logic.check, "check", [&logic] { logic.Check(); });
+    AddCheckButton(logic.check, [&logic] { logic.Check(); });
     Refresh();
 }
 

@@ -11,7 +11,7 @@ class ControlEditorView final : public FormEditorView {
     Q_OBJECT
 
 public:
-    explicit ControlEditorView(ui::ControlEditor& logic);
+    explicit ControlEditorView(ui::ControlEditor& logic, EditorPlace place = EditorPlace::Window);
 };
 
 }  // namespace korvane::gui

@@ -7,8 +7,8 @@
 
 namespace korvane::gui {
 
-CraftEditorView::CraftEditorView(ui::CraftEditor& logic)
-    : ListEditorView(logic), logic_(logic), launch_tubes_(new QPushButton(this)) {
+CraftEditorView::CraftEditorView(ui::CraftEditor& logic, EditorPlace place)
+    : ListEditorView(logic, place), logic_(logic), launch_tubes_(new QPushButton(this)) {
     setObjectName(QStringLiteral("CraftEditor"));
     launch_tubes_->setObjectName(QStringLiteral("LaunchTubes"));
     launch_tubes_->setToolTip(

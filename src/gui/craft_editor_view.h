@@ -11,7 +11,7 @@ class CraftEditorView final : public ListEditorView {
     Q_OBJECT
 
 public:
-    explicit CraftEditorView(ui::CraftEditor& logic);
+    explicit CraftEditorView(ui::CraftEditor& logic, EditorPlace place = EditorPlace::Window);
 
     void Refresh() override;
 

@@ -31,17 +31,16 @@ QLabel* NewLineLabel(QWidget* parent, const QString& name) {
 
 }  // namespace
 
-CrewEditorView::CrewEditorView(ui::CrewEditor& logic)
-    : logic_(logic), accommodation_(new ListPairFrame(logic.accommodation, this)) {
+CrewEditorView::CrewEditorView(ui::CrewEditor& logic, EditorPlace place)
+    : QWidget(nullptr, place == EditorPlace::Window ? Qt::Window : Qt::Widget),
+      logic_(logic),
+      place_(place),
+      accommodation_(new ListPairFrame(logic.accommodation, this)) {
     setObjectName(QStringLiteral("CrewEditor"));
     setWindowTitle(QtText(logic_.Caption));
     accommodation_->setObjectName(QStringLiteral("Accommodation"));
     QObject::connect(accommodation_, &ListPairFrame::handled, this,
                      [this] { accommodation_->Refresh(); });
-
-    auto* done = new QPushButton(this);
-    done->setObjectName(QStringLiteral("Done"));
-    bindings_.Bind(*done, logic_.done, [this] { Done(); });
 
     auto* right = new QVBoxLayout;
     right->addWidget(accommodation_, 1);
@@ -53,7 +52,12 @@ CrewEditorView::CrewEditorView(ui::CrewEditor& logic)
     frames->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
-    layout->addWidget(done, 0, Qt::AlignRight);
+    if (place_ == EditorPlace::Window) {
+        auto* done = new QPushButton(this);
+        done->setObjectName(QStringLiteral("Done"));
+        bindings_.Bind(*done, logic_.done, [this] { Done(); });
+        layout->addWidget(done, 0, Qt::AlignRight);
+    }
     Refresh();
 }
 
@@ -107,6 +111,9 @@ QWidget* CrewEditorView::NewEnvironmentFrame() {
     airlocks->setObjectName(QStringLiteral("Airlocks"));
     airlocks_caption->setBuddy(airlocks);
     bindings_.Bind(*airlocks, logic_.airlocks, edited);
+    if (place_ == EditorPlace::Panel) {
+        connect(airlocks, &QLineEdit::editingFinished, this, [this] { logic_.Done(); });
+    }
     auto* airlocks_row = new QHBoxLayout;
     airlocks_row->addWidget(airlocks_caption);
     airlocks_row->addWidget(airlocks);
@@ -115,11 +122,15 @@ QWidget* CrewEditorView::NewEnvironmentFrame() {
 }
 
 void CrewEditorView::Open() {
-    logic_.Fill();
-    Refresh();
+    ShowInPanel();
     show();
     raise();
     activateWindow();
+}
+
+void CrewEditorView::ShowInPanel() {
+    logic_.Fill();
+    Refresh();
 }
 
 void CrewEditorView::Refresh() {
@@ -146,6 +157,10 @@ void CrewEditorView::closeEvent(QCloseEvent* event) {
 }
 
 void CrewEditorView::keyPressEvent(QKeyEvent* event) {
+    if (place_ == EditorPlace::Panel) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -7,8 +7,9 @@
 
 namespace korvane::gui {
 
-CustomFeaturesEditorView::CustomFeaturesEditorView(ui::CustomFeaturesEditor& logic)
-    : ListEditorView(logic), logic_(logic), add_one_(new QPushButton(this)) {
+CustomFeaturesEditorView::CustomFeaturesEditorView(ui::CustomFeaturesEditor& logic,
+                                                   EditorPlace place)
+    : ListEditorView(logic, place), logic_(logic), add_one_(new QPushButton(this)) {
     setObjectName(QStringLiteral("CustomFeaturesEditor"));
     add_one_->setObjectName(QStringLiteral("AddOne"));
     ExtraControls().addWidget(add_one_);

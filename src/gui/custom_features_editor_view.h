@@ -10,7 +10,8 @@ class CustomFeaturesEditorView final : public ListEditorView {
     Q_OBJECT
 
 public:
-    explicit CustomFeaturesEditorView(ui::CustomFeaturesEditor& logic);
+    explicit CustomFeaturesEditorView(ui::CustomFeaturesEditor& logic,
+                                      EditorPlace place = EditorPlace::Window);
 
     void Refresh() override;
 

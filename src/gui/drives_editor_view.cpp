@@ -12,7 +12,8 @@
 
 namespace korvane::gui {
 
-DrivesEditorView::DrivesEditorView(ui::DrivesEditor& logic) : FormEditorView(logic) {
+DrivesEditorView::DrivesEditorView(ui::DrivesEditor& logic, EditorPlace place)
+    : FormEditorView(logic, place) {
     setObjectName(QStringLiteral("DrivesEditor"));
     AddField(logic.jump_drive_caption, NewComboBox(logic.jump_drive, "jump_drive"));
     AddField(logic.maneuver_drive_caption, NewComboBox(logic.maneuver_drive, "maneuver_drive"));
@@ -47,7 +48,7 @@ DrivesEditorView::DrivesEditorView(ui::DrivesEditor& logic) : FormEditorView(log
     grid->setColumnStretch(2, 1);
     AddWide(options);
 
-    AddButton(logic.check, "check", [&logic] { logic.Check(); });
+    AddCheckButton(logic.check, [&logic] { logic.Check(); });
     Refresh();
 }
 

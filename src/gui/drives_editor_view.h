@@ -11,7 +11,7 @@ class DrivesEditorView final : public FormEditorView {
     Q_OBJECT
 
 public:
-    explicit DrivesEditorView(ui::DrivesEditor& logic);
+    explicit DrivesEditorView(ui::DrivesEditor& logic, EditorPlace place = EditorPlace::Window);
 };
 
 }  // namespace korvane::gui

@@ -7,7 +7,8 @@
 
 namespace korvane::gui {
 
-ElectronicsEditorView::ElectronicsEditorView(ui::ElectronicsEditor& logic) : FormEditorView(logic) {
+ElectronicsEditorView::ElectronicsEditorView(ui::ElectronicsEditor& logic, EditorPlace place)
+    : FormEditorView(logic, place) {
     setObjectName(QStringLiteral("ElectronicsEditor"));
     QToolButton* sensors = NewLeadOnButton(logic.sensors, "sensors", QStringLiteral("Sensors"),
                                            [this] { emit sensorsRequested(); });

@@ -11,7 +11,8 @@ class ElectronicsEditorView final : public FormEditorView {
     Q_OBJECT
 
 public:
-    explicit ElectronicsEditorView(ui::ElectronicsEditor& logic);
+    explicit ElectronicsEditorView(ui::ElectronicsEditor& logic,
+                                   EditorPlace place = EditorPlace::Window);
 
 signals:
     // The window leads on to a list editor; it is hidden until that one is done.

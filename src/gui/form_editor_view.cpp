@@ -24,31 +24,33 @@ constexpr int kLabelWidth = 28;  // a catalog label and "  (TL 12)"
 
 }  // namespace
 
-FormEditorView::FormEditorView(ui::FormEditor& logic)
-    : QWidget(nullptr, Qt::Window), logic_(logic) {
+FormEditorView::FormEditorView(ui::FormEditor& logic, EditorPlace place)
+    : QWidget(nullptr, place == EditorPlace::Window ? Qt::Window : Qt::Widget),
+      logic_(logic),
+      place_(place) {
     setWindowTitle(QtText(logic_.Title()));
     frame_ = new QGroupBox(QtText(logic_.Frame().caption), this);
     frame_->setObjectName(QStringLiteral("Frame"));
     fields_ = new QGridLayout(frame_);
     fields_->setColumnStretch(1, 1);
 
-    accept_ = new QPushButton(this);
-    accept_->setObjectName(QStringLiteral("accept"));
-    accept_->setDefault(true);
-    bindings_.Bind(*accept_, logic_.accept, [this] { Accept(); });
-    cancel_ = new QPushButton(this);
-    cancel_->setObjectName(QStringLiteral("cancel"));
-    bindings_.Bind(*cancel_, logic_.cancel, [this] { Cancel(); });
-    for (QPushButton* button : {accept_, cancel_}) {
-        button->setAutoDefault(true);
-    }
-
     own_buttons_ = new QHBoxLayout;
     auto* buttons = new QHBoxLayout;
     buttons->addLayout(own_buttons_);
     buttons->addStretch();
-    buttons->addWidget(accept_);
-    buttons->addWidget(cancel_);
+    if (place_ == EditorPlace::Window) {
+        accept_ = new QPushButton(this);
+        accept_->setObjectName(QStringLiteral("accept"));
+        accept_->setDefault(true);
+        bindings_.Bind(*accept_, logic_.accept, [this] { Accept(); });
+        cancel_ = new QPushButton(this);
+        cancel_->setObjectName(QStringLiteral("cancel"));
+        bindings_.Bind(*cancel_, logic_.cancel, [this] { Cancel(); });
+        for (QPushButton* button : {accept_, cancel_}) {
+            button->setAutoDefault(true);
+            buttons->addWidget(button);
+        }
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame_, 1);
@@ -56,17 +58,21 @@ FormEditorView::FormEditorView(ui::FormEditor& logic)
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
-// The first opening also sets the tab order.
 void FormEditorView::Open() {
+    ShowInPanel();
+    show();
+    raise();
+    activateWindow();
+}
+
+// The first filling also sets the tab order.
+void FormEditorView::ShowInPanel() {
     logic_.Fill();
     Refresh();
     if (!opened_) {
         SetTabOrder();
         opened_ = true;
     }
-    show();
-    raise();
-    activateWindow();
 }
 
 void FormEditorView::Refresh() {
@@ -121,7 +127,9 @@ QToolButton* FormEditorView::NewLeadOnButton(const ui::Button& button, const cha
     widget->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     widget->setToolTip(tool_tip);
     bindings_.Bind(*widget, button, [this, lead_on] {
-        hide();
+        if (place_ == EditorPlace::Window) {
+            hide();
+        }
         lead_on();
     });
     return widget;
@@ -168,8 +176,10 @@ void FormEditorView::SetTabOrder() {
     for (int i = 0; i < own_buttons_->count(); ++i) {
         tab_order_.push_back(own_buttons_->itemAt(i)->widget());
     }
-    tab_order_.push_back(accept_);
-    tab_order_.push_back(cancel_);
+    if (place_ == EditorPlace::Window) {
+        tab_order_.push_back(accept_);
+        tab_order_.push_back(cancel_);
+    }
     for (std::size_t i = 1; i < tab_order_.size(); ++i) {
         setTabOrder(tab_order_[i - 1], tab_order_[i]);
     }
@@ -183,6 +193,12 @@ QPushButton* FormEditorView::AddButton(const ui::Button& button, const char* nam
     bindings_.Bind(*widget, button, click);
     own_buttons_->addWidget(widget);
     return widget;
+}
+
+void FormEditorView::AddCheckButton(const ui::Button& button, const std::function<void()>& check) {
+    if (place_ == EditorPlace::Window) {
+        AddButton(button, "check", check);
+    }
 }
 
 void FormEditorView::Accept() {
@@ -216,8 +232,12 @@ void FormEditorView::closeEvent(QCloseEvent* event) {
 }
 
 // A focused button takes Enter itself (it is an auto-default button); from
-// any other control, Enter accepts.
+// any other control, Enter accepts. In the panel, Enter only commits the field.
 void FormEditorView::keyPressEvent(QKeyEvent* event) {
+    if (place_ == EditorPlace::Panel) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gui/control_binding.h"
+#include "gui/editor_place.h"
 #include "ui/editors/form_editor.h"
 
 class QCheckBox;
@@ -21,16 +22,19 @@ class QToolButton;
 
 namespace korvane::gui {
 
-// The window of a form editor: the section's frame with its fields, labels
-// beside them, and the buttons under it ("Accept", "Cancel" and the editor's
-// own). Enter accepts, Escape and the close box cancel. A window of its own,
-// shown modelessly; it hides itself when its logic closes.
+// A form editor's content: the section's frame with its fields, labels beside
+// them, and the editor's own buttons under it. In a window of its own (shown
+// modelessly) "Accept" and "Cancel" follow them; Enter accepts, Escape and
+// the close box cancel, and the window hides itself when its logic closes.
+// As the designer's panel it has neither: each committed field is stored.
 class FormEditorView : public QWidget {
     Q_OBJECT
 
 public:
     // Fills the editor from the design and shows the window.
     void Open();
+    // Fills the editor from the design for the designer's panel.
+    void ShowInPanel();
     // Copies the logic's state to the widgets.
     void Refresh();
 
@@ -41,7 +45,7 @@ signals:
     void minimisedChanged(bool minimised);
 
 protected:
-    explicit FormEditorView(ui::FormEditor& logic);
+    FormEditorView(ui::FormEditor& logic, EditorPlace place);
 
     // The widgets of the logic's controls, in the frame and bound to them;
     // the names let tests and style sheets find them.
@@ -50,8 +54,8 @@ protected:
     QComboBox* NewComboBox(ui::ListBox& list, const char* name);
     QCheckBox* NewCheckBox(ui::CheckBox& box, const char* name, QWidget* parent = nullptr);
     QLabel* NewValueLabel(const ui::Label& label, const char* name);
-    // A button that leads on to another window: this window hides itself,
-    // then `lead_on` runs.
+    // A button that leads on to another editor: a window hides itself, then
+    // `lead_on` runs.
     QToolButton* NewLeadOnButton(const ui::Button& button, const char* name,
                                  const QString& tool_tip, const std::function<void()>& lead_on);
 
@@ -65,8 +69,12 @@ protected:
     // A button of the editor's own, before "Accept" and "Cancel".
     QPushButton* AddButton(const ui::Button& button, const char* name,
                            const std::function<void()>& click);
+    // "Check", which stores without closing: a window's alone, since the
+    // panel stores every field as it is committed.
+    void AddCheckButton(const ui::Button& button, const std::function<void()>& check);
 
     ControlBindings& bindings() { return bindings_; }
+    EditorPlace Place() const { return place_; }
 
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -81,12 +89,13 @@ private:
     void SetTabOrder();
 
     ui::FormEditor& logic_;
+    EditorPlace place_;
     ControlBindings bindings_;
     QGroupBox* frame_;
     QGridLayout* fields_;
     QHBoxLayout* own_buttons_;
-    QPushButton* accept_;
-    QPushButton* cancel_;
+    QPushButton* accept_ = nullptr;  // in a window only
+    QPushButton* cancel_ = nullptr;
     std::vector<QWidget*> tab_order_;
     bool opened_ = false;  // opened once: the tab order is set
     ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};

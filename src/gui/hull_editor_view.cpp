@@ -17,7 +17,8 @@ constexpr int kDescriptionWidth = 50;
 
 }  // namespace
 
-HullEditorView::HullEditorView(ui::HullEditor& logic) : FormEditorView(logic) {
+HullEditorView::HullEditorView(ui::HullEditor& logic, EditorPlace place)
+    : FormEditorView(logic, place) {
     setObjectName(QStringLiteral("HullEditor"));
     QLineEdit* displacement = NewTextBox(logic.displacement, "displacement");
     QComboBox* streamlining = NewComboBox(logic.streamlining, "streamlining");

@@ -11,7 +11,7 @@ class HullEditorView final : public FormEditorView {
     Q_OBJECT
 
 public:
-    explicit HullEditorView(ui::HullEditor& logic);
+    explicit HullEditorView(ui::HullEditor& logic, EditorPlace place = EditorPlace::Window);
 };
 
 }  // namespace korvane::gui

@@ -6,6 +6,7 @@
 #include "gui/about_box_view.h"
 #include "gui/batch_window_view.h"
 #include "gui/compare_window_view.h"
+#include "gui/designer_window.h"
 #include "gui/main_window_view.h"
 #include "gui/program_icon.h"
 #include "gui/section_editor_host.h"
@@ -14,6 +15,7 @@
 #include "gui/totals_window_view.h"
 #include "gui/window_placer.h"
 #include "model/cp1252.h"
+#include "ui/designer_start.h"
 #include "ui/splash.h"
 #include "ui/startup.h"
 
@@ -39,9 +41,10 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
     SplashWindow splash(splash_logic);
     splash.ShowNow();
 
-    const ConfigurationPlaces places = ConfigurationPlacesFromEnvironment();
+    places_ = ConfigurationPlacesFromEnvironment();
+    const ui::StartChoice start = ui::ChooseFirstWindow(arguments, places_);
     totals_view_ = std::make_unique<TotalsWindowView>(totals_, session_.design, prompter_);
-    placer_ = std::make_unique<WindowPlacer>(places, *totals_view_);
+    placer_ = std::make_unique<WindowPlacer>(places_, *totals_view_);
     main_view_ = std::make_unique<MainWindowView>(main_window_, *totals_view_, document_);
     section_editors_host_ = std::make_unique<SectionEditorHost>(
         session_, document_, prompter_, *main_view_, [this](bool minimised) {
@@ -50,15 +53,19 @@ bool KorvaneProgram::Start(const std::vector<std::string>& arguments) {
         });
     WireMainWindow();
 
-    if (!ui::StartSession(session_, prompter_, document_, places)) {
+    if (!ui::StartSession(session_, prompter_, document_, places_)) {
         QApplication::restoreOverrideCursor();
         return false;
     }
-    main_view_->show();
+    if (start.window == ui::FirstWindow::Designer) {
+        ShowDesigner();
+    } else {
+        main_view_->show();
+    }
     splash.close();
-    ui::LoadCommandLineDesign(prompter_, document_, arguments);
+    ui::LoadCommandLineDesign(prompter_, document_, start.arguments);
     QApplication::restoreOverrideCursor();
-    recovery_.Start(places);
+    recovery_.Start(places_);
     return true;
 }
 
@@ -73,6 +80,8 @@ void KorvaneProgram::WireMainWindow() {
                      [this] { ShowAbout(); });
     QObject::connect(main_view_.get(), &MainWindowView::compareWindowRequested, main_view_.get(),
                      [this] { ShowCompareWindow(); });
+    QObject::connect(main_view_.get(), &MainWindowView::designerRequested, main_view_.get(),
+                     [this] { ShowDesigner(); });
     QObject::connect(main_view_.get(), &MainWindowView::quitRequested, main_view_.get(), [this] {
         recovery_.DropCopy();
         end_();
@@ -85,7 +94,7 @@ BatchWindowView& KorvaneProgram::BatchWindow() {
     }
     batch_view_ = std::make_unique<BatchWindowView>(batch_, session_);
     BatchWindowView* window = batch_view_.get();
-    QObject::connect(window, &BatchWindowView::done, window, [this] { main_view_->show(); });
+    QObject::connect(window, &BatchWindowView::done, window, [this] { InUse().show(); });
     // The totals window shows the design a run leaves loaded.
     QObject::connect(window, &BatchWindowView::runEnded, window, [this] { document_.Replaced(); });
     QObject::connect(window, &BatchWindowView::errorListReady, window, [this] {
@@ -103,7 +112,7 @@ void KorvaneProgram::ShowTextWindow() {
 }
 
 void KorvaneProgram::ShowBatchWindow() {
-    main_view_->hide();
+    InUse().hide();
     batch_.Show();
     BatchWindow().Refresh();
 }
@@ -119,8 +128,43 @@ void KorvaneProgram::ShowCompareWindow() {
 }
 
 void KorvaneProgram::ShowAbout() {
-    AboutBoxView about(about_, disclaimer_, desktop_, prompter_, main_view_.get());
+    AboutBoxView about(about_, disclaimer_, desktop_, prompter_, &InUse());
     about.Run();
+}
+
+DesignerWindow& KorvaneProgram::Designer() {
+    if (!designer_view_) {
+        designer_view_ = std::make_unique<DesignerWindow>(
+            session_, document_, prompter_, main_window_, places_,
+            [this](ui::MainWindowCommand command) { main_view_->Run(command); });
+        QObject::connect(designer_view_.get(), &DesignerWindow::classicWindowsRequested,
+                         designer_view_.get(), [this] { ShowClassicWindows(); });
+        QObject::connect(designer_view_.get(), &DesignerWindow::aboutRequested,
+                         designer_view_.get(), [this] { ShowAbout(); });
+    }
+    return *designer_view_;
+}
+
+void KorvaneProgram::ShowDesigner() {
+    in_designer_ = true;
+    main_view_->hide();
+    totals_.MainWindowResized(true);
+    totals_view_->Refresh();
+    Designer().show();
+    Designer().raise();
+    Designer().activateWindow();
+}
+
+void KorvaneProgram::ShowClassicWindows() {
+    in_designer_ = false;
+    Designer().hide();
+    totals_.MainWindowResized(false);
+    main_view_->show();
+    totals_view_->Refresh();
+}
+
+QWidget& KorvaneProgram::InUse() {
+    return in_designer_ ? static_cast<QWidget&>(Designer()) : *main_view_;
 }
 
 }  // namespace korvane::gui

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/configuration.h"
 #include "app/session.h"
 #include "gui/qt_desktop.h"
 #include "gui/qt_prompter.h"
@@ -22,6 +23,7 @@
 
 namespace korvane::gui {
 
+class DesignerWindow;
 class MainWindowView;
 class SectionEditorHost;
 class TotalsWindowView;
@@ -44,12 +46,14 @@ public:
 
     // The start: the splash window and the busy pointer while the catalog
     // opens and the new design is built, then the main window and the totals
-    // window, then the design named by the arguments. False when the program
+    // window (or the designer, as `--designer`, `--classic` or the designer's
+    // setting choose), then the design named by the arguments. False when the program
     // has to end at once (no catalog could be opened). Last, the recovery
     // copies that programs ended without saving left are offered.
     bool Start(const std::vector<std::string>& arguments);
 
     Session& session() { return session_; }
+    ui::DesignDocument& Document() { return document_; }
 
     MainWindowView& MainWindow() { return *main_view_; }
     SectionEditorHost& SectionEditors() { return *section_editors_host_; }
@@ -58,6 +62,11 @@ public:
     BatchWindowView& BatchWindow();
     // The window of the last "Compare with..."; none before the first.
     CompareWindowView* CompareWindow() { return compare_view_.get(); }
+    // Made on first use.
+    DesignerWindow& Designer();
+    // The designer instead of the main window and the totals window, or back.
+    void ShowDesigner();
+    void ShowClassicWindows();
 
 private:
     void WireMainWindow();
@@ -65,6 +74,8 @@ private:
     void ShowBatchWindow();
     void ShowAbout();
     void ShowCompareWindow();
+    // The window the user works in: the designer, or the main window.
+    QWidget& InUse();
 
     std::function<void()> end_;
     Session session_;
@@ -86,6 +97,9 @@ private:
     std::unique_ptr<TextWindowView> text_window_view_;
     std::unique_ptr<BatchWindowView> batch_view_;
     std::unique_ptr<CompareWindowView> compare_view_;
+    std::unique_ptr<DesignerWindow> designer_view_;
+    bool in_designer_ = false;
+    ConfigurationPlaces places_;
     // Last, so that it keeps where the windows were left before they go.
     std::unique_ptr<WindowPlacer> placer_;
 };

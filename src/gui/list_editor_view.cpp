@@ -11,27 +11,29 @@
 
 namespace korvane::gui {
 
-ListEditorView::ListEditorView(ui::ListEditor& logic)
-    : logic_(logic),
+ListEditorView::ListEditorView(ui::ListEditor& logic, EditorPlace place)
+    : QWidget(nullptr, place == EditorPlace::Window ? Qt::Window : Qt::Widget),
+      logic_(logic),
       lists_(new ListPairFrame(logic, this)),
-      extras_(new QHBoxLayout),
-      done_(new QPushButton(this)) {
+      extras_(new QHBoxLayout) {
     setObjectName(QStringLiteral("ListEditor"));
-    done_->setObjectName(QStringLiteral("Done"));
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(extras_);
     bottom->addStretch();
-    bottom->addWidget(done_);
+    if (place == EditorPlace::Window) {
+        done_ = new QPushButton(this);
+        done_->setObjectName(QStringLiteral("Done"));
+        bottom->addWidget(done_);
+        connect(done_, &QPushButton::clicked, this, [this] {
+            hide();
+            emit done(logic_.Done());
+        });
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lists_, 1);
     layout->addLayout(bottom);
 
     connect(lists_, &ListPairFrame::handled, this, [this] { Refresh(); });
-    connect(done_, &QPushButton::clicked, this, [this] {
-        hide();
-        emit done(logic_.Done());
-    });
-
     logic_.Load();
     Refresh();
 }
@@ -39,7 +41,9 @@ ListEditorView::ListEditorView(ui::ListEditor& logic)
 void ListEditorView::Refresh() {
     setWindowTitle(QtText(logic_.Caption));
     lists_->Refresh();
-    ShowButton(*done_, logic_.done);
+    if (done_) {
+        ShowButton(*done_, logic_.done);
+    }
 }
 
 void ListEditorView::changeEvent(QEvent* event) {

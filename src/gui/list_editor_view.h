@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "gui/editor_place.h"
 #include "ui/editors/list_editor.h"
 
 class QBoxLayout;
@@ -11,15 +12,16 @@ namespace korvane::gui {
 
 class ListPairFrame;
 
-// The window of every list editor: its lists in a frame named after the
-// section, then the editor's own controls and "Done". "Done" and the title
-// bar's close box hide the window and name the one to show instead.
+// Every list editor's content: its lists in a frame named after the section,
+// then the editor's own controls. In a window of its own "Done" follows them;
+// "Done" and the title bar's close box hide the window and name the one to
+// show instead. The designer's panel has no "Done".
 class ListEditorView : public QWidget {
     Q_OBJECT
 
 public:
     // Fills the available list from the catalog, as the window is made once per run.
-    explicit ListEditorView(ui::ListEditor& logic);
+    explicit ListEditorView(ui::ListEditor& logic, EditorPlace place = EditorPlace::Window);
 
     // Copies the logic's state to the widgets.
     virtual void Refresh();
@@ -41,7 +43,7 @@ private:
     ui::ListEditor& logic_;
     ListPairFrame* lists_;
     QBoxLayout* extras_;
-    QPushButton* done_;
+    QPushButton* done_ = nullptr;  // in a window only
     ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
 };
 

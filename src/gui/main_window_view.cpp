@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <optional>
+#include <vector>
 
 #include "gui/control_binding.h"
 #include "gui/qt_text.h"
@@ -180,13 +181,14 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
             button->setObjectName(QString::fromLatin1(placed.name));
             rows->addWidget(button, 0, Qt::AlignLeft);
             const ui::MainWindowCommand command = placed.command;
-            connect(button, &QToolButton::clicked, this, [this, command] { Click(command); });
+            connect(button, &QToolButton::clicked, this, [this, command] { Run(command); });
             buttons_[static_cast<std::size_t>(command)] = button;
         }
         rows->addStretch(1);
         rows->setSpacing(2);
     };
     add_frame(design_options, DesignOptions());
+    AddDesignerButton(*design_options);
     add_frame(post_design_options, kPostDesignOptions);
     design_options->setTitle(QtText(logic_.design_options.caption));
     post_design_options->setTitle(QtText(logic_.post_design_options.caption));
@@ -200,7 +202,7 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
         button->setObjectName(QString::fromLatin1(placed.name));
         button->setIcon(QIcon::fromTheme(QString::fromLatin1(placed.picture.theme_name)));
         const ui::MainWindowCommand command = placed.command;
-        connect(button, &QPushButton::clicked, this, [this, command] { Click(command); });
+        connect(button, &QPushButton::clicked, this, [this, command] { Run(command); });
         buttons_[static_cast<std::size_t>(command)] = button;
         if (command == ui::MainWindowCommand::About) {
             bottom->addStretch();
@@ -217,10 +219,28 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
     for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
         const ui::MainWindowCommand command = shortcut.command;
         auto* key = new QShortcut(QKeySequence(ShortcutOf(command)), this);
-        connect(key, &QShortcut::activated, this, [this, command] { Click(command); });
+        connect(key, &QShortcut::activated, this, [this, command] { Run(command); });
     }
     Refresh();
     FitPicturesToScreen();
+}
+
+// The designer's button goes under the section editors' buttons, before the
+// design's commands; it is no command of the described window, so it has its
+// key (Ctrl+D) and no letter of its own.
+void MainWindowView::AddDesignerButton(QGroupBox& frame) {
+    auto* rows = static_cast<QVBoxLayout*>(frame.layout());
+    auto* button = NewPictureButton(&frame, {"view-dual", QStyle::SP_TitleBarMaxButton});
+    button->setObjectName(QStringLiteral("Designer"));
+    const QKeySequence keys(QStringLiteral("Ctrl+D"));
+    button->setText(QStringLiteral("Designer"));
+    button->setToolTip(QStringLiteral("Design the ship in one window (") +
+                       keys.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    rows->insertWidget(static_cast<int>(ui::kSectionCount), button, 0, Qt::AlignLeft);
+    connect(button, &QToolButton::clicked, this, [this] { emit designerRequested(); });
+    auto* key = new QShortcut(keys, this);
+    connect(key, &QShortcut::activated, this, [this] { emit designerRequested(); });
+    designer_ = button;
 }
 
 // A screen too low for the window with its large pictures (a small screen at
@@ -231,7 +251,9 @@ void MainWindowView::FitPicturesToScreen() {
         return;
     }
     const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    for (QAbstractButton* button : buttons_) {
+    std::vector<QAbstractButton*> buttons(buttons_.begin(), buttons_.end());
+    buttons.push_back(designer_);
+    for (QAbstractButton* button : buttons) {
         if (auto* picture = qobject_cast<QToolButton*>(button)) {
             picture->setIconSize(QSize(size, size));
             picture->parentWidget()->updateGeometry();  // the frame's height, once shown
@@ -260,7 +282,7 @@ void MainWindowView::Refresh() {
     totals_.Refresh();
 }
 
-void MainWindowView::Click(ui::MainWindowCommand command) {
+void MainWindowView::Run(ui::MainWindowCommand command) {
     Carry(logic_.Click(command));
 }
 

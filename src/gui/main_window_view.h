@@ -8,6 +8,7 @@
 #include "ui/main_window.h"
 
 class QAbstractButton;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -37,6 +38,11 @@ public:
     void Refresh();
 
     QAbstractButton* Button(ui::MainWindowCommand command) const;
+    // "Designer", beside the section buttons, which opens the one-window designer.
+    QAbstractButton* DesignerButton() const { return designer_; }
+
+    // Runs a command as its button does (the designer's menus run them too).
+    void Run(ui::MainWindowCommand command);
 
 signals:
     void sectionEditorRequested(ui::Section section);
@@ -45,6 +51,7 @@ signals:
     void aboutRequested();
     void compareWindowRequested();
     void quitRequested();
+    void designerRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -55,16 +62,17 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void Click(ui::MainWindowCommand command);
     void Carry(ui::MainWindowRequest request);
     void FollowWindowState();
     void FitPicturesToScreen();
+    void AddDesignerButton(QGroupBox& frame);
 
     ui::MainWindow& logic_;
     TotalsWindowView& totals_;
     // Every command's button: a picture button with its caption beside it, or
     // a plain one ("Undo", "Redo", "About").
     std::array<QAbstractButton*, ui::kMainWindowCommandCount> buttons_{};
+    QAbstractButton* designer_ = nullptr;
     ui::DesignSubscription subscription_;
 };
 

@@ -20,7 +20,8 @@ constexpr int kExclusionColumns = 3;
 
 }  // namespace
 
-PowerEditorView::PowerEditorView(ui::PowerEditor& logic) : FormEditorView(logic) {
+PowerEditorView::PowerEditorView(ui::PowerEditor& logic, EditorPlace place)
+    : FormEditorView(logic, place) {
     setObjectName(QStringLiteral("PowerEditor"));
     QLineEdit* plant_size =
         NewTextBox(logic.plant_size, "plant_size", [&logic] { logic.PlantSizeChanged(); });
@@ -61,7 +62,7 @@ PowerEditorView::PowerEditorView(ui::PowerEditor& logic) : FormEditorView(logic)
     }
     AddWide(exclusions);
 
-    AddButton(logic.check, "check", [&logic] { logic.Check(); });
+    AddCheckButton(logic.check, [&logic] { logic.Check(); });
     AddButton(logic.defaults, "defaults", [this, &logic] {
         logic.Defaults();
         Refresh();

@@ -12,7 +12,7 @@ class PowerEditorView final : public FormEditorView {
     Q_OBJECT
 
 public:
-    explicit PowerEditorView(ui::PowerEditor& logic);
+    explicit PowerEditorView(ui::PowerEditor& logic, EditorPlace place = EditorPlace::Window);
 };
 
 }  // namespace korvane::gui

@@ -4,7 +4,6 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include <array>
 #include <utility>
 
 #include "gui/anti_hijack_editor_view.h"
@@ -20,8 +19,11 @@
 #include "gui/power_editor_view.h"
 #include "gui/sensors_editor_view.h"
 #include "gui/weapons_editor_view.h"
+#include "ui/main_window_command.h"
 
 namespace korvane::gui {
+
+using ui::EditorId;
 
 SectionEditorHost::SectionEditorHost(Session& session, ui::DesignDocument& document,
                                      Prompter& prompter, QWidget& main_window,
@@ -34,16 +36,17 @@ SectionEditorHost::SectionEditorHost(Session& session, ui::DesignDocument& docum
 
 SectionEditorHost::~SectionEditorHost() = default;
 
-template <typename Logic, typename View>
-View& SectionEditorHost::Made(Window<Logic, View>& window) {
-    if (!window.view) {
-        window.logic = std::make_unique<Logic>(session_, document_, prompter_);
-        window.view = std::make_unique<View>(*window.logic);
-        QObject::connect(window.view.get(), &View::minimisedChanged, &context_, follow_minimised_);
-        GoBackFrom(*window.view);
-        AddHistoryKeys(*window.view);
+EditorInstance& SectionEditorHost::Made(EditorId id) {
+    std::unique_ptr<EditorInstance>& editor = editors_[static_cast<std::size_t>(id)];
+    if (!editor) {
+        editor = MakeEditor(id, session_, document_, prompter_, EditorPlace::Window);
+        editor->closed = [this, id] { GoBackFrom(id); };
+        editor->minimised = follow_minimised_;
+        // The window has hidden itself: the one it leads on to shows as it stands.
+        editor->leads_on = [this](EditorId next) { Made(next).OpenWindow(); };
+        AddHistoryKeys(editor->View());
     }
-    return *window.view;
+    return *editor;
 }
 
 void SectionEditorHost::AddHistoryKeys(QWidget& window) {
@@ -62,193 +65,83 @@ void SectionEditorHost::AddHistoryKeys(QWidget& window) {
     }
 }
 
-void SectionEditorHost::GoBackFrom(FormEditorView& editor) {
-    QObject::connect(&editor, &FormEditorView::closed, &context_, [this] { main_window_.show(); });
-}
-
-void SectionEditorHost::GoBackFrom(ListEditorView& editor) {
-    QObject::connect(&editor, &ListEditorView::done, &context_,
-                     [this](ui::ParentWindow back_to) { ShowAgain(back_to); });
-}
-
-void SectionEditorHost::GoBackFrom(CrewEditorView& editor) {
-    QObject::connect(&editor, &CrewEditorView::done, &context_,
-                     [this](ui::ParentWindow back_to) { ShowAgain(back_to); });
-}
-
-void SectionEditorHost::ShowAgain(ui::ParentWindow window) {
-    switch (window) {
-        case ui::ParentWindow::ElectronicsEditor:
-            ElectronicsEditor().show();
-            return;
-        case ui::ParentWindow::WeaponSystemsEditor:
-            WeaponsEditor().show();
-            return;
-        case ui::ParentWindow::OtherFeaturesMenu:
-            OtherFeaturesMenu().show();
-            return;
-        case ui::ParentWindow::MainWindow:
-            main_window_.show();
-            return;
+// The window gone back to shows as the user left it: a form is filled only
+// when its section's button opens it.
+void SectionEditorHost::GoBackFrom(EditorId id) {
+    if (const std::optional<EditorId> parent = ui::EntryOf(id).parent) {
+        Made(*parent).View().show();
+    } else {
+        main_window_.show();
     }
-}
-
-HullEditorView& SectionEditorHost::HullEditor() {
-    return Made(hull_);
-}
-
-PowerEditorView& SectionEditorHost::PowerEditor() {
-    return Made(power_);
-}
-
-DrivesEditorView& SectionEditorHost::DrivesEditor() {
-    return Made(drives_);
-}
-
-ControlEditorView& SectionEditorHost::ControlEditor() {
-    return Made(control_);
-}
-
-ElectronicsEditorView& SectionEditorHost::ElectronicsEditor() {
-    if (!electronics_.view) {
-        ElectronicsEditorView& view = Made(electronics_);
-        QObject::connect(&view, &ElectronicsEditorView::sensorsRequested, &context_,
-                         [this] { LeadOn(SensorsEditor()); });
-        QObject::connect(&view, &ElectronicsEditorView::communicatorsRequested, &context_,
-                         [this] { LeadOn(CommunicatorsEditor()); });
-    }
-    return *electronics_.view;
-}
-
-SensorsEditorView& SectionEditorHost::SensorsEditor() {
-    return Made(sensors_);
-}
-
-ListEditorView& SectionEditorHost::CommunicatorsEditor() {
-    return Made(communicators_);
-}
-
-WeaponsEditorView& SectionEditorHost::WeaponsEditor() {
-    if (!weapons_.view) {
-        WeaponsEditorView& view = Made(weapons_);
-        QObject::connect(&view, &WeaponsEditorView::turretsRequested, &context_,
-                         [this] { LeadOn(TurretsEditor()); });
-        QObject::connect(&view, &WeaponsEditorView::baysRequested, &context_,
-                         [this] { LeadOn(BaysEditor()); });
-        QObject::connect(&view, &WeaponsEditorView::screensRequested, &context_,
-                         [this] { LeadOn(ScreensEditor()); });
-    }
-    return *weapons_.view;
-}
-
-ListEditorView& SectionEditorHost::TurretsEditor() {
-    return Made(turrets_);
-}
-
-ListEditorView& SectionEditorHost::BaysEditor() {
-    return Made(bays_);
-}
-
-ListEditorView& SectionEditorHost::ScreensEditor() {
-    return Made(screens_);
-}
-
-CrewEditorView& SectionEditorHost::CrewEditor() {
-    return Made(crew_);
-}
-
-CraftEditorView& SectionEditorHost::CraftEditor() {
-    return Made(craft_);
-}
-
-// The menu has no design of its own to make its logic from.
-OtherFeaturesMenuView& SectionEditorHost::OtherFeaturesMenu() {
-    if (!other_features_.view) {
-        other_features_.logic = std::make_unique<ui::OtherFeaturesMenu>();
-        other_features_.view = std::make_unique<OtherFeaturesMenuView>(*other_features_.logic);
-        OtherFeaturesMenuView& view = *other_features_.view;
-        QObject::connect(&view, &OtherFeaturesMenuView::minimisedChanged, &context_,
-                         follow_minimised_);
-        AddHistoryKeys(view);
-        QObject::connect(&view, &OtherFeaturesMenuView::done, &context_,
-                         [this](ui::ParentWindow back_to) { ShowAgain(back_to); });
-        QObject::connect(&view, &OtherFeaturesMenuView::antiHijack, &context_,
-                         [this] { LeadOn(AntiHijackEditor()); });
-        QObject::connect(&view, &OtherFeaturesMenuView::customFeatures, &context_,
-                         [this] { LeadOn(CustomFeaturesEditor()); });
-    }
-    return *other_features_.view;
-}
-
-AntiHijackEditorView& SectionEditorHost::AntiHijackEditor() {
-    return Made(anti_hijack_);
-}
-
-CustomFeaturesEditorView& SectionEditorHost::CustomFeaturesEditor() {
-    return Made(custom_features_);
 }
 
 void SectionEditorHost::Open(ui::Section section) {
-    // The editor of each section, in the order of ui::kSections.
-    static constexpr std::array<void (SectionEditorHost::*)(), ui::kSectionCount> kOpen = {
-        &SectionEditorHost::OpenHullEditor,        &SectionEditorHost::OpenPowerEditor,
-        &SectionEditorHost::OpenDrivesEditor,      &SectionEditorHost::OpenElectronicsEditor,
-        &SectionEditorHost::OpenWeaponsEditor,     &SectionEditorHost::OpenControlEditor,
-        &SectionEditorHost::OpenCrewEditor,        &SectionEditorHost::OpenCraftEditor,
-        &SectionEditorHost::OpenOtherFeaturesMenu,
-    };
-    (this->*kOpen[static_cast<std::size_t>(section)])();
-}
-
-void SectionEditorHost::OpenHullEditor() {
-    Open(HullEditor());
-}
-
-void SectionEditorHost::OpenPowerEditor() {
-    Open(PowerEditor());
-}
-
-void SectionEditorHost::OpenDrivesEditor() {
-    Open(DrivesEditor());
-}
-
-void SectionEditorHost::OpenElectronicsEditor() {
-    Open(ElectronicsEditor());
-}
-
-void SectionEditorHost::OpenWeaponsEditor() {
-    Open(WeaponsEditor());
-}
-
-void SectionEditorHost::OpenControlEditor() {
-    Open(ControlEditor());
-}
-
-// The crew window fills itself from the design as it opens, like a form editor.
-void SectionEditorHost::OpenCrewEditor() {
     main_window_.hide();
-    CrewEditor().Open();
+    Made(ui::EditorOf(section)).OpenWindow();
 }
 
-void SectionEditorHost::OpenCraftEditor() {
-    main_window_.hide();
-    LeadOn(CraftEditor());
+HullEditorView& SectionEditorHost::HullEditor() {
+    return WindowOf<HullEditorView>(EditorId::Hull);
 }
 
-void SectionEditorHost::OpenOtherFeaturesMenu() {
-    main_window_.hide();
-    LeadOn(OtherFeaturesMenu());
+PowerEditorView& SectionEditorHost::PowerEditor() {
+    return WindowOf<PowerEditorView>(EditorId::Power);
 }
 
-void SectionEditorHost::Open(FormEditorView& editor) {
-    main_window_.hide();
-    editor.Open();
+DrivesEditorView& SectionEditorHost::DrivesEditor() {
+    return WindowOf<DrivesEditorView>(EditorId::Drives);
 }
 
-void SectionEditorHost::LeadOn(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
+ElectronicsEditorView& SectionEditorHost::ElectronicsEditor() {
+    return WindowOf<ElectronicsEditorView>(EditorId::Electronics);
+}
+
+ControlEditorView& SectionEditorHost::ControlEditor() {
+    return WindowOf<ControlEditorView>(EditorId::Control);
+}
+
+SensorsEditorView& SectionEditorHost::SensorsEditor() {
+    return WindowOf<SensorsEditorView>(EditorId::Sensors);
+}
+
+ListEditorView& SectionEditorHost::CommunicatorsEditor() {
+    return WindowOf<ListEditorView>(EditorId::Communicators);
+}
+
+WeaponsEditorView& SectionEditorHost::WeaponsEditor() {
+    return WindowOf<WeaponsEditorView>(EditorId::Weapons);
+}
+
+ListEditorView& SectionEditorHost::TurretsEditor() {
+    return WindowOf<ListEditorView>(EditorId::Turrets);
+}
+
+ListEditorView& SectionEditorHost::BaysEditor() {
+    return WindowOf<ListEditorView>(EditorId::Bays);
+}
+
+ListEditorView& SectionEditorHost::ScreensEditor() {
+    return WindowOf<ListEditorView>(EditorId::Screens);
+}
+
+CrewEditorView& SectionEditorHost::CrewEditor() {
+    return WindowOf<CrewEditorView>(EditorId::Crew);
+}
+
+CraftEditorView& SectionEditorHost::CraftEditor() {
+    return WindowOf<CraftEditorView>(EditorId::Craft);
+}
+
+OtherFeaturesMenuView& SectionEditorHost::OtherFeaturesMenu() {
+    return WindowOf<OtherFeaturesMenuView>(EditorId::Other);
+}
+
+AntiHijackEditorView& SectionEditorHost::AntiHijackEditor() {
+    return WindowOf<AntiHijackEditorView>(EditorId::AntiHijack);
+}
+
+CustomFeaturesEditorView& SectionEditorHost::CustomFeaturesEditor() {
+    return WindowOf<CustomFeaturesEditorView>(EditorId::CustomFeatures);
 }
 
 }  // namespace korvane::gui

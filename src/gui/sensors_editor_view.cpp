@@ -8,8 +8,8 @@
 
 namespace korvane::gui {
 
-SensorsEditorView::SensorsEditorView(ui::SensorsEditor& logic)
-    : ListEditorView(logic),
+SensorsEditorView::SensorsEditorView(ui::SensorsEditor& logic, EditorPlace place)
+    : ListEditorView(logic, place),
       logic_(logic),
       defaults_(new QPushButton(this)),
       scan_results_(new QLabel(this)) {

@@ -13,7 +13,7 @@ class SensorsEditorView final : public ListEditorView {
     Q_OBJECT
 
 public:
-    explicit SensorsEditorView(ui::SensorsEditor& logic);
+    explicit SensorsEditorView(ui::SensorsEditor& logic, EditorPlace place = EditorPlace::Window);
 
     void Refresh() override;
 

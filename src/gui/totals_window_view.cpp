@@ -48,9 +48,10 @@ QLabel* NewLabel(QWidget* parent, const char* name) {
 }  // namespace
 
 TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design,
-                                   Prompter& prompter)
-    : QWidget(nullptr, Qt::Tool),
+                                   Prompter& prompter, EditorPlace place)
+    : QWidget(nullptr, place == EditorPlace::Window ? Qt::Tool : Qt::Widget),
       logic_(logic),
+      place_(place),
       design_(design),
       prompter_(prompter),
       frame_(new QGroupBox(this)),
@@ -135,7 +136,9 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
         logic_.ToggleBreakdown();
         Refresh();
         FitWidth();
-        adjustSize();  // hiding the breakdown gives its room back
+        if (place_ == EditorPlace::Window) {
+            adjustSize();  // hiding the breakdown gives its room back
+        }
     });
     bindings_.Bind(*name_, logic_.name);
     bindings_.Bind(*volume_, logic_.volume);
@@ -160,6 +163,10 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
 }
 
 void TotalsWindowView::FitWidth() {
+    if (place_ == EditorPlace::Panel) {
+        setMinimumWidth(totals_width_);
+        return;
+    }
     const QMargins margins = layout()->contentsMargins();
     const int breakdown_width =
         breakdown_->isHidden() ? 0
@@ -191,14 +198,14 @@ void TotalsWindowView::Refresh() {
     breakdown_->setVisible(logic_.breakdown_shown);
 
     FitProblems();
-    if (isVisible() != logic_.Visible) {
+    if (place_ == EditorPlace::Window && isVisible() != logic_.Visible) {
         setVisible(logic_.Visible);
     }
 }
 
 void TotalsWindowView::FitProblems() {
-    problems_area_->setVisible(!problems_->isHidden());
-    if (problems_->isHidden()) {
+    problems_area_->setVisible(place_ == EditorPlace::Window && !problems_->isHidden());
+    if (problems_area_->isHidden()) {
         return;
     }
     // Before the window has its width, the totals above set it.

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "gui/control_binding.h"
+#include "gui/editor_place.h"
 #include "model/design.h"
 #include "ui/prompter.h"
 #include "ui/totals_window.h"
@@ -21,12 +22,14 @@ class BreakdownChartView;
 // under the totals, the changed mark, "%" for the utilization message and the
 // breakdown chart under the totals, behind its button. It stands beside the
 // window in use (see WindowPlacer) and follows the main window's minimise
-// state; its own close box does nothing.
+// state; its own close box does nothing. In the designer the same content is
+// a panel that is always shown, and the designer lists the problems itself.
 class TotalsWindowView final : public QWidget {
     Q_OBJECT
 
 public:
-    TotalsWindowView(ui::TotalsWindow& logic, const Design& design, Prompter& prompter);
+    TotalsWindowView(ui::TotalsWindow& logic, const Design& design, Prompter& prompter,
+                     EditorPlace place = EditorPlace::Window);
 
     // Copies the logic's captions, colours and visibility to the widgets.
     void Refresh();
@@ -44,6 +47,7 @@ private:
     void FitWidth();
 
     ui::TotalsWindow& logic_;
+    EditorPlace place_;
     const Design& design_;
     Prompter& prompter_;
     QGroupBox* frame_;

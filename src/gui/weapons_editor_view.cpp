@@ -37,8 +37,8 @@ QGroupBox* NewFactorsPanel(QWidget* parent, const ui::WeaponFactorsPanel& panel,
 
 }  // namespace
 
-WeaponsEditorView::WeaponsEditorView(ui::WeaponsEditor& logic)
-    : FormEditorView(logic), logic_(logic) {
+WeaponsEditorView::WeaponsEditorView(ui::WeaponsEditor& logic, EditorPlace place)
+    : FormEditorView(logic, place), logic_(logic) {
     setObjectName(QStringLiteral("WeaponsEditor"));
     const auto rounds_changed = [&logic] { logic.RoundsChanged(); };
 
@@ -60,7 +60,7 @@ WeaponsEditorView::WeaponsEditorView(ui::WeaponsEditor& logic)
     AddWide(NewFactorsPanel(
         &Frame(), logic.factors,
         [this](const ui::Label& label, const char* name) { return NewValueLabel(label, name); }));
-    AddButton(logic.check, "check", [&logic] { logic.Check(); });
+    AddCheckButton(logic.check, [&logic] { logic.Check(); });
     Refresh();
 }
 

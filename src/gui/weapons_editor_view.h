@@ -14,7 +14,7 @@ class WeaponsEditorView final : public FormEditorView {
     Q_OBJECT
 
 public:
-    explicit WeaponsEditorView(ui::WeaponsEditor& logic);
+    explicit WeaponsEditorView(ui::WeaponsEditor& logic, EditorPlace place = EditorPlace::Window);
 
 signals:
     // The window leads on to a list editor; it is hidden until that one is done.

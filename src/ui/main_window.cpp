@@ -369,18 +369,31 @@ MainWindowRequest MainWindow::ViewProfileCommand() {
     return OpenInTextEditor(*chosen, TextFileUse::Read);
 }
 
+std::vector<std::string> MainWindow::RecentFiles() const {
+    std::vector<std::string> paths;
+    for (int row = 1; row <= kRecentEditsRows; ++row) {
+        std::string path(Trimmed(session_.catalog->Filespec(row)));
+        if (!path.empty()) {
+            paths.push_back(std::move(path));
+        }
+    }
+    return paths;
+}
+
+void MainWindow::NewDesignCommand() {
+    if (MayDropChanges()) {
+        document_.MakeNew();
+    }
+}
+
 void MainWindow::LastEditsCommand() {
     if (!MayDropChanges()) {
         return;
     }
-    std::vector<std::string> paths;
+    const std::vector<std::string> paths = RecentFiles();
     std::vector<std::string> options;
-    for (int row = 1; row <= kRecentEditsRows; ++row) {
-        std::string path(Trimmed(session_.catalog->Filespec(row)));
-        if (!path.empty()) {
-            options.push_back("    " + path + "    ");
-            paths.push_back(std::move(path));
-        }
+    for (const std::string& path : paths) {
+        options.push_back("    " + path + "    ");
     }
     if (paths.empty()) {
         prompter_.ShowMessage(AppTitle(),

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/session.h"
 #include "ui/compare_window.h"
@@ -75,9 +76,15 @@ public:
     MainWindowRequest EditNotesCommand();
     MainWindowRequest ViewProfileCommand();
     void LastEditsCommand();
-    // A design file dropped on the window: the unsaved-changes question, then
-    // the file is loaded as "Load Design" loads it.
+    // A design file dropped on the window (or picked from the designer's
+    // recent files): the unsaved-changes question, then the file is loaded as
+    // "Load Design" loads it.
     void LoadDroppedFile(const std::string& path);
+    // The design files last loaded or saved, newest first, as "Last x edits..." offers them.
+    std::vector<std::string> RecentFiles() const;
+    // The designer's "New": the unsaved-changes question, then a new design
+    // in this program (where "Reset" starts a new copy of the program).
+    void NewDesignCommand();
     MainWindowRequest BulkSaveCommand();
     void PoshPrintCommand();
     MainWindowRequest ListFeaturesCommand();

@@ -1,0 +1,78 @@
+#include "ui/designer_outline.h"
+
+#include <algorithm>
+#include <optional>
+#include <ranges>
+
+#include "model/number_format.h"
+
+namespace korvane::ui {
+
+namespace {
+
+std::string ShareText(const Breakdown& breakdown, const EditorEntry& entry,
+                      BreakdownQuantity quantity) {
+    const double whole = FigureOf(breakdown.total, quantity);
+    if (entry.breakdown.empty() || whole <= 0) {
+        return {};
+    }
+    double part = 0;
+    for (const BreakdownSection section : entry.breakdown) {
+        part += FigureOf(breakdown[section], quantity);
+    }
+    return FormatPattern(100 * part / whole, "0") + "%";
+}
+
+// The most particular editor: an editor led on to comes after the one it is led on from.
+std::optional<EditorId> EditorOfProblem(const Design& design, const std::string& text) {
+    for (const EditorEntry& entry : std::views::reverse(Editors())) {
+        for (const ProblemSource source : entry.problems) {
+            const auto& found = design.BlockProblems[static_cast<std::size_t>(source)];
+            if (std::find(found.begin(), found.end(), text) != found.end()) {
+                return entry.id;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The limits the status summary adds after the blocks' problems.
+EditorId EditorOfLimit(const std::string& text) {
+    if (text.starts_with("Power")) {
+        return EditorId::Power;
+    }
+    if (text.starts_with("Hardpoints")) {
+        return EditorId::Weapons;
+    }
+    return EditorId::Hull;
+}
+
+}  // namespace
+
+std::vector<OutlineNode> DesignOutline(const Design& design, BreakdownQuantity quantity) {
+    const Breakdown breakdown = DesignBreakdown(design);
+    std::vector<OutlineNode> outline;
+    outline.reserve(kEditorCount);
+    for (const EditorEntry& entry : Editors()) {
+        const bool has_problem = std::any_of(
+            entry.problems.begin(), entry.problems.end(), [&design](ProblemSource source) {
+                return !design.BlockProblems[static_cast<std::size_t>(source)].empty();
+            });
+        outline.push_back({entry.id, ShareText(breakdown, entry, quantity), has_problem});
+    }
+    for (const ProblemLink& link : ProblemLinks(design)) {
+        outline[static_cast<std::size_t>(link.editor)].has_problem = true;
+    }
+    return outline;
+}
+
+std::vector<ProblemLink> ProblemLinks(const Design& design) {
+    std::vector<ProblemLink> links;
+    links.reserve(design.Problems.size());
+    for (const std::string& text : design.Problems) {
+        links.push_back({text, EditorOfProblem(design, text).value_or(EditorOfLimit(text))});
+    }
+    return links;
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,129 @@
+#include "gui/designer_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "gui/child_widget.h"
+#include "gui/program_fixture.h"
+#include "ui/designer_start.h"
+
+namespace korvane::gui_test {
+namespace {
+
+using ui::EditorId;
+
+class DesignerWindowTest : public ProgramTest {
+protected:
+    gui::DesignerWindow& Designer() { return program_.Designer(); }
+    QAction& Action(const char* name) { return Child<QAction>(Designer(), name); }
+    ui::DesignDocument& Document() { return program_.Document(); }
+};
+
+TEST_F(DesignerWindowTest, TheDesignerAndTheClassicWindowsTakeTurns) {
+    ASSERT_TRUE(Start({"--designer"}));
+    EXPECT_TRUE(Designer().isVisible());
+    EXPECT_FALSE(Main().isVisible());
+    EXPECT_FALSE(Totals().isVisible()) << "the designer shows the totals itself";
+    EXPECT_EQ(Designer().windowTitle(), QStringLiteral("Untitled \u2014 Korvane Designer"));
+
+    Action("ClassicWindows").trigger();
+    EXPECT_FALSE(Designer().isVisible());
+    EXPECT_TRUE(Main().isVisible());
+    EXPECT_TRUE(Totals().isVisible());
+
+    Main().DesignerButton()->click();
+    EXPECT_TRUE(Designer().isVisible());
+    EXPECT_FALSE(Main().isVisible());
+}
+
+// The setting is kept in the configuration for the next start; a switch on
+// the command line overrides it for one run.
+TEST_F(DesignerWindowTest, TheStartSettingIsKeptForTheNextRun) {
+    ASSERT_TRUE(Start({"--designer"}));
+    QAction& at_start = Action("DesignerAtStart");
+    EXPECT_FALSE(at_start.isChecked()) << "off in a new configuration";
+    at_start.trigger();
+    EXPECT_TRUE(ui::DesignerAtStart(ConfigurationPlacesFromEnvironment()));
+    {
+        gui::KorvaneProgram next([] {});
+        ASSERT_TRUE(next.Start({}));
+        EXPECT_TRUE(next.Designer().isVisible());
+        EXPECT_FALSE(next.MainWindow().isVisible());
+    }
+    gui::KorvaneProgram classic([] {});
+    ASSERT_TRUE(classic.Start({"--classic"}));
+    EXPECT_TRUE(classic.MainWindow().isVisible());
+}
+
+// Every node of the outline shows its editor's content, which has none of a
+// window's buttons: a committed field is stored, nothing waits for "Accept".
+TEST_F(DesignerWindowTest, EveryNodeOfTheOutlineShowsItsEditorInThePanel) {
+    ASSERT_TRUE(Start({"--designer"}));
+    auto& outline = Child<QTreeWidget>(Designer(), "Outline");
+    auto& panel = Child<QStackedWidget>(Designer(), "EditorPanel");
+    for (const ui::EditorEntry& entry : ui::Editors()) {
+        SCOPED_TRACE(std::string(entry.name));
+        const QList<QTreeWidgetItem*> found = outline.findItems(
+            QString::fromLatin1(entry.caption.data(), static_cast<qsizetype>(entry.caption.size())),
+            Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_EQ(found.size(), 1);
+        outline.setCurrentItem(found.front());
+        EXPECT_EQ(Designer().Chosen(), entry.id);
+        QWidget& content = Designer().Panel(entry.id);
+        EXPECT_TRUE(content.isVisible());
+        EXPECT_EQ(panel.currentWidget()->objectName(),
+                  QString::fromLatin1(entry.name.data()) + QStringLiteral("Page"));
+        EXPECT_FALSE(content.isWindow());
+        for (const char* chrome : {"accept", "cancel", "Done", "check"}) {
+            EXPECT_EQ(content.findChild<QPushButton*>(QString::fromLatin1(chrome)), nullptr)
+                << chrome;
+        }
+    }
+}
+
+// A lead-on button of a section shows the section it leads to in the panel.
+TEST_F(DesignerWindowTest, ALeadOnButtonChoosesItsSection) {
+    ASSERT_TRUE(Start({"--designer"}));
+    Designer().Choose(EditorId::Weapons);
+    QTest::mouseClick(&Child<QAbstractButton>(Designer().Panel(EditorId::Weapons), "screens"),
+                      Qt::LeftButton);
+    EXPECT_EQ(Designer().Chosen(), EditorId::Screens);
+    EXPECT_TRUE(Designer().isVisible());
+    Designer().Choose(EditorId::Other);
+    QTest::mouseClick(&Child<QAbstractButton>(Designer().Panel(EditorId::Other), "AntiHijack"),
+                      Qt::LeftButton);
+    EXPECT_EQ(Designer().Chosen(), EditorId::AntiHijack);
+}
+
+TEST_F(DesignerWindowTest, AProblemIsALinkToItsSectionAndMarksItInTheOutline) {
+    ASSERT_TRUE(Start({"--designer"}));
+    Designer().Choose(EditorId::Crew);
+    auto& outline = Child<QTreeWidget>(Designer(), "Outline");
+    auto& problems = Child<QListWidget>(Designer(), "Problems");
+    const int problems_before = problems.count();
+    const bool hull_marked_before = !outline.topLevelItem(0)->icon(0).isNull();
+    Document().Change("Shrink the hull", [](Design& design) { design.Slots[Slot::Hull].KL = 1; });
+    QListWidgetItem* volume = nullptr;
+    for (int row = 0; row < problems.count(); ++row) {
+        if (problems.item(row)->text().contains(QStringLiteral("Volume used"))) {
+            volume = problems.item(row);
+        }
+    }
+    ASSERT_NE(volume, nullptr);
+    EXPECT_TRUE(volume->text().startsWith(QStringLiteral("Hull & basic data: ")));
+    emit problems.itemActivated(volume);
+    EXPECT_EQ(Designer().Chosen(), EditorId::Hull);
+
+    EXPECT_FALSE(outline.topLevelItem(0)->icon(0).isNull()) << "the hull is marked";
+    Document().Undo();
+    EXPECT_EQ(!outline.topLevelItem(0)->icon(0).isNull(), hull_marked_before);
+    EXPECT_EQ(problems.count(), problems_before);
+}
+
+}  // namespace
+}  // namespace korvane::gui_test
