@@ -53,8 +53,13 @@ FormEditorView::FormEditorView(ui::FormEditor& logic, EditorPlace place)
     }
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame_, 1);
+    // A window grows its fields with it; the panel keeps them together at its top.
+    const bool window = place_ == EditorPlace::Window;
+    layout->addWidget(frame_, window ? 1 : 0);
     layout->addLayout(buttons);
+    if (!window) {
+        layout->addStretch(1);
+    }
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
