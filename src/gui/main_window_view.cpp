@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringList>
 #include <QStyle>
 #include <QToolButton>
 #include <QUrl>
@@ -118,14 +119,20 @@ static_assert(ui::kSectionCount + kDesignCommands.size() + kPostDesignOptions.si
                   kPlainButtons.size() ==
               ui::kMainWindowCommandCount);
 
-QString ShortcutOf(ui::MainWindowCommand command) {
+QKeySequence KeysOf(const ui::Shortcut& shortcut) {
+    return QKeySequence(QtText(shortcut.keys));
+}
+
+// The keys of every shortcut of the command as the platform writes them
+// ("Ctrl+Shift+Z, Ctrl+Y"); empty for a command without one.
+QString ShortcutsOf(ui::MainWindowCommand command) {
+    QStringList keys;
     for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
         if (shortcut.command == command) {
-            return QString::fromLatin1(shortcut.keys.data(),
-                                       static_cast<qsizetype>(shortcut.keys.size()));
+            keys << KeysOf(shortcut).toString(QKeySequence::NativeText);
         }
     }
-    return {};
+    return keys.join(QStringLiteral(", "));
 }
 
 // A command's whole row, its picture and its caption, is one button, which
@@ -218,7 +225,7 @@ MainWindowView::MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals,
     logic_.SetLateRequestHandler([this](ui::MainWindowRequest request) { Carry(request); });
     for (const ui::Shortcut& shortcut : ui::kMainWindowShortcuts) {
         const ui::MainWindowCommand command = shortcut.command;
-        auto* key = new QShortcut(QKeySequence(ShortcutOf(command)), this);
+        auto* key = new QShortcut(KeysOf(shortcut), this);
         connect(key, &QShortcut::activated, this, [this, command] { Run(command); });
     }
     Refresh();
@@ -272,12 +279,10 @@ void MainWindowView::Refresh() {
         QAbstractButton* button = buttons_[i];
         ShowButton(*button, logic_.ButtonOf(command));
         const QString tooltip = QtText(logic_.ToolTipOf(command));
-        const QString shortcut = ShortcutOf(command);
-        button->setToolTip(shortcut.isEmpty()
+        const QString shortcuts = ShortcutsOf(command);
+        button->setToolTip(shortcuts.isEmpty()
                                ? tooltip
-                               : tooltip + QStringLiteral(" (") +
-                                     QKeySequence(shortcut).toString(QKeySequence::NativeText) +
-                                     QLatin1Char(')'));
+                               : tooltip + QStringLiteral(" (") + shortcuts + QLatin1Char(')'));
     }
     totals_.Refresh();
 }

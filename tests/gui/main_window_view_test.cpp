@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@
 #include "engine/status_summary.h"
 #include "files/design_file.h"
 #include "gui/batch_window_view.h"
+#include "gui/hull_editor_view.h"
 #include "gui/program_fixture.h"
 #include "gui/screen_placement.h"
 #include "gui/section_editor_host.h"
@@ -170,6 +172,31 @@ TEST_F(MainWindowViewTest, F5RecalculatesAndTheTotalsFollow) {
     Press(QKeySequence(Qt::Key_F5));
     EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 200")))
         << TotalsText("Displacement").toStdString();
+}
+
+// Redo has two shortcuts; each must work, as in the editor windows.
+TEST_F(MainWindowViewTest, EveryShortcutOfUndoAndRedoWorksInTheMainWindow) {
+    ASSERT_TRUE(Start());
+    Button(MainWindowCommand::Hull)->click();
+    auto* displacement = program_.SectionEditors().HullEditor().findChild<QLineEdit*>(
+        QStringLiteral("displacement"));
+    displacement->selectAll();
+    QTest::keyClicks(displacement, QStringLiteral("400"));
+    QTest::keyClick(displacement, Qt::Key_Return);
+    ASSERT_TRUE(Main().isVisible());
+    ASSERT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 400")));
+
+    for (const char* redo : {"Ctrl+Shift+Z", "Ctrl+Y"}) {
+        SCOPED_TRACE(redo);
+        Press(QKeySequence(QStringLiteral("Ctrl+Z")));
+        EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 100")));
+        Press(QKeySequence(QString::fromLatin1(redo)));
+        EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 400")));
+    }
+    EXPECT_TRUE(Button(MainWindowCommand::Redo)
+                    ->toolTip()
+                    .endsWith(QStringLiteral("(Ctrl+Shift+Z, Ctrl+Y)")))
+        << Button(MainWindowCommand::Redo)->toolTip().toStdString();
 }
 
 TEST_F(MainWindowViewTest, MinimisingTheMainWindowHidesTheTotalsAndRestoringShowsThem) {
