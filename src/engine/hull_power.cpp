@@ -93,6 +93,24 @@ void RecalculateHull(Design& design, Catalog& catalog, RecalcSection section) {
     }
 }
 
+double PlantOutputFactor(double fuelType, double size) {
+    if (fuelType == 2 && size > 50) {  // Plutonium
+        return 2;
+    }
+    if (fuelType == 3) {  // Hydrogen
+        if (size >= 6 && size <= 9) {
+            return 1.5;
+        }
+        if (size >= 10 && size <= 13) {
+            return 2;
+        }
+        if (size >= 14) {
+            return 3;
+        }
+    }
+    return 1;
+}
+
 void RecalculatePower(Design& design) {
     BlockProblems problems(design, ProblemSource::Power);
     auto& slots = design.Slots;
@@ -101,7 +119,8 @@ void RecalculatePower(Design& design) {
 
     plant.TONS = plant.KL * plant.MISCNUM[4];
     plant.CR = plant.KL * plant.MISCNUM[5];
-    design.AvailableMW() = plant.MISCNUM[3] * plant.KL;
+    design.AvailableMW() =
+        plant.MISCNUM[3] * plant.KL * PlantOutputFactor(plant.MISCNUM[2], plant.KL);
 
     // Plant fuel by fuel type.
     fuel.KL = fuel.NUMBER * plant.MISCNUM[1] * plant.KL;
@@ -122,20 +141,6 @@ void RecalculatePower(Design& design) {
     } else if (fuelType == 5) {  // Batteries
         fuel.TONS = K * plant.MISCNUM[4];
         fuel.CR = K * plant.MISCNUM[5];
-    }
-
-    // Output bonus.
-    const double P = plant.KL;
-    if (fuelType == 2 && P > 50) {
-        design.AvailableMW() *= 2;
-    } else if (fuelType == 3) {
-        if (P >= 6 && P <= 9) {
-            design.AvailableMW() *= 1.5;
-        } else if (P >= 10 && P <= 13) {
-            design.AvailableMW() *= 2;
-        } else if (P >= 14) {
-            design.AvailableMW() *= 3;
-        }
     }
 
     // Endurance: the hours of fuel at the power the previous run found, leaving

@@ -37,6 +37,10 @@ PowerEditorView::PowerEditorView(ui::PowerEditor& logic, EditorPlace place)
     auto* use_suggested = new QPushButton(&Frame());
     use_suggested->setObjectName(QStringLiteral("use_suggested"));
     use_suggested->setAutoDefault(false);
+    use_suggested->setToolTip(QStringLiteral(
+        "The smallest size, to the tenth of a kl, at which the chosen plant gives the "
+        "power the design uses once recalculated with it: the plant's own size "
+        "changes the power used"));
     bindings().Bind(*use_suggested, logic.use_suggested, [this, &logic] {
         logic.UseSuggestedSize();
         Refresh();

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/plant_sizing.h"
 #include "model/number_format.h"
 #include "model/text_helpers.h"
 #include "ui/editors/form_fields.h"
@@ -16,6 +17,7 @@ constexpr int kPlantRows = 999;
 constexpr int kHighestCruiseG = 6;
 constexpr int kLowBerthsSearched = 10;
 
+constexpr const char* kNoSufficientSize = "No size of this plant gives the power the design uses.";
 constexpr const char* kCruiseRefused = "Maneuver cruise G rating cannot exceed installed drives!";
 
 constexpr const char* kExtendedEnduranceExplained =
@@ -108,14 +110,15 @@ void PowerEditor::PlantSizeChanged() {
     suggested_size.caption = size > 0 ? FormatPattern(size, "##,###,###.#") : "0";
 }
 
-// The size as the suggestion shows it, a tenth of a kl at most, without the
-// thousands separators that a typed number would stop at.
 void PowerEditor::UseSuggestedSize() {
-    std::string size = FormatPattern(SuggestedSize(), "0.0");
-    if (size.ends_with(".0")) {
-        size.resize(size.size() - 2);
+    Design trial = design();
+    PutPlantAndEndurance(trial);
+    const std::optional<double> size = SmallestSufficientPlantSize(trial, catalog());
+    if (!size) {
+        prompter().ShowMessage(Title(), kNoSufficientSize, MessageIcon::Information);
+        return;
     }
-    plant_size.text = size;
+    plant_size.text = NumberText(*size);
     PlantSizeChanged();
 }
 
@@ -144,6 +147,15 @@ std::vector<FormEditor::NumberField> PowerEditor::NumberFields() const {
     return {{plant_size_caption, plant_size}, {endurance_caption, endurance_hours}};
 }
 
+void PowerEditor::PutPlantAndEndurance(Design& into) {
+    auto& slots = into.Slots;
+    if (const std::optional<int> row = plant.Selected()) {
+        slots[Slot::PowerPlant] = catalog().LookupComponent("PP", *row + 1);
+    }
+    slots[Slot::PowerPlant].KL = NumberIn(plant_size);
+    slots[Slot::PlantFuel].NUMBER = NumberIn(endurance_hours);
+}
+
 bool PowerEditor::StoreControls() {
     auto& slots = design().Slots;
     const std::optional<int> cruise = cruise_g.Selected();
@@ -154,12 +166,8 @@ bool PowerEditor::StoreControls() {
         return false;
     }
 
-    if (const std::optional<int> row = plant.Selected()) {
-        slots[Slot::PowerPlant] = catalog().LookupComponent("PP", *row + 1);
-    }
-    slots[Slot::PowerPlant].KL = NumberIn(plant_size);
+    PutPlantAndEndurance(design());
     ComponentRecord& fuel = slots[Slot::PlantFuel];
-    fuel.NUMBER = NumberIn(endurance_hours);
     for (int k = 0; k < kExclusionCount; ++k) {
         fuel.MISCSTR[2][k] = exclusions[k].checked ? '1' : '0';
     }

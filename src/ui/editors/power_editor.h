@@ -32,7 +32,9 @@ public:
     void EnduranceChanged();
     // Another plant was chosen: the suggested size is that plant's.
     void PlantChosen() { PlantSizeChanged(); }
-    // "Use suggested": the suggested size goes into "Size in KL:".
+    // "Use suggested": "Size in KL:" gets the smallest size, to the tenth of a
+    // kl, at which the chosen plant gives the power the design, recalculated
+    // with it, uses.
     void UseSuggestedSize();
 
     using FormEditor::Check;
@@ -77,6 +79,9 @@ private:
     // The size the chosen plant needs for the power the design uses, in kl;
     // 0 for a plant without an output.
     double SuggestedSize();
+
+    // The chosen plant at the typed size and the typed endurance.
+    void PutPlantAndEndurance(Design& into);
 
     void FillLists() override;
     void ShowDesign() override;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "form_editor_test_support.h"
+#include "ui/editors/form_fields.h"
 #include "model/number_format.h"
 #include "model/text_helpers.h"
 
@@ -46,7 +47,7 @@ TEST_F(PowerEditorTest, ShowsThePlantTheEnduranceAndItsDaysAndWeeks) {
     EXPECT_EQ(editor_.endurance_days.caption, "0 days, 0 weeks");
 }
 
-TEST_F(PowerEditorTest, SuggestsASizeForTheChosenPlantAndCopiesItIntoTheSize) {
+TEST_F(PowerEditorTest, SuggestsASizeForTheChosenPlant) {
     ASSERT_GT(design().UsedMW(), 0);
     const auto suggestion_for = [this](int row) {
         const double mw_per_kl = catalog().LookupComponent("PP", row + 1).MISCNUM[3];
@@ -55,21 +56,41 @@ TEST_F(PowerEditorTest, SuggestsASizeForTheChosenPlantAndCopiesItIntoTheSize) {
     const int stored = *editor_.plant.Selected();
     EXPECT_EQ(editor_.suggested_size.caption, FormatPattern(suggestion_for(stored), "##,###,###.#"))
         << "shown as the window opens, before any Check";
-
     for (const int row : {0, 8}) {
         SCOPED_TRACE("plant row " + std::to_string(row));
         editor_.plant.Select(row);
         editor_.PlantChosen();
         EXPECT_EQ(editor_.suggested_size.caption,
                   FormatPattern(suggestion_for(row), "##,###,###.#"));
-        editor_.UseSuggestedSize();
-        EXPECT_NEAR(LeadingNumber(editor_.plant_size.text), suggestion_for(row), 0.05);
-        EXPECT_EQ(editor_.plant_size.text.find(','), std::string::npos);
     }
-    const Design before = design();
-    EXPECT_EQ(editor_.Accept(), EditorWindow::Closes);
-    EXPECT_NEAR(design().Slots[Slot::PowerPlant].KL, LeadingNumber(editor_.plant_size.text), 1e-9);
-    EXPECT_EQ(before.Slots[Slot::PowerPlant].IDNUM, stored + 1) << "nothing stored before Accept";
+}
+
+// The plant's own size changes the power the design uses: the size used is
+// the smallest at which the design, recalculated with it, has its power.
+TEST_F(PowerEditorTest, UseSuggestedGivesTheSmallestSizeThatLeavesNoShortfall) {
+    for (const int row : {0, 2, 6, 8}) {
+        SCOPED_TRACE("plant row " + std::to_string(row));
+        editor_.plant.Select(row);
+        editor_.PlantChosen();
+        editor_.endurance_hours.text = "2000";
+        const Design before = design();
+        editor_.UseSuggestedSize();
+        const std::string size = editor_.plant_size.text;
+        EXPECT_EQ(size.find(','), std::string::npos);
+        EXPECT_TRUE(SameDesignFile(design(), before)) << "nothing stored before Check";
+        editor_.UseSuggestedSize();
+        EXPECT_EQ(editor_.plant_size.text, size) << "pressed again, it keeps its size";
+
+        editor_.Check();
+        EXPECT_EQ(design().Slots[Slot::PowerPlant].IDNUM, row + 1);
+        EXPECT_EQ(NumberText(design().Slots[Slot::PowerPlant].KL), size);
+        EXPECT_GE(design().AvailableMW(), design().UsedMW());
+
+        editor_.plant_size.text = NumberText(LeadingNumber(size) - 0.1);
+        editor_.Check();
+        EXPECT_LT(design().AvailableMW(), design().UsedMW()) << "a tenth less is short";
+    }
+    EXPECT_TRUE(prompter_.questions().empty());
 }
 
 TEST_F(PowerEditorTest, AcceptStoresThePlantSizeEnduranceCruiseAndExclusions) {
