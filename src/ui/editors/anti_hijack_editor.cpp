@@ -47,29 +47,37 @@ void AntiHijackEditor::InstallDefaultSet() {
     }
 }
 
-bool AntiHijackEditor::AskCount(ComponentRecord& entry) {
-    if (entry.MISCNUM[1] == kNotScaledWithHull || entry.IDNUM <= 1) {
-        return ListEditor::AskCount(entry);
+void AntiHijackEditor::AskCountAndInstall(const CatalogKey& row) {
+    const std::optional<double> suggested_count = SuggestedCount(row);
+    if (!suggested_count) {
+        ListEditor::AskCountAndInstall(row);
+        return;
     }
-    const std::string suggested = PlainNumber(SuggestedCount(entry));
+    const std::string suggested = PlainNumber(*suggested_count);
     const std::optional<int> choice =
         prompter().Choose("Install how many?", {suggested, "Enter"}, 1);  // Enter: the suggestion
     if (!choice) {
-        return false;
+        return;
     }
     std::string count = suggested;
     if (*choice == 2) {
         const auto typed = prompter().AskText(AppTitle(), "Give number", "1");
         if (!typed) {
-            return false;
+            return;
         }
         count = *typed;
     }
     // A count that reads as 0 leaves the catalog row's own number.
-    if (const double number = LeadingNumber(count); number != 0) {
-        entry.NUMBER = number;
+    ShowFailure(Install(row, LeadingNumber(count)));
+}
+
+std::optional<double> AntiHijackEditor::SuggestedCount(const CatalogKey& row) {
+    const ComponentRecord& catalog_row = catalog().LookupComponent(row.code, row.id);
+    if (IsEmptyEntry(catalog_row) || catalog_row.MISCNUM[1] == kNotScaledWithHull ||
+        catalog_row.IDNUM <= 1) {
+        return std::nullopt;
     }
-    return true;
+    return SuggestedCount(catalog_row);
 }
 
 double AntiHijackEditor::SuggestedCount(const ComponentRecord& row) {

@@ -18,14 +18,18 @@ public:
     // default rows beyond the table's last entry are left out.
     void InstallDefaults();
 
+    // The count that suits the hull for catalog row `row`, when the row is
+    // scaled with the hull (row 1 never is).
+    std::optional<double> SuggestedCount(const CatalogKey& row);
+
     Button defaults{"D&efaults"};
 
 protected:
     std::span<ComponentRecord> Entries() override { return design().AntiHijack; }
 
-    // A row scaled with the hull (other than row 1) offers the suggested count
-    // and "Enter"; the others the usual "1" … "9" and "Enter".
-    bool AskCount(ComponentRecord& entry) override;
+    // A row scaled with the hull offers the suggested count and "Enter"; the
+    // others the usual "1" … "9" and "Enter".
+    void AskCountAndInstall(const CatalogKey& row) override;
 
 private:
     void InstallDefaultSet();

@@ -1,5 +1,7 @@
 #include "ui/editors/craft_editor.h"
 
+#include <cmath>
+
 #include "model/number_format.h"
 #include "model/text_helpers.h"
 #include "ui/editors/entry_particulars.h"
@@ -32,25 +34,45 @@ void CraftEditor::Activate() {
 }
 
 void CraftEditor::SetLaunchTubes() {
-    ComponentRecord tube = design().Slots[Slot::LaunchTube];
+    const ComponentRecord& tube = design().Slots[Slot::LaunchTube];
     const auto count =
         prompter().AskText(AppTitle(), "How many launch tubes?", PlainNumber(tube.MISCNUM[2]));
     if (!count) {
         return;
     }
-    tube.MISCNUM[2] = NotBelowZero(LeadingNumber(*count));
-    if (tube.MISCNUM[2] != 0) {
-        const auto tonnage = prompter().AskText(AppTitle(), "To launch up to what tonnage?",
-                                                PlainNumber(tube.MISCNUM[1]));
-        if (!tonnage) {
+    const double tubes = LeadingNumber(*count);
+    double tonnage = tube.MISCNUM[1];
+    if (NotBelowZero(tubes) != 0) {
+        const auto typed = prompter().AskText(AppTitle(), "To launch up to what tonnage?",
+                                              PlainNumber(tube.MISCNUM[1]));
+        if (!typed) {
             return;
         }
-        tube.MISCNUM[1] = NotBelowZero(LeadingNumber(*tonnage));
+        tonnage = LeadingNumber(*typed);
+    }
+    ShowFailure(SetLaunchTubes(tubes, tonnage));
+}
+
+Status CraftEditor::SetLaunchTubes(double tubes, double tonnage) {
+    if (!std::isfinite(tubes) || !std::isfinite(tonnage)) {
+        return Error{
+            "The launch tubes and their tonnage must be numbers within range; they "
+            "stay as they are."};
+    }
+    ComponentRecord tube = design().Slots[Slot::LaunchTube];
+    tube.MISCNUM[2] = NotBelowZero(tubes);
+    if (tube.MISCNUM[2] != 0) {
+        tube.MISCNUM[1] = NotBelowZero(tonnage);
         tube.NUMBER = 1;
     } else {
         tube.NUMBER = 0;
     }
     Apply(LaunchTubeCaption(tube), [&] { design().Slots[Slot::LaunchTube] = tube; });
+    return {};
+}
+
+Status CraftEditor::Edit(int entry, const ComponentRecord& edited) {
+    return ReplaceEdited(entry, edited);
 }
 
 std::string CraftEditor::AvailableRowText(const ComponentRecord& row) const {
@@ -78,12 +100,15 @@ std::vector<std::string> CraftEditor::ModifyOptions() const {
     return {"Remove", "Change number", "Edit"};
 }
 
-void CraftEditor::ModifyFurther(int option, ComponentRecord& entry) {
+void CraftEditor::ModifyFurther(int option, int entry) {
     if (option != kEditOption) {
         return;
     }
-    EditTypedEntry(prompter(), entry, Particulars::CraftWithCrewAndLevel,
-                   [this] { return AskNineOrEnter("Install how many?", "Give number"); });
+    ComponentRecord edited = design().Craft[static_cast<std::size_t>(entry)];
+    if (EditTypedEntry(prompter(), edited, Particulars::CraftWithCrewAndLevel,
+                       [this] { return AskNineOrEnter("Install how many?", "Give number"); })) {
+        ShowFailure(Edit(entry, edited));
+    }
 }
 
 std::string LaunchTubeCaption(const ComponentRecord& launch_tube) {

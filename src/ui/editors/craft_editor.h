@@ -17,6 +17,15 @@ public:
     // The launch tube button: how many tubes and, when there are any, up to
     // what tonnage they launch. A closed question changes nothing.
     void SetLaunchTubes();
+    // `tubes` launch tubes for craft up to `tonnage` tons, each below 0 read
+    // as 0; without tubes the tonnage is kept and no tube is fitted. The step
+    // is named by the button's new caption.
+    Status SetLaunchTubes(double tubes, double tonnage);
+    // Replaces installed entry `entry` by `edited`, its particulars as the
+    // user typed them: "Edit Pinnace".
+    Status Edit(int entry, const ComponentRecord& edited);
+
+    std::vector<std::string> ModifyOptions() const override;
 
     Button launch_tubes{"No launch tube"};
 
@@ -27,9 +36,8 @@ protected:
     std::string AvailableDetailsOf(const ComponentRecord& row) const override;
     std::string InstalledRowText(const ComponentRecord& entry) const override;
     std::string InstalledDetailsOf(const ComponentRecord& entry) override;
-    std::vector<std::string> ModifyOptions() const override;
     // "Edit": the craft entry dialog.
-    void ModifyFurther(int option, ComponentRecord& entry) override;
+    void ModifyFurther(int option, int entry) override;
 };
 
 // The launch tube button's caption for slot 26.

@@ -23,18 +23,34 @@ CustomFeaturesEditor::CustomFeaturesEditor(Session& session, DesignDocument& doc
 }
 
 void CustomFeaturesEditor::AddOne() {
-    const std::optional<int> free = NextFreeEntry();
-    if (!free) {
-        prompter().ShowMessage(AppTitle(), "No more custom features may be added",
-                               MessageIcon::Warning);
+    if (!NextFreeEntry()) {
+        ShowFailure(NoFreeEntry());
         return;
     }
     ComponentRecord feature = BlankRecord;
-    if (!EditFeature(feature) || feature.NUMBER <= 0) {
-        return;
+    if (EditFeature(feature)) {
+        ShowFailure(Add(feature));
+    }
+}
+
+Status CustomFeaturesEditor::Add(const ComponentRecord& feature) {
+    if (Status figures = CheckTypedFigures(feature); !figures) {
+        return figures;
+    }
+    const std::optional<int> free = NextFreeEntry();
+    if (!free) {
+        return NoFreeEntry();
+    }
+    if (!(feature.NUMBER > 0)) {
+        return {};
     }
     Apply("Add " + StepLabel(feature),
           [&] { Entries()[static_cast<std::size_t>(*free)] = feature; });
+    return {};
+}
+
+Status CustomFeaturesEditor::Edit(int entry, const ComponentRecord& edited) {
+    return ReplaceEdited(entry, edited);
 }
 
 std::string CustomFeaturesEditor::InstalledDetailsOf(const ComponentRecord& entry) {
@@ -46,15 +62,23 @@ std::vector<std::string> CustomFeaturesEditor::ModifyOptions() const {
     return {"Remove", "Change number", "Edit"};
 }
 
-void CustomFeaturesEditor::ModifyFurther(int option, ComponentRecord& entry) {
-    if (option == kEditOption) {
-        EditFeature(entry);
+void CustomFeaturesEditor::ModifyFurther(int option, int entry) {
+    if (option != kEditOption) {
+        return;
+    }
+    ComponentRecord edited = design().CustomFeatures[static_cast<std::size_t>(entry)];
+    if (EditFeature(edited)) {
+        ShowFailure(Edit(entry, edited));
     }
 }
 
 bool CustomFeaturesEditor::EditFeature(ComponentRecord& entry) {
     return EditTypedEntry(prompter(), entry, Particulars::Feature,
                           [this] { return AskNineOrEnter("Install how many?", "Give number"); });
+}
+
+Error CustomFeaturesEditor::NoFreeEntry() {
+    return Error{"No more custom features may be added"};
 }
 
 }  // namespace korvane::ui

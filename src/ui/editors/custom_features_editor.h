@@ -14,6 +14,13 @@ public:
     // "Add One": the custom feature dialog on the first free entry. A dialog
     // closed without an answer, or a count that reads 0, adds nothing.
     void AddOne();
+    // Adds `feature`, as the user typed it, into the first free entry: "Add
+    // Bar". A feature whose number is not above 0 adds nothing.
+    Status Add(const ComponentRecord& feature);
+    // Replaces installed entry `entry` by `edited`: "Edit Bar".
+    Status Edit(int entry, const ComponentRecord& edited);
+
+    std::vector<std::string> ModifyOptions() const override;
 
     Button add_one{"Add &One"};
 
@@ -22,12 +29,12 @@ protected:
 
     // The entry's own figures: a custom feature has no catalog row.
     std::string InstalledDetailsOf(const ComponentRecord& entry) override;
-    std::vector<std::string> ModifyOptions() const override;
     // "Edit": the custom feature dialog.
-    void ModifyFurther(int option, ComponentRecord& entry) override;
+    void ModifyFurther(int option, int entry) override;
 
 private:
     bool EditFeature(ComponentRecord& entry);
+    static Error NoFreeEntry();
 };
 
 }  // namespace korvane::ui

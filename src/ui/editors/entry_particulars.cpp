@@ -116,4 +116,15 @@ bool EditTypedEntry(Prompter& prompter, ComponentRecord& entry, Particulars part
     return true;
 }
 
+Status CheckTypedFigures(const ComponentRecord& entry) {
+    for (const double figure :
+         {entry.NUMBER, entry.KL, entry.TONS, entry.MW, entry.CR, entry.MISCNUM[3]}) {
+        if (!std::isfinite(figure)) {
+            return Error{"A figure of " + FiftyCharacterName(entry) +
+                         " is not a number within range; nothing was changed."};
+        }
+    }
+    return {};
+}
+
 }  // namespace korvane::ui

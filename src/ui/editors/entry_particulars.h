@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/component_record.h"
+#include "model/result.h"
 #include "ui/prompter.h"
 
 namespace korvane::ui {
@@ -30,5 +31,9 @@ std::string FiftyCharacterName(const ComponentRecord& entry);
 // was and gives false.
 bool EditTypedEntry(Prompter& prompter, ComponentRecord& entry, Particulars particulars,
                     const std::function<std::optional<std::string>()>& ask_count);
+
+// Whether the figures of a typed-in entry (its number, volume, mass, power,
+// cost and crew) are all numbers within range; why not when they are not.
+Status CheckTypedFigures(const ComponentRecord& entry);
 
 }  // namespace korvane::ui

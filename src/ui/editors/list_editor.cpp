@@ -1,11 +1,13 @@
 #include "ui/editors/list_editor.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "model/bitwise_equal.h"
 #include "model/number_format.h"
 #include "model/text_helpers.h"
+#include "ui/editors/entry_particulars.h"
 #include "ui/editors/typed_number.h"
 
 namespace korvane::ui {
@@ -13,6 +15,9 @@ namespace korvane::ui {
 namespace {
 
 constexpr const char* kDetailsPattern = "#,###,##0.0";
+
+constexpr int kRemoveOption = 1;
+constexpr int kChangeNumberOption = 2;
 
 // "1" … "9", then `last`; Enter chooses one unit.
 constexpr int kOneUnit = 1;
@@ -122,24 +127,43 @@ void ListEditor::ShowAvailableDetails() {
 }
 
 void ListEditor::InstallSelected() {
-    const ComponentRecord* row = SelectedCatalogRow();
-    if (!row) {
+    const CatalogKey* key = available.SelectedKey();
+    if (!key) {
         return;
+    }
+    if (!NextFreeEntry()) {
+        ShowFailure(MaximumReached());
+        return;
+    }
+    if (IsEmptyEntry(catalog().LookupComponent(key->code, key->id))) {
+        return;  // the catalog has lost the row since the list was filled
+    }
+    AskCountAndInstall(CatalogKey(*key));
+}
+
+Status ListEditor::Install(const CatalogKey& row, double count) {
+    return InstallRow(row, count, [](ComponentRecord&) {});
+}
+
+Status ListEditor::InstallRow(const CatalogKey& row, double count,
+                              const std::function<void(ComponentRecord&)>& finish) {
+    const ComponentRecord& catalog_row = catalog().LookupComponent(row.code, row.id);
+    if (IsEmptyEntry(catalog_row)) {
+        return Error{"The catalog has no row " + row.code + " " + std::to_string(row.id) + "."};
     }
     const std::optional<int> free = NextFreeEntry();
     if (!free) {
-        ShowMaximumMessage();
-        return;
+        return MaximumReached();
     }
-    if (IsEmptyEntry(*row)) {
-        return;  // the catalog has lost the row since the list was filled
+    ComponentRecord entry = catalog_row;
+    SetCount(entry, count);
+    if (!(entry.NUMBER > 0)) {
+        return {};
     }
-    ComponentRecord entry = *row;
-    if (!AskCount(entry) || entry.NUMBER <= 0) {
-        return;
-    }
+    finish(entry);
     Apply("Install " + PlainNumber(entry.NUMBER) + " " + StepLabel(entry),
           [&] { Entries()[static_cast<std::size_t>(*free)] = entry; });
+    return {};
 }
 
 void ListEditor::ShowInstalledDetails() {
@@ -157,22 +181,51 @@ void ListEditor::ModifySelected() {
     if (!option) {
         return;
     }
-    const ComponentRecord before = Entries()[static_cast<std::size_t>(*index)];
-    ComponentRecord entry = before;
-    std::string step;
-    if (*option == 1) {
-        entry = BlankRecord;
-        step = "Remove " + StepLabel(before);
-    } else if (*option == 2) {
-        ChangeNumber(entry);
-        step = "Change number of " + StepLabel(before) + " to " + PlainNumber(entry.NUMBER);
+    if (*option == kRemoveOption) {
+        ShowFailure(Remove(*index));
+    } else if (*option == kChangeNumberOption) {
+        AskNumber(*index);
     } else {
-        ModifyFurther(*option, entry);
-        step = ModifyStepName(*option, before, entry);
+        ModifyFurther(*option, *index);
     }
-    if (entry != before) {
-        Apply(std::move(step), [&] { Entries()[static_cast<std::size_t>(*index)] = entry; });
+}
+
+Status ListEditor::SetNumber(int entry, double number) {
+    auto installed_entry = InstalledEntry(entry);
+    if (!installed_entry) {
+        return installed_entry.status();
     }
+    if (!std::isfinite(number)) {
+        return Error{"The number of " + StepLabel(**installed_entry) +
+                     " is out of range; it stays " + PlainNumber((*installed_entry)->NUMBER) + "."};
+    }
+    ComponentRecord changed = **installed_entry;
+    // Below 0 the entry would count nowhere and never be listed again: it is
+    // emptied as 0 empties it.
+    changed.NUMBER = number > 0 ? number : 0;
+    Replace(entry, "Change number of " + StepLabel(changed) + " to " + PlainNumber(changed.NUMBER),
+            changed);
+    return {};
+}
+
+Status ListEditor::Remove(int entry) {
+    auto installed_entry = InstalledEntry(entry);
+    if (!installed_entry) {
+        return installed_entry.status();
+    }
+    Replace(entry, "Remove " + StepLabel(**installed_entry), BlankRecord);
+    return {};
+}
+
+std::optional<int> ListEditor::EntryOfInstalledRow(int row) {
+    if (row < 0 || row >= installed.Count()) {
+        return std::nullopt;
+    }
+    const int index = installed.ItemData(row);
+    if (index < 1 || index >= static_cast<int>(Entries().size())) {
+        return std::nullopt;
+    }
+    return index;
 }
 
 std::string ListEditor::AvailableRowText(const ComponentRecord& row) const {
@@ -201,39 +254,33 @@ std::string ListEditor::InstalledDetailsOf(const ComponentRecord& entry) {
     return DetailsLine(n * unit.KL, n * unit.TONS, n * unit.MW, " Mw  Cr", n * unit.CR);
 }
 
-bool ListEditor::AskCount(ComponentRecord& entry) {
+void ListEditor::AskCountAndInstall(const CatalogKey& row) {
+    if (const std::optional<double> count = AskCount()) {
+        ShowFailure(Install(row, *count));
+    }
+}
+
+std::optional<double> ListEditor::AskCount() {
     if (shape_.count_prompt == CountPrompt::UpToTen) {
-        const std::optional<int> count = AskUpToTen(shape_.count_caption);
-        if (count) {
-            entry.NUMBER = *count;
-        }
-        return count.has_value();
+        return AskUpToTen(shape_.count_caption);
     }
     const auto typed = AskNineOrEnter(shape_.count_caption, "Give number");
-    if (!typed) {
-        return false;
-    }
-    const double count = LeadingNumber(*typed);
+    return typed ? std::optional(LeadingNumber(*typed)) : std::nullopt;
+}
+
+void ListEditor::SetCount(ComponentRecord& entry, double count) const {
     if (count != 0) {
         entry.NUMBER = count;
     } else if (shape_.zero_count == ZeroCount::InstallNothing) {
         entry.NUMBER = 0;
     }
-    return true;
 }
 
 std::vector<std::string> ListEditor::ModifyOptions() const {
     return {"Remove", "Change number"};
 }
 
-void ListEditor::ModifyFurther(int, ComponentRecord&) {}
-
-std::string ListEditor::ModifyStepName(int option, const ComponentRecord& before,
-                                       const ComponentRecord&) const {
-    const std::vector<std::string> options = ModifyOptions();
-    const auto chosen = static_cast<std::size_t>(option - 1);
-    return (chosen < options.size() ? options[chosen] + " " : std::string()) + StepLabel(before);
-}
+void ListEditor::ModifyFurther(int, int) {}
 
 std::string ListEditor::StepLabel(const ComponentRecord& entry) {
     return std::string(Trimmed(entry.LABEL.view(), kSpacesAndNuls));
@@ -265,11 +312,6 @@ std::optional<int> ListEditor::NextFreeEntry(int after) {
     return std::nullopt;
 }
 
-void ListEditor::ShowMaximumMessage() {
-    prompter_.ShowMessage(AppTitle(), "You already have the maximum number of options selected.",
-                          MessageIcon::Warning);
-}
-
 void ListEditor::Apply(std::string step, const std::function<void()>& change) {
     document_.Change(std::move(step), [&change](Design&) { change(); });
 }
@@ -280,14 +322,7 @@ void ListEditor::DesignUpdated(Design&) {
 
 std::optional<int> ListEditor::SelectedEntry() {
     const std::optional<int> row = installed.Selected();
-    if (!row) {
-        return std::nullopt;
-    }
-    const int index = installed.ItemData(*row);
-    if (index < 1 || index >= static_cast<int>(Entries().size())) {
-        return std::nullopt;
-    }
-    return index;
+    return row ? EntryOfInstalledRow(*row) : std::nullopt;
 }
 
 const ComponentRecord* ListEditor::SelectedCatalogRow() {
@@ -295,23 +330,62 @@ const ComponentRecord* ListEditor::SelectedCatalogRow() {
     return key ? &catalog().LookupComponent(key->code, key->id) : nullptr;
 }
 
-void ListEditor::ChangeNumber(ComponentRecord& entry) {
+void ListEditor::AskNumber(int entry) {
+    const double number = Entries()[static_cast<std::size_t>(entry)].NUMBER;
     const auto answer =
-        prompter_.AskText(AppTitle(), shape_.change_number_prompt, PlainNumber(entry.NUMBER));
+        prompter_.AskText(AppTitle(), shape_.change_number_prompt, PlainNumber(number));
     if (!answer || answer->empty()) {
         return;
     }
     if (!StartsWithNumber(*answer)) {
-        prompter_.ShowMessage(AppTitle(),
-                              "\"" + *answer + "\" is not a number; the number stays " +
-                                  PlainNumber(entry.NUMBER) + ".",
-                              MessageIcon::Warning);
+        prompter_.ShowMessage(
+            AppTitle(),
+            "\"" + *answer + "\" is not a number; the number stays " + PlainNumber(number) + ".",
+            MessageIcon::Warning);
         return;
     }
-    // Below 0 the entry would count nowhere and never be listed again: it is
-    // emptied as 0 empties it.
-    const double number = LeadingNumber(*answer);
-    entry.NUMBER = number > 0 ? number : 0;
+    ShowFailure(SetNumber(entry, LeadingNumber(*answer)));
+}
+
+Result<ComponentRecord*> ListEditor::InstalledEntry(int entry) {
+    const std::span<ComponentRecord> entries = Entries();
+    if (entry < 1 || entry >= static_cast<int>(entries.size()) ||
+        !(entries[static_cast<std::size_t>(entry)].NUMBER > 0)) {
+        return Error{"Entry " + std::to_string(entry) + " of " + shape_.frame_caption +
+                     " is not installed."};
+    }
+    return &entries[static_cast<std::size_t>(entry)];
+}
+
+void ListEditor::Replace(int entry, std::string step, const ComponentRecord& changed) {
+    if (changed != Entries()[static_cast<std::size_t>(entry)]) {
+        Apply(std::move(step), [&] { Entries()[static_cast<std::size_t>(entry)] = changed; });
+    }
+}
+
+Status ListEditor::ReplaceEdited(int entry, ComponentRecord edited) {
+    auto installed_entry = InstalledEntry(entry);
+    if (!installed_entry) {
+        return installed_entry.status();
+    }
+    if (Status figures = CheckTypedFigures(edited); !figures) {
+        return figures;
+    }
+    if (!(edited.NUMBER > 0)) {
+        edited.NUMBER = (*installed_entry)->NUMBER;
+    }
+    Replace(entry, "Edit " + StepLabel(**installed_entry), edited);
+    return {};
+}
+
+Error ListEditor::MaximumReached() {
+    return Error{"You already have the maximum number of options selected."};
+}
+
+void ListEditor::ShowFailure(const Status& status) {
+    if (!status) {
+        prompter_.ShowMessage(AppTitle(), status.message(), MessageIcon::Warning);
+    }
 }
 
 }  // namespace korvane::ui

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "model/result.h"
 #include "ui/catalog_table.h"
 #include "ui/controls.h"
 #include "ui/design_document.h"
@@ -54,6 +55,12 @@ struct ListEditorShape {
 // installed list is brought up to date after every change of the design (an
 // undo too). A question closed without an answer changes nothing.
 //
+// Asking is kept apart from doing: each change is a plain operation that asks
+// nothing (Install, SetNumber, Remove and an editor's own), and the events of
+// the window ask their questions and then call it, so a panel that takes its
+// answers in place calls the same operations. An operation that cannot be
+// done changes nothing and says why.
+//
 // An installed row's text and details are made from its entry alone (and the
 // catalog, which stays as it is while the program runs), so a row that shows
 // the same entry, bit for bit, as when its texts were made keeps them.
@@ -89,6 +96,22 @@ public:
     void InstallSelected();
     void ShowInstalledDetails();
     void ModifySelected();
+
+    // Installs `count` of the available row `row` into the first free entry,
+    // as the editor sets a count (see SetCount): "Install 2 Radio". A count
+    // that leaves the entry at 0 or below installs nothing.
+    Status Install(const CatalogKey& row, double count);
+    // Sets the number of installed entry `entry`; one below 0 empties the
+    // entry as 0 does: "Change number of Radio to 4".
+    Status SetNumber(int entry, double number);
+    // Empties installed entry `entry`: "Remove Radio".
+    Status Remove(int entry);
+    // The options of the modify question: "Remove" and "Change number" first,
+    // then the editor's own.
+    virtual std::vector<std::string> ModifyOptions() const;
+    // The design table entry that installed row `row` shows.
+    std::optional<int> EntryOfInstalledRow(int row);
+
     // "Done": the window to show instead of this one.
     ParentWindow Done() const { return shape_.parent; }
 
@@ -120,18 +143,34 @@ protected:
     // times the entry's number.
     virtual std::string InstalledDetailsOf(const ComponentRecord& entry);
 
-    // Asks how many for an entry just copied from the catalog and writes the
-    // answer into it; false when a question was closed without an answer.
-    virtual bool AskCount(ComponentRecord& entry);
-    // The options of the modify question; "Remove" and "Change number" come first.
-    virtual std::vector<std::string> ModifyOptions() const;
-    // An option after the first two, chosen for `entry`.
-    virtual void ModifyFurther(int option, ComponentRecord& entry);
-    // The step's name of such an option: the option and the entry's label by default.
-    virtual std::string ModifyStepName(int option, const ComponentRecord& before,
-                                       const ComponentRecord& after) const;
+    // Asks how many of catalog row `row` to install and installs them; nothing
+    // when a question was closed without an answer.
+    virtual void AskCountAndInstall(const CatalogKey& row);
+    // The count question of the editor's shape; no value when it was closed
+    // without an answer.
+    std::optional<double> AskCount();
+    // Writes `count` into an entry just copied from the catalog: a count of 0
+    // keeps the catalog row's own number or installs nothing, as the shape says.
+    virtual void SetCount(ComponentRecord& entry, double count) const;
+    // An option after the first two, chosen for installed entry `entry`: asks
+    // what it needs and calls the option's operation.
+    virtual void ModifyFurther(int option, int entry);
     // An entry's label as a step names it, without trailing blanks.
     static std::string StepLabel(const ComponentRecord& entry);
+
+    // Installs the catalog row `row` as Install does, `finish` completing the
+    // entry after its count.
+    Status InstallRow(const CatalogKey& row, double count,
+                      const std::function<void(ComponentRecord&)>& finish);
+    // Installed entry `entry`, or why there is none.
+    Result<ComponentRecord*> InstalledEntry(int entry);
+    // Replaces installed entry `entry` by `changed` as the step `step`; no step
+    // when it stays the same.
+    void Replace(int entry, std::string step, const ComponentRecord& changed);
+    // Replaces installed entry `entry` by `edited`, its particulars as the
+    // user typed them, as the step "Edit" and the entry's label before; a
+    // number not above 0 keeps the entry's.
+    Status ReplaceEdited(int entry, ComponentRecord edited);
 
     // The count questions: options "1" … "10", giving the chosen position;
     // or "1" … "9" and "Enter", giving the chosen position as text or, after
@@ -142,7 +181,9 @@ protected:
                                               const std::string& input_prompt);
     // The first free entry after `after`, if any.
     std::optional<int> NextFreeEntry(int after = 0);
-    void ShowMaximumMessage();
+    static Error MaximumReached();
+    // Tells the user why an operation was not done; nothing when it was.
+    void ShowFailure(const Status& status);
     // Applies `change` (which writes into the design's tables) as the
     // document's step `step`.
     void Apply(std::string step, const std::function<void()>& change);
@@ -156,7 +197,8 @@ private:
     std::optional<int> SelectedEntry();
     // The catalog row of the selected available row.
     const ComponentRecord* SelectedCatalogRow();
-    void ChangeNumber(ComponentRecord& entry);
+    // "Change number": asks the new number of installed entry `entry` and sets it.
+    void AskNumber(int entry);
     // Makes installed row `row` show design entry `index`.
     void ShowInstalledRow(int row, int index, const ComponentRecord& entry);
 

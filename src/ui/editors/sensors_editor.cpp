@@ -1,5 +1,6 @@
 #include "ui/editors/sensors_editor.h"
 
+#include <cmath>
 #include <string>
 
 namespace korvane::ui {
@@ -39,19 +40,24 @@ void SensorsEditor::Activate() {
 }
 
 void SensorsEditor::InstallDefaults() {
-    const std::optional<int> count = AskUpToTen("Install how many?");
-    if (!count) {
-        return;
+    if (const std::optional<int> count = AskUpToTen("Install how many?")) {
+        ShowFailure(InstallDefaults(*count));
+    }
+}
+
+Status SensorsEditor::InstallDefaults(double count) {
+    if (!(count > 0) || !std::isfinite(count)) {
+        return Error{"The number of each default sensor must be above 0."};
     }
     const std::optional<int> first = NextFreeEntry();
     if (!first) {
-        ShowMaximumMessage();
-        return;
+        return MaximumReached();
     }
-    Apply("Sensor defaults", [&] { InstallDefaultSuite(*first, *count); });
+    Apply("Sensor defaults", [&] { FillDefaultSuite(*first, count); });
+    return {};
 }
 
-void SensorsEditor::InstallDefaultSuite(int first, double n) {
+void SensorsEditor::FillDefaultSuite(int first, double n) {
     std::optional<int> entry = first;
     for (const DefaultSensor& key : kDefaultSuite) {
         const ComponentRecord& row = catalog().LookupComponent(key.code, key.id);

@@ -18,11 +18,13 @@ public:
     // Rebuilds the installed list and the scan results.
     void Activate() override;
 
-    // "Defaults": asks how many of each, then installs into the free entries
-    // the active sensors SA 6 and SA 12 and the visual suite SV 5, the best
-    // densitometer and the best neutrino sensor of the design's tech level.
-    // Each sensor is set to the design's tech level. What does not fit is left out.
+    // "Defaults": asks how many of each, then installs them.
     void InstallDefaults();
+    // Installs `count` of each into the free entries: the active sensors SA 6
+    // and SA 12 and the visual suite SV 5, the best densitometer and the best
+    // neutrino sensor of the design's tech level, each set to the design's
+    // tech level. What does not fit is left out. "Sensor defaults".
+    Status InstallDefaults(double count);
 
     Button defaults{"D&efaults"};
     Label scan_results;
@@ -32,7 +34,7 @@ protected:
 
 private:
     // The default suite from entry `first` on, `count` of each.
-    void InstallDefaultSuite(int first, double count);
+    void FillDefaultSuite(int first, double count);
     // Copies `row` into `entry` with the count and the design's tech level.
     void InstallInto(int entry, const ComponentRecord& row, double count);
     // Installs into `entry`, each replacing the one before, the rows of `code`

@@ -55,19 +55,20 @@ std::string TurretsEditor::InstalledRowTail(const ComponentRecord& entry) const 
 
 // The batteries are asked only once the turrets are counted; closing either
 // question installs nothing, not even the number already given.
-bool TurretsEditor::AskCount(ComponentRecord& entry) {
-    if (!ListEditor::AskCount(entry)) {
-        return false;
-    }
-    if (entry.NUMBER <= 0) {
-        return true;
+void TurretsEditor::AskCountAndInstall(const CatalogKey& row) {
+    const std::optional<double> count = AskCount();
+    if (!count || !(*count > 0)) {
+        return;
     }
     const auto batteries = AskNineOrEnter("Batteries?", "Give batteries");
-    if (!batteries) {
-        return false;
+    if (batteries) {
+        ShowFailure(Install(row, *count, *batteries));
     }
-    entry.MISCSTR[2] = *batteries;
-    return true;
+}
+
+Status TurretsEditor::Install(const CatalogKey& row, double count, std::string_view batteries) {
+    return InstallRow(row, count,
+                      [batteries](ComponentRecord& entry) { entry.MISCSTR[2] = batteries; });
 }
 
 std::vector<std::string> TurretsEditor::ModifyOptions() const {
@@ -77,38 +78,65 @@ std::vector<std::string> TurretsEditor::ModifyOptions() const {
     return options;
 }
 
-void TurretsEditor::ModifyFurther(int option, ComponentRecord& entry) {
+void TurretsEditor::ModifyFurther(int option, int entry) {
     if (option == kChangeBatteries) {
-        ChangeBatteries(entry);
+        AskBatteries(entry);
     } else if (option == kMaxFactor) {
-        SetBatteriesForMaxFactor(entry);
+        AskMaxFactor(entry);
     }
 }
 
-std::string TurretsEditor::ModifyStepName(int option, const ComponentRecord& before,
-                                          const ComponentRecord& after) const {
-    if (option == kMaxFactor) {
-        return "MaxFactor " + chosen_factor_;
+Status TurretsEditor::SetBatteries(int entry, std::string_view batteries) {
+    auto turret = InstalledEntry(entry);
+    if (!turret) {
+        return turret.status();
     }
-    if (option == kChangeBatteries) {
-        return "Change batteries of " + StepLabel(before) + " to " +
-               ShownTrimmed(after.MISCSTR[2].view());
+    if (batteries.empty()) {
+        return {};
     }
-    return ListEditor::ModifyStepName(option, before, after);
+    ComponentRecord changed = **turret;
+    changed.MISCSTR[2] = batteries;
+    Replace(entry,
+            "Change batteries of " + StepLabel(changed) + " to " +
+                ShownTrimmed(changed.MISCSTR[2].view()),
+            changed);
+    return {};
 }
 
-void TurretsEditor::ChangeBatteries(ComponentRecord& entry) {
-    const auto answer = prompter().AskText(AppTitle(), "New number of batteries",
-                                           ShownTrimmed(entry.MISCSTR[2].view()));
-    if (answer && !answer->empty()) {
-        entry.MISCSTR[2] = *answer;
+std::vector<int> TurretsEditor::MaxFactorChoices(int entry) {
+    auto turret = InstalledEntry(entry);
+    return turret ? AvailableTurretFactors(**turret) : std::vector<int>{};
+}
+
+Status TurretsEditor::SetMaxFactor(int entry, int factor) {
+    auto turret = InstalledEntry(entry);
+    if (!turret) {
+        return turret.status();
+    }
+    const std::vector<int> factors = AvailableTurretFactors(**turret);
+    if (std::find(factors.begin(), factors.end(), factor) == factors.end()) {
+        return Error{"This turret has no factor " + EncodeDigit(factor) +
+                     " to form batteries for; its batteries stay as they are."};
+    }
+    ComponentRecord changed = **turret;
+    changed.MISCSTR[2] = PlainNumber(MaxBatteries(changed, factor));
+    Replace(entry, "MaxFactor " + EncodeDigit(factor), changed);
+    return {};
+}
+
+void TurretsEditor::AskBatteries(int entry) {
+    const auto answer = prompter().AskText(
+        AppTitle(), "New number of batteries",
+        ShownTrimmed(design().Turrets[static_cast<std::size_t>(entry)].MISCSTR[2].view()));
+    if (answer) {
+        ShowFailure(SetBatteries(entry, *answer));
     }
 }
 
 // A turret that offers no factor has nothing to choose from: it is told so and
 // keeps its batteries.
-void TurretsEditor::SetBatteriesForMaxFactor(ComponentRecord& entry) {
-    const std::vector<int> factors = AvailableTurretFactors(entry);
+void TurretsEditor::AskMaxFactor(int entry) {
+    const std::vector<int> factors = MaxFactorChoices(entry);
     if (factors.empty()) {
         prompter().ShowMessage(AppTitle(),
                                "This turret has no factor to form batteries for; its batteries "
@@ -122,12 +150,9 @@ void TurretsEditor::SetBatteriesForMaxFactor(ComponentRecord& entry) {
     }
     const std::optional<int> chosen =
         prompter().Choose("Maximum batteries for what factor ?", options);
-    if (!chosen || *chosen < 1 || *chosen > static_cast<int>(factors.size())) {
-        return;
+    if (chosen && *chosen >= 1 && *chosen <= static_cast<int>(factors.size())) {
+        ShowFailure(SetMaxFactor(entry, factors[static_cast<std::size_t>(*chosen - 1)]));
     }
-    const int factor = factors[static_cast<std::size_t>(*chosen - 1)];
-    chosen_factor_ = EncodeDigit(factor);
-    entry.MISCSTR[2] = PlainNumber(MaxBatteries(entry, factor));
 }
 
 }  // namespace korvane::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "ui/editors/list_editor.h"
 
 namespace korvane::ui {
@@ -14,21 +16,31 @@ class TurretsEditor final : public ListEditor {
 public:
     TurretsEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
+    using ListEditor::Install;
+    // Installs `count` turrets of catalog row `row` with `batteries` as their
+    // batteries text: "Install 2 Triple Turret".
+    Status Install(const CatalogKey& row, double count, std::string_view batteries);
+    // Sets the batteries of installed entry `entry`; an empty text keeps them:
+    // "Change batteries of Triple Turret to 2".
+    Status SetBatteries(int entry, std::string_view batteries);
+    // The factors "MaxFactor" offers for installed entry `entry`, from the lowest.
+    std::vector<int> MaxFactorChoices(int entry);
+    // Sets the batteries of installed entry `entry` to the most its weapons
+    // form at `factor` (or the next lower factor that forms any): "MaxFactor 6".
+    Status SetMaxFactor(int entry, int factor);
+
+    std::vector<std::string> ModifyOptions() const override;
+
 protected:
     std::span<ComponentRecord> Entries() override { return design().Turrets; }
     std::string InstalledRowTail(const ComponentRecord& entry) const override;
-    bool AskCount(ComponentRecord& entry) override;
-    std::vector<std::string> ModifyOptions() const override;
-    void ModifyFurther(int option, ComponentRecord& entry) override;
-    // "MaxFactor 6", "Change batteries of Triple Turret to 2".
-    std::string ModifyStepName(int option, const ComponentRecord& before,
-                               const ComponentRecord& after) const override;
+    // After the number of turrets, the batteries their weapons form.
+    void AskCountAndInstall(const CatalogKey& row) override;
+    void ModifyFurther(int option, int entry) override;
 
 private:
-    void ChangeBatteries(ComponentRecord& entry);
-    void SetBatteriesForMaxFactor(ComponentRecord& entry);
-
-    std::string chosen_factor_;  // the factor the last "MaxFactor" formed batteries for
+    void AskBatteries(int entry);
+    void AskMaxFactor(int entry);
 };
 
 }  // namespace korvane::ui
