@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "gui/list_pair_frame.h"
+#include "gui/list_panel_tools.h"
 #include "gui/qt_text.h"
 #include "gui/screen_placement.h"
 
@@ -44,6 +45,13 @@ CrewEditorView::CrewEditorView(ui::CrewEditor& logic, EditorPlace place)
 
     auto* right = new QVBoxLayout;
     right->addWidget(accommodation_, 1);
+    if (place_ == EditorPlace::Panel) {
+        accommodation_tools_ = new ListPanelTools(logic_.accommodation, this);
+        right->addWidget(accommodation_tools_);
+        connect(accommodation_tools_, &ListPanelTools::handled, this, [this] { Refresh(); });
+        connect(accommodation_, &ListPairFrame::handled, accommodation_tools_,
+                &ListPanelTools::Refresh);
+    }
     right->addWidget(NewEnvironmentFrame());
     QScrollArea* scroll = NewScreenSizedScrollArea(this);
     auto* frames = new QHBoxLayout(scroll->widget());
@@ -136,6 +144,9 @@ void CrewEditorView::ShowInPanel() {
 void CrewEditorView::Refresh() {
     bindings_.Show();
     accommodation_->Refresh();
+    if (accommodation_tools_) {
+        accommodation_tools_->Refresh();
+    }
 }
 
 void CrewEditorView::Done() {

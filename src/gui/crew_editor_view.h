@@ -9,6 +9,7 @@
 namespace korvane::gui {
 
 class ListPairFrame;
+class ListPanelTools;
 
 // The crew window: the crew frame (a button and a value line per position,
 // red below its default, the totals and "Accept defaults"), the accommodation
@@ -48,6 +49,7 @@ private:
     EditorPlace place_;
     ControlBindings bindings_;
     ListPairFrame* accommodation_;
+    ListPanelTools* accommodation_tools_ = nullptr;  // in the panel only
     ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
 };
 

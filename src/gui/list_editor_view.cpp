@@ -7,6 +7,7 @@
 
 #include "gui/control_binding.h"
 #include "gui/list_pair_frame.h"
+#include "gui/list_panel_tools.h"
 #include "gui/qt_text.h"
 
 namespace korvane::gui {
@@ -31,6 +32,11 @@ ListEditorView::ListEditorView(ui::ListEditor& logic, EditorPlace place)
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lists_, 1);
+    if (place == EditorPlace::Panel) {
+        tools_ = new ListPanelTools(logic_, this);
+        layout->addWidget(tools_);
+        connect(tools_, &ListPanelTools::handled, this, [this] { Refresh(); });
+    }
     layout->addLayout(bottom);
 
     connect(lists_, &ListPairFrame::handled, this, [this] { Refresh(); });
@@ -41,6 +47,9 @@ ListEditorView::ListEditorView(ui::ListEditor& logic, EditorPlace place)
 void ListEditorView::Refresh() {
     setWindowTitle(QtText(logic_.Caption));
     lists_->Refresh();
+    if (tools_) {
+        tools_->Refresh();
+    }
     if (done_) {
         ShowButton(*done_, logic_.done);
     }

@@ -11,11 +11,13 @@ class QPushButton;
 namespace korvane::gui {
 
 class ListPairFrame;
+class ListPanelTools;
 
 // Every list editor's content: its lists in a frame named after the section,
 // then the editor's own controls. In a window of its own "Done" follows them;
 // "Done" and the title bar's close box hide the window and name the one to
-// show instead. The designer's panel has no "Done".
+// show instead. The designer's panel has no "Done"; its questions are
+// answered in place (ListPanelTools).
 class ListEditorView : public QWidget {
     Q_OBJECT
 
@@ -42,6 +44,7 @@ protected:
 private:
     ui::ListEditor& logic_;
     ListPairFrame* lists_;
+    ListPanelTools* tools_ = nullptr;  // in the panel only
     QBoxLayout* extras_;
     QPushButton* done_ = nullptr;  // in a window only
     ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};

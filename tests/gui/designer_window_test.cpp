@@ -1,14 +1,18 @@
 #include "gui/designer_window.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "gui/child_widget.h"
+#include "gui/item_view_rows.h"
 #include "gui/program_fixture.h"
 #include "ui/designer_start.h"
 
@@ -123,6 +127,47 @@ TEST_F(DesignerWindowTest, AProblemIsALinkToItsSectionAndMarksItInTheOutline) {
     Document().Undo();
     EXPECT_EQ(!outline.topLevelItem(0)->icon(0).isNull(), hull_marked_before);
     EXPECT_EQ(problems.count(), problems_before);
+}
+
+// In the panel a list editor takes its counts and numbers typed in place:
+// each change is one named step, and a count that is no number stores nothing.
+TEST_F(DesignerWindowTest, AListEditorTakesItsCountsInPlace) {
+    ASSERT_TRUE(Start({"--designer"}));
+    Designer().Choose(EditorId::Communicators);
+    QWidget& panel = Designer().Panel(EditorId::Communicators);
+    auto& installed = Child<QListWidget>(panel, "Installed");
+    const int rows_before = installed.count();
+    SelectRow(Child<QTableView>(panel, "Available"), 0);
+    const QString label = RowText(Child<QTableView>(panel, "Available"), 0).trimmed();
+
+    QLineEdit& count = *Child<QComboBox>(panel, "Count").lineEdit();
+    count.setText(QStringLiteral("abc"));
+    Child<QPushButton>(panel, "Install").click();
+    EXPECT_EQ(installed.count(), rows_before) << "no number, nothing installed";
+    EXPECT_FALSE(Document().UndoStep().has_value());
+
+    count.setText(QStringLiteral("3"));
+    Child<QPushButton>(panel, "Install").click();
+    ASSERT_EQ(installed.count(), rows_before + 1);
+    EXPECT_EQ(QString::fromStdString(Document().UndoStep().value_or("")),
+              QStringLiteral("Install 3 ") + label);
+
+    installed.setCurrentRow(installed.count() - 1);
+    QLineEdit& number = Child<QLineEdit>(panel, "Number");
+    EXPECT_EQ(number.text(), QStringLiteral("3"));
+    number.setFocus();
+    number.selectAll();
+    QTest::keyClicks(&number, QStringLiteral("5"));
+    QTest::keyClick(&number, Qt::Key_Return);
+    EXPECT_EQ(QString::fromStdString(Document().UndoStep().value_or("")),
+              QStringLiteral("Change number of ") + label + QStringLiteral(" to 5"));
+    EXPECT_TRUE(installed.item(installed.count() - 1)->text().contains(QStringLiteral("5")));
+
+    installed.setCurrentRow(installed.count() - 1);
+    Child<QPushButton>(panel, "Remove").click();
+    EXPECT_EQ(installed.count(), rows_before);
+    EXPECT_EQ(QString::fromStdString(Document().UndoStep().value_or("")),
+              QStringLiteral("Remove ") + label);
 }
 
 }  // namespace

@@ -228,6 +228,11 @@ std::optional<int> ListEditor::EntryOfInstalledRow(int row) {
     return index;
 }
 
+std::optional<double> ListEditor::NumberOf(int entry) {
+    const Result<ComponentRecord*> installed_entry = InstalledEntry(entry);
+    return installed_entry ? std::optional(installed_entry.value()->NUMBER) : std::nullopt;
+}
+
 std::string ListEditor::AvailableRowText(const ComponentRecord& row) const {
     return row.LABEL.str();
 }

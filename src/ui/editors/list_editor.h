@@ -111,6 +111,8 @@ public:
     virtual std::vector<std::string> ModifyOptions() const;
     // The design table entry that installed row `row` shows.
     std::optional<int> EntryOfInstalledRow(int row);
+    // The number of installed entry `entry`; none when it is not installed.
+    std::optional<double> NumberOf(int entry);
 
     // "Done": the window to show instead of this one.
     ParentWindow Done() const { return shape_.parent; }
