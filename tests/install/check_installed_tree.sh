@@ -146,6 +146,17 @@ while read -r entry; do
         fail "the manual describes 'korvane-cli $path', which the tool does not have"
 done < <(grep -E '^ +korvane-cli( |$)' <<<"$commands_section")
 
+# The desktop program prints its help without a display, and its manual
+# describes every option the help lists.
+gui_help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/korvane" --help) ||
+    fail "korvane --help without a display"
+gui_options=$(zcat "$usr/share/man/man1/korvane.1.gz" | groff -man -rLL=500n -rHY=0 -Tascii -P-cbou |
+    awk '/^[A-Z]/ { inside = ($0 == "OPTIONS"); next } inside')
+for word in $(help_entries "$gui_help" Options: | tr ',' '\n'); do
+    grep -qE "^ +(-[a-z], )?$word( |,|$)" <<<"$gui_options" ||
+        fail "korvane's manual does not describe $word"
+done
+
 # --- The installed programs run from there, in a home of their own.
 home=$work/home
 mkdir -p "$home/runtime"
