@@ -1,25 +1,34 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing
-# (with --screenshots, also those the README's screenshots are taken with).
+# (with --package, only those that building the program and its package needs;
+# with --screenshots, also those the README's screenshots are taken with).
 set -euo pipefail
 
+# The program, its icons and man pages, and its Debian package (dpkg-shlibdeps
+# and file work out the libraries it needs).
 packages=(
     build-essential cmake ninja-build pkg-config
-    libsqlite3-dev libcli11-dev nlohmann-json3-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev fonts-liberation poppler-utils
-    clang libclang-rt-14-dev
-    chromium nodejs
-    librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file man-db
+    libsqlite3-dev libcli11-dev nlohmann-json3-dev qt6-base-dev
+    librsvg2-bin dpkg-dev file
 )
+if [ "${1:-}" != "--package" ]; then
+    # The tests, the benchmarks and the fuzz target.
+    packages+=(
+        libgtest-dev libgmock-dev libbenchmark-dev
+        fonts-liberation poppler-utils
+        clang libclang-rt-14-dev
+        chromium nodejs
+        desktop-file-utils appstream shared-mime-info man-db
+    )
+    # Some Node.js builds carry their own npm and conflict with Debian's package.
+    if ! command -v npm >/dev/null 2>&1; then
+        packages+=(npm)
+    fi
+fi
 # docs/screenshots/take_screenshots.sh also needs a virtual display, a window
 # manager, xdotool and ImageMagick: `scripts/install-deps.sh --screenshots`.
 if [ "${1:-}" = "--screenshots" ]; then
     packages+=(xvfb xauth openbox xdotool imagemagick x11-utils)
-fi
-# Some Node.js builds carry their own npm and conflict with Debian's package.
-if ! command -v npm >/dev/null 2>&1; then
-    packages+=(npm)
 fi
 
 missing=()

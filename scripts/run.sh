@@ -11,7 +11,7 @@ if [ -n "$design" ] && [ "${design#/}" = "$design" ]; then
 fi
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --package
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVANE_BUILD_TESTS=OFF -DKORVANE_BUILD_BENCH=OFF >/dev/null
 cmake --build build/release --target korvane korvane-cli
 
