@@ -13,6 +13,7 @@
 #include "cli/output_checks.h"
 #include "cli/terminal_text.h"
 #include "engine/breakdown.h"
+#include "engine/design_advice.h"
 #include "engine/profile_code.h"
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
@@ -51,6 +52,13 @@ void PrintProblems(const Design& design, std::ostream& out) {
     }
 }
 
+void PrintAdvice(const std::vector<Advice>& advice, std::ostream& out) {
+    out << "Advice:\n";
+    for (const Advice& line : advice) {
+        out << "  " << TerminalLine(line.Line()) << '\n';
+    }
+}
+
 void PrintSummary(Session& session, std::ostream& out) {
     Design& design = session.design;
     const StatusSummary summary = ShowStatusSummary(design);
@@ -73,6 +81,10 @@ void PrintSummary(Session& session, std::ostream& out) {
     if (!design.Problems.empty()) {
         out << '\n';
         PrintProblems(design, out);
+    }
+    if (const std::vector<Advice> advice = DesignAdvice(design); !advice.empty()) {
+        out << '\n';
+        PrintAdvice(advice, out);
     }
 }
 
@@ -154,6 +166,10 @@ nlohmann::json DesignJson(Design& design) {
     json["Problems"] = nlohmann::json::array();
     for (const std::string& problem : design.Problems) {
         json["Problems"].push_back(JsonText(problem));
+    }
+    json["Advice"] = nlohmann::json::array();
+    for (const Advice& line : DesignAdvice(design)) {
+        json["Advice"].push_back({{"Section", line.section}, {"Text", JsonText(line.text)}});
     }
     json["Breakdown"] = BreakdownJson(DesignBreakdown(design));
     json["Slots"] = nlohmann::json::array();

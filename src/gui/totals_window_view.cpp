@@ -45,6 +45,21 @@ QLabel* NewLabel(QWidget* parent, const char* name) {
     return label;
 }
 
+// A list of lines under the totals (the problems, the advice): they wrap within
+// the width the totals take, rather than widen the window, and scroll when
+// they would take more than their share of the screen.
+void SetUpList(QScrollArea& area, QLabel& lines, const char* name) {
+    area.setObjectName(QString::fromLatin1(name));
+    lines.setWordWrap(true);
+    lines.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lines.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    area.setWidget(&lines);
+    area.setWidgetResizable(true);
+    area.setFrameShape(QFrame::NoFrame);
+    area.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area.setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+}
+
 }  // namespace
 
 TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design,
@@ -70,6 +85,8 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
       lamp_(new Lamp(frame_)),
       problems_(NewLabel(frame_, "ProblemLine")),
       problems_area_(new QScrollArea(frame_)),
+      advice_(NewLabel(frame_, "AdviceLines")),
+      advice_area_(new QScrollArea(frame_)),
       utilization_(new QPushButton(frame_)),
       breakdown_button_(new QPushButton(frame_)),
       breakdown_(new BreakdownChartView(this)) {
@@ -81,12 +98,9 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
     breakdown_button_->setObjectName(QStringLiteral("BreakdownButton"));
     breakdown_button_->setToolTip(
         QStringLiteral("Where the volume, power and cost go, section by section"));
-    problems_->setWordWrap(true);
     // A long ship name wraps too.
     name_->setWordWrap(true);
     name_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    // The problems wrap within the width the totals take, rather than widen the window.
-    problems_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     QFont bold = name_->font();
     bold.setBold(true);
     name_->setFont(bold);
@@ -114,14 +128,10 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
     mark->addStretch();
     mark->addWidget(utilization_);
     grid->addLayout(mark, 5, 0, 1, 3);
-    problems_area_->setObjectName(QStringLiteral("ProblemList"));
-    problems_area_->setWidget(problems_);
-    problems_area_->setWidgetResizable(true);
-    problems_area_->setFrameShape(QFrame::NoFrame);
-    problems_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    problems_area_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    problems_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetUpList(*problems_area_, *problems_, "ProblemList");
     grid->addWidget(problems_area_, 6, 0, 1, 3);
+    SetUpList(*advice_area_, *advice_, "AdviceList");
+    grid->addWidget(advice_area_, 7, 0, 1, 3);
     for (QLabel* label : {legend_[0], legend_[1], volume_, power_, hardpoints_, displacement_}) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -152,6 +162,7 @@ TotalsWindowView::TotalsWindowView(ui::TotalsWindow& logic, const Design& design
     bindings_.Bind(*cargo_, logic_.cargo);
     bindings_.Bind(*changed_, logic_.changed_mark);
     bindings_.Bind(*problems_, logic_.problem_line);
+    bindings_.Bind(*advice_, logic_.advice_lines);
     for (QLabel* legend : legend_) {
         bindings_.Bind(*legend, logic_.legend);
     }
@@ -197,28 +208,36 @@ void TotalsWindowView::Refresh() {
     breakdown_->SetChart(logic_.breakdown);
     breakdown_->setVisible(logic_.breakdown_shown);
 
-    FitProblems();
+    FitLists();
     if (place_ == EditorPlace::Window && isVisible() != logic_.Visible) {
         setVisible(logic_.Visible);
     }
 }
 
-void TotalsWindowView::FitProblems() {
-    problems_area_->setVisible(place_ == EditorPlace::Window && !problems_->isHidden());
-    if (problems_area_->isHidden()) {
-        return;
+void TotalsWindowView::FitLists() {
+    const bool problems_changed = FitList(*problems_area_, *problems_);
+    const bool advice_changed = FitList(*advice_area_, *advice_);
+    if (problems_changed || advice_changed) {
+        resize(width(), sizeHint().height());
+    }
+}
+
+bool TotalsWindowView::FitList(QScrollArea& area, QLabel& lines) {
+    area.setVisible(place_ == EditorPlace::Window && !lines.isHidden());
+    if (area.isHidden()) {
+        return false;
     }
     // Before the window has its width, the totals above set it.
-    const int width = problems_area_->isVisible() && problems_area_->viewport()->width() > 0
-                          ? problems_area_->viewport()->width()
-                          : frame_->sizeHint().width();
-    const int needed = problems_->heightForWidth(width);
+    const int width = area.isVisible() && area.viewport()->width() > 0 ? area.viewport()->width()
+                                                                       : frame_->sizeHint().width();
+    const int needed = lines.heightForWidth(width);
     const int highest = std::max(fontMetrics().lineSpacing(), AvailableScreenArea().height() / 3);
     const int height = std::min(needed, highest);
-    if (problems_area_->height() != height || problems_area_->minimumHeight() != height) {
-        problems_area_->setFixedHeight(height);
-        resize(this->width(), sizeHint().height());
+    if (area.height() == height && area.minimumHeight() == height) {
+        return false;
     }
+    area.setFixedHeight(height);
+    return true;
 }
 
 void TotalsWindowView::closeEvent(QCloseEvent* event) {
@@ -227,7 +246,7 @@ void TotalsWindowView::closeEvent(QCloseEvent* event) {
 
 void TotalsWindowView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FitProblems();
+    FitLists();
 }
 
 }  // namespace korvane::gui

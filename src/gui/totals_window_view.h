@@ -19,11 +19,12 @@ class BreakdownChartView;
 
 // The totals window: the status summary of the current design in a frame,
 // the validity lamp with the design's problems as its tooltip and on a line
-// under the totals, the changed mark, "%" for the utilization message and the
-// breakdown chart under the totals, behind its button. It stands beside the
-// window in use (see WindowPlacer) and follows the main window's minimise
-// state; its own close box does nothing. In the designer the same content is
-// a panel that is always shown, and the designer lists the problems itself.
+// under the totals, the advice under them, the changed mark, "%" for the
+// utilization message and the breakdown chart under the totals, behind its
+// button. It stands beside the window in use (see WindowPlacer) and follows
+// the main window's minimise state; its own close box does nothing. In the
+// designer the same content is a panel that is always shown, and the
+// designer lists the problems and the advice itself.
 class TotalsWindowView final : public QWidget {
     Q_OBJECT
 
@@ -39,10 +40,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Gives the problem list the height its lines take at the window's width,
-    // and the window the height that needs; beyond a third of the screen the
-    // list scrolls.
-    void FitProblems();
+    // Gives the problem list and the advice the height their lines take at
+    // the window's width, and the window the height that needs; beyond a
+    // third of the screen a list scrolls.
+    void FitLists();
+    // Whether the list's height changed.
+    bool FitList(QScrollArea& area, QLabel& lines);
     // The width of the totals, or of the breakdown while it is shown.
     void FitWidth();
 
@@ -66,6 +69,8 @@ private:
     QWidget* lamp_;
     QLabel* problems_;
     QScrollArea* problems_area_;  // as tall as every problem takes, within a third of the screen
+    QLabel* advice_;
+    QScrollArea* advice_area_;  // likewise
     QPushButton* utilization_;
     QPushButton* breakdown_button_;
     BreakdownChartView* breakdown_;

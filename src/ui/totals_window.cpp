@@ -44,6 +44,12 @@ void TotalsWindow::ShowStatusSummary(Design& design) {
     lamp_colour = summary.valid ? kColourGreen : kColourRed;
     lamp_tooltip = Joined(summary.problems, NewLine);
     problem_line = {Joined(summary.problems, "; "), kColourRed, !summary.problems.empty()};
+    advice = DesignAdvice(design);
+    std::vector<std::string> lines{"Advice:"};
+    for (const Advice& line : advice) {
+        lines.push_back(line.Line());
+    }
+    advice_lines = {Joined(lines, "\n"), kColourBlack, !advice.empty()};
     breakdown = ChartOf(DesignBreakdown(design));
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "engine/design_advice.h"
 #include "model/design.h"
 #include "ui/breakdown_chart.h"
 #include "ui/controls.h"
@@ -12,7 +14,8 @@ namespace korvane::ui {
 
 // The totals window beside the main window: the status summary of the
 // design with its limits in red, the validity lamp, the changed mark, the
-// design's problems, the "%" button with the utilization message, and the
+// design's problems, the advice (what a designer should look at though the
+// design breaks no rule), the "%" button with the utilization message, and the
 // breakdown of volume, power and cost by section, shown and hidden by its
 // button. It shows the design anew at every design-changed notice.
 class TotalsWindow final : public DesignObserver {
@@ -53,6 +56,9 @@ public:
     int lamp_colour = 0;               // the validity lamp
     std::string lamp_tooltip;          // the design's problems, one per line
     Label problem_line{"", 0, false};  // the problems under the totals; hidden when there are none
+    std::vector<Advice> advice;        // each naming its section
+    Label advice_lines{"", 0,
+                       false};  // "Advice:" and a line each, under the problems; hidden when none
     Button breakdown_button{"&Breakdown >>"};
     bool breakdown_shown = false;  // hidden at first, so that the window stays small
     BreakdownChart breakdown;

@@ -41,10 +41,11 @@ TEST(DesignCli, ShowJsonHasTheAgreedKeys) {
          {"ShipName",      "DesignTL",     "HullKL",      "UsedKL",         "TotalTons",
           "TotalCr",       "UsedMW",       "AvailableMW", "UsedHardpoints", "Hardpoints",
           "DesignValid",   "ProfileCode",  "SensorCodes", "WeaponFactors",  "WeaponCounts",
-          "ControlPoints", "ControlTotal", "Problems",    "Breakdown",      "Slots"}) {
+          "ControlPoints", "ControlTotal", "Problems",    "Advice",         "Breakdown",
+          "Slots"}) {
         EXPECT_TRUE(json.contains(key)) << key;
     }
-    EXPECT_EQ(json.size(), 20u);
+    EXPECT_EQ(json.size(), 21u);
     EXPECT_EQ(json["HullKL"], 1350);
     EXPECT_EQ(json["DesignTL"], 15);
     EXPECT_EQ(json["ProfileCode"].get<std::string>().size(), 22u);
@@ -60,6 +61,22 @@ TEST(DesignCli, ShowJsonHasTheAgreedKeys) {
     EXPECT_EQ(json["Slots"][30]["LABEL"], "Merchant");
     EXPECT_EQ(json["Slots"][11]["LABEL"], "No avionics") << "trailing blanks are removed";
     EXPECT_EQ(json["Slots"][39]["LABEL"], "") << "NULs of a never-set text are dropped";
+}
+
+TEST(DesignCli, ShowListsTheAdviceUnderItsHeadingAndInTheJson) {
+    TempDir home;
+    ASSERT_EQ(RunCli(home.path(), "new ship.k2d").exit_code, 0);
+    // The new design has its default crew to be set yet.
+    const std::string bridge = "Crew: Bridge 0, below its default 1";
+
+    const auto shown = RunCli(home.path(), "show ship.k2d");
+    ASSERT_EQ(shown.exit_code, 0) << shown.err;
+    EXPECT_TRUE(Contains(shown.out, "\nAdvice:\n  " + bridge + "\n")) << shown.out;
+
+    const auto json = nlohmann::json::parse(RunCli(home.path(), "show --json ship.k2d").out);
+    ASSERT_FALSE(json["Advice"].empty());
+    EXPECT_EQ(json["Advice"][0]["Section"], "Crew");
+    EXPECT_EQ("Crew: " + json["Advice"][0]["Text"].get<std::string>(), bridge);
 }
 
 TEST(DesignCli, APathIsUsedAsTheSystemResolvesItNotSimplifiedAsText) {

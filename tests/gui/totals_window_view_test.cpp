@@ -74,31 +74,42 @@ TEST_F(TotalsWindowViewTest, TheLabelsShowTheSummaryWithItsColours) {
     EXPECT_TRUE(Label("ProblemLine").isHidden());
 }
 
-TEST_F(TotalsWindowViewTest, EveryProblemIsShownWholeOrTheListScrolls) {
+TEST_F(TotalsWindowViewTest, EveryProblemAndAdviceIsShownWholeOrTheListScrolls) {
     const QRect screen = gui::AvailableScreenArea();
-    for (const int problems : {1, 4, 12, 80}) {
-        SCOPED_TRACE(std::to_string(problems) + " problems");
-        std::string line;
-        for (int i = 1; i <= problems; ++i) {
-            line += (i > 1 ? "; " : "") + std::string("Problem number ") + std::to_string(i) +
-                    " of the design";
+    for (const int lines : {1, 4, 12, 80}) {
+        SCOPED_TRACE(std::to_string(lines) + " lines");
+        std::string problems;
+        std::string advice = "Advice:";
+        for (int i = 1; i <= lines; ++i) {
+            problems += (i > 1 ? "; " : "") + std::string("Problem number ") + std::to_string(i) +
+                        " of the design";
+            advice += "\nCrew: advice number " + std::to_string(i) + " on the design";
         }
-        logic_.problem_line = {line, kColourRed, true};
+        logic_.problem_line = {problems, kColourRed, true};
+        logic_.advice_lines = {advice, kColourBlack, true};
         logic_.Visible = true;
         window_.Refresh();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
         QTest::qWait(20);
-        auto& area = *window_.findChild<QScrollArea*>(QStringLiteral("ProblemList"));
-        QLabel& shown = Label("ProblemLine");
-        const int needed = shown.heightForWidth(area.viewport()->width());
-        if (needed <= screen.height() / 3) {
-            EXPECT_GE(area.viewport()->height(), needed) << "no line cut";
-        } else {
-            EXPECT_TRUE(area.verticalScrollBar()->isVisible());
-            EXPECT_GE(shown.height(), needed) << "the list scrolls over every problem";
+        for (const auto& [list, text] :
+             {std::pair("ProblemList", "ProblemLine"), std::pair("AdviceList", "AdviceLines")}) {
+            SCOPED_TRACE(list);
+            auto& area = *window_.findChild<QScrollArea*>(QString::fromLatin1(list));
+            QLabel& shown = Label(text);
+            const int needed = shown.heightForWidth(area.viewport()->width());
+            if (needed <= screen.height() / 3) {
+                EXPECT_GE(area.viewport()->height(), needed) << "no line cut";
+            } else {
+                EXPECT_TRUE(area.verticalScrollBar()->isVisible());
+                EXPECT_GE(shown.height(), needed) << "the list scrolls over every line";
+            }
         }
         EXPECT_LE(window_.frameGeometry().height(), screen.height());
     }
+    logic_.advice_lines = {"", kColourBlack, false};
+    window_.Refresh();
+    EXPECT_TRUE(window_.findChild<QScrollArea*>(QStringLiteral("AdviceList"))->isHidden())
+        << "no advice, no room taken";
 }
 
 TEST_F(TotalsWindowViewTest, TextsThatLookLikeMarkupAreShownAsTheyStand) {

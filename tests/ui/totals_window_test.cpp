@@ -6,6 +6,7 @@
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "model/standard_catalog.h"
+#include "model/text_helpers.h"
 #include "support/scripted_prompter.h"
 
 namespace korvane::ui {
@@ -45,6 +46,32 @@ TEST_F(TotalsWindowTest, ShowsBrokenLimitsAndTheProblemsInRed) {
         EXPECT_NE(totals_.problem_line.caption.find(problem), std::string::npos) << problem;
         EXPECT_NE(totals_.lamp_tooltip.find(problem), std::string::npos) << problem;
     }
+}
+
+TEST_F(TotalsWindowTest, TheAdviceNamesWhatToLookAtAndLeavesTheLampAlone) {
+    const auto set_bridge = [this](double crew) {
+        design_.Slots[Slot::Crew].MISCNUM[1] = crew;
+        Recalculate(design_, catalog_);
+        totals_.ShowStatusSummary(design_);
+    };
+    set_bridge(0);
+    const std::string default_crew(Trimmed(design_.Slots[Slot::Crew].MISCSTR[1].view()));
+    ASSERT_GT(LeadingNumber(default_crew), 0) << "the new design needs a bridge crew";
+    const std::string line = "Crew: Bridge 0, below its default " + default_crew;
+
+    const int lamp = totals_.lamp_colour;
+    ASSERT_FALSE(totals_.advice.empty());
+    EXPECT_EQ(totals_.advice[0].section, "Crew");
+    EXPECT_TRUE(totals_.advice_lines.visible);
+    EXPECT_EQ(totals_.advice_lines.caption.rfind("Advice:\n", 0), 0u)
+        << totals_.advice_lines.caption;
+    EXPECT_NE(totals_.advice_lines.caption.find(line), std::string::npos)
+        << totals_.advice_lines.caption;
+
+    set_bridge(LeadingNumber(default_crew));
+    EXPECT_EQ(totals_.advice_lines.caption.find(line), std::string::npos)
+        << "a mended position is no longer advised";
+    EXPECT_EQ(totals_.lamp_colour, lamp) << "advice is no problem";
 }
 
 TEST_F(TotalsWindowTest, UtilizationIsAnInformationMessageWithNotApplicableShares) {
