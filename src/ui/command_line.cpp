@@ -51,9 +51,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (word == "--version") {
             command_line.version = true;
         } else if (word == "--designer") {
-            command_line.designer = true;
+            command_line.first_window = FirstWindow::Designer;
         } else if (word == "--classic") {
-            command_line.classic = true;
+            command_line.first_window = FirstWindow::Classic;
         } else if (command_line.unknown_option.empty()) {
             command_line.unknown_option = word;
         }

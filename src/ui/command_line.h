@@ -7,14 +7,18 @@
 
 namespace korvane::ui {
 
+// The window the program opens with: the main window with its picture
+// buttons, or the one-window designer.
+enum class FirstWindow { Classic, Designer };
+
 // What the desktop program's command line asks for. The words that are no
 // option name the design file to open (joined by blanks, as the shell split
 // them); after "--" every word is one.
 struct CommandLine {
     bool help = false;
     bool version = false;
-    bool designer = false;
-    bool classic = false;
+    // `--designer` or `--classic`, the last one given; none without either.
+    std::optional<FirstWindow> first_window;
     std::vector<std::string> file_words;
     // The first word that looks like an option ("-x", "--frobnicate") and is none.
     std::string unknown_option;

@@ -1,7 +1,6 @@
 #include "ui/designer_start.h"
 
-#include <algorithm>
-#include <optional>
+#include <utility>
 
 namespace korvane::ui {
 
@@ -11,23 +10,12 @@ constexpr const char* kDesignerAtStartKey = "DesignerAtStart";
 
 }  // namespace
 
-StartChoice ChooseFirstWindow(std::vector<std::string> arguments,
+StartChoice ChooseFirstWindow(const std::vector<std::string>& arguments,
                               const ConfigurationPlaces& places) {
-    std::optional<FirstWindow> chosen;
-    std::erase_if(arguments, [&chosen](const std::string& argument) {
-        if (argument == "--designer") {
-            chosen = FirstWindow::Designer;
-        } else if (argument == "--classic") {
-            chosen = FirstWindow::Classic;
-        } else {
-            return false;
-        }
-        return true;
-    });
-    if (!chosen) {
-        chosen = DesignerAtStart(places) ? FirstWindow::Designer : FirstWindow::Classic;
-    }
-    return {*chosen, std::move(arguments)};
+    CommandLine command_line = ParseCommandLine(arguments);
+    const FirstWindow chosen = command_line.first_window.value_or(
+        DesignerAtStart(places) ? FirstWindow::Designer : FirstWindow::Classic);
+    return {chosen, std::move(command_line.file_words)};
 }
 
 bool DesignerAtStart(const ConfigurationPlaces& places) {

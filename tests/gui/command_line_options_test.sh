@@ -51,6 +51,10 @@ expect 1 "a display nobody serves" -- env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM 
 expect 2 "an unknown option" -- env QT_QPA_PLATFORM=offscreen "$korvane" --frobnicate
 grep -q -- '--frobnicate' "$work/err" || fail "the unknown option is not named: $(cat "$work/err")"
 
+# The window switches are the program's, and start it.
+expect 0 "--designer" -- env QT_QPA_PLATFORM=offscreen "$korvane" --designer
+expect 0 "--classic" -- env QT_QPA_PLATFORM=offscreen "$korvane" --classic
+
 # Qt's own options are Qt's: the program starts.
 expect 0 "-platform offscreen without a display" -- "${no_display[@]}" "$korvane" -platform offscreen
 

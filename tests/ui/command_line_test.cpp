@@ -35,8 +35,10 @@ TEST(CommandLineTest, OptionsAreTakenAndTheOtherWordsNameTheFile) {
         EXPECT_EQ(parsed.file_words, c.file_words);
         EXPECT_EQ(parsed.unknown_option, c.unknown_option);
     }
-    EXPECT_TRUE(ParseCommandLine({"--designer"}).designer);
-    EXPECT_TRUE(ParseCommandLine({"--classic"}).classic);
+    EXPECT_EQ(ParseCommandLine({}).first_window, std::nullopt);
+    EXPECT_EQ(ParseCommandLine({"--classic", "--designer"}).first_window, FirstWindow::Designer);
+    EXPECT_EQ(ParseCommandLine({"--designer", "--classic"}).first_window, FirstWindow::Classic);
+    EXPECT_EQ(ParseCommandLine({"--", "--designer"}).first_window, std::nullopt);
 }
 
 TEST(CommandLineTest, TheHelpListsEveryOptionTheParserTakes) {

@@ -85,15 +85,15 @@ int main(int argc, char** argv) {
     // Read again as the system gave it, now that QApplication has taken its
     // own options out of argv: a file name in no valid encoding (bytes that
     // are not UTF-8) would not survive a trip through QString.
-    const korvane::ui::CommandLine command_line =
-        korvane::ui::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (!command_line.unknown_option.empty()) {
-        std::cerr << "korvane: unknown option " << command_line.unknown_option
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::string unknown_option = korvane::ui::ParseCommandLine(arguments).unknown_option;
+    if (!unknown_option.empty()) {
+        std::cerr << "korvane: unknown option " << unknown_option
                   << " (korvane --help lists the options)\n";
         return 2;
     }
     korvane::gui::KorvaneProgram program;
-    if (!program.Start(command_line.file_words)) {
+    if (!program.Start(arguments)) {
         return 1;
     }
     if (qEnvironmentVariableIntValue("KORVANE_EXIT_WHEN_SHOWN") == 1) {
