@@ -8,6 +8,7 @@
 #include "engine/profile_code.h"
 #include "model/number_format.h"
 #include "model/record_fields.h"
+#include "model/text_helpers.h"
 
 namespace korvane {
 
@@ -75,6 +76,11 @@ bool SameFigure(double a, double b) {
     return a == b || PlainNumber(a) == PlainNumber(b);
 }
 
+// Texts that read the same are the same, whether padded with blanks or NULs.
+bool SameText(std::string_view a, std::string_view b) {
+    return ShownText(a) == ShownText(b);
+}
+
 std::string_view UnitOf(std::string_view field) {
     if (field == "KL") {
         return "KL";
@@ -110,7 +116,7 @@ std::vector<FieldDifference> FieldsThatDiffer(const ComponentRecord& before,
     const auto& fields = RecordFields();
     for (std::size_t field = 0; field < fields.size(); ++field) {
         const bool same = fields[field].kind == FieldKind::Text
-                              ? TextField(before, field) == TextField(after, field)
+                              ? SameText(TextField(before, field), TextField(after, field))
                               : SameFigure(NumberField(before, field), NumberField(after, field));
         if (!same) {
             differences.push_back({std::string(fields[field].name),
@@ -121,18 +127,19 @@ std::vector<FieldDifference> FieldsThatDiffer(const ComponentRecord& before,
     return differences;
 }
 
-// The fields an entry on one side only carries: its texts that are set and its
-// numbers that are not 0.
+// A text that reads as more than blanks, or a number that is not 0.
+bool IsSet(const ComponentRecord& entry, std::size_t field) {
+    return RecordFields()[field].kind == FieldKind::Text
+               ? !ShownText(TextField(entry, field)).empty()
+               : NumberField(entry, field) != 0;
+}
+
+// The fields an entry on one side only carries: those that are set.
 std::vector<FieldDifference> FieldsOfEntry(const ComponentRecord& entry, bool before) {
     std::vector<FieldDifference> fields;
     const auto& infos = RecordFields();
     for (std::size_t field = 0; field < infos.size(); ++field) {
-        const bool is_set =
-            infos[field].kind == FieldKind::Text
-                ? TextField(entry, field).find_first_not_of(std::string_view("\0 ", 2)) !=
-                      std::string::npos
-                : NumberField(entry, field) != 0;
-        if (!is_set) {
+        if (!IsSet(entry, field)) {
             continue;
         }
         FieldDifference difference{
@@ -143,9 +150,23 @@ std::vector<FieldDifference> FieldsOfEntry(const ComponentRecord& entry, bool be
     return fields;
 }
 
+// An entry that reads as none (texts of blanks, numbers 0) is no entry, even
+// when its label was set to blanks.
+bool ReadsEmpty(const ComponentRecord& entry) {
+    if (IsEmptyEntry(entry)) {
+        return true;
+    }
+    for (std::size_t field = 0; field < kRecordFieldCount; ++field) {
+        if (IsSet(entry, field)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 EntryDifference DifferenceOf(std::string place, BreakdownSection section,
                              const ComponentRecord& row, EntryChange change) {
-    return {std::move(place), section, row.TABLE.str(), row.IDNUM, row.LABEL.str(), change, {}};
+    return {std::move(place), 0, section, row.TABLE.str(), row.IDNUM, row.LABEL.str(), change, {}};
 }
 
 void CompareSlots(const Design& before, const Design& after, DesignDifferences& differences) {
@@ -165,6 +186,7 @@ void CompareSlots(const Design& before, const Design& after, DesignDifferences& 
         }
         EntryDifference difference = DifferenceOf(std::move(place), SectionOfSlot(number),
                                                   IsEmptyEntry(b) ? a : b, EntryChange::Changed);
+        difference.slot = number;
         difference.fields = std::move(fields);
         differences.entries.push_back(std::move(difference));
     }
@@ -173,12 +195,11 @@ void CompareSlots(const Design& before, const Design& after, DesignDifferences& 
 // Entries of one catalog row are the same entry: custom features and other
 // entries of no family are told apart by their label.
 bool SameRow(const ComponentRecord& a, const ComponentRecord& b) {
-    const bool a_has_family =
-        a.TABLE.str().find_first_not_of(std::string_view("\0 ", 2)) != std::string::npos;
-    if (a.TABLE != b.TABLE) {
+    const std::string family = ShownText(a.TABLE.view());
+    if (family != ShownText(b.TABLE.view())) {
         return false;
     }
-    return a_has_family ? a.IDNUM == b.IDNUM : a.LABEL == b.LABEL;
+    return family.empty() ? SameText(a.LABEL.view(), b.LABEL.view()) : a.IDNUM == b.IDNUM;
 }
 
 // Pairs each entry of `before` with an entry of the same catalog row in
@@ -191,11 +212,11 @@ std::vector<std::size_t> PairEntries(std::span<const ComponentRecord> before,
     std::vector<bool> taken(after.size(), false);
     const auto pair = [&](bool equal_only) {
         for (std::size_t i = 1; i < before.size(); ++i) {
-            if (partner[i] != none || IsEmptyEntry(before[i])) {
+            if (partner[i] != none || ReadsEmpty(before[i])) {
                 continue;
             }
             for (std::size_t j = 1; j < after.size(); ++j) {
-                if (!taken[j] && !IsEmptyEntry(after[j]) && SameRow(before[i], after[j]) &&
+                if (!taken[j] && !ReadsEmpty(after[j]) && SameRow(before[i], after[j]) &&
                     (!equal_only || before[i] == after[j])) {
                     partner[i] = j;
                     taken[j] = true;
@@ -216,7 +237,7 @@ void CompareItemTable(const ItemTableInfo& info, std::span<const ComponentRecord
     const std::string place(info.name);
     for (std::size_t i = 1; i < before.size(); ++i) {
         const ComponentRecord& a = before[i];
-        if (IsEmptyEntry(a)) {
+        if (ReadsEmpty(a)) {
             continue;
         }
         if (partner[i] == after.size()) {
@@ -239,7 +260,7 @@ void CompareItemTable(const ItemTableInfo& info, std::span<const ComponentRecord
         }
     }
     for (std::size_t j = 1; j < after.size(); ++j) {
-        if (!taken[j] && !IsEmptyEntry(after[j])) {
+        if (!taken[j] && !ReadsEmpty(after[j])) {
             EntryDifference difference =
                 DifferenceOf(place, info.section, after[j], EntryChange::OnlyAfter);
             difference.fields = FieldsOfEntry(after[j], false);
@@ -249,7 +270,7 @@ void CompareItemTable(const ItemTableInfo& info, std::span<const ComponentRecord
 }
 
 void CompareTotals(const Design& before, const Design& after, DesignDifferences& differences) {
-    if (before.ShipName() != after.ShipName()) {
+    if (!SameText(before.ShipName(), after.ShipName())) {
         differences.totals.push_back({"ShipName", "", before.ShipName(), after.ShipName()});
     }
     struct Total {

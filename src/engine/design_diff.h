@@ -32,6 +32,7 @@ enum class EntryChange { Changed, OnlyBefore, OnlyAfter };
 // paired first, the others in their order.
 struct EntryDifference {
     std::string place;  // "Slot 4, Power plant" or the item table, "Turrets"
+    int slot = 0;       // the slot's number; 0 for an item-table entry
     BreakdownSection section = BreakdownSection::Other;
     std::string table;  // the catalog row: family code, id and label (as stored)
     int id = 0;
@@ -57,7 +58,9 @@ struct DesignDifferences {
 
 // What differs between two recalculated designs. Two figures are the same when
 // their shortest decimal forms (15 significant digits, as files keep them) are:
-// a sum taken in another order does not make a difference.
+// a sum taken in another order does not make a difference. Two texts are the
+// same when they read the same (ShownText): a field never set (NULs) and one
+// of blanks do not differ.
 DesignDifferences CompareDesigns(const Design& before, const Design& after);
 
 }  // namespace korvane

@@ -6,6 +6,12 @@
 
 namespace korvane {
 
+std::string ShownText(std::string_view field) {
+    std::string text(TrimmedEnd(field, kSpacesAndNuls));
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    return text;
+}
+
 std::string LowerCase(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](char c) { return LowerCase(c); });

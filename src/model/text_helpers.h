@@ -38,6 +38,10 @@ inline std::string_view Trimmed(std::string_view text, std::string_view blanks =
     return TrimmedEnd(text, blanks);
 }
 
+// A record's text field as it reads: its NULs (a field never set) as blanks,
+// without the blanks at its end. Two fields that read the same are the same text.
+std::string ShownText(std::string_view field);
+
 // Case folding of the ASCII letters; other bytes stay as they are.
 inline char LowerCase(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;

@@ -197,5 +197,43 @@ TEST(DesignDiff, TotalsProfileCodeAndProblemsAreCompared) {
     }
 }
 
+// A field never set holds NULs, one set to nothing holds blanks: they read the
+// same, so they are no difference; a text that reads otherwise still is.
+TEST(DesignDiff, TextsThatReadTheSameAreNoDifference) {
+    const std::string nuls(10, '\0');
+    const struct {
+        const char* name;
+        std::function<void(Design&)> change;
+        bool differs;
+    } cases[] = {
+        {"a slot's text of blanks",
+         [](Design& d) { d.Slots[Slot::Hull].MISCSTR[2] = "          "; }, false},
+        {"a slot's profile character of a blank",
+         [](Design& d) { d.Slots[Slot::Armour].USP = " "; }, false},
+        {"a custom feature's label padded with NULs",
+         [&nuls](Design& d) { d.CustomFeatures[1].LABEL.assign("Lounge 1" + nuls); }, false},
+        {"a ship name padded with NULs",
+         [&nuls](Design& d) { d.DesignRecord.LABEL.assign(nuls + nuls); }, false},
+        {"an entry of blanks and zeros beside none", [](Design& d) { d.Turrets[4].LABEL = " "; },
+         false},
+        {"a NUL inside a text, which reads as a blank",
+         [](Design& d) { d.Slots[Slot::Hull].MISCSTR[1] = "a b"; }, false},
+        {"a text that reads otherwise", [](Design& d) { d.Slots[Slot::Hull].MISCSTR[1] = "x"; },
+         true},
+    };
+    Catalog catalog(StandardCatalogRows());
+    Design base = BaseDesign(catalog);
+    base.Slots[Slot::Hull].MISCSTR[1].assign(std::string("a\0b", 3) + std::string(7, '\0'));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Design changed = base;
+        c.change(changed);
+        const DesignDifferences differences = CompareDesigns(base, changed);
+        EXPECT_EQ(!differences.Same(), c.differs)
+            << (differences.entries.empty() ? std::string("the totals")
+                                            : EntryHeading(differences.entries.front()));
+    }
+}
+
 }  // namespace
 }  // namespace korvane
