@@ -89,10 +89,11 @@ nlohmann::json DifferencesJson(const std::string& first, const std::string& seco
 void PrintDifferences(const std::string& first, const std::string& second,
                       const DesignDifferences& differences, std::ostream& out) {
     if (differences.Same()) {
-        out << "The designs are the same.\n";
+        out << DifferenceSummary(differences) << '\n';
         return;
     }
-    out << "A: " << TerminalMessage(first) << "\nB: " << TerminalMessage(second) << '\n';
+    out << "A: " << TerminalMessage(first) << "\nB: " << TerminalMessage(second) << '\n'
+        << DifferenceSummary(differences) << '\n';
     for (const std::string& line : DifferenceLines(differences)) {
         out << TerminalLine(line) << '\n';
     }

@@ -107,6 +107,12 @@ CompareWindowView::CompareWindowView(ui::CompareWindow& logic, ui::DesignDocumen
     bindings_.Bind(*b_heading_, logic_.b_heading);
     bindings_.Bind(*verdict_, logic_.verdict);
     bindings_.Bind(*changed_sections_, logic_.changed_sections);
+    connect(changed_sections_, &QListWidget::itemActivated, this, [this] {
+        if (const std::optional<ui::Section> section = logic_.ChosenSection()) {
+            emit sectionChosen(*section);
+        }
+    });
+    changed_sections_->setToolTip(QStringLiteral("Double-click a section to open its editor"));
     bindings_.Bind(*differences_, logic_.differences);
     subscription_ = document.Subscribe(*this);
     Refresh();

@@ -23,11 +23,17 @@ class BreakdownChartView;
 // and the list of differences. It shows the comparison anew at every
 // design-changed notice, after its logic has compared.
 class CompareWindowView final : public QWidget, public ui::DesignObserver {
+    Q_OBJECT
+
 public:
     CompareWindowView(ui::CompareWindow& logic, ui::DesignDocument& document);
 
     void DesignUpdated(Design&) override { Refresh(); }
     void Refresh();
+
+signals:
+    // A changed section was activated (double-click or Enter): its editor should open.
+    void sectionChosen(ui::Section section);
 
 private:
     ui::CompareWindow& logic_;

@@ -16,6 +16,7 @@
 #include "gui/window_placer.h"
 #include "model/cp1252.h"
 #include "ui/designer_start.h"
+#include "ui/editor_table.h"
 #include "ui/splash.h"
 #include "ui/startup.h"
 
@@ -122,8 +123,21 @@ void KorvaneProgram::ShowCompareWindow() {
     compare_view_.reset();
     if (ui::CompareWindow* logic = main_window_.CompareWindowLogic()) {
         compare_view_ = std::make_unique<CompareWindowView>(*logic, document_);
+        QObject::connect(compare_view_.get(), &CompareWindowView::sectionChosen,
+                         compare_view_.get(),
+                         [this](ui::Section section) { OpenSection(section); });
         compare_view_->show();
         compare_view_->raise();
+    }
+}
+
+void KorvaneProgram::OpenSection(ui::Section section) {
+    if (in_designer_) {
+        Designer().Choose(ui::EditorOf(section));
+        Designer().raise();
+        Designer().activateWindow();
+    } else {
+        section_editors_host_->Open(section);
     }
 }
 

@@ -74,6 +74,8 @@ private:
     void ShowBatchWindow();
     void ShowAbout();
     void ShowCompareWindow();
+    // The section's editor, in the designer when it is the window in use.
+    void OpenSection(ui::Section section);
     // The window the user works in: the designer, or the main window.
     QWidget& InUse();
 

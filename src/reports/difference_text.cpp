@@ -1,34 +1,97 @@
 #include "reports/difference_text.h"
 
-#include <algorithm>
-
 #include "model/number_format.h"
+#include "model/text_helpers.h"
+#include "reports/field_words.h"
 
 namespace korvane {
 
 namespace {
 
-// A stored text as it reads: NULs as blanks, trailing blanks removed.
-std::string Readable(std::string text) {
-    std::replace(text.begin(), text.end(), '\0', ' ');
-    while (!text.empty() && text.back() == ' ') {
+// How the totals window rounds a figure of this unit: to so many decimals,
+// shown all (fixed) or only where they are not 0.
+struct Rounding {
+    int decimals;
+    bool fixed;
+};
+
+Rounding RoundingOf(std::string_view unit) {
+    if (unit == "KL") {
+        return {0, true};
+    }
+    if (unit == "tons" || unit == "MW") {
+        return {1, true};
+    }
+    if (unit == "MCr") {
+        return {2, true};
+    }
+    return {2, false};
+}
+
+// Past this many decimals a figure is written in full.
+constexpr int kMostDecimals = 6;
+
+std::string Rounded(double figure, int decimals, bool fixed) {
+    std::string pattern = "#,##0";
+    if (decimals > 0) {
+        pattern += "." + std::string(static_cast<std::size_t>(decimals), fixed ? '0' : '#');
+    }
+    std::string text = FormatPattern(figure, pattern);
+    if (text.ends_with('.')) {
         text.pop_back();
     }
     return text;
 }
 
-void AddFields(const std::vector<FieldDifference>& fields, std::vector<std::string>& lines) {
-    for (const FieldDifference& field : fields) {
-        std::string line = "  " + field.field + ": ";
-        if (std::holds_alternative<std::monostate>(field.before)) {
-            line += DiffValueText(field.after, field.unit);
-        } else if (std::holds_alternative<std::monostate>(field.after)) {
-            line += DiffValueText(field.before, field.unit);
-        } else {
-            line += DiffValueText(field.before, field.unit) + " -> " +
-                    DiffValueText(field.after, field.unit);
+// The figures of a field (one or two) as the totals window rounds them, with
+// as many more decimals as it takes for a figure that is not 0 not to read 0
+// and for two figures not to read alike.
+std::vector<std::string> FigureTexts(const std::vector<double>& figures, std::string_view unit) {
+    const Rounding rounding = RoundingOf(unit);
+    for (int decimals = rounding.decimals; decimals <= kMostDecimals; ++decimals) {
+        const std::string zero = Rounded(0, decimals, rounding.fixed);
+        std::vector<std::string> texts;
+        bool shown = true;
+        for (const double figure : figures) {
+            texts.push_back(Rounded(figure, decimals, rounding.fixed));
+            shown = shown && (figure == 0 || texts.back() != zero);
         }
-        lines.push_back(std::move(line));
+        if (shown && (texts.size() < 2 || texts[0] != texts[1])) {
+            return texts;
+        }
+    }
+    std::vector<std::string> texts;
+    for (const double figure : figures) {
+        texts.push_back(PlainNumber(figure));
+    }
+    return texts;
+}
+
+// "A -> B", or the one side there is: figures rounded, texts quoted as they read.
+std::string ValuesText(const FieldDifference& field) {
+    std::vector<double> figures;
+    std::vector<std::string> texts;
+    for (const DiffValue* side : {&field.before, &field.after}) {
+        if (const double* figure = std::get_if<double>(side)) {
+            figures.push_back(*figure);
+        } else if (const std::string* text = std::get_if<std::string>(side)) {
+            texts.push_back("\"" + ShownText(*text) + "\"");
+        }
+    }
+    if (!figures.empty()) {
+        texts = FigureTexts(figures, field.unit);
+    }
+    if (texts.empty()) {
+        return "-";
+    }
+    return texts.size() == 1 ? texts[0] : texts[0] + " -> " + texts[1];
+}
+
+template <typename Words>
+void AddFields(const std::vector<FieldDifference>& fields, const Words& words,
+               std::vector<std::string>& lines) {
+    for (const FieldDifference& field : fields) {
+        lines.push_back("  " + words(field.field) + ": " + ValuesText(field));
     }
 }
 
@@ -45,20 +108,10 @@ void AddProblems(const std::vector<std::string>& problems, const char* side,
 
 }  // namespace
 
-std::string DiffValueText(const DiffValue& value, const std::string& unit) {
-    if (const double* number = std::get_if<double>(&value)) {
-        return unit.empty() ? PlainNumber(*number) : PlainNumber(*number) + " " + unit;
-    }
-    if (const std::string* text = std::get_if<std::string>(&value)) {
-        return "\"" + Readable(*text) + "\"";
-    }
-    return "-";
-}
-
 std::string EntryHeading(const EntryDifference& entry) {
     std::string heading = entry.place;
-    const std::string table = Readable(entry.table);
-    const std::string label = Readable(entry.label);
+    const std::string table = ShownText(entry.table);
+    const std::string label = ShownText(entry.label);
     if (!table.empty()) {
         heading += ", " + table + " " + std::to_string(entry.id);
     }
@@ -74,22 +127,40 @@ std::string EntryHeading(const EntryDifference& entry) {
     return heading + ":";
 }
 
+std::string DifferenceSummary(const DesignDifferences& differences) {
+    if (differences.Same()) {
+        return "The designs are the same.";
+    }
+    if (differences.entries.empty()) {
+        return "The designs differ in their totals.";
+    }
+    const std::size_t entries = differences.entries.size();
+    const std::size_t sections = differences.ChangedSections().size();
+    return std::to_string(entries) + (entries == 1 ? " entry differs in " : " entries differ in ") +
+           std::to_string(sections) + (sections == 1 ? " section." : " sections.");
+}
+
 std::vector<std::string> DifferenceLines(const DesignDifferences& differences) {
     std::vector<std::string> lines;
     if (!differences.totals.empty()) {
         lines.emplace_back("Totals:");
-        AddFields(differences.totals, lines);
+        AddFields(differences.totals, TotalWords, lines);
     }
     if (differences.profile_code) {
         lines.emplace_back("Profile code:");
-        lines.push_back("  A: " + Readable(differences.profile_code->first));
-        lines.push_back("  B: " + Readable(differences.profile_code->second));
+        lines.push_back("  A: " + ShownText(differences.profile_code->first));
+        lines.push_back("  B: " + ShownText(differences.profile_code->second));
     }
     AddProblems(differences.problems_only_before, "A", lines);
     AddProblems(differences.problems_only_after, "B", lines);
     for (const EntryDifference& entry : differences.entries) {
         lines.push_back(EntryHeading(entry));
-        AddFields(entry.fields, lines);
+        AddFields(
+            entry.fields,
+            [&entry](const std::string& field) {
+                return FieldWords(field, entry.slot, ShownText(entry.table));
+            },
+            lines);
     }
     const std::vector<BreakdownSection> sections = differences.ChangedSections();
     if (!sections.empty()) {

@@ -1,29 +1,21 @@
 #include "ui/compare_window.h"
 
+#include <algorithm>
+
 #include "engine/breakdown.h"
 #include "engine/design_diff.h"
 #include "engine/profile_code.h"
 #include "files/path_utils.h"
 #include "model/cp1252.h"
 #include "model/number_format.h"
+#include "model/text_helpers.h"
 #include "reports/difference_text.h"
 #include "ui/controls.h"
+#include "ui/editor_table.h"
 
 namespace korvane::ui {
 
 namespace {
-
-std::string Trimmed(std::string text) {
-    for (char& c : text) {
-        if (c == '\0') {
-            c = ' ';
-        }
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
-    }
-    return text;
-}
 
 struct TotalsLine {
     const char* name;
@@ -48,7 +40,7 @@ const TotalsLine kTotalsLines[] = {
     {"Agility",
      [](const Design& d) { return PlainNumber(d.Slots[Slot::ManeuverDrive].MISCNUM[1]); }},
     {"Tech level", [](const Design& d) { return PlainNumber(d.DesignTL()); }},
-    {"Profile code", [](const Design& d) { return Trimmed(BuildProfileCode(d)); }},
+    {"Profile code", [](const Design& d) { return ShownText(BuildProfileCode(d)); }},
     {"Problems", [](const Design& d) { return std::to_string(d.Problems.size()); }},
 };
 
@@ -60,14 +52,14 @@ CompareWindow::CompareWindow(DesignDocument& document, Design& open_design, Desi
     const std::string file_name =
         Cp1252FromUtf8(other_path.substr(static_cast<std::size_t>(LastSeparatorPos(other_path))));
     Caption = "Compare with " + file_name;
-    b_heading.caption = "B: " + file_name + "\r\n" + Trimmed(other_.ShipName());
+    b_heading.caption = "B: " + file_name + "\r\n" + ShownText(other_.ShipName());
     b_breakdown = ChartOf(DesignBreakdown(other_));
     Compare(open_design);
     subscription_ = document.Subscribe(*this);
 }
 
 void CompareWindow::Compare(const Design& open_design) {
-    a_heading.caption = "A: the open design\r\n" + Trimmed(open_design.ShipName());
+    a_heading.caption = "A: the open design\r\n" + ShownText(open_design.ShipName());
     totals.clear();
     for (const TotalsLine& line : kTotalsLines) {
         TotalsRow row{line.name, line.shown(open_design), line.shown(other_)};
@@ -86,15 +78,21 @@ void CompareWindow::Compare(const Design& open_design) {
     for (std::string& line : DifferenceLines(found)) {
         differences.AddItem(std::move(line));
     }
-    if (found.Same()) {
-        verdict = {"The designs are the same.", kColourGreen};
-    } else if (found.entries.empty()) {
-        verdict = {"The designs differ in their totals", kColourRed};
-    } else {
-        verdict = {std::to_string(found.entries.size()) + " entries differ in " +
-                       std::to_string(changed_sections.Count()) + " sections",
-                   kColourRed};
+    verdict = {DifferenceSummary(found), found.Same() ? kColourGreen : kColourRed};
+}
+
+std::optional<Section> CompareWindow::ChosenSection() const {
+    const std::optional<int> row = changed_sections.Selected();
+    if (!row) {
+        return std::nullopt;
     }
+    const auto part = static_cast<BreakdownSection>(changed_sections.ItemData(*row));
+    for (const EditorEntry& editor : Editors()) {
+        if (editor.section && std::ranges::find(editor.breakdown, part) != editor.breakdown.end()) {
+            return editor.section;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace korvane::ui

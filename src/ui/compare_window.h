@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "ui/breakdown_chart.h"
 #include "ui/controls.h"
 #include "ui/design_document.h"
+#include "ui/section.h"
 
 namespace korvane::ui {
 
@@ -21,6 +23,10 @@ public:
 
     void DesignUpdated(Design& design) override { Compare(design); }
     void Compare(const Design& open_design);
+
+    // The section whose editor changes the part chosen among the changed
+    // sections (the screens are the weapons editor's); none without a choice.
+    std::optional<Section> ChosenSection() const;
 
     // A row of the totals: what it is, its figure in A and in B.
     struct TotalsRow {

@@ -4,12 +4,16 @@
 #include <algorithm>
 #include <random>
 
+#include "app/load_design.h"
 #include "engine/recalculate.h"
 #include "files/design_file.h"
 #include "model/standard_catalog.h"
 #include "support/cli_runner.h"
 #include "support/random_design.h"
 #include "support/temp_dir.h"
+#include "support/test_session.h"
+#include "ui/compare_window.h"
+#include "ui/design_document.h"
 
 namespace korvane {
 namespace {
@@ -62,7 +66,7 @@ TEST_F(DiffCli, ExitCodeTellsSameDifferentAndUnreadable) {
     } cases[] = {
         {"diff a.k2d a.k2d", 0, "The designs are the same."},
         {"diff a.k2d reversed.k2d", 0, "The designs are the same."},
-        {"diff a.k2d changed.k2d", 1, "  NUMBER: 2 -> 3\n"},
+        {"diff a.k2d changed.k2d", 1, "  Number: 2 -> 3\n"},
         {"diff a.k2d missing.k2d", 3, "missing.k2d"},
         {"diff missing.k2d a.k2d", 3, "missing.k2d"},
         {"diff a.k2d", 2, "B is required"},
@@ -114,6 +118,27 @@ TEST_F(DiffCli, TheChangedTurretIsFoundByItsCatalogRowWhereverItStands) {
             EXPECT_EQ(field["Unit"], "tons");
         }
     }
+}
+
+// The compare window, with a.k2d open, and `diff` say the same, line by line.
+TEST_F(DiffCli, TheCompareWindowAndDiffCountAndListTheSame) {
+    Session session;
+    testing::StartTestSession(session, home_.path());
+    ui::DesignDocument document(session);
+    ASSERT_TRUE(document.Load((home_ / "a.k2d").string()));
+    Design other;
+    const std::string changed = (home_ / "changed.k2d").string();
+    ASSERT_TRUE(LoadDesignCopy(session.catalog->Features(), changed, other));
+    const ui::CompareWindow window(document, session.design, std::move(other), changed);
+
+    const auto run = RunCli(home_.path(), "diff a.k2d changed.k2d");
+    ASSERT_EQ(run.exit_code, 1) << run.err;
+    EXPECT_TRUE(Contains(run.out, "\n" + window.verdict.caption + "\n")) << run.out;
+    std::string listed;
+    for (int row = 0; row < window.differences.Count(); ++row) {
+        listed += window.differences.Text(row) + "\n";
+    }
+    EXPECT_TRUE(Contains(run.out, listed)) << run.out << "\nthe window:\n" << listed;
 }
 
 TEST(DesignCliBreakdown, ShowPrintsTheBreakdownThatAddsUpToTheTotals) {

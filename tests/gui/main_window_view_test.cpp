@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -18,9 +19,12 @@
 #include <fstream>
 
 #include "app/window_places.h"
+#include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
 #include "gui/batch_window_view.h"
+#include "gui/compare_window_view.h"
+#include "gui/crew_editor_view.h"
 #include "gui/hull_editor_view.h"
 #include "gui/program_fixture.h"
 #include "gui/screen_placement.h"
@@ -197,6 +201,48 @@ TEST_F(MainWindowViewTest, EveryShortcutOfUndoAndRedoWorksInTheMainWindow) {
                     ->toolTip()
                     .endsWith(QStringLiteral("(Ctrl+Shift+Z, Ctrl+Y)")))
         << Button(MainWindowCommand::Redo)->toolTip().toStdString();
+}
+
+TEST_F(MainWindowViewTest, ActivatingAChangedSectionOfTheComparisonOpensItsEditor) {
+    ASSERT_TRUE(Start());
+    Catalog& catalog = program_.session().catalog->Features();
+    Design other = program_.session().design;
+    const auto fit = [&catalog](ComponentRecord& entry, const char* family) {
+        entry = catalog.LookupComponent(family, 1);
+        entry.NUMBER = 1;
+    };
+    fit(other.Turrets[1], "TR");
+    fit(other.Screens[1], "SC");
+    fit(other.Accommodations[1], "AC");
+    Recalculate(other, catalog);
+    const std::string path = (home_ / "other.k2d").string();
+    ASSERT_TRUE(WriteDesignFile(path, other).ok());
+    watchdog_.Expect(ChoosePath(QString::fromStdString(path)));
+    Button(MainWindowCommand::CompareWith)->click();
+    ASSERT_NE(program_.CompareWindow(), nullptr);
+    auto* sections =
+        program_.CompareWindow()->findChild<QListWidget*>(QStringLiteral("ChangedSections"));
+
+    gui::SectionEditorHost& editors = program_.SectionEditors();
+    const struct {
+        const char* section;
+        QWidget& editor;
+    } cases[] = {
+        {"Weapons", editors.WeaponsEditor()},
+        {"Screens", editors.WeaponsEditor()},
+        {"Crew and accommodation", editors.CrewEditor()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.section);
+        const QList<QListWidgetItem*> rows =
+            sections->findItems(QString::fromLatin1(c.section), Qt::MatchExactly);
+        ASSERT_EQ(rows.size(), 1);
+        sections->setCurrentItem(rows.front());
+        QTest::keyClick(sections, Qt::Key_Return);
+        EXPECT_TRUE(c.editor.isVisible());
+        c.editor.close();
+        EXPECT_TRUE(Main().isVisible());
+    }
 }
 
 TEST_F(MainWindowViewTest, MinimisingTheMainWindowHidesTheTotalsAndRestoringShowsThem) {
