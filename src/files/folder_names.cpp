@@ -4,12 +4,15 @@
 #include <memory>
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace korvane {
 
-std::error_code ForEachNameIn(const std::filesystem::path& folder,
-                              const std::function<void(std::string_view)>& visit) {
-    const std::unique_ptr<DIR, int (*)(DIR*)> directory(::opendir(folder.c_str()), ::closedir);
+namespace {
+
+std::error_code ForEachNameOf(DIR* opened, const std::function<void(std::string_view)>& visit) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> directory(opened, ::closedir);
     if (!directory) {
         return {errno, std::generic_category()};
     }
@@ -24,6 +27,28 @@ std::error_code ForEachNameIn(const std::filesystem::path& folder,
             visit(name);
         }
     }
+}
+
+}  // namespace
+
+std::error_code ForEachNameIn(const std::filesystem::path& folder,
+                              const std::function<void(std::string_view)>& visit) {
+    return ForEachNameOf(::opendir(folder.c_str()), visit);
+}
+
+std::error_code ForEachNameAt(int folder, const std::function<void(std::string_view)>& visit) {
+    // The listing reads through a descriptor of its own, which it closes.
+    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listed < 0) {
+        return {errno, std::generic_category()};
+    }
+    DIR* directory = ::fdopendir(listed);
+    if (directory == nullptr) {
+        const std::error_code error(errno, std::generic_category());
+        ::close(listed);
+        return error;
+    }
+    return ForEachNameOf(directory, visit);
 }
 
 }  // namespace korvane

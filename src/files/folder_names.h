@@ -13,5 +13,7 @@ namespace korvane {
 // folder of thousands of files is listed without a path made for each.
 std::error_code ForEachNameIn(const std::filesystem::path& folder,
                               const std::function<void(std::string_view)>& visit);
+// The same for the folder open at the descriptor `folder`, which stays open.
+std::error_code ForEachNameAt(int folder, const std::function<void(std::string_view)>& visit);
 
 }  // namespace korvane

@@ -8,27 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/file_descriptor.h"
+
 namespace korvane {
-
-namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-}  // namespace
 
 std::string_view KindOfFile(mode_t mode) {
     if (S_ISREG(mode)) {
@@ -66,18 +48,25 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
 
 Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::string_view what,
                                     std::uintmax_t largest, FileStamp* stamp) {
-    const std::string name = path.string();
-    const std::string expected(what);
     // Opening a named pipe for reading waits for a writer unless it is told not to.
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) {
         if (errno == ENOENT) {
-            return Error{name + ": the file does not exist"};
+            return Error{path.string() + ": the file does not exist"};
         }
-        return Error{name + ": cannot be opened for reading (" + std::strerror(errno) + ")"};
+        return Error{path.string() + ": cannot be opened for reading (" + std::strerror(errno) +
+                     ")"};
     }
+    return ReadOpenedRegularFile(file.get(), path, what, largest, stamp);
+}
+
+Result<std::string> ReadOpenedRegularFile(int file, const std::filesystem::path& path,
+                                          std::string_view what, std::uintmax_t largest,
+                                          FileStamp* stamp) {
+    const std::string name = path.string();
+    const std::string expected(what);
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0) {
+    if (::fstat(file, &status) != 0) {
         return Error{name + ": cannot be opened for reading (" + std::strerror(errno) + ")"};
     }
     if (!S_ISREG(status.st_mode)) {
@@ -91,7 +80,7 @@ Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::stri
     std::string content(static_cast<std::size_t>(status.st_size) + 1, '\0');
     std::size_t filled = 0;
     while (filled < content.size()) {
-        const ssize_t got = ::read(file.get(), content.data() + filled, content.size() - filled);
+        const ssize_t got = ::read(file, content.data() + filled, content.size() - filled);
         if (got < 0 && errno == EINTR) {
             continue;
         }

@@ -44,6 +44,12 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path);
 Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::string_view what,
                                     std::uintmax_t largest, FileStamp* stamp = nullptr);
 
+// The same for a file `path` names that is open at `file` (for reading,
+// without waiting for a pipe's writer); the caller closes it.
+Result<std::string> ReadOpenedRegularFile(int file, const std::filesystem::path& path,
+                                          std::string_view what, std::uintmax_t largest,
+                                          FileStamp* stamp = nullptr);
+
 // What a file of the mode `mode` is, for a message: "a folder", "a named
 // pipe", "a device", "a socket", "a regular file".
 std::string_view KindOfFile(mode_t mode);

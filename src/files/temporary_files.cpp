@@ -76,11 +76,15 @@ bool HasEnded(pid_t pid) {
     return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
+bool IsStaleTemporaryOf(std::string_view name, std::string_view of) {
+    const std::optional<pid_t> owner = TemporaryOwner(name, of);
+    return owner && HasEnded(*owner);
+}
+
 void RemoveStale(const std::filesystem::path& folder, std::string_view of) {
     std::vector<std::filesystem::path> stale;
     ForEachNameIn(folder, [&](std::string_view name) {
-        const std::optional<pid_t> owner = TemporaryOwner(name, of);
-        if (owner && HasEnded(*owner)) {
+        if (IsStaleTemporaryOf(name, of)) {
             stale.push_back(folder / name);
         }
     });
@@ -118,6 +122,10 @@ void RemoveStaleTemporaries(const std::filesystem::path& target) {
 
 void RemoveStaleTemporariesIn(const std::filesystem::path& folder) {
     RemoveStale(folder, {});
+}
+
+bool IsStaleTemporary(std::string_view name) {
+    return IsStaleTemporaryOf(name, {});
 }
 
 }  // namespace korvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 namespace korvane {
 
@@ -16,5 +17,8 @@ void RemoveStaleTemporaries(const std::filesystem::path& target);
 
 // The same for every file of `folder` (a batch run clears its folder once).
 void RemoveStaleTemporariesIn(const std::filesystem::path& folder);
+
+// Whether `name` is a temporary's (or SQLite's file beside one) whose process has ended.
+bool IsStaleTemporary(std::string_view name);
 
 }  // namespace korvane
