@@ -32,6 +32,10 @@ public:
     std::optional<std::string> AskOpenFile(const FileDialogRequest&) override { std::abort(); }
     std::optional<std::string> AskSaveFile(const FileDialogRequest&) override { std::abort(); }
     std::optional<std::string> ChooseDirectory(const std::string&) override { std::abort(); }
+    RecoveredChoice ChooseRecovered(const std::string&, const std::string&,
+                                    const std::vector<std::string>&) override {
+        std::abort();
+    }
     void Beep() override {}
 };
 

@@ -1,5 +1,7 @@
 #include "app/load_design.h"
 
+#include <functional>
+
 #include "app/new_design.h"
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
@@ -34,17 +36,33 @@ Status LoadDesignOnto(Session& session, const std::string& path, const Design& s
     return {};
 }
 
-Status LoadDesignCopy(Catalog& catalog, const std::string& path, Design& design) {
+namespace {
+
+// The new design, read over by `read`, recalculated once.
+Status LoadCopy(Catalog& catalog, Design& design, const std::function<Status(Design&)>& read) {
     Design loaded;
     NewDesign(loaded, catalog);
-    const Status read = ReadDesignFile(path, loaded);
-    if (!read) {
-        return read;
+    const Status status = read(loaded);
+    if (!status) {
+        return status;
     }
     Recalculate(loaded, catalog);
     MarkSaved(loaded);
     design = std::move(loaded);
     return {};
+}
+
+}  // namespace
+
+Status LoadDesignCopy(Catalog& catalog, const std::string& path, Design& design) {
+    return LoadCopy(catalog, design,
+                    [&path](Design& loaded) { return ReadDesignFile(path, loaded); });
+}
+
+Status LoadDesignCopy(Catalog& catalog, std::istream& in, std::string_view source_name,
+                      Design& design) {
+    return LoadCopy(catalog, design,
+                    [&](Design& loaded) { return ReadDesign(in, source_name, loaded); });
 }
 
 }  // namespace korvane

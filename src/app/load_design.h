@@ -1,6 +1,8 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "app/session.h"
 #include "model/catalog.h"
@@ -24,5 +26,8 @@ Status LoadDesignOnto(Session& session, const std::string& path, const Design& s
 // design, its current path and the recent files. A file that cannot be read
 // leaves `design` as it was.
 Status LoadDesignCopy(Catalog& catalog, const std::string& path, Design& design);
+// The same for a design file's text read from `in`; messages name `source_name`.
+Status LoadDesignCopy(Catalog& catalog, std::istream& in, std::string_view source_name,
+                      Design& design);
 
 }  // namespace korvane

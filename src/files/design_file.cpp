@@ -27,8 +27,6 @@ namespace {
 
 // The lines of one record: TABLE to TL, then MISCNUM and MISCSTR 1 to 10.
 constexpr int kRecordLineCount = 30;
-// No line of a design file comes near this; a longer one means a file of another kind.
-constexpr std::size_t kMaxLineLength = 4096;
 // How much of an offending line a message quotes.
 constexpr std::size_t kQuotedLength = 40;
 
@@ -363,7 +361,7 @@ private:
         if (!line_.empty() && line_.back() == '\r') {
             line_.remove_suffix(1);
         }
-        if (line_.size() > kMaxLineLength) [[unlikely]] {
+        if (line_.size() > kLongestDesignFileLine) [[unlikely]] {
             FailOnLongLine(expected, field);
             return false;
         }
@@ -377,7 +375,7 @@ private:
 
     void FailOnLongLine(Expected expected, std::string_view field) {
         Fail(expected, field,
-             "a line of more than " + std::to_string(kMaxLineLength) +
+             "a line of more than " + std::to_string(kLongestDesignFileLine) +
                  " characters (is this a design file?)");
     }
 
@@ -488,9 +486,6 @@ Status WriteDesignFile(const ReplaceableFile& found, const Design& design, Durab
 }
 
 namespace {
-
-// Every line of a design at its longest: far more than any real design holds.
-constexpr std::uintmax_t kLargestDesignFile = kDesignFileLineCount * (kMaxLineLength + 2);
 
 // Whatever follows the last table is ignored, as a trailing empty line or an
 // end-of-file mark that an editor may add.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
 #include <string_view>
@@ -16,6 +18,11 @@ namespace korvane {
 // eleven tables a count line followed by entries 1..count, 30 lines each.
 // Entry 0, MISCNUM0, MISCSTR0 and custom are not stored.
 inline constexpr int kDesignFileLineCount = 5351;
+// No line of a design file comes near this; a longer one means a file of another kind.
+inline constexpr std::size_t kLongestDesignFileLine = 4096;
+// Every line of a design at its longest: far more than any real design holds.
+inline constexpr std::uintmax_t kLargestDesignFile =
+    kDesignFileLineCount * (kLongestDesignFileLine + 2);
 
 // Writes every entry of every table, used or not, with the tables' full counts.
 void WriteDesign(std::ostream& out, const Design& design);

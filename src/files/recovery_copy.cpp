@@ -8,7 +8,6 @@
 #include <sstream>
 #include <system_error>
 
-#include "files/atomic_write.h"
 #include "files/design_file.h"
 
 namespace korvane {
@@ -144,13 +143,8 @@ std::string NameOf(const ProcessIdentity& writer) {
     return std::to_string(writer.pid) + "-" + std::to_string(writer.start_ticks);
 }
 
-Status Removed(const std::filesystem::path& file) {
-    std::error_code error;
-    std::filesystem::remove(file, error);
-    if (error) {
-        return Error{file.string() + ": cannot be removed: " + error.message()};
-    }
-    return {};
+std::string NameIn(const std::filesystem::path& file) {
+    return file.filename().string();
 }
 
 }  // namespace
@@ -158,6 +152,9 @@ Status Removed(const std::filesystem::path& file) {
 void WriteRecoveryInfo(std::ostream& out, const RecoveryInfo& info) {
     out << kHeading << "\n";
     out << "Design=" << Escaped(info.design_path) << "\n";
+    if (!info.ship_name.empty()) {
+        out << "Ship=" << Escaped(info.ship_name) << "\n";
+    }
     if (info.design_stamp) {
         const FileStamp& stamp = *info.design_stamp;
         out << "Read=" << stamp.device << " " << stamp.inode << " " << stamp.size << " "
@@ -191,6 +188,12 @@ Result<RecoveryInfo> ReadRecoveryInfo(std::istream& in, std::string_view source_
             }
             info.design_path = *path;
             has_design = true;
+        } else if (key == "Ship") {
+            const std::optional<std::string> ship = Unescaped(value);
+            if (!ship) {
+                return failure(number, "a ship's name with \\\\, \\n or \\r after each backslash");
+            }
+            info.ship_name = *ship;
         } else if (key == "Read") {
             FileStamp stamp;
             if (!ReadNumbers(value, stamp.device, stamp.inode, stamp.size, stamp.modified_ns)) {
@@ -210,7 +213,7 @@ Result<RecoveryInfo> ReadRecoveryInfo(std::istream& in, std::string_view source_
             }
             has_writer = true;
         } else if (!line.empty()) {
-            return failure(number, "Design=, Read=, Written= or Process=");
+            return failure(number, "Design=, Ship=, Read=, Written= or Process=");
         }
     }
     if (!has_design || !has_written || !has_writer) {
@@ -226,54 +229,55 @@ RecoveryCopy RecoveryCopyOf(const std::filesystem::path& folder, const ProcessId
             folder / (name + std::string(kInfoEnding)), writer};
 }
 
-Status WriteRecoveryCopy(const RecoveryCopy& copy, const Design& design, const RecoveryInfo& info) {
-    const std::filesystem::path folder = copy.design_file.parent_path();
-    std::error_code error;
-    if (std::filesystem::create_directories(folder, error)) {
-        std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
-    }
-    if (error) {
-        return Error{folder.string() + ": cannot be created: " + error.message()};
-    }
-    const Status described = WriteFileAtomically(
-        copy.info_file, [&](std::ostream& out) { WriteRecoveryInfo(out, info); });
+Status WriteRecoveryCopy(const PrivateFolder& folder, const RecoveryCopy& copy,
+                         const Design& design, const RecoveryInfo& info, mode_t design_mode) {
+    std::ostringstream description;
+    WriteRecoveryInfo(description, info);
+    const Status described = folder.Write(NameIn(copy.info_file), description.view(), 0600);
     if (!described) {
         return described;
     }
-    return WriteDesignFile(copy.design_file, design);
+    std::ostringstream design_text;
+    WriteDesign(design_text, design);
+    return folder.Write(NameIn(copy.design_file), design_text.view(), design_mode);
 }
 
-Status RemoveRecoveryCopy(const RecoveryCopy& copy) {
-    const Status design_removed = Removed(copy.design_file);
-    return design_removed ? Removed(copy.info_file) : design_removed;
+Status RemoveRecoveryCopy(const PrivateFolder& folder, const RecoveryCopy& copy) {
+    const Status design_removed = folder.Remove(NameIn(copy.design_file));
+    return design_removed ? folder.Remove(NameIn(copy.info_file)) : design_removed;
 }
 
 std::vector<RecoveryCopy> LeftRecoveryCopies(
-    const std::filesystem::path& folder,
-    const std::function<bool(const ProcessIdentity&)>& running) {
+    const PrivateFolder& folder, const std::function<bool(const ProcessIdentity&)>& running) {
     std::map<std::string, RecoveryCopy> found;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+    static_cast<void>(folder.ForEachName([&](std::string_view name) {
         std::optional<ProcessIdentity> writer = WriterInName(name, kInfoEnding);
         if (!writer) {
             writer = WriterInName(name, kDesignEnding);
         }
-        if (writer && !running(*writer)) {
-            found.emplace(NameOf(*writer), RecoveryCopyOf(folder, *writer));
+        if (writer) {
+            found.emplace(NameOf(*writer), RecoveryCopyOf(folder.Path(), *writer));
         }
-    }
+    }));
     std::vector<RecoveryCopy> copies;
     for (auto& [name, copy] : found) {
-        copies.push_back(std::move(copy));
+        // Where a copy has two files, both must be the user's own.
+        const bool own = folder.EntryAt(NameIn(copy.info_file)) != PrivateFolder::Entry::Other &&
+                         folder.EntryAt(NameIn(copy.design_file)) != PrivateFolder::Entry::Other;
+        if (own && !running(copy.writer)) {
+            copies.push_back(std::move(copy));
+        }
     }
     return copies;
 }
 
-Result<RecoveryInfo> ReadRecoveryInfoFile(const RecoveryCopy& copy) {
+bool HasRecoveryDesign(const PrivateFolder& folder, const RecoveryCopy& copy) {
+    return folder.HoldsOwnFile(NameIn(copy.design_file));
+}
+
+Result<RecoveryInfo> ReadRecoveryInfoFile(const PrivateFolder& folder, const RecoveryCopy& copy) {
     const Result<std::string> text =
-        ReadRegularFile(copy.info_file, "recovery copy's description", kLargestInfo);
+        folder.ReadOwnFile(NameIn(copy.info_file), "recovery copy's description", kLargestInfo);
     if (!text) {
         return Error{text.message()};
     }
@@ -281,20 +285,24 @@ Result<RecoveryInfo> ReadRecoveryInfoFile(const RecoveryCopy& copy) {
     return ReadRecoveryInfo(in, copy.info_file.string());
 }
 
-Result<std::filesystem::path> SetAsideRecoveryCopy(const RecoveryCopy& copy) {
+Result<std::string> ReadRecoveryDesignText(const PrivateFolder& folder, const RecoveryCopy& copy) {
+    return folder.ReadOwnFile(NameIn(copy.design_file), "design file", kLargestDesignFile);
+}
+
+Result<std::filesystem::path> SetAsideRecoveryCopy(const PrivateFolder& folder,
+                                                   const RecoveryCopy& copy) {
     const auto aside = [](const std::filesystem::path& file) {
-        return file.parent_path() / (std::string(kSetAsidePrefix) + file.filename().string());
+        return std::string(kSetAsidePrefix) + NameIn(file);
     };
-    std::error_code error;
     for (const std::filesystem::path& file : {copy.info_file, copy.design_file}) {
-        if (std::filesystem::exists(file, error)) {
-            std::filesystem::rename(file, aside(file), error);
-        }
-        if (error) {
-            return Error{file.string() + ": cannot be renamed: " + error.message()};
+        if (folder.HoldsOwnFile(NameIn(file))) {
+            const Status renamed = folder.Rename(NameIn(file), aside(file));
+            if (!renamed) {
+                return Error{renamed.message()};
+            }
         }
     }
-    return aside(copy.design_file);
+    return folder.PathOf(aside(copy.design_file));
 }
 
 }  // namespace korvane

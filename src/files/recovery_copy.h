@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/types.h>
+
+#include "files/private_folder.h"
 #include "files/process_identity.h"
 #include "files/regular_file.h"
 #include "model/design.h"
@@ -28,13 +31,17 @@ struct RecoveryInfo {
     std::optional<FileStamp> design_stamp;
     std::chrono::sys_seconds written{};  // when the copy was written
     ProcessIdentity writer;
+    // The ship's name (UTF-8), which names a design never saved when the copy
+    // is offered; descriptions of earlier versions have none.
+    std::string ship_name;
 
     bool operator==(const RecoveryInfo&) const = default;
 };
 
 // The description is UTF-8 text: a first line naming it, then one "Key=value"
-// line each. The path's backslashes and line ends are written as "\\", "\n" and
-// "\r", so that any file name fits on its line; the time is UTC in ISO 8601.
+// line each. The path's and the ship's backslashes and line ends are written
+// as "\\", "\n" and "\r", so that any name fits on its line; the time is UTC in
+// ISO 8601.
 void WriteRecoveryInfo(std::ostream& out, const RecoveryInfo& info);
 // Reads a description; the message names `source_name`, the line and what was expected.
 Result<RecoveryInfo> ReadRecoveryInfo(std::istream& in, std::string_view source_name);
@@ -48,28 +55,40 @@ struct RecoveryCopy {
 
 RecoveryCopy RecoveryCopyOf(const std::filesystem::path& folder, const ProcessIdentity& writer);
 
-// Writes the description, then the design, each through a temporary file as
-// every save does; the folder is made (private to the user) when missing.
-// A description without its design file, left by a program ended between the
-// two, describes nothing to restore.
-Status WriteRecoveryCopy(const RecoveryCopy& copy, const Design& design, const RecoveryInfo& info);
+// The files of a copy are reached through the folder's opening and never
+// through a link (PrivateFolder): a link planted under a copy's name is
+// replaced by a write, and is neither read nor offered.
+
+// Writes the description, then the design with the permission bits
+// `design_mode`, each through a temporary file. A description without its
+// design file, left by a program ended between the two, describes nothing to
+// restore.
+Status WriteRecoveryCopy(const PrivateFolder& folder, const RecoveryCopy& copy,
+                         const Design& design, const RecoveryInfo& info, mode_t design_mode);
 
 // Removes the design file, then the description; files already gone are no failure.
-Status RemoveRecoveryCopy(const RecoveryCopy& copy);
+Status RemoveRecoveryCopy(const PrivateFolder& folder, const RecoveryCopy& copy);
 
-// The copies in `folder` whose writer is no longer running (`running` tells),
-// in name order: every program's description or design file found there.
-// Other files are not copies and are left alone.
+// The copies in the folder whose writer is no longer running (`running`
+// tells), in name order: every program's description or design file found
+// there that is a regular file of the user's. Other files (links among them)
+// are not copies and are left alone.
 std::vector<RecoveryCopy> LeftRecoveryCopies(
-    const std::filesystem::path& folder,
+    const PrivateFolder& folder,
     const std::function<bool(const ProcessIdentity&)>& running = IsRunning);
 
+// Whether the copy's design file is there (a regular file of the user's).
+bool HasRecoveryDesign(const PrivateFolder& folder, const RecoveryCopy& copy);
+
 // Reads the copy's description.
-Result<RecoveryInfo> ReadRecoveryInfoFile(const RecoveryCopy& copy);
+Result<RecoveryInfo> ReadRecoveryInfoFile(const PrivateFolder& folder, const RecoveryCopy& copy);
+// The text of the copy's design file.
+Result<std::string> ReadRecoveryDesignText(const PrivateFolder& folder, const RecoveryCopy& copy);
 
 // A copy that cannot be restored is kept under other names ("broken-" before
 // each file's name), where it is never offered again; the design file's new
 // path, or why the files could not be renamed.
-Result<std::filesystem::path> SetAsideRecoveryCopy(const RecoveryCopy& copy);
+Result<std::filesystem::path> SetAsideRecoveryCopy(const PrivateFolder& folder,
+                                                   const RecoveryCopy& copy);
 
 }  // namespace korvane

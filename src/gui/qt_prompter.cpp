@@ -9,6 +9,7 @@
 #include "gui/file_dialog.h"
 #include "gui/option_question_view.h"
 #include "gui/qt_text.h"
+#include "gui/recovered_changes_dialog.h"
 
 namespace korvane::gui {
 
@@ -102,6 +103,13 @@ std::optional<std::string> QtPrompter::AskSaveFile(const FileDialogRequest& requ
 std::optional<std::string> QtPrompter::ChooseDirectory(const std::string& start) {
     const NormalPointer pointer;
     return gui::ChooseDirectory(folder_chooser_, start, ActiveWindow());
+}
+
+RecoveredChoice QtPrompter::ChooseRecovered(const std::string& title, const std::string& text,
+                                            const std::vector<std::string>& copies) {
+    const NormalPointer pointer;
+    RecoveredChangesDialog dialog(title, text, copies, ActiveWindow());
+    return dialog.Ask();
 }
 
 void QtPrompter::Beep() {

@@ -17,8 +17,8 @@ class OptionQuestionView;
 
 // The program's questions as Qt dialogs, each over the window that is active
 // when it is asked: message boxes (Yes/No with Escape giving the default
-// answer), the choice dialog, input boxes, the file dialogs and the
-// directory chooser.
+// answer), the choice dialog, input boxes, the file dialogs, the directory
+// chooser and the list of recovered changes.
 class QtPrompter final : public Prompter {
 public:
     QtPrompter();
@@ -36,6 +36,8 @@ public:
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseDirectory(const std::string& start) override;
+    RecoveredChoice ChooseRecovered(const std::string& title, const std::string& text,
+                                    const std::vector<std::string>& copies) override;
     void Beep() override;
 
 private:

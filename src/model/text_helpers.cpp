@@ -12,6 +12,16 @@ std::string ShownText(std::string_view field) {
     return text;
 }
 
+std::string ControlsShown(std::string_view text) {
+    std::string shown(text);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    return shown;
+}
+
 std::string LowerCase(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](char c) { return LowerCase(c); });

@@ -49,6 +49,10 @@ inline char LowerCase(char c) {
 inline char UpperCase(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
+// The text on one line that drives nothing: every control character, line
+// breaks among them, shown as "?".
+std::string ControlsShown(std::string_view text);
+
 std::string LowerCase(std::string_view text);
 std::string UpperCase(std::string_view text);
 bool SameIgnoringCase(std::string_view a, std::string_view b);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,16 @@ struct FileDialogRequest {
     std::string pattern;
     std::string initial_name;
     std::string initial_folder;
+};
+
+// What is done with the unsaved changes recovered at the start, which are
+// offered in one list.
+enum class RecoveredAction { KeepAll, Restore, Delete, Keep, DeleteAll };
+struct RecoveredChoice {
+    RecoveredAction action = RecoveredAction::KeepAll;
+    std::size_t copy = 0;  // the one Restore, Delete or Keep is for, counted from 0
+
+    bool operator==(const RecoveredChoice&) const = default;
 };
 
 // Every modal question the program asks goes through here: the desktop program
@@ -66,6 +77,13 @@ public:
 
     // The directory chooser, opening at `start`; the chosen folder, or no value.
     virtual std::optional<std::string> ChooseDirectory(const std::string& start) = 0;
+
+    // The recovered unsaved changes, one line each (`copies`), below `text`:
+    // Restore the chosen one, Delete or Keep it (for the next start), or
+    // Delete All or Keep All. Escape, the close box and Enter keep them all,
+    // which changes nothing.
+    virtual RecoveredChoice ChooseRecovered(const std::string& title, const std::string& text,
+                                            const std::vector<std::string>& copies) = 0;
 
     // The system beep.
     virtual void Beep() = 0;

@@ -3,7 +3,9 @@
 // written, and the next start offers the changes back.
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <signal.h>
@@ -11,6 +13,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "files/design_file.h"
@@ -101,11 +104,19 @@ protected:
     fs::path Folder() const { return home_ / "state" / "korvane" / "recovery"; }
     RecoveryCopy OwnCopy() const { return RecoveryCopyOf(Folder(), ThisProcess()); }
 
-    // Answers the recovery question with Yes and keeps its text.
-    void ExpectQuestion(QString& question) {
-        watchdog_.Expect([&question](QWidget& dialog) {
-            question = dynamic_cast<QMessageBox&>(dialog).text();
-            ClickButton(QStringLiteral("Yes"))(dialog);
+    // Answers the list of recovered changes with a key or a button (by its
+    // name), and keeps the first line of the list.
+    void ExpectRecovered(QString& first_line, const std::function<void(QWidget&)>& answer) {
+        watchdog_.Expect([&first_line, answer](QWidget& dialog) {
+            EXPECT_EQ(dialog.objectName(), QStringLiteral("RecoveredChangesDialog"));
+            const auto* copies = dialog.findChild<QListWidget*>(QStringLiteral("copies"));
+            first_line = copies != nullptr && copies->count() > 0 ? copies->item(0)->text() : "";
+            answer(dialog);
+        });
+    }
+    void ExpectRestore(QString& first_line) {
+        ExpectRecovered(first_line, [](QWidget& dialog) {
+            dialog.findChild<QPushButton*>(QStringLiteral("restore"))->click();
         });
     }
 
@@ -120,13 +131,10 @@ TEST_F(RecoveryViewTest, AKilledProgramsChangesAreOfferedAtTheNextStartAndRestor
     const RecoveryCopy killed = WaitForCopy(child, "Kestrel", 400);
     Kill(child);
 
-    QString question;
-    ExpectQuestion(question);
+    QString line;
+    ExpectRestore(line);
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(
-        question.startsWith(QString::fromStdString("Unsaved changes to " + design + " from ")))
-        << question.toStdString();
-    EXPECT_TRUE(question.endsWith(QStringLiteral(" were recovered. Restore them?")));
+    EXPECT_TRUE(line.startsWith(QString::fromStdString(design + ", from "))) << line.toStdString();
     EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1 - scout.k2d *"));
     EXPECT_TRUE(TotalsText("Name").startsWith(QStringLiteral("Kestrel")));
     EXPECT_TRUE(TotalsText("Displacement").startsWith(QStringLiteral("D: 400")));
@@ -155,16 +163,31 @@ TEST_F(RecoveryViewTest, TwoProgramsAtOnceKeepTheirOwnCopiesAndNeverTakeTheOther
     EXPECT_TRUE(fs::exists(bravo_copy.design_file));
 
     Kill(alpha);
-    QString question;
-    ExpectQuestion(question);
+    QString line;
+    ExpectRestore(line);
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(question.startsWith(
-        QStringLiteral("Unsaved changes to the never-saved design \"Alpha\" from ")))
-        << question.toStdString();
+    EXPECT_TRUE(line.startsWith(QStringLiteral("the never-saved design \"Alpha\", from ")))
+        << line.toStdString();
     EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1 *"));
     EXPECT_TRUE(TotalsText("Name").startsWith(QStringLiteral("Alpha")));
     EXPECT_FALSE(fs::exists(alpha_copy.design_file));
     EXPECT_TRUE(fs::exists(bravo_copy.design_file)) << "Bravo still runs: its copy stays its own";
+}
+
+TEST_F(RecoveryViewTest, EscapeOnTheListOfRecoveredChangesChangesNothing) {
+    const pid_t child = StartChild("Kestrel", 400);
+    const RecoveryCopy killed = WaitForCopy(child, "Kestrel", 400);
+    Kill(child);
+    const std::string copy_bytes = ReadText(killed.design_file);
+
+    QString line;
+    ExpectRecovered(line, PressKey(Qt::Key_Escape));
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(line.startsWith(QStringLiteral("the never-saved design \"Kestrel\", from ")))
+        << line.toStdString();
+    EXPECT_EQ(Main().windowTitle(), QStringLiteral("Korvane v1.1"));
+    EXPECT_EQ(TotalsText("ChangedMark"), QStringLiteral("Saved"));
+    EXPECT_EQ(ReadText(killed.design_file), copy_bytes) << "kept for the next start";
 }
 
 TEST_F(RecoveryViewTest, AChangeIsCopiedAndACleanExitRemovesTheCopy) {

@@ -24,6 +24,8 @@ const char* KindName(QuestionKind kind) {
             return "a save-file dialog";
         case QuestionKind::Directory:
             return "the directory chooser";
+        case QuestionKind::Recovered:
+            return "the list of recovered changes";
     }
     return "a question";
 }
@@ -51,27 +53,31 @@ ScriptedPrompter& ScriptedPrompter::Queue(Answer answer) {
 }
 
 ScriptedPrompter& ScriptedPrompter::AnswerYesNo(bool yes) {
-    return Queue({QuestionKind::YesNo, yes, std::nullopt, std::nullopt});
+    return Queue({QuestionKind::YesNo, yes, std::nullopt, std::nullopt, {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::AnswerChoice(std::optional<int> position) {
-    return Queue({QuestionKind::Choice, false, position, std::nullopt});
+    return Queue({QuestionKind::Choice, false, position, std::nullopt, {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::AnswerText(std::optional<std::string> text) {
-    return Queue({QuestionKind::Text, false, std::nullopt, std::move(text)});
+    return Queue({QuestionKind::Text, false, std::nullopt, std::move(text), {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::AnswerOpenFile(std::optional<std::string> path) {
-    return Queue({QuestionKind::OpenFile, false, std::nullopt, std::move(path)});
+    return Queue({QuestionKind::OpenFile, false, std::nullopt, std::move(path), {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::AnswerSaveFile(std::optional<std::string> path) {
-    return Queue({QuestionKind::SaveFile, false, std::nullopt, std::move(path)});
+    return Queue({QuestionKind::SaveFile, false, std::nullopt, std::move(path), {}});
 }
 
 ScriptedPrompter& ScriptedPrompter::AnswerDirectory(std::optional<std::string> path) {
-    return Queue({QuestionKind::Directory, false, std::nullopt, std::move(path)});
+    return Queue({QuestionKind::Directory, false, std::nullopt, std::move(path), {}});
+}
+
+ScriptedPrompter& ScriptedPrompter::AnswerRecovered(RecoveredChoice choice) {
+    return Queue({QuestionKind::Recovered, false, std::nullopt, std::nullopt, choice});
 }
 
 std::optional<ScriptedPrompter::Answer> ScriptedPrompter::Take(Question question) {
@@ -142,6 +148,14 @@ std::optional<std::string> ScriptedPrompter::AskSaveFile(const FileDialogRequest
 std::optional<std::string> ScriptedPrompter::ChooseDirectory(const std::string& start) {
     const auto answer = Take(Asked(QuestionKind::Directory, start));
     return answer ? answer->text : std::nullopt;
+}
+
+RecoveredChoice ScriptedPrompter::ChooseRecovered(const std::string& title, const std::string& text,
+                                                  const std::vector<std::string>& copies) {
+    Question question = Asked(QuestionKind::Recovered, title, text);
+    question.options = copies;
+    const auto answer = Take(std::move(question));
+    return answer ? answer->recovered : RecoveredChoice{};
 }
 
 }  // namespace korvane::testing

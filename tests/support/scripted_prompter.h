@@ -9,7 +9,7 @@
 
 namespace korvane::testing {
 
-enum class QuestionKind { YesNo, Message, Choice, Text, OpenFile, SaveFile, Directory };
+enum class QuestionKind { YesNo, Message, Choice, Text, OpenFile, SaveFile, Directory, Recovered };
 
 // One question as the code under test put it.
 struct Question {
@@ -19,7 +19,7 @@ struct Question {
     std::string initial;
     MessageIcon icon = MessageIcon::None;
     DefaultAnswer default_answer = DefaultAnswer::No;  // of a Yes/No question
-    std::vector<std::string> options;
+    std::vector<std::string> options;   // a choice's options, the recovered copies' lines
     std::optional<int> default_option;  // of the choice dialog, counted from 1
     FileDialogRequest file;
 };
@@ -40,6 +40,7 @@ public:
     ScriptedPrompter& AnswerOpenFile(std::optional<std::string> path);
     ScriptedPrompter& AnswerSaveFile(std::optional<std::string> path);
     ScriptedPrompter& AnswerDirectory(std::optional<std::string> path);
+    ScriptedPrompter& AnswerRecovered(RecoveredChoice choice);
 
     const std::vector<Question>& questions() const { return questions_; }
     int beeps() const { return beeps_; }
@@ -56,6 +57,8 @@ public:
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseDirectory(const std::string& start) override;
+    RecoveredChoice ChooseRecovered(const std::string& title, const std::string& text,
+                                    const std::vector<std::string>& copies) override;
     void Beep() override { ++beeps_; }
 
 private:
@@ -64,6 +67,7 @@ private:
         bool yes = false;
         std::optional<int> position;
         std::optional<std::string> text;
+        RecoveredChoice recovered;
     };
 
     ScriptedPrompter& Queue(Answer answer);
