@@ -119,7 +119,7 @@ void BM_ChangeBothWaysInTurn(benchmark::State& state) {
         ChangeTurrets(old_way.design);
         MarkChanged(old_way.design);
         Recalculate(old_way.design, old_way.catalog->Features());
-        events.DesignChanged();
+        events.DesignChanged(ui::DesignChange::Everything());
         const auto between = Clock::now();
         if (!document.Change("Change number of turrets", ChangeTurrets)) {
             state.SkipWithError("the change changed nothing");

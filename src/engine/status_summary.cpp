@@ -25,7 +25,7 @@ std::string LimitText(std::string_view what, double used, double available, std:
 
 }  // namespace
 
-void CheckDesignLimits(Design& design) {
+std::vector<std::string> DesignProblems(const Design& design) {
     std::vector<std::string> limit_breaks;
     if (design.UsedKL() > design.HullKL()) {
         limit_breaks.push_back(LimitText("Volume used exceeds the hull", design.UsedKL(),
@@ -41,23 +41,30 @@ void CheckDesignLimits(Design& design) {
                                          "#,##0"));
     }
 
-    // The design's full problem list: each block's (in block order, no repeats), then the limits.
-    design.Problems.clear();
-    auto add = [&design](const std::string& text) {
-        if (std::find(design.Problems.begin(), design.Problems.end(), text) ==
-            design.Problems.end()) {
-            design.Problems.push_back(text);
+    std::vector<std::string> problems;
+    auto add = [&problems](const std::string& text) {
+        if (std::find(problems.begin(), problems.end(), text) == problems.end()) {
+            problems.push_back(text);
         }
     };
     for (const auto& block : design.BlockProblems) {
         std::for_each(block.begin(), block.end(), add);
     }
     std::for_each(limit_breaks.begin(), limit_breaks.end(), add);
+    return problems;
+}
+
+void CheckDesignLimits(Design& design) {
+    design.Problems = DesignProblems(design);
     design.DesignValid() = design.Problems.empty() ? 1 : 0;
 }
 
 StatusSummary ShowStatusSummary(Design& design) {
     CheckDesignLimits(design);
+    return SummaryOf(design);
+}
+
+StatusSummary SummaryOf(const Design& design) {
     StatusSummary summary;
     summary.ship_name = design.ShipName();
     summary.ship_type = design.Slots[Slot::ShipType].LABEL.trimmed();
@@ -74,9 +81,9 @@ StatusSummary ShowStatusSummary(Design& design) {
     summary.volume_over = summary.used_kl > summary.hull_kl;
     summary.power_over = summary.used_mw > summary.available_mw;
     summary.hardpoints_over = summary.used_hardpoints > summary.hardpoints;
-    summary.valid = design.DesignValid() != 0;
+    summary.problems = DesignProblems(design);
+    summary.valid = summary.problems.empty();
     summary.changed = design.DesignChanged;
-    summary.problems = design.Problems;
     return summary;
 }
 

@@ -37,6 +37,14 @@ struct StatusSummary {
 // limit breaks. Safe to call any number of times.
 StatusSummary ShowStatusSummary(Design& design);
 
+// What the status summary tells, read from the design as it stands: its
+// problems and validity are what CheckDesignLimits would settle.
+StatusSummary SummaryOf(const Design& design);
+
+// The design's full problem list: each block's (in block order, no repeats),
+// then the broken limits.
+std::vector<std::string> DesignProblems(const Design& design);
+
 // What the status summary decides about the design, without its captions:
 // DesignValid and Design::Problems. The recalculation ends with this.
 void CheckDesignLimits(Design& design);

@@ -28,7 +28,7 @@ class CompareWindowView final : public QWidget, public ui::DesignObserver {
 public:
     CompareWindowView(ui::CompareWindow& logic, ui::DesignDocument& document);
 
-    void DesignUpdated(Design&) override { Refresh(); }
+    void DesignUpdated(const Design&, const ui::DesignChange&) override { Refresh(); }
     void Refresh();
 
 signals:

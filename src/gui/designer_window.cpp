@@ -325,7 +325,6 @@ void DesignerWindow::Refresh() {
         document_.Path().empty() ? QStringLiteral("Untitled") : FileNameOf(document_.Path());
     setWindowTitle(name + changed + QStringLiteral(" \u2014 Korvane Designer"));
 
-    totals_->Refresh();
     outline_->ShowDesign(session_.design, quantity_);
     problems_->clear();
     for (const ui::ProblemLink& link : ui::ProblemLinks(session_.design)) {

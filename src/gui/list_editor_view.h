@@ -47,7 +47,9 @@ private:
     ListPanelTools* tools_ = nullptr;  // in the panel only
     QBoxLayout* extras_;
     QPushButton* done_ = nullptr;  // in a window only
-    ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
+    ui::DesignFollower follower_{
+        logic_.Document(), [this] { Refresh(); },
+        [this](const ui::DesignChange& change) { return logic_.Concerns(change); }};
 };
 
 }  // namespace korvane::gui

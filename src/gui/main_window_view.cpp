@@ -284,7 +284,6 @@ void MainWindowView::Refresh() {
                                ? tooltip
                                : tooltip + QStringLiteral(" (") + shortcuts + QLatin1Char(')'));
     }
-    totals_.Refresh();
 }
 
 void MainWindowView::Run(ui::MainWindowCommand command) {

@@ -23,8 +23,9 @@ class TotalsWindowView;
 // step) and "About". A click runs the main window's
 // logic; what the logic asks for next (the text window, the batch window,
 // the about box, the compare window, the end of the program) is signalled. After every command
-// and every design-changed notice the title and the totals window show the
-// design as it now stands.
+// and every design-changed notice the title shows the design as it now
+// stands; the totals window follows the design itself, and the main window's
+// minimise state.
 class MainWindowView final : public QWidget, public ui::DesignObserver {
     Q_OBJECT
 
@@ -32,9 +33,9 @@ public:
     MainWindowView(ui::MainWindow& logic, TotalsWindowView& totals, ui::DesignDocument& document);
     ~MainWindowView() override { logic_.SetLateRequestHandler(nullptr); }
 
-    void DesignUpdated(Design&) override { Refresh(); }
+    void DesignUpdated(const Design&, const ui::DesignChange&) override { Refresh(); }
 
-    // Copies the logic's state to the widgets: title, buttons, labels, totals.
+    // Copies the logic's state to the widgets: title, buttons, labels.
     void Refresh();
 
     QAbstractButton* Button(ui::MainWindowCommand command) const;

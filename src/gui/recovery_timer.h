@@ -13,7 +13,7 @@ class RecoveryTimer final : public ui::DesignObserver {
 public:
     RecoveryTimer(ui::Recovery& recovery, ui::DesignDocument& document);
 
-    void DesignUpdated(Design&) override { Arm(); }
+    void DesignUpdated(const Design&, const ui::DesignChange&) override { Arm(); }
 
 private:
     void Arm();

@@ -76,6 +76,7 @@ private:
     BreakdownChartView* breakdown_;
     ControlBindings bindings_;
     int totals_width_ = 0;
+    ui::DesignFollower follower_{logic_.Document(), [this] { Refresh(); }};
 };
 
 }  // namespace korvane::gui

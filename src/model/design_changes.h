@@ -43,6 +43,9 @@ public:
     // Exchanges the kept parts with the design's.
     void SwapWith(Design& design);
 
+    // The numbers of the kept parts: the parts the change touched.
+    const std::bitset<design_parts::kPartCount>& KeptParts() const { return kept_; }
+
     // The memory the kept parts hold.
     std::size_t HeldBytes() const;
 

@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,22 @@ inline constexpr std::size_t kRecordCount =
     SlotTable::size() + kSensorsMax + kCommunicatorsMax + kTurretsMax + kBaysMax + kScreensMax +
     kAccommodationsMax + kCraftMax + kEnvironmentMax + kAntiHijackMax + kCustomFeaturesMax +
     10 /* the item tables' entries 0 */ + 2 /* the design-wide records */;
-inline constexpr std::size_t kPartCount = kRecordCount + 9;
+
+// The parts after the tables' entries, numbered in this order.
+enum DesignPart : std::size_t {
+    kDesignRecordPart = kRecordCount - 2,
+    kCapacityRecordPart,
+    kControlPointsPart,
+    kControlTotalPart,
+    kControlRemainingPart,
+    kWeaponFactorsPart,
+    kWeaponCountsPart,
+    kSensorCodesPart,
+    kProblemsPart,
+    kBlockProblemsPart,
+    kDesignChangedPart,
+    kPartCount
+};
 
 // Bitwise sameness of two parts of the same kind.
 inline bool Same(const ComponentRecord& a, const ComponentRecord& b) {
@@ -65,17 +82,39 @@ void ForEachPart(DesignA& a, const Design& b, Visit visit) {
             visit(number++, entries[i], others[i]);
         }
     }
-    visit(number++, a.DesignRecord, b.DesignRecord);
-    visit(number++, a.CapacityRecord, b.CapacityRecord);
-    visit(number++, a.ControlPoints, b.ControlPoints);
-    visit(number++, a.ControlTotal, b.ControlTotal);
-    visit(number++, a.ControlRemaining, b.ControlRemaining);
-    visit(number++, a.WeaponFactors, b.WeaponFactors);
-    visit(number++, a.WeaponCounts, b.WeaponCounts);
-    visit(number++, a.SensorCodes, b.SensorCodes);
-    visit(number++, a.Problems, b.Problems);
-    visit(number++, a.BlockProblems, b.BlockProblems);
-    visit(number++, a.DesignChanged, b.DesignChanged);
+    visit(kDesignRecordPart, a.DesignRecord, b.DesignRecord);
+    visit(kCapacityRecordPart, a.CapacityRecord, b.CapacityRecord);
+    visit(kControlPointsPart, a.ControlPoints, b.ControlPoints);
+    visit(kControlTotalPart, a.ControlTotal, b.ControlTotal);
+    visit(kControlRemainingPart, a.ControlRemaining, b.ControlRemaining);
+    visit(kWeaponFactorsPart, a.WeaponFactors, b.WeaponFactors);
+    visit(kWeaponCountsPart, a.WeaponCounts, b.WeaponCounts);
+    visit(kSensorCodesPart, a.SensorCodes, b.SensorCodes);
+    visit(kProblemsPart, a.Problems, b.Problems);
+    visit(kBlockProblemsPart, a.BlockProblems, b.BlockProblems);
+    visit(kDesignChangedPart, a.DesignChanged, b.DesignChanged);
+}
+
+// The part that record `record` of `design` is: an entry of one of its tables
+// or one of its two design-wide records. None for a record of no design, or
+// of another.
+inline std::optional<std::size_t> PartOf(const Design& design, const ComponentRecord& record) {
+    const std::less<const ComponentRecord*> before;
+    std::size_t first = 0;
+    for (std::size_t table = 0; table < Design::kTableCount; ++table) {
+        const auto entries = design.Table(table);
+        if (!before(&record, entries.data()) && before(&record, entries.data() + entries.size())) {
+            return first + static_cast<std::size_t>(&record - entries.data());
+        }
+        first += entries.size();
+    }
+    if (&record == &design.DesignRecord) {
+        return kDesignRecordPart;
+    }
+    if (&record == &design.CapacityRecord) {
+        return kCapacityRecordPart;
+    }
+    return std::nullopt;
 }
 
 }  // namespace korvane::design_parts

@@ -21,7 +21,7 @@ public:
     CompareWindow(DesignDocument& document, Design& open_design, Design other,
                   const std::string& other_path);
 
-    void DesignUpdated(Design& design) override { Compare(design); }
+    void DesignUpdated(const Design& design, const DesignChange&) override { Compare(design); }
     void Compare(const Design& open_design);
 
     // The section whose editor changes the part chosen among the changed

@@ -7,6 +7,7 @@
 #include "app/new_design.h"
 #include "app/save_design.h"
 #include "engine/recalculate.h"
+#include "engine/status_summary.h"
 #include "model/bitwise_equal.h"
 #include "model/design_changes.h"
 
@@ -30,6 +31,7 @@ bool DesignDocument::Change(std::string step, const std::function<void(Design&)>
     if (!changes.DiffersFrom(design)) {
         return false;
     }
+    const DesignChange change = DesignChange::Of(changes.KeptParts());
     if (!merge_key.empty() && merge_key == open_merge_key_ && !undo_.empty()) {
         FoldIntoLastStep(std::move(step), std::move(changes));
     } else {
@@ -42,7 +44,7 @@ bool DesignDocument::Change(std::string step, const std::function<void(Design&)>
         open_merge_key_ = std::move(merge_key);
     }
     before_.DesignChanged = design.DesignChanged;
-    Announce(DesignNotice::Edited);
+    Announce(DesignNotice::Edited, change);
     return true;
 }
 
@@ -73,9 +75,9 @@ bool DesignDocument::Undo() {
         return false;
     }
     const long position = undo_.back().position_before;
-    Cross(undo_, redo_);
+    const DesignChange change = Cross(undo_, redo_);
     MoveTo(position);
-    Announce(DesignNotice::Undone);
+    Announce(DesignNotice::Undone, change);
     return true;
 }
 
@@ -84,9 +86,9 @@ bool DesignDocument::Redo() {
         return false;
     }
     const long position = redo_.back().position_after;
-    Cross(redo_, undo_);
+    const DesignChange change = Cross(redo_, undo_);
     MoveTo(position);
-    Announce(DesignNotice::Redone);
+    Announce(DesignNotice::Redone, change);
     return true;
 }
 
@@ -110,13 +112,15 @@ std::size_t DesignDocument::HistoryBytes() const {
     return bytes;
 }
 
-void DesignDocument::Cross(std::deque<Step>& from, std::deque<Step>& to) {
+DesignChange DesignDocument::Cross(std::deque<Step>& from, std::deque<Step>& to) {
     beforeIsDesign_ = false;
     open_merge_key_.clear();
     Step step = std::move(from.back());
     from.pop_back();
     step.changes.SwapWith(session_.design);
+    const DesignChange change = DesignChange::Of(step.changes.KeptParts());
     to.push_back(std::move(step));
+    return change;
 }
 
 void DesignDocument::MoveTo(long position) {
@@ -146,7 +150,7 @@ Status DesignDocument::Save(const std::string& path, std::chrono::sys_days today
     open_merge_key_.clear();
     if (saved) {
         saved_position_ = position_;
-        Announce(DesignNotice::Saved);
+        Announce(DesignNotice::Saved, DesignChange::Everything());
     }
     return saved;
 }
@@ -162,12 +166,18 @@ void DesignDocument::StartHistory(DesignNotice notice) {
     redo_.clear();
     position_ = ++last_position_;
     saved_position_ = session_.design.DesignChanged ? std::nullopt : std::optional(position_);
-    Announce(notice);
+    Announce(notice, DesignChange::Everything());
 }
 
-void DesignDocument::Announce(DesignNotice notice) {
+// A change's recalculation has settled the design's validity and problems; a
+// design from elsewhere (a file, a batch run, a step taken back) has them
+// settled here, so that whoever is told only reads.
+void DesignDocument::Announce(DesignNotice notice, const DesignChange& change) {
+    if (notice != DesignNotice::Edited) {
+        CheckDesignLimits(session_.design);
+    }
     last_notice_ = notice;
-    events_.DesignChanged();
+    events_.DesignChanged(change);
 }
 
 }  // namespace korvane::ui

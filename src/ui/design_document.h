@@ -116,14 +116,15 @@ private:
 
     void StartHistory(DesignNotice notice);
     // Swaps the design with the step's and moves the step to the other list.
-    void Cross(std::deque<Step>& from, std::deque<Step>& to);
+    // What the step changed.
+    DesignChange Cross(std::deque<Step>& from, std::deque<Step>& to);
     // Folds `changes` into the last step, or drops that step when the design
     // is back to where it started.
     void FoldIntoLastStep(std::string step, DesignChanges changes);
     // The design is now at `position`; it has unsaved changes unless that is
     // where it was saved.
     void MoveTo(long position);
-    void Announce(DesignNotice notice);
+    void Announce(DesignNotice notice, const DesignChange& change);
     Session& session_;
     DesignEvents events_;
     std::deque<Step> undo_;
@@ -147,17 +148,26 @@ private:
     DesignNotice last_notice_ = DesignNotice::New;
 };
 
-// Runs `follow` at every design-changed notice for as long as it lives: how a
-// view refreshes itself from the notice.
+// Runs `follow` at every design-changed notice for as long as it lives, or,
+// given `concerns`, at every notice of a change that it says concerns the
+// view: how a view refreshes itself from the notice.
 class DesignFollower final : public DesignObserver {
 public:
-    DesignFollower(DesignDocument& document, std::function<void()> follow)
-        : follow_(std::move(follow)), subscription_(document.Subscribe(*this)) {}
+    DesignFollower(DesignDocument& document, std::function<void()> follow,
+                   std::function<bool(const DesignChange&)> concerns = {})
+        : follow_(std::move(follow)),
+          concerns_(std::move(concerns)),
+          subscription_(document.Subscribe(*this)) {}
 
-    void DesignUpdated(Design&) override { follow_(); }
+    void DesignUpdated(const Design&, const DesignChange& change) override {
+        if (!concerns_ || concerns_(change)) {
+            follow_();
+        }
+    }
 
 private:
     std::function<void()> follow_;
+    std::function<bool(const DesignChange&)> concerns_;
     DesignSubscription subscription_;
 };
 

@@ -73,10 +73,10 @@ MainWindow::MainWindow(Session& session, DesignDocument& document, Prompter& pro
         const auto command = static_cast<MainWindowCommand>(i);
         buttons_[i].caption = CommandCaption(command);
     }
-    DesignUpdated(session_.design);
+    DesignUpdated(session_.design, DesignChange::Everything());
 }
 
-void MainWindow::DesignUpdated(Design&) {
+void MainWindow::DesignUpdated(const Design&, const DesignChange&) {
     ButtonOf(MainWindowCommand::Undo).enabled = document_.UndoStep().has_value();
     ButtonOf(MainWindowCommand::Redo).enabled = document_.RedoStep().has_value();
 }

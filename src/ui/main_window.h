@@ -59,7 +59,7 @@ public:
     // the step they would undo or redo.
     std::string ToolTipOf(MainWindowCommand command) const;
 
-    void DesignUpdated(Design& design) override;
+    void DesignUpdated(const Design& design, const DesignChange& change) override;
 
     // Minimising the main window hides the totals window; restoring shows it.
     void Resized(bool minimised) { totals_.MainWindowResized(minimised); }

@@ -222,7 +222,7 @@ void Recovery::SetAside(const RecoveryCopy& copy, const std::string& why) {
                : kept.message() + "; it stays as " + copy.design_file.string() + "."));
 }
 
-void Recovery::DesignUpdated(Design&) {
+void Recovery::DesignUpdated(const Design&, const DesignChange&) {
     if (!own_) {
         return;
     }

@@ -62,7 +62,7 @@ public:
     // configured value that is no interval is reported).
     void Start(const ConfigurationPlaces& places);
 
-    void DesignUpdated(Design& design) override;
+    void DesignUpdated(const Design& design, const DesignChange& change) override;
 
     // When the next copy is due; none while nothing waits.
     std::optional<Clock::time_point> Due() const { return schedule_.Due(); }

@@ -24,10 +24,10 @@ std::string Joined(const std::vector<std::string>& lines, std::string_view separ
 }  // namespace
 
 TotalsWindow::TotalsWindow(DesignDocument& document)
-    : Caption(AppTitle()), subscription_(document.Subscribe(*this)) {}
+    : Caption(AppTitle()), document_(document), subscription_(document.Subscribe(*this)) {}
 
-void TotalsWindow::ShowStatusSummary(Design& design) {
-    const StatusSummary summary = korvane::ShowStatusSummary(design);
+void TotalsWindow::ShowStatusSummary(const Design& design) {
+    const StatusSummary summary = SummaryOf(design);
     const StatusCaptions captions = CaptionsOf(summary);
     const auto colour = [](bool over) { return over ? kColourRed : kColourBlack; };
     name.caption = captions.ship_name;

@@ -23,11 +23,13 @@ public:
     // The window with its design-time captions, titled with AppTitle().
     explicit TotalsWindow(DesignDocument& document);
 
-    void DesignUpdated(Design& design) override { ShowStatusSummary(design); }
+    void DesignUpdated(const Design& design, const DesignChange&) override {
+        ShowStatusSummary(design);
+    }
+    DesignDocument& Document() { return document_; }
 
-    // Fills the labels, the lamp and the problem list from the design (and
-    // settles DesignValid and the problem list, as the status summary does).
-    void ShowStatusSummary(Design& design);
+    // Fills the labels, the lamp and the problem list from the design.
+    void ShowStatusSummary(const Design& design);
 
     // "%": the utilization message, titled with the program's name.
     void ShowUtilization(const Design& design, Prompter& prompter) const;
@@ -65,6 +67,7 @@ public:
     bool Visible = false;
 
 private:
+    DesignDocument& document_;
     DesignSubscription subscription_;
 };
 

@@ -38,7 +38,7 @@ protected:
     struct Listener final : DesignObserver {
         explicit Listener(DesignDocument& document)
             : document(document), subscription(document.Subscribe(*this)) {}
-        void DesignUpdated(Design&) override {
+        void DesignUpdated(const Design&, const DesignChange&) override {
             ++notices;
             last = document.LastNotice();
         }

@@ -15,7 +15,7 @@ class LoggingObserver final : public DesignObserver {
 public:
     LoggingObserver(std::string name, std::string& log) : name_(std::move(name)), log_(log) {}
 
-    void DesignUpdated(Design&) override {
+    void DesignUpdated(const Design&, const DesignChange&) override {
         log_ += name_ + ";";
         if (then) {
             then();
@@ -41,11 +41,11 @@ TEST_F(DesignEventsTest, ObserversAreToldInTheOrderTheySubscribedUntilTheyLeave)
     LoggingObserver view("view", log_);
     DesignSubscription first = events_.Subscribe(logic);
     std::optional<DesignSubscription> second(events_.Subscribe(view));
-    events_.DesignChanged();
+    events_.DesignChanged(DesignChange::Everything());
     EXPECT_EQ(log_, "logic;view;");
 
     second.reset();
-    events_.DesignChanged();
+    events_.DesignChanged(DesignChange::Everything());
     EXPECT_EQ(log_, "logic;view;logic;");
 }
 
@@ -56,11 +56,11 @@ TEST_F(DesignEventsTest, AMovedSubscriptionStaysOnTheListOnce) {
         DesignSubscription made = events_.Subscribe(editor);
         kept = std::move(made);
     }
-    events_.DesignChanged();
+    events_.DesignChanged(DesignChange::Everything());
     EXPECT_EQ(log_, "editor;");
 
     kept = DesignSubscription();
-    events_.DesignChanged();
+    events_.DesignChanged(DesignChange::Everything());
     EXPECT_EQ(log_, "editor;");
 }
 
@@ -78,9 +78,9 @@ TEST_F(DesignEventsTest, ObserversMayLeaveOrJoinWhileTheyAreTold) {
             opened_place.emplace(events_.Subscribe(opened));
         }
     };
-    events_.DesignChanged();
+    events_.DesignChanged(DesignChange::Everything());
     EXPECT_EQ(log_, "closing;");
-    events_.DesignChanged();
+    events_.DesignChanged(DesignChange::Everything());
     EXPECT_EQ(log_, "closing;closing;opened;");
 }
 

@@ -33,6 +33,11 @@ void CraftEditor::Activate() {
     launch_tubes.caption = LaunchTubeCaption(design().Slots[Slot::LaunchTube]);
 }
 
+bool CraftEditor::Concerns(const DesignChange& change) {
+    return ListEditor::Concerns(change) ||
+           change.TouchesRecords(design(), std::span(&design().Slots[Slot::LaunchTube], 1));
+}
+
 void CraftEditor::SetLaunchTubes() {
     const ComponentRecord& tube = design().Slots[Slot::LaunchTube];
     const auto count =

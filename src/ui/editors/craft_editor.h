@@ -13,6 +13,8 @@ public:
 
     // Rebuilds the installed list and the launch tube caption.
     void Activate() override;
+    // The entries or the launch tubes.
+    bool Concerns(const DesignChange& change) override;
 
     // The launch tube button: how many tubes and, when there are any, up to
     // what tonnage they launch. A closed question changes nothing.

@@ -119,7 +119,7 @@ ParentWindow CrewEditor::Done() {
     return ParentWindow::MainWindow;
 }
 
-void CrewEditor::DesignUpdated(Design&) {
+void CrewEditor::DesignUpdated(const Design&, const DesignChange&) {
     if (catalog_listed_) {
         ShowCrew();
         ShowEnvironment();

@@ -35,7 +35,7 @@ public:
     // Fills the window from the design; the accommodation catalog is listed
     // on the first filling only.
     void Fill();
-    void DesignUpdated(Design& design) override;
+    void DesignUpdated(const Design& design, const DesignChange& change) override;
     DesignDocument& Document() { return document_; }
 
     // The button of position 1–13: asks the new actual value and, for the crew

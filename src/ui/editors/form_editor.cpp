@@ -59,7 +59,7 @@ bool FormEditor::Store(const std::string& action) {
     return stored;
 }
 
-void FormEditor::DesignUpdated(Design&) {
+void FormEditor::DesignUpdated(const Design&, const DesignChange&) {
     if (lists_filled_) {
         ShowDesign();
     }

@@ -23,7 +23,7 @@ enum class EditorWindow { StaysOpen, Closes };
 class FormEditor : public DesignObserver {
 public:
     // The design changed (a step, an undo): the open window shows it.
-    void DesignUpdated(Design& design) override;
+    void DesignUpdated(const Design& design, const DesignChange& change) override;
     DesignDocument& Document() { return document_; }
 
     // The title bar shows AppTitle(); the frame that fills the window carries

@@ -321,8 +321,14 @@ void ListEditor::Apply(std::string step, const std::function<void()>& change) {
     document_.Change(std::move(step), [&change](Design&) { change(); });
 }
 
-void ListEditor::DesignUpdated(Design&) {
-    Activate();
+void ListEditor::DesignUpdated(const Design&, const DesignChange& change) {
+    if (Concerns(change)) {
+        Activate();
+    }
+}
+
+bool ListEditor::Concerns(const DesignChange& change) {
+    return change.TouchesRecords(design(), Entries());
 }
 
 std::optional<int> ListEditor::SelectedEntry() {

@@ -73,8 +73,11 @@ public:
     ListEditor(Session& session, DesignDocument& document, Prompter& prompter,
                ListEditorShape shape);
 
-    // The design changed (a step, an undo): "Installed:" shows it.
-    void DesignUpdated(Design& design) override;
+    // The design changed (a step, an undo): "Installed:" shows it, when the
+    // change concerns what the editor shows.
+    void DesignUpdated(const Design& design, const DesignChange& change) override;
+    // Whether `change` touched what the editor shows: its table's entries by default.
+    virtual bool Concerns(const DesignChange& change);
     DesignDocument& Document() { return document_; }
 
     // Fills "Available:" from the catalog, once per program run: each code's

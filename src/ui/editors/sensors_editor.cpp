@@ -39,6 +39,10 @@ void SensorsEditor::Activate() {
     }
 }
 
+bool SensorsEditor::Concerns(const DesignChange& change) {
+    return change.Touches(Section::Electronics);
+}
+
 void SensorsEditor::InstallDefaults() {
     if (const std::optional<int> count = AskUpToTen("Install how many?")) {
         ShowFailure(InstallDefaults(*count));

@@ -17,6 +17,8 @@ public:
 
     // Rebuilds the installed list and the scan results.
     void Activate() override;
+    // The entries, or the scan results the electronics give.
+    bool Concerns(const DesignChange& change) override;
 
     // "Defaults": asks how many of each, then installs them.
     void InstallDefaults();

@@ -63,7 +63,7 @@ class NoticeCounter final : public ui::DesignObserver {
 public:
     explicit NoticeCounter(ui::DesignDocument& document)
         : subscription_(document.Subscribe(*this)) {}
-    void DesignUpdated(Design&) override { ++notices; }
+    void DesignUpdated(const Design&, const ui::DesignChange&) override { ++notices; }
     int notices = 0;
 
 private:
