@@ -10,16 +10,11 @@
 
 namespace korvane {
 
-Status LoadDesign(Session& session, const std::string& path) {
-    return LoadDesignOnto(session, path, session.design);
-}
+namespace {
 
-Status LoadDesignOnto(Session& session, const std::string& path, const Design& start) {
-    FileStamp stamp;
-    const Status read = ReadDesignFileOnto(path, start, session.design, &stamp);
-    if (!read) {
-        return read;
-    }
+// Makes the design just read, from the file at `path` stamped `stamp`, the
+// session's current design.
+void TakeLoaded(Session& session, const std::string& path, const FileStamp& stamp) {
     session.CurrentDesignPath = path;
     session.CurrentDesignStamp = stamp;
     session.RecentFileProblem.clear();
@@ -33,6 +28,28 @@ Status LoadDesignOnto(Session& session, const std::string& path, const Design& s
     }
     Recalculate(session.design, session.catalog->Features());
     MarkSaved(session.design);
+}
+
+}  // namespace
+
+Status LoadDesign(Session& session, const std::string& path) {
+    FileStamp stamp;
+    const Status read = ReadDesignFileOnto(path, session.design, session.design, &stamp);
+    if (!read) {
+        return read;
+    }
+    TakeLoaded(session, path, stamp);
+    return {};
+}
+
+Status LoadDesignOnto(Session& session, const OpenedFolder& folder, std::string_view name,
+                      const Design& start) {
+    FileStamp stamp;
+    const Status read = ReadDesignFileOnto(folder, name, start, session.design, &stamp);
+    if (!read) {
+        return read;
+    }
+    TakeLoaded(session, folder.PathOf(name).string(), stamp);
     return {};
 }
 

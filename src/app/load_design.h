@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/session.h"
+#include "files/opened_folder.h"
 #include "model/catalog.h"
 #include "model/result.h"
 
@@ -16,9 +17,11 @@ namespace korvane {
 // changes nothing, neither the design nor the path nor the recent files. Asks
 // nothing: the caller has chosen the file and asked about unsaved changes.
 Status LoadDesign(Session& session, const std::string& path);
-// The same with the file read over `start` instead of over the session's
-// design: a batch run reads every design onto the new design.
-Status LoadDesignOnto(Session& session, const std::string& path, const Design& start);
+// The same for the design found by `name` in a folder the program has opened
+// (a link may not lead out of it), read over `start` instead of over the
+// session's design: a batch run reads every design onto the new design.
+Status LoadDesignOnto(Session& session, const OpenedFolder& folder, std::string_view name,
+                      const Design& start);
 
 // Reads the design file at `path` into `design` as the program's start and
 // load give it (the new design, the file read over it, one recalculation),

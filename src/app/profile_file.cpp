@@ -1,6 +1,7 @@
 #include "app/profile_file.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
+#include "files/path_utils.h"
 #include "reports/html_page.h"
 #include "reports/profile_text.h"
 #include "reports/report_context.h"
@@ -16,14 +18,17 @@ namespace korvane {
 
 namespace {
 
-// The notes file of the design at `design_path`, when there is one, and the
-// context the reports are made with.
+// The notes file of the design at `design_path`, in `folder`, when there is
+// one, and the context the reports are made with.
 std::pair<std::string, ReportContext> NotesAndContext(
-    std::string_view design_path, std::chrono::sys_days today,
+    const OpenedFolder& folder, std::string_view design_path, std::chrono::sys_days today,
     const std::unordered_set<std::string>* listed = nullptr) {
-    const std::optional<std::filesystem::path> found = FindNotesFile(design_path, listed);
-    return {found ? found->string() : NotesFilePath(design_path),
-            ReportContextWithNotes(found, today)};
+    const auto name_start = static_cast<std::size_t>(LastSeparatorPos(design_path));
+    const std::optional<std::string> found =
+        FindNotesFileIn(folder, design_path.substr(name_start), listed);
+    return {found ? std::string(design_path.substr(0, name_start)) + *found
+                  : NotesFilePath(design_path),
+            ReportContextWithNotes(&folder, found, today)};
 }
 
 Status WritePage(Session& session, const std::string& page_text, const ReplaceableFile& found) {
@@ -37,10 +42,10 @@ Status WritePage(Session& session, const std::string& page_text, const Replaceab
 
 }  // namespace
 
-ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
-                            std::chrono::sys_days today,
+ReportFiles MakeReportFiles(const Design& design, const OpenedFolder& folder,
+                            std::string_view design_path, std::chrono::sys_days today,
                             const std::unordered_set<std::string>* listed) {
-    auto [notes_file, context] = NotesAndContext(design_path, today, listed);
+    auto [notes_file, context] = NotesAndContext(folder, design_path, today, listed);
     return {std::move(notes_file), ProfileText(design, context), HtmlPageText(design, context),
             context.notes_problem};
 }
@@ -59,9 +64,17 @@ Status WriteHtmlPageFile(Session& session, const ReportFiles& reports,
 }
 
 Status WriteHtmlPageFile(Session& session, std::chrono::sys_days today) {
-    auto [notes_file, context] = NotesAndContext(session.CurrentDesignPath, today);
+    const std::string& design_path = session.CurrentDesignPath;
+    const Result<std::shared_ptr<const OpenedFolder>> folder =
+        OpenedFolder::Open(std::filesystem::path(design_path).parent_path());
+    if (!folder) {
+        return folder.status();
+    }
+    auto [notes_file, context] = NotesAndContext(*folder.value(), design_path, today);
     session.NotesFileName = std::move(notes_file);
-    const Result<ReplaceableFile> found = FindReplaceable(HtmlPagePath(session.CurrentDesignPath));
+    const std::string page = HtmlPagePath(design_path);
+    const Result<ReplaceableFile> found = FindReplaceableIn(
+        folder.value(), page.substr(static_cast<std::size_t>(LastSeparatorPos(page))), page);
     if (!found) {
         return found.status();
     }

@@ -20,11 +20,11 @@ struct ReportFiles {
 };
 
 // The reports of the design to be saved at `design_path`, with its notes file
-// (found whatever the case of ".K2N", among `listed` when given: see
-// FindNotesFile; left out when it is a link out of the design's folder). Reads
-// the design only.
-ReportFiles MakeReportFiles(const Design& design, std::string_view design_path,
-                            std::chrono::sys_days today,
+// (found in `folder`, the design's, whatever the case of ".K2N", among `listed`
+// when given: see FindNotesFile; left out when it is a link out of the
+// folder). Reads the design only.
+ReportFiles MakeReportFiles(const Design& design, const OpenedFolder& folder,
+                            std::string_view design_path, std::chrono::sys_days today,
                             const std::unordered_set<std::string>* listed = nullptr);
 
 // The profile text file beside the current design (its companion ".K2P", as

@@ -1,6 +1,9 @@
 #include "app/save_design.h"
 
 #include <array>
+#include <cstring>
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -10,6 +13,7 @@
 #include "files/atomic_write.h"
 #include "files/companion_files.h"
 #include "files/design_file.h"
+#include "files/path_utils.h"
 #include "files/recent_files.h"
 
 namespace korvane {
@@ -24,18 +28,25 @@ bool IsOwnCompanion(const std::string& file) {
            file == HtmlPagePath(file);
 }
 
+// The name of the file at `path` in its folder.
+std::string NameInFolder(const std::string& path) {
+    return path.substr(static_cast<std::size_t>(LastSeparatorPos(path)));
+}
+
 // Every file of the save is checked before the first is written, so that a
 // companion that cannot be replaced leaves the design file as it was too; the
 // writes go by what the check found. The profile file and the page are found
-// by name beside the design, so a link among them must stay in the design's
-// folder; the design file the user named may lead anywhere. No two may be one
-// file, or the save would write one of its files over another.
-Result<std::array<ReplaceableFile, 3>> CheckSaveTargets(const std::string& file) {
+// by name in the design's folder, so a link among them is followed only to a
+// file of that folder. No two may be one file, or the save would write one of
+// its files over another.
+Result<std::array<ReplaceableFile, 3>> CheckSaveTargets(
+    const std::string& file, ReplaceableFile design_target,
+    const std::shared_ptr<const OpenedFolder>& folder) {
     const std::array<std::string, 3> files = {file, ProfileFilePath(file), HtmlPagePath(file)};
-    std::array<ReplaceableFile, 3> found;
-    for (std::size_t i = 0; i < files.size(); ++i) {
+    std::array<ReplaceableFile, 3> found{std::move(design_target)};
+    for (std::size_t i = 1; i < files.size(); ++i) {
         Result<ReplaceableFile> replaceable =
-            i == 0 ? FindReplaceable(files[i]) : FindReplaceableInFolder(files[i]);
+            FindReplaceableIn(folder, NameInFolder(files[i]), files[i]);
         if (!replaceable) {
             return Error{replaceable.message()};
         }
@@ -52,42 +63,43 @@ Result<std::array<ReplaceableFile, 3>> CheckSaveTargets(const std::string& file)
     return found;
 }
 
-// The same with the file as a look at it found it (`now`, none when it is gone).
+// Whether `file` is the current design file and has changed since it was
+// read, as a look at it found it (`now`, none when it is gone).
 bool ChangedSinceRead(const Session& session, const std::string& file,
                       const std::optional<FileStamp>& now) {
     return session.CurrentDesignStamp && file == session.CurrentDesignPath && now &&
            *now != *session.CurrentDesignStamp;
 }
 
-}  // namespace
-
-bool ChangedSinceRead(const Session& session, const std::string& file) {
-    return ChangedSinceRead(session, file, StampOf(file));
+Status RefuseOwnCompanion(const std::string& file) {
+    return Error{file +
+                 ": a design file cannot take the name of its own profile file, notes "
+                 "file or page (.K2P, .K2N, .htm); choose a name ending in .k2d"};
 }
 
-Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_days today) {
-    if (file.empty()) {
-        return Error{"No file to save the design to"};
+// Saves to `file`, which the check found as `design_target`, with its
+// companions in `folder`, the design's folder.
+Status SaveTo(Session& session, const std::string& file,
+              const Result<ReplaceableFile>& design_target,
+              const std::shared_ptr<const OpenedFolder>& folder, std::chrono::sys_days today) {
+    if (!design_target) {
+        return design_target.status();
     }
-    if (IsOwnCompanion(file)) {
-        return Error{file +
-                     ": a design file cannot take the name of its own profile file, notes "
-                     "file or page (.K2P, .K2N, .htm); choose a name ending in .k2d"};
-    }
-    const Result<std::array<ReplaceableFile, 3>> targets = CheckSaveTargets(file);
+    const Result<std::array<ReplaceableFile, 3>> targets =
+        CheckSaveTargets(file, design_target.value(), folder);
     if (!targets) {
         return targets.status();
     }
-    const auto& [design_target, profile_target, page_target] = targets.value();
+    const auto& [checked_design, profile_target, page_target] = targets.value();
     // The validity the summary settles is stored in the design file.
     ShowStatusSummary(session.design);
     const ReportFiles reports =
-        MakeReportFiles(session.design, file, today, session.ListedNotesFiles);
-    if (ChangedSinceRead(session, file, design_target.Stamp())) {
+        MakeReportFiles(session.design, *folder, file, today, session.ListedNotesFiles);
+    if (ChangedSinceRead(session, file, checked_design.Stamp())) {
         return Error{file + ": " + std::string(kChangedSinceRead)};
     }
     const Status design_written =
-        WriteDesignFile(design_target, session.design, session.SaveDurability);
+        WriteDesignFile(checked_design, session.design, session.SaveDurability);
     if (!design_written) {
         return design_written;
     }
@@ -113,6 +125,41 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
     }
     MarkSaved(session.design);
     return {};
+}
+
+}  // namespace
+
+bool ChangedSinceRead(const Session& session, const std::string& file) {
+    return ChangedSinceRead(session, file, StampOf(file));
+}
+
+Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_days today) {
+    if (file.empty()) {
+        return Error{"No file to save the design to"};
+    }
+    if (IsOwnCompanion(file)) {
+        return RefuseOwnCompanion(file);
+    }
+    const Result<ReplaceableFile> design_target = FindReplaceable(file);
+    if (!design_target) {
+        return design_target.status();
+    }
+    int error = 0;
+    const std::shared_ptr<const OpenedFolder> folder =
+        OpenedFolder::Open(std::filesystem::path(file).parent_path(), error);
+    if (!folder) {
+        return Error{file + ": cannot be written (" + std::strerror(error) + ")"};
+    }
+    return SaveTo(session, file, design_target, folder, today);
+}
+
+Status SaveDesignIn(Session& session, const std::shared_ptr<const OpenedFolder>& folder,
+                    std::string_view name, std::chrono::sys_days today) {
+    const std::string file = folder->PathOf(name).string();
+    if (IsOwnCompanion(file)) {
+        return RefuseOwnCompanion(file);
+    }
+    return SaveTo(session, file, FindReplaceableIn(folder, name, file), folder, today);
 }
 
 }  // namespace korvane

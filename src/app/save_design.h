@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,11 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
 
 // How a save refused for that reason says so, after the file's path.
 inline constexpr std::string_view kChangedSinceRead = "changed since it was read; not saved";
+
+// The same for the design found by `name` in a folder the program has opened:
+// a link may lead neither the design file nor its companions out of it.
+Status SaveDesignIn(Session& session, const std::shared_ptr<const OpenedFolder>& folder,
+                    std::string_view name, std::chrono::sys_days today);
 
 // Whether `file` is the current design file and is no longer as this program
 // last read or wrote it: replaced, rewritten, grown or touched meanwhile. A

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "files/opened_folder.h"
 #include "model/result.h"
 
 namespace korvane {
@@ -36,6 +37,9 @@ std::string ProgressText(const BatchProgress& progress);
 // ("*.k2n" whatever the case).
 Result<std::vector<std::string>> ListDesignFiles(
     const std::filesystem::path& folder, std::unordered_set<std::string>* notes_files = nullptr);
+// The same for a folder the program has opened.
+Result<std::vector<std::string>> ListDesignFiles(
+    const OpenedFolder& folder, std::unordered_set<std::string>* notes_files = nullptr);
 
 struct BatchOutcome {
     int files = 0;                    // design files found in the folder
@@ -53,9 +57,13 @@ std::string ErrorListText(const std::vector<std::string>& errors);
 // anything from the one processed before it.
 // The error list names each design that breaks a limit, with its problems; a
 // file that cannot be read or saved is skipped with its reason, and the run
-// goes on. Every file of the run is reached through a symbolic link only when
-// the link stays in the folder; a design that is such a link is skipped, and a
-// notes file that is one is left out of its reports, each with a line.
+// goes on. The folder is opened once and every file of the run is reached
+// relative to it; a symbolic link is followed only to a file of the folder
+// itself, however the links change while the run goes on: a design that is
+// another link is skipped, a companion or an index page that is one is not
+// written, and a notes file that is one is left out of its reports, each with
+// a line. A design file with several names in the folder is worked by one
+// worker, name after name.
 // With the web kind each saved design is filed under its ship type
 // and the index pages are written at the end; a design that could not be
 // saved stays listed while its old page exists, and when no design could be

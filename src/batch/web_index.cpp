@@ -1,9 +1,10 @@
 #include "batch/web_index.h"
 
+#include <cstring>
 #include <ostream>
+#include <sstream>
 
 #include "files/atomic_write.h"
-#include "files/folder_links.h"
 #include "model/text_helpers.h"
 
 namespace korvane {
@@ -98,22 +99,35 @@ void WriteFramesetPage(std::ostream& out, std::string_view first_page) {
 
 Status WriteWebIndex(const std::filesystem::path& folder, const std::vector<ShipType>& types,
                      const std::vector<IndexedDesign>& designs, Durability durability) {
-    for (const char* page : {kContentsPageName, kFramesetPageName}) {
-        const Status inside = CheckLinkStaysInFolder(folder / page);
-        if (!inside) {
-            return inside;
-        }
+    int error = 0;
+    const std::shared_ptr<const OpenedFolder> opened = OpenedFolder::Open(folder, error);
+    if (!opened) {
+        return Error{(folder / kContentsPageName).string() + ": cannot be written (" +
+                     std::strerror(error) + ")"};
     }
-    const Status contents_written = WriteFileAtomically(
-        folder / kContentsPageName,
-        [&](std::ostream& out) { WriteContentsPage(out, types, designs); }, durability);
+    return WriteWebIndex(opened, types, designs, durability);
+}
+
+Status WriteWebIndex(const std::shared_ptr<const OpenedFolder>& folder,
+                     const std::vector<ShipType>& types, const std::vector<IndexedDesign>& designs,
+                     Durability durability) {
+    std::vector<ReplaceableFile> pages;
+    for (const char* page : {kContentsPageName, kFramesetPageName}) {
+        Result<ReplaceableFile> found = FindReplaceableIn(folder, page, folder->PathOf(page));
+        if (!found) {
+            return found.status();
+        }
+        pages.push_back(std::move(found.value()));
+    }
+    std::ostringstream contents;
+    WriteContentsPage(contents, types, designs);
+    const Status contents_written = WriteReplaceable(pages[0], contents.view(), durability);
     if (!contents_written) {
         return contents_written;
     }
-    const std::string first_page = designs.empty() ? std::string() : designs.front().page;
-    return WriteFileAtomically(
-        folder / kFramesetPageName, [&](std::ostream& out) { WriteFramesetPage(out, first_page); },
-        durability);
+    std::ostringstream frameset;
+    WriteFramesetPage(frameset, designs.empty() ? std::string() : designs.front().page);
+    return WriteReplaceable(pages[1], frameset.view(), durability);
 }
 
 std::string HtmlEscaped(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,10 @@ void WriteFramesetPage(std::ostream& out, std::string_view first_page);
 Status WriteWebIndex(const std::filesystem::path& folder, const std::vector<ShipType>& types,
                      const std::vector<IndexedDesign>& designs,
                      Durability durability = Durability::EachFile);
+// The same in a folder the program has opened.
+Status WriteWebIndex(const std::shared_ptr<const OpenedFolder>& folder,
+                     const std::vector<ShipType>& types, const std::vector<IndexedDesign>& designs,
+                     Durability durability);
 
 // Text for an HTML page: markup characters as entities, a NUL of a never-set
 // field as a blank.

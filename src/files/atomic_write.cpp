@@ -6,12 +6,14 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/file_descriptor.h"
 #include "files/folder_links.h"
 #include "files/regular_file.h"
 
@@ -20,30 +22,7 @@ namespace korvane {
 namespace {
 
 constexpr int kMostNamesTried = 100;  // temporary names taken by files of an earlier process
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    // Closes now: some file systems report a failed write only here.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
+constexpr int kMostLooks = 8;         // a name made a link between two looks is looked at again
 
 bool InGroup(gid_t group) {
     if (group == ::getegid()) {
@@ -110,18 +89,26 @@ WriteOutcome Failed(WriteFailure failure) {
     return {failure, errno};
 }
 
-// Writes all of `content` to the new file `path`, with the attributes of the
-// file it will replace (`old`, when there is one) or else of `like`, flushed
-// to disk when asked.
-WriteOutcome WriteNewFile(const std::filesystem::path& path, std::string_view content,
+// A temporary written in full beside the file it is to replace.
+struct Temporary {
+    std::string name;
+    FileStamp stamp;  // of the file written, which the rename keeps
+};
+
+// Writes all of `content` to the new file `name` of `folder`, with the
+// attributes of the file it will replace (`old`, when there is one) or else of
+// `like`, flushed to disk when asked; `stamp` receives the new file's stamp.
+WriteOutcome WriteNewFile(int folder, const std::string& name, std::string_view content,
                           const std::optional<struct stat>& old,
-                          const std::optional<struct stat>& like, Durability durability) {
+                          const std::optional<struct stat>& like, Durability durability,
+                          FileStamp& stamp) {
     // A new file gets 0666 less the user's umask; a replacement starts private
     // and takes the old file's bits before anything is written to it.
     const mode_t mode = old || like ? 0600 : 0666;
     // Never through a file or link that is there already (O_EXCL).
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
-    if (file.get() < 0) {
+    FileDescriptor file(
+        ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+    if (!file.valid()) {
         return Failed(errno == EEXIST ? WriteFailure::NameTaken : WriteFailure::NotCreated);
     }
     if (old ? !TakeOver(file.get(), *old) : like && !TakeLike(file.get(), *like)) {
@@ -143,14 +130,53 @@ WriteOutcome WriteNewFile(const std::filesystem::path& path, std::string_view co
     if (durability == Durability::EachFile && ::fsync(file.get()) != 0) {
         return Failed(WriteFailure::NotWritten);
     }
+    struct stat written {};
+    if (::fstat(file.get(), &written) != 0) {
+        return Failed(WriteFailure::NotWritten);
+    }
+    stamp = StampFrom(written);
     return file.Close() ? WriteOutcome{} : Failed(WriteFailure::NotWritten);
 }
 
-Status SyncDirectory(const std::filesystem::path& folder, const std::filesystem::path& named) {
-    Descriptor directory(
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+// Writes the temporary that is to replace the file `found` names, in its
+// folder; a failure leaves nothing behind.
+Result<Temporary> WriteTemporary(const ReplaceableFile& found, std::string_view content,
+                                 Durability durability, const std::optional<struct stat>& old,
+                                 const std::optional<struct stat>& like) {
+    const int folder = found.folder->fd();
+    Temporary temporary;
+    WriteOutcome outcome{WriteFailure::NameTaken};
+    for (int attempt = 0; attempt < kMostNamesTried && outcome.failure == WriteFailure::NameTaken;
+         ++attempt) {
+        temporary.name = TemporaryName(found.name);
+        outcome =
+            WriteNewFile(folder, temporary.name, content, old, like, durability, temporary.stamp);
+    }
+    const std::string reason = std::strerror(outcome.error);
+    switch (outcome.failure) {
+        case WriteFailure::None:
+            return temporary;
+        case WriteFailure::NameTaken:
+        case WriteFailure::NotCreated:
+            return Error{found.named.string() + ": cannot be written (" + reason + ")"};
+        case WriteFailure::NotWritten:
+            ::unlinkat(folder, temporary.name.c_str(), 0);
+            return Error{found.named.string() + ": writing failed (" + reason +
+                         "); the old file is unchanged"};
+    }
+    return Error{found.named.string() + ": cannot be written"};
+}
+
+// Removes the temporary that could not take the file's place.
+Error NotReplaced(const ReplaceableFile& found, const Temporary& temporary, int error) {
+    ::unlinkat(found.folder->fd(), temporary.name.c_str(), 0);
+    return Error{found.named.string() + ": cannot be replaced (" + std::strerror(error) + ")"};
+}
+
+// Flushes the folder open at `folder` to disk after `named` was renamed in it.
+Status FlushFolder(int folder, const std::filesystem::path& named) {
     // A file system that cannot sync a folder (EINVAL) keeps no journal to flush.
-    if (directory.get() < 0 || (::fsync(directory.get()) != 0 && errno != EINVAL)) {
+    if (folder < 0 || (::fsync(folder) != 0 && errno != EINVAL)) {
         return Error{named.string() +
                      ": was written, but its folder could not be flushed to disk (" +
                      std::strerror(errno) + ")"};
@@ -158,16 +184,38 @@ Status SyncDirectory(const std::filesystem::path& folder, const std::filesystem:
     return {};
 }
 
-Status RenameOver(const std::filesystem::path& temporary, const std::filesystem::path& target,
-                  const std::filesystem::path& named) {
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Error{named.string() + ": cannot be replaced (" + error.message() + ")"};
+// The stamp of the file that has replaced the old one, once it is on disk as asked.
+Result<FileStamp> Finished(const ReplaceableFile& found, const Temporary& temporary,
+                           Durability durability) {
+    if (durability == Durability::EachFile) {
+        const Status flushed = FlushFolder(found.folder->fd(), found.named);
+        if (!flushed) {
+            return Error{flushed.message()};
+        }
     }
-    return {};
+    return temporary.stamp;
+}
+
+Result<FileStamp> RenameInPlace(const ReplaceableFile& found, const Temporary& temporary,
+                                Durability durability) {
+    const int folder = found.folder->fd();
+    if (::renameat(folder, temporary.name.c_str(), folder, found.name.c_str()) != 0) {
+        return NotReplaced(found, temporary, errno);
+    }
+    return Finished(found, temporary, durability);
+}
+
+// Writes over the file `found` names whatever is there now.
+Result<FileStamp> Replace(const ReplaceableFile& found, std::string_view content,
+                          Durability durability, const std::optional<struct stat>& like) {
+    if (durability == Durability::EachFile) {
+        RemoveStaleTemporaries(*found.folder, found.name);
+    }
+    const Result<Temporary> temporary = WriteTemporary(found, content, durability, found.old, like);
+    if (!temporary) {
+        return Error{temporary.message()};
+    }
+    return RenameInPlace(found, temporary.value(), durability);
 }
 
 // The old file at `target`, when there is one.
@@ -179,20 +227,47 @@ std::optional<struct stat> OldFile(const std::filesystem::path& target) {
     return old;
 }
 
-// A file found at `named` (`old`, the status of `file`, where the name leads)
-// may be replaced when it is a regular file this process may write.
+Error NoRegularFile(const std::filesystem::path& named, mode_t mode) {
+    return Error{named.string() + ": is " + std::string(KindOfFile(mode)) +
+                 ", not a file the program may replace; nothing was written"};
+}
+
+// A file found at `named`, `name` in `folder` where its links lead, with the
+// status `old`, may be replaced when it is a regular file this process may write.
 Result<ReplaceableFile> JudgeReplaceable(const std::filesystem::path& named,
-                                         const std::filesystem::path& file,
-                                         const struct stat& old) {
+                                         std::shared_ptr<const OpenedFolder> folder,
+                                         std::string name, const struct stat& old) {
     if (!S_ISREG(old.st_mode)) {
-        return Error{named.string() + ": is " + std::string(KindOfFile(old.st_mode)) +
-                     ", not a file the program may replace; nothing was written"};
+        return NoRegularFile(named, old.st_mode);
     }
-    const bool allowed = ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+    const bool allowed = ::faccessat(folder->fd(), name.c_str(), W_OK, AT_EACCESS) == 0;
     if (!allowed || !WriteBitFor(old)) {
         return Error{named.string() + ": the file is read-only; nothing was written"};
     }
-    return ReplaceableFile{named, file, old};
+    return ReplaceableFile{named, std::move(folder), std::move(name), old};
+}
+
+// The file `file` (which `named` leads to) in its folder, opened for the write,
+// with its status `old`, none when the write creates it.
+Result<ReplaceableFile> InItsFolder(const std::filesystem::path& named,
+                                    const std::filesystem::path& file,
+                                    const std::optional<struct stat>& old) {
+    if (old && !S_ISREG(old->st_mode)) {
+        return NoRegularFile(named, old->st_mode);
+    }
+    std::string name = file.filename().string();
+    if (name.empty() || name == "." || name == "..") {
+        return Error{named.string() + ": names a folder, not a file; nothing was written"};
+    }
+    int error = 0;
+    std::shared_ptr<const OpenedFolder> folder = OpenedFolder::Open(file.parent_path(), error);
+    if (!folder) {
+        return Error{named.string() + ": cannot be written (" + std::strerror(error) + ")"};
+    }
+    if (!old) {
+        return ReplaceableFile{named, std::move(folder), std::move(name), std::nullopt};
+    }
+    return JudgeReplaceable(named, std::move(folder), std::move(name), *old);
 }
 
 // A name that is a link, or that cannot be looked at: the link is followed to
@@ -206,11 +281,11 @@ Result<ReplaceableFile> FindThroughLink(const std::filesystem::path& target) {
     if (::stat(target.c_str(), &old) != 0) {
         // A dangling link: the write creates its target.
         if (errno == ENOENT) {
-            return ReplaceableFile{target, final_target.value(), std::nullopt};
+            return InItsFolder(target, final_target.value(), std::nullopt);
         }
         return Error{target.string() + ": cannot be written (" + std::strerror(errno) + ")"};
     }
-    return JudgeReplaceable(target, final_target.value(), old);
+    return InItsFolder(target, final_target.value(), old);
 }
 
 }  // namespace
@@ -223,47 +298,78 @@ Result<ReplaceableFile> FindReplaceable(const std::filesystem::path& target) {
     // A file that is no link is judged on one look.
     struct stat own {};
     if (::lstat(target.c_str(), &own) == 0) {
-        return S_ISLNK(own.st_mode) ? FindThroughLink(target)
-                                    : JudgeReplaceable(target, target, own);
+        return S_ISLNK(own.st_mode) ? FindThroughLink(target) : InItsFolder(target, target, own);
     }
     if (errno == ENOENT) {
-        return ReplaceableFile{target, target, std::nullopt};
+        return InItsFolder(target, target, std::nullopt);
     }
     return FindThroughLink(target);
 }
 
 Result<ReplaceableFile> FindReplaceableInFolder(const std::filesystem::path& target) {
-    struct stat own {};
-    const bool seen = ::lstat(target.c_str(), &own) == 0;
-    if (seen && !S_ISLNK(own.st_mode)) {
-        return JudgeReplaceable(target, target, own);
+    const Result<std::shared_ptr<const OpenedFolder>> folder =
+        OpenedFolder::Open(target.parent_path());
+    if (!folder) {
+        return Error{folder.message()};
     }
-    if (!seen && errno == ENOENT) {
-        return ReplaceableFile{target, target, std::nullopt};
+    return FindReplaceableIn(folder.value(), target.filename().string(), target);
+}
+
+Result<ReplaceableFile> FindReplaceableIn(const std::shared_ptr<const OpenedFolder>& folder,
+                                          std::string_view name,
+                                          const std::filesystem::path& named) {
+    for (int look = 1;; ++look) {
+        Result<std::string> final_name = folder->FinalName(name);
+        if (!final_name) {
+            return Error{final_name.message()};
+        }
+        struct stat old {};
+        if (::fstatat(folder->fd(), final_name.value().c_str(), &old, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT) {
+                return ReplaceableFile{named, folder, std::move(final_name.value()), std::nullopt};
+            }
+            return Error{named.string() + ": cannot be written (" + std::strerror(errno) + ")"};
+        }
+        // Made a link since FinalName looked: it is looked at again.
+        if (!S_ISLNK(old.st_mode) || look == kMostLooks) {
+            return JudgeReplaceable(named, folder, std::move(final_name.value()), old);
+        }
     }
-    // A link, or a name that cannot be looked at: the two checks say why.
-    const Status inside = CheckLinkStaysInFolder(target);
-    if (!inside) {
-        return Error{inside.message()};
-    }
-    return FindThroughLink(target);
 }
 
 Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target) {
-    const Status renamed = RenameOver(temporary, target, target);
-    if (!renamed) {
-        return renamed;
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return Error{target.string() + ": cannot be replaced (" + error.message() + ")"};
     }
-    return SyncDirectory(target.parent_path(), target);
+    const FileDescriptor folder(
+        ::open(target.has_parent_path() ? target.parent_path().c_str() : ".",
+               O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return FlushFolder(folder.get(), target);
 }
 
-Status SyncFolder(const std::filesystem::path& folder) {
-    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() < 0 || ::syncfs(directory.get()) != 0) {
-        return Error{folder.string() + ": the files written there could not be flushed to disk (" +
+namespace {
+
+Status SyncFileSystem(int folder, const std::filesystem::path& named) {
+    if (folder < 0 || ::syncfs(folder) != 0) {
+        return Error{named.string() + ": the files written there could not be flushed to disk (" +
                      std::strerror(errno) + ")"};
     }
     return {};
+}
+
+}  // namespace
+
+Status SyncFolder(const std::filesystem::path& folder) {
+    const FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return SyncFileSystem(directory.get(), folder);
+}
+
+Status SyncFolder(const OpenedFolder& folder) {
+    return SyncFileSystem(folder.fd(), folder.PathOf(""));
 }
 
 Status WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
@@ -277,40 +383,10 @@ Status WriteFileAtomically(const std::filesystem::path& target, std::string_view
 
 Status WriteReplaceable(const ReplaceableFile& found, std::string_view content,
                         Durability durability, const std::filesystem::path& new_file_like) {
-    const std::filesystem::path& target = found.named;
-    const std::filesystem::path& file = found.file;
-    if (durability == Durability::EachFile) {
-        RemoveStaleTemporaries(file);
-    }
     // Only a file created new takes after `new_file_like`.
     const std::optional<struct stat> like =
         found.old || new_file_like.empty() ? std::nullopt : OldFile(new_file_like);
-    std::filesystem::path temporary;
-    WriteOutcome outcome{WriteFailure::NameTaken};
-    for (int attempt = 0; attempt < kMostNamesTried && outcome.failure == WriteFailure::NameTaken;
-         ++attempt) {
-        temporary = TemporarySibling(file);
-        outcome = WriteNewFile(temporary, content, found.old, like, durability);
-    }
-    const std::string reason = std::strerror(outcome.error);
-    switch (outcome.failure) {
-        case WriteFailure::None:
-            break;
-        case WriteFailure::NameTaken:
-        case WriteFailure::NotCreated:
-            return Error{target.string() + ": cannot be written (" + reason + ")"};
-        case WriteFailure::NotWritten: {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return Error{target.string() + ": writing failed (" + reason +
-                         "); the old file is unchanged"};
-        }
-    }
-    const Status renamed = RenameOver(temporary, file, target);
-    if (!renamed || durability == Durability::FolderAtEnd) {
-        return renamed;
-    }
-    return SyncDirectory(file.parent_path(), target);
+    return Replace(found, content, durability, like).status();
 }
 
 Status WriteFileAtomically(const std::filesystem::path& target,

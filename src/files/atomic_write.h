@@ -3,11 +3,14 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include <sys/stat.h>
 
+#include "files/opened_folder.h"
 #include "files/regular_file.h"
 #include "files/temporary_files.h"
 #include "model/result.h"
@@ -43,12 +46,13 @@ Status WriteFileAtomically(const std::filesystem::path& target,
                            const std::function<void(std::ostream&)>& write,
                            Durability durability = Durability::EachFile);
 
-// What a check found at a name a write is to replace: the file the name leads
-// to (links followed) and the status of the file there, none when the write
-// creates it.
+// What a check found at a name a write is to replace: the folder the file is
+// replaced in, its name there (where the links led) and its status, none when
+// the write creates it.
 struct ReplaceableFile {
     std::filesystem::path named;  // as the caller named it, for messages
-    std::filesystem::path file;
+    std::shared_ptr<const OpenedFolder> folder;
+    std::string name;
     std::optional<struct stat> old;
 
     std::optional<FileStamp> Stamp() const;
@@ -61,20 +65,28 @@ struct ReplaceableFile {
 // that a file made read-only is not replaced even for root, whom the system
 // would let write anything: for root the owner's bit decides.
 Result<ReplaceableFile> FindReplaceable(const std::filesystem::path& target);
-// The same for a file found by name in a folder (a companion): a symbolic link
-// there must also stay in the folder (CheckLinkStaysInFolder).
+// The same for a file found by name in a folder (a companion): it is replaced
+// in that folder, and a symbolic link there is followed only to a file of the
+// folder itself (OpenedFolder::FinalName).
 Result<ReplaceableFile> FindReplaceableInFolder(const std::filesystem::path& target);
+// The same for `name` in a folder the program has opened; `named` is the
+// file's path for messages.
+Result<ReplaceableFile> FindReplaceableIn(const std::shared_ptr<const OpenedFolder>& folder,
+                                          std::string_view name,
+                                          const std::filesystem::path& named);
 // Writes as WriteFileAtomically does, over what a check has just found,
 // without looking again: a save checks all of its files before it writes the
-// first.
+// first. The temporary is made in the found file's folder and renamed there.
 Status WriteReplaceable(const ReplaceableFile& found, std::string_view content,
                         Durability durability = Durability::EachFile,
                         const std::filesystem::path& new_file_like = {});
+
 // Moves a finished temporary file over `target` and syncs the folder; removes
 // the temporary when the move fails.
 Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target);
 
 // Flushes everything written to the file system that holds `folder`.
 Status SyncFolder(const std::filesystem::path& folder);
+Status SyncFolder(const OpenedFolder& folder);
 
 }  // namespace korvane

@@ -1,6 +1,10 @@
 #include "files/companion_files.h"
 
+#include <functional>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include "files/path_utils.h"
 #include "model/text_helpers.h"
@@ -34,22 +38,44 @@ bool IsNotesFileName(std::string_view name) {
            SameIgnoringCase(name.substr(name.size() - kNotesExtension.size()), kNotesExtension);
 }
 
-std::optional<std::filesystem::path> FindNotesFile(std::string_view design_path,
-                                                   const std::unordered_set<std::string>* listed) {
-    // Only the extension's case varies: ".K2N" first, then the other spellings.
-    const std::string base = CompanionBase(design_path);
+namespace {
+
+// The first spelling of the notes file's name beside the design whose base
+// is `base` that `is_file` finds ("ship.K2N" first, then the other cases),
+// among `listed` when given.
+std::optional<std::string> FirstNotesFile(const std::string& base,
+                                          const std::unordered_set<std::string>* listed,
+                                          const std::function<bool(const std::string&)>& is_file) {
     const auto name_start = static_cast<std::size_t>(LastSeparatorPos(base));
     for (const char* extension : {".K2N", ".k2n", ".K2n", ".k2N"}) {
-        const std::string candidate = base + extension;
+        std::string candidate = base + extension;
         if (listed != nullptr && !listed->contains(candidate.substr(name_start))) {
             continue;
         }
-        std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error)) {
+        if (is_file(candidate)) {
             return candidate;
         }
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> FindNotesFile(std::string_view design_path,
+                                                   const std::unordered_set<std::string>* listed) {
+    return FirstNotesFile(CompanionBase(design_path), listed, [](const std::string& candidate) {
+        std::error_code error;
+        return std::filesystem::is_regular_file(candidate, error);
+    });
+}
+
+std::optional<std::string> FindNotesFileIn(const OpenedFolder& folder, std::string_view design_name,
+                                           const std::unordered_set<std::string>* listed) {
+    return FirstNotesFile(CompanionBase(design_name), listed, [&](const std::string& candidate) {
+        struct stat status {};
+        return ::fstatat(folder.fd(), candidate.c_str(), &status, 0) == 0 &&
+               S_ISREG(status.st_mode);
+    });
 }
 
 }  // namespace korvane

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "files/opened_folder.h"
+
 namespace korvane {
 
 // The design path without the extension of its file name (the last "." after
@@ -28,5 +30,9 @@ bool IsNotesFileName(std::string_view name);
 // designs listed it, a name not among them is not looked for.
 std::optional<std::filesystem::path> FindNotesFile(
     std::string_view design_path, const std::unordered_set<std::string>* listed = nullptr);
+// The same in a folder the program has opened: the notes file's name there,
+// beside the design named `design_name`.
+std::optional<std::string> FindNotesFileIn(const OpenedFolder& folder, std::string_view design_name,
+                                           const std::unordered_set<std::string>* listed = nullptr);
 
 }  // namespace korvane

@@ -515,6 +515,20 @@ Status ParseDesign(std::string_view content, std::string_view source_name, const
     return {};
 }
 
+// The content of a design file as it was read, checked and put onto `start`.
+Status ParseDesignFile(const Result<std::string>& content, const std::string& path,
+                       const Design& start, Design& design, const FileStamp& read,
+                       FileStamp* stamp) {
+    if (!content) {
+        return content.status();
+    }
+    const Status parsed = ParseDesign(content.value(), path, start, design);
+    if (parsed && stamp != nullptr) {
+        *stamp = read;
+    }
+    return parsed;
+}
+
 }  // namespace
 
 Status ReadDesign(std::istream& in, std::string_view source_name, Design& design) {
@@ -532,14 +546,15 @@ Status ReadDesignFileOnto(const std::filesystem::path& path, const Design& start
     FileStamp read;
     const Result<std::string> content =
         ReadRegularFile(path, "design file", kLargestDesignFile, &read);
-    if (!content) {
-        return content.status();
-    }
-    const Status parsed = ParseDesign(content.value(), path.string(), start, design);
-    if (parsed && stamp != nullptr) {
-        *stamp = read;
-    }
-    return parsed;
+    return ParseDesignFile(content, path.string(), start, design, read, stamp);
+}
+
+Status ReadDesignFileOnto(const OpenedFolder& folder, std::string_view name, const Design& start,
+                          Design& design, FileStamp* stamp) {
+    FileStamp read;
+    const Result<std::string> content =
+        ReadRegularFileIn(folder, name, "design file", kLargestDesignFile, &read);
+    return ParseDesignFile(content, folder.PathOf(name).string(), start, design, read, stamp);
 }
 
 }  // namespace korvane

@@ -47,5 +47,9 @@ Status ReadDesignFile(const std::filesystem::path& path, Design& design,
 // reads many files onto one start spares itself a copy of the design.
 Status ReadDesignFileOnto(const std::filesystem::path& path, const Design& start, Design& design,
                           FileStamp* stamp = nullptr);
+// The same for a design found by `name` in a folder the program has opened,
+// which a link may not lead out of (ReadRegularFileIn).
+Status ReadDesignFileOnto(const OpenedFolder& folder, std::string_view name, const Design& start,
+                          Design& design, FileStamp* stamp = nullptr);
 
 }  // namespace korvane

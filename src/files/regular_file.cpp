@@ -46,18 +46,39 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
     return StampFrom(status);
 }
 
+namespace {
+
+Error NotOpened(const std::filesystem::path& path, int error) {
+    if (error == ENOENT) {
+        return Error{path.string() + ": the file does not exist"};
+    }
+    return Error{path.string() + ": cannot be opened for reading (" + std::strerror(error) + ")"};
+}
+
+}  // namespace
+
 Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::string_view what,
                                     std::uintmax_t largest, FileStamp* stamp) {
     // Opening a named pipe for reading waits for a writer unless it is told not to.
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) {
-        if (errno == ENOENT) {
-            return Error{path.string() + ": the file does not exist"};
-        }
-        return Error{path.string() + ": cannot be opened for reading (" + std::strerror(errno) +
-                     ")"};
+        return NotOpened(path, errno);
     }
     return ReadOpenedRegularFile(file.get(), path, what, largest, stamp);
+}
+
+Result<std::string> ReadRegularFileIn(const OpenedFolder& folder, std::string_view name,
+                                      std::string_view what, std::uintmax_t largest,
+                                      FileStamp* stamp) {
+    const std::filesystem::path path = folder.PathOf(name);
+    const Result<OpenedFolder::OpenedName> opened = folder.OpenName(name, O_RDONLY | O_NONBLOCK);
+    if (!opened) {
+        return Error{opened.message()};
+    }
+    if (!opened.value().file.valid()) {
+        return NotOpened(path, opened.value().error);
+    }
+    return ReadOpenedRegularFile(opened.value().file.get(), path, what, largest, stamp);
 }
 
 Result<std::string> ReadOpenedRegularFile(int file, const std::filesystem::path& path,

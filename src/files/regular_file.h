@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include "files/opened_folder.h"
 #include "model/result.h"
 
 namespace korvane {
@@ -43,6 +44,11 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path);
 // `stamp`, when given, receives the stamp of the file that was read.
 Result<std::string> ReadRegularFile(const std::filesystem::path& path, std::string_view what,
                                     std::uintmax_t largest, FileStamp* stamp = nullptr);
+// The same for a file found by `name` in a folder the program has opened: a
+// link is followed only to a file of that folder (OpenedFolder::FinalName).
+Result<std::string> ReadRegularFileIn(const OpenedFolder& folder, std::string_view name,
+                                      std::string_view what, std::uintmax_t largest,
+                                      FileStamp* stamp = nullptr);
 
 // The same for a file `path` names that is open at `file` (for reading,
 // without waiting for a pipe's writer); the caller closes it.

@@ -3,13 +3,15 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "files/folder_names.h"
@@ -81,33 +83,38 @@ bool IsStaleTemporaryOf(std::string_view name, std::string_view of) {
     return owner && HasEnded(*owner);
 }
 
-void RemoveStale(const std::filesystem::path& folder, std::string_view of) {
-    std::vector<std::filesystem::path> stale;
-    ForEachNameIn(folder, [&](std::string_view name) {
+void RemoveStale(const OpenedFolder& folder, std::string_view of) {
+    std::vector<std::string> stale;
+    ForEachNameAt(folder.fd(), [&](std::string_view name) {
         if (IsStaleTemporaryOf(name, of)) {
-            stale.push_back(folder / name);
+            stale.emplace_back(name);
         }
     });
-    for (const std::filesystem::path& file : stale) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error))) {
-            std::error_code ignored;  // another save may have removed it first
-            std::filesystem::remove(file, ignored);
+    for (const std::string& name : stale) {
+        struct stat status {};
+        if (::fstatat(folder.fd(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode)) {
+            ::unlinkat(folder.fd(), name.c_str(), 0);  // another save may have removed it first
         }
+    }
+}
+
+// The same in a folder named by its path; a folder that cannot be opened has
+// nothing to clear.
+void RemoveStale(const std::filesystem::path& folder, std::string_view of) {
+    const Result<std::shared_ptr<const OpenedFolder>> opened = OpenedFolder::Open(folder);
+    if (opened) {
+        RemoveStale(*opened.value(), of);
     }
 }
 
 }  // namespace
 
-std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
+std::string TemporaryName(std::string_view name) {
     static const std::string process = std::to_string(::getpid());
     static std::atomic<unsigned> counter{0};
-    // Made from the path's text: a batch run makes three for every design.
-    const std::string_view whole = target.native();
-    const std::size_t name_start = whole.rfind('/') + 1;  // 0 when there is no folder
-    std::string temporary(whole.substr(0, name_start));
-    temporary += '.';
-    temporary += TemporaryStem(whole.substr(name_start));
+    std::string temporary = ".";
+    temporary += TemporaryStem(name);
     temporary += kMarker;
     temporary += process;
     temporary += '-';
@@ -115,12 +122,26 @@ std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
     return temporary;
 }
 
+std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
+    // Made from the path's text: a batch run makes three for every design.
+    const std::string_view whole = target.native();
+    const std::size_t name_start = whole.rfind('/') + 1;  // 0 when there is no folder
+    return std::string(whole.substr(0, name_start)) + TemporaryName(whole.substr(name_start));
+}
+
 void RemoveStaleTemporaries(const std::filesystem::path& target) {
-    const std::filesystem::path folder = target.parent_path();
-    RemoveStale(folder.empty() ? "." : folder, target.filename().string());
+    RemoveStale(target.parent_path(), target.filename().string());
 }
 
 void RemoveStaleTemporariesIn(const std::filesystem::path& folder) {
+    RemoveStale(folder, {});
+}
+
+void RemoveStaleTemporaries(const OpenedFolder& folder, std::string_view name) {
+    RemoveStale(folder, name);
+}
+
+void RemoveStaleTemporariesIn(const OpenedFolder& folder) {
     RemoveStale(folder, {});
 }
 

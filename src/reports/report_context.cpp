@@ -2,10 +2,11 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <memory>
 #include <sstream>
 
 #include "files/companion_files.h"
-#include "files/folder_links.h"
+#include "files/opened_folder.h"
 #include "files/regular_file.h"
 #include "model/cp1252.h"
 
@@ -24,10 +25,15 @@ std::chrono::sys_days Today() {
     return std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
 }
 
-std::optional<std::vector<std::string>> ReadNotes(const std::filesystem::path& notes_file) {
+namespace {
+
+// The lines of the notes file `name` of `folder`, or no value when it cannot be read.
+std::optional<std::vector<std::string>> ReadNotes(const OpenedFolder& folder,
+                                                  std::string_view name) {
     // Far more than anyone writes as notes; a named pipe is not waited on.
     constexpr std::uintmax_t kLargestNotesFile = 64 << 20;
-    const Result<std::string> read = ReadRegularFile(notes_file, "notes file", kLargestNotesFile);
+    const Result<std::string> read =
+        ReadRegularFileIn(folder, name, "notes file", kLargestNotesFile);
     if (!read) {
         return std::nullopt;
     }
@@ -46,21 +52,36 @@ std::optional<std::vector<std::string>> ReadNotes(const std::filesystem::path& n
     return lines;
 }
 
+}  // namespace
+
 ReportContext ReportContextFor(std::string_view design_path, std::chrono::sys_days today) {
     return ReportContextWithNotes(FindNotesFile(design_path), today);
 }
 
 ReportContext ReportContextWithNotes(const std::optional<std::filesystem::path>& notes_file,
                                      std::chrono::sys_days today) {
+    if (!notes_file) {
+        return ReportContextWithNotes(nullptr, std::nullopt, today);
+    }
+    // A notes file whose folder cannot be opened cannot be read either.
+    const Result<std::shared_ptr<const OpenedFolder>> folder =
+        OpenedFolder::Open(notes_file->parent_path());
+    return ReportContextWithNotes(folder ? folder.value().get() : nullptr,
+                                  notes_file->filename().string(), today);
+}
+
+ReportContext ReportContextWithNotes(const OpenedFolder* folder,
+                                     const std::optional<std::string>& notes_name,
+                                     std::chrono::sys_days today) {
     ReportContext context;
     context.today = today;
-    if (notes_file) {
-        const Status inside = CheckLinkStaysInFolder(*notes_file);
-        if (inside) {
-            context.notes = ReadNotes(*notes_file);
+    if (folder != nullptr && notes_name) {
+        const Result<std::string> final_name = folder->FinalName(*notes_name);
+        if (final_name) {
+            context.notes = ReadNotes(*folder, *notes_name);
         } else {
             context.notes_problem =
-                inside.message() + "; the notes are left out of the profile and the page";
+                final_name.message() + "; the notes are left out of the profile and the page";
         }
     }
     return context;

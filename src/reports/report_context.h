@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/opened_folder.h"
+
 namespace korvane {
 
 // What the reports need besides the design: today's date for the credit line
@@ -23,9 +25,6 @@ struct ReportContext {
 // otherwise of the clock.
 std::chrono::sys_days Today();
 
-// The lines of a notes file, or no value when it cannot be read.
-std::optional<std::vector<std::string>> ReadNotes(const std::filesystem::path& notes_file);
-
 // The context of the design saved at `design_path`: its notes file (found
 // whatever the case of its extension) is read when it exists, unless it is a
 // link that leads out of the design's folder.
@@ -34,6 +33,11 @@ ReportContext ReportContextFor(std::string_view design_path, std::chrono::sys_da
 // The same with the notes file the caller has found already (FindNotesFile),
 // so that the file it names or reports on is the one the reports read.
 ReportContext ReportContextWithNotes(const std::optional<std::filesystem::path>& notes_file,
+                                     std::chrono::sys_days today);
+// The same with the notes file found by `notes_name` in `folder`, which a
+// link may not lead out of (none: no notes are read).
+ReportContext ReportContextWithNotes(const OpenedFolder* folder,
+                                     const std::optional<std::string>& notes_name,
                                      std::chrono::sys_days today);
 
 }  // namespace korvane

@@ -319,7 +319,9 @@ MainWindowRequest MainWindow::EditNotesCommand() {
             FindNotesFile(design_path).value_or(NotesFilePath(design_path));
         std::error_code error;
         if (!std::filesystem::exists(notes, error)) {
-            const Status made = WriteFileAtomically(notes, [](std::ostream&) {});
+            // Made by name beside the design: a link there may not lead it out of the folder.
+            const Result<ReplaceableFile> found = FindReplaceableInFolder(notes);
+            const Status made = found ? WriteReplaceable(found.value(), "") : found.status();
             if (!made) {
                 ShowFailure(made);
                 return MainWindowRequest::None;

@@ -14,6 +14,7 @@
 #include "model/text_helpers.h"
 #include "support/archive_folder.h"
 #include "support/file_size_limit.h"
+#include "support/link_swapper.h"
 #include "support/stale_temporary.h"
 #include "support/temp_dir.h"
 
@@ -255,6 +256,101 @@ TEST_F(BatchRunTest, ManyWorkersGiveTheFilesErrorListAndIndexOfOne) {
     EXPECT_TRUE(Contains(files_of_one.at("index1.htm"), "href=\"frozen.htm\""));
     ASSERT_EQ(progress_.size(), 16u);
     EXPECT_TRUE(Contains(progress_.back(), " 16 of 16")) << progress_.back();
+}
+
+// A design file with two names in the folder (a link beside it) is worked by
+// one worker, name after name, so that every run with four workers gives what
+// a run with one gives: no refusal as "changed since it was read", no page or
+// profile left unwritten.
+TEST_F(BatchRunTest, ADesignWithManyNamesGivesTheSameFilesForAnyNumberOfWorkers) {
+    constexpr int kRepeats = 15;
+    const auto fill_fleet = [this] {
+        std::filesystem::remove_all(fleet_);
+        std::filesystem::create_directory(fleet_);
+        Write("plain.k2d", {"Plain"});
+        std::filesystem::create_symlink("plain.k2d", fleet_ / "alias.k2d");
+        std::filesystem::create_symlink("alias.k2d", fleet_ / "another-alias.k2d");
+        for (int n = 1; n <= 5; ++n) {
+            Write("ship-" + std::to_string(n) + ".k2d", {"Ship " + std::to_string(n)});
+        }
+    };
+    const auto files_in_fleet = [this] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(fleet_)) {
+            files[entry.path().filename().string()] =
+                (entry.is_symlink() ? "a link to " : "") + ReadText(entry.path());
+        }
+        return files;
+    };
+
+    fill_fleet();
+    const BatchOutcome one = Run(BatchKind::ResaveAndWeb, 1);
+    EXPECT_TRUE(one.errors.empty()) << ErrorListText(one.errors);
+    const auto files_of_one = files_in_fleet();
+    for (const char* name : {"plain", "alias", "another-alias"}) {
+        EXPECT_TRUE(files_of_one.contains(std::string(name) + ".K2P")) << name;
+        EXPECT_TRUE(Contains(files_of_one.at("index1.htm"), std::string(name) + ".htm")) << name;
+    }
+    for (int repeat = 0; repeat < kRepeats; ++repeat) {
+        SCOPED_TRACE("repeat " + std::to_string(repeat));
+        fill_fleet();
+        const BatchOutcome four = Run(BatchKind::ResaveAndWeb, 4);
+        ASSERT_EQ(four.errors, one.errors) << ErrorListText(four.errors);
+        ASSERT_EQ(files_in_fleet(), files_of_one);
+    }
+}
+
+// Another process swaps the folder's links between targets inside it and
+// outside it while runs go on: a companion, a notes file, the index page and
+// a design that is another name of one, and a folder in the middle of a
+// link's path. Nothing outside is ever written, read into a report or left
+// behind, whatever state each look meets.
+TEST_F(BatchRunTest, LinksSwappedDuringARunNeverLeadItOutOfTheFolder) {
+    constexpr int kDesigns = 4;
+    constexpr int kRuns = 12;
+    const std::filesystem::path outside = home_ / "outside";
+    std::filesystem::create_directories(outside / "inner");
+    std::filesystem::create_directory(fleet_ / "inner");
+    testing::WriteText(outside / "id_rsa", "PRIVATE KEY 0123\n");
+    testing::WriteText(outside / "index.htm", "the outside index\n");
+    std::vector<testing::LinkSwapper::Link> links = {
+        {fleet_ / "sub-link", "inner", "../outside/inner"},
+        {fleet_ / "index.htm", "real-index.htm", "../outside/index.htm"},
+    };
+    for (int i = 0; i < kDesigns; ++i) {
+        const std::string n = std::to_string(i);
+        Write("ship" + n + ".k2d", {"Ship " + n});
+        batch_test::WriteShip(outside / ("away" + n + ".k2d"), session_.catalog->Features(),
+                              {"Away " + n});
+        testing::WriteText(outside / ("victim" + n + ".K2P"), "the outside profile\n");
+        testing::WriteText(outside / ("real" + n + ".htm"), "the outside page\n");
+        testing::WriteText(fleet_ / ("notes" + n + ".txt"), "notes of ship " + n + "\n");
+        std::filesystem::create_symlink("sub-link/../real" + n + ".htm",
+                                        fleet_ / ("ship" + n + ".htm"));
+        links.push_back({fleet_ / ("ship" + n + ".K2P"), "real" + n + ".K2P",
+                         "../outside/victim" + n + ".K2P"});
+        links.push_back(
+            {fleet_ / ("ship" + n + ".K2N"), "notes" + n + ".txt", "../outside/id_rsa"});
+        links.push_back(
+            {fleet_ / ("alias" + n + ".k2d"), "ship" + n + ".k2d", "../outside/away" + n + ".k2d"});
+    }
+    const auto outside_before = testing::FilesBelow(outside);
+
+    {
+        testing::LinkSwapper swapper(links);
+        for (int run = 0; run < kRuns; ++run) {
+            const Result<BatchOutcome> outcome = RunBatch(
+                session_, fleet_.string(), BatchKind::ResaveAndWeb, kToday, {}, 1 + run % 2);
+            ASSERT_TRUE(outcome.ok()) << outcome.message();
+        }
+        swapper.Stop();
+    }
+    EXPECT_EQ(testing::FilesBelow(outside), outside_before);
+    for (const auto& entry : std::filesystem::directory_iterator(fleet_)) {
+        if (!entry.is_symlink() && entry.is_regular_file()) {
+            EXPECT_FALSE(Contains(ReadText(entry.path()), "PRIVATE KEY")) << entry.path();
+        }
+    }
 }
 
 // Each design's reports carry its own notes file, found whatever the case of

@@ -34,4 +34,12 @@ std::string ReadText(const std::filesystem::path& file) {
     return content.str();
 }
 
+std::set<std::string> NamesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
 }  // namespace korvane::testing

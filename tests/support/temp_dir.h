@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace korvane::testing {
@@ -23,5 +24,7 @@ private:
 // Writes `content` to `file`, byte for byte.
 void WriteText(const std::filesystem::path& file, const std::string& content);
 std::string ReadText(const std::filesystem::path& file);
+// The names of the entries of `folder`.
+std::set<std::string> NamesIn(const std::filesystem::path& folder);
 
 }  // namespace korvane::testing
