@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -63,12 +64,9 @@ Result<std::array<ReplaceableFile, 3>> CheckSaveTargets(
     return found;
 }
 
-// Whether `file` is the current design file and has changed since it was
-// read, as a look at it found it (`now`, none when it is gone).
-bool ChangedSinceRead(const Session& session, const std::string& file,
-                      const std::optional<FileStamp>& now) {
-    return session.CurrentDesignStamp && file == session.CurrentDesignPath && now &&
-           *now != *session.CurrentDesignStamp;
+// How the file read as the current design looked then, when `file` is that file.
+std::optional<FileStamp> StampWhenRead(const Session& session, const std::string& file) {
+    return file == session.CurrentDesignPath ? session.CurrentDesignStamp : std::nullopt;
 }
 
 Status RefuseOwnCompanion(const std::string& file) {
@@ -77,11 +75,18 @@ Status RefuseOwnCompanion(const std::string& file) {
                  "file or page (.K2P, .K2N, .htm); choose a name ending in .k2d"};
 }
 
-// Saves to `file`, which the check found as `design_target`, with its
-// companions in `folder`, the design's folder.
+// Saves to `file`, which `find_design` finds, with its companions in
+// `folder`, the design's folder. Another save of this program waits until
+// this one is done, and then finds the files as this one left them.
 Status SaveTo(Session& session, const std::string& file,
-              const Result<ReplaceableFile>& design_target,
+              const std::function<Result<ReplaceableFile>()>& find_design,
               const std::shared_ptr<const OpenedFolder>& folder, std::chrono::sys_days today) {
+    const Result<ReplaceableFile> to_lock = find_design();
+    if (!to_lock) {
+        return to_lock.status();
+    }
+    const FileDescriptor lock = LockReplaceable(to_lock.value());
+    const Result<ReplaceableFile> design_target = find_design();
     if (!design_target) {
         return design_target.status();
     }
@@ -95,16 +100,13 @@ Status SaveTo(Session& session, const std::string& file,
     ShowStatusSummary(session.design);
     const ReportFiles reports =
         MakeReportFiles(session.design, *folder, file, today, session.ListedNotesFiles);
-    if (ChangedSinceRead(session, file, checked_design.Stamp())) {
-        return Error{file + ": " + std::string(kChangedSinceRead)};
-    }
-    const Status design_written =
-        WriteDesignFile(checked_design, session.design, session.SaveDurability);
+    const Result<FileStamp> design_written = WriteDesignFile(
+        checked_design, session.design, session.SaveDurability, StampWhenRead(session, file));
     if (!design_written) {
-        return design_written;
+        return design_written.status();
     }
     session.CurrentDesignPath = file;
-    session.CurrentDesignStamp = StampOf(file);
+    session.CurrentDesignStamp = design_written.value();
     session.RecentFileProblem.clear();
     session.NotesProblem = reports.notes_problem;
     if (!session.RecentListFrozen) {
@@ -130,7 +132,9 @@ Status SaveTo(Session& session, const std::string& file,
 }  // namespace
 
 bool ChangedSinceRead(const Session& session, const std::string& file) {
-    return ChangedSinceRead(session, file, StampOf(file));
+    const std::optional<FileStamp> read = StampWhenRead(session, file);
+    const std::optional<FileStamp> now = StampOf(file);
+    return read && now && *now != *read;
 }
 
 Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_days today) {
@@ -140,17 +144,15 @@ Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_da
     if (IsOwnCompanion(file)) {
         return RefuseOwnCompanion(file);
     }
-    const Result<ReplaceableFile> design_target = FindReplaceable(file);
-    if (!design_target) {
-        return design_target.status();
-    }
     int error = 0;
     const std::shared_ptr<const OpenedFolder> folder =
         OpenedFolder::Open(std::filesystem::path(file).parent_path(), error);
     if (!folder) {
         return Error{file + ": cannot be written (" + std::strerror(error) + ")"};
     }
-    return SaveTo(session, file, design_target, folder, today);
+    // The design file the user named may lead anywhere.
+    return SaveTo(
+        session, file, [&file] { return FindReplaceable(file); }, folder, today);
 }
 
 Status SaveDesignIn(Session& session, const std::shared_ptr<const OpenedFolder>& folder,
@@ -159,7 +161,8 @@ Status SaveDesignIn(Session& session, const std::shared_ptr<const OpenedFolder>&
     if (IsOwnCompanion(file)) {
         return RefuseOwnCompanion(file);
     }
-    return SaveTo(session, file, FindReplaceableIn(folder, name, file), folder, today);
+    return SaveTo(
+        session, file, [&] { return FindReplaceableIn(folder, name, file); }, folder, today);
 }
 
 }  // namespace korvane

@@ -25,12 +25,11 @@ namespace korvane {
 //
 // A save over the current design file refuses, with nothing written, when
 // another program has written that file since this one read or saved it
-// (ChangedSinceRead); a caller that means to overwrite it clears
-// CurrentDesignStamp first.
+// (ChangedSinceRead), even while the save runs: the check and the replace are
+// one step (WriteReplaceableUnlessChanged). The refusal reads
+// "<file>: " + kChangedSinceRead. A caller that means to overwrite the file
+// clears CurrentDesignStamp first.
 Status SaveDesign(Session& session, const std::string& file, std::chrono::sys_days today);
-
-// How a save refused for that reason says so, after the file's path.
-inline constexpr std::string_view kChangedSinceRead = "changed since it was read; not saved";
 
 // The same for the design found by `name` in a folder the program has opened:
 // a link may lead neither the design file nor its companions out of it.

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -173,6 +175,10 @@ Error NotReplaced(const ReplaceableFile& found, const Temporary& temporary, int 
     return Error{found.named.string() + ": cannot be replaced (" + std::strerror(error) + ")"};
 }
 
+Error ChangedMeanwhile(const ReplaceableFile& found) {
+    return Error{found.named.string() + ": " + std::string(kChangedSinceRead)};
+}
+
 // Flushes the folder open at `folder` to disk after `named` was renamed in it.
 Status FlushFolder(int folder, const std::filesystem::path& named) {
     // A file system that cannot sync a folder (EINVAL) keeps no journal to flush.
@@ -216,6 +222,58 @@ Result<FileStamp> Replace(const ReplaceableFile& found, std::string_view content
         return Error{temporary.message()};
     }
     return RenameInPlace(found, temporary.value(), durability);
+}
+
+// Replaces the file, which the check under the lock found to be the one
+// read: the two are exchanged, and what came out must be that file too, or
+// another program has saved it since the check and its file is put back.
+Result<FileStamp> ExchangeIfUnchanged(const ReplaceableFile& found, const Temporary& temporary,
+                                      Durability durability, const FileStamp& read) {
+    const int folder = found.folder->fd();
+    const char* temporary_name = temporary.name.c_str();
+    if (::renameat2(folder, temporary_name, folder, found.name.c_str(), RENAME_EXCHANGE) != 0) {
+        // A file system that cannot exchange is left with the check under the lock.
+        if (errno == EINVAL || errno == ENOSYS) {
+            return RenameInPlace(found, temporary, durability);
+        }
+        return NotReplaced(found, temporary, errno);
+    }
+    struct stat came_out {};
+    if (::fstatat(folder, temporary_name, &came_out, AT_SYMLINK_NOFOLLOW) == 0 &&
+        StampFrom(came_out) == read) {
+        ::unlinkat(folder, temporary_name, 0);
+        return Finished(found, temporary, durability);
+    }
+    if (::renameat2(folder, temporary_name, folder, found.name.c_str(), RENAME_EXCHANGE) != 0) {
+        return Error{found.named.string() +
+                     ": another program saved it meanwhile, and its file "
+                     "could not be put back (" +
+                     std::strerror(errno) + "); it is kept as " +
+                     found.folder->PathOf(temporary.name).string()};
+    }
+    struct stat left {};
+    if (::fstatat(folder, temporary_name, &left, AT_SYMLINK_NOFOLLOW) == 0 &&
+        StampFrom(left).SameFile(temporary.stamp)) {
+        ::unlinkat(folder, temporary_name, 0);
+    }
+    return ChangedMeanwhile(found);
+}
+
+// Writes the file anew where the one read has gone, unless another has
+// appeared at its name by then.
+Result<FileStamp> CreateIfStillAbsent(const ReplaceableFile& found, const Temporary& temporary,
+                                      Durability durability) {
+    const int folder = found.folder->fd();
+    if (::renameat2(folder, temporary.name.c_str(), folder, found.name.c_str(), RENAME_NOREPLACE) !=
+        0) {
+        if (errno == EINVAL || errno == ENOSYS) {
+            return RenameInPlace(found, temporary, durability);
+        }
+        const int error = errno;
+        const Error failure = NotReplaced(found, temporary, error);
+        return error == EEXIST ? ChangedMeanwhile(found) : failure;
+    }
+    return Finished(found, temporary, durability);
 }
 
 // The old file at `target`, when there is one.
@@ -387,6 +445,42 @@ Status WriteReplaceable(const ReplaceableFile& found, std::string_view content,
     const std::optional<struct stat> like =
         found.old || new_file_like.empty() ? std::nullopt : OldFile(new_file_like);
     return Replace(found, content, durability, like).status();
+}
+
+FileDescriptor LockReplaceable(const ReplaceableFile& found) {
+    FileDescriptor file(::openat(found.folder->fd(), found.name.c_str(),
+                                 O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    while (file.valid() && ::flock(file.get(), LOCK_EX) != 0 && errno == EINTR) {
+    }
+    return file;
+}
+
+Result<FileStamp> WriteReplaceableUnlessChanged(const ReplaceableFile& found,
+                                                std::string_view content, Durability durability,
+                                                const std::optional<FileStamp>& read) {
+    if (!read) {
+        return Replace(found, content, durability, std::nullopt);
+    }
+    const int folder = found.folder->fd();
+    if (durability == Durability::EachFile) {
+        RemoveStaleTemporaries(*found.folder, found.name);
+    }
+    struct stat now {};
+    const bool there = ::fstatat(folder, found.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!there && errno != ENOENT) {
+        return Error{found.named.string() + ": cannot be written (" + std::strerror(errno) + ")"};
+    }
+    if (there && (!S_ISREG(now.st_mode) || StampFrom(now) != *read)) {
+        return ChangedMeanwhile(found);
+    }
+    const std::optional<struct stat> old = there ? std::optional(now) : std::nullopt;
+    const Result<Temporary> temporary =
+        WriteTemporary(found, content, durability, old, std::nullopt);
+    if (!temporary) {
+        return Error{temporary.message()};
+    }
+    return there ? ExchangeIfUnchanged(found, temporary.value(), durability, *read)
+                 : CreateIfStillAbsent(found, temporary.value(), durability);
 }
 
 Status WriteFileAtomically(const std::filesystem::path& target,

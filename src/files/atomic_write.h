@@ -10,6 +10,7 @@
 
 #include <sys/stat.h>
 
+#include "files/file_descriptor.h"
 #include "files/opened_folder.h"
 #include "files/regular_file.h"
 #include "files/temporary_files.h"
@@ -80,6 +81,28 @@ Result<ReplaceableFile> FindReplaceableIn(const std::shared_ptr<const OpenedFold
 Status WriteReplaceable(const ReplaceableFile& found, std::string_view content,
                         Durability durability = Durability::EachFile,
                         const std::filesystem::path& new_file_like = {});
+
+// How a write that would lose another writer's save refuses, after the path.
+inline constexpr std::string_view kChangedSinceRead = "changed since it was read; not saved";
+
+// This program's advisory lock on the file `found` names, which every save of
+// it takes from its first look at the file to its last write, waiting while
+// another holds it; released when the descriptor closes. None when there is
+// no file yet, or it cannot be opened for reading.
+FileDescriptor LockReplaceable(const ReplaceableFile& found);
+
+// Writes as WriteReplaceable does and gives the stamp of the file written.
+// With `read`, the stamp of the file as this program read it, a save that
+// another writer made meanwhile is never lost: the file is replaced only while
+// it is still the one read, checked under the caller's LockReplaceable, and
+// checked again on what the replace takes out, against programs that take no
+// lock (the new file and the old are exchanged, and exchanged back when the
+// old is not the one read). A file gone meanwhile is written anew unless
+// another appeared by then. Refused with "<path>: " + kChangedSinceRead, and
+// nothing written.
+Result<FileStamp> WriteReplaceableUnlessChanged(const ReplaceableFile& found,
+                                                std::string_view content, Durability durability,
+                                                const std::optional<FileStamp>& read);
 
 // Moves a finished temporary file over `target` and syncs the folder; removes
 // the temporary when the move fails.

@@ -481,8 +481,9 @@ Status WriteDesignFile(const std::filesystem::path& path, const Design& design,
     return WriteFileAtomically(path, DesignFileText(design), durability);
 }
 
-Status WriteDesignFile(const ReplaceableFile& found, const Design& design, Durability durability) {
-    return WriteReplaceable(found, DesignFileText(design), durability);
+Result<FileStamp> WriteDesignFile(const ReplaceableFile& found, const Design& design,
+                                  Durability durability, const std::optional<FileStamp>& read) {
+    return WriteReplaceableUnlessChanged(found, DesignFileText(design), durability, read);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <string_view>
 
 #include "files/atomic_write.h"
@@ -32,8 +33,11 @@ void WriteDesign(std::ostream& out, const Design& design);
 // the path.
 Status WriteDesignFile(const std::filesystem::path& path, const Design& design,
                        Durability durability = Durability::EachFile);
-// The same over a file a check has just found replaceable (WriteReplaceable).
-Status WriteDesignFile(const ReplaceableFile& found, const Design& design, Durability durability);
+// The same over a file a check has just found replaceable, unless it has
+// changed since it was read (WriteReplaceableUnlessChanged); gives the stamp
+// of the file written.
+Result<FileStamp> WriteDesignFile(const ReplaceableFile& found, const Design& design,
+                                  Durability durability, const std::optional<FileStamp>& read);
 
 // Reads a design file over `design`. Only a complete, valid file changes it:
 // on failure `design` is untouched and the message names `source_name`, the
