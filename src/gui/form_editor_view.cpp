@@ -88,15 +88,14 @@ QLineEdit* FormEditorView::NewTextBox(ui::TextBox& box, const char* name,
                                       std::function<void()> edited, QWidget* parent) {
     auto* widget = new QLineEdit(parent ? parent : frame_);
     widget->setObjectName(QString::fromLatin1(name));
-    if (edited) {
-        // What the logic shows in answer to the edit appears at once.
-        bindings_.Bind(*widget, box, [this, edited = std::move(edited)] {
+    bindings_.Bind(*widget, box, [this, &box, edited = std::move(edited)] {
+        logic_.Edited(box);
+        if (edited) {
+            // What the logic shows in answer to the edit appears at once.
             edited();
             Refresh();
-        });
-    } else {
-        bindings_.Bind(*widget, box);
-    }
+        }
+    });
     return widget;
 }
 
@@ -106,14 +105,14 @@ QComboBox* FormEditorView::NewComboBox(ui::ListBox& list, const char* name) {
     // Wide enough for a catalog label of 20 characters and what follows it.
     widget->setMinimumContentsLength(kLabelWidth);
     widget->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    bindings_.Bind(*widget, list);
+    bindings_.Bind(*widget, list, [this, &list] { logic_.Edited(list); });
     return widget;
 }
 
 QCheckBox* FormEditorView::NewCheckBox(ui::CheckBox& box, const char* name, QWidget* parent) {
     auto* widget = new QCheckBox(parent ? parent : frame_);
     widget->setObjectName(QString::fromLatin1(name));
-    bindings_.Bind(*widget, box);
+    bindings_.Bind(*widget, box, [this, &box] { logic_.Edited(box); });
     return widget;
 }
 

@@ -21,7 +21,15 @@ std::string RowWithTechLevel(const ComponentRecord& row) {
 }  // namespace
 
 ControlEditor::ControlEditor(Session& session, DesignDocument& document, Prompter& prompter)
-    : FormEditor(session, document, prompter, "Control && Computers", "control") {}
+    : FormEditor(session, document, prompter, "Control && Computers", "control") {
+    AddField(main_computer, main_computer_caption);
+    AddField(backup_computer, backup_computer_caption);
+    AddField(control_panels, control_panels_caption);
+    AddField(heads_up_displays, heads_up_displays_caption);
+    AddField(large_holodisplays, large_holodisplays_caption);
+    AddField(head_up_holodisplays, head_up_holodisplays_caption);
+    AddField(auxiliary_bridge);
+}
 
 void ControlEditor::FillLists() {
     main_computer.AddItem("No computer", 0);
@@ -37,11 +45,11 @@ void ControlEditor::FillLists() {
     });
 }
 
-void ControlEditor::ShowDesign() {
-    const auto& slots = design().Slots;
-    main_computer.Select(slots[Slot::MainComputer].IDNUM);
-    backup_computer.Select(slots[Slot::BackupComputer].IDNUM);
-    control_panels.Select(slots[Slot::Panels].IDNUM - 1);
+void ControlEditor::ShowDesign(const Design& design) {
+    const auto& slots = design.Slots;
+    main_computer.Select(RowWithItemData(main_computer, slots[Slot::MainComputer].IDNUM));
+    backup_computer.Select(RowWithItemData(backup_computer, slots[Slot::BackupComputer].IDNUM));
+    control_panels.Select(RowWithItemData(control_panels, slots[Slot::Panels].IDNUM));
     const auto& displays = slots[Slot::PanelAddOns].MISCNUM;
     heads_up_displays.text = NumberText(displays[1]);
     large_holodisplays.text = NumberText(displays[2]);
@@ -55,19 +63,18 @@ std::vector<FormEditor::NumberField> ControlEditor::NumberFields() const {
             {head_up_holodisplays_caption, head_up_holodisplays}};
 }
 
-bool ControlEditor::StoreControls() {
-    auto& slots = design().Slots;
+void ControlEditor::StoreControls(Design& design) {
+    auto& slots = design.Slots;
     StoreComputer(main_computer, slots[Slot::MainComputer]);
     StoreComputer(backup_computer, slots[Slot::BackupComputer]);
     if (const std::optional<int> row = control_panels.Selected()) {
-        slots[Slot::Panels] = catalog().LookupComponent("PN", *row + 1);
+        slots[Slot::Panels] = catalog().LookupComponent("PN", control_panels.ItemData(*row));
     }
     auto& displays = slots[Slot::PanelAddOns].MISCNUM;
     displays[1] = NumberIn(heads_up_displays);
     displays[2] = NumberIn(large_holodisplays);
     displays[3] = NumberIn(head_up_holodisplays);
     slots[Slot::AuxiliaryBridge].NUMBER = Flag(auxiliary_bridge);
-    return true;
 }
 
 // The set is made from the catalog row each time, never from the stored,
@@ -77,11 +84,12 @@ void ControlEditor::StoreComputer(const ListBox& list, ComponentRecord& slot) {
     if (!row) {
         return;
     }
-    if (*row == 0) {
+    const int id = list.ItemData(*row);
+    if (id == 0) {
         slot = BlankRecord;
         return;
     }
-    slot = catalog().LookupComponent("CO", *row);
+    slot = catalog().LookupComponent("CO", id);
     slot.NUMBER = kComputersInASet;
     slot.KL *= kComputersInASet;
     slot.TONS *= kComputersInASet;

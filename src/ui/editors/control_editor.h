@@ -14,11 +14,11 @@ public:
     using FormEditor::Check;
 
     Label main_computer_caption{"&Main computer:"};
-    ListBox main_computer;  // "No computer", then CO rows; row k is CO id k
+    ListBox main_computer;  // "No computer" (item data 0), then CO rows by id
     Label backup_computer_caption{"&Backup computer:"};
     ListBox backup_computer;
     Label control_panels_caption{"Control &panel type:"};
-    ListBox control_panels;  // PN rows; row p is PN id p + 1
+    ListBox control_panels;  // PN rows by id
     Label heads_up_displays_caption{"&Heads-up display-9"};
     TextBox heads_up_displays;
     Label large_holodisplays_caption{"&Large Holodisplay-12"};
@@ -30,9 +30,9 @@ public:
 
 private:
     void FillLists() override;
-    void ShowDesign() override;
+    void ShowDesign(const Design& design) override;
     std::vector<NumberField> NumberFields() const override;
-    bool StoreControls() override;
+    void StoreControls(Design& design) override;
     // The chosen computer as a triple set, or the blank record for "No
     // computer"; nothing without a selection.
     void StoreComputer(const ListBox& list, ComponentRecord& slot);

@@ -40,6 +40,15 @@ std::string CrewLine(std::string_view default_text, double actual, char flag) {
 
 }  // namespace
 
+template <typename AnyDesign>
+auto& CrewEditor::Actual(AnyDesign& design, int position) {
+    auto& slots = design.Slots;
+    return position <= kFixablePositions
+               ? slots[Slot::Crew].MISCNUM[static_cast<std::size_t>(position)]
+               : slots[Slot::PassengersAndCrewTotal]
+                     .MISCNUM[static_cast<std::size_t>(position - 10)];
+}
+
 CrewEditor::CrewEditor(Session& session, DesignDocument& document, Prompter& prompter)
     : Caption(AppTitle()),
       accommodation(session, document, prompter),
@@ -59,16 +68,16 @@ void CrewEditor::Fill() {
     }
     ShowCrew();
     accommodation.Activate();
-    shown_airlocks_.reset();
-    ShowEnvironment();
+    ShowEnvironment(true);
 }
 
 void CrewEditor::SetPosition(int position) {
     if (position < 1 || position > kCrewPositions) {
         return;
     }
-    const std::optional<std::string> answer = prompter_.AskText(
-        AppTitle(), "New value for " + positions[position].caption, PlainNumber(Actual(position)));
+    const std::optional<std::string> answer =
+        prompter_.AskText(AppTitle(), "New value for " + positions[position].caption,
+                          PlainNumber(Actual(design(), position)));
     if (!answer) {
         return;
     }
@@ -76,7 +85,7 @@ void CrewEditor::SetPosition(int position) {
         prompter_.ShowMessage(AppTitle(),
                               "\"" + *answer + "\" is not a number; " +
                                   positions[position].caption + " stays " +
-                                  PlainNumber(Actual(position)) + ".",
+                                  PlainNumber(Actual(design(), position)) + ".",
                               MessageIcon::Warning);
         return;
     }
@@ -89,50 +98,77 @@ void CrewEditor::SetPosition(int position) {
             FixFlag(position) == 'N' ? DefaultAnswer::No : DefaultAnswer::Yes;
         fixed = prompter_.AskYesNo(AppTitle(), "Fix value?", MessageIcon::Information, keep);
     }
-    ChangeCrew("Set " + positions[position].caption + " to " + PlainNumber(value), [&] {
-        Actual(position) = value;
-        if (fixed) {
-            SetFixFlag(position, *fixed);
-        }
-    });
+    ChangeCrew("Set " + positions[position].caption + " to " + PlainNumber(value),
+               [&](Design& changed) {
+                   Actual(changed, position) = value;
+                   if (fixed) {
+                       SetFixFlag(changed, position, *fixed);
+                   }
+               });
 }
 
 void CrewEditor::AcceptDefaults() {
-    ChangeCrew("Crew defaults", [this] {
+    ChangeCrew("Crew defaults", [this](Design& changed) {
         for (int position = 1; position <= kFixablePositions; ++position) {
             if (position != kTroopsPosition && FixFlag(position) != 'Y') {
-                Actual(position) = LeadingNumber(DefaultText(position));
+                Actual(changed, position) = LeadingNumber(DefaultText(position));
             }
         }
     });
 }
 
 void CrewEditor::EnvironmentEdited() {
-    document_.Change("Environment", [this](Design&) { StoreFittings(); });
+    document_.Change("Environment", [this](Design& changed) { StoreFittings(changed); });
 }
 
+CommitResult CrewEditor::Commit(const TextBox& box) {
+    if (&box != &airlocks || policy_ != CommitPolicy::Immediate) {
+        return CommitResult::Unchanged;
+    }
+    if (!airlocks.text.empty() && !StartsWithNumber(airlocks.text)) {
+        return CommitResult::NotANumber;
+    }
+    const bool stored = document_.Change(
+        "Set airlocks to " + PlainNumber(LeadingNumber(airlocks.text)),
+        [this](Design& changed) { StoreAirlocks(changed); }, "crew:airlocks");
+    ShowEnvironment(true);
+    return stored ? CommitResult::Stored : CommitResult::Unchanged;
+}
+
+// Airlocks typed as text that is no number keep their count, with a word why.
 ParentWindow CrewEditor::Done() {
-    document_.Change("Environment", [this](Design&) {
-        StoreFittings();
-        StoreAirlocks();
+    const bool store_airlocks = policy_ == CommitPolicy::OnAccept;
+    const bool airlocks_readable = airlocks.text.empty() || StartsWithNumber(airlocks.text);
+    if (store_airlocks && !airlocks_readable) {
+        prompter_.ShowMessage(AppTitle(),
+                              "\"" + airlocks.text + "\" is not a number; the airlocks stay " +
+                                  PlainNumber(design().Environment[kAirlocksEntry].NUMBER) + ".",
+                              MessageIcon::Warning);
+    }
+    document_.Change("Environment", [&](Design& changed) {
+        StoreFittings(changed);
+        if (store_airlocks && airlocks_readable) {
+            StoreAirlocks(changed);
+        }
     });
+    ShowEnvironment(true);
     return ParentWindow::MainWindow;
 }
 
 void CrewEditor::DesignUpdated(const Design&, const DesignChange&) {
     if (catalog_listed_) {
         ShowCrew();
-        ShowEnvironment();
+        ShowEnvironment(false);
     }
 }
 
-void CrewEditor::StoreFittings() {
+void CrewEditor::StoreFittings(Design& design) {
     const std::array<std::pair<int, const CheckBox*>, 5> fitted = {{{1, &heat_and_light},
                                                                     {2, &air_and_water},
                                                                     {3, &food_and_recycling},
                                                                     {5, &grav_plates},
                                                                     {6, &inertial_compensation}}};
-    auto& environment = design().Environment;
+    auto& environment = design.Environment;
     for (const auto& [entry, box] : fitted) {
         ComponentRecord& item = environment[static_cast<std::size_t>(entry)];
         if (!box->checked) {
@@ -151,16 +187,9 @@ void CrewEditor::StoreFittings() {
     }
 }
 
-// Airlocks typed as text that is no number keep their count, with a word why.
-void CrewEditor::StoreAirlocks() {
-    ComponentRecord& airlock = design().Environment[kAirlocksEntry];
-    if (!airlocks.text.empty() && !StartsWithNumber(airlocks.text)) {
-        prompter_.ShowMessage(AppTitle(),
-                              "\"" + airlocks.text + "\" is not a number; the airlocks stay " +
-                                  PlainNumber(airlock.NUMBER) + ".",
-                              MessageIcon::Warning);
-        return;
-    }
+// The airlocks box holds a number (or nothing, no airlocks): it was checked before.
+void CrewEditor::StoreAirlocks(Design& design) {
+    ComponentRecord& airlock = design.Environment[kAirlocksEntry];
     const double locks = LeadingNumber(airlocks.text);
     if (locks > 0 && IsEmptyEntry(airlock)) {
         airlock = session_.catalog->Features().LookupComponent("EN", kAirlocksEntry);
@@ -171,7 +200,7 @@ void CrewEditor::StoreAirlocks() {
 void CrewEditor::ShowCrew() {
     double actual_total = 0;
     for (int position = 1; position <= kCrewPositions; ++position) {
-        const double actual = Actual(position);
+        const double actual = Actual(design(), position);
         const char flag = position <= kFixablePositions ? FixFlag(position) : ' ';
         values[position].caption = CrewLine(DefaultText(position), actual, flag);
         values[position].colour = LeadingNumber(DefaultText(position)) > actual ? kRed : 0;
@@ -184,38 +213,28 @@ void CrewEditor::ShowCrew() {
                  actual_total, ' ');
 }
 
-void CrewEditor::ShowEnvironment() {
+void CrewEditor::ShowEnvironment(bool all) {
     const auto& environment = design().Environment;
     heat_and_light.checked = environment[1].NUMBER != 0;
     air_and_water.checked = environment[2].NUMBER != 0;
     food_and_recycling.checked = environment[3].NUMBER != 0;
     grav_plates.checked = environment[5].NUMBER != 0;
     inertial_compensation.checked = environment[6].NUMBER != 0;
-    // A count typed but not yet stored stays while the design's own is unchanged.
-    const double locks = environment[kAirlocksEntry].NUMBER;
-    if (shown_airlocks_ != locks) {
-        airlocks.text = PlainNumber(locks);
-        shown_airlocks_ = locks;
+    if (all || airlocks.text == shown_airlocks_) {
+        airlocks.text = PlainNumber(environment[kAirlocksEntry].NUMBER);
+        shown_airlocks_ = airlocks.text;
     }
 }
 
-void CrewEditor::ChangeCrew(std::string step, const std::function<void()>& change) {
-    document_.Change(std::move(step), [this, &change](Design&) {
-        change();
+void CrewEditor::ChangeCrew(std::string step, const std::function<void(Design&)>& change) {
+    document_.Change(std::move(step), [&change](Design& changed) {
+        change(changed);
         double actual_total = 0;
         for (int position = 1; position <= kFixablePositions; ++position) {
-            actual_total += Actual(position);
+            actual_total += Actual(changed, position);
         }
-        design().Slots[Slot::PassengersAndCrewTotal].MISCNUM[kTotalField] = actual_total;
+        changed.Slots[Slot::PassengersAndCrewTotal].MISCNUM[kTotalField] = actual_total;
     });
-}
-
-double& CrewEditor::Actual(int position) {
-    auto& slots = design().Slots;
-    return position <= kFixablePositions
-               ? slots[Slot::Crew].MISCNUM[static_cast<std::size_t>(position)]
-               : slots[Slot::PassengersAndCrewTotal]
-                     .MISCNUM[static_cast<std::size_t>(position - 10)];
 }
 
 std::string_view CrewEditor::DefaultText(int position) const {
@@ -233,9 +252,9 @@ char CrewEditor::FixFlag(int position) const {
         .MISCSTR[kFixFlagsField][static_cast<std::size_t>(position - 1)];
 }
 
-void CrewEditor::SetFixFlag(int position, bool fixed) {
+void CrewEditor::SetFixFlag(Design& design, int position, bool fixed) {
     // Only this position's flag: the others, set or never set, stay as the file had them.
-    auto& flags = design().Slots[Slot::PassengersAndCrewTotal].MISCSTR[kFixFlagsField];
+    auto& flags = design.Slots[Slot::PassengersAndCrewTotal].MISCSTR[kFixFlagsField];
     flags[static_cast<std::size_t>(position - 1)] = fixed ? 'Y' : 'N';
 }
 

@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/design_document.h"
 #include "ui/editors/accommodation_list.h"
+#include "ui/editors/form_editor.h"
 #include "ui/editors/parent_window.h"
 #include "ui/prompter.h"
 
@@ -23,8 +24,10 @@ inline constexpr int kRed = 255;
 // the recalculation computes and the actual figure the user sets (and may fix
 // against "Accept defaults"); the accommodation list; and the environment
 // (life support, gravity, inertial compensation, airlocks): a tick is stored
-// at once, the typed airlocks by "Done". Each is a step of the design
-// document; the window shows the design after every change (an undo too).
+// at once, the typed airlocks by "Done" (or when the box is committed, under
+// CommitPolicy::Immediate). Each is a step of the design document; the window
+// shows the design after every change (an undo too), but for airlocks typed
+// and not yet stored.
 //
 // The actual crew total, which the profile code and the printed profile read,
 // is the sum of the ten crew positions and is stored with every change of them.
@@ -44,9 +47,14 @@ public:
     // "Accept defaults": every crew position but "Troops" that is not fixed
     // takes its default. Passengers are not touched.
     void AcceptDefaults();
+    void SetCommitPolicy(CommitPolicy policy) { policy_ = policy; }
     // A tick or a typed airlock count: the ticks are stored at once.
     void EnvironmentEdited();
-    // "Done": stores the ticks and the airlocks.
+    // The airlocks box confirmed by Enter or left: under the Immediate policy
+    // the count is stored (a step "Set airlocks to 3"); repeated commits fold
+    // into one step.
+    CommitResult Commit(const TextBox& box);
+    // "Done": stores the ticks and, unless they are stored as committed, the airlocks.
     ParentWindow Done();
 
     std::string Caption;  // the title bar
@@ -72,26 +80,30 @@ public:
 
 private:
     void ShowCrew();
-    void ShowEnvironment();
-    void StoreFittings();
-    void StoreAirlocks();
+    // Shows the design's environment; the airlocks box keeps a count the user
+    // typed unless `all`.
+    void ShowEnvironment(bool all);
+    void StoreFittings(Design& design);
+    void StoreAirlocks(Design& design);
     // Applies `change` to the crew positions as the document's step `step`,
     // with the actual crew total that follows from them.
-    void ChangeCrew(std::string step, const std::function<void()>& change);
+    void ChangeCrew(std::string step, const std::function<void(Design&)>& change);
 
-    double& Actual(int position);
+    // The actual figure of a position, of a design or of the design of a change step.
+    template <typename AnyDesign>
+    static auto& Actual(AnyDesign& design, int position);
     std::string_view DefaultText(int position) const;
     char FixFlag(int position) const;
-    void SetFixFlag(int position, bool fixed);
+    static void SetFixFlag(Design& design, int position, bool fixed);
 
-    Design& design() { return session_.design; }
-    const Design& design() const { return session_.design; }
+    const Design& design() const { return document_.design(); }
 
     Session& session_;
     DesignDocument& document_;
     Prompter& prompter_;
+    CommitPolicy policy_ = CommitPolicy::OnAccept;
     bool catalog_listed_ = false;
-    std::optional<double> shown_airlocks_;  // the design's airlocks when the box was last filled
+    std::string shown_airlocks_;  // the airlocks box as the design last filled it
     DesignSubscription subscription_ = document_.Subscribe(*this);
 };
 

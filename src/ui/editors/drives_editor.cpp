@@ -45,7 +45,22 @@ double OverdriveTonnage(const CheckBox& fitted, const TextBox& tonnage_text) {
 }  // namespace
 
 DrivesEditor::DrivesEditor(Session& session, DesignDocument& document, Prompter& prompter)
-    : FormEditor(session, document, prompter, "Drives", "drives") {}
+    : FormEditor(session, document, prompter, "Drives", "drives") {
+    AddField(jump_drive, jump_drive_caption);
+    AddField(maneuver_drive, maneuver_drive_caption);
+    AddField(purifiers, purifiers_caption);
+    AddField(hours_to_purify, hours_to_purify_caption);
+    AddField(extra_jump_fuel, extra_jump_fuel_caption);
+    AddField(scoops);
+    AddField(low_maintenance_maneuver);
+    AddField(low_maintenance_jump);
+    AddField(high_performance_maneuver);
+    AddField(jump_overdrive);
+    // Both overdrives' boxes read "Tonnage:".
+    AddTextField(jump_overdrive_tonnage, "jump overdrive tonnage", "tons");
+    AddField(maneuver_overdrive);
+    AddTextField(maneuver_overdrive_tonnage, "maneuver overdrive tonnage", "tons");
+}
 
 void DrivesEditor::FillLists() {
     for (int rating = 0; rating <= kHighestRating; ++rating) {
@@ -60,8 +75,8 @@ void DrivesEditor::FillLists() {
     });
 }
 
-void DrivesEditor::ShowDesign() {
-    const auto& slots = design().Slots;
+void DrivesEditor::ShowDesign(const Design& design) {
+    const auto& slots = design.Slots;
     const ComponentRecord& options = slots[Slot::DriveOptions];
     jump_drive.Select(PositionOf(LeadingNumber(slots[Slot::JumpDrive].USP.view())));
     maneuver_drive.Select(PositionOf(LeadingNumber(slots[Slot::ManeuverDrive].USP.view())));
@@ -69,7 +84,7 @@ void DrivesEditor::ShowDesign() {
     scoops.checked = slots[Slot::FuelScoops].NUMBER == 1;
     const ComponentRecord& purifier = slots[Slot::Purifiers];
     purifiers.Select(purifier.NUMBER == 1 ? RowWithTrimmedText(purifiers, purifier.LABEL.view())
-                                          : 0);
+                                          : RowWithItemData(purifiers, 0));
     hours_to_purify.text = NumberText(purifier.MISCNUM[10]);
     low_maintenance_maneuver.checked = options.MISCNUM[1] == 1;
     low_maintenance_jump.checked = options.MISCNUM[2] == 1;
@@ -91,8 +106,8 @@ std::vector<FormEditor::NumberField> DrivesEditor::NumberFields() const {
     return fields;
 }
 
-bool DrivesEditor::StoreControls() {
-    auto& slots = design().Slots;
+void DrivesEditor::StoreControls(Design& design) {
+    auto& slots = design.Slots;
     StoreRating(jump_drive, slots[Slot::JumpDrive].USP);
     StoreRating(maneuver_drive, slots[Slot::ManeuverDrive].USP);
     if (const std::optional<int> row = extra_jump_fuel.Selected()) {
@@ -101,8 +116,9 @@ bool DrivesEditor::StoreControls() {
     slots[Slot::FuelScoops].NUMBER = Flag(scoops);
 
     ComponentRecord& purifier = slots[Slot::Purifiers];
-    if (const std::optional<int> row = purifiers.Selected(); row && *row > 0) {
-        purifier = catalog().LookupComponent("PU", *row);
+    const std::optional<int> row = purifiers.Selected();
+    if (const int id = row ? purifiers.ItemData(*row) : 0; id > 0) {
+        purifier = catalog().LookupComponent("PU", id);
         purifier.NUMBER = 1;
     } else if (row) {
         // "No purifiers" keeps the last purifier's row for the next time.
@@ -119,7 +135,6 @@ bool DrivesEditor::StoreControls() {
     options.MISCNUM[3] = Flag(high_performance_maneuver);
     options.MISCNUM[4] = OverdriveTonnage(jump_overdrive, jump_overdrive_tonnage);
     options.MISCNUM[5] = OverdriveTonnage(maneuver_overdrive, maneuver_overdrive_tonnage);
-    return true;
 }
 
 }  // namespace korvane::ui

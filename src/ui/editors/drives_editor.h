@@ -18,7 +18,7 @@ public:
     Label maneuver_drive_caption{"&Maneuver drive:"};
     ListBox maneuver_drive;  // "0g" … "6g"
     Label purifiers_caption{"&Purifiers:"};
-    ListBox purifiers;  // "No purifiers", then PU rows; row k is PU id k
+    ListBox purifiers;  // "No purifiers" (item data 0), then PU rows by id
     Label hours_to_purify_caption{"&Hours to purify:"};
     TextBox hours_to_purify;
     Label extra_jump_fuel_caption{"E&xtra Jump fuel:"};
@@ -37,9 +37,9 @@ public:
 
 private:
     void FillLists() override;
-    void ShowDesign() override;
+    void ShowDesign(const Design& design) override;
     std::vector<NumberField> NumberFields() const override;
-    bool StoreControls() override;
+    void StoreControls(Design& design) override;
 };
 
 }  // namespace korvane::ui

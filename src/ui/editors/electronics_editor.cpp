@@ -15,7 +15,10 @@ constexpr int kAvionicsRows = 999;
 }  // namespace
 
 ElectronicsEditor::ElectronicsEditor(Session& session, DesignDocument& document, Prompter& prompter)
-    : FormEditor(session, document, prompter, "Electronics", "electronics") {}
+    : FormEditor(session, document, prompter, "Electronics", "electronics") {
+    AddField(avionics, avionics_caption);
+    AddField(em_mask);
+}
 
 void ElectronicsEditor::FillLists() {
     avionics.AddItem("No avionics", 0);
@@ -28,23 +31,24 @@ void ElectronicsEditor::FillLists() {
     });
 }
 
-void ElectronicsEditor::ShowDesign() {
-    const auto& slots = design().Slots;
-    avionics.Select(slots[Slot::Avionics].KL != 0 ? slots[Slot::Avionics].IDNUM : 0);
+void ElectronicsEditor::ShowDesign(const Design& design) {
+    const auto& slots = design.Slots;
+    avionics.Select(
+        RowWithItemData(avionics, slots[Slot::Avionics].KL != 0 ? slots[Slot::Avionics].IDNUM : 0));
     em_mask.checked = slots[Slot::EmMask].NUMBER == 1;
 }
 
 // A list left without a selection keeps the design's avionics.
-bool ElectronicsEditor::StoreControls() {
-    auto& slots = design().Slots;
-    if (const std::optional<int> row = avionics.Selected(); row && *row > 0) {
-        slots[Slot::Avionics] = catalog().LookupComponent("AV", *row);
+void ElectronicsEditor::StoreControls(Design& design) {
+    auto& slots = design.Slots;
+    const std::optional<int> row = avionics.Selected();
+    if (const int id = row ? avionics.ItemData(*row) : 0; id > 0) {
+        slots[Slot::Avionics] = catalog().LookupComponent("AV", id);
         slots[Slot::Avionics].NUMBER = 1;
     } else if (row) {
         slots[Slot::Avionics] = BlankRecord;
     }
     slots[Slot::EmMask].NUMBER = Flag(em_mask);
-    return true;
 }
 
 }  // namespace korvane::ui

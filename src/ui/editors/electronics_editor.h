@@ -6,13 +6,13 @@ namespace korvane::ui {
 
 // The avionics and the EM mask; the sensors and communicators have list
 // editors of their own, opened from here. What is chosen here before opening
-// them is stored only by "Accept".
+// them is stored only by "Accept", and stays chosen whatever they change.
 class ElectronicsEditor final : public FormEditor {
 public:
     ElectronicsEditor(Session& session, DesignDocument& document, Prompter& prompter);
 
     Label avionics_caption{"A&vionics:"};
-    ListBox avionics;  // "No avionics", then AV rows; row k is AV id k
+    ListBox avionics;  // "No avionics" (item data 0), then AV rows by id
     CheckBox em_mask{"&EM Mask"};
     Label sensors_caption{"&Sensors"};
     Button sensors;
@@ -21,8 +21,8 @@ public:
 
 private:
     void FillLists() override;
-    void ShowDesign() override;
-    bool StoreControls() override;
+    void ShowDesign(const Design& design) override;
+    void StoreControls(Design& design) override;
 };
 
 }  // namespace korvane::ui

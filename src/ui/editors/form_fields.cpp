@@ -33,9 +33,18 @@ std::optional<int> PositionOf(double stored) {
     return static_cast<int>(whole);
 }
 
-int RoundedItemData(double value) {
-    const double rounded = std::round(value);
-    return std::abs(rounded) <= kLargestPosition ? static_cast<int>(rounded) : 0;
+std::optional<int> RowWithItemData(const ListBox& list, std::optional<int> data) {
+    for (int row = 0; data && row < list.Count(); ++row) {
+        if (list.ItemData(row) == *data) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> IdAtPosition(double stored) {
+    const std::optional<int> position = PositionOf(stored);
+    return position ? std::optional(*position + 1) : std::nullopt;
 }
 
 double NumberIn(const TextBox& box) {
@@ -44,6 +53,14 @@ double NumberIn(const TextBox& box) {
 
 std::string NumberText(double value) {
     return PlainNumber(value);
+}
+
+std::string GroupedNumber(double value) {
+    std::string text = FormatPattern(value, "#,##0.#########");
+    if (text.ends_with('.')) {
+        text.pop_back();
+    }
+    return text;
 }
 
 void AddDigitCodes(ListBox& list, int first, int last) {

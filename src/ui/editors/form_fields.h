@@ -21,13 +21,18 @@ void ForEachCatalogRow(Catalog& catalog, std::string_view family, int last_id,
 // a number of any sensible size selects nothing.
 std::optional<int> PositionOf(double stored);
 
-// A catalog figure as a list row's item data, rounded half away from zero.
-int RoundedItemData(double value);
+// The row whose item data is `data`; none when no row has it.
+std::optional<int> RowWithItemData(const ListBox& list, std::optional<int> data);
+// The catalog id of the row at list position `stored` (see PositionOf), for
+// the rows a design keeps by their position: position 0 is id 1.
+std::optional<int> IdAtPosition(double stored);
 
 // A typed number as the design stores it: its leading number, "3 turrets"
 // reads 3 and text without one reads 0.
 double NumberIn(const TextBox& box);
 std::string NumberText(double value);
+// A typed number as a step names it, its thousands grouped: "2,000", "1,234.5".
+std::string GroupedNumber(double value);
 
 // A check box as a stored flag: 1 ticked, 0 not.
 inline double Flag(const CheckBox& box) {

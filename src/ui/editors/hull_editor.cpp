@@ -45,7 +45,17 @@ std::optional<int> LastRowStartingWith(const ListBox& list, char first) {
 }  // namespace
 
 HullEditor::HullEditor(Session& session, DesignDocument& document, Prompter& prompter)
-    : FormEditor(session, document, prompter, "Hull && Basic Data", "hull") {}
+    : FormEditor(session, document, prompter, "Hull && Basic Data", "hull") {
+    AddField(displacement, displacement_caption, "tons");
+    AddField(configuration, configuration_caption);
+    AddListField(streamlining, "streamlining");
+    AddField(armour_type, armour_type_caption);
+    AddField(armour_value, armour_value_caption);
+    AddField(free_armour);
+    AddField(description, description_caption);
+    AddField(classification, classification_caption);
+    AddField(tech_level, tech_level_caption);
+}
 
 void HullEditor::ExplainFreeArmour() {
     prompter().ShowMessage(Title(), kFreeArmourExplained, MessageIcon::Information);
@@ -53,12 +63,11 @@ void HullEditor::ExplainFreeArmour() {
 
 void HullEditor::FillLists() {
     ForEachCatalogRow(catalog(), "CN", kConfigurations, [this](const ComponentRecord& row) {
-        configuration.AddItem(row.LABEL.str(), RoundedItemData(row.NUMBER));
+        configuration.AddItem(row.LABEL.str(), row.IDNUM);
         return true;
     });
     ForEachCatalogRow(catalog(), "AT", kArmourTypes, [this](const ComponentRecord& row) {
-        armour_type.AddItem(row.LABEL.str() + " (TL " + std::to_string(row.TL) + ")",
-                            RoundedItemData(row.NUMBER));
+        armour_type.AddItem(row.LABEL.str() + " (TL " + std::to_string(row.TL) + ")", row.IDNUM);
         return true;
     });
     streamlining.AddItem("Unstreamlined", 1);
@@ -72,23 +81,25 @@ void HullEditor::FillLists() {
     AddDigitCodes(tech_level, kLowestTechLevel, kHighestTechLevel);
 }
 
-void HullEditor::ShowDesign() {
-    const auto& slots = design().Slots;
+void HullEditor::ShowDesign(const Design& design) {
+    const auto& slots = design.Slots;
     const ComponentRecord& armour = slots[Slot::Armour];
     displacement.text = NumberText(slots[Slot::Hull].KL / kKlPerTon);
-    configuration.Select(PositionOf(LeadingNumber(slots[Slot::Configuration].USP.view())));
+    // The configuration's row is kept as its position in the catalog, id less one.
+    configuration.Select(RowWithItemData(
+        configuration, IdAtPosition(LeadingNumber(slots[Slot::Configuration].USP.view()))));
     streamlining.Select(PositionOf(slots[Slot::Configuration].MISCNUM[6] - 1));
     armour_type.Select(LastRowStartingWith(armour_type, armour.MISCSTR[1].first()));
     // The stored name is padded to its 50 characters; the box shows it without
     // the padding, so that a click lands after the name and typing extends it.
-    shown_name_ = TrimmedEnd(design().ShipName(), kSpacesAndNuls);
+    shown_name_ = TrimmedEnd(design.ShipName(), kSpacesAndNuls);
     description.text = shown_name_;
     classification.Select(LastRowStartingWith(classification, slots[Slot::ShipType].USP.first()));
     // An armour value that is no digit code ("0", blank, never set) shows as "0".
     const std::string value = armour.MISCSTR[2].trimmed();
     const int code = value.size() == 1 ? DecodeDigit(value.front()) : -99;
     armour_value.Select(code < 0 ? 0 : code);
-    tech_level.Select(design().DesignTL() - kLowestTechLevel);
+    tech_level.Select(design.DesignTL() - kLowestTechLevel);
     free_armour.checked = armour.MISCNUM[3] == 1;
 }
 
@@ -98,8 +109,7 @@ std::vector<FormEditor::NumberField> HullEditor::NumberFields() const {
     return {{displacement_caption, displacement}};
 }
 
-bool HullEditor::StoreControls() {
-    Design& ship = design();
+void HullEditor::StoreControls(Design& ship) {
     auto& slots = ship.Slots;
 
     // A name left as shown keeps its stored bytes, padding and never-set parts alike.
@@ -113,8 +123,9 @@ bool HullEditor::StoreControls() {
         std::max(0.0, std::floor(slots[Slot::Hull].KL / kKlPerAirlock));
 
     if (const std::optional<int> row = configuration.Selected()) {
-        slots[Slot::Configuration] = catalog().LookupComponent("CN", *row + 1);
-        slots[Slot::Configuration].USP = std::to_string(*row);
+        const int id = configuration.ItemData(*row);
+        slots[Slot::Configuration] = catalog().LookupComponent("CN", id);
+        slots[Slot::Configuration].USP = std::to_string(id - 1);
     }
     if (const std::optional<int> row = streamlining.Selected()) {
         slots[Slot::Configuration].MISCNUM[6] = *row + 1;
@@ -122,7 +133,7 @@ bool HullEditor::StoreControls() {
 
     ComponentRecord& armour = slots[Slot::Armour];
     if (const std::optional<int> row = armour_type.Selected()) {
-        const ComponentRecord& type = catalog().LookupComponent("AT", *row + 1);
+        const ComponentRecord& type = catalog().LookupComponent("AT", armour_type.ItemData(*row));
         armour.MISCSTR[1] = type.LABEL.view().substr(0, armour.MISCSTR[1].kWidth);
         armour.MISCNUM[1] = type.TONS;
         armour.MISCNUM[2] = type.CR;
@@ -142,7 +153,6 @@ bool HullEditor::StoreControls() {
     if (const std::optional<int> row = tech_level.Selected()) {
         ship.DesignTL() = static_cast<std::int16_t>(*row + kLowestTechLevel);
     }
-    return true;
 }
 
 }  // namespace korvane::ui

@@ -19,10 +19,10 @@ public:
     Label displacement_caption{"&Displacement:"};
     TextBox displacement;  // in displacement tons
     Label configuration_caption{"C&onfiguration:"};
-    ListBox configuration;  // CN rows by id; item data the row's NUMBER
+    ListBox configuration;  // CN rows by id; item data the row's id
     ListBox streamlining;   // item data 1 unstreamlined, 2 streamlined, 3 airframe
     Label armour_type_caption{"Armour &type:"};
-    ListBox armour_type;  // AT rows by id; item data the row's NUMBER
+    ListBox armour_type;  // AT rows by id; item data the row's id
     Label armour_value_caption{"Armour &value:"};
     ListBox armour_value;  // the digit codes of 0 to 32
     CheckBox free_armour{"'&Free' armour"};
@@ -36,9 +36,9 @@ public:
 
 private:
     void FillLists() override;
-    void ShowDesign() override;
+    void ShowDesign(const Design& design) override;
     std::vector<NumberField> NumberFields() const override;
-    bool StoreControls() override;
+    void StoreControls(Design& ship) override;
 
     std::string shown_name_;  // the name as ShowDesign put it in the box
 };

@@ -53,7 +53,15 @@ bool HasLowBerths(const Design& design) {
 }  // namespace
 
 PowerEditor::PowerEditor(Session& session, DesignDocument& document, Prompter& prompter)
-    : FormEditor(session, document, prompter, "Power", "power") {}
+    : FormEditor(session, document, prompter, "Power", "power") {
+    AddField(plant, plant_caption);
+    AddField(plant_size, plant_size_caption);
+    AddField(endurance_hours, endurance_caption);
+    AddField(cruise_g, cruise_g_caption);
+    for (CheckBox& exclusion : exclusions) {
+        AddField(exclusion);
+    }
+}
 
 void PowerEditor::FillLists() {
     ForEachCatalogRow(catalog(), "PP", kPlantRows, [this](const ComponentRecord& row) {
@@ -65,14 +73,12 @@ void PowerEditor::FillLists() {
     }
 }
 
-void PowerEditor::ShowDesign() {
-    const auto& slots = design().Slots;
+void PowerEditor::ShowDesign(const Design& design) {
+    const auto& slots = design.Slots;
     const ComponentRecord& fuel = slots[Slot::PlantFuel];
-    plant.Select(slots[Slot::PowerPlant].IDNUM - 1);
+    plant.Select(RowWithItemData(plant, slots[Slot::PowerPlant].IDNUM));
     plant_size.text = NumberText(slots[Slot::PowerPlant].KL);
-    PlantSizeChanged();
     endurance_hours.text = NumberText(fuel.NUMBER);
-    EnduranceChanged();
     extended_hours.caption = WholeNumberText(fuel.MISCNUM[1]);
     extended_days.caption = DaysAndWeeks(fuel.MISCNUM[1]);
 
@@ -90,17 +96,22 @@ void PowerEditor::ShowDesign() {
     if (slots[Slot::AuxiliaryBridge].NUMBER == 0) {
         rule_out(kAuxBridge);
     }
-    if (!HasLowBerths(design())) {
+    if (!HasLowBerths(design)) {
         rule_out(kAccommodation);
     }
     cruise_g.Select(PositionOf(fuel.MISCNUM[2]));
 }
 
+void PowerEditor::ShowFiguresOfControls() {
+    PlantSizeChanged();
+    EnduranceChanged();
+}
+
 // The suggestion is the chosen plant's for the power in use, whatever the size typed.
 double PowerEditor::SuggestedSize() {
     const std::optional<int> row = plant.Selected();
-    const ComponentRecord& chosen =
-        row ? catalog().LookupComponent("PP", *row + 1) : design().Slots[Slot::PowerPlant];
+    const ComponentRecord& chosen = row ? catalog().LookupComponent("PP", plant.ItemData(*row))
+                                        : design().Slots[Slot::PowerPlant];
     const double mw_per_kl = chosen.MISCNUM[3];
     return mw_per_kl > 0 ? design().UsedMW() / (3 * mw_per_kl) : 0;
 }
@@ -120,6 +131,7 @@ void PowerEditor::UseSuggestedSize() {
     }
     plant_size.text = NumberText(*size);
     PlantSizeChanged();
+    ChangedForUser({&plant_size}, {});
 }
 
 void PowerEditor::EnduranceChanged() {
@@ -132,6 +144,11 @@ void PowerEditor::Defaults() {
     }
     exclusions[kEmMask].checked = true;
     exclusions[kWeaponsAndScreens].checked = true;
+    std::vector<const void*> boxes;
+    for (const CheckBox& exclusion : exclusions) {
+        boxes.push_back(&exclusion);
+    }
+    ChangedForUser(boxes, "Extended endurance defaults");
 }
 
 void PowerEditor::ExplainExtendedEndurance() {
@@ -141,8 +158,6 @@ void PowerEditor::ExplainExtendedEndurance() {
         MessageIcon::Information);
 }
 
-// The cruise check comes first: a refused cruise G leaves the plant, its size
-// and the endurance as they were, so that "Cancel" really discards the edit.
 std::vector<FormEditor::NumberField> PowerEditor::NumberFields() const {
     return {{plant_size_caption, plant_size}, {endurance_caption, endurance_hours}};
 }
@@ -150,32 +165,34 @@ std::vector<FormEditor::NumberField> PowerEditor::NumberFields() const {
 void PowerEditor::PutPlantAndEndurance(Design& into) {
     auto& slots = into.Slots;
     if (const std::optional<int> row = plant.Selected()) {
-        slots[Slot::PowerPlant] = catalog().LookupComponent("PP", *row + 1);
+        slots[Slot::PowerPlant] = catalog().LookupComponent("PP", plant.ItemData(*row));
     }
     slots[Slot::PowerPlant].KL = NumberIn(plant_size);
     slots[Slot::PlantFuel].NUMBER = NumberIn(endurance_hours);
 }
 
-bool PowerEditor::StoreControls() {
-    auto& slots = design().Slots;
+bool PowerEditor::ValuesAcceptable() {
     const std::optional<int> cruise = cruise_g.Selected();
-    const double installed_g = LeadingNumber(slots[Slot::ManeuverDrive].USP.view());
+    const double installed_g = LeadingNumber(design().Slots[Slot::ManeuverDrive].USP.view());
     // A cruise equal to the installed rating is refused too.
     if (cruise && exclusions[kManeuver].checked && *cruise >= installed_g) {
         prompter().ShowMessage(Title(), kCruiseRefused, MessageIcon::Warning);
         return false;
     }
+    return true;
+}
 
-    PutPlantAndEndurance(design());
+void PowerEditor::StoreControls(Design& design) {
+    PutPlantAndEndurance(design);
+    auto& slots = design.Slots;
     ComponentRecord& fuel = slots[Slot::PlantFuel];
     for (int k = 0; k < kExclusionCount; ++k) {
         fuel.MISCSTR[2][k] = exclusions[k].checked ? '1' : '0';
     }
-    if (cruise) {
+    if (const std::optional<int> cruise = cruise_g.Selected()) {
         fuel.MISCNUM[2] = *cruise;
     }
     fuel.MISCSTR[1] = "1";
-    return true;
 }
 
 }  // namespace korvane::ui

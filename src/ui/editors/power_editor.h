@@ -34,12 +34,12 @@ public:
     void PlantChosen() { PlantSizeChanged(); }
     // "Use suggested": "Size in KL:" gets the smallest size, to the tenth of a
     // kl, at which the chosen plant gives the power the design, recalculated
-    // with it, uses.
+    // with it, uses (and the design gets it at once when each control is committed).
     void UseSuggestedSize();
 
     using FormEditor::Check;
     // "Defaults": only "EM Mask" and "Weapons && Screens" left out; the design
-    // changes only on "Accept".
+    // changes on "Accept" (or at once when each control is committed).
     void Defaults();
     // "Help on ExtEnd!".
     void ExplainExtendedEndurance();
@@ -84,9 +84,13 @@ private:
     void PutPlantAndEndurance(Design& into);
 
     void FillLists() override;
-    void ShowDesign() override;
+    void ShowDesign(const Design& design) override;
+    void ShowFiguresOfControls() override;
     std::vector<NumberField> NumberFields() const override;
-    bool StoreControls() override;
+    // The cruise check comes first: a refused cruise G leaves the plant, its
+    // size and the endurance as they were, so that "Cancel" really discards the edit.
+    bool ValuesAcceptable() override;
+    void StoreControls(Design& design) override;
 };
 
 }  // namespace korvane::ui

@@ -26,6 +26,10 @@ WeaponsEditor::WeaponsEditor(Session& session, DesignDocument& document, Prompte
     // The hub has no "Cancel": what it shows is stored by "Done".
     accept.caption = "&Done";
     cancel.visible = false;
+    AddField(spinal_mount, spinal_mount_caption);
+    AddField(he_rounds, he_rounds_caption);
+    AddField(atomic_rounds, atomic_rounds_caption);
+    AddField(antimatter_rounds, antimatter_rounds_caption);
 }
 
 void WeaponsEditor::Activate() {
@@ -41,48 +45,48 @@ void WeaponsEditor::FillLists() {
     });
 }
 
-void WeaponsEditor::ShowDesign() {
-    const ComponentRecord& spinal = design().Slots[Slot::SpinalMount];
-    const ComponentRecord& magazine = design().Slots[Slot::Magazine];
-    spinal_mount.Select(PositionOf(spinal.IDNUM));
+void WeaponsEditor::ShowDesign(const Design& design) {
+    const ComponentRecord& spinal = design.Slots[Slot::SpinalMount];
+    const ComponentRecord& magazine = design.Slots[Slot::Magazine];
+    spinal_mount.Select(RowWithItemData(spinal_mount, spinal.IDNUM));
     he_rounds.text = NumberText(magazine.MISCNUM[1]);
     atomic_rounds.text = NumberText(magazine.MISCNUM[2]);
     antimatter_rounds.text = NumberText(magazine.MISCNUM[3]);
-    Activate();
+    factors.Show(design);
 }
 
-// A negative number of rounds would give the magazine a negative volume, mass
-// and cost: it is refused and nothing is stored.
 std::vector<FormEditor::NumberField> WeaponsEditor::NumberFields() const {
     return {{he_rounds_caption, he_rounds},
             {atomic_rounds_caption, atomic_rounds},
             {antimatter_rounds_caption, antimatter_rounds}};
 }
 
-bool WeaponsEditor::StoreControls() {
-    const double he = NumberIn(he_rounds);
-    const double atomic = NumberIn(atomic_rounds);
-    const double antimatter = NumberIn(antimatter_rounds);
-    if (he < 0 || atomic < 0 || antimatter < 0) {
+// A negative number of rounds would give the magazine a negative volume, mass
+// and cost: it is refused and nothing is stored.
+bool WeaponsEditor::ValuesAcceptable() {
+    if (NumberIn(he_rounds) < 0 || NumberIn(atomic_rounds) < 0 || NumberIn(antimatter_rounds) < 0) {
         prompter().ShowMessage(Title(),
                                "Battery rounds of missiles cannot be below 0; nothing is stored.",
                                MessageIcon::Warning);
         return false;
     }
+    return true;
+}
 
-    ComponentRecord& spinal = design().Slots[Slot::SpinalMount];
+void WeaponsEditor::StoreControls(Design& design) {
+    ComponentRecord& spinal = design.Slots[Slot::SpinalMount];
     // No selection keeps the design's spinal mount.
-    if (const std::optional<int> row = spinal_mount.Selected(); row && *row > 0) {
-        spinal = catalog().LookupComponent("SP", spinal_mount.ItemData(*row));
+    const std::optional<int> row = spinal_mount.Selected();
+    if (const int id = row ? spinal_mount.ItemData(*row) : 0; id > 0) {
+        spinal = catalog().LookupComponent("SP", id);
         spinal.NUMBER = 1;
     } else if (row) {
         spinal = BlankRecord;
     }
-    ComponentRecord& magazine = design().Slots[Slot::Magazine];
-    magazine.MISCNUM[1] = he;
-    magazine.MISCNUM[2] = atomic;
-    magazine.MISCNUM[3] = antimatter;
-    return true;
+    ComponentRecord& magazine = design.Slots[Slot::Magazine];
+    magazine.MISCNUM[1] = NumberIn(he_rounds);
+    magazine.MISCNUM[2] = NumberIn(atomic_rounds);
+    magazine.MISCNUM[3] = NumberIn(antimatter_rounds);
 }
 
 void WeaponsEditor::ShowMagazineTotal() {

@@ -23,7 +23,7 @@ public:
     using FormEditor::Check;
 
     Label spinal_mount_caption{"&Spinal Mount:"};
-    ListBox spinal_mount;  // "No spinal mount weapon", then SP rows; row k is SP id k
+    ListBox spinal_mount;  // "No spinal mount weapon" (item data 0), then SP rows by id
     TextBox he_rounds;
     Label he_rounds_caption{"battery rounds &HE missiles"};
     TextBox atomic_rounds;
@@ -42,9 +42,11 @@ public:
 
 private:
     void FillLists() override;
-    void ShowDesign() override;
+    void ShowDesign(const Design& design) override;
+    void ShowFiguresOfControls() override { ShowMagazineTotal(); }
     std::vector<NumberField> NumberFields() const override;
-    bool StoreControls() override;
+    bool ValuesAcceptable() override;
+    void StoreControls(Design& design) override;
 
     void ShowMagazineTotal();
 };
