@@ -360,7 +360,13 @@ TEST_F(FormEditsTest, ARefusedValueIsSaidAndStoresNothing) {
 
 TEST_F(FormEditsTest, UseSuggestedAndDefaultsAreStoredAtOnceInAPanel) {
     Immediately();
+    Step([](Design& d) { d.Slots[Slot::ManeuverDrive].USP = "2"; });  // the drives need power
+    power_.plant.Select(6);
+    power_.Edited(power_.plant);
+    ASSERT_EQ(power_.Commit(power_.plant), CommitResult::Stored);
+    EXPECT_EQ(document_.UndoStep(), "Choose power plant Fusion Plant");
     power_.UseSuggestedSize();
+    ASSERT_NE(power_.plant_size.text, "0");
     EXPECT_EQ(document_.UndoStep(), "Set size in KL to " + power_.plant_size.text);
     power_.Defaults();
     EXPECT_EQ(document_.UndoStep(), "Extended endurance defaults");
