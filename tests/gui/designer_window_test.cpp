@@ -129,6 +129,29 @@ TEST_F(DesignerWindowTest, AProblemIsALinkToItsSectionAndMarksItInTheOutline) {
     EXPECT_EQ(problems.count(), problems_before);
 }
 
+// "Revert section" takes back what was done since the section was chosen, and
+// nothing from before; Edit's history names its steps, as the status bar does.
+TEST_F(DesignerWindowTest, RevertSectionUndoesWhatWasDoneSinceTheSectionWasChosen) {
+    ASSERT_TRUE(Start({"--designer"}));
+    const auto tons = [](double kl) {
+        return [kl](Design& design) { design.Slots[Slot::Hull].KL = kl; };
+    };
+    Document().Change("Before", tons(20000));
+    Designer().Choose(EditorId::Hull);
+    auto& revert = Child<QPushButton>(Designer(), "RevertSection");
+    EXPECT_FALSE(revert.isEnabled());
+    Document().Change("First", tons(30000));
+    Document().Change("Second", tons(40000));
+    EXPECT_TRUE(revert.isEnabled());
+    EXPECT_TRUE(Child<QLabel>(Designer(), "LastStep").text().startsWith(QStringLiteral("Second")));
+
+    revert.click();
+    EXPECT_EQ(program_.session().design.Slots[Slot::Hull].KL, 20000);
+    EXPECT_EQ(Document().UndoStep(), std::optional<std::string>("Before"));
+    EXPECT_FALSE(revert.isEnabled());
+    EXPECT_EQ(Document().RedoStep(), std::optional<std::string>("First"));
+}
+
 // In the panel a list editor takes its counts and numbers typed in place:
 // each change is one named step, and a count that is no number stores nothing.
 TEST_F(DesignerWindowTest, AListEditorTakesItsCountsInPlace) {
