@@ -50,7 +50,8 @@ public:
     // The main window's section button: the section's editor, filled from the design.
     void Open(ui::Section section);
 
-    // The windows, as made on first use.
+    // The window of editor `id`, as made on first use.
+    QWidget& Window(ui::EditorId id) { return Made(id).View(); }
     HullEditorView& HullEditor();
     PowerEditorView& PowerEditor();
     DrivesEditorView& DrivesEditor();
