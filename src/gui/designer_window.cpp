@@ -29,7 +29,6 @@
 #include "gui/screen_placement.h"
 #include "gui/totals_window_view.h"
 #include "model/cp1252.h"
-#include "ui/designer_outline.h"
 #include "ui/designer_start.h"
 
 namespace korvane::gui {
@@ -99,24 +98,19 @@ DesignerWindow::DesignerWindow(Session& session, ui::DesignDocument& document, P
                                                  EditorPlace::Panel);
     auto* summary = new QWidget(this);
     summary->setObjectName(QStringLiteral("Summary"));
-    problems_ = new QListWidget(summary);
-    problems_->setObjectName(QStringLiteral("Problems"));
-    problems_->setAccessibleName(QStringLiteral("Problems"));
-    problems_->setWordWrap(true);
-    problems_->setToolTip(QStringLiteral("Activate a problem to open its section"));
-    connect(problems_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        Choose(static_cast<EditorId>(item->data(kProblemRole).toInt()));
-    });
-    connect(problems_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        Choose(static_cast<EditorId>(item->data(kProblemRole).toInt()));
-    });
+    problems_ = NewLinkList("Problems", summary);
+    advice_ = NewLinkList("Advice", summary);
     auto* problems_heading = NewHeading(QStringLiteral("&Problems"), summary);
     problems_heading->setBuddy(problems_);
+    auto* advice_heading = NewHeading(QStringLiteral("Ad&vice"), summary);
+    advice_heading->setBuddy(advice_);
     auto* summary_layout = new QVBoxLayout(summary);
     summary_layout->setContentsMargins(QMargins());
     summary_layout->addWidget(totals_.get());
     summary_layout->addWidget(problems_heading);
     summary_layout->addWidget(problems_, 1);
+    summary_layout->addWidget(advice_heading);
+    summary_layout->addWidget(advice_, 1);
 
     work_ = new QSplitter(Qt::Horizontal, this);
     work_->addWidget(editor_area);
@@ -149,6 +143,30 @@ DesignerWindow::DesignerWindow(Session& session, ui::DesignDocument& document, P
 }
 
 DesignerWindow::~DesignerWindow() = default;
+
+QListWidget* DesignerWindow::NewLinkList(const char* name, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(QString::fromLatin1(name));
+    list->setWordWrap(true);
+    list->setToolTip(QStringLiteral("Activate a line to open its section"));
+    const auto choose = [this](QListWidgetItem* item) {
+        Choose(static_cast<EditorId>(item->data(kProblemRole).toInt()));
+    };
+    connect(list, &QListWidget::itemActivated, this, choose);
+    connect(list, &QListWidget::itemClicked, this, choose);
+    return list;
+}
+
+void DesignerWindow::ShowLinks(QListWidget& list, const std::vector<ui::SectionLink>& links,
+                               const QIcon& icon) {
+    list.clear();
+    for (const ui::SectionLink& link : links) {
+        auto* item = new QListWidgetItem(
+            icon, CaptionOf(link.editor) + QStringLiteral(": ") + QtText(link.text), &list);
+        item->setData(kProblemRole, static_cast<int>(link.editor));
+    }
+}
 
 void DesignerWindow::AddFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -326,13 +344,10 @@ void DesignerWindow::Refresh() {
     setWindowTitle(name + changed + QStringLiteral(" \u2014 Korvane Designer"));
 
     outline_->ShowDesign(session_.design, quantity_);
-    problems_->clear();
-    for (const ui::ProblemLink& link : ui::ProblemLinks(session_.design)) {
-        auto* item = new QListWidgetItem(
-            CaptionOf(link.editor) + QStringLiteral(": ") + QtText(link.text), problems_);
-        item->setData(kProblemRole, static_cast<int>(link.editor));
-        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    }
+    ShowLinks(*problems_, ui::ProblemLinks(session_.design),
+              style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    ShowLinks(*advice_, ui::AdviceLinks(session_.design),
+              style()->standardIcon(QStyle::SP_MessageBoxInformation));
 
     const std::optional<std::string> undo = document_.UndoStep();
     const std::optional<std::string> redo = document_.RedoStep();

@@ -11,6 +11,7 @@
 #include "engine/breakdown.h"
 #include "gui/editor_instance.h"
 #include "ui/design_document.h"
+#include "ui/designer_outline.h"
 #include "ui/editor_table.h"
 #include "ui/main_window.h"
 #include "ui/main_window_command.h"
@@ -82,6 +83,9 @@ private:
     EditorInstance& Made(ui::EditorId id);
     // The totals beside the editor on a wide window, under it on a narrow one.
     void FitToWidth();
+    // A list whose lines are links to the sections they concern.
+    QListWidget* NewLinkList(const char* name, QWidget* parent);
+    void ShowLinks(QListWidget& list, const std::vector<ui::SectionLink>& links, const QIcon& icon);
 
     Session& session_;
     ui::DesignDocument& document_;
@@ -98,6 +102,7 @@ private:
     std::array<QWidget*, ui::kEditorCount> pages_of_{};  // each editor's page, once made
     QSplitter* work_;
     QListWidget* problems_;
+    QListWidget* advice_;
     QLabel* last_step_;
     QLabel* saved_state_;
     QAction* undo_;

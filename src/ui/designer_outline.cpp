@@ -4,6 +4,7 @@
 #include <optional>
 #include <ranges>
 
+#include "engine/design_advice.h"
 #include "model/number_format.h"
 
 namespace korvane::ui {
@@ -60,17 +61,30 @@ std::vector<OutlineNode> DesignOutline(const Design& design, BreakdownQuantity q
             });
         outline.push_back({entry.id, ShareText(breakdown, entry, quantity), has_problem});
     }
-    for (const ProblemLink& link : ProblemLinks(design)) {
+    for (const SectionLink& link : ProblemLinks(design)) {
         outline[static_cast<std::size_t>(link.editor)].has_problem = true;
     }
     return outline;
 }
 
-std::vector<ProblemLink> ProblemLinks(const Design& design) {
-    std::vector<ProblemLink> links;
+std::vector<SectionLink> ProblemLinks(const Design& design) {
+    std::vector<SectionLink> links;
     links.reserve(design.Problems.size());
     for (const std::string& text : design.Problems) {
         links.push_back({text, EditorOfProblem(design, text).value_or(EditorOfLimit(text))});
+    }
+    return links;
+}
+
+std::vector<SectionLink> AdviceLinks(const Design& design) {
+    std::vector<SectionLink> links;
+    for (const Advice& advice : DesignAdvice(design)) {
+        const auto& editors = Editors();
+        const auto named =
+            std::find_if(editors.begin(), editors.end(), [&](const EditorEntry& entry) {
+                return !entry.parent && entry.name == advice.section;
+            });
+        links.push_back({advice.text, named != editors.end() ? named->id : EditorId::Hull});
     }
     return links;
 }

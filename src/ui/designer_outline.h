@@ -22,8 +22,9 @@ struct OutlineNode {
 // The outline of a recalculated design, one node per editor in the table's order.
 std::vector<OutlineNode> DesignOutline(const Design& design, BreakdownQuantity quantity);
 
-// A problem of the design with the editor where it is put right.
-struct ProblemLink {
+// A line about the design (a problem, advice) with the editor of the section
+// it concerns, where it is put right.
+struct SectionLink {
     std::string text;
     EditorId editor;
 };
@@ -32,6 +33,9 @@ struct ProblemLink {
 // editor of the block that found it; a broken limit goes to the editor of
 // what breaks it: volume to the hull, power to the power plant, hardpoints
 // to the weapons.
-std::vector<ProblemLink> ProblemLinks(const Design& design);
+std::vector<SectionLink> ProblemLinks(const Design& design);
+
+// The design's advice (DesignAdvice), each line with the editor of the section it names.
+std::vector<SectionLink> AdviceLinks(const Design& design);
 
 }  // namespace korvane::ui

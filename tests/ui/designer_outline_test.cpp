@@ -65,7 +65,7 @@ TEST_F(DesignerOutlineTest, EachProblemLeadsToTheSectionThatPutsItRight) {
         design.AvailableMW() = design.UsedMW();  // no limit broken
         design.BlockProblems[static_cast<std::size_t>(each.source)] = {"Something is wrong"};
         CheckDesignLimits(design);
-        const std::vector<ProblemLink> links = ProblemLinks(design);
+        const std::vector<SectionLink> links = ProblemLinks(design);
         ASSERT_EQ(links.size(), 1u);
         EXPECT_EQ(links[0].text, "Something is wrong");
         EXPECT_EQ(links[0].editor, each.editor);
@@ -82,12 +82,24 @@ TEST_F(DesignerOutlineTest, ABrokenLimitLeadsToWhatBreaksIt) {
     design_.AvailableMW() = design_.UsedMW() - 1;
     CheckDesignLimits(design_);
     std::string found;
-    for (const ProblemLink& link : ProblemLinks(design_)) {
+    for (const SectionLink& link : ProblemLinks(design_)) {
         if (link.text.starts_with("Volume used") || link.text.starts_with("Power used")) {
             found += std::string(EntryOf(link.editor).name) + ";";
         }
     }
     EXPECT_EQ(found, "Hull;Power;");
+}
+
+TEST_F(DesignerOutlineTest, AdviceLeadsToTheSectionItNames) {
+    Recalculate(design_, catalog_);
+    // A crew position left below its default.
+    design_.Slots[Slot::Crew].MISCSTR[1] = "3";
+    design_.Slots[Slot::Crew].MISCNUM[1] = 0;
+    const std::vector<SectionLink> links = AdviceLinks(design_);
+    ASSERT_FALSE(links.empty());
+    for (const SectionLink& link : links) {
+        EXPECT_EQ(link.editor, EditorId::Crew) << link.text;
+    }
 }
 
 }  // namespace
