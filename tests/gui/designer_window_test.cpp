@@ -129,6 +129,50 @@ TEST_F(DesignerWindowTest, AProblemIsALinkToItsSectionAndMarksItInTheOutline) {
     EXPECT_EQ(problems.count(), problems_before);
 }
 
+// A committed field is one step named by what it did; committing the same
+// field again folds into that step; a typed text that is no number marks its
+// box and stores nothing.
+TEST_F(DesignerWindowTest, EachCommittedFieldIsOneNamedStepAndRepeatsFold) {
+    ASSERT_TRUE(Start({"--designer"}));
+    Designer().Choose(EditorId::Hull);
+    QWidget& hull = Designer().Panel(EditorId::Hull);
+    auto& displacement = Child<QLineEdit>(hull, "displacement");
+    const auto type = [&displacement](const QString& text) {
+        displacement.setFocus();
+        displacement.selectAll();
+        QTest::keyClicks(&displacement, text);
+        QTest::keyClick(&displacement, Qt::Key_Return);
+    };
+    const auto& design = program_.session().design;
+    const double kl_before = design.Slots[Slot::Hull].KL;
+
+    type(QStringLiteral("2000"));
+    EXPECT_EQ(Document().UndoStep(), std::optional<std::string>("Set displacement to 2,000 tons"));
+    EXPECT_TRUE(Child<QLabel>(Designer(), "LastStep")
+                    .text()
+                    .startsWith(QStringLiteral("Set displacement")));
+    EXPECT_TRUE(Designer().windowTitle().startsWith(QStringLiteral("Untitled*")));
+    type(QStringLiteral("3000"));
+    EXPECT_EQ(Document().UndoStep(), std::optional<std::string>("Set displacement to 3,000 tons"));
+    const double kl_at_3000 = design.Slots[Slot::Hull].KL;
+
+    type(QStringLiteral("abc"));
+    EXPECT_EQ(design.Slots[Slot::Hull].KL, kl_at_3000) << "no number, nothing stored";
+    EXPECT_FALSE(displacement.styleSheet().isEmpty()) << "the box shows its error";
+
+    auto& tech_level = Child<QComboBox>(hull, "tech_level");
+    tech_level.setCurrentIndex((tech_level.currentIndex() + 1) % tech_level.count());
+    EXPECT_TRUE(Document().UndoStep().value_or("").starts_with("Choose tech level"))
+        << "a box in error holds up no other field";
+
+    Document().Undo();
+    EXPECT_EQ(design.Slots[Slot::Hull].KL, kl_at_3000);
+    Document().Undo();
+    EXPECT_EQ(design.Slots[Slot::Hull].KL, kl_before) << "the two displacements were one step";
+    EXPECT_FALSE(Document().UndoStep().has_value());
+    EXPECT_EQ(displacement.text(), QStringLiteral("abc")) << "what is typed stays until put right";
+}
+
 // "Revert section" takes back what was done since the section was chosen, and
 // nothing from before; Edit's history names its steps, as the status bar does.
 TEST_F(DesignerWindowTest, RevertSectionUndoesWhatWasDoneSinceTheSectionWasChosen) {
