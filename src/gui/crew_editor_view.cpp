@@ -37,6 +37,9 @@ CrewEditorView::CrewEditorView(ui::CrewEditor& logic, EditorPlace place)
       logic_(logic),
       place_(place),
       accommodation_(new ListPairFrame(logic.accommodation, this)) {
+    if (place_ == EditorPlace::Panel) {
+        logic_.SetCommitPolicy(ui::CommitPolicy::Immediate);
+    }
     setObjectName(QStringLiteral("CrewEditor"));
     setWindowTitle(QtText(logic_.Caption));
     accommodation_->setObjectName(QStringLiteral("Accommodation"));
@@ -120,7 +123,8 @@ QWidget* CrewEditorView::NewEnvironmentFrame() {
     airlocks_caption->setBuddy(airlocks);
     bindings_.Bind(*airlocks, logic_.airlocks, edited);
     if (place_ == EditorPlace::Panel) {
-        connect(airlocks, &QLineEdit::editingFinished, this, [this] { logic_.Done(); });
+        connect(airlocks, &QLineEdit::editingFinished, this,
+                [this] { logic_.Commit(logic_.airlocks); });
     }
     auto* airlocks_row = new QHBoxLayout;
     airlocks_row->addWidget(airlocks_caption);

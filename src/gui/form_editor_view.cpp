@@ -28,6 +28,9 @@ FormEditorView::FormEditorView(ui::FormEditor& logic, EditorPlace place)
     : QWidget(nullptr, place == EditorPlace::Window ? Qt::Window : Qt::Widget),
       logic_(logic),
       place_(place) {
+    if (place_ == EditorPlace::Panel) {
+        logic_.SetCommitPolicy(ui::CommitPolicy::Immediate);
+    }
     setWindowTitle(QtText(logic_.Title()));
     frame_ = new QGroupBox(QtText(logic_.Frame().caption), this);
     frame_->setObjectName(QStringLiteral("Frame"));
@@ -96,7 +99,18 @@ QLineEdit* FormEditorView::NewTextBox(ui::TextBox& box, const char* name,
             Refresh();
         }
     });
+    if (place_ == EditorPlace::Panel) {
+        // Enter, or leaving the box, commits what it holds.
+        connect(widget, &QLineEdit::editingFinished, this,
+                [this, widget, &box] { ShowCommitted(*widget, logic_.Commit(box)); });
+    }
     return widget;
+}
+
+void FormEditorView::ShowCommitted(QLineEdit& box, ui::CommitResult result) {
+    const bool refused = result == ui::CommitResult::NotANumber;
+    box.setStyleSheet(refused ? QStringLiteral("QLineEdit { border: 2px solid red; }") : QString());
+    box.setToolTip(refused ? QStringLiteral("Not a number: nothing is stored") : QString());
 }
 
 QComboBox* FormEditorView::NewComboBox(ui::ListBox& list, const char* name) {
@@ -105,14 +119,24 @@ QComboBox* FormEditorView::NewComboBox(ui::ListBox& list, const char* name) {
     // Wide enough for a catalog label of 20 characters and what follows it.
     widget->setMinimumContentsLength(kLabelWidth);
     widget->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    bindings_.Bind(*widget, list, [this, &list] { logic_.Edited(list); });
+    bindings_.Bind(*widget, list, [this, &list] {
+        logic_.Edited(list);
+        if (place_ == EditorPlace::Panel) {
+            logic_.Commit(list);
+        }
+    });
     return widget;
 }
 
 QCheckBox* FormEditorView::NewCheckBox(ui::CheckBox& box, const char* name, QWidget* parent) {
     auto* widget = new QCheckBox(parent ? parent : frame_);
     widget->setObjectName(QString::fromLatin1(name));
-    bindings_.Bind(*widget, box, [this, &box] { logic_.Edited(box); });
+    bindings_.Bind(*widget, box, [this, &box] {
+        logic_.Edited(box);
+        if (place_ == EditorPlace::Panel) {
+            logic_.Commit(box);
+        }
+    });
     return widget;
 }
 

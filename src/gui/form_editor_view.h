@@ -83,6 +83,8 @@ protected:
 private:
     void Accept();
     void Cancel();
+    // In the panel a box whose text is no number shows it, and stores nothing.
+    void ShowCommitted(QLineEdit& box, ui::CommitResult result);
     void Close();
     // Tab goes through the fields as they stand, row by row, then the buttons.
     void InTabOrder(QWidget* widget);

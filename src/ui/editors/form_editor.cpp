@@ -20,14 +20,17 @@ bool ReadsAsNumber(const std::string& text) {
     return Trimmed(text, kSpacesAndTabs).empty() || StartsWithNumber(text);
 }
 
-// "Armour &type:" names its control "armour type"; a leading capital that
-// starts an abbreviation ("KL") stays.
+// "Armour &type:" names its control "armour type", "Tech &Level" "tech level";
+// a capital that starts an abbreviation ("KL", "EM") stays.
 std::string NameOf(const Label& caption) {
     const std::string shown = DisplayText(caption.caption);
     std::string name(TrimmedEnd(shown, " :"));
     const auto upper = [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; };
-    if (!name.empty() && !(name.size() > 1 && upper(name[1]))) {
-        name.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(name.front())));
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        const bool starts_word = at == 0 || name[at - 1] == ' ';
+        if (starts_word && !(at + 1 < name.size() && upper(name[at + 1]))) {
+            name[at] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[at])));
+        }
     }
     return name;
 }
