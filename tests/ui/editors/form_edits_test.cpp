@@ -172,7 +172,10 @@ TEST_F(FormEditsTest, WhatTheUserChangedSurvivesListEditorsAndIsStoredByAccept) 
          }},
         {"airlocks typed, then a stateroom installed", [this] { crew_.airlocks.text = "7"; },
          [this] { InstallStateroom(); },
-         [](Design& d) { d.Environment[5].NUMBER = d.Environment[5].NUMBER != 0 ? 0 : 1; },
+         [](Design& d) {
+             d.Environment[5].NUMBER = d.Environment[5].NUMBER != 0 ? 0 : 1;
+             d.Environment[4].NUMBER = 13;  // as a resized hull recounts them
+         },
          [this] { return crew_.grav_plates.checked == (design().Environment[5].NUMBER != 0); },
          [this] { crew_.Done(); }, [](const Design& d) { return d.Environment[4].NUMBER == 7; }},
     };
