@@ -52,6 +52,21 @@ TEST_F(ElectronicsEditorViewTest, SensorsAndCommunicatorsLeadOnWithoutStoring) {
     EXPECT_EQ(communicators, 1);
 }
 
+// Another editor changes the design while this window is open (the sensors
+// editor opened from it, an undo): the window keeps what the user chose.
+TEST_F(ElectronicsEditorViewTest, AChangeOfTheDesignKeepsTheChosenAvionicsAndMask) {
+    view_->Open();
+    Choose("avionics", 3);
+    Find<QCheckBox>("em_mask").setChecked(true);
+    ASSERT_TRUE(document_.Change("Resize hull",
+                                 [](Design& design) { design.Slots[Slot::Hull].KL = 2700; }));
+    EXPECT_EQ(ComboBox("avionics").currentIndex(), 3);
+    EXPECT_TRUE(Find<QCheckBox>("em_mask").isChecked());
+    Press("avionics", Qt::Key_Return);
+    EXPECT_EQ(design().Slots[Slot::Avionics].LABEL.trimmed(), "Avionics-Advanced");
+    EXPECT_EQ(design().Slots[Slot::EmMask].NUMBER, 1);
+}
+
 TEST_F(ElectronicsEditorViewTest, TabReachesEveryControlRowByRowAndAccessKeysAreDistinct) {
     view_->Open();
     EXPECT_TRUE(DistinctAccessKeys());

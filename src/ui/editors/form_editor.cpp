@@ -35,8 +35,8 @@ std::string NameOf(const Label& caption) {
     return name;
 }
 
-// A list row as a step names it: a catalog label's padding ("Dense Alloy
-// (TL 12)", shown as "Dense Alloy         (TL 12)") goes.
+// A list row as a step names it, without a catalog label's padding:
+// "Dense Alloy         (TL 12)" gives "Dense Alloy (TL 12)".
 std::string RowName(std::string_view text) {
     std::string name;
     for (const char c : Trimmed(text, kSpacesAndNuls)) {
