@@ -1,14 +1,46 @@
 #include "app/load_design.h"
 
 #include <functional>
+#include <sstream>
+#include <string>
 
 #include "app/new_design.h"
 #include "engine/recalculate.h"
 #include "engine/status_summary.h"
 #include "files/design_file.h"
 #include "files/recent_files.h"
+#include "model/bitwise_equal.h"
 
 namespace korvane {
+
+namespace {
+
+// As many rounds as the recalculation's own settling may take.
+constexpr int kMostSettlingRounds = 20;
+
+std::string FileText(const Design& design) {
+    std::ostringstream out;
+    WriteDesign(out, design);
+    return out.str();
+}
+
+}  // namespace
+
+void SettleAsWritten(Design& design, Catalog& catalog) {
+    for (int round = 0; round < kMostSettlingRounds; ++round) {
+        const std::string written = FileText(design);
+        Design again = design;
+        std::istringstream in(written);
+        if (!ReadDesign(in, "", again) || BitwiseEqual(again, design)) {
+            return;  // the file holds the design to the last bit
+        }
+        Recalculate(again, catalog);
+        if (FileText(again) == written) {
+            return;
+        }
+        design = std::move(again);
+    }
+}
 
 namespace {
 
@@ -27,6 +59,7 @@ void TakeLoaded(Session& session, const std::string& path, const FileStamp& stam
         }
     }
     Recalculate(session.design, session.catalog->Features());
+    SettleAsWritten(session.design, session.catalog->Features());
     MarkSaved(session.design);
 }
 
@@ -64,6 +97,7 @@ Status LoadCopy(Catalog& catalog, Design& design, const std::function<Status(Des
         return status;
     }
     Recalculate(loaded, catalog);
+    SettleAsWritten(loaded, catalog);
     MarkSaved(loaded);
     design = std::move(loaded);
     return {};

@@ -11,11 +11,19 @@
 
 namespace korvane {
 
+// A design file keeps each figure in its 15-significant-digit form, so a
+// figure that the recalculation works out from others read back that way may
+// come out a last digit apart, and a design would change with every resave.
+// Settles a recalculated design until its file, read back over it and
+// recalculated, writes that very file again: its second resave equals its first.
+void SettleAsWritten(Design& design, Catalog& catalog);
+
 // Loads the design file at `path` into the session's design: a complete, valid
 // read replaces the design, becomes the current design path and the most recent
 // file, is recalculated once and counts as saved. A file that cannot be read
 // changes nothing, neither the design nor the path nor the recent files. Asks
 // nothing: the caller has chosen the file and asked about unsaved changes.
+// The design is settled as written (SettleAsWritten).
 Status LoadDesign(Session& session, const std::string& path);
 // The same for the design found by `name` in a folder the program has opened
 // (a link may not lead out of it), read over `start` instead of over the

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <sstream>
+#include <utility>
+#include <vector>
+
 #include "engine/status_summary.h"
 #include "files/design_file.h"
+#include "support/random_design.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
 
@@ -67,6 +73,35 @@ TEST_F(LoadDesignTest, AFrozenRecentListIsLeftAlone) {
     session_.RecentListFrozen = true;
     ASSERT_TRUE(LoadDesign(session_, SavedShip("Batch", 1350)).ok());
     EXPECT_EQ(session_.catalog->Filespec(1), "");
+}
+
+// A design file keeps 15 significant digits: figures worked out from others
+// read back that way must not move a digit with every resave.
+TEST_F(LoadDesignTest, EveryDesignResavesToTheSameBytesTheSecondTime) {
+    const auto resaved = [this](const std::string& bytes) {
+        std::istringstream in(bytes);
+        Design design;
+        EXPECT_TRUE(LoadDesignCopy(session_.catalog->Features(), in, "design", design).ok());
+        std::ostringstream out;
+        WriteDesign(out, design);
+        return out.str();
+    };
+    std::vector<std::pair<std::string, std::string>> designs;
+    for (const char* name : {"not_fixed_point_1e28.k2d", "not_fixed_point_3e16.k2d"}) {
+        designs.emplace_back(name,
+                             testing::ReadText(std::string(KORVANE_TEST_DATA) + "/resave/" + name));
+    }
+    std::mt19937 random(20261207);
+    for (int i = 0; i < 20; ++i) {
+        std::ostringstream out;
+        WriteDesign(out, testing::RandomDesign(session_.catalog->Features(), random));
+        designs.emplace_back("random design " + std::to_string(i), out.str());
+    }
+    for (const auto& [name, bytes] : designs) {
+        SCOPED_TRACE(name);
+        const std::string first = resaved(bytes);
+        EXPECT_EQ(resaved(first), first);
+    }
 }
 
 }  // namespace
