@@ -54,7 +54,15 @@ std::string SqliteMessage(sqlite3* db) {
     const std::string words = code == SQLITE_FULL    ? "the disk is full"
                               : code == SQLITE_IOERR ? "the file could not be written or read"
                                                      : "the file cannot be opened";
-    const int system_error = sqlite3_system_errno(db);
+    int system_error = sqlite3_system_errno(db);
+    if (system_error == 0) {
+        // SQLite keeps the reason of the call that failed only with the file
+        // (a write past the file-size limit is one); its own record may be gone.
+        int file_error = 0;
+        if (sqlite3_file_control(db, "main", SQLITE_FCNTL_LAST_ERRNO, &file_error) == SQLITE_OK) {
+            system_error = file_error;
+        }
+    }
     return system_error == 0 ? words : words + ": " + std::strerror(system_error);
 }
 
@@ -74,7 +82,7 @@ Status Execute(sqlite3* db, const std::string& sql, const std::filesystem::path&
     if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
         std::string text = SqliteMessage(db);
         sqlite3_free(message);
-        return Error{file.string() + ": " + text};
+        return Error{Locked(db) ? InUseMessage(file) : file.string() + ": " + text};
     }
     return {};
 }
@@ -361,12 +369,15 @@ Status CatalogStore::InOneTransaction(const std::function<Status()>& change) {
     return status;
 }
 
-Status CatalogStore::ReplaceFeatures(const std::vector<ComponentRecord>& rows) {
+Status CatalogStore::ReplaceFeatures(const std::vector<ComponentRecord>& rows, bool* in_use) {
     Status status = Execute(db_, "BEGIN IMMEDIATE; DELETE FROM \"Features\";", path_);
     if (status) {
         status = InsertRows(db_, path_, rows);
     }
     if (!status) {
+        if (in_use != nullptr) {
+            *in_use = Locked(db_);
+        }
         Execute(db_, "ROLLBACK;", path_).ok();
         return status;
     }

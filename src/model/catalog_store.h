@@ -44,8 +44,9 @@ public:
     Status InOneTransaction(const std::function<Status()>& change) override;
 
     // Replaces every row of "Features", in the file and in memory; the recent
-    // files stay. Nothing is written when it fails.
-    Status ReplaceFeatures(const std::vector<ComponentRecord>& rows);
+    // files stay. Nothing is written when it fails; `in_use`, when given, is
+    // set when it failed because another program holds the file locked.
+    Status ReplaceFeatures(const std::vector<ComponentRecord>& rows, bool* in_use = nullptr);
 
     void Close();
 

@@ -65,14 +65,27 @@ TEST(CatalogCli, AnEmptyOrBlankFolderInTheConfigurationNeverMeansTheCurrentFolde
 }
 
 TEST(CatalogCli, ACatalogLockedByAnotherProgramIsReportedInUseWithItsOwnExitCode) {
+    using Kind = testing::HeldWriteLock::Kind;
     TempDir home;
-    ASSERT_EQ(RunCli(home.path(), "").exit_code, 0);
+    ASSERT_EQ(RunCli(home.path(), "catalog export standard.csv").exit_code, 0);
     const std::filesystem::path catalog = home / "data" / "korvane" / "korva.db";
-    const testing::HeldWriteLock other_program(catalog);
-    const auto run = RunCli(home.path(), "catalog list TY");
-    EXPECT_EQ(run.exit_code, 4);
-    EXPECT_TRUE(Contains(run.err, "in use by another program")) << run.err;
-    EXPECT_FALSE(Contains(run.err, "not a catalog")) << run.err;
+    const struct {
+        Kind lock;
+        std::string command;
+    } cases[] = {
+        {Kind::Exclusive, "catalog list TY"},
+        {Kind::Exclusive, "catalog import standard.csv"},
+        {Kind::Reserved, "catalog import standard.csv"},  // the catalog opens; the write waits
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command + (c.lock == Kind::Exclusive ? ", exclusive" : ", reserved"));
+        const testing::HeldWriteLock other_program(catalog, c.lock);
+        const auto run = RunCli(home.path(), c.command);
+        EXPECT_EQ(run.exit_code, 4);
+        EXPECT_TRUE(Contains(run.err, "in use by another program")) << run.err;
+        EXPECT_FALSE(Contains(run.err, "not a catalog")) << run.err;
+        EXPECT_FALSE(Contains(run.err, "database is locked")) << run.err;
+    }
 }
 
 TEST(CatalogCli, UsageErrorsExitWithTwo) {

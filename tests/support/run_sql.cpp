@@ -15,11 +15,13 @@ void RunSql(const std::filesystem::path& file, const std::string& sql) {
     sqlite3_close(db);
 }
 
-HeldWriteLock::HeldWriteLock(const std::filesystem::path& file) {
+HeldWriteLock::HeldWriteLock(const std::filesystem::path& file, Kind kind) {
     EXPECT_EQ(sqlite3_open(file.c_str(), &db_), SQLITE_OK);
+    const std::string begin = kind == Kind::Exclusive ? "BEGIN EXCLUSIVE;" : "BEGIN IMMEDIATE;";
     EXPECT_EQ(sqlite3_exec(db_,
-                           "BEGIN EXCLUSIVE; UPDATE \"Recent Edits\" SET \"FILESPEC\" = "
-                           "'/elsewhere/ship.k2d' WHERE \"IDNUM\" = 1;",
+                           (begin + " UPDATE \"Recent Edits\" SET \"FILESPEC\" = "
+                                    "'/elsewhere/ship.k2d' WHERE \"IDNUM\" = 1;")
+                               .c_str(),
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
 }
