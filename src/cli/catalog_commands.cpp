@@ -55,10 +55,10 @@ Result<std::vector<ComponentRecord>> ReadRows(const std::string& file) {
 int ReportProblems(const std::vector<std::string>& problems, const std::string& source,
                    std::ostream& out) {
     if (problems.empty()) {
-        out << TerminalMessage(source) << ": the catalog is sound\n";
+        out << TerminalName(source) << ": the catalog is sound\n";
         return kDone;
     }
-    out << TerminalMessage(source) << ": " << problems.size()
+    out << TerminalName(source) << ": " << problems.size()
         << (problems.size() == 1 ? " problem" : " problems") << '\n';
     for (const std::string& problem : problems) {
         out << "  " << TerminalMessage(problem) << '\n';
@@ -93,7 +93,7 @@ int RunCatalogSummary(std::ostream& out, std::ostream& err) {
         ++counts[Shown(row.TABLE.str())];
     }
     out << AppTitle() << '\n'
-        << "Catalog: " << TerminalMessage(session.CatalogPath().string()) << '\n'
+        << "Catalog: " << TerminalName(session.CatalogPath().string()) << '\n'
         << "Rows per family:\n";
     for (const auto& [family, count] : counts) {
         out << "  " << std::left << std::setw(4) << family << std::right << std::setw(5) << count
@@ -146,7 +146,7 @@ int RunCatalogList(const std::string& family, std::ostream& out, std::ostream& e
             << std::setw(14) << ExactNumberText(row.CR) << '\n';
     }
     if (listed == 0) {
-        err << "The catalog has no rows of the family \"" << TerminalMessage(family) << "\"\n";
+        err << "The catalog has no rows of the family \"" << TerminalName(family) << "\"\n";
         return kProblemsFound;
     }
     return kDone;
@@ -171,7 +171,7 @@ int RunCatalogExport(const std::string& file, bool force, std::ostream& out, std
         err << TerminalMessage(written.message()) << '\n';
         return kFileError;
     }
-    out << "Wrote " << rows.size() << " rows to " << TerminalMessage(file) << '\n';
+    out << "Wrote " << rows.size() << " rows to " << TerminalName(file) << '\n';
     return kDone;
 }
 
@@ -191,13 +191,14 @@ int RunCatalogImport(const std::string& file, std::ostream& out, std::ostream& e
     if (!OpenConfiguredCatalog(session, err)) {
         return OpenFailureCode(session);
     }
-    const Status replaced = session.catalog->ReplaceFeatures(*rows);
+    bool in_use = false;
+    const Status replaced = session.catalog->ReplaceFeatures(*rows, &in_use);
     if (!replaced) {
         err << TerminalMessage(replaced.message()) << '\n';
-        return kFileError;
+        return in_use ? kCatalogInUse : kFileError;
     }
     out << "Imported " << rows->size() << " rows into "
-        << TerminalMessage(session.CatalogPath().string()) << '\n';
+        << TerminalName(session.CatalogPath().string()) << '\n';
     return kDone;
 }
 

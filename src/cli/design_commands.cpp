@@ -201,9 +201,9 @@ int RunNew(const std::string& file, bool force, std::ostream& out, std::ostream&
     }
     PrintWarning(session.NotesProblem, err);
     PrintWarning(session.RecentFileProblem, err);
-    out << "Wrote the new design to " << TerminalMessage(session.CurrentDesignPath)
-        << ", its profile file " << TerminalMessage(ProfileFilePath(session.CurrentDesignPath))
-        << " and its page " << TerminalMessage(session.LastPagePath) << '\n';
+    out << "Wrote the new design to " << TerminalName(session.CurrentDesignPath)
+        << ", its profile file " << TerminalName(ProfileFilePath(session.CurrentDesignPath))
+        << " and its page " << TerminalName(session.LastPagePath) << '\n';
     return kDone;
 }
 
@@ -241,9 +241,9 @@ int RunResave(const std::string& file, std::ostream& out, std::ostream& err) {
         return kFileError;
     }
     PrintWarning(session.NotesProblem, err);
-    out << "Saved " << TerminalMessage(session.CurrentDesignPath) << ", its profile file "
-        << TerminalMessage(ProfileFilePath(session.CurrentDesignPath)) << " and its page "
-        << TerminalMessage(session.LastPagePath) << '\n';
+    out << "Saved " << TerminalName(session.CurrentDesignPath) << ", its profile file "
+        << TerminalName(ProfileFilePath(session.CurrentDesignPath)) << " and its page "
+        << TerminalName(session.LastPagePath) << '\n';
     if (session.design.DesignValid() == 0) {
         PrintProblems(session.design, out);
         return kProblemsFound;

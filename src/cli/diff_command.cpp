@@ -58,8 +58,8 @@ std::string_view ChangeName(EntryChange change) {
 nlohmann::json DifferencesJson(const std::string& first, const std::string& second,
                                const DesignDifferences& differences) {
     nlohmann::json json;
-    json["A"] = TerminalMessage(first);
-    json["B"] = TerminalMessage(second);
+    json["A"] = TerminalName(first);
+    json["B"] = TerminalName(second);
     json["Same"] = differences.Same();
     json["Totals"] = FieldsJson(differences.totals);
     json["ProfileCode"] = nullptr;
@@ -92,7 +92,7 @@ void PrintDifferences(const std::string& first, const std::string& second,
         out << DifferenceSummary(differences) << '\n';
         return;
     }
-    out << "A: " << TerminalMessage(first) << "\nB: " << TerminalMessage(second) << '\n'
+    out << "A: " << TerminalName(first) << "\nB: " << TerminalName(second) << '\n'
         << DifferenceSummary(differences) << '\n';
     for (const std::string& line : DifferenceLines(differences)) {
         out << TerminalLine(line) << '\n';

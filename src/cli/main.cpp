@@ -81,8 +81,8 @@ int Run(int argc, char** argv) {
         "Load two designs and print what differs: totals, profile codes, problems and every "
         "slot and entry, field by field (exit 0 when the same, 1 when they differ)");
     diff->add_flag("--json", diff_json, "Print one JSON object instead");
-    diff->add_option("A", diff_first, "First design file (.k2d)")->required();
-    diff->add_option("B", diff_second, "Second design file (.k2d)")->required();
+    diff->add_option("A", diff_first, "First design file (.k2d)")->required()->check(named);
+    diff->add_option("B", diff_second, "Second design file (.k2d)")->required()->check(named);
 
     std::string design_file;
     auto* profile = app.add_subcommand("profile", "Load a design and print its profile text");

@@ -73,8 +73,8 @@ int RunPrintPdf(const std::string& pdf_file, const std::string& design_file, std
         err << TerminalMessage(message) << '\n';
         return kFileError;
     }
-    out << "Printed the profile of " << TerminalMessage(session.CurrentDesignPath) << " to "
-        << TerminalMessage(pdf_file) << '\n';
+    out << "Printed the profile of " << TerminalName(session.CurrentDesignPath) << " to "
+        << TerminalName(pdf_file) << '\n';
     return kDone;
 }
 

@@ -52,9 +52,12 @@ std::string TerminalLine(std::string_view cp1252) {
     return SafeCp1252(cp1252, LineEnds::Shown);
 }
 
-std::string TerminalMessage(std::string_view text) {
+namespace {
+
+// A text that is UTF-8 when it is well-formed, otherwise Windows-1252.
+std::string SafeText(std::string_view text, LineEnds line_ends) {
     if (!IsUtf8(text)) {
-        return TerminalText(text);
+        return SafeCp1252(text, line_ends);
     }
     std::string shown;
     shown.reserve(text.size());
@@ -62,9 +65,9 @@ std::string TerminalMessage(std::string_view text) {
         const auto c = static_cast<unsigned char>(text[i]);
         const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
         if (c == '\r' && next == '\n') {
-            continue;
+            continue;  // one line end, kept or shown as one "?"
         }
-        if (c == '\n') {
+        if (c == '\n' && line_ends == LineEnds::Kept) {
             shown += '\n';
         } else if (IsControl(c)) {
             shown += '?';
@@ -76,6 +79,16 @@ std::string TerminalMessage(std::string_view text) {
         }
     }
     return shown;
+}
+
+}  // namespace
+
+std::string TerminalMessage(std::string_view text) {
+    return SafeText(text, LineEnds::Kept);
+}
+
+std::string TerminalName(std::string_view text) {
+    return SafeText(text, LineEnds::Shown);
 }
 
 std::string JsonText(std::string_view cp1252) {

@@ -26,5 +26,8 @@ std::string JsonText(std::string_view cp1252);
 // A message of the program, which may name paths: UTF-8 when it is
 // well-formed, otherwise read as Windows-1252; line ends kept.
 std::string TerminalMessage(std::string_view text);
+// A name in a message (a file's, a family's): as TerminalMessage, but a line
+// end inside it shows as "?" too, so that it cannot start a line of its own.
+std::string TerminalName(std::string_view text);
 
 }  // namespace korvane::cli

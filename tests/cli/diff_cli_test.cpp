@@ -70,6 +70,8 @@ TEST_F(DiffCli, ExitCodeTellsSameDifferentAndUnreadable) {
         {"diff a.k2d missing.k2d", 3, "missing.k2d"},
         {"diff missing.k2d a.k2d", 3, "missing.k2d"},
         {"diff a.k2d", 2, "B is required"},
+        {"diff '' a.k2d", 2, "an empty path names no file"},
+        {"diff a.k2d ''", 2, "an empty path names no file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);

@@ -6,6 +6,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
@@ -49,6 +52,15 @@ TEST(FailureCli, AFileSizeLimitIsReportedAndTheOldFilesStay) {
     EXPECT_EQ(testing::ReadText(home / "ship.k2d"), design);
     EXPECT_EQ(testing::ReadText(home / "ship.K2P"), profile);
     EXPECT_EQ(testing::ReadText(home / "ship.htm"), page);
+}
+
+TEST(FailureCli, AFileSizeLimitAtTheFirstStartIsGivenAsTheCatalogsReason) {
+    TempDir home;
+    const auto first = RunCli(home.path(), "new ship.k2d", {.seconds = 60, .file_size_blocks = 20});
+    EXPECT_EQ(first.exit_code, 3) << first.err;
+    EXPECT_TRUE(Contains(first.err, (home / "data" / "korvane" / "korva.db").string() + ": "))
+        << first.err;
+    EXPECT_TRUE(Contains(first.err, std::strerror(EFBIG))) << first.err;
 }
 
 TEST(FailureCli, ANamedPipeOrFolderNamedLikeADesignIsRefusedWithoutWaiting) {
@@ -134,6 +146,33 @@ TEST(FailureCli, ALineFeedInAFileNameDoesNotSplitItsErrorListLine) {
     EXPECT_FALSE(Contains(batch.out, "\x1b"));
     EXPECT_EQ(std::count(batch.out.begin(), batch.out.end(), '\n'), 1) << batch.out;
     EXPECT_TRUE(Contains(batch.out, "two?lines?[1m.k2d - skipped")) << batch.out;
+}
+
+TEST(FailureCli, ALineFeedInAFileNameDoesNotSplitTheLineThatNamesIt) {
+    TempDir home;
+    ASSERT_EQ(RunCli(home.path(), "new ship.k2d").exit_code, 0);
+    SetShipName(home / "ship.k2d", "Another ship");  // so that diff names both files
+    const std::string name = ShellQuoted("two\nlines.k2d");
+    const struct {
+        std::string command;
+        std::string line_start;
+    } cases[] = {
+        {"new " + name, "Wrote the new design to "},
+        {"resave " + name, "Saved "},
+        {"diff " + name + " ship.k2d", "A: "},
+        {"diff ship.k2d " + name, "B: "},
+        {"catalog export " + ShellQuoted("two\nlines.csv"), "Wrote "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        const auto run = RunCli(home.path(), c.command, kGuard);
+        EXPECT_LT(run.exit_code, 2) << run.err;
+        const auto line = run.out.find(c.line_start);
+        ASSERT_NE(line, std::string::npos) << run.out;
+        const std::string whole = run.out.substr(line, run.out.find('\n', line) - line);
+        EXPECT_TRUE(Contains(whole, "two?lines.")) << run.out;
+        EXPECT_FALSE(Contains(run.out, "\nlines.")) << run.out;
+    }
 }
 
 }  // namespace
