@@ -235,5 +235,42 @@ TEST(DesignDiff, TextsThatReadTheSameAreNoDifference) {
     }
 }
 
+// Figures compare as files keep them, to 15 significant digits: a change
+// past the 6th digit is one, a sum taken in another order is none.
+TEST(DesignDiff, FiguresDifferWhenTheirFifteenDigitFormsDo) {
+    const double point_three = 0.1 + 0.2;
+    const struct {
+        double before;
+        double after;
+        bool differs;
+    } cases[] = {
+        {1'000'000, 1'000'000.25, true},
+        {1'000'000, 1'000'001, true},
+        {123'456.789012, 123'456.789013, true},
+        {0.3, point_three, false},
+        {2.675, 2.675 + 2e-16, false},
+        {1e15, 1e15 + 0.125, false},
+        {0, -0.0, false},
+    };
+    Catalog catalog(StandardCatalogRows());
+    const Design base = BaseDesign(catalog);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.before) + " against " + std::to_string(c.after));
+        Design before = base;
+        Design after = base;
+        before.Slots[Slot::Hull].KL = c.before;
+        after.Slots[Slot::Hull].KL = c.after;
+        const DesignDifferences differences = CompareDesigns(before, after);
+        EXPECT_TRUE(differences.totals.empty());
+        if (c.differs) {
+            ASSERT_EQ(differences.entries.size(), 1u);
+            ASSERT_EQ(differences.entries[0].fields.size(), 1u);
+            EXPECT_EQ(differences.entries[0].fields[0].field, "KL");
+        } else {
+            EXPECT_TRUE(differences.Same());
+        }
+    }
+}
+
 }  // namespace
 }  // namespace korvane
