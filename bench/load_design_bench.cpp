@@ -1,5 +1,6 @@
 // Loading a full design file (read, then the one recalculation a load makes)
-// against plainly reading the same file's lines with std::getline, in the same run.
+// against plainly reading the same file's lines with std::getline, and the load as
+// the program makes it (settled as written) against the plain load, in the same run.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/load_design.h"
 #include "bench/full_design.h"
 #include "bench/ratio_main.h"
 #include "files/design_file.h"
@@ -43,6 +45,23 @@ void BM_LoadDesign(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadDesign);
 
+// The load as the program makes it: the recalculated design settled as it is written.
+void BM_LoadDesignSettledAsWritten(benchmark::State& state) {
+    Catalog catalog(StandardCatalogRows());
+    Design design;
+    NewDesign(design, catalog);
+    for (auto _ : state) {
+        if (!ReadDesignFile(FullDesignFile(), design).ok()) {
+            state.SkipWithError("the design file did not read");
+            break;
+        }
+        Recalculate(design, catalog);
+        SettleAsWritten(design, catalog);
+        benchmark::DoNotOptimize(design.UsedKL());
+    }
+}
+BENCHMARK(BM_LoadDesignSettledAsWritten);
+
 void BM_ReadLinesWithGetline(benchmark::State& state) {
     for (auto _ : state) {
         std::ifstream in(FullDesignFile(), std::ios::binary);
@@ -60,5 +79,6 @@ BENCHMARK(BM_ReadLinesWithGetline);
 
 int main(int argc, char** argv) {
     return korvane::bench::RunWithRatios(argc, argv,
-                                         {{"BM_LoadDesign", "BM_ReadLinesWithGetline"}});
+                                         {{"BM_LoadDesign", "BM_ReadLinesWithGetline"},
+                                          {"BM_LoadDesignSettledAsWritten", "BM_LoadDesign"}});
 }

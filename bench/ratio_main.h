@@ -23,8 +23,11 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
+            // Each run's time is in its own unit (Unit(benchmark::kMicrosecond)):
+            // ratios are taken in one.
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                nanoseconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+                seconds_[run.benchmark_name()] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             }
         }
     }
@@ -32,10 +35,9 @@ public:
     void PrintRatios(const std::vector<Comparison>& comparisons) const {
         std::printf("\n");
         for (const Comparison& c : comparisons) {
-            const auto measured = nanoseconds_.find(c.measured);
-            const auto baseline = nanoseconds_.find(c.baseline);
-            if (measured == nanoseconds_.end() || baseline == nanoseconds_.end() ||
-                baseline->second == 0) {
+            const auto measured = seconds_.find(c.measured);
+            const auto baseline = seconds_.find(c.baseline);
+            if (measured == seconds_.end() || baseline == seconds_.end() || baseline->second == 0) {
                 continue;
             }
             std::printf("%s / %s = %.3f (%.1f times %s)\n", c.measured.c_str(), c.baseline.c_str(),
@@ -47,7 +49,7 @@ public:
     }
 
 private:
-    std::map<std::string, double> nanoseconds_;
+    std::map<std::string, double> seconds_;
 };
 
 inline int RunWithRatios(int argc, char** argv, const std::vector<Comparison>& comparisons) {
