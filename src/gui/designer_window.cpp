@@ -102,7 +102,7 @@ DesignerWindow::DesignerWindow(Session& session, ui::DesignDocument& document, P
     advice_ = NewLinkList("Advice", summary);
     auto* problems_heading = NewHeading(QStringLiteral("&Problems"), summary);
     problems_heading->setBuddy(problems_);
-    auto* advice_heading = NewHeading(QStringLiteral("Ad&vice"), summary);
+    auto* advice_heading = NewHeading(QStringLiteral("A&dvice"), summary);
     advice_heading->setBuddy(advice_);
     auto* summary_layout = new QVBoxLayout(summary);
     summary_layout->setContentsMargins(QMargins());
