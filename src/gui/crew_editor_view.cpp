@@ -155,7 +155,8 @@ void CrewEditorView::Refresh() {
 
 void CrewEditorView::Done() {
     hide();
-    emit done(logic_.Done());
+    logic_.Done();
+    emit done();
 }
 
 void CrewEditorView::changeEvent(QEvent* event) {
@@ -168,7 +169,8 @@ void CrewEditorView::changeEvent(QEvent* event) {
 // The close box is "Done".
 void CrewEditorView::closeEvent(QCloseEvent* event) {
     event->accept();
-    emit done(logic_.Done());
+    logic_.Done();
+    emit done();
 }
 
 void CrewEditorView::keyPressEvent(QKeyEvent* event) {

@@ -32,7 +32,7 @@ public:
 
 signals:
     // "Done": the window has hidden itself; `back_to` is to be shown.
-    void done(ui::ParentWindow back_to);
+    void done();
     void minimisedChanged(bool minimised);
 
 protected:

@@ -27,7 +27,7 @@ ListEditorView::ListEditorView(ui::ListEditor& logic, EditorPlace place)
         bottom->addWidget(done_);
         connect(done_, &QPushButton::clicked, this, [this] {
             hide();
-            emit done(logic_.Done());
+            emit done();
         });
     }
     auto* layout = new QVBoxLayout(this);
@@ -65,7 +65,7 @@ void ListEditorView::changeEvent(QEvent* event) {
 // The close box is "Done".
 void ListEditorView::closeEvent(QCloseEvent* event) {
     event->accept();
-    emit done(logic_.Done());
+    emit done();
 }
 
 // Each showing rebuilds the installed list.

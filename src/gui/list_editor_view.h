@@ -30,7 +30,7 @@ public:
 
 signals:
     // "Done": the window has hidden itself; `back_to` is to be shown.
-    void done(ui::ParentWindow back_to);
+    void done();
     // The window was minimised (true) or restored (false).
     void minimisedChanged(bool minimised);
 

@@ -41,7 +41,7 @@ OtherFeaturesMenuView::OtherFeaturesMenuView(ui::OtherFeaturesMenu& logic, Edito
         ShowButton(*done, logic_.done);
         connect(done, &QPushButton::clicked, this, [this] {
             hide();
-            emit this->done(logic_.Done());
+            emit this->done();
         });
         layout->addWidget(done, 0, Qt::AlignRight);
         layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -61,7 +61,7 @@ void OtherFeaturesMenuView::changeEvent(QEvent* event) {
 // The close box is "Done".
 void OtherFeaturesMenuView::closeEvent(QCloseEvent* event) {
     event->accept();
-    emit done(logic_.Done());
+    emit done();
 }
 
 }  // namespace korvane::gui

@@ -23,7 +23,7 @@ public:
 signals:
     void antiHijack();
     void customFeatures();
-    void done(ui::ParentWindow back_to);
+    void done();
     void minimisedChanged(bool minimised);
 
 protected:

@@ -7,7 +7,6 @@ AccommodationList::AccommodationList(Session& session, DesignDocument& document,
                  {.frame_caption = "Accommodation",
                   .catalog_codes = {"AC"},
                   .last_catalog_id = 9999,
-                  .modify_caption = "Modify Accommodation",
-                  .parent = ParentWindow::MainWindow}) {}
+                  .modify_caption = "Modify Accommodation"}) {}
 
 }  // namespace korvane::ui

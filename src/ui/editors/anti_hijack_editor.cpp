@@ -21,8 +21,7 @@ AntiHijackEditor::AntiHijackEditor(Session& session, DesignDocument& document, P
                  {.frame_caption = "Anti-Hijack",
                   .catalog_codes = {"AH"},
                   .count_prompt = CountPrompt::NineOrEnter,
-                  .modify_caption = "Modify",
-                  .parent = ParentWindow::OtherFeaturesMenu}) {}
+                  .modify_caption = "Modify"}) {}
 
 void AntiHijackEditor::InstallDefaults() {
     Apply("Anti-hijack defaults", [this] { InstallDefaultSet(); });

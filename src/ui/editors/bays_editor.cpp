@@ -8,8 +8,7 @@ BaysEditor::BaysEditor(Session& session, DesignDocument& document, Prompter& pro
                   .catalog_codes = {"BY"},
                   .count_prompt = CountPrompt::NineOrEnter,
                   .zero_count = ZeroCount::KeepCatalogNumber,
-                  .modify_caption = "Modify Bays",
-                  .parent = ParentWindow::WeaponSystemsEditor}) {}
+                  .modify_caption = "Modify Bays"}) {}
 
 std::string BaysEditor::InstalledRowTail(const ComponentRecord& entry) const {
     return "  (Factor-" + entry.USP.str() + ")";

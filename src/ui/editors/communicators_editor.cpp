@@ -7,7 +7,6 @@ CommunicatorsEditor::CommunicatorsEditor(Session& session, DesignDocument& docum
     : ListEditor(session, document, prompter,
                  {.frame_caption = "Communicators",
                   .catalog_codes = {"CM"},
-                  .modify_caption = "Modify Communicators",
-                  .parent = ParentWindow::ElectronicsEditor}) {}
+                  .modify_caption = "Modify Communicators"}) {}
 
 }  // namespace korvane::ui

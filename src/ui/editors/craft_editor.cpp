@@ -25,8 +25,7 @@ CraftEditor::CraftEditor(Session& session, DesignDocument& document, Prompter& p
                   .catalog_codes = {"CR"},
                   .last_catalog_id = 5000,
                   .count_prompt = CountPrompt::NineOrEnter,
-                  .modify_caption = "Modify Craft",
-                  .parent = ParentWindow::MainWindow}) {}
+                  .modify_caption = "Modify Craft"}) {}
 
 void CraftEditor::Activate() {
     ListEditor::Activate();

@@ -136,7 +136,7 @@ CommitResult CrewEditor::Commit(const TextBox& box) {
 }
 
 // Airlocks typed as text that is no number keep their count, with a word why.
-ParentWindow CrewEditor::Done() {
+void CrewEditor::Done() {
     const bool store_airlocks = policy_ == CommitPolicy::OnAccept;
     const bool airlocks_readable = airlocks.text.empty() || StartsWithNumber(airlocks.text);
     if (store_airlocks && !airlocks_readable) {
@@ -152,7 +152,6 @@ ParentWindow CrewEditor::Done() {
         }
     });
     ShowEnvironment(true);
-    return ParentWindow::MainWindow;
 }
 
 void CrewEditor::DesignUpdated(const Design&, const DesignChange&) {

@@ -10,7 +10,6 @@
 #include "ui/design_document.h"
 #include "ui/editors/accommodation_list.h"
 #include "ui/editors/form_editor.h"
-#include "ui/editors/parent_window.h"
 #include "ui/prompter.h"
 
 namespace korvane::ui {
@@ -55,7 +54,7 @@ public:
     // into one step.
     CommitResult Commit(const TextBox& box);
     // "Done": stores the ticks and, unless they are stored as committed, the airlocks.
-    ParentWindow Done();
+    void Done();
 
     std::string Caption;  // the title bar
 

@@ -16,8 +16,7 @@ CustomFeaturesEditor::CustomFeaturesEditor(Session& session, DesignDocument& doc
                  {.frame_caption = "Custom Features",
                   .catalog_codes = {},
                   .count_prompt = CountPrompt::NineOrEnter,
-                  .modify_caption = "Modify custom",
-                  .parent = ParentWindow::OtherFeaturesMenu}) {
+                  .modify_caption = "Modify custom"}) {
     available_caption.visible = false;
     available_details.visible = false;
 }

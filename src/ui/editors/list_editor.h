@@ -12,7 +12,6 @@
 #include "ui/catalog_table.h"
 #include "ui/controls.h"
 #include "ui/design_document.h"
-#include "ui/editors/parent_window.h"
 #include "ui/prompter.h"
 
 namespace korvane::ui {
@@ -40,7 +39,6 @@ struct ListEditorShape {
     ZeroCount zero_count = ZeroCount::KeepCatalogNumber;
     std::string modify_caption;  // "Modify Sensors"
     std::string change_number_prompt = "New number";
-    ParentWindow parent = ParentWindow::MainWindow;
 };
 
 // The logic every list editor shares: an "Available:" table of catalog rows on
@@ -116,9 +114,6 @@ public:
     std::optional<int> EntryOfInstalledRow(int row);
     // The number of installed entry `entry`; none when it is not installed.
     std::optional<double> NumberOf(int entry);
-
-    // "Done": the window to show instead of this one.
-    ParentWindow Done() const { return shape_.parent; }
 
     std::string Caption;  // the title bar
     Label frame;

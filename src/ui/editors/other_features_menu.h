@@ -3,7 +3,6 @@
 #include <string>
 
 #include "ui/controls.h"
-#include "ui/editors/parent_window.h"
 
 namespace korvane::ui {
 
@@ -12,9 +11,6 @@ namespace korvane::ui {
 class OtherFeaturesMenu {
 public:
     OtherFeaturesMenu();
-
-    // "Done": the window shown instead of the menu.
-    ParentWindow Done() const { return ParentWindow::MainWindow; }
 
     std::string Caption;  // the title bar
     Label frame{"Other Features"};

@@ -10,8 +10,7 @@ ScreensEditor::ScreensEditor(Session& session, DesignDocument& document, Prompte
                   .catalog_codes = {"SC"},
                   .count_prompt = CountPrompt::NineOrEnter,
                   .zero_count = ZeroCount::KeepCatalogNumber,
-                  .modify_caption = "Modify Screens",
-                  .parent = ParentWindow::WeaponSystemsEditor}) {}
+                  .modify_caption = "Modify Screens"}) {}
 
 std::string ScreensEditor::AvailableRowText(const ComponentRecord& row) const {
     return row.LABEL.str() + "  TL " + std::to_string(row.TL);

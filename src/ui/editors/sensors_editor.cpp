@@ -27,8 +27,7 @@ SensorsEditor::SensorsEditor(Session& session, DesignDocument& document, Prompte
     : ListEditor(session, document, prompter,
                  {.frame_caption = "Sensors",
                   .catalog_codes = {"SA", "SV", "SD", "SN", "SM"},
-                  .modify_caption = "Modify Sensors",
-                  .parent = ParentWindow::ElectronicsEditor}) {}
+                  .modify_caption = "Modify Sensors"}) {}
 
 void SensorsEditor::Activate() {
     ListEditor::Activate();

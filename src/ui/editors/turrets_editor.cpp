@@ -41,8 +41,7 @@ TurretsEditor::TurretsEditor(Session& session, DesignDocument& document, Prompte
                   .count_caption = "How many?",
                   .zero_count = ZeroCount::InstallNothing,
                   .modify_caption = "Modify Turrets",
-                  .change_number_prompt = "New number of turrets",
-                  .parent = ParentWindow::WeaponSystemsEditor}) {}
+                  .change_number_prompt = "New number of turrets"}) {}
 
 // A mixed turret names its weapons; any other shows its factor and batteries.
 std::string TurretsEditor::InstalledRowTail(const ComponentRecord& entry) const {
