@@ -78,17 +78,26 @@ void BM_CommittedFieldToPaintedTotals(benchmark::State& state) {
         designer.Panel(ui::EditorId::Hull).findChild<QLineEdit*>(QStringLiteral("displacement"));
     int tons = 20000;
     for (auto _ : state) {
-        displacement->setText(QString::number(++tons % 2 == 0 ? 20000 : 20100));
+        // As typed: the box's text, its edit, then Enter.
+        const QString text = QString::number(++tons % 2 == 0 ? 31000 : 31100);
+        displacement->setText(text);
+        emit displacement->textEdited(text);
         emit displacement->editingFinished();
         TotalsPanel().repaint();
+    }
+    if (Program().session().design.Slots[Slot::Hull].KL !=
+        (tons % 2 == 0 ? 31000 : 31100) * kKlPerTon) {
+        state.SkipWithError("the committed displacement was not stored");
     }
 }
 BENCHMARK(BM_CommittedFieldToPaintedTotals)->Unit(benchmark::kMicrosecond);
 
 void BM_RecalculationAndTotals(benchmark::State& state) {
     Session& session = Program().session();
+    int tons = 20000;
     for (auto _ : state) {
         Design design = session.design;
+        design.Slots[Slot::Hull].KL = (++tons % 2 == 0 ? 31000 : 31100) * kKlPerTon;
         Recalculate(design, session.catalog->Features());
         benchmark::DoNotOptimize(design.UsedKL());
         TotalsPanel().repaint();

@@ -69,5 +69,5 @@ awk -v k="$korvane_us" -v m="$minimal_us" -v kk="$korvane_kb" -v mk="$minimal_kb
     printf "  ratio %.2f (target: at most 2); korvane peak %s 120 MB\n", k / m, (kk / 1024 < 120) ? "under" : "NOT under"
     printf "korvane --designer until the designer is shown:\n"
     printf "  designer           %8.1f ms   peak %6.1f MB\n", d / 1000, dk / 1024
-    printf "  ratio to the main window's start %.2f (target: at most 1.5)\n", d / k
+    printf "  ratio to the start of the main window %.2f (target: at most 1.5)\n", d / k
 }'
