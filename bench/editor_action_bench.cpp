@@ -5,12 +5,16 @@
 // Sensors install: the install into the one free sensor entry, the whole
 // settled recalculation and the rebuild of the installed list.
 // Turrets install: the same for the one free turret entry.
+// Sensors install, every list open: the sensors install while every other
+// list editor is open too, as in the designer; a list whose entries the
+// install leaves alone is not rebuilt.
 // Crew Accept: "Accept defaults" in the crew window (every crew position not
 // fixed takes its default), the whole settled recalculation and the new crew lines.
 // Power editor Accept: the plant, its size, the endurance and the exclusions
 // written back, the whole settled recalculation and the design-changed notice.
 #include <benchmark/benchmark.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,8 +23,15 @@
 #include "bench/no_questions.h"
 #include "bench/ratio_main.h"
 #include "engine/recalculate.h"
+#include "ui/editors/accommodation_list.h"
+#include "ui/editors/anti_hijack_editor.h"
+#include "ui/editors/bays_editor.h"
+#include "ui/editors/communicators_editor.h"
+#include "ui/editors/craft_editor.h"
 #include "ui/editors/crew_editor.h"
+#include "ui/editors/custom_features_editor.h"
 #include "ui/editors/power_editor.h"
+#include "ui/editors/screens_editor.h"
 #include "ui/editors/sensors_editor.h"
 #include "ui/editors/turrets_editor.h"
 
@@ -47,10 +58,40 @@ void BM_FrameAt60Hz(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameAt60Hz)->UseManualTime()->Iterations(1);
 
+// The list editors other than the one measured, each open on the design.
+struct OtherLists {
+    OtherLists(Session& session, ui::DesignDocument& document, Prompter& prompter)
+        : communicators(session, document, prompter),
+          turrets(session, document, prompter),
+          bays(session, document, prompter),
+          screens(session, document, prompter),
+          craft(session, document, prompter),
+          anti_hijack(session, document, prompter),
+          custom_features(session, document, prompter),
+          accommodation(session, document, prompter) {
+        for (ui::ListEditor* list : std::initializer_list<ui::ListEditor*>{
+                 &communicators, &turrets, &bays, &screens, &craft, &anti_hijack, &custom_features,
+                 &accommodation}) {
+            list->Load();
+            list->Activate();
+        }
+    }
+
+    ui::CommunicatorsEditor communicators;
+    ui::TurretsEditor turrets;
+    ui::BaysEditor bays;
+    ui::ScreensEditor screens;
+    ui::CraftEditor craft;
+    ui::AntiHijackEditor anti_hijack;
+    ui::CustomFeaturesEditor custom_features;
+    ui::AccommodationList accommodation;
+};
+
 // Times the install of the first available row of `Editor` into the last
-// entry of the design table `table`, the one left free in the full design.
+// entry of the design table `table`, the one left free in the full design,
+// with or without the other list editors open.
 template <typename Editor, typename Table>
-void MeasureInstall(benchmark::State& state, Table Design::*table) {
+void MeasureInstall(benchmark::State& state, Table Design::*table, bool every_list_open = false) {
     Session session;
     bench::OpenFullDesignSession(session,
                                  std::filesystem::temp_directory_path() / "korvane-bench-editor");
@@ -64,6 +105,10 @@ void MeasureInstall(benchmark::State& state, Table Design::*table) {
     Editor editor{session, document, prompter};
     editor.Load();
     editor.Activate();
+    std::optional<OtherLists> others;
+    if (every_list_open) {
+        others.emplace(session, document, prompter);
+    }
     for (auto _ : state) {
         state.PauseTiming();
         session.design = before;
@@ -81,6 +126,11 @@ void BM_SensorsInstall(benchmark::State& state) {
     MeasureInstall<ui::SensorsEditor>(state, &Design::Sensors);
 }
 BENCHMARK(BM_SensorsInstall);
+
+void BM_SensorsInstallEveryListOpen(benchmark::State& state) {
+    MeasureInstall<ui::SensorsEditor>(state, &Design::Sensors, true);
+}
+BENCHMARK(BM_SensorsInstallEveryListOpen);
 
 // The turret install asks for the turrets and then for their batteries.
 void BM_TurretsInstall(benchmark::State& state) {
@@ -141,6 +191,8 @@ int main(int argc, char** argv) {
     return korvane::bench::RunWithRatios(
         argc, argv,
         {{"BM_SensorsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"},
+         {"BM_SensorsInstallEveryListOpen", "BM_FrameAt60Hz/iterations:1/manual_time"},
+         {"BM_SensorsInstallEveryListOpen", "BM_SensorsInstall"},
          {"BM_TurretsInstall", "BM_FrameAt60Hz/iterations:1/manual_time"},
          {"BM_CrewAccept", "BM_FrameAt60Hz/iterations:1/manual_time"},
          {"BM_PowerEditorAccept", "BM_FrameAt60Hz/iterations:1/manual_time"}});

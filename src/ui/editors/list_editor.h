@@ -99,8 +99,8 @@ public:
     void ModifySelected();
 
     // Installs `count` of the available row `row` into the first free entry,
-    // as the editor sets a count (see SetCount): "Install 2 Radio". A count
-    // that leaves the entry at 0 or below installs nothing.
+    // as SetCount sets it: "Install 2 Radio". A count that leaves the entry at
+    // 0 or below installs nothing.
     Status Install(const CatalogKey& row, double count);
     // Sets the number of installed entry `entry`; one below 0 empties the
     // entry as 0 does: "Change number of Radio to 4".
@@ -151,7 +151,7 @@ protected:
     std::optional<double> AskCount();
     // Writes `count` into an entry just copied from the catalog: a count of 0
     // keeps the catalog row's own number or installs nothing, as the shape says.
-    virtual void SetCount(ComponentRecord& entry, double count) const;
+    void SetCount(ComponentRecord& entry, double count) const;
     // An option after the first two, chosen for installed entry `entry`: asks
     // what it needs and calls the option's operation.
     virtual void ModifyFurther(int option, int entry);
