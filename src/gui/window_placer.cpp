@@ -90,6 +90,7 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* event) {
             } else {
                 KeepOnScreen(window);
                 if (&window != &totals_) {
+                    MakeRoomForTotals(window);
                     PlaceTotalsBeside(window);
                 }
             }
@@ -131,6 +132,7 @@ void WindowPlacer::PlaceFirst(QWidget& window) {
         if (restored) {
             window.resize(restored->width, restored->height);
             MoveFrameTo(window, QPoint(restored->left, restored->top));
+            MakeRoomForTotals(window);
         } else {
             // The size the contents ask for (a window's first size stops at
             // two thirds of the screen), within the screen.
@@ -155,6 +157,18 @@ void WindowPlacer::PlaceTotalsBeside(const QWidget& in_use) {
     const ScreenRect beside = ui::TotalsBeside(
         RectOf(AreaOf(in_use)), RectOf(in_use.frameGeometry()), FrameSizeOf(totals_));
     MoveFrameTo(totals_, QPoint(beside.left, beside.top));
+}
+
+void WindowPlacer::MakeRoomForTotals(QWidget& window) {
+    const QSize margins = window.frameGeometry().size() - window.size();
+    const QSize least = window.minimumSizeHint() + margins;
+    const ScreenRect frame = RectOf(window.frameGeometry());
+    const ScreenRect room = ui::RoomForTotals(
+        RectOf(AreaOf(window)), frame, {least.width(), least.height()}, FrameSizeOf(totals_));
+    if (room != frame) {
+        window.resize(QSize(room.width, room.height) - margins);
+        MoveFrameTo(window, QPoint(room.left, room.top));
+    }
 }
 
 void WindowPlacer::KeepOnScreen(QWidget& window) {

@@ -38,6 +38,28 @@ ScreenRect TotalsBeside(const ScreenRect& area, const ScreenRect& in_use, FrameS
     return WithinArea(beside, area);
 }
 
+ScreenRect RoomForTotals(const ScreenRect& area, ScreenRect in_use, FrameSize least,
+                         FrameSize totals) {
+    const int room_right = area.Right() - in_use.Right();
+    const int room_left = in_use.left - area.left;
+    if (room_right >= totals.width || room_left >= totals.width) {
+        return in_use;
+    }
+    const int beside_totals = area.width - totals.width;
+    if (in_use.width > beside_totals) {
+        if (std::max(least.width, 0) > beside_totals) {
+            return in_use;
+        }
+        in_use.width = beside_totals;
+    }
+    // To the left, leaving the totals room at its right, or to the right,
+    // leaving them room at its left: whichever is the shorter way.
+    const int to_left = in_use.left - (area.Right() - totals.width - in_use.width);
+    const int to_right = area.left + totals.width - in_use.left;
+    in_use.left -= to_left <= to_right ? to_left : -to_right;
+    return in_use;
+}
+
 std::optional<ScreenRect> RestoredPlace(const WindowPlace& saved,
                                         const std::vector<Screen>& screens) {
     for (const Screen& screen : screens) {

@@ -42,6 +42,14 @@ ScreenRect FirstPlace(const ScreenRect& area, FrameSize window, FrameSize least,
 // room, covering as little of it as the area allows.
 ScreenRect TotalsBeside(const ScreenRect& area, const ScreenRect& in_use, FrameSize totals);
 
+// The window in use, shown where the totals window cannot stand beside it,
+// moved as little as it takes for the totals to stand beside it (narrowed as
+// well, no narrower than `least`, where the area is narrower than the two):
+// no window opens over the totals. As it was when the totals already fit
+// beside it, or when the area cannot hold both.
+ScreenRect RoomForTotals(const ScreenRect& area, ScreenRect in_use, FrameSize least,
+                         FrameSize totals);
+
 // Where a window left in `saved` goes again: there, wholly within the
 // screen's available area, while a screen stands where and as large as the
 // one it was left on and the window is on it. No place when the screens

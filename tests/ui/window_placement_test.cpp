@@ -85,6 +85,36 @@ TEST(WindowPlacement, TheTotalsGoWhereThereIsRoomAndCoverAsLittleAsTheyMust) {
     }
 }
 
+// A window shown where the totals could stand beside it on neither side
+// moves the shorter way, narrowing where it can, so that it does not open
+// over them; one that leaves them room, or cannot, stays as it is.
+TEST(WindowPlacement, AWindowInUseLeavesTheTotalsRoomBesideIt) {
+    const ScreenRect area{0, 0, 1000, 700};
+    const FrameSize totals{300, 200};
+    struct Case {
+        const char* name;
+        ScreenRect in_use;
+        FrameSize least;
+        ScreenRect placed;
+    };
+    const std::vector<Case> cases = {
+        {"room at the right", {100, 50, 400, 300}, {400, 300}, {100, 50, 400, 300}},
+        {"room at the left", {400, 50, 500, 300}, {500, 300}, {400, 50, 500, 300}},
+        {"nearer to room at the left", {250, 50, 600, 300}, {600, 300}, {300, 50, 600, 300}},
+        {"nearer to room at the right", {150, 50, 600, 300}, {600, 300}, {100, 50, 600, 300}},
+        {"narrowed", {100, 50, 800, 300}, {500, 300}, {0, 50, 700, 300}},
+        {"too wide to leave room", {100, 50, 800, 300}, {750, 300}, {100, 50, 800, 300}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScreenRect placed = RoomForTotals(area, c.in_use, c.least, totals);
+        EXPECT_EQ(placed, c.placed);
+        if (c.least.width + totals.width <= area.width) {
+            EXPECT_FALSE(TotalsBeside(area, placed, totals).Overlaps(placed));
+        }
+    }
+}
+
 TEST(WindowPlacement, AWindowLargerThanTheScreenShrinksOrKeepsItsTitleBarOnScreen) {
     const ScreenRect area{0, 15, 800, 485};
     EXPECT_EQ(FittedSize({1086, 542}, area).width, 800);
