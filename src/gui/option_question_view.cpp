@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -91,10 +92,17 @@ void OptionQuestionView::Lay(const QWidget* asking_window) {
     resize(std::max({width(), PixelsFromTwips(logic_.WindowWidth, *this), TitleBarWidth(*this)}),
            std::max(height(), PixelsFromTwips(logic_.WindowHeight, *this)));
     CentreOver(*this, asking_window);
+    // The dialog is reused: the focus starts afresh, on the default button, else on the first.
+    QPushButton* focused = buttons_.front();
     if (default_button) {
-        QPushButton* button = buttons_[static_cast<std::size_t>(*default_button)];
-        button->setDefault(true);
-        button->setFocus();
+        focused = buttons_[static_cast<std::size_t>(*default_button)];
+        focused->setDefault(true);
+    }
+    focused->setFocus();
+    // The window system keeps the question with the window that asks.
+    if (asking_window != nullptr && asking_window->window()->windowHandle() != nullptr) {
+        winId();
+        windowHandle()->setTransientParent(asking_window->window()->windowHandle());
     }
 }
 

@@ -29,10 +29,6 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QWidget* ActiveWindow() {
-    return QApplication::activeWindow();
-}
-
 // A question is asked with the normal pointer, also while the program is busy.
 class NormalPointer {
 public:
@@ -46,13 +42,25 @@ public:
 
 QtPrompter::QtPrompter() : folder_chooser_(NativePath(QDir::currentPath())) {}
 
+// A question that has just been answered leaves no window active until the
+// window system has given the activation back (a moment later), so a question
+// that follows at once is asked over the window that asked the one before.
+QWidget* QtPrompter::AskingWindow() {
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active->isVisible()) {
+        asking_window_ = active;
+    }
+    return asking_window_ != nullptr && asking_window_->isVisible() ? asking_window_.data()
+                                                                    : nullptr;
+}
+
 QtPrompter::~QtPrompter() = default;
 
 bool QtPrompter::AskYesNo(const std::string& title, const std::string& text, MessageIcon icon,
                           DefaultAnswer default_answer) {
     const NormalPointer pointer;
     QMessageBox box(QtIcon(icon), QtText(title), QtText(text), QMessageBox::Yes | QMessageBox::No,
-                    ActiveWindow());
+                    AskingWindow());
     box.setTextFormat(Qt::PlainText);
     const QMessageBox::StandardButton default_button =
         default_answer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No;
@@ -63,7 +71,7 @@ bool QtPrompter::AskYesNo(const std::string& title, const std::string& text, Mes
 
 void QtPrompter::ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) {
     const NormalPointer pointer;
-    QMessageBox box(QtIcon(icon), QtText(title), QtText(text), QMessageBox::Ok, ActiveWindow());
+    QMessageBox box(QtIcon(icon), QtText(title), QtText(text), QMessageBox::Ok, AskingWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -75,14 +83,14 @@ std::optional<int> QtPrompter::Choose(const std::string& caption,
     if (!option_question_view_) {
         option_question_view_ = std::make_unique<OptionQuestionView>(option_question_);
     }
-    return option_question_view_->Ask(caption, options, default_option, ActiveWindow());
+    return option_question_view_->Ask(caption, options, default_option, AskingWindow());
 }
 
 std::optional<std::string> QtPrompter::AskText(const std::string& title, const std::string& prompt,
                                                const std::string& initial) {
     const NormalPointer pointer;
     bool ok = false;
-    const QString text = QInputDialog::getText(ActiveWindow(), QtText(title), QtText(prompt),
+    const QString text = QInputDialog::getText(AskingWindow(), QtText(title), QtText(prompt),
                                                QLineEdit::Normal, QtText(initial), &ok);
     if (!ok) {
         return std::nullopt;
@@ -92,17 +100,17 @@ std::optional<std::string> QtPrompter::AskText(const std::string& title, const s
 
 std::optional<std::string> QtPrompter::AskOpenFile(const FileDialogRequest& request) {
     const NormalPointer pointer;
-    return AskForFile(request, FileDialogKind::Open, ActiveWindow());
+    return AskForFile(request, FileDialogKind::Open, AskingWindow());
 }
 
 std::optional<std::string> QtPrompter::AskSaveFile(const FileDialogRequest& request) {
     const NormalPointer pointer;
-    return AskForFile(request, FileDialogKind::Save, ActiveWindow());
+    return AskForFile(request, FileDialogKind::Save, AskingWindow());
 }
 
 std::optional<std::string> QtPrompter::ChooseDirectory(const std::string& start) {
     const NormalPointer pointer;
-    return gui::ChooseDirectory(folder_chooser_, start, ActiveWindow());
+    return gui::ChooseDirectory(folder_chooser_, start, AskingWindow());
 }
 
 RecoveredChoice QtPrompter::ChooseRecovered(const std::string& title, const std::string& text,

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,8 +11,6 @@
 #include "ui/folder_chooser.h"
 #include "ui/option_question.h"
 #include "ui/prompter.h"
-
-class QWidget;
 
 namespace korvane::gui {
 
@@ -41,6 +42,11 @@ public:
     void Beep() override;
 
 private:
+    // The window a question is asked over: the active one, else the one
+    // that was active when the last question was asked, while it is shown.
+    QWidget* AskingWindow();
+
+    QPointer<QWidget> asking_window_;
     ui::OptionQuestion option_question_;
     // Made on first use and kept; it has no parent window, which could take it along when closed.
     std::unique_ptr<OptionQuestionView> option_question_view_;

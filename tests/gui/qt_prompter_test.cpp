@@ -1,5 +1,6 @@
 #include "gui/qt_prompter.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -144,6 +145,56 @@ TEST_F(QtPrompterTest, TheOptionQuestionShowsItsWholeTitleCentredOverTheAskingWi
         << "room for the title beside the title bar's buttons";
     EXPECT_LE(std::abs(placed.center().x() - asking.geometry().center().x()), 2);
     EXPECT_LE(std::abs(placed.center().y() - asking.geometry().center().y()), 2);
+}
+
+// The dialog is reused: where the focus was left last time says nothing.
+TEST_F(QtPrompterTest, TheOptionQuestionStartsWithTheFocusOnItsDefaultElseOnItsFirstButton) {
+    const struct {
+        std::optional<int> default_option;  // counted from 1
+        const char* focused;
+    } cases[] = {{std::nullopt, "Option_0"}, {2, "Option_1"}, {std::nullopt, "Option_0"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.focused);
+        QString focused;
+        watchdog_.Expect([&focused](QWidget& dialog) {
+            focused = dialog.focusWidget() != nullptr ? dialog.focusWidget()->objectName() : "";
+            QPushButton* third = dialog.findChild<QPushButton*>(QStringLiteral("Option_2"));
+            third->setFocus();
+            third->click();
+        });
+        EXPECT_EQ(prompter_.Choose("Modify Turrets", {"Remove", "2", "3"}, c.default_option), 3);
+        EXPECT_EQ(focused.toStdString(), c.focused);
+    }
+}
+
+// A question asked right after another has closed, before the window system
+// has made the asking window active again, still opens over it.
+TEST_F(QtPrompterTest, AQuestionOpensCentredOverTheWindowThatAsksEvenWhenNoneIsActive) {
+    QWidget asking;
+    asking.setObjectName(QStringLiteral("Asking"));
+    asking.setGeometry(20, 40, 300, 240);
+    asking.show();
+    asking.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&asking));
+    QList<QPoint> centres;
+    const auto answer = [&centres](QWidget& dialog) {
+        centres << dialog.frameGeometry().center();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    };
+    for (int question = 0; question < 2; ++question) {
+        watchdog_.Expect(answer);
+        prompter_.Choose("Install how many?", {"1", "2"});
+        QApplication::setActiveWindow(nullptr);
+        watchdog_.Expect(answer);
+        prompter_.AskText("Korvane v1.1", "How many?", "1");
+        QApplication::setActiveWindow(nullptr);
+    }
+    ASSERT_EQ(centres.size(), 4);
+    // Within what a window manager's title bar shifts, far from the screen's middle.
+    for (const QPoint& centre : centres) {
+        EXPECT_LE((centre - asking.frameGeometry().center()).manhattanLength(), 40)
+            << centre.x() << "," << centre.y();
+    }
 }
 
 TEST_F(QtPrompterTest, ClosingTheOptionQuestionIsNoChoice) {
