@@ -215,17 +215,27 @@ void TotalsWindowView::Refresh() {
 }
 
 void TotalsWindowView::FitLists() {
-    const bool problems_changed = FitList(*problems_area_, *problems_);
-    const bool advice_changed = FitList(*advice_area_, *advice_);
-    if (problems_changed || advice_changed) {
-        resize(width(), sizeHint().height());
+    FitList(*problems_area_, *problems_);
+    FitList(*advice_area_, *advice_);
+}
+
+// The ship's name wraps at the window's width, so the height the contents
+// take depends on it: the layout's least size does not follow that.
+void TotalsWindowView::FitHeight() {
+    if (place_ != EditorPlace::Window) {
+        return;
+    }
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : sizeHint().height();
+    if (height != this->height()) {
+        resize(width(), height);
     }
 }
 
-bool TotalsWindowView::FitList(QScrollArea& area, QLabel& lines) {
+void TotalsWindowView::FitList(QScrollArea& area, QLabel& lines) {
     area.setVisible(place_ == EditorPlace::Window && !lines.isHidden());
     if (area.isHidden()) {
-        return false;
+        return;
     }
     // Before the window has its width, the totals above set it.
     const int width = area.isVisible() && area.viewport()->width() > 0 ? area.viewport()->width()
@@ -233,20 +243,29 @@ bool TotalsWindowView::FitList(QScrollArea& area, QLabel& lines) {
     const int needed = lines.heightForWidth(width);
     const int highest = std::max(fontMetrics().lineSpacing(), AvailableScreenArea().height() / 3);
     const int height = std::min(needed, highest);
-    if (area.height() == height && area.minimumHeight() == height) {
-        return false;
+    if (area.height() != height || area.minimumHeight() != height) {
+        area.setFixedHeight(height);
     }
-    area.setFixedHeight(height);
-    return true;
 }
 
 void TotalsWindowView::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+// Once the layout has taken in a change (a name that wraps otherwise, a
+// list of another height), or the window is shown.
+bool TotalsWindowView::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
+        FitHeight();
+    }
+    return handled;
+}
+
 void TotalsWindowView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FitLists();
+    FitHeight();
 }
 
 }  // namespace korvane::gui

@@ -36,16 +36,18 @@ public:
     void Refresh();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Gives the problem list and the advice the height their lines take at
-    // the window's width, and the window the height that needs; beyond a
-    // third of the screen a list scrolls.
+    // the window's width; beyond a third of the screen a list scrolls.
     void FitLists();
-    // Whether the list's height changed.
-    bool FitList(QScrollArea& area, QLabel& lines);
+    void FitList(QScrollArea& area, QLabel& lines);
+    // The window as tall as its contents at its width, wrapped name and
+    // lists included.
+    void FitHeight();
     // The width of the totals, or of the breakdown while it is shown.
     void FitWidth();
 

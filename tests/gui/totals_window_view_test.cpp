@@ -112,6 +112,40 @@ TEST_F(TotalsWindowViewTest, EveryProblemAndAdviceIsShownWholeOrTheListScrolls) 
         << "no advice, no room taken";
 }
 
+// A ship's name and type that wrap take their lines from the window's height,
+// not from the rows under them; a short name gives the room back.
+TEST_F(TotalsWindowViewTest, TheWindowIsAsTallAsItsContentsWhenTheNameWraps) {
+    logic_.volume = {"KL: 1,350\r\nKL: 1,400\r\n", kColourBlack};
+    logic_.power = {"MW: 20\r\nMW: 3\r\n", kColourBlack};
+    logic_.problem_line = {"", kColourRed, false};
+    logic_.advice_lines = {"", kColourBlack, false};
+    logic_.Visible = true;
+    const std::string long_name = "Imperial Interstellar Scout Service Courier Hyperion";
+    int short_height = 0;
+    for (const std::string& name :
+         {std::string("Beowulf"), long_name + " (Long Range Exploration Vessel)",
+          long_name + " " + long_name + " (Merchant)", std::string("Beowulf")}) {
+        SCOPED_TRACE(name);
+        logic_.name.caption = name;
+        window_.Refresh();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        QTest::qWait(20);
+        QLabel& shown_name = Label("Name");
+        EXPECT_GE(shown_name.height(), shown_name.heightForWidth(shown_name.width()));
+        for (const char* used : {"Volume", "Power", "Hardpoints", "ChangedMark"}) {
+            QLabel& label = Label(used);
+            EXPECT_LE(label.mapTo(&window_, QPoint(0, label.height())).y(), window_.height())
+                << used << " cut off";
+        }
+        if (name == "Beowulf") {
+            if (short_height != 0) {
+                EXPECT_EQ(window_.height(), short_height) << "the room given back";
+            }
+            short_height = window_.height();
+        }
+    }
+}
+
 TEST_F(TotalsWindowViewTest, TextsThatLookLikeMarkupAreShownAsTheyStand) {
     logic_.name.caption = "<b>Beowulf</b> & Co";
     logic_.lamp_tooltip = "<i>No</i> main computer";
