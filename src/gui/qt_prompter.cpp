@@ -116,7 +116,7 @@ std::optional<std::string> QtPrompter::ChooseDirectory(const std::string& start)
 RecoveredChoice QtPrompter::ChooseRecovered(const std::string& title, const std::string& text,
                                             const std::vector<std::string>& copies) {
     const NormalPointer pointer;
-    RecoveredChangesDialog dialog(title, text, copies, ActiveWindow());
+    RecoveredChangesDialog dialog(title, text, copies, AskingWindow());
     return dialog.Ask();
 }
 
