@@ -22,15 +22,20 @@ constexpr std::array<std::string_view, 6> kPlacedWindows = {"MainWindow",  "Tota
                                                             "BatchWindow", "CompareWindow",
                                                             "TextWindow",  "OtherFeaturesMenu"};
 
+// The section editors, and the menu that leads on to two of them.
+bool IsEditor(const QObject& window) {
+    const QString name = window.objectName();
+    return name.endsWith(QStringLiteral("Editor")) || name == QStringLiteral("OtherFeaturesMenu");
+}
+
 bool IsPlaced(const QObject& object) {
     if (!object.isWidgetType() || !static_cast<const QWidget&>(object).isWindow()) {
         return false;
     }
-    const QString name = object.objectName();
-    if (name.endsWith(QStringLiteral("Editor"))) {
+    if (IsEditor(object)) {
         return true;
     }
-    const std::string text = name.toStdString();
+    const std::string text = object.objectName().toStdString();
     return std::find(kPlacedWindows.begin(), kPlacedWindows.end(), text) != kPlacedWindows.end();
 }
 
@@ -160,6 +165,9 @@ void WindowPlacer::PlaceTotalsBeside(const QWidget& in_use) {
 }
 
 void WindowPlacer::MakeRoomForTotals(QWidget& window) {
+    if (!IsEditor(window)) {
+        return;
+    }
     const QSize margins = window.frameGeometry().size() - window.size();
     const QSize least = window.minimumSizeHint() + margins;
     const ScreenRect frame = RectOf(window.frameGeometry());

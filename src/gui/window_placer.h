@@ -17,8 +17,8 @@ namespace korvane::gui {
 // left in the last run while the screens are as they were, otherwise first
 // beside the totals window, the pair centred on the screen. The totals window
 // comes beside whichever window comes into use (it has no place of its own),
-// and a window that comes into use where the totals could not stand beside it
-// moves to leave them room, so that no window opens over them.
+// and an editor that comes into use where the totals could not stand beside
+// it moves to leave them room, so that no editor opens over them.
 // Every window is kept wholly on its screen, as large as the screen at most.
 // Where the windows were left is kept in the configuration folder.
 class WindowPlacer final : public QObject {
@@ -39,8 +39,9 @@ private:
     // The window's place on its first showing: where it was left, or beside
     // the totals window.
     void PlaceFirst(QWidget& window);
-    // A window shown where the totals could stand beside it on neither side
-    // moves (and narrows, as far as it can) to leave them room.
+    // An editor shown where the totals could stand beside it on neither side
+    // moves (and narrows, as far as it can) to leave them room; the other
+    // windows come back where the user left them.
     void MakeRoomForTotals(QWidget& window);
     // The totals window beside `in_use`.
     void PlaceTotalsBeside(const QWidget& in_use);
