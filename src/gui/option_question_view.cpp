@@ -69,12 +69,31 @@ void OptionQuestionView::Lay(const QWidget* asking_window) {
     setWindowTitle(QtText(logic_.Caption));
     question_->setText(QtText(logic_.Caption));
     const int button_height = PixelsFromTwips(ui::OptionQuestion::kButtonHeight, *this);
-    int button_width = PixelsFromTwips(logic_.ButtonWidth, *this);
+    // The window takes nine tenths of the screen's width at most, which leaves
+    // its frame room, and no button is wider than that leaves: a longer text (a
+    // long path among the previous edits) is cut in its middle and shown whole
+    // in the button's tooltip.
+    const int widest_window = AvailableScreenArea().width() * 9 / 10;
+    const QMargins margins = layout()->contentsMargins();
+    const int widest_button = widest_window - margins.left() - margins.right() -
+                              2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    int button_width = std::min(PixelsFromTwips(logic_.ButtonWidth, *this), widest_button);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        buttons_[i]->setText(LiteralButtonText(QtText(logic_.option_buttons[i].caption)));
-        buttons_[i]->setVisible(logic_.option_buttons[i].visible);
+        QPushButton& button = *buttons_[i];
+        const QString caption = QtText(logic_.option_buttons[i].caption);
+        button.setText(LiteralButtonText(caption));
+        button.setToolTip(QString());
+        const int room = widest_button - (button.sizeHint().width() -
+                                          button.fontMetrics().horizontalAdvance(caption));
+        if (button.sizeHint().width() > widest_button) {
+            button.setText(
+                LiteralButtonText(button.fontMetrics().elidedText(caption, Qt::ElideMiddle, room)));
+            button.setToolTip(PlainToolTip(caption));
+        }
+        button.setVisible(logic_.option_buttons[i].visible);
         if (logic_.option_buttons[i].visible) {
-            button_width = std::max(button_width, buttons_[i]->sizeHint().width());
+            button_width =
+                std::max(button_width, std::min(button.sizeHint().width(), widest_button));
         }
     }
     // With a default, Enter presses the button that has the focus, which is the
@@ -89,7 +108,9 @@ void OptionQuestionView::Lay(const QWidget* asking_window) {
     // The rules' size is the least the dialog takes; longer texts in a larger
     // font, or a title bar that needs more for its whole title, make it larger.
     adjustSize();
-    resize(std::max({width(), PixelsFromTwips(logic_.WindowWidth, *this), TitleBarWidth(*this)}),
+    resize(std::min(std::max({width(), PixelsFromTwips(logic_.WindowWidth, *this),
+                              TitleBarWidth(*this)}),
+                    widest_window),
            std::max(height(), PixelsFromTwips(logic_.WindowHeight, *this)));
     CentreOver(*this, asking_window);
     // The dialog is reused: the focus starts afresh, on the default button, else on the first.

@@ -14,6 +14,7 @@
 #include "gui/modal_watchdog.h"
 #include "gui/option_question_view.h"
 #include "gui/qt_text.h"
+#include "gui/screen_placement.h"
 #include "support/temp_dir.h"
 #include "ui/option_question.h"
 
@@ -107,6 +108,27 @@ TEST_F(QtPrompterTest, TheOptionQuestionShowsTheOptionsAndReturnsTheClickedOne) 
     });
     EXPECT_EQ(prompter_.Choose("How many?", {"1"}), 1);
     EXPECT_EQ(shown, QStringList{"1"});
+}
+
+// "Last x edits..." offers whole paths: one of thousands of characters is cut
+// in its middle, shown whole in its tooltip, and chosen as it is.
+TEST_F(QtPrompterTest, TheOptionQuestionIsNeverWiderThanTheScreen) {
+    const std::string path = "/home/ann/" + std::string(4000, 'x') + "/the-end-of-it.k2d";
+    QString text;
+    QString tooltip;
+    int width = 0;
+    watchdog_.Expect([&](QWidget& dialog) {
+        auto* first = dialog.findChild<QPushButton*>(QStringLiteral("Option_0"));
+        text = first->text();
+        tooltip = first->toolTip();
+        width = dialog.frameGeometry().width();
+        first->click();
+    });
+    EXPECT_EQ(prompter_.Choose("Previous Edits", {"    " + path + "    /", "Abandon"}), 1);
+    EXPECT_LE(width, gui::AvailableScreenArea().width());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("    /home/ann/xx"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("the-end-of-it.k2d    /"))) << text.toStdString();
+    EXPECT_TRUE(tooltip.contains(QString::fromStdString(path)));
 }
 
 TEST_F(QtPrompterTest, DigitKeysAnswerACountQuestionAndEnterTakesItsDefault) {
