@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -47,18 +48,28 @@ ui::FrameSize FrameSizeOf(const QWidget& window) {
     return {window.frameGeometry().width(), window.frameGeometry().height()};
 }
 
-std::vector<ui::Screen> Screens() {
-    std::vector<ui::Screen> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        screens.push_back({RectOf(screen->geometry()), RectOf(screen->availableGeometry())});
-    }
-    return screens;
-}
-
 // The area windows are placed in: a pixel within the screen's free area, as
 // a frame's width is rounded to whole pixels at a scale such as 1.5.
 QRect Inset(const QRect& area) {
     return area.adjusted(1, 1, -1, -1);
+}
+
+std::vector<ui::Screen> Screens() {
+    std::vector<ui::Screen> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.push_back({RectOf(screen->geometry()), RectOf(Inset(screen->availableGeometry()))});
+    }
+    return screens;
+}
+
+// How much wider and taller than its contents the window is with its frame;
+// before the window manager has framed it, a title bar's height is counted.
+ui::FrameSize FrameMargins(const QWidget& window) {
+    const QSize margins = window.frameGeometry().size() - window.size();
+    if (margins.isNull()) {
+        return {0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight)};
+    }
+    return {margins.width(), margins.height()};
 }
 
 QRect AreaOf(const QWidget& window) {
@@ -131,7 +142,7 @@ void WindowPlacer::PlaceFirst(QWidget& window) {
     }
     std::optional<ScreenRect> restored;
     if (const auto kept = kept_.find(window.objectName().toStdString()); kept != kept_.end()) {
-        restored = ui::RestoredPlace(kept->second, Screens());
+        restored = ui::RestoredPlace(kept->second, Screens(), FrameMargins(window));
     }
     PlaceNowAndWhenFramed(window, [this, &window, restored] {
         if (restored) {

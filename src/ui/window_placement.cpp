@@ -61,13 +61,18 @@ ScreenRect RoomForTotals(const ScreenRect& area, ScreenRect in_use, FrameSize le
 }
 
 std::optional<ScreenRect> RestoredPlace(const WindowPlace& saved,
-                                        const std::vector<Screen>& screens) {
+                                        const std::vector<Screen>& screens,
+                                        FrameSize frame_margins) {
+    const ScreenRect frame{saved.window.left, saved.window.top,
+                           saved.window.width + frame_margins.width,
+                           saved.window.height + frame_margins.height};
     for (const Screen& screen : screens) {
-        if (screen.whole == saved.screen && saved.window.Overlaps(screen.available)) {
-            const FrameSize size =
-                FittedSize({saved.window.width, saved.window.height}, screen.available);
-            return WithinArea({saved.window.left, saved.window.top, size.width, size.height},
-                              screen.available);
+        if (screen.whole == saved.screen && frame.Overlaps(screen.available)) {
+            if (frame.width > screen.available.width || frame.height > screen.available.height) {
+                return std::nullopt;
+            }
+            const ScreenRect within = WithinArea(frame, screen.available);
+            return ScreenRect{within.left, within.top, saved.window.width, saved.window.height};
         }
     }
     return std::nullopt;

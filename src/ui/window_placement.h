@@ -50,12 +50,15 @@ ScreenRect TotalsBeside(const ScreenRect& area, const ScreenRect& in_use, FrameS
 ScreenRect RoomForTotals(const ScreenRect& area, ScreenRect in_use, FrameSize least,
                          FrameSize totals);
 
-// Where a window left in `saved` goes again: there, wholly within the
+// Where a window left in `saved` goes again: there, moved wholly within the
 // screen's available area, while a screen stands where and as large as the
-// one it was left on and the window is on it. No place when the screens
-// changed (the window would be off every screen, or the screen has another
-// size): the window is placed as on a first run.
+// one it was left on, the window is on it, and the window with its frame
+// (`frame_margins` wider and taller than its contents) fits in that area. No
+// place when the screens changed (the window would be off every screen, or the
+// screen has another size) or the window is larger than the area: it is placed
+// as on a first run, beside the totals window.
 std::optional<ScreenRect> RestoredPlace(const WindowPlace& saved,
-                                        const std::vector<Screen>& screens);
+                                        const std::vector<Screen>& screens,
+                                        FrameSize frame_margins = {});
 
 }  // namespace korvane::ui

@@ -134,6 +134,7 @@ TEST(WindowPlacement, AWindowReturnsWhereItWasLeftOnlyWhileTheScreensAreAsTheyWe
         WindowPlace saved;
         std::vector<Screen> screens;
         std::optional<ScreenRect> restored;
+        FrameSize frame_margins = {};
     };
     const std::vector<Case> cases = {
         {"the same screen", {{300, 200, 500, 400}, wide.whole}, {wide}, {{300, 200, 500, 400}}},
@@ -152,14 +153,32 @@ TEST(WindowPlacement, AWindowReturnsWhereItWasLeftOnlyWhileTheScreensAreAsTheyWe
          {{1700, 10, 500, 400}, wide.whole},
          {wide},
          {{1420, 30, 500, 400}}},
+        {"partly off the screen with its frame",
+         {{1700, 10, 500, 400}, wide.whole},
+         {wide},
+         {{1410, 30, 500, 400}},
+         {10, 30}},
+        {"as large as the screen's free area",
+         {{0, 30, 1920, 1050}, wide.whole},
+         {wide},
+         {{0, 30, 1920, 1050}}},
         {"larger than the screen's free area",
          {{0, 0, 2000, 1080}, wide.whole},
          {wide},
-         {{0, 30, 1920, 1050}}},
+         std::nullopt},
+        {"as large as the free area, but not with its frame",
+         {{0, 30, 1920, 1050}, wide.whole},
+         {wide},
+         std::nullopt,
+         {2, 30}},
+        {"far larger than any screen",
+         {{-5, 0, 99999, 99999}, wide.whole},
+         {wide, second},
+         std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(RestoredPlace(c.saved, c.screens), c.restored);
+        EXPECT_EQ(RestoredPlace(c.saved, c.screens, c.frame_margins), c.restored);
     }
 }
 
