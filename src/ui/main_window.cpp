@@ -53,12 +53,6 @@ std::string ExistingNameIgnoringCase(const std::string& folder, const std::strin
     return name;
 }
 
-// The folder file dialogs open in when no design names one.
-std::string WorkingFolder() {
-    std::error_code error;
-    return std::filesystem::current_path(error).string();
-}
-
 }  // namespace
 
 MainWindow::MainWindow(Session& session, DesignDocument& document, Prompter& prompter,
@@ -231,10 +225,12 @@ void MainWindow::LoadDesignCommand() {
     if (!MayDropChanges()) {
         return;
     }
-    const std::optional<std::string> file = AskLoadDesignFile(prompter_);
+    const std::optional<std::string> file =
+        AskLoadDesignFile(prompter_, dialog_folder_.StartFor(session_.CurrentDesignPath));
     if (!file) {
         return;
     }
+    dialog_folder_.Chose(*file);
     const Status loaded = document_.Load(*file);
     if (!loaded) {
         ShowFailure(loaded);
@@ -244,10 +240,12 @@ void MainWindow::LoadDesignCommand() {
 }
 
 MainWindowRequest MainWindow::CompareWithCommand() {
-    const std::optional<std::string> file = AskLoadDesignFile(prompter_, "Compare with...");
+    const std::optional<std::string> file = AskLoadDesignFile(
+        prompter_, dialog_folder_.StartFor(session_.CurrentDesignPath), "Compare with...");
     if (!file) {
         return MainWindowRequest::None;
     }
+    dialog_folder_.Chose(*file);
     Design other;
     const Status loaded = LoadDesignCopy(session_.catalog->Features(), *file, other);
     if (!loaded) {
@@ -275,8 +273,13 @@ bool MainWindow::MayOverwriteChangedFile(const std::string& file) {
 
 void MainWindow::SaveAsCommand() {
     const std::optional<std::string> file =
-        AskSaveDesignFile(session_.CurrentDesignPath, prompter_, session_.design.ShipName());
-    if (!file || !MayOverwriteChangedFile(*file)) {
+        AskSaveDesignFile(session_.CurrentDesignPath, prompter_, session_.design.ShipName(),
+                          dialog_folder_.StartFor(session_.CurrentDesignPath));
+    if (!file) {
+        return;
+    }
+    dialog_folder_.Chose(*file);
+    if (!MayOverwriteChangedFile(*file)) {
         return;
     }
     const Status saved = document_.Save(*file, desktop_.Today());
@@ -311,7 +314,8 @@ void MainWindow::FastResaveCommand() {
 // yet, so that the dialog can propose it; when the user cancels or picks
 // another file, the new empty file is removed again.
 MainWindowRequest MainWindow::EditNotesCommand() {
-    FileDialogRequest request{"Edit notes", "Notes files", "*.k2n", "*.k2n", WorkingFolder()};
+    FileDialogRequest request{"Edit notes", "Notes files", "*.k2n", "*.k2n",
+                              dialog_folder_.StartFor(session_.CurrentDesignPath)};
     std::optional<std::filesystem::path> created;
     const std::string& design_path = session_.CurrentDesignPath;
     if (!design_path.empty()) {
@@ -328,6 +332,7 @@ MainWindowRequest MainWindow::EditNotesCommand() {
             }
             created = notes;
         }
+        // The proposed notes file is the design's: the dialog opens beside it.
         if (!FolderOf(design_path).empty()) {
             request.initial_folder = FolderOf(design_path);
         }
@@ -335,6 +340,9 @@ MainWindowRequest MainWindow::EditNotesCommand() {
     }
 
     const std::optional<std::string> chosen = prompter_.AskOpenFile(request);
+    if (chosen && !chosen->empty()) {
+        dialog_folder_.Chose(*chosen);
+    }
     if (created) {
         std::error_code error;
         const bool kept = chosen && std::filesystem::equivalent(*chosen, *created, error);
@@ -352,13 +360,15 @@ MainWindowRequest MainWindow::EditNotesCommand() {
 // character replaced by "p" (scout.k2d proposes scout.k2p), spelt as the file
 // in the design's folder is when one matches whatever its case.
 MainWindowRequest MainWindow::ViewProfileCommand() {
-    FileDialogRequest request{"View Profile", "Profile files", "*.k2p", "*.k2p", WorkingFolder()};
+    FileDialogRequest request{"View Profile", "Profile files", "*.k2p", "*.k2p",
+                              dialog_folder_.StartFor(session_.CurrentDesignPath)};
     const std::string& design_path = session_.CurrentDesignPath;
     if (!design_path.empty()) {
         std::string name = LowerCase(FileNameOf(design_path));
         if (!name.empty()) {
             name.back() = 'p';
         }
+        // The proposed profile file is the design's: the dialog opens beside it.
         if (!FolderOf(design_path).empty()) {
             request.initial_folder = FolderOf(design_path);
         }
@@ -368,6 +378,7 @@ MainWindowRequest MainWindow::ViewProfileCommand() {
     if (!chosen || chosen->empty()) {
         return MainWindowRequest::None;
     }
+    dialog_folder_.Chose(*chosen);
     return OpenInTextEditor(*chosen, TextFileUse::Read);
 }
 

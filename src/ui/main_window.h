@@ -10,6 +10,7 @@
 #include "ui/compare_window.h"
 #include "ui/controls.h"
 #include "ui/design_document.h"
+#include "ui/design_file_dialogs.h"
 #include "ui/desktop.h"
 #include "ui/main_window_command.h"
 #include "ui/prompter.h"
@@ -149,6 +150,7 @@ private:
     TotalsWindow& totals_;
     TextWindow& text_window_;
     std::unique_ptr<CompareWindow> compare_window_;
+    DialogFolder dialog_folder_;
     bool ending_ = false;  // "Exit" or "Reset" has ended the program
     std::function<void(MainWindowRequest)> carry_late_request_;
     std::string notes_in_text_window_;  // the notes file the text window edits, if any

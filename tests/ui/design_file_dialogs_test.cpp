@@ -68,17 +68,44 @@ TEST_F(DesignFileDialogsTest, AnExistingFileIsChosenOnlyAfterYes) {
     EXPECT_EQ(prompter_.questions().size(), 5u);
 }
 
-TEST_F(DesignFileDialogsTest, LoadDesignAsksInTheWorkingFolder) {
+TEST_F(DesignFileDialogsTest, LoadDesignAsksInTheFolderItIsGiven) {
     prompter_.AnswerOpenFile(std::nullopt).AnswerOpenFile("").AnswerOpenFile(PathOf("a.k2d"));
-    EXPECT_EQ(AskLoadDesignFile(prompter_), std::nullopt);
-    EXPECT_EQ(AskLoadDesignFile(prompter_), std::nullopt);
-    EXPECT_EQ(AskLoadDesignFile(prompter_), PathOf("a.k2d"));
+    EXPECT_EQ(AskLoadDesignFile(prompter_, PathOf("fleet/")), std::nullopt);
+    EXPECT_EQ(AskLoadDesignFile(prompter_, PathOf("fleet/")), std::nullopt);
+    EXPECT_EQ(AskLoadDesignFile(prompter_, PathOf("fleet/")), PathOf("a.k2d"));
     const FileDialogRequest& request = prompter_.questions()[0].file;
     EXPECT_EQ(request.title, "Load Design");
     EXPECT_EQ(request.filter_description, "Design files");
     EXPECT_EQ(request.pattern, "*.k2d");
     EXPECT_EQ(request.initial_name, "*.k2d");
-    EXPECT_EQ(request.initial_folder, std::filesystem::current_path().string());
+    EXPECT_EQ(request.initial_folder, PathOf("fleet/"));
+}
+
+// The dialogs open where the last one left off, as where every file dialog
+// changed the working folder.
+TEST(DialogFolderTest, TheLastChosenFolderThenTheDesignsThenTheWorkingFolder) {
+    const std::string working = std::filesystem::current_path().string();
+    struct Case {
+        std::vector<std::string> chosen;
+        std::string design_path;
+        std::string start;
+    };
+    const Case cases[] = {
+        {{}, "", working},
+        {{}, "/ships/scout.k2d", "/ships/"},
+        {{}, "scout.k2d", working},  // a bare name has no folder of its own
+        {{"/fleet/a.k2d"}, "/ships/scout.k2d", "/fleet/"},
+        {{"/fleet/a.k2d", "/notes/b.k2n"}, "", "/notes/"},
+        {{"/fleet/a.k2d", "b.k2n"}, "", "/fleet/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.chosen) + " " + c.design_path);
+        DialogFolder folder;
+        for (const std::string& file : c.chosen) {
+            folder.Chose(file);
+        }
+        EXPECT_EQ(folder.StartFor(c.design_path), c.start);
+    }
 }
 
 }  // namespace

@@ -286,6 +286,34 @@ TEST_F(MainWindowTest, SaveAsNeverLeavesTheFolderThroughACompanionsLink) {
               std::string::npos);
 }
 
+// Each dialog opens where a file was last chosen in any of them, not where
+// the program was started.
+TEST_F(MainWindowTest, FileDialogsOpenWhereAFileWasLastChosen) {
+    std::filesystem::create_directories(dir_ / "fleet");
+    std::filesystem::create_directories(dir_ / "notes");
+    const std::string fleet = (dir_ / "fleet").string() + "/";
+    const std::string notes = (dir_ / "notes").string() + "/";
+    const std::string working = std::filesystem::current_path().string();
+
+    prompter_.AnswerOpenFile(std::nullopt);
+    main_window_.Click(MainWindowCommand::LoadDesign);
+    EXPECT_EQ(LastQuestion().file.initial_folder, working) << "nothing chosen, no design file";
+
+    prompter_.AnswerOpenFile(fleet + "missing.k2d").AnswerOpenFile(std::nullopt);
+    main_window_.Click(MainWindowCommand::LoadDesign);  // reported: the file is not there
+    main_window_.Click(MainWindowCommand::CompareWith);
+    EXPECT_EQ(LastQuestion().file.initial_folder, fleet);
+
+    WriteText(notes + "old.k2n", "notes");
+    prompter_.AnswerOpenFile(notes + "old.k2n");
+    main_window_.Click(MainWindowCommand::EditNotes);
+    prompter_.AnswerSaveFile(std::nullopt).AnswerOpenFile(std::nullopt);
+    main_window_.Click(MainWindowCommand::SaveAs);
+    EXPECT_EQ(LastQuestion().file.initial_folder, notes) << "a design without a file";
+    main_window_.Click(MainWindowCommand::ViewProfile);
+    EXPECT_EQ(LastQuestion().file.initial_folder, notes);
+}
+
 TEST_F(MainWindowTest, ViewProfileProposesTheProfileOfTheCurrentDesign) {
     session_.CurrentDesignPath = "/fleet/Scout.K2D";
     prompter_.AnswerOpenFile(std::nullopt);
