@@ -80,7 +80,7 @@ QRect AreaOf(const QWidget& window) {
 }  // namespace
 
 WindowPlacer::WindowPlacer(const ConfigurationPlaces& places, QWidget& totals)
-    : places_(places), totals_(totals), kept_(LoadWindowPlaces(places)) {
+    : places_(places), totals_(totals), kept_(LoadWindowPlaces(places)), saved_(kept_) {
     qApp->installEventFilter(this);
 }
 
@@ -219,7 +219,14 @@ Status WindowPlacer::Save() {
             Remember(*window);
         }
     }
-    return SaveWindowPlaces(places_, kept_);
+    if (kept_ == saved_) {
+        return {};
+    }
+    Status saved = SaveWindowPlaces(places_, kept_);
+    if (saved) {
+        saved_ = kept_;
+    }
+    return saved;
 }
 
 }  // namespace korvane::gui

@@ -29,7 +29,8 @@ public:
     // Keeps where the windows were left.
     ~WindowPlacer() override;
 
-    // Writes where every window shown so far stands, or stood when it was hidden.
+    // Writes where every window shown so far stands, or stood when it was
+    // hidden; nothing when that is what the file holds already.
     Status Save();
 
 protected:
@@ -52,6 +53,7 @@ private:
     ConfigurationPlaces places_;
     QWidget& totals_;
     WindowPlaces kept_;
+    WindowPlaces saved_;                    // what the file holds
     std::vector<QPointer<QWidget>> shown_;  // every window placed, while it lives
 };
 

@@ -90,6 +90,41 @@ TEST_F(MainWindowViewTest, StartShowsTheMainWindowWithTheTotalsBesideItWhollyOnS
         EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)))
             << sizes.size() << " sizes";
     }
+    // Each size is read when drawn; a size between two is made from the next larger.
+    const QIcon icon = Main().windowIcon();
+    for (const int side : {16, 20, 48, 256, 512}) {
+        const QPixmap picture = icon.pixmap(QSize(side, side));
+        EXPECT_EQ(picture.size(), QSize(std::min(side, 256), std::min(side, 256))) << side;
+        EXPECT_FALSE(picture.toImage().pixelColor(side / 2, side / 2) == QColor(0, 0, 0, 0))
+            << side << ": the drawing, not an empty square";
+    }
+}
+
+// Where the windows stand is written when a place changed, not at every exit.
+TEST_F(MainWindowViewTest, UnmovedWindowsLeaveTheirPlacesFileAsItIs) {
+    const std::filesystem::path file = home_ / "config" / "korvane" / kWindowPlacesFileName;
+    {
+        gui::KorvaneProgram first([] {});
+        ASSERT_TRUE(first.Start({}));
+        QTest::qWait(100);
+    }
+    ASSERT_TRUE(std::filesystem::exists(file));
+    std::ofstream(file, std::ios::app) << "# left as it was\n";
+    {
+        gui::KorvaneProgram second([] {});
+        ASSERT_TRUE(second.Start({}));
+        QTest::qWait(100);
+    }
+    EXPECT_NE(testing::ReadText(file).find("# left as it was"), std::string::npos);
+    {
+        gui::KorvaneProgram third([] {});
+        ASSERT_TRUE(third.Start({}));
+        QTest::qWait(100);
+        third.BatchWindow().show();  // a window with no place yet gets one
+        QTest::qWait(50);
+    }
+    EXPECT_EQ(testing::ReadText(file).find("# left as it was"), std::string::npos)
+        << "a newly placed window is kept";
 }
 
 TEST_F(MainWindowViewTest, TheMainWindowReturnsWhereItWasLeftWhileTheScreenIsTheSame) {

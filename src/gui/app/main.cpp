@@ -72,13 +72,15 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
     // Icons come from the desktop's theme, Adwaita's filling its gaps. A
     // platform without a desktop theme (offscreen, a framebuffer) looks for
-    // them where the desktop keeps them.
+    // them where the desktop keeps them, in Adwaita and what it builds on:
+    // starting from hicolor, the catalogue of every program's icons, would
+    // read all of it before the first picture.
     if (QIcon::themeName().isEmpty()) {
         QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() +
                                    QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
                                                              QStringLiteral("icons"),
                                                              QStandardPaths::LocateDirectory));
-        QIcon::setThemeName(QStringLiteral("hicolor"));
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
     }
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 
