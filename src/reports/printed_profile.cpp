@@ -410,10 +410,13 @@ public:
     void Body(std::string_view text) {
         std::string rest = Blanked(text);
         while (rest.size() > kBodyWidth) {
-            const std::size_t blank = rest.rfind(' ', kBodyWidth - 1);
-            // A first 100 characters without a blank have nowhere to break: the
-            // line is cut after its 100th character so that nothing is lost.
-            const std::size_t cut = blank == std::string::npos ? kBodyWidth : blank + 1;
+            std::size_t end = rest.rfind(' ', kBodyWidth - 1);
+            // First 100 characters without a blank break after their last ";"
+            // or ",", else after the 100th, so that nothing runs past the margin.
+            if (end == std::string::npos) {
+                end = rest.find_last_of(";,", kBodyWidth - 1);
+            }
+            const std::size_t cut = end == std::string::npos ? kBodyWidth : end + 1;
             Line(kBodyMm, rest.substr(0, cut));
             rest = std::string(Trimmed(std::string_view(rest).substr(cut), kSpacesAndNuls));
         }
@@ -536,6 +539,11 @@ void ShowProfile(PrintSurface& surface, const Design& design, const ReportContex
     printer.Line(kHeadingMm, CreditLine(context.today));
     surface.EndLine();
     surface.EndDocument();
+}
+
+std::string ProfileDocumentTitle(const Design& design) {
+    const std::string name(Trimmed(ShownText(design.ShipName())));
+    return name.empty() ? AppTitle() : name;
 }
 
 }  // namespace korvane

@@ -240,13 +240,38 @@ TEST(PrintedProfile, BodyTextsWrapAfterTheLastBlankWithinOneHundredCharacters) {
     at = std::find(lines.begin(), lines.end(), "@40|" + std::string(99, 'a') + " |");
     ASSERT_NE(at, lines.end());
     EXPECT_EQ(*(at + 1), "@40|b|");
+}
 
-    // Nowhere to break: cut after the 100th character, nothing lost.
-    lines = PrintNotes({std::string(230, 'x')});
-    at = std::find(lines.begin(), lines.end(), "@40|" + std::string(100, 'x') + "|");
-    ASSERT_NE(at, lines.end());
-    EXPECT_EQ(*(at + 1), "@40|" + std::string(100, 'x') + "|");
-    EXPECT_EQ(*(at + 2), "@40|" + std::string(30, 'x') + "|");
+// First 100 characters without a blank break after their last ";" or ",",
+// else after the 100th: nothing runs past the margin, nothing is lost.
+TEST(PrintedProfile, BodyTextsWithoutABlankToBreakAtBreakAfterAPunctuationMarkOrTheHundredth) {
+    const std::string a40(40, 'a');
+    const std::string b40(40, 'b');
+    const struct {
+        std::string text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {a40 + ";" + b40 + "," + std::string(60, 'c'),
+         {a40 + ";" + b40 + ",", std::string(60, 'c')}},
+        {a40 + "," + std::string(80, 'b'), {a40 + ",", std::string(80, 'b')}},
+        {std::string(100, 'd') + ";" + std::string(20, 'e'),
+         {std::string(100, 'd'), ";" + std::string(20, 'e')}},
+        {std::string(230, 'x'),
+         {std::string(100, 'x'), std::string(100, 'x'), std::string(30, 'x')}},
+        {a40 + ";" + b40 + " " + std::string(60, 'c'),
+         {a40 + ";" + b40 + " ", std::string(60, 'c')}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::vector<std::string> lines = PrintNotes({c.text});
+        auto at = std::find(lines.begin(), lines.end(), "@40|" + c.lines.front() + "|");
+        ASSERT_NE(at, lines.end());
+        for (const std::string& line : c.lines) {
+            ASSERT_NE(at, lines.end());
+            EXPECT_EQ(*at++, "@40|" + line + "|");
+        }
+        EXPECT_EQ(*at, "");
+    }
 }
 
 TEST(PrintedProfile, NotesAreOneParagraphOfTheirNonBlankLines) {
