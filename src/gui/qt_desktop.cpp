@@ -41,15 +41,16 @@ struct PrintTarget {
 
 // The printer chosen in the print dialog. A PDF file is painted in memory and
 // written in one piece once complete, as every file of the program is.
-// `pdf_file`, when not empty, is proposed in the dialog's box for the PDF file
-// (which the dialog otherwise fills with the program's name in the home folder).
-std::optional<PrintTarget> ChoosePrintTarget(const QtDesktop::Report& report,
+// The job, and the PDF file, is named `title`. `pdf_file`, when not empty, is
+// proposed in the dialog's box for the PDF file (which the dialog otherwise
+// fills with the program's name in the home folder).
+std::optional<PrintTarget> ChoosePrintTarget(const QtDesktop::Report& report, const QString& title,
                                              const std::string& pdf_file = {}) {
     const auto report_failure = [report](const std::string& message) {
         report(message, MessageIcon::Critical);
     };
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(QString::fromStdString(AppTitle()));
+    printer->setDocName(title);
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     auto* const file_box = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
     if (file_box != nullptr && !pdf_file.empty()) {
@@ -194,8 +195,9 @@ Status QtDesktop::StartNewCopy() {
     return {};
 }
 
-std::unique_ptr<PrintSurface> QtDesktop::StartProfilePrint(const std::string& pdf_file) {
-    std::optional<PrintTarget> target = ChoosePrintTarget(report_, pdf_file);
+std::unique_ptr<PrintSurface> QtDesktop::StartProfilePrint(const std::string& title,
+                                                           const std::string& pdf_file) {
+    std::optional<PrintTarget> target = ChoosePrintTarget(report_, QtText(title), pdf_file);
     if (!target) {
         return nullptr;
     }
@@ -204,7 +206,8 @@ std::unique_ptr<PrintSurface> QtDesktop::StartProfilePrint(const std::string& pd
 }
 
 std::unique_ptr<ui::TextFlowSurface> QtDesktop::StartTextPrint() {
-    std::optional<PrintTarget> target = ChoosePrintTarget(report_);
+    std::optional<PrintTarget> target =
+        ChoosePrintTarget(report_, QString::fromStdString(AppTitle()));
     if (!target) {
         return nullptr;
     }

@@ -31,7 +31,8 @@ public:
 
     // The print dialog, whose printers include writing a PDF file; no job
     // when it is cancelled. The busy pointer shows until the job has ended.
-    std::unique_ptr<PrintSurface> StartProfilePrint(const std::string& pdf_file) override;
+    std::unique_ptr<PrintSurface> StartProfilePrint(const std::string& title,
+                                                    const std::string& pdf_file) override;
     std::unique_ptr<ui::TextFlowSurface> StartTextPrint() override;
 
     std::chrono::sys_days Today() override;

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/session.h"
+#include "model/cp1252.h"
 #include "pdf/pdf_document.h"
 #include "pdf/profile_page.h"
 #include "reports/printed_profile.h"
@@ -62,8 +63,9 @@ Status WriteProfilePdf(const std::filesystem::path& file, const Design& design,
     PdfDocument document;
     bool printed = false;
     {
-        ProfilePage page(document.NewWriter(PdfDocument::DefaultPageLayout(),
-                                            QString::fromStdString(AppTitle())),
+        ProfilePage page(document.NewWriter(
+                             PdfDocument::DefaultPageLayout(),
+                             QString::fromStdString(Utf8FromCp1252(ProfileDocumentTitle(design)))),
                          [&printed](bool done) { printed = done; });
         ShowProfile(page, design, context);
     }

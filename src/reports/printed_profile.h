@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "model/design.h"
 #include "reports/print_surface.h"
 #include "reports/report_context.h"
@@ -12,5 +14,10 @@ namespace korvane {
 // profile code and the credit line; then ends the document. Reads the design
 // and changes nothing in it.
 void ShowProfile(PrintSurface& surface, const Design& design, const ReportContext& context);
+
+// The printed profile's title as a document (the PDF's title, the print job's
+// name): the ship's name as it reads, or the program's title for a ship
+// without a name.
+std::string ProfileDocumentTitle(const Design& design);
 
 }  // namespace korvane

@@ -39,8 +39,10 @@ public:
 
     // A print job on the printer for the printed profile or for flowing text,
     // ended by its EndDocument; no job when printing is cancelled or there is no printer.
-    // The print dialog proposes `pdf_file` (when not empty) for printing to a PDF file.
-    virtual std::unique_ptr<PrintSurface> StartProfilePrint(const std::string& pdf_file) = 0;
+    // The job, and a PDF file printed to, is named `title`; the print dialog
+    // proposes `pdf_file` (when not empty) for printing to a PDF file.
+    virtual std::unique_ptr<PrintSurface> StartProfilePrint(const std::string& title,
+                                                            const std::string& pdf_file) = 0;
     virtual std::unique_ptr<TextFlowSurface> StartTextPrint() = 0;
 
     // The day the reports carry (SOURCE_DATE_EPOCH when set, as Today() reads it).

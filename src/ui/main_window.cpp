@@ -448,6 +448,7 @@ MainWindowRequest MainWindow::BulkSaveCommand() {
 
 void MainWindow::PoshPrintCommand() {
     const std::unique_ptr<PrintSurface> surface = desktop_.StartProfilePrint(
+        ProfileDocumentTitle(session_.design),
         ProposedPdfFile(session_.CurrentDesignPath, session_.design.ShipName()));
     if (!surface) {
         return;

@@ -42,6 +42,8 @@ TEST_F(PrintCliTest, WritesThePrintedProfileAsAPdfWithTheShipsName) {
     EXPECT_TRUE(Contains(text, "Harrow & <Vane> 'Kestrel'")) << text;
     EXPECT_TRUE(Contains(text, "Keeps a standing watch over the Harrow yards.")) << "the notes";
     EXPECT_TRUE(Contains(text, "VELMARK:"));
+    const std::string info = pdf_test::Poppler("pdfinfo", "", pdf);
+    EXPECT_TRUE(Contains(info, "Title:           Harrow & <Vane> 'Kestrel'\n")) << info;
 
     // Times New Roman, or its metric-compatible free substitute, embedded.
     const std::string fonts = pdf_test::Poppler("pdffonts", "", pdf);

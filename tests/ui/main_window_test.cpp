@@ -483,15 +483,20 @@ TEST_F(MainWindowTest, PoshPrintPrintsTheProfileAndBeeps) {
     EXPECT_EQ(desktop_.proposed_pdf_files,
               (std::vector<std::string>{"Kestrel.pdf", "/ships/korvane.v1/kestrel.pdf"}))
         << "the PDF proposed beside the design, named as it";
+    EXPECT_EQ(desktop_.print_titles, (std::vector<std::string>{"Kestrel", "Kestrel"}))
+        << "the document is the ship's";
+    session_.design.SetShipName("");
+    main_window_.PoshPrintCommand();
+    EXPECT_EQ(desktop_.print_titles.back(), AppTitle()) << "an unnamed ship's, the program's";
     desktop_.jobs.clear();
     main_window_.PoshPrintCommand();
     ASSERT_EQ(desktop_.jobs.size(), 1u);
     EXPECT_TRUE(desktop_.jobs.front().ended);
-    EXPECT_EQ(prompter_.beeps(), 3);
+    EXPECT_EQ(prompter_.beeps(), 4);
 
     desktop_.printer = false;
     main_window_.PoshPrintCommand();
-    EXPECT_EQ(prompter_.beeps(), 3) << "no print job, no beep";
+    EXPECT_EQ(prompter_.beeps(), 4) << "no print job, no beep";
 }
 
 TEST_F(MainWindowTest, ResetStartsANewCopyWithoutClosingTheCatalog) {

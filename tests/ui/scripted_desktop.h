@@ -98,7 +98,9 @@ public:
         ++new_copies;
         return {};
     }
-    std::unique_ptr<PrintSurface> StartProfilePrint(const std::string& pdf_file) override {
+    std::unique_ptr<PrintSurface> StartProfilePrint(const std::string& title,
+                                                    const std::string& pdf_file) override {
+        print_titles.push_back(title);
         proposed_pdf_files.push_back(pdf_file);
         return printer ? std::make_unique<RecordingProfilePage>(jobs.emplace_back()) : nullptr;
     }
@@ -134,6 +136,7 @@ public:
     std::vector<std::string> started;
     int new_copies = 0;
     std::vector<std::string> proposed_pdf_files;  // by each profile print, in turn
+    std::vector<std::string> print_titles;        // likewise
     std::list<PrintedJob> jobs;
 };
 
