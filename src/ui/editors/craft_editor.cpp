@@ -93,6 +93,10 @@ std::string CraftEditor::InstalledRowText(const ComponentRecord& entry) const {
     return FiftyCharacterName(entry) + " x" + PlainNumber(entry.NUMBER);
 }
 
+std::string CraftEditor::StepLabel(const ComponentRecord& entry) const {
+    return FiftyCharacterName(entry);
+}
+
 // The entry's own figures: an edited craft no longer has the catalog row's.
 std::string CraftEditor::InstalledDetailsOf(const ComponentRecord& entry) {
     const double n = entry.NUMBER;

@@ -37,6 +37,7 @@ protected:
     std::string AvailableRowText(const ComponentRecord& row) const override;
     std::string AvailableDetailsOf(const ComponentRecord& row) const override;
     std::string InstalledRowText(const ComponentRecord& entry) const override;
+    std::string StepLabel(const ComponentRecord& entry) const override;
     std::string InstalledDetailsOf(const ComponentRecord& entry) override;
     // "Edit": the craft entry dialog.
     void ModifyFurther(int option, int entry) override;

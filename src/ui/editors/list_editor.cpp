@@ -287,7 +287,7 @@ std::vector<std::string> ListEditor::ModifyOptions() const {
 
 void ListEditor::ModifyFurther(int, int) {}
 
-std::string ListEditor::StepLabel(const ComponentRecord& entry) {
+std::string ListEditor::StepLabel(const ComponentRecord& entry) const {
     return std::string(Trimmed(entry.LABEL.view(), kSpacesAndNuls));
 }
 

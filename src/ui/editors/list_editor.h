@@ -155,8 +155,8 @@ protected:
     // An option after the first two, chosen for installed entry `entry`: asks
     // what it needs and calls the option's operation.
     virtual void ModifyFurther(int option, int entry);
-    // An entry's label as a step names it, without trailing blanks.
-    static std::string StepLabel(const ComponentRecord& entry);
+    // An entry's whole name as a step names it, without trailing blanks.
+    virtual std::string StepLabel(const ComponentRecord& entry) const;
 
     // Installs the catalog row `row` as Install does, `finish` completing the
     // entry after its count.

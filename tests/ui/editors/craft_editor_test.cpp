@@ -82,6 +82,16 @@ TEST_F(CraftEditorTest, InstalledCraftShowTheirNameTrimmedAndTheirCrew) {
     EXPECT_TRUE(Settled());
 }
 
+// A craft's name runs past its 20-character label into three more fields.
+TEST_F(CraftEditorTest, UndoStepsNameTheCraftByItsWholeName) {
+    Install(kLaunchId, 2);
+    EXPECT_EQ(document_.UndoStep(), "Install 2 Ship's Launch, 20 tons");
+    ASSERT_TRUE(editor_.SetNumber(1, 3).ok());
+    EXPECT_EQ(document_.UndoStep(), "Change number of Ship's Launch, 20 tons to 3");
+    ASSERT_TRUE(editor_.Remove(1).ok());
+    EXPECT_EQ(document_.UndoStep(), "Remove Ship's Launch, 20 tons");
+}
+
 TEST_F(CraftEditorTest, ATypedCountThatReadsZeroKeepsTheCatalogNumber) {
     prompter_.AnswerChoice(10).AnswerText("none");
     editor_.available.Select(0);
