@@ -192,7 +192,10 @@ void RecalculateCraft(Design& design) {
         craft.CR += entry.CR * entry.NUMBER;
     }
 
-    ComponentRecord& tube = slots[Slot::LaunchTube];
+    SizeLaunchTube(slots[Slot::LaunchTube]);
+}
+
+void SizeLaunchTube(ComponentRecord& tube) {
     if (tube.NUMBER == 1) {
         tube.KL = tube.MISCNUM[1] * kKlPerTon * 25;
         tube.CR = tube.KL * 150;

@@ -11,6 +11,9 @@ void RecalculateFeatures(Design& design);
 
 // Section 9: subordinate craft and launch tube.
 void RecalculateCraft(Design& design);
+// The launch tubes (slot 26) while fitted: 25 displacement tons of volume for
+// each ton of the largest craft they launch, at Cr 150 a kl; none otherwise.
+void SizeLaunchTube(ComponentRecord& tube);
 
 // How the control block sizes the panels, whose own cost counts in the
 // control total that sizes them.

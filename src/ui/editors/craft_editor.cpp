@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/support_crew.h"
 #include "model/number_format.h"
 #include "model/text_helpers.h"
 #include "ui/editors/entry_particulars.h"
@@ -30,6 +31,7 @@ CraftEditor::CraftEditor(Session& session, DesignDocument& document, Prompter& p
 void CraftEditor::Activate() {
     ListEditor::Activate();
     launch_tubes.caption = LaunchTubeCaption(design().Slots[Slot::LaunchTube]);
+    launch_tube_details.caption = LaunchTubeDetails(design().Slots[Slot::LaunchTube]);
 }
 
 bool CraftEditor::Concerns(const DesignChange& change) {
@@ -125,6 +127,21 @@ std::string LaunchTubeCaption(const ComponentRecord& launch_tube) {
     }
     return PlainNumber(launch_tube.MISCNUM[2]) + " launch tubes for max displacement " +
            PlainNumber(launch_tube.MISCNUM[1]) + " tons.";
+}
+
+std::string LaunchTubeDetails(const ComponentRecord& launch_tube) {
+    if (launch_tube.NUMBER == 1) {
+        return DetailsLine(launch_tube.KL, launch_tube.TONS, launch_tube.MISCNUM[2], " tubes  Cr",
+                           launch_tube.CR);
+    }
+    ComponentRecord per_ton = launch_tube;
+    per_ton.NUMBER = 1;
+    per_ton.MISCNUM[1] = 1;
+    engine::SizeLaunchTube(per_ton);
+    constexpr const char* kPattern = "#,###,##0.0";
+    return "Each ton of craft launched: " + FormatPattern(per_ton.KL, kPattern) + " KL  " +
+           FormatPattern(per_ton.TONS, kPattern) + " Tons  Cr" +
+           FormatPattern(per_ton.CR, kPattern);
 }
 
 }  // namespace korvane::ui

@@ -30,6 +30,9 @@ public:
     std::vector<std::string> ModifyOptions() const override;
 
     Button launch_tubes{"No launch tube"};
+    // The launch tubes' volume, mass and cost; before any are fitted, what
+    // each ton of craft they launch takes.
+    Label launch_tube_details;
 
 protected:
     std::span<ComponentRecord> Entries() override { return design().Craft; }
@@ -45,5 +48,7 @@ protected:
 
 // The launch tube button's caption for slot 26.
 std::string LaunchTubeCaption(const ComponentRecord& launch_tube);
+// The details line under it.
+std::string LaunchTubeDetails(const ComponentRecord& launch_tube);
 
 }  // namespace korvane::ui

@@ -197,6 +197,8 @@ TEST_F(CraftEditorTest, EditingWithoutChangesLeavesTheDesignFileAsItWas) {
 
 TEST_F(CraftEditorTest, LaunchTubes) {
     EXPECT_EQ(editor_.launch_tubes.caption, "No launch tube");
+    const std::string per_ton = "Each ton of craft launched: 337.5 KL  0.0 Tons  Cr50,625.0";
+    EXPECT_EQ(editor_.launch_tube_details.caption, per_ton) << "what a tube takes, before one";
 
     prompter_.AnswerText("2").AnswerText("50");
     editor_.SetLaunchTubes();
@@ -208,6 +210,9 @@ TEST_F(CraftEditorTest, LaunchTubes) {
     EXPECT_EQ(tube.MISCNUM[1], 50);
     EXPECT_EQ(tube.KL, 50 * 13.5 * 25);
     EXPECT_EQ(editor_.launch_tubes.caption, "2 launch tubes for max displacement 50 tons.");
+    EXPECT_EQ(editor_.launch_tube_details.caption,
+              "16,875.0 KL  0.0 Tons  2.0 tubes  Cr2,531,250.0");
+    EXPECT_EQ(tube.CR, 2'531'250);
     EXPECT_TRUE(Settled());
 
     // A tonnage question closed takes back the count just given.
@@ -222,6 +227,7 @@ TEST_F(CraftEditorTest, LaunchTubes) {
     EXPECT_EQ(tube.NUMBER, 0);
     EXPECT_EQ(tube.KL, 0);
     EXPECT_EQ(editor_.launch_tubes.caption, "No launch tube");
+    EXPECT_EQ(editor_.launch_tube_details.caption, per_ton);
 
     prompter_.AnswerText("-3");
     editor_.SetLaunchTubes();
