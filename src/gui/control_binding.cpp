@@ -30,13 +30,19 @@ std::optional<int> RowOrNone(int row) {
     return row >= 0 ? std::optional<int>(row) : std::nullopt;
 }
 
+// A row's tooltip as it shows; none for a row without one.
+QString ToolTipOf(const ui::ListBox& list, int row) {
+    return list.ToolTip(row).empty() ? QString() : PlainToolTip(QtText(list.ToolTip(row)));
+}
+
 bool SameRows(const QComboBox& widget, const ui::ListBox& list) {
     if (widget.count() != list.Count()) {
         return false;
     }
     for (int row = 0; row < list.Count(); ++row) {
         if (widget.itemText(row) != QtText(list.Text(row)) ||
-            widget.itemData(row).toInt() != list.ItemData(row)) {
+            widget.itemData(row).toInt() != list.ItemData(row) ||
+            widget.itemData(row, Qt::ToolTipRole).toString() != ToolTipOf(list, row)) {
             return false;
         }
     }
@@ -144,6 +150,7 @@ void ControlBindings::Bind(QComboBox& widget, ui::ListBox& list, Handler picked)
             widget.clear();
             for (int row = 0; row < list.Count(); ++row) {
                 widget.addItem(QtText(list.Text(row)), list.ItemData(row));
+                widget.setItemData(row, ToolTipOf(list, row), Qt::ToolTipRole);
             }
         }
         widget.setCurrentIndex(list.Selected().value_or(-1));

@@ -47,6 +47,7 @@ PowerEditorView::PowerEditorView(ui::PowerEditor& logic, EditorPlace place)
     });
 
     AddField(logic.plant_caption, plant);
+    AddField(logic.plant_details_caption, NewValueLabel(logic.plant_details, "plant_details"));
     AddField(
         logic.plant_size_caption, plant_size,
         {suggested_caption, NewValueLabel(logic.suggested_size, "suggested_size"), use_suggested});

@@ -76,7 +76,7 @@ TEST_F(ControlBindingTest, CheckBoxesTakeTheUsersClickAndNotTheirFilling) {
 TEST_F(ControlBindingTest, ComboBoxesCarryTheItemDataAndTheUsersPick) {
     ui::ListBox list;
     list.AddItem("Standard hull", 11);
-    list.AddItem("Needle hull", 12);
+    list.AddItem("Needle hull", 12, "<b>Streamlined</b>");
     list.Select(1);
     auto* widget = new QComboBox(&window_);
     int picks = 0;
@@ -84,6 +84,10 @@ TEST_F(ControlBindingTest, ComboBoxesCarryTheItemDataAndTheUsersPick) {
     bindings_.Show();
     ASSERT_EQ(widget->count(), 2);
     EXPECT_EQ(widget->itemData(0).toInt(), 11);
+    EXPECT_TRUE(widget->itemData(0, Qt::ToolTipRole).toString().isEmpty());
+    EXPECT_TRUE(
+        widget->itemData(1, Qt::ToolTipRole).toString().contains(QStringLiteral("&lt;b&gt;")))
+        << "a row's tooltip, shown as it stands";
     EXPECT_EQ(widget->currentIndex(), 1);
     EXPECT_EQ(picks, 0);
 

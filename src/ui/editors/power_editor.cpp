@@ -41,6 +41,14 @@ std::string DaysAndWeeks(double hours) {
     return WholeNumberText(hours / 24) + " days, " + WholeNumberText(hours / 24 / 7) + " weeks";
 }
 
+// A plant as the catalog lists' details lines show a row: "1.5 Mw per kl
+// Cr80,000.0 per kl  TL 12".
+std::string PlantDetails(const ComponentRecord& row) {
+    constexpr const char* kPattern = "#,###,##0.0";
+    return FormatPattern(row.MISCNUM[3], kPattern) + " Mw per kl  Cr" +
+           FormatPattern(row.MISCNUM[5], kPattern) + " per kl  TL " + std::to_string(row.TL);
+}
+
 bool HasLowBerths(const Design& design) {
     for (int i = 1; i <= kLowBerthsSearched; ++i) {
         if (design.Accommodations[i].LABEL.contains("Low")) {
@@ -65,7 +73,7 @@ PowerEditor::PowerEditor(Session& session, DesignDocument& document, Prompter& p
 
 void PowerEditor::FillLists() {
     ForEachCatalogRow(catalog(), "PP", kPlantRows, [this](const ComponentRecord& row) {
-        plant.AddItem(row.LABEL.str(), row.IDNUM);
+        plant.AddItem(row.LABEL.str(), row.IDNUM, PlantDetails(row));
         return true;
     });
     for (int g = 0; g <= kHighestCruiseG; ++g) {
@@ -103,8 +111,14 @@ void PowerEditor::ShowDesign(const Design& design) {
 }
 
 void PowerEditor::ShowFiguresOfControls() {
-    PlantSizeChanged();
+    PlantChosen();
     EnduranceChanged();
+}
+
+void PowerEditor::PlantChosen() {
+    const std::optional<int> row = plant.Selected();
+    plant_details.caption = row ? plant.ToolTip(*row) : std::string();
+    PlantSizeChanged();
 }
 
 // The suggestion is the chosen plant's for the power in use, whatever the size typed.

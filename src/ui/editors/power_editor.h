@@ -30,8 +30,8 @@ public:
     // The texts changed: their read-only figures follow.
     void PlantSizeChanged();
     void EnduranceChanged();
-    // Another plant was chosen: the suggested size is that plant's.
-    void PlantChosen() { PlantSizeChanged(); }
+    // Another plant was chosen: its details and the suggested size are that plant's.
+    void PlantChosen();
     // "Use suggested": "Size in KL:" gets the smallest size, to the tenth of a
     // kl, at which the chosen plant gives the power the design, recalculated
     // with it, uses (and the design gets it at once when each control is committed).
@@ -45,7 +45,9 @@ public:
     void ExplainExtendedEndurance();
 
     Label plant_caption{"&Power plant:"};
-    ListBox plant;  // PP rows by id
+    ListBox plant;                // PP rows by id, each with its details as its tooltip
+    Label plant_details_caption;  // none: the details stand under the box
+    Label plant_details;          // the chosen plant's output and cost per kl and its tech level
     Label plant_size_caption{"&Size in KL:"};
     TextBox plant_size;
     Label suggested_caption{"Suggested:"};

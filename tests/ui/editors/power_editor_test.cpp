@@ -5,9 +5,9 @@
 #include <string>
 
 #include "form_editor_test_support.h"
-#include "ui/editors/form_fields.h"
 #include "model/number_format.h"
 #include "model/text_helpers.h"
+#include "ui/editors/form_fields.h"
 
 namespace korvane::ui {
 namespace {
@@ -45,6 +45,29 @@ TEST_F(PowerEditorTest, ShowsThePlantTheEnduranceAndItsDaysAndWeeks) {
     editor_.endurance_hours.text = "none";
     editor_.EnduranceChanged();
     EXPECT_EQ(editor_.endurance_days.caption, "0 days, 0 weeks");
+}
+
+// The box keeps the plants' names; their figures show under it and as each item's tooltip.
+TEST_F(PowerEditorTest, EachPlantShowsItsOutputCostPerKlAndTechLevel) {
+    const struct {
+        int row;
+        const char* name;
+        const char* details;
+    } cases[] = {
+        {6, "Fusion Plant        ", "1.5 Mw per kl  Cr80,000.0 per kl  TL 12"},
+        {0, "Hydrocarbon Turbine ", "0.2 Mw per kl  Cr2,000.0 per kl  TL 5"},
+        {9, "Antimatter Reactor  ", "15.0 Mw per kl  Cr300,000.0 per kl  TL 20"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(editor_.plant.Text(c.row), c.name);
+        EXPECT_EQ(editor_.plant.ToolTip(c.row), c.details);
+        editor_.plant.Select(c.row);
+        editor_.PlantChosen();
+        EXPECT_EQ(editor_.plant_details.caption, c.details);
+    }
+    editor_.Fill();
+    EXPECT_EQ(editor_.plant_details.caption, cases[0].details) << "the stored plant's, on opening";
 }
 
 TEST_F(PowerEditorTest, SuggestsASizeForTheChosenPlant) {
