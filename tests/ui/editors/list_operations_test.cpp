@@ -285,7 +285,7 @@ TEST_F(ListOperationsTest, EachOperationDoesWhatItsQuestionDid) {
                 return editor.Install({"AH", 6}, 7);
             }),
         Case<CraftEditor>(
-            "install craft", "Install 4 Light Fighter, 10 to",
+            "install craft", "Install 4 Light Fighter, 10 tons, one pilot",
             [](auto& editor, auto& prompter) {
                 SelectAvailable(editor, {"CR", 8});
                 prompter.AnswerChoice(4);
