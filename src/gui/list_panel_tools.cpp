@@ -117,8 +117,7 @@ void ListPanelTools::Install() {
 }
 
 void ListPanelTools::SetNumber() {
-    if (!shown_entry_ ||
-        number_->text() == QtText(PlainNumber(logic_.NumberOf(*shown_entry_).value_or(0)))) {
+    if (!shown_entry_) {
         return;
     }
     if (const std::optional<double> number = NumberIn(*number_)) {

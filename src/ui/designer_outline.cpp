@@ -55,14 +55,14 @@ std::vector<OutlineNode> DesignOutline(const Design& design, BreakdownQuantity q
     std::vector<OutlineNode> outline;
     outline.reserve(kEditorCount);
     for (const EditorEntry& entry : Editors()) {
-        const bool has_problem = std::any_of(
-            entry.problems.begin(), entry.problems.end(), [&design](ProblemSource source) {
-                return !design.BlockProblems[static_cast<std::size_t>(source)].empty();
-            });
-        outline.push_back({entry.id, ShareText(breakdown, entry, quantity), has_problem});
+        outline.push_back({entry.id, ShareText(breakdown, entry, quantity)});
     }
+    // A problem marks its editor and the editor that leads on to it.
     for (const SectionLink& link : ProblemLinks(design)) {
-        outline[static_cast<std::size_t>(link.editor)].has_problem = true;
+        for (std::optional<EditorId> marked = link.editor; marked;
+             marked = EntryOf(*marked).parent) {
+            outline[static_cast<std::size_t>(*marked)].has_problem = true;
+        }
     }
     return outline;
 }
